@@ -1,0 +1,20 @@
+#pragma once
+// varnel-chart: the fret chart for any inputs on standard output, for scripts and for checking
+// the tables against the desktop program.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace varnel {
+
+// Exit statuses of the command-line companion.
+constexpr int kExitOk = 0;
+constexpr int kExitRefused = 1;
+constexpr int kExitUsage = 2;
+
+// Runs the command with its arguments (without the program name); writes the chart to out and
+// reasons to err, and returns the exit status.
+int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace varnel
