@@ -1,0 +1,17 @@
+#pragma once
+// The one way the program tells the user something: a modal message with a single OK button,
+// titled with the application's title. Handlers never open message boxes themselves, so that
+// tests can record what the user would have been told.
+
+#include <string_view>
+
+namespace varnel {
+
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    // Shows the text (UTF-8) and returns when the user has dismissed it.
+    virtual void show(std::string_view text) = 0;
+};
+
+}  // namespace varnel

@@ -1,0 +1,104 @@
+#include "preferences.h"
+
+#include "numtext.h"
+
+namespace varnel {
+
+namespace {
+
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+QString qtext(const std::string& text) { return QString::fromStdString(text); }
+
+
+template <typename T, typename Convert>
+void readInto(SettingsStore& store, SettingKey key, const char* defaultText, T& field,
+              Convert convert) {
+    const QString def = QString::fromLatin1(defaultText);
+    auto value = convert(store.getSetting(kBaseSection, keyName(key), def));
+    if (!value) value = convert(def);
+    if (value) field = *value;
+}
+
+}  // namespace
+
+QString keyName(SettingKey index) {
+    const std::string_view name = setName[index];
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QString valueText(std::int16_t value) { return QString::number(value); }
+QString valueText(double value) { return qtext(formatGeneral(value)); }
+QString valueText(float value) { return qtext(formatGeneral(value)); }
+QString valueText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+std::optional<std::int16_t> int16FromText(const QString& text) { return toInt16(utf8(text)); }
+std::optional<double> doubleFromText(const QString& text) { return toDouble(utf8(text)); }
+std::optional<float> floatFromText(const QString& text) { return toFloat(utf8(text)); }
+
+std::optional<bool> boolFromText(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
+    if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
+    if (const auto number = toDouble(utf8(text))) return *number != 0;
+    return std::nullopt;
+}
+
+void readStartupPreferences(SettingsStore& store, FretboardSettings& s) {
+    readInto(store, kKeyCalcFact, "0.0561256", s.calcFact, doubleFromText);
+    readInto(store, kKeyVLineWidth, "1", s.lineWidthVert, int16FromText);
+    readInto(store, kKeyHLineWidth, "4", s.lineWidthHorz, int16FromText);
+    readInto(store, kKeyChartFontSize, "14", s.chartFontSize, int16FromText);
+    readInto(store, kKeyHLinePos, "0", s.hLinePos, int16FromText);
+    readInto(store, kKeyVLineHeight, "25", s.vLineHeight, floatFromText);
+    readInto(store, kKeyVertSpace, "0", s.vTemplateSpace, floatFromText);
+    readInto(store, kKeyPrintFretNum, "True", s.printFretNumbers, boolFromText);
+}
+
+void savePreferencesAsDefault(SettingsStore& store, const FretboardSettings& s) {
+    store.saveSetting(kBaseSection, keyName(kKeyCalcFact), valueText(s.calcFact));
+    store.saveSetting(kBaseSection, keyName(kKeyChartFontSize), valueText(s.chartFontSize));
+    store.saveSetting(kBaseSection, keyName(kKeyHLineWidth), valueText(s.lineWidthHorz));
+    store.saveSetting(kBaseSection, keyName(kKeyVLineWidth), valueText(s.lineWidthVert));
+    store.saveSetting(kBaseSection, keyName(kKeyHLinePos), valueText(s.hLinePos));
+    store.saveSetting(kBaseSection, keyName(kKeyVLineHeight), valueText(s.vLineHeight));
+    store.saveSetting(kBaseSection, keyName(kKeyPrintFretNum), valueText(s.printFretNumbers));
+    store.saveSetting(kBaseSection, keyName(kKeyVertSpace), valueText(s.vTemplateSpace));
+}
+
+void reloadPreferences(SettingsStore& store, FretboardSettings& s) {
+    const SettingsList entries = store.getAllSettings(kBaseSection);
+    auto apply = [](auto& field, auto value) {
+        if (value) field = *value;
+    };
+    for (const auto& [key, value] : entries) {
+        if (value.isEmpty()) continue;
+        // A numeric key takes a value only when it is a number that fits its field.
+        if (key == keyName(kKeyCalcFact)) {
+            apply(s.calcFact, doubleFromText(value));
+        } else if (key == keyName(kKeyChartFontSize)) {
+            apply(s.chartFontSize, int16FromText(value));
+        } else if (key == keyName(kKeyHLineWidth)) {
+            apply(s.lineWidthHorz, int16FromText(value));
+        } else if (key == keyName(kKeyVLineWidth)) {
+            apply(s.lineWidthVert, int16FromText(value));
+        } else if (key == keyName(kKeyVLineHeight)) {
+            apply(s.vLineHeight, floatFromText(value));
+        } else if (key == keyName(kKeyVertSpace)) {
+            // Kept with its fraction, as the start-up read keeps it.
+            apply(s.vTemplateSpace, floatFromText(value));
+        } else if (key == keyName(kKeyHLinePos)) {
+            apply(s.hLinePos, int16FromText(value));
+        } else if (key == keyName(kKeyPrintFretNum)) {
+            apply(s.printFretNumbers, boolFromText(value));
+        }
+    }
+}
+
+std::optional<std::int16_t> readHeightTwips(SettingsStore& store, const QString& key) {
+    const QString text = store.getSetting(kBaseSection, key, QString());
+    if (text.isEmpty()) return std::nullopt;
+    return int16FromText(text);
+}
+
+}  // namespace varnel

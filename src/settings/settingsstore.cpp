@@ -1,0 +1,129 @@
+#include "settingsstore.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+#include <algorithm>
+
+namespace varnel {
+
+namespace {
+
+QString applicationName() {
+    const QString path = QCoreApplication::applicationFilePath();
+    const QString base = QFileInfo(path).completeBaseName();
+    return base.isEmpty() ? QStringLiteral("varnel") : base;
+}
+
+// A key inside a section's group: group and key joined by QSettings' separator.
+QString qualifiedKey(const QString& section, const QString& key) {
+    return QSettingsStore::groupForSection(section) + QLatin1Char('/') + key;
+}
+
+}  // namespace
+
+QSettingsStore::QSettingsStore()
+    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                             applicationName(), applicationName())) {}
+
+QSettingsStore::QSettingsStore(const QString& iniPath)
+    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+
+QSettingsStore::~QSettingsStore() = default;
+
+QString QSettingsStore::groupForSection(const QString& section) {
+    // '/' and '\' separate groups in QSettings; '%' is escaped so that the mapping reverses.
+    QString group;
+    group.reserve(section.size());
+    for (const QChar c : section) {
+        if (c == QLatin1Char('%')) {
+            group += QStringLiteral("%25");
+        } else if (c == QLatin1Char('/')) {
+            group += QStringLiteral("%2F");
+        } else if (c == QLatin1Char('\\')) {
+            group += QStringLiteral("%5C");
+        } else {
+            group += c;
+        }
+    }
+    return group;
+}
+
+QString QSettingsStore::sectionForGroup(const QString& group) {
+    QString section;
+    section.reserve(group.size());
+    for (qsizetype i = 0; i < group.size(); ++i) {
+        const QStringView code = QStringView(group).mid(i, 3);
+        if (code == u"%25") {
+            section += QLatin1Char('%');
+        } else if (code == u"%2F") {
+            section += QLatin1Char('/');
+        } else if (code == u"%5C") {
+            section += QLatin1Char('\\');
+        } else {
+            section += group[i];
+            continue;
+        }
+        i += 2;
+    }
+    return section;
+}
+
+QString QSettingsStore::getSetting(const QString& section, const QString& key,
+                                   const QString& defaultValue) {
+    const QVariant value = m_settings->value(qualifiedKey(section, key));
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+void QSettingsStore::saveSetting(const QString& section, const QString& key,
+                                 const QString& value) {
+    m_settings->setValue(qualifiedKey(section, key), value);
+    // Written at once, through QSettings' locked and atomic save, so that other running copies
+    // and a crash later on lose nothing.
+    m_settings->sync();
+}
+
+SettingsList QSettingsStore::getAllSettings(const QString& section) {
+    m_settings->sync();  // pick up what another running copy wrote
+    m_settings->beginGroup(groupForSection(section));
+    QStringList keys = m_settings->childKeys();
+    std::sort(keys.begin(), keys.end(), naturalLess);
+    SettingsList entries;
+    entries.reserve(keys.size());
+    for (const QString& key : keys) entries.append({key, m_settings->value(key).toString()});
+    m_settings->endGroup();
+    return entries;
+}
+
+bool naturalLess(const QString& a, const QString& b) {
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            qsizetype iEnd = i;
+            qsizetype jEnd = j;
+            while (iEnd < a.size() && a[iEnd].isDigit()) ++iEnd;
+            while (jEnd < b.size() && b[jEnd].isDigit()) ++jEnd;
+            // Compare the digit runs by value: skip leading zeros, then length, then digits.
+            qsizetype iStart = i;
+            qsizetype jStart = j;
+            while (iStart + 1 < iEnd && a[iStart] == QLatin1Char('0')) ++iStart;
+            while (jStart + 1 < jEnd && b[jStart] == QLatin1Char('0')) ++jStart;
+            const qsizetype iLen = iEnd - iStart;
+            const qsizetype jLen = jEnd - jStart;
+            if (iLen != jLen) return iLen < jLen;
+            const int c = QStringView(a).mid(iStart, iLen).compare(QStringView(b).mid(jStart, jLen));
+            if (c != 0) return c < 0;
+            if (iEnd - i != jEnd - j) return iEnd - i < jEnd - j;
+            i = iEnd;
+            j = jEnd;
+        } else {
+            if (a[i] != b[j]) return a[i] < b[j];
+            ++i;
+            ++j;
+        }
+    }
+    return a.size() - i < b.size() - j;
+}
+
+}  // namespace varnel

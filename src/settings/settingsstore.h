@@ -1,0 +1,56 @@
+#pragma once
+// The per-user settings store: text values addressed by section and key, under the program's
+// application name.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <memory>
+
+class QSettings;
+
+namespace varnel {
+
+using SettingsList = QList<QPair<QString, QString>>;
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text of the key; defaultValue when the section or the key does not exist.
+    virtual QString getSetting(const QString& section, const QString& key,
+                               const QString& defaultValue) = 0;
+    // Creates or overwrites the key.
+    virtual void saveSetting(const QString& section, const QString& key, const QString& value) = 0;
+    // The section's entries; empty when the section does not exist or holds no key. Keys come
+    // in natural order, so "configName2" is listed before "configName10".
+    virtual SettingsList getAllSettings(const QString& section) = 0;
+};
+
+// The store on QSettings. Section names are the user's own text (configuration names), so the
+// characters QSettings reads as group separators are escaped here and restored on the way back.
+class QSettingsStore : public SettingsStore {
+public:
+    // The user's own store: native format, organisation and application both the executable's
+    // base name (on Linux ~/.config/varnel/varnel.conf).
+    QSettingsStore();
+    // An INI file at the given path, for tests and tools.
+    explicit QSettingsStore(const QString& iniPath);
+    ~QSettingsStore() override;
+
+    QString getSetting(const QString& section, const QString& key,
+                       const QString& defaultValue) override;
+    void saveSetting(const QString& section, const QString& key, const QString& value) override;
+    SettingsList getAllSettings(const QString& section) override;
+
+    // The QSettings group that holds a section, and back.
+    static QString groupForSection(const QString& section);
+    static QString sectionForGroup(const QString& group);
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+// True when a sorts before b in natural order: runs of digits compare by their value.
+bool naturalLess(const QString& a, const QString& b);
+
+}  // namespace varnel

@@ -1,0 +1,12 @@
+// GoogleTest main for suites that need a QApplication: offscreen, C locale, no user settings.
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale::c());
+    QApplication app(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

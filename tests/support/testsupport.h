@@ -1,0 +1,42 @@
+#pragma once
+// Shared helpers of the Qt test suites: a message box that records instead of showing, and a
+// settings store on a private INI file that never touches the user's own settings.
+
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "messagebox.h"
+#include "settingsstore.h"
+
+namespace varnel::test {
+
+class RecordingMessageBox : public MessageBox {
+public:
+    void show(std::string_view text) override { messages.emplace_back(text); }
+    std::vector<std::string> take() { return std::exchange(messages, {}); }
+    std::vector<std::string> messages;
+};
+
+// A store on an INI file in a fresh temporary folder; reopen() reads the same file anew, as
+// the next start of the program would.
+class TempStore {
+public:
+    TempStore() : m_store(std::make_unique<QSettingsStore>(path())) {}
+    QString path() const { return m_dir.filePath(QStringLiteral("varnel.ini")); }
+    QSettingsStore& store() { return *m_store; }
+    void reopen() {
+        m_store.reset();
+        m_store = std::make_unique<QSettingsStore>(path());
+    }
+    // The INI file's text, for checks of exactly what was written.
+    QString fileText() const;
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<QSettingsStore> m_store;
+};
+
+}  // namespace varnel::test
