@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -17,6 +16,7 @@
 #include <algorithm>
 
 #include "chart.h"
+#include "fretchartview.h"
 #include "input.h"
 #include "preferences.h"
 #include "twips.h"
@@ -61,15 +61,6 @@ public:
         return fretCountTextAllowed(input.toStdString()) ? Acceptable : Invalid;
     }
 };
-
-std::string withoutCarriageReturns(const std::string& text) {
-    std::string out;
-    out.reserve(text.size());
-    for (const char c : text) {
-        if (c != '\r') out += c;
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -166,17 +157,12 @@ void Varnel::createControls() {
         named(new QPushButton(QStringLiteral("Print &Template"), m_client), "cmdPrintTemplate");
     place(cmdPrintTemplate, 120, 1320, 1335, 375);
 
-    txtFretChart = named(new QPlainTextEdit(m_client), "txtFretChart");
+    txtFretChart = named(new FretChartView(m_client), "txtFretChart");
     QFont chartFont(QStringLiteral("Courier"));
     chartFont.setPointSizeF(kChartFontPoints);
     chartFont.setStyleHint(QFont::TypeWriter);
     chartFont.setFixedPitch(true);
     txtFretChart->setFont(chartFont);
-    txtFretChart->setReadOnly(true);
-    txtFretChart->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    txtFretChart->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtFretChart->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtFretChart->setUndoRedoEnabled(false);
     place(txtFretChart, 0, 3120, 5655, 1815);
 
     cmdExit = named(new QPushButton(QStringLiteral("E&xit"), m_client), "cmdExit");
@@ -476,8 +462,7 @@ void Varnel::butCalculate_Click() {
     validateScaleLenIfChanged();
     if (!checkInputs()) return;
     calcFretPositions();
-    txtFretChart->setPlainText(
-        QString::fromLatin1(withoutCarriageReturns(buildFretChart(settings, positions))));
+    txtFretChart->setPlainText(QString::fromLatin1(buildFretChart(settings, positions)));
 }
 
 // ---- Method, units and precision -----------------------------------------------------------

@@ -17,11 +17,12 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace varnel {
+
+class FretChartView;
 
 class Varnel : public QMainWindow {
     Q_OBJECT
@@ -50,7 +51,7 @@ public:
     QRadioButton* optEnglish = nullptr;
     QRadioButton* optMetric = nullptr;
     QPushButton* cmdPrintTemplate = nullptr;
-    QPlainTextEdit* txtFretChart = nullptr;
+    FretChartView* txtFretChart = nullptr;
     QPushButton* cmdExit = nullptr;
     QPushButton* butCalculate = nullptr;
     QLineEdit* numFretsBox = nullptr;

@@ -1,11 +1,12 @@
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTextBlock>
 
 #include "input.h"
 #include "preferences.h"
@@ -221,19 +222,19 @@ TEST_F(WindowTest, DisplayChartShowsTheChartOrTheMessage) {
     QTest::mouseClick(w.butCalculate, Qt::LeftButton);
     EXPECT_TRUE(messages.take().empty());
     EXPECT_EQ(chart(),
-              "Scale Length:     25 1/2  In.\n"
-              "\n"
-              "Fret Number In. from Nut In. from Fret\n"
-              "=========== ============ =============\n"
-              "          1      1 7/16        1 7/16   \n"
-              "          2      2 25/32       1 11/32  \n"
-              "          3      4 1/16        1 9/32   \n");
+              "Scale Length:     25 1/2  In.\r\n"
+              "\r\n"
+              "Fret Number In. from Nut In. from Fret\r\n"
+              "=========== ============ =============\r\n"
+              "          1      1 7/16        1 7/16   \r\n"
+              "          2      2 25/32       1 11/32  \r\n"
+              "          3      4 1/16        1 9/32   \r\n");
     // Switching units shows nothing new until the next "Display Chart".
     w.optMetric->click();
     w.optMeasFine->click();
     EXPECT_NE(chart().find("In."), std::string::npos);
     QTest::mouseClick(w.butCalculate, Qt::LeftButton);
-    EXPECT_EQ(chart().substr(0, 23), "Scale Length: 647.7 mm\n");
+    EXPECT_EQ(chart().substr(0, 24), "Scale Length: 647.7 mm\r\n");
 }
 
 TEST_F(WindowTest, ShowsTheLongestChart) {
@@ -242,9 +243,20 @@ TEST_F(WindowTest, ShowsTheLongestChart) {
     chooseScaleLen(0);
     QTest::mouseClick(w.butCalculate, Qt::LeftButton);
     EXPECT_EQ(w.positions.count(), 32766);
-    EXPECT_EQ(w.txtFretChart->document()->blockCount(), 4 + 32766 + 1);
-    EXPECT_EQ(w.txtFretChart->document()->findBlockByNumber(4 + 32765).text().left(11),
-              "      32766");
+    EXPECT_EQ(w.txtFretChart->lineCount(), 4 + 32766);
+    EXPECT_EQ(w.txtFretChart->line(4 + 32765).left(11), "      32766");
+    EXPECT_EQ(chart().size(), chart().find("=====") + 40 + 32766u * 42);
+}
+
+TEST_F(WindowTest, ChartRowsCanBeSelectedAndCopied) {
+    Varnel& w = *window;
+    typeInto(w.numFretsBox, "3");
+    chooseScaleLen(0);
+    QTest::mouseClick(w.butCalculate, Qt::LeftButton);
+    w.txtFretChart->setFocus();
+    w.txtFretChart->selectAll();
+    QTest::keyClick(w.txtFretChart, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), chart());
 }
 
 TEST_F(WindowTest, MethodHandlersKeepRecordChecksAndButtonsInStep) {

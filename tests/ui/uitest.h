@@ -4,12 +4,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
 
+#include "fretchartview.h"
 #include "testsupport.h"
 #include "varnel.h"
 

@@ -1,0 +1,59 @@
+// The window: start-up to shown, and "Display Chart" for the longest chart. Offscreen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+
+#include "messagebox.h"
+#include "settingsstore.h"
+#include "varnel.h"
+
+namespace {
+
+class SilentMessageBox : public varnel::MessageBox {
+public:
+    void show(std::string_view) override {}
+};
+
+struct Fixture {
+    QTemporaryDir dir;
+    varnel::QSettingsStore store{dir.filePath("varnel.ini")};
+    SilentMessageBox messages;
+};
+
+void BM_StartUpToShown(benchmark::State& state) {
+    Fixture f;
+    for (auto _ : state) {
+        varnel::Varnel window(f.store, f.messages);
+        window.show();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(window.isVisible());
+    }
+}
+BENCHMARK(BM_StartUpToShown)->Unit(benchmark::kMillisecond);
+
+void BM_DisplayChart(benchmark::State& state) {
+    Fixture f;
+    varnel::Varnel window(f.store, f.messages);
+    window.show();
+    window.numFretsBox->setText(QString::number(state.range(0)));
+    window.cboScaleLen->setCurrentIndex(0);
+    for (auto _ : state) {
+        window.butCalculate_Click();
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DisplayChart)->Arg(24)->Arg(32766)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
