@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "messagebox.h"
+#include "printerprovider.h"
 #include "settingsstore.h"
 #include "varnel.h"
 
@@ -21,12 +22,13 @@ struct Fixture {
     QTemporaryDir dir;
     varnel::QSettingsStore store{dir.filePath("varnel.ini")};
     SilentMessageBox messages;
+    varnel::DefaultPrinterProvider printers;
 };
 
 void BM_StartUpToShown(benchmark::State& state) {
     Fixture f;
     for (auto _ : state) {
-        varnel::Varnel window(f.store, f.messages);
+        varnel::Varnel window(f.store, f.messages, f.printers);
         window.show();
         QApplication::processEvents();
         benchmark::DoNotOptimize(window.isVisible());
@@ -36,7 +38,7 @@ BENCHMARK(BM_StartUpToShown)->Unit(benchmark::kMillisecond);
 
 void BM_DisplayChart(benchmark::State& state) {
     Fixture f;
-    varnel::Varnel window(f.store, f.messages);
+    varnel::Varnel window(f.store, f.messages, f.printers);
     window.show();
     window.numFretsBox->setText(QString::number(state.range(0)));
     window.cboScaleLen->setCurrentIndex(0);

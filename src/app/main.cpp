@@ -1,6 +1,7 @@
 // Varnel, the fret calculator and template printer.
 #include <QApplication>
 
+#include "printerprovider.h"
 #include "qtmessagebox.h"
 #include "settingsstore.h"
 #include "varnel.h"
@@ -10,7 +11,8 @@ int main(int argc, char** argv) {
     app.setApplicationDisplayName(QString());
     varnel::QSettingsStore store;
     varnel::QtMessageBox messages;
-    varnel::Varnel window(store, messages);
+    varnel::DefaultPrinterProvider printers;
+    varnel::Varnel window(store, messages, printers);
     messages.setParent(&window);
     window.show();
     return app.exec();

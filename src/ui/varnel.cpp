@@ -13,12 +13,17 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QValidator>
+#include <QImage>
+#include <QPixmap>
 #include <algorithm>
 
 #include "chart.h"
 #include "fretchartview.h"
 #include "input.h"
+#include "painterprinter.h"
 #include "preferences.h"
+#include "printjobs.h"
+#include "printoptionsdialog.h"
 #include "twips.h"
 
 namespace varnel {
@@ -64,8 +69,9 @@ public:
 
 }  // namespace
 
-Varnel::Varnel(SettingsStore& store, MessageBox& messages, QWidget* parent)
-    : QMainWindow(parent), m_store(store), m_messages(messages) {
+Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& printers,
+               QWidget* parent)
+    : QMainWindow(parent), m_store(store), m_messages(messages), m_printers(printers) {
     setObjectName(QStringLiteral("Varnel"));
     setWindowTitle(QStringLiteral("Fret Calculator/Template Printer"));
     // The layout was drawn for a small dialog font.
@@ -302,6 +308,7 @@ void Varnel::connectHandlers() {
     onTrigger(mnuFileSave, &Varnel::mnuFileSave_Click);
     onTrigger(mnuFilePrintChart, &Varnel::mnuFilePrintChart_Click);
     onTrigger(mnuFilePrintTemplate, &Varnel::mnuFilePrintTemplate_Click);
+    onTrigger(mnuPrintQuick, &Varnel::mnuPrintQuick_Click);
     onTrigger(mnuFileExit, &Varnel::mnuFileExit_Click);
     onTrigger(mnuPreferencesMillimeters, &Varnel::mnuPreferencesMillimeters_Click);
     onTrigger(mnuPreferencesInches, &Varnel::mnuPreferencesInches_Click);
@@ -543,11 +550,78 @@ void Varnel::mnuPreferencesReloadDefault_Click() { reloadPreferences(m_store, se
 
 void Varnel::cmdPrintChart_Click() { mnuFilePrintChart_Click(); }
 void Varnel::cmdPrintTemplate_Click() { mnuFilePrintTemplate_Click(); }
-void Varnel::mnuFilePrintChart_Click() { validateScaleLenIfChanged(); }
-void Varnel::mnuFilePrintTemplate_Click() { validateScaleLenIfChanged(); }
+template <typename Draw>
+void Varnel::printDocument(Draw draw, const QString& success) {
+    QString error;
+    std::unique_ptr<PrinterSurface> printer = m_printers.open(error);
+    if (!printer) {
+        showMessage(error);
+        return;
+    }
+    if (!draw(*printer)) {
+        printer->abortDoc();
+        return;
+    }
+    if (!printer->endDoc()) {
+        showMessage(kPrintFailedMessage);
+        return;
+    }
+    if (!success.isEmpty()) showMessage(success);
+}
+
+void Varnel::mnuFilePrintChart_Click() {
+    validateScaleLenIfChanged();
+    if (!checkInputs()) return;
+    calcFretPositions();
+    printDocument(
+        [this](PrinterSurface& printer) {
+            printChart(printer, settings, positions);
+            return true;
+        },
+        QStringLiteral("Chart Printed"));
+}
+
+void Varnel::mnuFilePrintTemplate_Click() {
+    validateScaleLenIfChanged();
+    if (!checkInputs()) return;
+    calcFretPositions();
+    printDocument(
+        [this](PrinterSurface& printer) {
+            if (const auto refusal = templateRefusal(printer, settings, positions)) {
+                showMessage(*refusal);
+                return false;
+            }
+            printTemplate(printer, settings, positions);
+            return true;
+        },
+        QStringLiteral("Template printed"));
+}
+
+void Varnel::mnuPrintQuick_Click() {
+    // An image of the window, as wide as the printable area allows.
+    const QImage image = grab().toImage();
+    printDocument(
+        [&image](PrinterSurface& printer) {
+            printer.setScaleMode(PageUnit::Inches);
+            const double width = printer.scaleWidth();
+            const double height = width * image.height() / std::max(1, image.width());
+            printer.drawImage(QRectF(0, 0, width, height), image);
+            return true;
+        },
+        QString());
+}
+
+template <typename Dialog, typename... Args>
+void Varnel::openDialog(QPointer<Dialog>& dialog, Args&&... args) {
+    if (dialog) return;
+    dialog = new Dialog(std::forward<Args>(args)..., this);
+    dialog->Form_Load();
+}
+
+void Varnel::mnuPrefrencesLineWidth_Click() { openDialog(m_printOptions, settings); }
+
 void Varnel::mnuFileOpen_Click() {}
 void Varnel::mnuFileSave_Click() {}
-void Varnel::mnuPrefrencesLineWidth_Click() {}
 void Varnel::mnuHelpReadMe_Click() {}
 void Varnel::mnuHelpAbout_Click() {}
 

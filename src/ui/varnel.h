@@ -8,6 +8,7 @@
 
 #include "fretboard.h"
 #include "messagebox.h"
+#include "printerprovider.h"
 #include "settingsstore.h"
 
 class QAction;
@@ -29,7 +30,8 @@ class Varnel : public QMainWindow {
 
 public:
     // Builds the window and runs its start-up; the caller shows it.
-    Varnel(SettingsStore& store, MessageBox& messages, QWidget* parent = nullptr);
+    Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& printers,
+           QWidget* parent = nullptr);
     ~Varnel() override;
 
     // The settings record and the distance tables of the last calculation.
@@ -127,6 +129,7 @@ public:
     void cmdPrintTemplate_Click();
     void mnuFilePrintChart_Click();
     void mnuFilePrintTemplate_Click();
+    void mnuPrintQuick_Click();
     void mnuFileOpen_Click();
     void mnuFileSave_Click();
     void mnuPrefrencesLineWidth_Click();
@@ -161,9 +164,18 @@ private:
     void setGranularity(std::int16_t granularity);
     void setRule18Factor(double factor, QAction* item);
     void showMessage(const QString& text);
+    // Prints one document on a printer from the provider: draw returns false when it refused
+    // (having said why); success reports the given message, when there is one.
+    template <typename Draw>
+    void printDocument(Draw draw, const QString& success);
+    // Opens a modeless dialog unless it is already open.
+    template <typename Dialog, typename... Args>
+    void openDialog(QPointer<Dialog>& dialog, Args&&... args);
 
     SettingsStore& m_store;
     MessageBox& m_messages;
+    PrinterProvider& m_printers;
+    QPointer<class diaTemplateLineWidth> m_printOptions;
     QWidget* m_client = nullptr;
     int m_scaleLenListIndex = -1;
     bool m_scaleLenChanged = false;

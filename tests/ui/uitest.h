@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "fretchartview.h"
+#include "recordingprinter.h"
 #include "testsupport.h"
 #include "varnel.h"
 
@@ -23,7 +24,7 @@ protected:
     // Opens (or reopens, as the next start of the program would) the window on the store.
     void open() {
         window.reset();
-        window = std::make_unique<Varnel>(temp.store(), messages);
+        window = std::make_unique<Varnel>(temp.store(), messages, printers);
         window->show();
         QApplication::setActiveWindow(window.get());
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -45,6 +46,7 @@ protected:
 
     TempStore temp;
     RecordingMessageBox messages;
+    RecordingPrinterProvider printers;
     std::unique_ptr<Varnel> window;
 };
 

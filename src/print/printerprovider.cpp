@@ -1,0 +1,11 @@
+#include "printerprovider.h"
+
+#include "painterprinter.h"
+
+namespace varnel {
+
+std::unique_ptr<PrinterSurface> DefaultPrinterProvider::open(QString& error) {
+    return PainterPrinter::openDefaultPrinter(error);
+}
+
+}  // namespace varnel

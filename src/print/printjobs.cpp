@@ -1,0 +1,182 @@
+#include "printjobs.h"
+
+#include <cmath>
+
+#include "chart.h"
+#include "numtext.h"
+
+#ifndef VARNEL_VERSION_MAJOR
+#define VARNEL_VERSION_MAJOR 1
+#endif
+#ifndef VARNEL_VERSION_MINOR
+#define VARNEL_VERSION_MINOR 0
+#endif
+
+namespace varnel {
+
+namespace {
+
+constexpr double kFooterPoints = 8.0;
+const QColor kBlack(0, 0, 0);
+const QColor kCyan(0, 255, 255);
+
+QString fretNumberText(int fret) {
+    return fret == 0 ? QStringLiteral("N") : QString::number(fret);
+}
+
+// The working values of one template run, in the page unit.
+struct TemplateGeometry {
+    float h;  // line height
+    float s;  // line gap
+    float w;  // marker width
+    double W; // printable width
+};
+
+TemplateGeometry setUpTemplate(PrinterSurface& printer, const FretboardSettings& s) {
+    printer.setFontName(kFretNumberFont);
+    printer.setFontSize(kFretNumberPoints);
+    TemplateGeometry g{};
+    if (s.unitsType == kUnitsMillimetres) {
+        printer.setScaleMode(PageUnit::Millimetres);
+        g.h = s.vLineHeight;
+        g.s = s.vTemplateSpace;
+    } else {
+        printer.setScaleMode(PageUnit::Inches);
+        g.h = static_cast<float>(s.vLineHeight / kMillimetresPerInch);
+        g.s = static_cast<float>(s.vTemplateSpace / kMillimetresPerInch);
+    }
+    g.w = static_cast<float>(printer.scaleX(s.lineWidthVert));
+    g.W = printer.scaleWidth();
+    return g;
+}
+
+// Fret i fits at x when the printable width, less its number's width and a marker width, lies
+// strictly beyond x; both sides compared as 32-bit floats.
+bool fits(PrinterSurface& printer, const TemplateGeometry& g, int fret, double x) {
+    const auto limit = static_cast<float>(g.W - (printer.textWidth(QString::number(fret)) + g.w));
+    return limit > static_cast<float>(x);
+}
+
+float calcFretNumberY(PrinterSurface& printer, std::int16_t hLinePos, float lineTop,
+                      float lineHeight) {
+    const float g = calcGuideLineY(hLinePos, lineTop, lineHeight);
+    const auto t = static_cast<float>(printer.textHeight(QStringLiteral("1")));
+    return hLinePos == kGuideBottom ? g - t : g + 0.1f * t;
+}
+
+void printFretNumber(PrinterSurface& printer, std::int16_t hLinePos, int fret, double x,
+                     float lineTop, float lineHeight) {
+    printer.currentX = x + 0.1 * printer.textWidth(QStringLiteral("1"));
+    printer.currentY = calcFretNumberY(printer, hLinePos, lineTop, lineHeight);
+    printer.print(fretNumberText(fret));
+}
+
+}  // namespace
+
+QString footerText() {
+    return QStringLiteral("\r\nPrinted by Varnel v.%1.%2")
+        .arg(VARNEL_VERSION_MAJOR)
+        .arg(VARNEL_VERSION_MINOR);
+}
+
+void printFooter(PrinterSurface& printer, double y) {
+    printer.currentY = y;
+    printer.setFontSize(kFooterPoints);
+    printer.print(footerText());
+}
+
+void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
+    printer.setFontName(QStringLiteral("Courier"));
+    printer.setFontSize(s.chartFontSize);
+    printer.print(QString::fromLatin1(buildFretChart(s, p)));
+    printFooter(printer, printer.currentY);
+}
+
+float calcGuideLineY(std::int16_t hLinePos, float lineTop, float lineHeight) {
+    switch (hLinePos) {
+        case kGuideTop:
+            return lineTop;
+        case kGuideCenter:
+            return lineTop + lineHeight / 2;
+        case kGuideBottom:
+            return lineTop + lineHeight;
+        default:
+            return 0;
+    }
+}
+
+std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardSettings& s,
+                                       const FretPositions& p) {
+    const TemplateGeometry g = setUpTemplate(printer, s);
+    if (!std::isfinite(g.h) || !std::isfinite(g.s)) {
+        return QStringLiteral(
+            "The template line height and the space between template lines must be numbers. "
+            "Set them with Preferences, Set Print Options.");
+    }
+    const bool mm = s.unitsType == kUnitsMillimetres;
+    for (int i = 1; i <= p.count(); ++i) {
+        const double d = p.distFromFret[static_cast<std::size_t>(i)];
+        // On an empty line the fret follows the repeated one, which stands at x = w.
+        if (!fits(printer, g, i, g.w + d)) {
+            const QString unit = mm ? QStringLiteral(" mm") : QStringLiteral(" in.");
+            const int decimals = mm ? 1 : 2;
+            return QStringLiteral(
+                       "Fret %1 is %2 from the previous fret, more than fits across the printable "
+                       "width of %3. Print on wider paper or in landscape orientation.")
+                .arg(i)
+                .arg(QString::fromStdString(formatFixed(d, decimals)) + unit)
+                .arg(QString::fromStdString(formatFixed(g.W, decimals)) + unit);
+        }
+    }
+    return std::nullopt;
+}
+
+void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
+    const TemplateGeometry g = setUpTemplate(printer, s);
+    const double pageHeight = printer.scaleHeight();
+    float lineTop = -g.h;
+    double markerX = 0;
+    int markersOnLine = 0;
+    int linesOnPage = 0;
+    const int last = p.count();
+    for (int i = 0; i <= last; ++i) {
+        if (markersOnLine == 0) {
+            markerX = g.w;
+            lineTop = lineTop + g.h + g.s;
+            // A strip that would end below the printable area starts the next page, one line
+            // gap below its top.
+            if (linesOnPage > 0 && lineTop + g.h > pageHeight) {
+                printer.newPage();
+                lineTop = g.s;
+                linesOnPage = 0;
+            }
+            ++linesOnPage;
+            printer.setDrawWidth(s.lineWidthHorz);
+            const float guide = calcGuideLineY(s.hLinePos, lineTop, g.h);
+            printer.line(0, guide, g.W, guide, kBlack);
+            printer.setDrawStyle(LineStyle::Dash);
+            printer.setDrawWidth(s.lineWidthHorz);
+            if (s.hLinePos != kGuideTop) printer.line(0, lineTop, g.W, lineTop, kCyan);
+            if (s.hLinePos != kGuideBottom) printer.line(0, lineTop + g.h, g.W, lineTop + g.h, kCyan);
+            printer.setDrawStyle(LineStyle::Solid);
+            printer.setDrawWidth(s.lineWidthVert);
+            printer.line(markerX, lineTop, markerX, lineTop + g.h, kBlack);
+            if (s.printFretNumbers) printFretNumber(printer, s.hLinePos, i, markerX, lineTop, g.h);
+            ++markersOnLine;
+        } else {
+            markerX += p.distFromFret[static_cast<std::size_t>(i)];
+            if (fits(printer, g, i, markerX)) {
+                printer.line(markerX, lineTop, markerX, lineTop + g.h, kBlack);
+                if (s.printFretNumbers) printFretNumber(printer, s.hLinePos, i, markerX, lineTop, g.h);
+                ++markersOnLine;
+            } else {
+                // The next line starts again with the fret before this one.
+                i -= 2;
+                markersOnLine = 0;
+            }
+        }
+    }
+    printFooter(printer, lineTop + g.h);
+}
+
+}  // namespace varnel

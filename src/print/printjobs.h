@@ -1,0 +1,42 @@
+#pragma once
+// The two printed documents: the fret chart, and the full-scale fret slot cutting template,
+// each ended by the footer line.
+
+#include <QString>
+#include <optional>
+
+#include "fretboard.h"
+#include "printersurface.h"
+
+namespace varnel {
+
+// "Printed by Varnel v.1.0" after a line end: the words stand one line below where it starts.
+QString footerText();
+
+// Prints the footer so that it begins at height y (current page unit), in 8-point type.
+void printFooter(PrinterSurface& printer, double y);
+
+// The chart text in "Courier" at the chart font size from the top left of the printable area,
+// continuing on further pages as needed, then the footer. Does not end the document.
+void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p);
+
+// The face of the template's fret numbers.
+inline const QString kFretNumberFont = QStringLiteral("DejaVu Sans");
+constexpr double kFretNumberPoints = 8.0;
+
+// Why the template cannot be printed on this printer, before anything is drawn: a fret farther
+// from the previous one than fits across an empty template line, or a template line height or
+// spacing that is not a number. None when it can be printed.
+std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardSettings& s,
+                                       const FretPositions& p);
+
+// The template: strips as high as the fretboard is wide, a marker at every fret at its true
+// distance from the previous one, guide and edge lines, optional fret numbers; a fret that
+// does not fit starts the next strip, which repeats the fret before it; a strip that would end
+// below the printable area starts a new page. Then the footer. Precondition: no refusal.
+void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p);
+
+// y of the alignment guide of a template line.
+float calcGuideLineY(std::int16_t hLinePos, float lineTop, float lineHeight);
+
+}  // namespace varnel
