@@ -118,7 +118,7 @@ std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardS
         const double d = p.distFromFret[static_cast<std::size_t>(i)];
         // On an empty line the fret follows the repeated one, which stands at x = w.
         if (!fits(printer, g, i, g.w + d)) {
-            const QString unit = mm ? QStringLiteral(" mm") : QStringLiteral(" in.");
+            const QString unit = mm ? QStringLiteral(" mm") : QStringLiteral(" inches");
             const int decimals = mm ? 1 : 2;
             return QStringLiteral(
                        "Fret %1 is %2 from the previous fret, more than fits across the printable "

@@ -1,0 +1,114 @@
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "printoptionsdialog.h"
+#include "uitest.h"
+
+namespace varnel {
+namespace {
+
+using test::WindowTest;
+
+class PrintingTest : public WindowTest {
+protected:
+    void enterFender(const char* frets) {
+        typeInto(window->numFretsBox, frets);
+        chooseScaleLen(0);
+        leaveScaleLen();
+    }
+};
+
+TEST_F(PrintingTest, ButtonAndMenuPrintTheChartAndSaySo) {
+    enterFender("12");
+    QTest::mouseClick(window->cmdPrintChart, Qt::LeftButton);
+    window->mnuFilePrintChart->trigger();
+    ASSERT_EQ(printers.documents.size(), 2u);
+    for (const auto& doc : printers.documents) {
+        EXPECT_TRUE(doc.ended);
+        EXPECT_EQ(doc.texts.front().text, "Scale Length: 647.5 mm");
+        EXPECT_EQ(doc.texts.front().points, 14);
+        EXPECT_EQ(doc.texts.back().text, "Printed by Varnel v.1.0");
+    }
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{"Chart Printed", "Chart Printed"}));
+}
+
+TEST_F(PrintingTest, ButtonAndMenuPrintTheTemplateAndSaySo) {
+    enterFender("12");
+    QTest::mouseClick(window->cmdPrintTemplate, Qt::LeftButton);
+    window->mnuFilePrintTemplate->trigger();
+    ASSERT_EQ(printers.documents.size(), 2u);
+    EXPECT_EQ(printers.documents[0].lines.size(), printers.documents[1].lines.size());
+    EXPECT_TRUE(printers.documents[0].ended);
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{"Template printed", "Template printed"}));
+}
+
+TEST_F(PrintingTest, InvalidInputsPrintNothing) {
+    window->mnuFilePrintChart->trigger();
+    window->mnuFilePrintTemplate->trigger();
+    EXPECT_TRUE(printers.documents.empty());
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{std::string(kCheckInputsMessage),
+                                                         std::string(kCheckInputsMessage)}));
+}
+
+TEST_F(PrintingTest, PrinterFailuresAreReportedAndNeverCalledPrinted) {
+    enterFender("12");
+    printers.available = false;
+    window->mnuFilePrintChart->trigger();
+    window->mnuFilePrintTemplate->trigger();
+    window->mnuPrintQuick->trigger();
+    const std::string none =
+        "No printer is available. Install a printer, or make one the default, and try again.";
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{none, none, none}));
+
+    printers.available = true;
+    printers.failAtEnd = true;
+    window->mnuFilePrintChart->trigger();
+    const auto said = messages.take();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find("Printing failed"), std::string::npos);
+}
+
+TEST_F(PrintingTest, TemplateThatCannotFitIsRefusedBeforeDrawing) {
+    enterFender("12");
+    printers.widthInches = 1.0;
+    window->mnuFilePrintTemplate->trigger();
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_TRUE(printers.documents[0].aborted);
+    EXPECT_FALSE(printers.documents[0].ended);
+    EXPECT_TRUE(printers.documents[0].lines.empty());
+    EXPECT_EQ(messages.take(),
+              std::vector<std::string>{
+                  "Fret 1 is 36.4 mm from the previous fret, more than fits across the "
+                  "printable width of 25.4 mm. Print on wider paper or in landscape orientation."});
+}
+
+TEST_F(PrintingTest, QuickFormPrintPrintsTheWindowSilently) {
+    window->mnuPrintQuick->trigger();
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_EQ(printers.documents[0].images, 1);
+    EXPECT_TRUE(printers.documents[0].ended);
+    EXPECT_TRUE(messages.take().empty());
+}
+
+TEST_F(PrintingTest, PrintOptionsOpenOnceAndChangeTheNextPrint) {
+    window->mnuPrefrencesLineWidth->trigger();
+    window->mnuPrefrencesLineWidth->trigger();
+    const auto dialogs = window->findChildren<diaTemplateLineWidth*>();
+    ASSERT_EQ(dialogs.size(), 1);
+    diaTemplateLineWidth* dialog = dialogs[0];
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    dialog->txtFontSize->setText("20");
+    QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
+    EXPECT_EQ(window->settings.chartFontSize, 20);
+    QTRY_VERIFY(window->findChildren<diaTemplateLineWidth*>().isEmpty());
+
+    enterFender("3");
+    window->mnuFilePrintChart->trigger();
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_EQ(printers.documents[0].texts.front().points, 20);
+}
+
+}  // namespace
+}  // namespace varnel
