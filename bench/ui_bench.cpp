@@ -14,7 +14,7 @@
 namespace {
 
 class SilentMessageBox : public varnel::MessageBox {
-public:
+  public:
     void show(std::string_view) override {}
 };
 

@@ -8,7 +8,9 @@ std::string_view unitLabel(std::int16_t unitsType) {
     return unitLabels[unitsType == kUnitsInches ? 0 : 1];
 }
 
-bool inputsAreValid(const FretboardSettings& s) { return s.scaleLen > 0 && s.nFrets > 1; }
+bool inputsAreValid(const FretboardSettings& s) {
+    return s.scaleLen > 0 && s.nFrets > 1;
+}
 
 FretPositions calcFretPositions(const FretboardSettings& s) {
     const int n = s.nFrets > 0 ? s.nFrets : 0;

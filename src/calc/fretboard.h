@@ -50,8 +50,8 @@ enum SettingKey : std::size_t {
     kKeyPrintFretNum = 11,
 };
 inline constexpr std::array<std::string_view, 12> setName = {
-    "scaleLen",   "numFrets",   "calcFact",      "unitsType", "unitsGran",  "VLineWidth",
-    "HLineWidth", "ChartFontSize", "HLinePos",   "VLineHeight", "VertSpace", "PrintFretNum",
+    "scaleLen",   "numFrets",      "calcFact", "unitsType",   "unitsGran", "VLineWidth",
+    "HLineWidth", "ChartFontSize", "HLinePos", "VLineHeight", "VertSpace", "PrintFretNum",
 };
 
 // Unit labels indexed by unitsType; the millimetre label has a leading blank.

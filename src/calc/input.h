@@ -18,7 +18,9 @@ struct ScaleLenPreset {
     double millimetres;  // inches * 25.4 in double precision, as the table always held it
 };
 
-inline constexpr double presetMm(double inches) { return inches * kMillimetresPerInch; }
+inline constexpr double presetMm(double inches) {
+    return inches * kMillimetresPerInch;
+}
 
 inline constexpr std::array<ScaleLenPreset, 14> scaleLenPresets = {{
     {"Fender 25.5\"", 25.5, presetMm(25.5)},
@@ -40,8 +42,7 @@ inline constexpr std::array<ScaleLenPreset, 14> scaleLenPresets = {{
 // The scale length the box yields: a numeric text as typed, in the current units; otherwise the
 // selected preset in the current units; otherwise 0. listIndex is the selected list position,
 // or none (also for a position outside the list).
-double scaleLenFromBox(std::string_view text, std::optional<int> listIndex,
-                       std::int16_t unitsType);
+double scaleLenFromBox(std::string_view text, std::optional<int> listIndex, std::int16_t unitsType);
 
 // True when the fret-count box may hold the text: anything but a number whose rounded value
 // lies outside -32768..kMaxFrets.

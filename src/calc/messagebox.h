@@ -8,7 +8,7 @@
 namespace varnel {
 
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     // Shows the text (UTF-8) and returns when the user has dismissed it.
     virtual void show(std::string_view text) = 0;

@@ -10,8 +10,12 @@ namespace varnel {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The text between surrounding blanks, when the whole text reads as a number.
 std::optional<std::string_view> numericCore(std::string_view text) {
@@ -128,11 +132,17 @@ std::string formatGeneralDigits(double value, int significant) {
 
 }  // namespace
 
-bool isNumeric(std::string_view text) { return numericCore(text).has_value(); }
+bool isNumeric(std::string_view text) {
+    return numericCore(text).has_value();
+}
 
-std::optional<double> toDouble(std::string_view text) { return parse<double>(text); }
+std::optional<double> toDouble(std::string_view text) {
+    return parse<double>(text);
+}
 
-std::optional<float> toFloat(std::string_view text) { return parse<float>(text); }
+std::optional<float> toFloat(std::string_view text) {
+    return parse<float>(text);
+}
 
 std::optional<std::int16_t> roundToInt16(double value) {
     if (!std::isfinite(value)) return std::nullopt;
@@ -151,7 +161,9 @@ std::optional<std::int16_t> toInt16(std::string_view text) {
     return roundToInt16(*value);
 }
 
-std::string formatGeneral(double value) { return formatGeneralDigits(value, 15); }
+std::string formatGeneral(double value) {
+    return formatGeneralDigits(value, 15);
+}
 
 std::string formatGeneral(float value) {
     return formatGeneralDigits(static_cast<double>(value), 7);
@@ -159,7 +171,8 @@ std::string formatGeneral(float value) {
 
 std::string formatFixed(double value, int decimals) {
     if (!std::isfinite(value)) return nonFiniteText(value);
-    std::string digits;  // every digit of the rounded magnitude, the last `decimals` of them fractional
+    std::string
+        digits;  // every digit of the rounded magnitude, the last `decimals` of them fractional
     int exponent = 0;
     bool negative = false;
     if (value != 0) {
@@ -207,6 +220,8 @@ std::string formatFixed(double value, int decimals) {
     return out;
 }
 
-std::string formatInteger(long long value) { return std::to_string(value); }
+std::string formatInteger(long long value) {
+    return std::to_string(value);
+}
 
 }  // namespace varnel

@@ -1,11 +1,14 @@
 #include "chartcli.h"
 
+#include <cmath>
 #include <optional>
 #include <ostream>
 
 #include "chart.h"
 #include "input.h"
 #include "numtext.h"
+#include "painterprinter.h"
+#include "printjobs.h"
 
 namespace varnel {
 
@@ -24,14 +27,31 @@ constexpr const char* kUsage =
     "  --units           in or mm (default mm)\n"
     "  --precision       coarse (1/64 in. or 0.5 mm, default) or fine (0.01 in. or 0.1 mm)\n"
     "  --method          root12 (twelfth root of 2, default) or rule18 (rule of 18ths)\n"
-    "  --factor          rule-of-18ths factor: common (default), dervin, primitive or a number\n";
+    "  --factor          rule-of-18ths factor: common (default), dervin, primitive or a number\n"
+    "\n"
+    "Printing, instead of the chart on standard output (any of them, in this order):\n"
+    "  --print-chart          the chart on the default printer\n"
+    "  --print-template       the full-scale fret slot template on the default printer\n"
+    "  --chart-pdf FILE       the chart as a PDF file\n"
+    "  --template-pdf FILE    the template as a PDF file, at true scale\n"
+    "  PDFs use the locale's default paper (A4 or Letter). Print settings (defaults in brackets):\n"
+    "  --vline-width PX       fret marker pen width in printer pixels [1]\n"
+    "  --hline-width PX       guide and edge pen width in printer pixels [4]\n"
+    "  --line-height MM       template line height, the fretboard's width [25]\n"
+    "  --line-space MM        space between template lines [0]\n"
+    "  --guide top|center|bottom   alignment guide position [top]\n"
+    "  --fret-numbers yes|no  print fret numbers on the template [yes]\n"
+    "  --font-size PT         chart font size in points [14]\n";
 
 struct UsageError {
     std::string reason;
 };
 
+enum class Output { PrintChart, PrintTemplate, ChartPdf, TemplatePdf };
+
 struct ChartRequest {
     FretboardSettings settings;
+    std::vector<std::pair<Output, std::string>> outputs;
     std::string fretsText;
     bool haveFrets = false;
     std::string scaleText;
@@ -102,6 +122,42 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
             const auto factor = factorByName(v);
             if (!factor) throw bad(v);
             s.calcFact = *factor;
+        } else if (option == "--print-chart") {
+            request.outputs.emplace_back(Output::PrintChart, std::string());
+        } else if (option == "--print-template") {
+            request.outputs.emplace_back(Output::PrintTemplate, std::string());
+        } else if (option == "--chart-pdf") {
+            request.outputs.emplace_back(Output::ChartPdf, value());
+        } else if (option == "--template-pdf") {
+            request.outputs.emplace_back(Output::TemplatePdf, value());
+        } else if (option == "--vline-width" || option == "--hline-width" ||
+                   option == "--font-size") {
+            const std::string& v = value();
+            const auto n = toInt16(v);
+            if (!n) throw bad(v);
+            (option == "--vline-width"   ? s.lineWidthVert
+             : option == "--hline-width" ? s.lineWidthHorz
+                                         : s.chartFontSize) = *n;
+        } else if (option == "--line-height" || option == "--line-space") {
+            const std::string& v = value();
+            const auto mm = toFloat(v);
+            if (!mm || !std::isfinite(*mm)) throw bad(v);
+            (option == "--line-height" ? s.vLineHeight : s.vTemplateSpace) = *mm;
+        } else if (option == "--guide") {
+            const std::string& v = value();
+            if (v == "top") {
+                s.hLinePos = kGuideTop;
+            } else if (v == "center") {
+                s.hLinePos = kGuideCenter;
+            } else if (v == "bottom") {
+                s.hLinePos = kGuideBottom;
+            } else {
+                throw bad(v);
+            }
+        } else if (option == "--fret-numbers") {
+            const std::string& v = value();
+            if (v != "yes" && v != "no") throw bad(v);
+            s.printFretNumbers = v == "yes";
         } else {
             throw UsageError{"unknown option '" + option + "'"};
         }
@@ -111,6 +167,16 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
 }
 
 }  // namespace
+
+bool needsPrinting(const std::vector<std::string>& args) {
+    for (const std::string& a : args) {
+        if (a == "--print-chart" || a == "--print-template" || a == "--chart-pdf" ||
+            a == "--template-pdf") {
+            return true;
+        }
+    }
+    return false;
+}
 
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
@@ -131,9 +197,40 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         err << kCheckInputsMessage << "\n";
         return kExitRefused;
     }
-    out << buildFretChart(s, calcFretPositions(s));
-    out.flush();
-    return out ? kExitOk : kExitRefused;
+    const FretPositions positions = calcFretPositions(s);
+    if (request.outputs.empty()) {
+        out << buildFretChart(s, positions);
+        out.flush();
+        return out ? kExitOk : kExitRefused;
+    }
+    for (const auto& [output, file] : request.outputs) {
+        QString error;
+        const bool pdf = output == Output::ChartPdf || output == Output::TemplatePdf;
+        std::unique_ptr<PrinterSurface> printer;
+        if (pdf) {
+            printer = PainterPrinter::openPdf(QString::fromStdString(file), error);
+        } else {
+            printer = PainterPrinter::openDefaultPrinter(error);
+        }
+        if (!printer) {
+            err << error.toStdString() << "\n";
+            return kExitRefused;
+        }
+        if (output == Output::PrintChart || output == Output::ChartPdf) {
+            printChart(*printer, s, positions);
+        } else if (const auto refusal = templateRefusal(*printer, s, positions)) {
+            printer->abortDoc();
+            err << refusal->toStdString() << "\n";
+            return kExitRefused;
+        } else {
+            printTemplate(*printer, s, positions);
+        }
+        if (!printer->endDoc()) {
+            err << kPrintFailedMessage.toStdString() << "\n";
+            return kExitRefused;
+        }
+    }
+    return kExitOk;
 }
 
 }  // namespace varnel

@@ -15,6 +15,9 @@ constexpr int kExitUsage = 2;
 
 // Runs the command with its arguments (without the program name); writes the chart to out and
 // reasons to err, and returns the exit status.
+// True when the arguments ask for printing or PDF output, which need a QApplication.
+bool needsPrinting(const std::vector<std::string>& args);
+
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 }  // namespace varnel

@@ -1,9 +1,20 @@
+#include <QApplication>
 #include <iostream>
 
 #include "chartcli.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
-    return varnel::runChartCommand(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                   std::cerr);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    // Printing needs fonts and a print system; plain charts need nothing of Qt.
+    if (varnel::needsPrinting(args)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QApplication app(argc, argv);
+        return varnel::runChartCommand(args, std::cout, std::cerr);
+    }
+    return varnel::runChartCommand(args, std::cout, std::cerr);
 }

@@ -46,8 +46,7 @@ std::unique_ptr<PainterPrinter> PainterPrinter::openDefaultPrinter(QString& erro
     return surface;
 }
 
-std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName,
-                                                        QString& error) {
+std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName, QString& error) {
     std::unique_ptr<PainterPrinter> surface(new PainterPrinter);
     surface->m_pdf = std::make_unique<QPdfWriter>(fileName);
     surface->m_isPdf = true;
@@ -104,7 +103,8 @@ void PainterPrinter::drawLineDots(const QPointF& from, const QPointF& to, const 
     if (style == LineStyle::Dash) {
         const double unit = widthDots > 0 ? widthDots : 1.0;
         const double dotsPerMm = m_dpi / 25.4;
-        pen.setDashPattern({kDashMillimetres * dotsPerMm / unit, kDashGapMillimetres * dotsPerMm / unit});
+        pen.setDashPattern(
+            {kDashMillimetres * dotsPerMm / unit, kDashGapMillimetres * dotsPerMm / unit});
     }
     m_painter.setPen(pen);
     m_painter.drawLine(from + m_printable.topLeft(), to + m_printable.topLeft());

@@ -16,14 +16,14 @@ namespace varnel {
 
 inline const QString kNoPrinterMessage = QStringLiteral(
     "No printer is available. Install a printer, or make one the default, and try again.");
-inline const QString kPrinterStartFailedMessage = QStringLiteral(
-    "The printer could not start the document. Check the printer and try again.");
+inline const QString kPrinterStartFailedMessage =
+    QStringLiteral("The printer could not start the document. Check the printer and try again.");
 inline const QString kPrintFailedMessage = QStringLiteral(
     "Printing failed: the printer reported an error, and the document may be incomplete. "
     "Check the printer and try again.");
 
 class PainterPrinter : public PrinterSurface {
-public:
+  public:
     ~PainterPrinter() override;
 
     // The default printer, ready to draw; null with the reason in error when there is none or
@@ -36,7 +36,7 @@ public:
     // The printable area's top left corner on the paper, in millimetres.
     QPointF printableOriginMillimetres() const;
 
-protected:
+  protected:
     double dotsPerInch() const override { return m_dpi; }
     double pixelInches() const override;
     double printableWidthDots() const override { return m_printable.width(); }
@@ -51,7 +51,7 @@ protected:
     bool endDocDots() override;
     void abortDots() override;
 
-private:
+  private:
     PainterPrinter() = default;
     bool begin(QPagedPaintDevice* device, QString& error);
 

@@ -10,14 +10,14 @@
 namespace varnel {
 
 class PrinterProvider {
-public:
+  public:
     virtual ~PrinterProvider() = default;
     // A printer ready for a new document; null with a message for the user in error.
     virtual std::unique_ptr<PrinterSurface> open(QString& error) = 0;
 };
 
 class DefaultPrinterProvider : public PrinterProvider {
-public:
+  public:
     std::unique_ptr<PrinterSurface> open(QString& error) override;
 };
 

@@ -24,7 +24,7 @@ constexpr double kDashMillimetres = 2.0;
 constexpr double kDashGapMillimetres = 1.0;
 
 class PrinterSurface {
-public:
+  public:
     virtual ~PrinterSurface() = default;
 
     // ---- The printer's operations, in the current page unit -----------------------------
@@ -62,7 +62,7 @@ public:
     double toDots(double units) const { return units / unitsPerInch() * dotsPerInch(); }
     int pageCount() const { return m_pages; }
 
-protected:
+  protected:
     // ---- What a device supplies, in device dots from the printable area's top left ------
     virtual double dotsPerInch() const = 0;
     virtual double pixelInches() const { return 1.0 / dotsPerInch(); }
@@ -80,7 +80,7 @@ protected:
 
     bool m_failed = false;
 
-private:
+  private:
     double unitsPerInch() const { return m_unit == PageUnit::Inches ? 1.0 : 25.4; }
 
     PageUnit m_unit = PageUnit::Inches;

@@ -26,10 +26,10 @@ QString fretNumberText(int fret) {
 
 // The working values of one template run, in the page unit.
 struct TemplateGeometry {
-    float h;  // line height
-    float s;  // line gap
-    float w;  // marker width
-    double W; // printable width
+    float h;   // line height
+    float s;   // line gap
+    float w;   // marker width
+    double W;  // printable width
 };
 
 TemplateGeometry setUpTemplate(PrinterSurface& printer, const FretboardSettings& s) {
@@ -157,7 +157,8 @@ void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const Fr
             printer.setDrawStyle(LineStyle::Dash);
             printer.setDrawWidth(s.lineWidthHorz);
             if (s.hLinePos != kGuideTop) printer.line(0, lineTop, g.W, lineTop, kCyan);
-            if (s.hLinePos != kGuideBottom) printer.line(0, lineTop + g.h, g.W, lineTop + g.h, kCyan);
+            if (s.hLinePos != kGuideBottom)
+                printer.line(0, lineTop + g.h, g.W, lineTop + g.h, kCyan);
             printer.setDrawStyle(LineStyle::Solid);
             printer.setDrawWidth(s.lineWidthVert);
             printer.line(markerX, lineTop, markerX, lineTop + g.h, kBlack);
@@ -167,7 +168,8 @@ void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const Fr
             markerX += p.distFromFret[static_cast<std::size_t>(i)];
             if (fits(printer, g, i, markerX)) {
                 printer.line(markerX, lineTop, markerX, lineTop + g.h, kBlack);
-                if (s.printFretNumbers) printFretNumber(printer, s.hLinePos, i, markerX, lineTop, g.h);
+                if (s.printFretNumbers)
+                    printFretNumber(printer, s.hLinePos, i, markerX, lineTop, g.h);
                 ++markersOnLine;
             } else {
                 // The next line starts again with the fret before this one.

@@ -17,8 +17,8 @@ namespace varnel {
 
 namespace {
 
-const QString kHelpVertLineWidth = QStringLiteral(
-    "Enter line width for vertical\r\ntemplate lines (fret markers)\r\nin pixels");
+const QString kHelpVertLineWidth =
+    QStringLiteral("Enter line width for vertical\r\ntemplate lines (fret markers)\r\nin pixels");
 const QString kHelpHorzLineWidth = QStringLiteral(
     "Enter line width for horizontal\r\ntemplate lines (fretboard edge)\r\nin pixels");
 const QString kHelpFontSize = QStringLiteral("Enter Font Size for printed fret chart");
@@ -26,11 +26,14 @@ const QString kHelpLineLength = QStringLiteral(
     "Enter length for vertical lines on template.  This corresponds to the width dimension of "
     "the fretboard");
 const QString kHelpLineSpace = QStringLiteral("Enter spacing between template lines");
-const QString kHelpConverted = QStringLiteral("  This measurement will be converted to millimeters");
+const QString kHelpConverted =
+    QStringLiteral("  This measurement will be converted to millimeters");
 const QString kHelpGuide = QStringLiteral(
     "Select position of the guideline - top, center, or bottom of each line of template");
 
-std::optional<std::int16_t> int16Of(const QString& text) { return toInt16(text.toStdString()); }
+std::optional<std::int16_t> int16Of(const QString& text) {
+    return toInt16(text.toStdString());
+}
 
 // A 32-bit float value of a box; none for text that is not a number or beyond a float's range.
 std::optional<float> floatOf(const QString& text) {
@@ -39,7 +42,9 @@ std::optional<float> floatOf(const QString& text) {
     return value;
 }
 
-QString floatText(float value) { return QString::fromStdString(formatGeneral(value)); }
+QString floatText(float value) {
+    return QString::fromStdString(formatGeneral(value));
+}
 
 }  // namespace
 
@@ -86,8 +91,8 @@ void diaTemplateLineWidth::createControls() {
                              Qt::AlignHCenter, 435, 1320, 2295, 390);
     txtFontSize = new QLineEdit(this);
     place(txtFontSize, "txtFontSize", 3435, 2880, 495, 285);
-    lblFontSize = label("lblFontSize", QStringLiteral("Chart Font Size"), Qt::AlignRight, 555,
-                        2880, 2775, 255);
+    lblFontSize = label("lblFontSize", QStringLiteral("Chart Font Size"), Qt::AlignRight, 555, 2880,
+                        2775, 255);
     lblChart = label("lblChart", QStringLiteral("Fret Spacing Chart Print Options "),
                      Qt::AlignHCenter, 75, 2520, 6735, 255);
     lblTemplate = label("lblTemplate", QStringLiteral("Fret Slot Cutting Template Print Options"),
@@ -207,9 +212,13 @@ void diaTemplateLineWidth::OKButton_Click() {
     close();
 }
 
-void diaTemplateLineWidth::CancelButton_Click() { close(); }
+void diaTemplateLineWidth::CancelButton_Click() {
+    close();
+}
 
-void diaTemplateLineWidth::clearHelpText() { lblLineWidthHelp->clear(); }
+void diaTemplateLineWidth::clearHelpText() {
+    lblLineWidthHelp->clear();
+}
 
 bool diaTemplateLineWidth::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) gotFocus(watched);

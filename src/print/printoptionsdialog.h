@@ -17,7 +17,7 @@ namespace varnel {
 class diaTemplateLineWidth : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Works on copies of the print fields of `target` (the main window's record), and reads its
     // units at every focus event of the two length boxes.
     diaTemplateLineWidth(FretboardSettings& target, QWidget* parent = nullptr);
@@ -58,10 +58,10 @@ public:
     float vTemplateSpace = 0;
     bool printFretNumbers = false;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void createControls();
     void gotFocus(QObject* control);
     void lostFocus(QObject* control);

@@ -6,10 +6,13 @@ namespace varnel {
 
 namespace {
 
-std::string utf8(const QString& text) { return text.toStdString(); }
+std::string utf8(const QString& text) {
+    return text.toStdString();
+}
 
-QString qtext(const std::string& text) { return QString::fromStdString(text); }
-
+QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 template <typename T, typename Convert>
 void readInto(SettingsStore& store, SettingKey key, const char* defaultText, T& field,
@@ -27,14 +30,28 @@ QString keyName(SettingKey index) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QString valueText(std::int16_t value) { return QString::number(value); }
-QString valueText(double value) { return qtext(formatGeneral(value)); }
-QString valueText(float value) { return qtext(formatGeneral(value)); }
-QString valueText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString valueText(std::int16_t value) {
+    return QString::number(value);
+}
+QString valueText(double value) {
+    return qtext(formatGeneral(value));
+}
+QString valueText(float value) {
+    return qtext(formatGeneral(value));
+}
+QString valueText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
-std::optional<std::int16_t> int16FromText(const QString& text) { return toInt16(utf8(text)); }
-std::optional<double> doubleFromText(const QString& text) { return toDouble(utf8(text)); }
-std::optional<float> floatFromText(const QString& text) { return toFloat(utf8(text)); }
+std::optional<std::int16_t> int16FromText(const QString& text) {
+    return toInt16(utf8(text));
+}
+std::optional<double> doubleFromText(const QString& text) {
+    return toDouble(utf8(text));
+}
+std::optional<float> floatFromText(const QString& text) {
+    return toFloat(utf8(text));
+}
 
 std::optional<bool> boolFromText(const QString& text) {
     const QString trimmed = text.trimmed();

@@ -75,8 +75,7 @@ QString QSettingsStore::getSetting(const QString& section, const QString& key,
     return value.isValid() ? value.toString() : defaultValue;
 }
 
-void QSettingsStore::saveSetting(const QString& section, const QString& key,
-                                 const QString& value) {
+void QSettingsStore::saveSetting(const QString& section, const QString& key, const QString& value) {
     m_settings->setValue(qualifiedKey(section, key), value);
     // Written at once, through QSettings' locked and atomic save, so that other running copies
     // and a crash later on lose nothing.
@@ -112,7 +111,8 @@ bool naturalLess(const QString& a, const QString& b) {
             const qsizetype iLen = iEnd - iStart;
             const qsizetype jLen = jEnd - jStart;
             if (iLen != jLen) return iLen < jLen;
-            const int c = QStringView(a).mid(iStart, iLen).compare(QStringView(b).mid(jStart, jLen));
+            const int c =
+                QStringView(a).mid(iStart, iLen).compare(QStringView(b).mid(jStart, jLen));
             if (c != 0) return c < 0;
             if (iEnd - i != jEnd - j) return iEnd - i < jEnd - j;
             i = iEnd;

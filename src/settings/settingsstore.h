@@ -14,7 +14,7 @@ namespace varnel {
 using SettingsList = QList<QPair<QString, QString>>;
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored text of the key; defaultValue when the section or the key does not exist.
     virtual QString getSetting(const QString& section, const QString& key,
@@ -29,7 +29,7 @@ public:
 // The store on QSettings. Section names are the user's own text (configuration names), so the
 // characters QSettings reads as group separators are escaped here and restored on the way back.
 class QSettingsStore : public SettingsStore {
-public:
+  public:
     // The user's own store: native format, organisation and application both the executable's
     // base name (on Linux ~/.config/varnel/varnel.conf).
     QSettingsStore();
@@ -46,7 +46,7 @@ public:
     static QString groupForSection(const QString& section);
     static QString sectionForGroup(const QString& group);
 
-private:
+  private:
     std::unique_ptr<QSettings> m_settings;
 };
 

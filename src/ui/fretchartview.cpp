@@ -32,7 +32,8 @@ QString ChartLinesModel::line(int row) const {
     const auto r = static_cast<std::size_t>(row);
     qsizetype begin = m_lineStarts[r];
     qsizetype end = m_lineStarts[r + 1];
-    while (end > begin && (m_text[end - 1] == QLatin1Char('\n') || m_text[end - 1] == QLatin1Char('\r'))) {
+    while (end > begin &&
+           (m_text[end - 1] == QLatin1Char('\n') || m_text[end - 1] == QLatin1Char('\r'))) {
         --end;
     }
     return m_text.mid(begin, end - begin);
@@ -62,7 +63,9 @@ FretChartView::FretChartView(QWidget* parent)
     setStyleSheet(QStringLiteral("QListView::item { padding: 0px; margin: 0px; border: 0px; }"));
 }
 
-void FretChartView::setPlainText(const QString& text) { m_model->setText(text); }
+void FretChartView::setPlainText(const QString& text) {
+    m_model->setText(text);
+}
 
 void FretChartView::copy() {
     QModelIndexList rows = selectionModel()->selectedRows();

@@ -12,7 +12,7 @@ namespace varnel {
 
 class ChartLinesModel : public QAbstractListModel {
     Q_OBJECT
-public:
+  public:
     using QAbstractListModel::QAbstractListModel;
     // Takes the text; lines end with LF or CR LF, and a final line end starts no new row.
     void setText(QString text);
@@ -21,14 +21,14 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
-private:
+  private:
     QString m_text;
     std::vector<qsizetype> m_lineStarts;  // one past the last entry: the end of the text
 };
 
 class FretChartView : public QListView {
     Q_OBJECT
-public:
+  public:
     explicit FretChartView(QWidget* parent = nullptr);
     void setPlainText(const QString& text);
     QString toPlainText() const { return m_model->text(); }
@@ -37,11 +37,11 @@ public:
     // Copies the selected rows, each ended by CR LF, to the clipboard.
     void copy();
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
-private:
+  private:
     ChartLinesModel* m_model;
 };
 

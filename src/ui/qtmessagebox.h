@@ -10,12 +10,12 @@ namespace varnel {
 inline constexpr const char* kApplicationTitle = "Varnel";
 
 class QtMessageBox : public MessageBox {
-public:
+  public:
     explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     void show(std::string_view text) override;
 
-private:
+  private:
     QWidget* m_parent;
 };
 

@@ -6,15 +6,15 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QValidator>
-#include <QImage>
-#include <QPixmap>
 #include <algorithm>
 
 #include "chart.h"
@@ -60,7 +60,7 @@ const char* const kExplainText =
 
 // Refuses keystrokes that would make the fret count a number the fret loops cannot walk.
 class FretCountValidator : public QValidator {
-public:
+  public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
         return fretCountTextAllowed(input.toStdString()) ? Acceptable : Invalid;
@@ -84,8 +84,7 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     connectHandlers();
     resize(twipsToPixelsX(*this, kClientWidthTwips),
            menuBar()->sizeHint().height() + twipsToPixelsY(*this, kClientHeightTwips));
-    setMinimumHeight(menuBar()->sizeHint().height() +
-                     twipsToPixelsY(*this, kMinClientHeightTwips));
+    setMinimumHeight(menuBar()->sizeHint().height() + twipsToPixelsY(*this, kMinClientHeightTwips));
     Form_Load();
 }
 
@@ -106,7 +105,8 @@ void Varnel::createControls() {
     frameCaptionFont.setPointSizeF(8.25);
     frameCaptionFont.setUnderline(true);
 
-    frmCalcMeth = named(new QGroupBox(QStringLiteral("Calculation Method"), m_client), "frmCalcMeth");
+    frmCalcMeth =
+        named(new QGroupBox(QStringLiteral("Calculation Method"), m_client), "frmCalcMeth");
     place(frmCalcMeth, 2040, 2040, 3375, 615);
     optCalcMethRule18 =
         named(new QRadioButton(QStringLiteral("Rule of 18ths"), frmCalcMeth), "optCalcMethRule18");
@@ -115,7 +115,8 @@ void Varnel::createControls() {
         named(new QRadioButton(QStringLiteral("12th Root"), frmCalcMeth), "optCalcMeth12Root");
     place(optCalcMeth12Root, 240, 240, 1335, 195);
 
-    cmdPrintChart = named(new QPushButton(QStringLiteral("&Print Chart"), m_client), "cmdPrintChart");
+    cmdPrintChart =
+        named(new QPushButton(QStringLiteral("&Print Chart"), m_client), "cmdPrintChart");
     place(cmdPrintChart, 120, 1800, 1335, 375);
     cmdDisplay = named(new QPushButton(QStringLiteral("Verify"), m_client), "cmdDisplay");
     place(cmdDisplay, 4080, 360, 1575, 375);
@@ -125,8 +126,8 @@ void Varnel::createControls() {
     cboScaleLen->setInsertPolicy(QComboBox::NoInsert);
     cboScaleLen->setMaxVisibleItems(static_cast<int>(scaleLenPresets.size()));
     for (const auto& preset : scaleLenPresets) {
-        cboScaleLen->addItem(QString::fromLatin1(preset.text.data(),
-                                                 static_cast<qsizetype>(preset.text.size())));
+        cboScaleLen->addItem(
+            QString::fromLatin1(preset.text.data(), static_cast<qsizetype>(preset.text.size())));
     }
     cboScaleLen->setCurrentIndex(-1);
     cboScaleLen->setEditText(QString());
@@ -136,11 +137,13 @@ void Varnel::createControls() {
     place(grpPrecision, 3840, 840, 1575, 1095);
     optMeasFine = named(new QRadioButton(QStringLiteral("0.1 mm"), grpPrecision), "optMeasFine");
     place(optMeasFine, 120, 600, 1335, 375);
-    optMeasCoarse = named(new QRadioButton(QStringLiteral("0.5 mm"), grpPrecision), "optMeasCoarse");
+    optMeasCoarse =
+        named(new QRadioButton(QStringLiteral("0.5 mm"), grpPrecision), "optMeasCoarse");
     place(optMeasCoarse, 120, 360, 1215, 255);
     optMeasCoarse->setChecked(true);
 
-    grpMeasSystem = named(new QGroupBox(QStringLiteral("Measure Units"), m_client), "grpMeasSystem");
+    grpMeasSystem =
+        named(new QGroupBox(QStringLiteral("Measure Units"), m_client), "grpMeasSystem");
     place(grpMeasSystem, 2040, 840, 1575, 1095);
     optEnglish = named(new QRadioButton(QStringLiteral("Inches"), grpMeasSystem), "optEnglish");
     place(optEnglish, 120, 600, 1095, 255);
@@ -156,7 +159,8 @@ void Varnel::createControls() {
     buttonFont.setUnderline(false);
     for (QGroupBox* frame : {grpPrecision, grpMeasSystem}) {
         frame->setFont(frameCaptionFont);
-        for (QRadioButton* button : frame->findChildren<QRadioButton*>()) button->setFont(buttonFont);
+        for (QRadioButton* button : frame->findChildren<QRadioButton*>())
+            button->setFont(buttonFont);
     }
 
     cmdPrintTemplate =
@@ -173,14 +177,16 @@ void Varnel::createControls() {
 
     cmdExit = named(new QPushButton(QStringLiteral("E&xit"), m_client), "cmdExit");
     place(cmdExit, 120, 2280, 1335, 375);
-    butCalculate = named(new QPushButton(QStringLiteral("&Display Chart"), m_client), "butCalculate");
+    butCalculate =
+        named(new QPushButton(QStringLiteral("&Display Chart"), m_client), "butCalculate");
     place(butCalculate, 120, 840, 1335, 375);
 
     numFretsBox = named(new QLineEdit(m_client), "numFretsBox");
     numFretsBox->setValidator(new FretCountValidator(numFretsBox));
     place(numFretsBox, 120, 360, 1215, 375);
 
-    lblFretTable = named(new QLabel(QStringLiteral("Fret Spacing Chart"), m_client), "lblFretTable");
+    lblFretTable =
+        named(new QLabel(QStringLiteral("Fret Spacing Chart"), m_client), "lblFretTable");
     place(lblFretTable, 2160, 2880, 1335, 375);
     Line1 = named(new QFrame(m_client), "Line1");
     Line1->setFrameShape(QFrame::HLine);
@@ -243,7 +249,8 @@ void Varnel::createMenus() {
 
     mnuPreferences = bar->addMenu(QStringLiteral("&Preferences"));
     mnuPreferences->setObjectName(QStringLiteral("mnuPreferences"));
-    mnuPreferencesMillimeters = item(mnuPreferences, "mnuPreferencesMillimeters", "&Millimeters", true, true);
+    mnuPreferencesMillimeters =
+        item(mnuPreferences, "mnuPreferencesMillimeters", "&Millimeters", true, true);
     mnuPreferencesInches = item(mnuPreferences, "mnuPreferencesInches", "&Inches", true);
     separator(mnuPreferences, "mnuPreferencesSep1");
     mnuPreferencesCoarse = item(mnuPreferences, "mnuPreferencesCoarse", "&Half", true, true);
@@ -252,7 +259,8 @@ void Varnel::createMenus() {
     mnuPrefrencesLineWidth = item(mnuPreferences, "mnuPrefrencesLineWidth", "Set &Print Options");
     separator(mnuPreferences, "mnuPreferencesSep3");
     mnuPreferencesFactor = submenu(mnuPreferences, "mnuPreferencesFactor", "&Calculation Method");
-    mnu12Root2 = item(mnuPreferencesFactor, "mnu12Root2", "&Non-cumulative (12th root of 2)", true, true);
+    mnu12Root2 =
+        item(mnuPreferencesFactor, "mnu12Root2", "&Non-cumulative (12th root of 2)", true, true);
     separator(mnuPreferencesFactor, "mnuPrefCalcMethSep0");
     mnuPrefFactCommon = item(mnuPreferencesFactor, "mnuPrefFactCommon", "&Common", true);
     mnuPrefFactDervin = item(mnuPreferencesFactor, "mnuPrefFactDervin", "&Dervin", true);
@@ -273,10 +281,10 @@ void Varnel::createMenus() {
 }
 
 void Varnel::setTabOrderAndNames() {
-    const QList<QWidget*> order = {numFretsBox,   cboScaleLen,       butCalculate, cmdExit,
-                                   txtFretChart,  cmdPrintTemplate,  optMeasCoarse, optMeasFine,
-                                   optMetric,     optEnglish,        cmdDisplay,   cmdPrintChart,
-                                   optCalcMeth12Root, optCalcMethRule18};
+    const QList<QWidget*> order = {
+        numFretsBox,      cboScaleLen,   butCalculate,      cmdExit,          txtFretChart,
+        cmdPrintTemplate, optMeasCoarse, optMeasFine,       optMetric,        optEnglish,
+        cmdDisplay,       cmdPrintChart, optCalcMeth12Root, optCalcMethRule18};
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     numFretsBox->setAccessibleName(labNumFrets->text());
     cboScaleLen->setAccessibleName(labScaleLen->text());
@@ -346,7 +354,9 @@ void Varnel::onFocusChanged(QWidget* old, QWidget* now) {
     // The scale length is taken when the focus moves from its box to another control of this
     // window; not when the window loses the focus or the box opens its own list.
     if (!old || !now) return;
-    const auto inBox = [this](QWidget* w) { return w == cboScaleLen || cboScaleLen->isAncestorOf(w); };
+    const auto inBox = [this](QWidget* w) {
+        return w == cboScaleLen || cboScaleLen->isAncestorOf(w);
+    };
     if (!inBox(old) || inBox(now) || now->window() != this) return;
     bool cancel = false;
     cboScaleLen_Validate(cancel);
@@ -368,7 +378,9 @@ void Varnel::Form_Load() {
     sizeFretChart();
 }
 
-double Varnel::outerHeightTwips() const { return pixelsToTwipsY(*this, height()); }
+double Varnel::outerHeightTwips() const {
+    return pixelsToTwipsY(*this, height());
+}
 
 void Varnel::setOuterHeightTwips(double twips) {
     // A stored height below the window's minimum is not used.
@@ -379,16 +391,18 @@ void Varnel::setOuterHeightTwips(double twips) {
 
 void Varnel::sizeFretChart() {
     // The chart box keeps its top and width; its bottom edge follows the window's bottom.
-    const double clientTwips = pixelsToTwipsY(*this, m_client->height() > 0
-                                                          ? m_client->height()
-                                                          : height() - menuBar()->sizeHint().height());
+    const double clientTwips =
+        pixelsToTwipsY(*this, m_client->height() > 0 ? m_client->height()
+                                                     : height() - menuBar()->sizeHint().height());
     const double chartTwips = clientTwips - 3120 - kChartBottomMarginTwips;
     const int pixels = chartTwips > 0 ? twipsToPixelsY(*this, chartTwips) : 0;
     txtFretChart->resize(txtFretChart->width(), pixels);
     txtFretChart->setVisible(pixels > 0);
 }
 
-void Varnel::Form_Resize() { sizeFretChart(); }
+void Varnel::Form_Resize() {
+    sizeFretChart();
+}
 
 void Varnel::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -423,7 +437,9 @@ void Varnel::cmdExit_Click() {
     close();
 }
 
-void Varnel::mnuFileExit_Click() { cmdExit_Click(); }
+void Varnel::mnuFileExit_Click() {
+    cmdExit_Click();
+}
 
 // ---- Inputs and the chart ------------------------------------------------------------------
 
@@ -463,7 +479,9 @@ bool Varnel::checkInputs() {
     return false;
 }
 
-void Varnel::calcFretPositions() { positions = varnel::calcFretPositions(settings); }
+void Varnel::calcFretPositions() {
+    positions = varnel::calcFretPositions(settings);
+}
 
 void Varnel::butCalculate_Click() {
     validateScaleLenIfChanged();
@@ -484,7 +502,9 @@ void Varnel::mnu12Root2_Click() {
     optCalcMeth12Root->setChecked(true);
 }
 
-void Varnel::optCalcMeth12Root_Click() { mnu12Root2_Click(); }
+void Varnel::optCalcMeth12Root_Click() {
+    mnu12Root2_Click();
+}
 
 void Varnel::setRule18Factor(double factor, QAction* item) {
     settings.calcFact = factor;
@@ -497,14 +517,22 @@ void Varnel::setRule18Factor(double factor, QAction* item) {
     optCalcMeth12Root->setChecked(false);
 }
 
-void Varnel::mnuPrefFactCommon_Click() { setRule18Factor(kFactorCommon, mnuPrefFactCommon); }
-void Varnel::mnuPrefFactDervin_Click() { setRule18Factor(kFactorDervin, mnuPrefFactDervin); }
+void Varnel::mnuPrefFactCommon_Click() {
+    setRule18Factor(kFactorCommon, mnuPrefFactCommon);
+}
+void Varnel::mnuPrefFactDervin_Click() {
+    setRule18Factor(kFactorDervin, mnuPrefFactDervin);
+}
 void Varnel::mnuPrefFactPrimitive_Click() {
     setRule18Factor(kFactorPrimitive, mnuPrefFactPrimitive);
 }
-void Varnel::optCalcMethRule18_Click() { mnuPrefFactCommon_Click(); }
+void Varnel::optCalcMethRule18_Click() {
+    mnuPrefFactCommon_Click();
+}
 
-void Varnel::mnuPrefFactExplain_Click() { m_messages.show(kExplainText); }
+void Varnel::mnuPrefFactExplain_Click() {
+    m_messages.show(kExplainText);
+}
 
 void Varnel::setUnits(std::int16_t unitsType) {
     const bool inches = unitsType == kUnitsInches;
@@ -513,16 +541,22 @@ void Varnel::setUnits(std::int16_t unitsType) {
     optMeasFine->setText(inches ? QStringLiteral("0.01 In.") : QStringLiteral("0.1 mm"));
     mnuPreferencesInches->setChecked(inches);
     mnuPreferencesMillimeters->setChecked(!inches);
-    mnuPreferencesCoarse->setText(inches ? QStringLiteral("&Sixty Fourth") : QStringLiteral("&Half"));
-    mnuPreferencesFine->setText(inches ? QStringLiteral("One &Hundredth") : QStringLiteral("&Tenth"));
+    mnuPreferencesCoarse->setText(inches ? QStringLiteral("&Sixty Fourth")
+                                         : QStringLiteral("&Half"));
+    mnuPreferencesFine->setText(inches ? QStringLiteral("One &Hundredth")
+                                       : QStringLiteral("&Tenth"));
     optEnglish->setChecked(inches);
     optMetric->setChecked(!inches);
     bool cancel = false;
     cboScaleLen_Validate(cancel);
 }
 
-void Varnel::optEnglish_Click() { setUnits(kUnitsInches); }
-void Varnel::optMetric_Click() { setUnits(kUnitsMillimetres); }
+void Varnel::optEnglish_Click() {
+    setUnits(kUnitsInches);
+}
+void Varnel::optMetric_Click() {
+    setUnits(kUnitsMillimetres);
+}
 
 void Varnel::setGranularity(std::int16_t granularity) {
     const bool coarse = granularity == kGranularityCoarse;
@@ -533,23 +567,43 @@ void Varnel::setGranularity(std::int16_t granularity) {
     (coarse ? optMeasCoarse : optMeasFine)->setChecked(true);
 }
 
-void Varnel::optMeasCoarse_Click() { setGranularity(kGranularityCoarse); }
-void Varnel::optMeasFine_Click() { setGranularity(kGranularityFine); }
-void Varnel::mnuPreferencesInches_Click() { optEnglish_Click(); }
-void Varnel::mnuPreferencesMillimeters_Click() { optMetric_Click(); }
-void Varnel::mnuPreferencesCoarse_Click() { optMeasCoarse_Click(); }
-void Varnel::mnuPreferencesFine_Click() { optMeasFine_Click(); }
+void Varnel::optMeasCoarse_Click() {
+    setGranularity(kGranularityCoarse);
+}
+void Varnel::optMeasFine_Click() {
+    setGranularity(kGranularityFine);
+}
+void Varnel::mnuPreferencesInches_Click() {
+    optEnglish_Click();
+}
+void Varnel::mnuPreferencesMillimeters_Click() {
+    optMetric_Click();
+}
+void Varnel::mnuPreferencesCoarse_Click() {
+    optMeasCoarse_Click();
+}
+void Varnel::mnuPreferencesFine_Click() {
+    optMeasFine_Click();
+}
 
 // ---- Default preferences -------------------------------------------------------------------
 
-void Varnel::mnuPreferencesSetDefault_Click() { savePreferencesAsDefault(m_store, settings); }
+void Varnel::mnuPreferencesSetDefault_Click() {
+    savePreferencesAsDefault(m_store, settings);
+}
 
-void Varnel::mnuPreferencesReloadDefault_Click() { reloadPreferences(m_store, settings); }
+void Varnel::mnuPreferencesReloadDefault_Click() {
+    reloadPreferences(m_store, settings);
+}
 
 // ---- Printing, configurations and help -----------------------------------------------------
 
-void Varnel::cmdPrintChart_Click() { mnuFilePrintChart_Click(); }
-void Varnel::cmdPrintTemplate_Click() { mnuFilePrintTemplate_Click(); }
+void Varnel::cmdPrintChart_Click() {
+    mnuFilePrintChart_Click();
+}
+void Varnel::cmdPrintTemplate_Click() {
+    mnuFilePrintTemplate_Click();
+}
 template <typename Draw>
 void Varnel::printDocument(Draw draw, const QString& success) {
     QString error;
@@ -618,13 +672,17 @@ void Varnel::openDialog(QPointer<Dialog>& dialog, Args&&... args) {
     dialog->Form_Load();
 }
 
-void Varnel::mnuPrefrencesLineWidth_Click() { openDialog(m_printOptions, settings); }
+void Varnel::mnuPrefrencesLineWidth_Click() {
+    openDialog(m_printOptions, settings);
+}
 
 void Varnel::mnuFileOpen_Click() {}
 void Varnel::mnuFileSave_Click() {}
 void Varnel::mnuHelpReadMe_Click() {}
 void Varnel::mnuHelpAbout_Click() {}
 
-void Varnel::showMessage(const QString& text) { m_messages.show(text.toStdString()); }
+void Varnel::showMessage(const QString& text) {
+    m_messages.show(text.toStdString());
+}
 
 }  // namespace varnel

@@ -28,7 +28,7 @@ class FretChartView;
 class Varnel : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     // Builds the window and runs its start-up; the caller shows it.
     Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& printers,
            QWidget* parent = nullptr);
@@ -146,12 +146,12 @@ public:
     double outerHeightTwips() const;
     void setOuterHeightTwips(double twips);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void createControls();
     void createMenus();
     void connectHandlers();

@@ -7,13 +7,22 @@ namespace varnel {
 namespace {
 
 TEST(ScaleLenPresetsTest, ListTextsAndValuesAreExact) {
-    const char* texts[] = {"Fender 25.5\"",        "Martin 25.4\"",         "Martin 24.9\"",
-                           "Gibson 24 3/4\"",      "Gibson 25 1/4\"",       "25\"",
-                           "Dreadnought 25 11/32\"", "12-String 24 27/32\"", "Classical 25 21/32\"",
-                           "Long Classical 26 1/8 \"", "Bass 34\"",          "Bass 30\"",
-                           "Mandolin 13 7/8\"",    "Banjo Gibson 26 3/16\""};
-    const double inches[] = {25.5,     25.4,  24.9,     24.75, 25.25,  25,     25.34375,
-                             24.84375, 25.65625, 26.125, 34,   30,     13.875, 26.1875};
+    const char* texts[] = {"Fender 25.5\"",
+                           "Martin 25.4\"",
+                           "Martin 24.9\"",
+                           "Gibson 24 3/4\"",
+                           "Gibson 25 1/4\"",
+                           "25\"",
+                           "Dreadnought 25 11/32\"",
+                           "12-String 24 27/32\"",
+                           "Classical 25 21/32\"",
+                           "Long Classical 26 1/8 \"",
+                           "Bass 34\"",
+                           "Bass 30\"",
+                           "Mandolin 13 7/8\"",
+                           "Banjo Gibson 26 3/16\""};
+    const double inches[] = {25.5,     25.4,     24.9,   24.75, 25.25, 25,     25.34375,
+                             24.84375, 25.65625, 26.125, 34,    30,    13.875, 26.1875};
     ASSERT_EQ(scaleLenPresets.size(), 14u);
     for (std::size_t i = 0; i < 14; ++i) {
         EXPECT_EQ(scaleLenPresets[i].text, texts[i]);
@@ -57,11 +66,11 @@ TEST(FretCountBoxTest, RoundsHalvesToEvenAndKeepsTheCountForUnusableText) {
         std::int16_t expected;
         bool allowed;
     } cases[] = {
-        {"22", 0, 22, true},           {"", 2, 2, true},          {"12.5", 0, 12, true},
-        {"13.5", 0, 14, true},         {"abc", 7, 7, true},       {"-", 7, 7, true},
-        {"32766", 0, 32766, true},     {"32767", 5, 5, false},    {"-32768", 5, -32768, true},
-        {"-32769", 5, 5, false},       {"1e9", 5, 5, false},      {"32766.4", 1, 32766, true},
-        {"32766.5", 1, 32766, true},   {"32767.5", 1, 1, false},
+        {"22", 0, 22, true},         {"", 2, 2, true},         {"12.5", 0, 12, true},
+        {"13.5", 0, 14, true},       {"abc", 7, 7, true},      {"-", 7, 7, true},
+        {"32766", 0, 32766, true},   {"32767", 5, 5, false},   {"-32768", 5, -32768, true},
+        {"-32769", 5, 5, false},     {"1e9", 5, 5, false},     {"32766.4", 1, 32766, true},
+        {"32766.5", 1, 32766, true}, {"32767.5", 1, 1, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fretCountFromBox(c.text, c.current), c.expected) << c.text;

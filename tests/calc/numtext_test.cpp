@@ -9,8 +9,8 @@ namespace varnel {
 namespace {
 
 TEST(NumericTest, AcceptsPlainDecimalsSignsBlanksAndExponents) {
-    for (const char* text : {"25.5", "648", "25", " 25 ", "-3", "+3", "1e3", ".5", "5.", "1E-3",
-                             "\t12.5\t", "0"}) {
+    for (const char* text :
+         {"25.5", "648", "25", " 25 ", "-3", "+3", "1e3", ".5", "5.", "1E-3", "\t12.5\t", "0"}) {
         EXPECT_TRUE(isNumeric(text)) << text;
     }
     for (const char* text : {"", " ", ".", "25.5\"", "1,5", "abc", "1e", "1e+", "0x10", "inf",
@@ -36,10 +36,21 @@ TEST(NumericTest, RoundsTo16BitIntegersHalvesToEvenAndRefusesOverflow) {
         const char* text;
         std::optional<std::int16_t> expected;
     } cases[] = {
-        {"12.5", 12},          {"13.5", 14},        {"-0.5", 0},        {"2.5", 2},
-        {"3.5", 4},            {"-2.5", -2},        {"32767", 32767},   {"32767.4", 32767},
-        {"32767.5", std::nullopt}, {"-32768", -32768}, {"-32768.6", std::nullopt},
-        {"1e10", std::nullopt}, {"abc", std::nullopt}, {"", std::nullopt}, {"22", 22},
+        {"12.5", 12},
+        {"13.5", 14},
+        {"-0.5", 0},
+        {"2.5", 2},
+        {"3.5", 4},
+        {"-2.5", -2},
+        {"32767", 32767},
+        {"32767.4", 32767},
+        {"32767.5", std::nullopt},
+        {"-32768", -32768},
+        {"-32768.6", std::nullopt},
+        {"1e10", std::nullopt},
+        {"abc", std::nullopt},
+        {"", std::nullopt},
+        {"22", 22},
     };
     for (const auto& c : cases) EXPECT_EQ(toInt16(c.text), c.expected) << c.text;
 }
@@ -78,11 +89,25 @@ TEST(NumberTextTest, FixedPatternsRoundTheDecimalFormHalvesAwayFromZero) {
         int decimals;
         const char* expected;
     } cases[] = {
-        {12.25, 1, "12.3"},    {2.675, 2, "2.68"},    {0.15, 1, "0.2"},      {3, 2, "3.00"},
-        {12345.67, 1, "12345.7"}, {0, 1, "0.0"},      {0.04, 1, "0.0"},      {0.05, 1, "0.1"},
-        {9.96, 1, "10.0"},     {999.999, 2, "1000.00"}, {-1.25, 1, "-1.3"},  {-0.01, 1, "0.0"},
-        {1e20, 1, "100000000000000000000.0"}, {25.5, 2, "25.50"}, {0.004, 2, "0.00"},
-        {0.005, 2, "0.01"},    {1.431205, 2, "1.43"}, {7, 0, "7"},           {1e-300, 1, "0.0"},
+        {12.25, 1, "12.3"},
+        {2.675, 2, "2.68"},
+        {0.15, 1, "0.2"},
+        {3, 2, "3.00"},
+        {12345.67, 1, "12345.7"},
+        {0, 1, "0.0"},
+        {0.04, 1, "0.0"},
+        {0.05, 1, "0.1"},
+        {9.96, 1, "10.0"},
+        {999.999, 2, "1000.00"},
+        {-1.25, 1, "-1.3"},
+        {-0.01, 1, "0.0"},
+        {1e20, 1, "100000000000000000000.0"},
+        {25.5, 2, "25.50"},
+        {0.004, 2, "0.00"},
+        {0.005, 2, "0.01"},
+        {1.431205, 2, "1.43"},
+        {7, 0, "7"},
+        {1e-300, 1, "0.0"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(formatFixed(c.value, c.decimals), c.expected) << c.value;

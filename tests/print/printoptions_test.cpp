@@ -13,7 +13,7 @@ namespace varnel {
 namespace {
 
 class PrintOptionsTest : public ::testing::Test {
-protected:
+  protected:
     void open() {
         dialog = new diaTemplateLineWidth(record);
         dialog->Form_Load();

@@ -51,23 +51,27 @@ TEST(TemplateTest, WrapsAndRepeatsTheLastFretAtExactPositions) {
     printTemplate(printer, s, p);
 
     const double w = static_cast<float>(kMmPerDot);  // the marker width is a 32-bit float
-    const double d[] = {0, p.distFromFret[1], p.distFromFret[2], p.distFromFret[3],
-                        p.distFromFret[4], p.distFromFret[5]};
+    const double d[] = {0,
+                        p.distFromFret[1],
+                        p.distFromFret[2],
+                        p.distFromFret[3],
+                        p.distFromFret[4],
+                        p.distFromFret[5]};
     struct Marker {
         double x;
         float top;
         const char* label;
     };
     const Marker expected[] = {
-        {w, 2, "N"},           {w + d[1], 2, "1"},         {w + d[1] + d[2], 2, "2"},
-        {w, 29, "2"},          {w + d[3], 29, "3"},        {w + d[3] + d[4], 29, "4"},
-        {w, 56, "4"},          {w + d[5], 56, "5"},
+        {w, 2, "N"},  {w + d[1], 2, "1"},  {w + d[1] + d[2], 2, "2"},
+        {w, 29, "2"}, {w + d[3], 29, "3"}, {w + d[3] + d[4], 29, "4"},
+        {w, 56, "4"}, {w + d[5], 56, "5"},
     };
     const auto markers = markersOf(printer);
     ASSERT_EQ(markers.size(), 5u + 1 + 2);
     ASSERT_EQ(printer.texts.size(), 8u + 1);  // the numbers, then the footer
-    const double t = 0.1 * 25.4;            // text height of "1"
-    const double oneWidth = 0.05 * 25.4;    // text width of "1"
+    const double t = 0.1 * 25.4;              // text height of "1"
+    const double oneWidth = 0.05 * 25.4;      // text width of "1"
     for (std::size_t k = 0; k < 8; ++k) {
         EXPECT_NEAR(markers[k].from.x(), expected[k].x, kTolerance) << k;
         EXPECT_NEAR(markers[k].from.y(), expected[k].top, kTolerance) << k;
@@ -176,8 +180,8 @@ TEST(TemplateTest, AFretExactlyAtTheLimitStartsANewLine) {
         const auto limit = static_cast<float>(3 * 25.4 - (0.05 * 25.4 + static_cast<float>(w)));
         FretPositions p;
         p.distFromFret = {0, 10, 0};
-        p.distFromFret[2] = static_cast<double>(limit) - static_cast<float>(w) - 10 -
-                            (atLimit ? 0 : 1e-3);
+        p.distFromFret[2] =
+            static_cast<double>(limit) - static_cast<float>(w) - 10 - (atLimit ? 0 : 1e-3);
         p.distFromNut = {0, 10, 10 + p.distFromFret[2]};
         ASSERT_FALSE(templateRefusal(printer, s, p).has_value());
         printTemplate(printer, s, p);

@@ -11,7 +11,7 @@ using test::TempStore;
 
 // A store that remembers the order of its writes.
 class OrderStore : public SettingsStore {
-public:
+  public:
     QString getSetting(const QString&, const QString&, const QString& d) override { return d; }
     void saveSetting(const QString& section, const QString& key, const QString& value) override {
         writes << section + "/" + key + "=" + value;

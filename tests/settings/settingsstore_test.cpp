@@ -23,9 +23,31 @@ TEST(SettingsStoreTest, MissingKeysAndSectionsGiveTheDefault) {
 // Configuration names are the user's own text; each must come back as its own section.
 TEST(SettingsStoreTest, HostileSectionNamesRoundTrip) {
     const QStringList names = {
-        "Les Paul 24 3/4\"", "a/b", "a\\b", "/lead", "trail/", "a//b", "50%", "%2F", "%25",
-        "General", "general", "Base", "base", " spaced ", "Ünïcödé スケール", "semi;colon",
-        "equals=sign", "[brackets]", "#hash", "tab\there", "@at", "quote\"d", "a,b", ".", "..",
+        "Les Paul 24 3/4\"",
+        "a/b",
+        "a\\b",
+        "/lead",
+        "trail/",
+        "a//b",
+        "50%",
+        "%2F",
+        "%25",
+        "General",
+        "general",
+        "Base",
+        "base",
+        " spaced ",
+        "Ünïcödé スケール",
+        "semi;colon",
+        "equals=sign",
+        "[brackets]",
+        "#hash",
+        "tab\there",
+        "@at",
+        "quote\"d",
+        "a,b",
+        ".",
+        "..",
     };
     TempStore t;
     for (qsizetype i = 0; i < names.size(); ++i) {

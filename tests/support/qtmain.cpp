@@ -1,7 +1,7 @@
 // GoogleTest main for suites that need a QApplication: offscreen, C locale, no user settings.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QLocale>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

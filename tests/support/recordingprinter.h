@@ -27,7 +27,7 @@ struct RecordedText {
 };
 
 class RecordingPrinter : public PrinterSurface {
-public:
+  public:
     // 600 dpi; the printable area 8 x 10.5 inches unless given.
     explicit RecordingPrinter(double widthInches = 8.0, double heightInches = 10.5)
         : m_widthDots(widthInches * kDpi), m_heightDots(heightInches * kDpi) {}
@@ -45,7 +45,7 @@ public:
     bool failAtEnd = false;
     int page = 1;
 
-protected:
+  protected:
     double dotsPerInch() const override { return kDpi; }
     double printableWidthDots() const override { return m_widthDots; }
     double printableHeightDots() const override { return m_heightDots; }
@@ -56,8 +56,8 @@ protected:
                          page});
     }
     void drawTextDots(const QPointF& topLeft, const QString& text, const QFont& font) override {
-        texts.push_back({QPointF(fromDots(topLeft.x()), fromDots(topLeft.y())), text,
-                         font.family(), font.pointSizeF(), page});
+        texts.push_back({QPointF(fromDots(topLeft.x()), fromDots(topLeft.y())), text, font.family(),
+                         font.pointSizeF(), page});
     }
     void drawImageDots(const QRectF&, const QImage&) override { ++images; }
     double textWidthDots(const QString& text, const QFont&) const override {
@@ -74,7 +74,7 @@ protected:
     }
     void abortDots() override { aborted = true; }
 
-private:
+  private:
     double m_widthDots;
     double m_heightDots;
 };
@@ -82,11 +82,12 @@ private:
 // Hands out recording printers and keeps them for inspection; with `available` false it
 // answers as a system without a printer does.
 class RecordingPrinterProvider : public PrinterProvider {
-public:
+  public:
     std::unique_ptr<PrinterSurface> open(QString& error) override {
         if (!available) {
-            error = QStringLiteral("No printer is available. Install a printer, or make one the "
-                                   "default, and try again.");
+            error = QStringLiteral(
+                "No printer is available. Install a printer, or make one the "
+                "default, and try again.");
             return nullptr;
         }
         auto printer = std::make_unique<KeptPrinter>(this, widthInches);
@@ -99,7 +100,7 @@ public:
     // Every document handed out, in order, as it stood when its printer was released.
     std::vector<RecordingPrinter> documents;
 
-private:
+  private:
     struct KeptPrinter : RecordingPrinter {
         KeptPrinter(RecordingPrinterProvider* owner, double width)
             : RecordingPrinter(width), m_owner(owner) {}

@@ -14,7 +14,7 @@
 namespace varnel::test {
 
 class RecordingMessageBox : public MessageBox {
-public:
+  public:
     void show(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> take() { return std::exchange(messages, {}); }
     std::vector<std::string> messages;
@@ -23,7 +23,7 @@ public:
 // A store on an INI file in a fresh temporary folder; reopen() reads the same file anew, as
 // the next start of the program would.
 class TempStore {
-public:
+  public:
     TempStore() : m_store(std::make_unique<QSettingsStore>(path())) {}
     QString path() const { return m_dir.filePath(QStringLiteral("varnel.ini")); }
     QSettingsStore& store() { return *m_store; }
@@ -34,7 +34,7 @@ public:
     // The INI file's text, for checks of exactly what was written.
     QString fileText() const;
 
-private:
+  private:
     QTemporaryDir m_dir;
     std::unique_ptr<QSettingsStore> m_store;
 };

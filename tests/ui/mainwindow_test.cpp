@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -67,8 +67,7 @@ TEST_F(WindowTest, StartsInMillimetresCoarseTwelfthRootWithEmptyInputs) {
     // The chart box fills the client area from its top to the fixed margin above the bottom.
     const QWidget* client = w.centralWidget();
     EXPECT_NEAR(pixelsToTwipsY(w, client->height()), 5040, 15);
-    EXPECT_EQ(w.txtFretChart->geometry().bottom() + 1,
-              client->height() - twipsToPixelsY(w, 105));
+    EXPECT_EQ(w.txtFretChart->geometry().bottom() + 1, client->height() - twipsToPixelsY(w, 105));
     EXPECT_EQ(w.txtFretChart->width(), twipsToPixelsX(w, 5655));
 }
 
@@ -82,21 +81,21 @@ TEST_F(WindowTest, MenusAndCaptionsAreExact) {
     QStringList bar;
     for (const QAction* a : w.menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, QStringList({"&File", "&Preferences", "&Help"}));
-    EXPECT_EQ(texts(w.mnuFile), QStringList({"&Retrieve Fretboard Configuration",
-                                             "&Save Fretboard Configuration", "-", "&Print...",
-                                             "-", "E&xit"}));
+    EXPECT_EQ(texts(w.mnuFile),
+              QStringList({"&Retrieve Fretboard Configuration", "&Save Fretboard Configuration",
+                           "-", "&Print...", "-", "E&xit"}));
     EXPECT_EQ(texts(w.mnuFilePrint), QStringList({"&Quick Form Print", "&Chart", "&Template"}));
-    EXPECT_EQ(texts(w.mnuPreferences),
-              QStringList({"&Millimeters", "&Inches", "-", "&Half", "&Tenth", "-",
-                           "Set &Print Options", "-", "&Calculation Method", "-",
-                           "&Save Current Preferences as default",
-                           "Reload Preferences from &Defaults"}));
+    EXPECT_EQ(
+        texts(w.mnuPreferences),
+        QStringList({"&Millimeters", "&Inches", "-", "&Half", "&Tenth", "-", "Set &Print Options",
+                     "-", "&Calculation Method", "-", "&Save Current Preferences as default",
+                     "Reload Preferences from &Defaults"}));
     EXPECT_EQ(texts(w.mnuPreferencesFactor),
               QStringList({"&Non-cumulative (12th root of 2)", "-", "&Common", "&Dervin",
                            "&Primitive", "-", "E&xplain"}));
     EXPECT_EQ(texts(w.mnuHelp), QStringList({"View &ReadMe file", "-", "&About..."}));
     const std::pair<const char*, const char*> captions[] = {
-        {"cmdPrintChart", "&Print Chart"},   {"cmdDisplay", "Verify"},
+        {"cmdPrintChart", "&Print Chart"},       {"cmdDisplay", "Verify"},
         {"cmdPrintTemplate", "Print &Template"}, {"cmdExit", "E&xit"},
         {"butCalculate", "&Display Chart"},
     };
@@ -119,10 +118,10 @@ TEST_F(WindowTest, MenusAndCaptionsAreExact) {
 
 TEST_F(WindowTest, TabOrderFollowsTheDesign) {
     Varnel& w = *window;
-    const QList<QWidget*> expected = {w.numFretsBox,  w.cboScaleLen,      w.butCalculate,
-                                      w.cmdExit,      w.txtFretChart,     w.cmdPrintTemplate,
-                                      w.optMeasCoarse, w.optMeasFine,     w.optMetric,
-                                      w.optEnglish,   w.cmdDisplay,       w.cmdPrintChart,
+    const QList<QWidget*> expected = {w.numFretsBox,       w.cboScaleLen,      w.butCalculate,
+                                      w.cmdExit,           w.txtFretChart,     w.cmdPrintTemplate,
+                                      w.optMeasCoarse,     w.optMeasFine,      w.optMetric,
+                                      w.optEnglish,        w.cmdDisplay,       w.cmdPrintChart,
                                       w.optCalcMeth12Root, w.optCalcMethRule18};
     QWidget* at = w.numFretsBox;
     for (qsizetype i = 1; i < expected.size(); ++i) {
@@ -136,8 +135,7 @@ TEST_F(WindowTest, TabOrderFollowsTheDesign) {
 
 TEST_F(WindowTest, VerifyShowsTheValuesAsTaken) {
     QTest::mouseClick(window->cmdDisplay, Qt::LeftButton);
-    EXPECT_EQ(messages.take(),
-              std::vector<std::string>{"Number of frets: 0  Scale Length: 0 mm"});
+    EXPECT_EQ(messages.take(), std::vector<std::string>{"Number of frets: 0  Scale Length: 0 mm"});
     typeInto(window->numFretsBox, "22");
     chooseScaleLen(0);
     QTest::mouseClick(window->cmdDisplay, Qt::LeftButton);

@@ -11,7 +11,7 @@ namespace {
 using test::WindowTest;
 
 class PrintingTest : public WindowTest {
-protected:
+  protected:
     void enterFender(const char* frets) {
         typeInto(window->numFretsBox, frets);
         chooseScaleLen(0);

@@ -1,11 +1,11 @@
 #pragma once
 // A main window on a private store, shown offscreen and active, for driving with QTest.
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -17,7 +17,7 @@
 namespace varnel::test {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { open(); }
     void TearDown() override { window.reset(); }
 
