@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFrame>
 #include <QGroupBox>
 #include <QImage>
@@ -24,6 +26,7 @@
 #include "preferences.h"
 #include "printjobs.h"
 #include "printoptionsdialog.h"
+#include "readmeviewer.h"
 #include "twips.h"
 
 namespace varnel {
@@ -73,6 +76,8 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
                QWidget* parent)
     : QMainWindow(parent), m_store(store), m_messages(messages), m_printers(printers) {
     setObjectName(QStringLiteral("Varnel"));
+    readMePath =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("readme.txt"));
     setWindowTitle(QStringLiteral("Fret Calculator/Template Printer"));
     // The layout was drawn for a small dialog font.
     QFont windowFont = font();
@@ -676,10 +681,35 @@ void Varnel::mnuPrefrencesLineWidth_Click() {
     openDialog(m_printOptions, settings);
 }
 
-void Varnel::mnuFileOpen_Click() {}
-void Varnel::mnuFileSave_Click() {}
-void Varnel::mnuHelpReadMe_Click() {}
-void Varnel::mnuHelpAbout_Click() {}
+void Varnel::mnuFileOpen_Click() {
+    openDialog(m_openConfig, m_store, m_messages, static_cast<ConfigTarget&>(*this));
+}
+
+void Varnel::mnuFileSave_Click() {
+    // The dialog saves the scale length the box shows, not one taken before it was edited.
+    validateScaleLenIfChanged();
+    openDialog(m_saveConfig, m_store, m_messages, static_cast<ConfigTarget&>(*this));
+}
+
+void Varnel::setNumFretsBoxText(const QString& text) {
+    numFretsBox->setText(text);
+}
+
+void Varnel::mnuHelpReadMe_Click() {
+    if (m_readMe) return;
+    auto* viewer = new diaReadMe(m_store, readMePath, this);
+    if (!viewer->Form_Load()) {
+        delete viewer;
+        showMessage(QStringLiteral("The ReadMe file could not be read: %1")
+                        .arg(QDir::toNativeSeparators(readMePath)));
+        return;
+    }
+    m_readMe = viewer;
+}
+
+void Varnel::mnuHelpAbout_Click() {
+    showMessage(aboutText(versionText));
+}
 
 void Varnel::showMessage(const QString& text) {
     m_messages.show(text.toStdString());

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "configdialogs.h"
 #include "fretboard.h"
 #include "messagebox.h"
 #include "printerprovider.h"
@@ -25,7 +26,7 @@ namespace varnel {
 
 class FretChartView;
 
-class Varnel : public QMainWindow {
+class Varnel : public QMainWindow, public ConfigTarget {
     Q_OBJECT
 
   public:
@@ -111,10 +112,10 @@ class Varnel : public QMainWindow {
     void mnuPrefFactPrimitive_Click();
     void optCalcMethRule18_Click();
     void mnuPrefFactExplain_Click();
-    void optEnglish_Click();
-    void optMetric_Click();
-    void optMeasCoarse_Click();
-    void optMeasFine_Click();
+    void optEnglish_Click() override;
+    void optMetric_Click() override;
+    void optMeasCoarse_Click() override;
+    void optMeasFine_Click() override;
     void mnuPreferencesInches_Click();
     void mnuPreferencesMillimeters_Click();
     void mnuPreferencesCoarse_Click();
@@ -135,6 +136,13 @@ class Varnel : public QMainWindow {
     void mnuPrefrencesLineWidth_Click();
     void mnuHelpReadMe_Click();
     void mnuHelpAbout_Click();
+
+    // What the configuration dialogs reach.
+    FretboardSettings& configRecord() override { return settings; }
+    void setNumFretsBoxText(const QString& text) override;
+    void setScaleLenBoxText(const QString& text) override { setScaleLenText(text); }
+    // Where "View ReadMe file" reads the guide; beside the executable unless set.
+    QString readMePath;
 
     // The scale-length box's text set from code (a retrieved configuration): free text, no
     // list entry selected; it is taken at the next validation.
@@ -176,6 +184,9 @@ class Varnel : public QMainWindow {
     MessageBox& m_messages;
     PrinterProvider& m_printers;
     QPointer<class diaTemplateLineWidth> m_printOptions;
+    QPointer<diaSaveConfig> m_saveConfig;
+    QPointer<DiaOpenConfig> m_openConfig;
+    QPointer<class diaReadMe> m_readMe;
     QWidget* m_client = nullptr;
     int m_scaleLenListIndex = -1;
     bool m_scaleLenChanged = false;

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +20,9 @@ class RecordingMessageBox : public MessageBox {
     std::vector<std::string> take() { return std::exchange(messages, {}); }
     std::vector<std::string> messages;
 };
+
+// Types any text, non-ASCII included, into a widget as key presses.
+void typeText(QWidget* widget, const QString& text);
 
 // A store on an INI file in a fresh temporary folder; reopen() reads the same file anew, as
 // the next start of the program would.

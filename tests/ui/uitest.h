@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include <QTemporaryDir>
 #include "fretchartview.h"
 #include "recordingprinter.h"
 #include "testsupport.h"
