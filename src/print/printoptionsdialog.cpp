@@ -170,7 +170,13 @@ void diaTemplateLineWidth::createControls() {
              txtVertLineWidth, txtHorzLineWidth, txtFontSize, txtVertLineLength, txtVertLineSpace,
              optHorzPosTop, optHorzPosCenter, optHorzPosBottom}) {
         w->installEventFilter(this);
+        m_watched.append(w);
     }
+}
+
+diaTemplateLineWidth::~diaTemplateLineWidth() {
+    // The controls lose the focus while they are destroyed; this dialog no longer listens.
+    for (QWidget* w : m_watched) w->removeEventFilter(this);
 }
 
 void diaTemplateLineWidth::Form_Load() {

@@ -21,6 +21,7 @@ class diaTemplateLineWidth : public QDialog {
     // Works on copies of the print fields of `target` (the main window's record), and reads its
     // units at every focus event of the two length boxes.
     diaTemplateLineWidth(FretboardSettings& target, QWidget* parent = nullptr);
+    ~diaTemplateLineWidth() override;
 
     // Fills the copies and the controls, then shows the dialog modeless.
     void Form_Load();
@@ -70,6 +71,7 @@ class diaTemplateLineWidth : public QDialog {
 
     FretboardSettings& m_target;
     bool m_lengthTyped = false;
+    QList<QWidget*> m_watched;  // the controls whose focus changes show help
 };
 
 }  // namespace varnel

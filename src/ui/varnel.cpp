@@ -93,7 +93,11 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     Form_Load();
 }
 
-Varnel::~Varnel() = default;
+Varnel::~Varnel() {
+    // The widgets below go on changing the focus while they are destroyed; by then this is no
+    // longer a Varnel to tell.
+    disconnect(qApp, nullptr, this, nullptr);
+}
 
 void Varnel::createControls() {
     m_client = new QWidget(this);
