@@ -20,3 +20,27 @@ inline double pixelsToTwipsY(const QPaintDevice& device, int pixels) {
 }
 
 }  // namespace varnel
+
+#include <QFont>
+#include <QWidget>
+#include <algorithm>
+#include <initializer_list>
+
+namespace varnel {
+
+// The layouts were drawn for a small dialog font; windows use it so that captions fit.
+constexpr double kDesignFontPoints = 8.25;
+
+inline void useDesignFont(QWidget& window) {
+    QFont f = window.font();
+    f.setPointSizeF(kDesignFontPoints);
+    window.setFont(f);
+}
+
+// Captions wider than their design box (fonts differ from system to system) widen the box to
+// the right rather than being cut.
+inline void widenToFit(std::initializer_list<QWidget*> widgets) {
+    for (QWidget* w : widgets) w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
+}
+
+}  // namespace varnel

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 #include "numtext.h"
@@ -49,8 +50,8 @@ QString floatText(float value) {
 }  // namespace
 
 diaTemplateLineWidth::diaTemplateLineWidth(FretboardSettings& target, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : PlainKeysDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint),
       m_target(target) {
     setObjectName(QStringLiteral("diaTemplateLineWidth"));
     setWindowTitle(QStringLiteral("Set Printer Options"));
@@ -60,6 +61,7 @@ diaTemplateLineWidth::diaTemplateLineWidth(FretboardSettings& target, QWidget* p
 }
 
 void diaTemplateLineWidth::createControls() {
+    useDesignFont(*this);
     setFixedSize(twipsToPixelsX(*this, 6885), twipsToPixelsY(*this, 5130));
     const auto place = [this](QWidget* w, const char* name, double left, double top, double width,
                               double height) {
@@ -73,6 +75,8 @@ void diaTemplateLineWidth::createControls() {
         lbl->setAlignment(align | Qt::AlignTop);
         lbl->setWordWrap(true);
         place(lbl, name, l, t, w, h);
+        // A caption that wraps to more lines than its design box holds grows downward.
+        lbl->resize(lbl->width(), std::max(lbl->height(), lbl->heightForWidth(lbl->width())));
         return lbl;
     };
     OKButton = new QPushButton(QStringLiteral("OK"), this);
@@ -127,6 +131,7 @@ void diaTemplateLineWidth::createControls() {
     for (QRadioButton* r : {optHorzPosTop, optHorzPosCenter, optHorzPosBottom}) {
         r->setAutoExclusive(true);
     }
+    widenToFit({optHorzPosTop, optHorzPosCenter, optHorzPosBottom, chkPrintFretNum});
     for (QPushButton* b : {OKButton, CancelButton}) {
         b->setAutoDefault(false);
         b->setDefault(false);
@@ -229,7 +234,7 @@ void diaTemplateLineWidth::clearHelpText() {
 bool diaTemplateLineWidth::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) gotFocus(watched);
     if (event->type() == QEvent::FocusOut) lostFocus(watched);
-    return QDialog::eventFilter(watched, event);
+    return PlainKeysDialog::eventFilter(watched, event);
 }
 
 void diaTemplateLineWidth::gotFocus(QObject* control) {

@@ -1,7 +1,7 @@
 #pragma once
 // "Set Printer Options": edits the seven print settings on copies, written back on OK only.
 
-#include <QDialog>
+#include "plainkeysdialog.h"
 
 #include "fretboard.h"
 
@@ -14,7 +14,7 @@ class QRadioButton;
 
 namespace varnel {
 
-class diaTemplateLineWidth : public QDialog {
+class diaTemplateLineWidth : public PlainKeysDialog {
     Q_OBJECT
 
   public:

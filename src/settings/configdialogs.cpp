@@ -25,6 +25,7 @@ void setUpDialog(Dialog& d, const char* name, const char* caption, double height
     d.setWindowTitle(QString::fromLatin1(caption));
     d.setAttribute(Qt::WA_DeleteOnClose);
     d.setModal(false);
+    useDesignFont(d);
     d.setFixedSize(twipsToPixelsX(d, 6030), twipsToPixelsY(d, heightTwips));
     const auto place = [&d](QWidget* w, const char* objectName, double l, double t, double wd,
                             double h) {
@@ -66,7 +67,10 @@ int getConfigNames(SettingsStore& store, QStringList& rows) {
 
 diaSaveConfig::diaSaveConfig(SettingsStore& store, MessageBox& messages, ConfigTarget& target,
                              QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), m_store(store), m_messages(messages), m_target(target) {
+    : PlainKeysDialog(parent, kFixedDialogFlags),
+      m_store(store),
+      m_messages(messages),
+      m_target(target) {
     setUpDialog(*this, "diaSaveConfig", "Save Fretboard Configuration", 1245, "Save", 240);
     cboFretConfig = new QComboBox(this);
     cboFretConfig->setObjectName(QStringLiteral("cboFretConfig"));
@@ -133,7 +137,10 @@ void diaSaveConfig::OKButton_Click() {
 
 DiaOpenConfig::DiaOpenConfig(SettingsStore& store, MessageBox& messages, ConfigTarget& target,
                              QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), m_store(store), m_messages(messages), m_target(target) {
+    : PlainKeysDialog(parent, kFixedDialogFlags),
+      m_store(store),
+      m_messages(messages),
+      m_target(target) {
     setUpDialog(*this, "DiaOpenConfig", "Retrieve Fretboard Configuration", 1215, "Retrieve", 360);
     lstFretConfig = new QListWidget(this);
     lstFretConfig->setObjectName(QStringLiteral("lstFretConfig"));

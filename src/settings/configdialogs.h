@@ -2,9 +2,9 @@
 // Named fretboard configurations: scale length, fret count, units and precision saved under a
 // name of the user's choosing, and the Save and Retrieve dialogs.
 
-#include <QDialog>
 #include <QString>
 #include <QStringList>
+#include "plainkeysdialog.h"
 
 #include "fretboard.h"
 #include "messagebox.h"
@@ -41,7 +41,7 @@ constexpr int kMaxConfigCount = 32767;
 // returns the number of index keys found.
 int getConfigNames(SettingsStore& store, QStringList& rows);
 
-class diaSaveConfig : public QDialog {
+class diaSaveConfig : public PlainKeysDialog {
     Q_OBJECT
   public:
     diaSaveConfig(SettingsStore& store, MessageBox& messages, ConfigTarget& target,
@@ -65,7 +65,7 @@ class diaSaveConfig : public QDialog {
     int m_chosenRow = -1;  // the list row the user chose, -1 for none
 };
 
-class DiaOpenConfig : public QDialog {
+class DiaOpenConfig : public PlainKeysDialog {
     Q_OBJECT
   public:
     DiaOpenConfig(SettingsStore& store, MessageBox& messages, ConfigTarget& target,

@@ -28,6 +28,7 @@ diaReadMe::diaReadMe(SettingsStore& store, const QString& fileName, QWidget* par
     setWindowTitle(QStringLiteral("Read Me File"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
+    useDesignFont(*this);
     txtReadMe = new QPlainTextEdit(this);
     txtReadMe->setObjectName(QStringLiteral("txtReadMe"));
     txtReadMe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

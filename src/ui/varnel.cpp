@@ -41,7 +41,6 @@ constexpr double kChartBottomMarginTwips = 105;
 // The shortest window the program restores: room for the two input rows.
 constexpr double kMinClientHeightTwips = 1200;
 constexpr double kChartFontPoints = 9.75;
-constexpr double kWindowFontPoints = 8.25;
 
 const char* const kExplainText =
     "Two methods are available for fret spacing calculation:\r\n"
@@ -79,10 +78,7 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     readMePath =
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("readme.txt"));
     setWindowTitle(QStringLiteral("Fret Calculator/Template Printer"));
-    // The layout was drawn for a small dialog font.
-    QFont windowFont = font();
-    windowFont.setPointSizeF(kWindowFontPoints);
-    setFont(windowFont);
+    useDesignFont(*this);
     createControls();
     createMenus();
     setTabOrderAndNames();
@@ -210,13 +206,8 @@ void Varnel::createControls() {
     labScaleLen->setBuddy(cboScaleLen);
     lblFretTable->setBuddy(txtFretChart);
 
-    // Captions wider than their design box (fonts differ from system to system) widen the box
-    // to the right rather than being cut.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             labNumFrets, labScaleLen, lblFretTable, optCalcMethRule18, optCalcMeth12Root,
-             optMeasFine, optMeasCoarse, optEnglish, optMetric}) {
-        w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
-    }
+    widenToFit({labNumFrets, labScaleLen, lblFretTable, optCalcMethRule18, optCalcMeth12Root,
+                optMeasFine, optMeasCoarse, optEnglish, optMetric});
     for (QPushButton* button :
          {cmdPrintChart, cmdDisplay, cmdPrintTemplate, cmdExit, butCalculate}) {
         button->setAutoDefault(false);

@@ -288,3 +288,22 @@ TEST_F(ConfigDialogTest, HostileNamesAndTwelveConfigurationsKeepTheirOrder) {
 
 }  // namespace
 }  // namespace varnel
+
+namespace varnel {
+namespace {
+
+TEST_F(ConfigDialogTest, EscapeAndEnterHaveNoMeaning) {
+    openSave();
+    QTest::keyClick(save, Qt::Key_Escape);
+    QTest::keyClick(save->cboFretConfig->lineEdit(), Qt::Key_Return);
+    ASSERT_FALSE(save.isNull());
+    EXPECT_TRUE(save->isVisible());
+    EXPECT_TRUE(messages.take().empty());
+    openRetrieve();
+    QTest::keyClick(retrieve, Qt::Key_Escape);
+    ASSERT_FALSE(retrieve.isNull());
+    EXPECT_TRUE(retrieve->isVisible());
+}
+
+}  // namespace
+}  // namespace varnel
