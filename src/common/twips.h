@@ -44,3 +44,13 @@ inline void widenToFit(std::initializer_list<QWidget*> widgets) {
 }
 
 }  // namespace varnel
+
+namespace varnel {
+
+// Places a control at a design position given in twips (left, top, width, height).
+inline void placeInTwips(QWidget* w, double left, double top, double width, double height) {
+    w->setGeometry(twipsToPixelsX(*w, left), twipsToPixelsY(*w, top), twipsToPixelsX(*w, width),
+                   twipsToPixelsY(*w, height));
+}
+
+}  // namespace varnel

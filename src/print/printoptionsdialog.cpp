@@ -63,11 +63,10 @@ diaTemplateLineWidth::diaTemplateLineWidth(FretboardSettings& target, QWidget* p
 void diaTemplateLineWidth::createControls() {
     useDesignFont(*this);
     setFixedSize(twipsToPixelsX(*this, 6885), twipsToPixelsY(*this, 5130));
-    const auto place = [this](QWidget* w, const char* name, double left, double top, double width,
-                              double height) {
+    const auto place = [](QWidget* w, const char* name, double left, double top, double width,
+                          double height) {
         w->setObjectName(QString::fromLatin1(name));
-        w->setGeometry(twipsToPixelsX(*this, left), twipsToPixelsY(*this, top),
-                       twipsToPixelsX(*this, width), twipsToPixelsY(*this, height));
+        placeInTwips(w, left, top, width, height);
     };
     const auto label = [this, &place](const char* name, const QString& text, Qt::Alignment align,
                                       double l, double t, double w, double h) {

@@ -27,11 +27,10 @@ void setUpDialog(Dialog& d, const char* name, const char* caption, double height
     d.setModal(false);
     useDesignFont(d);
     d.setFixedSize(twipsToPixelsX(d, 6030), twipsToPixelsY(d, heightTwips));
-    const auto place = [&d](QWidget* w, const char* objectName, double l, double t, double wd,
-                            double h) {
+    const auto place = [](QWidget* w, const char* objectName, double l, double t, double wd,
+                          double h) {
         w->setObjectName(QString::fromLatin1(objectName));
-        w->setGeometry(twipsToPixelsX(d, l), twipsToPixelsY(d, t), twipsToPixelsX(d, wd),
-                       twipsToPixelsY(d, h));
+        placeInTwips(w, l, t, wd, h);
     };
     d.lblFretConfigName = new QLabel(QStringLiteral("Fretboard Configuration Name"), &d);
     place(d.lblFretConfigName, "lblFretConfigName", labelLeft, 240, 3135, 255);
@@ -76,8 +75,7 @@ diaSaveConfig::diaSaveConfig(SettingsStore& store, MessageBox& messages, ConfigT
     cboFretConfig->setObjectName(QStringLiteral("cboFretConfig"));
     cboFretConfig->setEditable(true);
     cboFretConfig->setInsertPolicy(QComboBox::NoInsert);
-    cboFretConfig->setGeometry(twipsToPixelsX(*this, 240), twipsToPixelsY(*this, 600),
-                               twipsToPixelsX(*this, 4095), twipsToPixelsY(*this, 315));
+    placeInTwips(cboFretConfig, 240, 600, 4095, 315);
     cboFretConfig->setAccessibleName(lblFretConfigName->text());
     lblFretConfigName->setBuddy(cboFretConfig);
     setTabOrder(cboFretConfig, OKButton);
@@ -144,8 +142,7 @@ DiaOpenConfig::DiaOpenConfig(SettingsStore& store, MessageBox& messages, ConfigT
     setUpDialog(*this, "DiaOpenConfig", "Retrieve Fretboard Configuration", 1215, "Retrieve", 360);
     lstFretConfig = new QListWidget(this);
     lstFretConfig->setObjectName(QStringLiteral("lstFretConfig"));
-    lstFretConfig->setGeometry(twipsToPixelsX(*this, 360), twipsToPixelsY(*this, 600),
-                               twipsToPixelsX(*this, 4095), twipsToPixelsY(*this, 495));
+    placeInTwips(lstFretConfig, 360, 600, 4095, 495);
     lstFretConfig->setAccessibleName(lblFretConfigName->text());
     lblFretConfigName->setBuddy(lstFretConfig);
     setTabOrder(OKButton, CancelButton);

@@ -33,13 +33,11 @@ diaReadMe::diaReadMe(SettingsStore& store, const QString& fileName, QWidget* par
     txtReadMe->setObjectName(QStringLiteral("txtReadMe"));
     txtReadMe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtReadMe->setAccessibleName(QStringLiteral("Read Me"));
-    txtReadMe->setGeometry(twipsToPixelsX(*this, 120), twipsToPixelsY(*this, 120),
-                           twipsToPixelsX(*this, 9255), twipsToPixelsY(*this, 3015));
+    placeInTwips(txtReadMe, 120, 120, 9255, 3015);
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setAutoDefault(false);
-    OKButton->setGeometry(twipsToPixelsX(*this, 4080), twipsToPixelsY(*this, 3240),
-                          twipsToPixelsX(*this, 1215), twipsToPixelsY(*this, 375));
+    placeInTwips(OKButton, 4080, 3240, 1215, 375);
     setTabOrder(OKButton, txtReadMe);
     connect(OKButton, &QPushButton::clicked, this, &diaReadMe::OKButton_Click);
     resize(twipsToPixelsX(*this, 9465), twipsToPixelsY(*this, 3675));

@@ -98,10 +98,7 @@ Varnel::~Varnel() {
 void Varnel::createControls() {
     m_client = new QWidget(this);
     setCentralWidget(m_client);
-    const auto place = [this](QWidget* w, double left, double top, double width, double height) {
-        w->setGeometry(twipsToPixelsX(*this, left), twipsToPixelsY(*this, top),
-                       twipsToPixelsX(*this, width), twipsToPixelsY(*this, height));
-    };
+    const auto place = placeInTwips;
     const auto named = [](auto* w, const char* name) {
         w->setObjectName(QString::fromLatin1(name));
         return w;

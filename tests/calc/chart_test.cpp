@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "examplecharts.h"
 
 #include <cmath>
 #include <limits>
@@ -95,25 +96,11 @@ std::string chartOf(const FretboardSettings& s) {
 }
 
 TEST(FretChartTest, CoarseInchesExample) {
-    EXPECT_EQ(chartOf(chartSettings(25.5, 3, 0, 1)),
-              "Scale Length:     25 1/2  In.\r\n"
-              "\r\n"
-              "Fret Number In. from Nut In. from Fret\r\n"
-              "=========== ============ =============\r\n"
-              "          1      1 7/16        1 7/16   \r\n"
-              "          2      2 25/32       1 11/32  \r\n"
-              "          3      4 1/16        1 9/32   \r\n");
+    EXPECT_EQ(chartOf(chartSettings(25.5, 3, 0, 1)), test::kFender3FretsCoarseInches);
 }
 
 TEST(FretChartTest, FineMillimetresExample) {
-    EXPECT_EQ(chartOf(chartSettings(647.7, 3, 1, 0)),
-              "Scale Length: 647.7 mm\r\n"
-              "\r\n"
-              "Fret Number  mm from Nut  mm from Fret\r\n"
-              "=========== ============ =============\r\n"
-              "          1         36.4          36.4  \r\n"
-              "          2         70.7          34.3  \r\n"
-              "          3        103.1          32.4  \r\n");
+    EXPECT_EQ(chartOf(chartSettings(647.7, 3, 1, 0)), test::kFender3FretsFineMillimetres);
 }
 
 TEST(FretChartTest, HeaderFollowsUnitsAndGranularity) {

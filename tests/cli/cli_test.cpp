@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "examplecharts.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -25,14 +26,7 @@ TEST(ChartCommandTest, PrintsTheChartByteForByte) {
     const CliRun r = run({"--frets", "3", "--preset", "0", "--units", "in"});
     EXPECT_EQ(r.status, kExitOk);
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(r.out,
-              "Scale Length:     25 1/2  In.\r\n"
-              "\r\n"
-              "Fret Number In. from Nut In. from Fret\r\n"
-              "=========== ============ =============\r\n"
-              "          1      1 7/16        1 7/16   \r\n"
-              "          2      2 25/32       1 11/32  \r\n"
-              "          3      4 1/16        1 9/32   \r\n");
+    EXPECT_EQ(r.out, test::kFender3FretsCoarseInches);
     const CliRun fine = run({"--frets", "3", "--scale", "647.7", "--precision", "fine"});
     EXPECT_EQ(fine.status, kExitOk);
     EXPECT_EQ(fine.out.substr(0, 24), "Scale Length: 647.7 mm\r\n");

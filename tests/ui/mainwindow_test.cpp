@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include "examplecharts.h"
 
 #include "input.h"
 #include "preferences.h"
@@ -219,14 +220,7 @@ TEST_F(WindowTest, DisplayChartShowsTheChartOrTheMessage) {
     chooseScaleLen(0);
     QTest::mouseClick(w.butCalculate, Qt::LeftButton);
     EXPECT_TRUE(messages.take().empty());
-    EXPECT_EQ(chart(),
-              "Scale Length:     25 1/2  In.\r\n"
-              "\r\n"
-              "Fret Number In. from Nut In. from Fret\r\n"
-              "=========== ============ =============\r\n"
-              "          1      1 7/16        1 7/16   \r\n"
-              "          2      2 25/32       1 11/32  \r\n"
-              "          3      4 1/16        1 9/32   \r\n");
+    EXPECT_EQ(chart(), test::kFender3FretsCoarseInches);
     // Switching units shows nothing new until the next "Display Chart".
     w.optMetric->click();
     w.optMeasFine->click();
