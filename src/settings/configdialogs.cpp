@@ -75,6 +75,7 @@ diaSaveConfig::diaSaveConfig(SettingsStore& store, MessageBox& messages, ConfigT
     cboFretConfig->setObjectName(QStringLiteral("cboFretConfig"));
     cboFretConfig->setEditable(true);
     cboFretConfig->setInsertPolicy(QComboBox::NoInsert);
+    cboFretConfig->setCompleter(nullptr);  // a typed name is not completed into a saved one
     placeInTwips(cboFretConfig, 240, 600, 4095, 315);
     cboFretConfig->setAccessibleName(lblFretConfigName->text());
     lblFretConfigName->setBuddy(cboFretConfig);

@@ -126,6 +126,8 @@ void Varnel::createControls() {
     cboScaleLen = named(new QComboBox(m_client), "cboScaleLen");
     cboScaleLen->setEditable(true);
     cboScaleLen->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text stays as typed: no completing "25" into the preset "25"".
+    cboScaleLen->setCompleter(nullptr);
     cboScaleLen->setMaxVisibleItems(static_cast<int>(scaleLenPresets.size()));
     for (const auto& preset : scaleLenPresets) {
         cboScaleLen->addItem(

@@ -168,6 +168,12 @@ TEST_F(ConfigDialogTest, TypedNameBeatsAChosenRowAndAChosenRowAloneIsUsed) {
     EXPECT_EQ(indexNames().size(), 3);
 }
 
+TEST_F(ConfigDialogTest, ATypedPrefixOfASavedNameIsANewName) {
+    saveAs("Stratocaster");
+    saveAs("Strat");
+    EXPECT_EQ(indexNames(), QStringList({"Stratocaster", "Strat"}));
+}
+
 TEST_F(ConfigDialogTest, SaveWithoutANameSaysSoAndStaysOpen) {
     openSave();
     QTest::mouseClick(save->OKButton, Qt::LeftButton);

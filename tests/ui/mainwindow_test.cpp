@@ -189,6 +189,18 @@ TEST_F(WindowTest, ScaleLengthIsTakenOnlyWhenTheFocusMovesOnOrACommandRuns) {
     EXPECT_TRUE(w.cboScaleLen->hasFocus() || w.cboScaleLen->lineEdit()->hasFocus());
 }
 
+// Typed numbers are never completed into a preset's text ("25" is not "25"").
+TEST_F(WindowTest, TypedNumbersAreNotCompletedIntoPresets) {
+    Varnel& w = *window;
+    for (const char* typed : {"25", "12", "1"}) {
+        w.cboScaleLen->lineEdit()->clear();
+        typeInto(w.cboScaleLen->lineEdit(), typed);
+        leaveScaleLen();
+        EXPECT_EQ(w.cboScaleLen->currentText(), typed);
+        EXPECT_EQ(w.settings.scaleLen, std::stod(typed));
+    }
+}
+
 TEST_F(WindowTest, FretCountFollowsEveryEditAndRefusesWhatCannotBeCounted) {
     Varnel& w = *window;
     typeInto(w.numFretsBox, "2");
