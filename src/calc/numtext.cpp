@@ -1,5 +1,6 @@
 #include "numtext.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -45,6 +46,31 @@ std::optional<std::string_view> numericCore(std::string_view text) {
     return core;
 }
 
+// For a numeric text beyond the floating-point range (without its sign): true when it is too
+// large, false when it is too small. Its decimal magnitude is where its first significant digit
+// stands, moved by the exponent.
+bool beyondRangeIsLarge(std::string_view digits) {
+    const std::size_t e = digits.find_first_of("eE");
+    const std::string_view mantissa = digits.substr(0, e);
+    long long exponent = 0;
+    if (e != std::string_view::npos) {
+        std::string_view exp = digits.substr(e + 1);
+        const bool negative = !exp.empty() && exp.front() == '-';
+        if (!exp.empty() && (exp.front() == '-' || exp.front() == '+')) exp.remove_prefix(1);
+        while (exp.size() > 1 && exp.front() == '0') exp.remove_prefix(1);
+        // Exponents of more than 18 digits decide by their sign alone.
+        if (exp.size() > 18) return !negative;
+        std::from_chars(exp.data(), exp.data() + exp.size(), exponent);
+        if (negative) exponent = -exponent;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) return false;
+    const auto magnitude = first < point ? static_cast<long long>(point - first)
+                                         : -static_cast<long long>(first - point - 1);
+    return magnitude + exponent > 0;
+}
+
 // from_chars accepts neither a leading '+' nor a value out of range; both are numbers here.
 template <typename T>
 std::optional<T> parse(std::string_view text) {
@@ -59,10 +85,7 @@ std::optional<T> parse(std::string_view text) {
     T value{};
     const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        // Overflow to infinity, underflow to zero: tell them apart by the exponent's sign.
-        const bool tiny = digits.find("e-") != std::string_view::npos ||
-                          digits.find("E-") != std::string_view::npos;
-        value = tiny ? T{0} : std::numeric_limits<T>::infinity();
+        value = beyondRangeIsLarge(digits) ? std::numeric_limits<T>::infinity() : T{0};
     } else if (ec != std::errc{} || ptr != digits.data() + digits.size()) {
         return std::nullopt;
     }

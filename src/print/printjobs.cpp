@@ -5,13 +5,6 @@
 #include "chart.h"
 #include "numtext.h"
 
-#ifndef VARNEL_VERSION_MAJOR
-#define VARNEL_VERSION_MAJOR 1
-#endif
-#ifndef VARNEL_VERSION_MINOR
-#define VARNEL_VERSION_MINOR 0
-#endif
-
 namespace varnel {
 
 namespace {

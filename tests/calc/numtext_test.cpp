@@ -26,6 +26,11 @@ TEST(NumericTest, ConvertsToFloatsOfBothWidths) {
     EXPECT_EQ(toDouble("1e999"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(toDouble("-1e999"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(toDouble("1e-999"), 0.0);
+    EXPECT_EQ(toDouble("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(toDouble("1" + std::string(400, '0')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(toDouble("0.001e312"), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(toDouble("1000e-330"), 0.0);
+    EXPECT_EQ(toFloat("1e39"), std::numeric_limits<float>::infinity());
     EXPECT_FALSE(toDouble("25.5\"").has_value());
     EXPECT_EQ(toFloat("0.1"), 0.1f);
     EXPECT_EQ(toFloat("44.45"), 44.45f);
