@@ -36,7 +36,8 @@ namespace {
 // Design size of the client area, below the menu bar, in twips.
 constexpr double kClientWidthTwips = 5670;
 constexpr double kClientHeightTwips = 5040;
-// The chart box's bottom edge stays this far above the bottom of the client area.
+// The chart box's top; its bottom edge stays a margin above the bottom of the client area.
+constexpr double kChartTopTwips = 3120;
 constexpr double kChartBottomMarginTwips = 105;
 // The shortest window the program restores: room for the two input rows.
 constexpr double kMinClientHeightTwips = 1200;
@@ -177,7 +178,7 @@ void Varnel::createControls() {
     chartFont.setStyleHint(QFont::TypeWriter);
     chartFont.setFixedPitch(true);
     txtFretChart->setFont(chartFont);
-    place(txtFretChart, 0, 3120, 5655, 1815);
+    place(txtFretChart, 0, kChartTopTwips, 5655, 1815);
 
     cmdExit = named(new QPushButton(QStringLiteral("E&xit"), m_client), "cmdExit");
     place(cmdExit, 120, 2280, 1335, 375);
@@ -390,10 +391,8 @@ void Varnel::setOuterHeightTwips(double twips) {
 
 void Varnel::sizeFretChart() {
     // The chart box keeps its top and width; its bottom edge follows the window's bottom.
-    const double clientTwips =
-        pixelsToTwipsY(*this, m_client->height() > 0 ? m_client->height()
-                                                     : height() - menuBar()->sizeHint().height());
-    const double chartTwips = clientTwips - 3120 - kChartBottomMarginTwips;
+    const double clientTwips = pixelsToTwipsY(*this, height() - menuBar()->sizeHint().height());
+    const double chartTwips = clientTwips - kChartTopTwips - kChartBottomMarginTwips;
     const int pixels = chartTwips > 0 ? twipsToPixelsY(*this, chartTwips) : 0;
     txtFretChart->resize(txtFretChart->width(), pixels);
     txtFretChart->setVisible(pixels > 0);
