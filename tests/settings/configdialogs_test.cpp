@@ -93,26 +93,8 @@ TEST_F(ConfigDialogTest, FirstSaveWritesTheIndexKeyAndFourKeysInOrder) {
     EXPECT_EQ(temp.store().getSetting("Strat", "unitsGran", ""), "0");
 }
 
-// Forwards to a real store and logs the order of the writes.
-class LoggingStore : public SettingsStore {
-  public:
-    explicit LoggingStore(SettingsStore& inner) : m_inner(inner) {}
-    QString getSetting(const QString& s, const QString& k, const QString& d) override {
-        return m_inner.getSetting(s, k, d);
-    }
-    void saveSetting(const QString& s, const QString& k, const QString& v) override {
-        writes << s + "/" + k + "=" + v;
-        m_inner.saveSetting(s, k, v);
-    }
-    SettingsList getAllSettings(const QString& s) override { return m_inner.getAllSettings(s); }
-    QStringList writes;
-
-  private:
-    SettingsStore& m_inner;
-};
-
 TEST_F(ConfigDialogTest, SaveWritesIndexThenTheFourKeysInTheirOrder) {
-    LoggingStore logging(temp.store());
+    test::LoggingStore logging(temp.store());
     target.record.scaleLen = 25.5;
     target.record.nFrets = 21;
     target.record.unitsType = kUnitsInches;

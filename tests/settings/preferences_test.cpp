@@ -9,17 +9,6 @@ namespace {
 
 using test::TempStore;
 
-// A store that remembers the order of its writes.
-class OrderStore : public SettingsStore {
-  public:
-    QString getSetting(const QString&, const QString&, const QString& d) override { return d; }
-    void saveSetting(const QString& section, const QString& key, const QString& value) override {
-        writes << section + "/" + key + "=" + value;
-    }
-    SettingsList getAllSettings(const QString&) override { return {}; }
-    QStringList writes;
-};
-
 TEST(PreferencesTest, EmptyStoreGivesTheDefaults) {
     TempStore t;
     FretboardSettings s;
@@ -39,7 +28,8 @@ TEST(PreferencesTest, EmptyStoreGivesTheDefaults) {
 }
 
 TEST(PreferencesTest, SaveWritesTheEightKeysInOrderAsText) {
-    OrderStore store;
+    TempStore t;
+    test::LoggingStore store(t.store());
     FretboardSettings s;
     s.calcFact = kFactorDervin;
     s.vLineHeight = 44.45f;

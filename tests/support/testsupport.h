@@ -3,6 +3,7 @@
 // settings store on a private INI file that never touches the user's own settings.
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <memory>
@@ -19,6 +20,24 @@ class RecordingMessageBox : public MessageBox {
     void show(std::string_view text) override { messages.emplace_back(text); }
     std::vector<std::string> take() { return std::exchange(messages, {}); }
     std::vector<std::string> messages;
+};
+
+// Forwards to a real store and logs every write, in order, as "section/key=value".
+class LoggingStore : public SettingsStore {
+  public:
+    explicit LoggingStore(SettingsStore& inner) : m_inner(inner) {}
+    QString getSetting(const QString& s, const QString& k, const QString& d) override {
+        return m_inner.getSetting(s, k, d);
+    }
+    void saveSetting(const QString& s, const QString& k, const QString& v) override {
+        writes << s + "/" + k + "=" + v;
+        m_inner.saveSetting(s, k, v);
+    }
+    SettingsList getAllSettings(const QString& s) override { return m_inner.getAllSettings(s); }
+    QStringList writes;
+
+  private:
+    SettingsStore& m_inner;
 };
 
 // Types any text, non-ASCII included, into a widget as key presses.
