@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "numtext.h"
+#include "qnumbertext.h"
 #include "twips.h"
 
 namespace varnel {
@@ -32,19 +32,11 @@ const QString kHelpConverted =
 const QString kHelpGuide = QStringLiteral(
     "Select position of the guideline - top, center, or bottom of each line of template");
 
-std::optional<std::int16_t> int16Of(const QString& text) {
-    return toInt16(text.toStdString());
-}
-
 // A 32-bit float value of a box; none for text that is not a number or beyond a float's range.
-std::optional<float> floatOf(const QString& text) {
-    const auto value = toFloat(text.toStdString());
+std::optional<float> finiteFloatFromText(const QString& text) {
+    const auto value = floatFromText(text);
     if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
-}
-
-QString floatText(float value) {
-    return QString::fromStdString(formatGeneral(value));
 }
 
 }  // namespace
@@ -150,15 +142,17 @@ void diaTemplateLineWidth::createControls() {
 
     // Change handlers: a box's number, when it is one that fits its field, goes to its copy.
     connect(txtVertLineWidth, &QLineEdit::textChanged, this,
-            [this](const QString& t) { lineWidthVert = int16Of(t).value_or(lineWidthVert); });
+            [this](const QString& t) { lineWidthVert = int16FromText(t).value_or(lineWidthVert); });
     connect(txtHorzLineWidth, &QLineEdit::textChanged, this,
-            [this](const QString& t) { lineWidthHorz = int16Of(t).value_or(lineWidthHorz); });
+            [this](const QString& t) { lineWidthHorz = int16FromText(t).value_or(lineWidthHorz); });
     connect(txtFontSize, &QLineEdit::textChanged, this,
-            [this](const QString& t) { chartFontSize = int16Of(t).value_or(chartFontSize); });
-    connect(txtVertLineLength, &QLineEdit::textChanged, this,
-            [this](const QString& t) { vLineHeight = floatOf(t).value_or(vLineHeight); });
-    connect(txtVertLineSpace, &QLineEdit::textChanged, this,
-            [this](const QString& t) { vTemplateSpace = floatOf(t).value_or(vTemplateSpace); });
+            [this](const QString& t) { chartFontSize = int16FromText(t).value_or(chartFontSize); });
+    connect(txtVertLineLength, &QLineEdit::textChanged, this, [this](const QString& t) {
+        vLineHeight = finiteFloatFromText(t).value_or(vLineHeight);
+    });
+    connect(txtVertLineSpace, &QLineEdit::textChanged, this, [this](const QString& t) {
+        vTemplateSpace = finiteFloatFromText(t).value_or(vTemplateSpace);
+    });
     for (QLineEdit* box : {txtVertLineLength, txtVertLineSpace}) {
         connect(box, &QLineEdit::textEdited, this, [this] { m_lengthTyped = true; });
     }
@@ -203,8 +197,8 @@ void diaTemplateLineWidth::Form_Load() {
     if (hLinePos == kGuideTop) optHorzPosTop->setChecked(true);
     if (hLinePos == kGuideCenter) optHorzPosCenter->setChecked(true);
     if (hLinePos == kGuideBottom) optHorzPosBottom->setChecked(true);
-    txtVertLineLength->setText(floatText(vLineHeight));
-    txtVertLineSpace->setText(floatText(vTemplateSpace));
+    txtVertLineLength->setText(numberText(vLineHeight));
+    txtVertLineSpace->setText(numberText(vTemplateSpace));
     chkPrintFretNum->setChecked(printFretNumbers);
     show();
 }
@@ -268,7 +262,7 @@ void diaTemplateLineWidth::convertInchEntry(QLineEdit* box, float& copy) {
     const auto millimetres = static_cast<float>(copy * kMillimetresPerInch);
     if (!std::isfinite(millimetres)) return;
     copy = millimetres;
-    box->setText(floatText(copy));
+    box->setText(numberText(copy));
 }
 
 }  // namespace varnel

@@ -6,7 +6,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "numtext.h"
 #include "preferences.h"
 #include "twips.h"
 
@@ -182,12 +181,12 @@ void DiaOpenConfig::apply(const QString& key, const QString& value) {
     if (key == keyName(kKeyNumFrets)) {
         if (const auto n = int16FromText(value)) {
             s.nFrets = *n;
-            m_target.setNumFretsBoxText(QString::number(s.nFrets));
+            m_target.setNumFretsBoxText(valueText(s.nFrets));
         }
     } else if (key == keyName(kKeyScaleLen)) {
         if (const auto len = doubleFromText(value)) {
             s.scaleLen = *len;
-            m_target.setScaleLenBoxText(QString::fromStdString(formatGeneral(s.scaleLen)));
+            m_target.setScaleLenBoxText(valueText(s.scaleLen));
         }
     } else if (key == keyName(kKeyUnitsGran)) {
         if (const auto g = int16FromText(value)) {

@@ -6,14 +6,6 @@ namespace varnel {
 
 namespace {
 
-std::string utf8(const QString& text) {
-    return text.toStdString();
-}
-
-QString qtext(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 template <typename T, typename Convert>
 void readInto(SettingsStore& store, SettingKey key, const char* defaultText, T& field,
               Convert convert) {
@@ -34,30 +26,20 @@ QString valueText(std::int16_t value) {
     return QString::number(value);
 }
 QString valueText(double value) {
-    return qtext(formatGeneral(value));
+    return numberText(value);
 }
 QString valueText(float value) {
-    return qtext(formatGeneral(value));
+    return numberText(value);
 }
 QString valueText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
-}
-
-std::optional<std::int16_t> int16FromText(const QString& text) {
-    return toInt16(utf8(text));
-}
-std::optional<double> doubleFromText(const QString& text) {
-    return toDouble(utf8(text));
-}
-std::optional<float> floatFromText(const QString& text) {
-    return toFloat(utf8(text));
 }
 
 std::optional<bool> boolFromText(const QString& text) {
     const QString trimmed = text.trimmed();
     if (trimmed.compare(QLatin1String("True"), Qt::CaseInsensitive) == 0) return true;
     if (trimmed.compare(QLatin1String("False"), Qt::CaseInsensitive) == 0) return false;
-    if (const auto number = toDouble(utf8(text))) return *number != 0;
+    if (const auto number = doubleFromText(text)) return *number != 0;
     return std::nullopt;
 }
 

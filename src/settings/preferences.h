@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "fretboard.h"
+#include "qnumbertext.h"
 #include "settingsstore.h"
 
 namespace varnel {
@@ -24,10 +25,7 @@ QString valueText(double value);
 QString valueText(float value);
 QString valueText(bool value);
 
-// Stored text back to a field value; no value when the text cannot become one.
-std::optional<std::int16_t> int16FromText(const QString& text);
-std::optional<double> doubleFromText(const QString& text);
-std::optional<float> floatFromText(const QString& text);
+// Stored text back to a field value (numbers: int16FromText, doubleFromText, floatFromText);
 // "True" and "False" (in any letter case), or a number: true when non-zero.
 std::optional<bool> boolFromText(const QString& text);
 

@@ -54,8 +54,6 @@ class TempStore {
         m_store.reset();
         m_store = std::make_unique<QSettingsStore>(path());
     }
-    // The INI file's text, for checks of exactly what was written.
-    QString fileText() const;
 
   private:
     QTemporaryDir m_dir;
