@@ -2,8 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include "messagebox.h"
@@ -40,10 +38,10 @@ void BM_DisplayChart(benchmark::State& state) {
     Fixture f;
     varnel::Varnel window(f.store, f.messages, f.printers);
     window.show();
-    window.numFretsBox->setText(QString::number(state.range(0)));
-    window.cboScaleLen->setCurrentIndex(0);
+    window.model().editFretCount(std::to_string(state.range(0)));
+    window.model().choosePreset(0);
     for (auto _ : state) {
-        window.butCalculate_Click();
+        window.model().displayChart();  // the model fills the chart box through the window
         QApplication::processEvents();
     }
 }

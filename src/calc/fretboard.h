@@ -72,8 +72,8 @@ struct FretboardSettings {
     std::int16_t lineWidthHorz = 4;   // printer pixels
     std::int16_t chartFontSize = 14;  // points
     std::int16_t hLinePos = kGuideTop;
-    float vLineHeight = 25;    // millimetres, whatever unitsType says
-    float vTemplateSpace = 0;  // millimetres, whatever unitsType says
+    float templateLineHeight = 25;  // millimetres, whatever unitsType says
+    float templateLineSpace = 0;    // millimetres, whatever unitsType says
     bool printFretNumbers = true;
 };
 

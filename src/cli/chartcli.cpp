@@ -7,8 +7,7 @@
 #include "chart.h"
 #include "input.h"
 #include "numtext.h"
-#include "painterprinter.h"
-#include "printjobs.h"
+#include "printerprovider.h"
 
 namespace varnel {
 
@@ -142,7 +141,7 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
             const std::string& v = value();
             const auto mm = toFloat(v);
             if (!mm || !std::isfinite(*mm)) throw bad(v);
-            (option == "--line-height" ? s.vLineHeight : s.vTemplateSpace) = *mm;
+            (option == "--line-height" ? s.templateLineHeight : s.templateLineSpace) = *mm;
         } else if (option == "--guide") {
             const std::string& v = value();
             if (v == "top") {
@@ -204,29 +203,15 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         return out ? kExitOk : kExitRefused;
     }
     for (const auto& [output, file] : request.outputs) {
-        QString error;
         const bool pdf = output == Output::ChartPdf || output == Output::TemplatePdf;
-        std::unique_ptr<PrinterSurface> printer;
-        if (pdf) {
-            printer = PainterPrinter::openPdf(QString::fromStdString(file), error);
-        } else {
-            printer = PainterPrinter::openDefaultPrinter(error);
-        }
-        if (!printer) {
-            err << error.toStdString() << "\n";
-            return kExitRefused;
-        }
-        if (output == Output::PrintChart || output == Output::ChartPdf) {
-            printChart(*printer, s, positions);
-        } else if (const auto refusal = templateRefusal(*printer, s, positions)) {
-            printer->abortDoc();
-            err << refusal->toStdString() << "\n";
-            return kExitRefused;
-        } else {
-            printTemplate(*printer, s, positions);
-        }
-        if (!printer->endDoc()) {
-            err << kPrintFailedMessage.toStdString() << "\n";
+        const bool chart = output == Output::PrintChart || output == Output::ChartPdf;
+        DefaultPrinterProvider defaultPrinter;
+        PdfFileProvider pdfFile(QString::fromStdString(file));
+        const auto failure =
+            printDocument(pdf ? static_cast<PrinterProvider&>(pdfFile) : defaultPrinter,
+                          chart ? chartDocument(s, positions) : templateDocument(s, positions));
+        if (failure) {
+            err << failure->toStdString() << "\n";
             return kExitRefused;
         }
     }

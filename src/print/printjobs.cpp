@@ -1,5 +1,7 @@
 #include "printjobs.h"
 
+#include "version.h"
+
 #include <cmath>
 
 #include "chart.h"
@@ -31,12 +33,12 @@ TemplateGeometry setUpTemplate(PrinterSurface& printer, const FretboardSettings&
     TemplateGeometry g{};
     if (s.unitsType == kUnitsMillimetres) {
         printer.setScaleMode(PageUnit::Millimetres);
-        g.h = s.vLineHeight;
-        g.s = s.vTemplateSpace;
+        g.h = s.templateLineHeight;
+        g.s = s.templateLineSpace;
     } else {
         printer.setScaleMode(PageUnit::Inches);
-        g.h = static_cast<float>(s.vLineHeight / kMillimetresPerInch);
-        g.s = static_cast<float>(s.vTemplateSpace / kMillimetresPerInch);
+        g.h = static_cast<float>(s.templateLineHeight / kMillimetresPerInch);
+        g.s = static_cast<float>(s.templateLineSpace / kMillimetresPerInch);
     }
     g.w = static_cast<float>(printer.scaleX(s.lineWidthVert));
     g.W = printer.scaleWidth();
@@ -67,9 +69,7 @@ void printFretNumber(PrinterSurface& printer, std::int16_t hLinePos, int fret, d
 }  // namespace
 
 QString footerText() {
-    return QStringLiteral("\r\nPrinted by Varnel v.%1.%2")
-        .arg(VARNEL_VERSION_MAJOR)
-        .arg(VARNEL_VERSION_MINOR);
+    return QStringLiteral("\r\nPrinted by Varnel v.") + QLatin1String(kFooterVersionText);
 }
 
 void printFooter(PrinterSurface& printer, double y) {

@@ -23,7 +23,7 @@ const QString kHelpVertLineWidth =
 const QString kHelpHorzLineWidth = QStringLiteral(
     "Enter line width for horizontal\r\ntemplate lines (fretboard edge)\r\nin pixels");
 const QString kHelpFontSize = QStringLiteral("Enter Font Size for printed fret chart");
-const QString kHelpLineLength = QStringLiteral(
+const QString kHelpLineHeight = QStringLiteral(
     "Enter length for vertical lines on template.  This corresponds to the width dimension of "
     "the fretboard");
 const QString kHelpLineSpace = QStringLiteral("Enter spacing between template lines");
@@ -41,7 +41,7 @@ std::optional<float> finiteFloatFromText(const QString& text) {
 
 }  // namespace
 
-diaTemplateLineWidth::diaTemplateLineWidth(FretboardSettings& target, QWidget* parent)
+PrintOptionsDialog::PrintOptionsDialog(FretboardSettings& target, QWidget* parent)
     : PlainKeysDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowCloseButtonHint),
       m_target(target) {
@@ -52,7 +52,7 @@ diaTemplateLineWidth::diaTemplateLineWidth(FretboardSettings& target, QWidget* p
     createControls();
 }
 
-void diaTemplateLineWidth::createControls() {
+void PrintOptionsDialog::createControls() {
     useDesignFont(*this);
     setFixedSize(twipsToPixelsX(*this, 6885), twipsToPixelsY(*this, 5130));
     const auto place = [](QWidget* w, const char* name, double left, double top, double width,
@@ -72,8 +72,8 @@ void diaTemplateLineWidth::createControls() {
     };
     OKButton = new QPushButton(QStringLiteral("OK"), this);
     place(OKButton, "OKButton", 2055, 3480, 1215, 375);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    place(CancelButton, "CancelButton", 3615, 3480, 1215, 375);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    place(cancelButton, "CancelButton", 3615, 3480, 1215, 375);
     txtVertLineWidth = new QLineEdit(QStringLiteral(" "), this);
     place(txtVertLineWidth, "txtVertLineWidth", 315, 810, 2535, 285);
     txtHorzLineWidth = new QLineEdit(this);
@@ -123,12 +123,12 @@ void diaTemplateLineWidth::createControls() {
         r->setAutoExclusive(true);
     }
     widenToFit({optHorzPosTop, optHorzPosCenter, optHorzPosBottom, chkPrintFretNum});
-    for (QPushButton* b : {OKButton, CancelButton}) {
+    for (QPushButton* b : {OKButton, cancelButton}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
 
-    const QList<QWidget*> order = {OKButton,         CancelButton,     txtVertLineWidth,
+    const QList<QWidget*> order = {OKButton,         cancelButton,     txtVertLineWidth,
                                    txtHorzLineWidth, txtFontSize,      optHorzPosTop,
                                    optHorzPosCenter, optHorzPosBottom, txtVertLineLength,
                                    txtVertLineSpace, chkPrintFretNum};
@@ -148,10 +148,10 @@ void diaTemplateLineWidth::createControls() {
     connect(txtFontSize, &QLineEdit::textChanged, this,
             [this](const QString& t) { chartFontSize = int16FromText(t).value_or(chartFontSize); });
     connect(txtVertLineLength, &QLineEdit::textChanged, this, [this](const QString& t) {
-        vLineHeight = finiteFloatFromText(t).value_or(vLineHeight);
+        templateLineHeight = finiteFloatFromText(t).value_or(templateLineHeight);
     });
     connect(txtVertLineSpace, &QLineEdit::textChanged, this, [this](const QString& t) {
-        vTemplateSpace = finiteFloatFromText(t).value_or(vTemplateSpace);
+        templateLineSpace = finiteFloatFromText(t).value_or(templateLineSpace);
     });
     for (QLineEdit* box : {txtVertLineLength, txtVertLineSpace}) {
         connect(box, &QLineEdit::textEdited, this, [this] { m_lengthTyped = true; });
@@ -161,8 +161,8 @@ void diaTemplateLineWidth::createControls() {
     connect(optHorzPosBottom, &QRadioButton::clicked, this, [this] { hLinePos = kGuideBottom; });
     connect(chkPrintFretNum, &QCheckBox::clicked, this,
             [this] { printFretNumbers = chkPrintFretNum->isChecked(); });
-    connect(OKButton, &QPushButton::clicked, this, &diaTemplateLineWidth::OKButton_Click);
-    connect(CancelButton, &QPushButton::clicked, this, &diaTemplateLineWidth::CancelButton_Click);
+    connect(OKButton, &QPushButton::clicked, this, &PrintOptionsDialog::OKButton_Click);
+    connect(cancelButton, &QPushButton::clicked, this, &PrintOptionsDialog::CancelButton_Click);
 
     for (QWidget* w : std::initializer_list<QWidget*>{
              txtVertLineWidth, txtHorzLineWidth, txtFontSize, txtVertLineLength, txtVertLineSpace,
@@ -172,18 +172,18 @@ void diaTemplateLineWidth::createControls() {
     }
 }
 
-diaTemplateLineWidth::~diaTemplateLineWidth() {
+PrintOptionsDialog::~PrintOptionsDialog() {
     // The controls lose the focus while they are destroyed; this dialog no longer listens.
     for (QWidget* w : m_watched) w->removeEventFilter(this);
 }
 
-void diaTemplateLineWidth::Form_Load() {
+void PrintOptionsDialog::load() {
     lineWidthVert = m_target.lineWidthVert;
     lineWidthHorz = m_target.lineWidthHorz;
     chartFontSize = m_target.chartFontSize;
     hLinePos = m_target.hLinePos;
-    vLineHeight = m_target.vLineHeight;
-    vTemplateSpace = m_target.vTemplateSpace;
+    templateLineHeight = m_target.templateLineHeight;
+    templateLineSpace = m_target.templateLineSpace;
     printFretNumbers = m_target.printFretNumbers;
 
     txtVertLineWidth->setText(QString::number(lineWidthVert));
@@ -197,40 +197,40 @@ void diaTemplateLineWidth::Form_Load() {
     if (hLinePos == kGuideTop) optHorzPosTop->setChecked(true);
     if (hLinePos == kGuideCenter) optHorzPosCenter->setChecked(true);
     if (hLinePos == kGuideBottom) optHorzPosBottom->setChecked(true);
-    txtVertLineLength->setText(numberText(vLineHeight));
-    txtVertLineSpace->setText(numberText(vTemplateSpace));
+    txtVertLineLength->setText(numberText(templateLineHeight));
+    txtVertLineSpace->setText(numberText(templateLineSpace));
     chkPrintFretNum->setChecked(printFretNumbers);
     show();
 }
 
-void diaTemplateLineWidth::OKButton_Click() {
+void PrintOptionsDialog::OKButton_Click() {
     // A length box still holding the focus is left first, as clicking elsewhere leaves it.
     if (QWidget* focus = focusWidget()) lostFocus(focus);
     m_target.lineWidthVert = lineWidthVert;
     m_target.lineWidthHorz = lineWidthHorz;
     m_target.chartFontSize = chartFontSize;
     m_target.hLinePos = hLinePos;
-    m_target.vLineHeight = vLineHeight;
-    m_target.vTemplateSpace = vTemplateSpace;
+    m_target.templateLineHeight = templateLineHeight;
+    m_target.templateLineSpace = templateLineSpace;
     m_target.printFretNumbers = printFretNumbers;
     close();
 }
 
-void diaTemplateLineWidth::CancelButton_Click() {
+void PrintOptionsDialog::CancelButton_Click() {
     close();
 }
 
-void diaTemplateLineWidth::clearHelpText() {
+void PrintOptionsDialog::clearHelpText() {
     lblLineWidthHelp->clear();
 }
 
-bool diaTemplateLineWidth::eventFilter(QObject* watched, QEvent* event) {
+bool PrintOptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) gotFocus(watched);
     if (event->type() == QEvent::FocusOut) lostFocus(watched);
     return PlainKeysDialog::eventFilter(watched, event);
 }
 
-void diaTemplateLineWidth::gotFocus(QObject* control) {
+void PrintOptionsDialog::gotFocus(QObject* control) {
     const bool inches = m_target.unitsType == kUnitsInches;
     if (control == txtVertLineWidth) {
         lblLineWidthHelp->setText(kHelpVertLineWidth);
@@ -240,7 +240,7 @@ void diaTemplateLineWidth::gotFocus(QObject* control) {
         lblLineWidthHelp->setText(kHelpFontSize);
     } else if (control == txtVertLineLength) {
         m_lengthTyped = false;
-        lblLineWidthHelp->setText(kHelpLineLength + (inches ? kHelpConverted : QString()));
+        lblLineWidthHelp->setText(kHelpLineHeight + (inches ? kHelpConverted : QString()));
     } else if (control == txtVertLineSpace) {
         m_lengthTyped = false;
         lblLineWidthHelp->setText(kHelpLineSpace + (inches ? kHelpConverted : QString()));
@@ -250,13 +250,13 @@ void diaTemplateLineWidth::gotFocus(QObject* control) {
     }
 }
 
-void diaTemplateLineWidth::lostFocus(QObject* control) {
-    if (control == txtVertLineLength) convertInchEntry(txtVertLineLength, vLineHeight);
-    if (control == txtVertLineSpace) convertInchEntry(txtVertLineSpace, vTemplateSpace);
+void PrintOptionsDialog::lostFocus(QObject* control) {
+    if (control == txtVertLineLength) convertInchEntry(txtVertLineLength, templateLineHeight);
+    if (control == txtVertLineSpace) convertInchEntry(txtVertLineSpace, templateLineSpace);
     clearHelpText();
 }
 
-void diaTemplateLineWidth::convertInchEntry(QLineEdit* box, float& copy) {
+void PrintOptionsDialog::convertInchEntry(QLineEdit* box, float& copy) {
     if (!m_lengthTyped || m_target.unitsType != kUnitsInches) return;
     m_lengthTyped = false;
     const auto millimetres = static_cast<float>(copy * kMillimetresPerInch);

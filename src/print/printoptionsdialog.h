@@ -14,23 +14,23 @@ class QRadioButton;
 
 namespace varnel {
 
-class diaTemplateLineWidth : public PlainKeysDialog {
+class PrintOptionsDialog : public PlainKeysDialog {
     Q_OBJECT
 
   public:
     // Works on copies of the print fields of `target` (the main window's record), and reads its
     // units at every focus event of the two length boxes.
-    diaTemplateLineWidth(FretboardSettings& target, QWidget* parent = nullptr);
-    ~diaTemplateLineWidth() override;
+    PrintOptionsDialog(FretboardSettings& target, QWidget* parent = nullptr);
+    ~PrintOptionsDialog() override;
 
     // Fills the copies and the controls, then shows the dialog modeless.
-    void Form_Load();
+    void load();
     void OKButton_Click();
     void CancelButton_Click();
     void clearHelpText();
 
     QPushButton* OKButton = nullptr;
-    QPushButton* CancelButton = nullptr;
+    QPushButton* cancelButton = nullptr;
     QLineEdit* txtVertLineWidth = nullptr;
     QLineEdit* txtHorzLineWidth = nullptr;
     QLabel* lblVertLineWidth = nullptr;
@@ -55,8 +55,8 @@ class diaTemplateLineWidth : public PlainKeysDialog {
     std::int16_t lineWidthHorz = 0;
     std::int16_t chartFontSize = 0;
     std::int16_t hLinePos = 0;
-    float vLineHeight = 0;
-    float vTemplateSpace = 0;
+    float templateLineHeight = 0;
+    float templateLineSpace = 0;
     bool printFretNumbers = false;
 
   protected:

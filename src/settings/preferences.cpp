@@ -49,8 +49,8 @@ void readStartupPreferences(SettingsStore& store, FretboardSettings& s) {
     readInto(store, kKeyHLineWidth, "4", s.lineWidthHorz, int16FromText);
     readInto(store, kKeyChartFontSize, "14", s.chartFontSize, int16FromText);
     readInto(store, kKeyHLinePos, "0", s.hLinePos, int16FromText);
-    readInto(store, kKeyVLineHeight, "25", s.vLineHeight, floatFromText);
-    readInto(store, kKeyVertSpace, "0", s.vTemplateSpace, floatFromText);
+    readInto(store, kKeyVLineHeight, "25", s.templateLineHeight, floatFromText);
+    readInto(store, kKeyVertSpace, "0", s.templateLineSpace, floatFromText);
     readInto(store, kKeyPrintFretNum, "True", s.printFretNumbers, boolFromText);
 }
 
@@ -60,9 +60,9 @@ void savePreferencesAsDefault(SettingsStore& store, const FretboardSettings& s) 
     store.saveSetting(kBaseSection, keyName(kKeyHLineWidth), valueText(s.lineWidthHorz));
     store.saveSetting(kBaseSection, keyName(kKeyVLineWidth), valueText(s.lineWidthVert));
     store.saveSetting(kBaseSection, keyName(kKeyHLinePos), valueText(s.hLinePos));
-    store.saveSetting(kBaseSection, keyName(kKeyVLineHeight), valueText(s.vLineHeight));
+    store.saveSetting(kBaseSection, keyName(kKeyVLineHeight), valueText(s.templateLineHeight));
     store.saveSetting(kBaseSection, keyName(kKeyPrintFretNum), valueText(s.printFretNumbers));
-    store.saveSetting(kBaseSection, keyName(kKeyVertSpace), valueText(s.vTemplateSpace));
+    store.saveSetting(kBaseSection, keyName(kKeyVertSpace), valueText(s.templateLineSpace));
 }
 
 void reloadPreferences(SettingsStore& store, FretboardSettings& s) {
@@ -82,10 +82,10 @@ void reloadPreferences(SettingsStore& store, FretboardSettings& s) {
         } else if (key == keyName(kKeyVLineWidth)) {
             apply(s.lineWidthVert, int16FromText(value));
         } else if (key == keyName(kKeyVLineHeight)) {
-            apply(s.vLineHeight, floatFromText(value));
+            apply(s.templateLineHeight, floatFromText(value));
         } else if (key == keyName(kKeyVertSpace)) {
             // Kept with its fraction, as the start-up read keeps it.
-            apply(s.vTemplateSpace, floatFromText(value));
+            apply(s.templateLineSpace, floatFromText(value));
         } else if (key == keyName(kKeyHLinePos)) {
             apply(s.hLinePos, int16FromText(value));
         } else if (key == keyName(kKeyPrintFretNum)) {

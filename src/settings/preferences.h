@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "fretboard.h"
+#include "preferencestorage.h"
 #include "qnumbertext.h"
 #include "settingsstore.h"
 
@@ -39,6 +40,18 @@ void savePreferencesAsDefault(SettingsStore& store, const FretboardSettings& s);
 // Applies every usable preference key of "Base" to the record; other keys and unusable values
 // are passed over, and those fields keep their values.
 void reloadPreferences(SettingsStore& store, FretboardSettings& s);
+
+// The default preferences in section "Base" of a store, for the window's model.
+class StoredPreferences : public PreferenceStorage {
+  public:
+    explicit StoredPreferences(SettingsStore& store) : m_store(store) {}
+    void readAtStartup(FretboardSettings& s) override { readStartupPreferences(m_store, s); }
+    void save(const FretboardSettings& s) override { savePreferencesAsDefault(m_store, s); }
+    void reload(FretboardSettings& s) override { reloadPreferences(m_store, s); }
+
+  private:
+    SettingsStore& m_store;
+};
 
 // A remembered window height in twips: the stored number as a 16-bit integer, or none when
 // the key is missing or its value is not a number or outside the 16-bit range.

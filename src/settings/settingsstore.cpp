@@ -1,8 +1,11 @@
 #include "settingsstore.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <algorithm>
 
 namespace varnel {
@@ -19,6 +22,22 @@ QString applicationName() {
 QString qualifiedKey(const QString& section, const QString& key) {
     return QSettingsStore::groupForSection(section) + QLatin1Char('/') + key;
 }
+
+// How long a save waits for another running copy to finish its own; a copy holds the lock
+// for a few writes only, and a crashed one leaves a lock that is found stale at once.
+constexpr int kLockWaitMs = 5000;
+
+class FileLock : public StoreLock {
+  public:
+    explicit FileLock(const QString& path) : m_lock(path) {
+        // A lock that cannot be had (an unwritable folder) does not stop the save: it then
+        // fails or succeeds on its own, as it would with one copy running.
+        m_lock.tryLock(kLockWaitMs);
+    }
+
+  private:
+    QLockFile m_lock;
+};
 
 }  // namespace
 
@@ -92,6 +111,17 @@ SettingsList QSettingsStore::getAllSettings(const QString& section) {
     for (const QString& key : keys) entries.append({key, m_settings->value(key).toString()});
     m_settings->endGroup();
     return entries;
+}
+
+std::unique_ptr<StoreLock> QSettingsStore::lock() {
+    // Not QSettings' own "<file>.lock", which it takes and drops inside every sync.
+    QFileInfo file(m_settings->fileName());
+    if (!file.isAbsolute()) {  // a registry path: lock in the user's temporary folder
+        file.setFile(QDir(QStandardPaths::writableLocation(QStandardPaths::TempLocation)),
+                     applicationName() + QStringLiteral(".conf"));
+    }
+    QDir().mkpath(file.absolutePath());
+    return std::make_unique<FileLock>(file.absoluteFilePath() + QStringLiteral(".index.lock"));
 }
 
 bool naturalLess(const QString& a, const QString& b) {

@@ -13,6 +13,13 @@ namespace varnel {
 
 using SettingsList = QList<QPair<QString, QString>>;
 
+// Held while one running copy of the program reads and extends the configuration index; a
+// second copy waits for it. Released when destroyed.
+class StoreLock {
+  public:
+    virtual ~StoreLock() = default;
+};
+
 class SettingsStore {
   public:
     virtual ~SettingsStore() = default;
@@ -24,6 +31,9 @@ class SettingsStore {
     // The section's entries; empty when the section does not exist or holds no key. Keys come
     // in natural order, so "configName2" is listed before "configName10".
     virtual SettingsList getAllSettings(const QString& section) = 0;
+    // Excludes other processes that lock the same store; a store no other process shares
+    // needs no lock.
+    virtual std::unique_ptr<StoreLock> lock() { return std::make_unique<StoreLock>(); }
 };
 
 // The store on QSettings. Section names are the user's own text (configuration names), so the
@@ -41,6 +51,8 @@ class QSettingsStore : public SettingsStore {
                        const QString& defaultValue) override;
     void saveSetting(const QString& section, const QString& key, const QString& value) override;
     SettingsList getAllSettings(const QString& section) override;
+    // A lock file beside the store's file.
+    std::unique_ptr<StoreLock> lock() override;
 
     // The QSettings group that holds a section, and back.
     static QString groupForSection(const QString& section);

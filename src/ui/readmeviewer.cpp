@@ -1,5 +1,7 @@
 #include "readmeviewer.h"
 
+#include "version.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -20,7 +22,7 @@ constexpr double kButtonTopFromBottomTwips = 840;
 
 }  // namespace
 
-diaReadMe::diaReadMe(SettingsStore& store, const QString& fileName, QWidget* parent)
+ReadMeViewer::ReadMeViewer(SettingsStore& store, const QString& fileName, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_store(store),
       m_fileName(fileName) {
@@ -29,68 +31,68 @@ diaReadMe::diaReadMe(SettingsStore& store, const QString& fileName, QWidget* par
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     useDesignFont(*this);
-    txtReadMe = new QPlainTextEdit(this);
-    txtReadMe->setObjectName(QStringLiteral("txtReadMe"));
-    txtReadMe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtReadMe->setAccessibleName(QStringLiteral("Read Me"));
-    placeInTwips(txtReadMe, 120, 120, 9255, 3015);
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setAutoDefault(false);
-    placeInTwips(OKButton, 4080, 3240, 1215, 375);
-    setTabOrder(OKButton, txtReadMe);
-    connect(OKButton, &QPushButton::clicked, this, &diaReadMe::OKButton_Click);
+    guideText = new QPlainTextEdit(this);
+    guideText->setObjectName(QStringLiteral("txtReadMe"));
+    guideText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    guideText->setAccessibleName(QStringLiteral("Read Me"));
+    placeInTwips(guideText, 120, 120, 9255, 3015);
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKButton"));
+    okButton->setAutoDefault(false);
+    placeInTwips(okButton, 4080, 3240, 1215, 375);
+    setTabOrder(okButton, guideText);
+    connect(okButton, &QPushButton::clicked, this, &ReadMeViewer::rememberHeightAndClose);
     resize(twipsToPixelsX(*this, 9465), twipsToPixelsY(*this, 3675));
 }
 
-bool diaReadMe::Form_Load() {
+bool ReadMeViewer::load() {
     QFile file(m_fileName);
     if (!file.open(QIODevice::ReadOnly)) return false;
     // Shown as it is: nothing trimmed, split or converted.
-    txtReadMe->setPlainText(QString::fromUtf8(file.readAll()));
+    guideText->setPlainText(QString::fromUtf8(file.readAll()));
     file.close();
     double height = kDefaultHeightTwips;
     if (const auto stored = readHeightTwips(m_store, kReadMeHeightKey)) {
         if (*stored > kTextBottomTwips) height = *stored;
     }
     resize(width(), twipsToPixelsY(*this, height));
-    Form_Resize();
+    sizeToHeight();
     if (const QScreen* s = QGuiApplication::primaryScreen()) {
         move(s->geometry().topLeft() +
              QPoint(twipsToPixelsX(*this, 2775), twipsToPixelsY(*this, 3765)));
     }
     show();
-    OKButton->setFocus();
+    okButton->setFocus();
     return true;
 }
 
-double diaReadMe::outerHeightTwips() const {
+double ReadMeViewer::outerHeightTwips() const {
     return pixelsToTwipsY(*this, height());
 }
 
-void diaReadMe::Form_Resize() {
+void ReadMeViewer::sizeToHeight() {
     // Only heights and the button's top follow the window; widths and left edges stay.
     const double outer = outerHeightTwips();
-    const double text = outer - kTextBottomTwips;
-    txtReadMe->resize(txtReadMe->width(), text > 0 ? twipsToPixelsY(*this, text) : 0);
-    txtReadMe->setVisible(text > 0);
-    OKButton->move(OKButton->x(),
+    const double textTwips = outer - kTextBottomTwips;
+    guideText->resize(guideText->width(), textTwips > 0 ? twipsToPixelsY(*this, textTwips) : 0);
+    guideText->setVisible(textTwips > 0);
+    okButton->move(okButton->x(),
                    std::max(0, twipsToPixelsY(*this, outer - kButtonTopFromBottomTwips)));
 }
 
-void diaReadMe::resizeEvent(QResizeEvent* event) {
+void ReadMeViewer::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    Form_Resize();
+    sizeToHeight();
 }
 
-void diaReadMe::OKButton_Click() {
+void ReadMeViewer::rememberHeightAndClose() {
     m_store.saveSetting(kBaseSection, kReadMeHeightKey,
                         valueText(static_cast<float>(outerHeightTwips())));
     close();
 }
 
-QString aboutText(const QString& versionText) {
-    return QStringLiteral("Varnel v.") + versionText +
+QString aboutText() {
+    return QStringLiteral("Varnel v.") + QLatin1String(kVersionText) +
            QStringLiteral(
                "\r\nCopyright (C) 2026 the Varnel developers"
                "\r\nVarnel is free software, distributed under the terms of the MIT License;"

@@ -11,18 +11,19 @@ class QPushButton;
 
 namespace varnel {
 
-class diaReadMe : public QDialog {
+class ReadMeViewer : public QDialog {
     Q_OBJECT
   public:
-    diaReadMe(SettingsStore& store, const QString& fileName, QWidget* parent = nullptr);
+    ReadMeViewer(SettingsStore& store, const QString& fileName, QWidget* parent = nullptr);
     // Reads the file and shows the viewer; false, showing nothing, when the file cannot be read.
-    bool Form_Load();
-    void Form_Resize();
-    void OKButton_Click();
+    bool load();
+    // The text box and the button follow the viewer's height.
+    void sizeToHeight();
+    void rememberHeightAndClose();
     double outerHeightTwips() const;
 
-    QPlainTextEdit* txtReadMe = nullptr;
-    QPushButton* OKButton = nullptr;
+    QPlainTextEdit* guideText = nullptr;
+    QPushButton* okButton = nullptr;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -33,6 +34,6 @@ class diaReadMe : public QDialog {
 };
 
 // The six lines of the About box.
-QString aboutText(const QString& versionText);
+QString aboutText();
 
 }  // namespace varnel

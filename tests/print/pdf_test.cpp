@@ -41,7 +41,7 @@ TEST(PdfTemplateTest, MarkersStandWithinFiveHundredthsOfAMillimetre) {
     FretboardSettings s;
     s.scaleLen = 647.7;
     s.nFrets = 24;
-    s.vTemplateSpace = 5;
+    s.templateLineSpace = 5;
     const FretPositions p = calcFretPositions(s);
     ASSERT_FALSE(templateRefusal(*printer, s, p).has_value());
     printTemplate(*printer, s, p);

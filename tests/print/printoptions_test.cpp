@@ -15,8 +15,8 @@ namespace {
 class PrintOptionsTest : public ::testing::Test {
   protected:
     void open() {
-        dialog = new diaTemplateLineWidth(record);
-        dialog->Form_Load();
+        dialog = new PrintOptionsDialog(record);
+        dialog->load();
         QApplication::setActiveWindow(dialog);
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
     }
@@ -30,12 +30,12 @@ class PrintOptionsTest : public ::testing::Test {
         QTest::keyClicks(box, text);
     }
     FretboardSettings record;
-    QPointer<diaTemplateLineWidth> dialog;
+    QPointer<PrintOptionsDialog> dialog;
 };
 
 TEST_F(PrintOptionsTest, ShowsTheRecordAndWritesBackOnOkOnly) {
     record.hLinePos = kGuideCenter;
-    record.vLineHeight = 44.45f;
+    record.templateLineHeight = 44.45f;
     record.printFretNumbers = false;
     open();
     EXPECT_EQ(dialog->windowTitle(), "Set Printer Options");
@@ -79,9 +79,9 @@ TEST_F(PrintOptionsTest, CancelChangesNothing) {
     open();
     retype(dialog->txtVertLineWidth, "7");
     retype(dialog->txtVertLineLength, "30");
-    QTest::mouseClick(dialog->CancelButton, Qt::LeftButton);
+    QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
     EXPECT_EQ(record.lineWidthVert, before.lineWidthVert);
-    EXPECT_EQ(record.vLineHeight, before.vLineHeight);
+    EXPECT_EQ(record.templateLineHeight, before.templateLineHeight);
 }
 
 TEST_F(PrintOptionsTest, InchEntriesBecomeMillimetresOnceOnly) {
@@ -91,7 +91,7 @@ TEST_F(PrintOptionsTest, InchEntriesBecomeMillimetresOnceOnly) {
     EXPECT_NE(dialog->lblLineWidthHelp->text().indexOf("converted to millimeters"), -1);
     dialog->txtVertLineSpace->setFocus();  // leaving the box converts what was typed
     EXPECT_EQ(dialog->txtVertLineLength->text(), "44.45");
-    EXPECT_EQ(dialog->vLineHeight, 44.45f);
+    EXPECT_EQ(dialog->templateLineHeight, 44.45f);
     EXPECT_EQ(dialog->lblLineWidthHelp->text(),
               "Enter spacing between template lines  This measurement will be converted to "
               "millimeters");
@@ -100,7 +100,7 @@ TEST_F(PrintOptionsTest, InchEntriesBecomeMillimetresOnceOnly) {
     dialog->txtVertLineSpace->setFocus();
     EXPECT_EQ(dialog->txtVertLineLength->text(), "44.45");
     dialog->OKButton_Click();
-    EXPECT_EQ(record.vLineHeight, 44.45f);
+    EXPECT_EQ(record.templateLineHeight, 44.45f);
 }
 
 TEST_F(PrintOptionsTest, MillimetreEntriesStayAndHelpFollowsTheFocus) {
@@ -125,7 +125,7 @@ TEST_F(PrintOptionsTest, MillimetreEntriesStayAndHelpFollowsTheFocus) {
     dialog->OKButton->setFocus();
     EXPECT_EQ(dialog->lblLineWidthHelp->text(), "");
     dialog->OKButton_Click();
-    EXPECT_EQ(record.vLineHeight, 1.75f);
+    EXPECT_EQ(record.templateLineHeight, 1.75f);
 }
 
 }  // namespace

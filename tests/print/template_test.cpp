@@ -18,8 +18,8 @@ FretboardSettings templateSettings(int frets, std::int16_t units = kUnitsMillime
     s.unitsType = units;
     s.scaleLen = units == kUnitsMillimetres ? 647.7 : 25.5;
     s.nFrets = static_cast<std::int16_t>(frets);
-    s.vLineHeight = 25;
-    s.vTemplateSpace = 2;
+    s.templateLineHeight = 25;
+    s.templateLineSpace = 2;
     s.lineWidthVert = 1;
     s.lineWidthHorz = 4;
     return s;
@@ -157,8 +157,8 @@ TEST(TemplateTest, NumbersSitAboveABottomGuideAndCanBeLeftOut) {
 TEST(TemplateTest, InchesUseInchPageUnits) {
     RecordingPrinter printer(20.0);
     FretboardSettings s = templateSettings(12, kUnitsInches);
-    s.vLineHeight = 25.4f;
-    s.vTemplateSpace = 0;
+    s.templateLineHeight = 25.4f;
+    s.templateLineSpace = 0;
     const FretPositions p = calcFretPositions(s);
     printTemplate(printer, s, p);
     const auto markers = markersOf(printer);
@@ -211,7 +211,7 @@ TEST(TemplateTest, RefusesAFretWiderThanAnEmptyLineAndNeverLoops) {
     EXPECT_TRUE(templateRefusal(wide, diverging, calcFretPositions(diverging)).has_value());
 
     FretboardSettings badHeight = templateSettings(2);
-    badHeight.vLineHeight = std::numeric_limits<float>::infinity();
+    badHeight.templateLineHeight = std::numeric_limits<float>::infinity();
     EXPECT_TRUE(templateRefusal(wide, badHeight, calcFretPositions(badHeight)).has_value());
 }
 

@@ -18,43 +18,37 @@ namespace {
 using test::RecordingMessageBox;
 using test::TempStore;
 
-// Stands in for the main window: keeps the record and logs what the dialogs ask of it.
+// Stands in for the window: offers the record to save and logs what Retrieve applies.
 class FakeTarget : public ConfigTarget {
   public:
-    FretboardSettings& configRecord() override { return record; }
-    void setNumFretsBoxText(const QString& text) override { calls << "frets=" + text; }
-    void setScaleLenBoxText(const QString& text) override { calls << "scale=" + text; }
-    void optMeasCoarse_Click() override { calls << "coarse"; }
-    void optMeasFine_Click() override { calls << "fine"; }
-    void optEnglish_Click() override { calls << "inches"; }
-    void optMetric_Click() override { calls << "millimetres"; }
+    const FretboardSettings& configurationToSave() override { return record; }
+    void retrieveFretCount(std::int16_t n) override { calls << "frets=" + valueText(n); }
+    void retrieveScaleLen(double len) override { calls << "scale=" + valueText(len); }
+    void retrieveGranularity(std::int16_t g) override { calls << "precision=" + valueText(g); }
+    void retrieveUnits(std::int16_t u) override { calls << "units=" + valueText(u); }
     FretboardSettings record;
     QStringList calls;
 };
 
 class ConfigDialogTest : public ::testing::Test {
   protected:
-    diaSaveConfig* openSave() {
-        save = new diaSaveConfig(temp.store(), messages, target);
-        save->Form_Load();
+    SaveConfigDialog* openSave() {
+        save = new SaveConfigDialog(configs, messages, target);
+        save->load();
         return save;
     }
-    DiaOpenConfig* openRetrieve() {
-        retrieve = new DiaOpenConfig(temp.store(), messages, target);
-        retrieve->Form_Load();
+    RetrieveConfigDialog* openRetrieve() {
+        retrieve = new RetrieveConfigDialog(configs, messages, target);
+        retrieve->load();
         return retrieve;
     }
     void saveAs(const QString& name) {
         openSave();
-        save->cboFretConfig->lineEdit()->setFocus();
-        test::typeText(save->cboFretConfig->lineEdit(), name);
-        QTest::mouseClick(save->OKButton, Qt::LeftButton);
+        save->nameBox->lineEdit()->setFocus();
+        test::typeText(save->nameBox->lineEdit(), name);
+        QTest::mouseClick(save->saveButton, Qt::LeftButton);
     }
-    QStringList indexNames() {
-        QStringList names;
-        getConfigNames(temp.store(), names);
-        return names;
-    }
+    QStringList indexNames() { return configs.names(); }
     void TearDown() override {
         for (QDialog* d : std::initializer_list<QDialog*>{save, retrieve}) {
             if (d) d->close();
@@ -63,10 +57,11 @@ class ConfigDialogTest : public ::testing::Test {
     }
 
     TempStore temp;
+    ConfigRepository configs{temp.store()};
     RecordingMessageBox messages;
     FakeTarget target;
-    QPointer<diaSaveConfig> save;
-    QPointer<DiaOpenConfig> retrieve;
+    QPointer<SaveConfigDialog> save;
+    QPointer<RetrieveConfigDialog> retrieve;
 };
 
 TEST_F(ConfigDialogTest, FirstSaveWritesTheIndexKeyAndFourKeysInOrder) {
@@ -76,10 +71,10 @@ TEST_F(ConfigDialogTest, FirstSaveWritesTheIndexKeyAndFourKeysInOrder) {
     target.record.unitsGranularity = kGranularityFine;
     openSave();
     EXPECT_EQ(save->windowTitle(), "Save Fretboard Configuration");
-    EXPECT_EQ(save->OKButton->text(), "Save");
-    EXPECT_EQ(save->cboFretConfig->count(), 1);
-    EXPECT_EQ(save->cboFretConfig->itemText(0), "<default>");
-    EXPECT_EQ(save->cboFretConfig->currentText(), "");
+    EXPECT_EQ(save->saveButton->text(), "Save");
+    EXPECT_EQ(save->nameBox->count(), 1);
+    EXPECT_EQ(save->nameBox->itemText(0), "<default>");
+    EXPECT_EQ(save->nameBox->currentText(), "");
     save->close();
     saveAs("Strat");
     EXPECT_TRUE(save.isNull() || !save->isVisible());
@@ -98,10 +93,11 @@ TEST_F(ConfigDialogTest, SaveWritesIndexThenTheFourKeysInTheirOrder) {
     target.record.scaleLen = 25.5;
     target.record.nFrets = 21;
     target.record.unitsType = kUnitsInches;
-    save = new diaSaveConfig(logging, messages, target);
-    save->Form_Load();
-    test::typeText(save->cboFretConfig->lineEdit(), "Tele");
-    save->OKButton_Click();
+    ConfigRepository loggedConfigs(logging);
+    save = new SaveConfigDialog(loggedConfigs, messages, target);
+    save->load();
+    test::typeText(save->nameBox->lineEdit(), "Tele");
+    save->save();
     EXPECT_EQ(logging.writes,
               QStringList({"Base/configName1=Tele", "Tele/scaleLen=25.5", "Tele/numFrets=21",
                            "Tele/unitsType=0", "Tele/unitsGran=1"}));
@@ -121,31 +117,30 @@ TEST_F(ConfigDialogTest, DefaultRowIsANameLikeAnyOther) {
     saveAs("<default>");
     EXPECT_EQ(indexNames(), QStringList({"<default>"}));
     openSave();
-    EXPECT_EQ(save->cboFretConfig->count(), 2);
+    EXPECT_EQ(save->nameBox->count(), 2);
     save->close();
     openRetrieve();
-    ASSERT_EQ(retrieve->lstFretConfig->count(), 1);
-    EXPECT_EQ(retrieve->lstFretConfig->item(0)->text(), "<default>");
+    ASSERT_EQ(retrieve->nameList->count(), 1);
+    EXPECT_EQ(retrieve->nameList->item(0)->text(), "<default>");
 }
 
 TEST_F(ConfigDialogTest, TypedNameBeatsAChosenRowAndAChosenRowAloneIsUsed) {
     saveAs("Strat");
     saveAs("Tele");
     openSave();
-    test::typeText(save->cboFretConfig->lineEdit(), "Jazz");
-    save->cboFretConfig->setCurrentIndex(1);
-    emit save->cboFretConfig->activated(1);  // the edit text now reads "Strat"
+    test::typeText(save->nameBox->lineEdit(), "Jazz");
+    save->nameBox->setCurrentIndex(1);
+    emit save->nameBox->activated(1);  // the edit text now reads "Strat"
     EXPECT_EQ(save->pendingName, "Jazz");
-    save->OKButton_Click();
+    save->save();
     EXPECT_EQ(indexNames(), QStringList({"Strat", "Tele", "Jazz"}));
 
     openSave();
-    EXPECT_EQ(save->configCount, 3);
     EXPECT_EQ(save->pendingName, "");  // nothing typed at an earlier opening carries over
-    save->cboFretConfig->setCurrentIndex(2);
-    emit save->cboFretConfig->activated(2);
+    save->nameBox->setCurrentIndex(2);
+    emit save->nameBox->activated(2);
     target.record.nFrets = 30;
-    save->OKButton_Click();
+    save->save();
     EXPECT_EQ(temp.store().getSetting("Tele", "numFrets", ""), "30");
     EXPECT_EQ(indexNames().size(), 3);
 }
@@ -158,7 +153,7 @@ TEST_F(ConfigDialogTest, ATypedPrefixOfASavedNameIsANewName) {
 
 TEST_F(ConfigDialogTest, SaveWithoutANameSaysSoAndStaysOpen) {
     openSave();
-    QTest::mouseClick(save->OKButton, Qt::LeftButton);
+    QTest::mouseClick(save->saveButton, Qt::LeftButton);
     EXPECT_EQ(messages.take(),
               std::vector<std::string>{"You must specify a name to save the configuration"});
     ASSERT_FALSE(save.isNull());
@@ -166,20 +161,27 @@ TEST_F(ConfigDialogTest, SaveWithoutANameSaysSoAndStaysOpen) {
     EXPECT_TRUE(temp.store().getAllSettings("Base").isEmpty());
 }
 
-TEST_F(ConfigDialogTest, ThreeSavedThenTheNextIsConfigName4) {
+TEST_F(ConfigDialogTest, ANewNameFollowsTheLastIndexKeyInTheStore) {
     for (const char* name : {"A", "B", "C"}) saveAs(name);
     saveAs("D");
     EXPECT_EQ(temp.store().getSetting("Base", "configName4", ""), "D");
+    // A gap or a foreign key never lets a new name overwrite a listed one.
+    temp.store().saveSetting("Base", "configName9", "Z");
+    temp.store().saveSetting("Base", "configNameX", "Y");
+    saveAs("E");
+    EXPECT_EQ(temp.store().getSetting("Base", "configName10", ""), "E");
+    EXPECT_EQ(indexNames(), QStringList({"A", "B", "C", "D", "Z", "E", "Y"}));
 }
 
 TEST_F(ConfigDialogTest, IndexFullRefusesAndWritesNothing) {
-    temp.store().saveSetting("Base", "configName1", "A");
+    temp.store().saveSetting("Base", "configName32767", "A");
     openSave();
-    save->configCount = kMaxConfigCount;
-    test::typeText(save->cboFretConfig->lineEdit(), "B");
-    save->OKButton_Click();
+    test::typeText(save->nameBox->lineEdit(), "B");
+    save->save();
     EXPECT_EQ(messages.take(), std::vector<std::string>{"No more configurations can be saved"});
     EXPECT_TRUE(temp.store().getAllSettings("B").isEmpty());
+    ASSERT_FALSE(save.isNull());
+    EXPECT_TRUE(save->isVisible());
 }
 
 TEST_F(ConfigDialogTest, RetrieveAppliesTheKeysThroughTheWindow) {
@@ -192,21 +194,19 @@ TEST_F(ConfigDialogTest, RetrieveAppliesTheKeysThroughTheWindow) {
     target.record.unitsType = kUnitsInches;
     openRetrieve();
     EXPECT_EQ(retrieve->windowTitle(), "Retrieve Fretboard Configuration");
-    EXPECT_EQ(retrieve->OKButton->text(), "Retrieve");
-    retrieve->lstFretConfig->setCurrentRow(0);
-    QTest::mouseClick(retrieve->OKButton, Qt::LeftButton);
+    EXPECT_EQ(retrieve->retrieveButton->text(), "Retrieve");
+    retrieve->nameList->setCurrentRow(0);
+    QTest::mouseClick(retrieve->retrieveButton, Qt::LeftButton);
     EXPECT_TRUE(messages.take().empty());
-    EXPECT_EQ(target.record.nFrets, 21);
-    EXPECT_EQ(target.record.scaleLen, 863.6);
-    EXPECT_EQ(target.record.unitsType, kUnitsMillimetres);
-    EXPECT_EQ(target.calls, QStringList({"frets=21", "scale=863.6", "coarse", "millimetres"}));
+    // In the store's order of keys, each through the window.
+    EXPECT_EQ(target.calls, QStringList({"frets=21", "scale=863.6", "precision=1", "units=1"}));
     EXPECT_TRUE(retrieve.isNull() || !retrieve->isVisible());
 }
 
 TEST_F(ConfigDialogTest, DoubleClickRetrievesAtOnce) {
     saveAs("Strat");
     openRetrieve();
-    QListWidget* list = retrieve->lstFretConfig;
+    QListWidget* list = retrieve->nameList;
     const QRect row = list->visualItemRect(list->item(0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
@@ -217,15 +217,15 @@ TEST_F(ConfigDialogTest, DoubleClickRetrievesAtOnce) {
 TEST_F(ConfigDialogTest, RetrieveEdgeCases) {
     // No row chosen: closes silently.
     openRetrieve();
-    retrieve->OKButton_Click();
+    retrieve->retrieve();
     EXPECT_TRUE(messages.take().empty());
     EXPECT_TRUE(target.calls.isEmpty());
 
     // A listed name whose section holds nothing.
     temp.store().saveSetting("Base", "configName1", "Ghost");
     openRetrieve();
-    retrieve->lstFretConfig->setCurrentRow(0);
-    retrieve->OKButton_Click();
+    retrieve->nameList->setCurrentRow(0);
+    retrieve->retrieve();
     EXPECT_EQ(messages.take(), std::vector<std::string>{"You must specify a configuration name"});
 
     // Unknown keys are reported one by one; unusable values are passed over.
@@ -236,12 +236,11 @@ TEST_F(ConfigDialogTest, RetrieveEdgeCases) {
     temp.store().saveSetting("Odd", "Extra", "");
     temp.store().saveSetting("Base", "configName2", "Odd");
     openRetrieve();
-    retrieve->lstFretConfig->setCurrentRow(1);
-    retrieve->OKButton_Click();
+    retrieve->nameList->setCurrentRow(1);
+    retrieve->retrieve();
     EXPECT_EQ(messages.take(), (std::vector<std::string>{"Unimplemented setting: Extra",
                                                          "Unimplemented setting: colour"}));
-    EXPECT_EQ(target.calls, QStringList({"fine"}));
-    EXPECT_EQ(target.record.nFrets, 0);
+    EXPECT_EQ(target.calls, QStringList({"precision=0"}));
 }
 
 TEST_F(ConfigDialogTest, AConfigurationNamedBaseSharesThePreferencesSection) {
@@ -249,11 +248,11 @@ TEST_F(ConfigDialogTest, AConfigurationNamedBaseSharesThePreferencesSection) {
     target.record.nFrets = 12;
     saveAs("Base");
     openRetrieve();
-    retrieve->lstFretConfig->setCurrentRow(0);
-    retrieve->OKButton_Click();
+    retrieve->nameList->setCurrentRow(0);
+    retrieve->retrieve();
     EXPECT_EQ(messages.take(), (std::vector<std::string>{"Unimplemented setting: calcFact",
                                                          "Unimplemented setting: configName1"}));
-    EXPECT_EQ(target.record.nFrets, 12);
+    EXPECT_TRUE(target.calls.contains("frets=12"));
 }
 
 TEST_F(ConfigDialogTest, HostileNamesAndTwelveConfigurationsKeepTheirOrder) {
@@ -265,10 +264,12 @@ TEST_F(ConfigDialogTest, HostileNamesAndTwelveConfigurationsKeepTheirOrder) {
     }
     EXPECT_EQ(indexNames(), names);
     temp.reopen();
-    openRetrieve();
-    ASSERT_EQ(retrieve->lstFretConfig->count(), names.size());
+    ConfigRepository reopened(temp.store());
+    retrieve = new RetrieveConfigDialog(reopened, messages, target);
+    retrieve->load();
+    ASSERT_EQ(retrieve->nameList->count(), names.size());
     for (qsizetype i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(retrieve->lstFretConfig->item(static_cast<int>(i))->text(), names[i]);
+        EXPECT_EQ(retrieve->nameList->item(static_cast<int>(i))->text(), names[i]);
         EXPECT_EQ(temp.store().getSetting(names[i], "numFrets", ""), QString::number(i + 2))
             << names[i].toStdString();
     }
@@ -283,7 +284,7 @@ namespace {
 TEST_F(ConfigDialogTest, EscapeAndEnterHaveNoMeaning) {
     openSave();
     QTest::keyClick(save, Qt::Key_Escape);
-    QTest::keyClick(save->cboFretConfig->lineEdit(), Qt::Key_Return);
+    QTest::keyClick(save->nameBox->lineEdit(), Qt::Key_Return);
     ASSERT_FALSE(save.isNull());
     EXPECT_TRUE(save->isVisible());
     EXPECT_TRUE(messages.take().empty());

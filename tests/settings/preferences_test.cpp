@@ -21,8 +21,8 @@ TEST(PreferencesTest, EmptyStoreGivesTheDefaults) {
     EXPECT_EQ(s.lineWidthHorz, 4);
     EXPECT_EQ(s.chartFontSize, 14);
     EXPECT_EQ(s.hLinePos, 0);
-    EXPECT_EQ(s.vLineHeight, 25.0f);
-    EXPECT_EQ(s.vTemplateSpace, 0.0f);
+    EXPECT_EQ(s.templateLineHeight, 25.0f);
+    EXPECT_EQ(s.templateLineSpace, 0.0f);
     EXPECT_TRUE(s.printFretNumbers);
     EXPECT_TRUE(t.store().getAllSettings("Base").isEmpty());  // reading writes nothing
 }
@@ -32,8 +32,8 @@ TEST(PreferencesTest, SaveWritesTheEightKeysInOrderAsText) {
     test::LoggingStore store(t.store());
     FretboardSettings s;
     s.calcFact = kFactorDervin;
-    s.vLineHeight = 44.45f;
-    s.vTemplateSpace = 2.54f;
+    s.templateLineHeight = 44.45f;
+    s.templateLineSpace = 2.54f;
     s.printFretNumbers = false;
     s.hLinePos = -3;
     savePreferencesAsDefault(store, s);
@@ -51,8 +51,8 @@ TEST(PreferencesTest, SavedPreferencesComeBackAtStartUpAndOnReload) {
     saved.lineWidthHorz = 7;
     saved.chartFontSize = 10;
     saved.hLinePos = 2;
-    saved.vLineHeight = 44.45f;
-    saved.vTemplateSpace = 2.54f;
+    saved.templateLineHeight = 44.45f;
+    saved.templateLineSpace = 2.54f;
     saved.printFretNumbers = false;
     savePreferencesAsDefault(t.store(), saved);
     t.reopen();
@@ -67,8 +67,8 @@ TEST(PreferencesTest, SavedPreferencesComeBackAtStartUpAndOnReload) {
         EXPECT_EQ(s.lineWidthHorz, 7);
         EXPECT_EQ(s.chartFontSize, 10);
         EXPECT_EQ(s.hLinePos, 2);
-        EXPECT_EQ(s.vLineHeight, 44.45f);
-        EXPECT_EQ(s.vTemplateSpace, 2.54f);  // Reload keeps the fraction too
+        EXPECT_EQ(s.templateLineHeight, 44.45f);
+        EXPECT_EQ(s.templateLineSpace, 2.54f);  // Reload keeps the fraction too
         EXPECT_FALSE(s.printFretNumbers);
     }
 }
@@ -97,8 +97,8 @@ TEST(PreferencesTest, UnusableValuesAreTreatedAsMissing) {
     EXPECT_EQ(s.lineWidthHorz, 4);
     EXPECT_EQ(s.lineWidthVert, 2);  // halves to even
     EXPECT_EQ(s.hLinePos, 0);
-    EXPECT_EQ(s.vLineHeight, 25.0f);
-    EXPECT_EQ(s.vTemplateSpace, 3.5f);
+    EXPECT_EQ(s.templateLineHeight, 25.0f);
+    EXPECT_EQ(s.templateLineSpace, 3.5f);
     EXPECT_TRUE(s.printFretNumbers);
     EXPECT_EQ(readHeightTwips(t.store(), kWindowHeightKey), std::nullopt);
 
@@ -114,7 +114,7 @@ TEST(PreferencesTest, UnusableValuesAreTreatedAsMissing) {
     EXPECT_EQ(r.lineWidthHorz, 9);
     EXPECT_EQ(r.lineWidthVert, 2);
     EXPECT_EQ(r.hLinePos, 0);
-    EXPECT_EQ(r.vTemplateSpace, 3.5f);
+    EXPECT_EQ(r.templateLineSpace, 3.5f);
     EXPECT_FALSE(r.printFretNumbers);
 }
 

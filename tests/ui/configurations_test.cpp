@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "configdialogs.h"
+#include "examplecharts.h"
 #include "readmeviewer.h"
 #include "twips.h"
 #include "uitest.h"
@@ -16,62 +17,63 @@ namespace {
 using test::WindowTest;
 
 TEST_F(WindowTest, SavedConfigurationComesBackWithUnitsPrecisionAndChart) {
-    Varnel& w = *window;
-    typeInto(w.numFretsBox, "3");
+    typeInto(fretsBox(), "3");
     chooseScaleLen(0);
-    w.optMeasFine->click();
-    w.mnuFileSave->trigger();
-    w.mnuFileSave->trigger();  // already open: nothing more
-    ASSERT_EQ(w.findChildren<diaSaveConfig*>().size(), 1);
-    diaSaveConfig* save = w.findChild<diaSaveConfig*>();
-    test::typeText(save->cboFretConfig->lineEdit(), "Strat mm");
-    save->OKButton_Click();
+    click("optMeasFine");
+    item("mnuFileSave")->trigger();
+    item("mnuFileSave")->trigger();  // already open: nothing more
+    ASSERT_EQ(window->findChildren<SaveConfigDialog*>().size(), 1);
+    SaveConfigDialog* save = window->findChild<SaveConfigDialog*>();
+    test::typeText(save->nameBox->lineEdit(), "Strat mm");
+    save->save();
 
-    w.mnuPreferencesInches->trigger();
-    w.optMeasCoarse->click();
-    w.numFretsBox->setText("22");
+    item("mnuPreferencesInches")->trigger();
+    click("optMeasCoarse");
+    fretsBox()->setText("22");
     chooseScaleLen(10);
     leaveScaleLen();
-    ASSERT_EQ(w.settings.scaleLen, 34);
+    ASSERT_EQ(settings().scaleLen, 34);
 
-    w.mnuFileOpen->trigger();
-    DiaOpenConfig* open = w.findChild<DiaOpenConfig*>();
+    item("mnuFileOpen")->trigger();
+    RetrieveConfigDialog* open = window->findChild<RetrieveConfigDialog*>();
     ASSERT_NE(open, nullptr);
-    open->lstFretConfig->setCurrentRow(0);
-    QTest::mouseClick(open->OKButton, Qt::LeftButton);
+    open->nameList->setCurrentRow(0);
+    QTest::mouseClick(open->retrieveButton, Qt::LeftButton);
     EXPECT_TRUE(messages.take().empty());
-    EXPECT_EQ(w.settings.unitsType, kUnitsMillimetres);
-    EXPECT_EQ(w.settings.unitsGranularity, kGranularityFine);
-    EXPECT_EQ(w.settings.nFrets, 3);
-    // The unit switch re-reads the number the box now shows.
-    EXPECT_EQ(w.settings.scaleLen, 647.7);
-    EXPECT_EQ(w.numFretsBox->text(), "3");
-    EXPECT_EQ(w.cboScaleLen->currentText(), "647.7");
-    EXPECT_TRUE(w.optMetric->isChecked() && w.optMeasFine->isChecked());
-    EXPECT_TRUE(w.mnuPreferencesMillimeters->isChecked() && w.mnuPreferencesFine->isChecked());
-    EXPECT_EQ(w.optMeasFine->text(), "0.1 mm");
+    EXPECT_EQ(fretsBox()->text(), "3");
+    EXPECT_EQ(scaleBox()->currentText(), "647.7");
+    EXPECT_TRUE(find<QRadioButton>("optMetric")->isChecked());
+    EXPECT_TRUE(find<QRadioButton>("optMeasFine")->isChecked());
+    EXPECT_TRUE(item("mnuPreferencesFine")->isChecked());
+    EXPECT_EQ(find<QRadioButton>("optMeasFine")->text(), "0.1 mm");
 
-    QTest::mouseClick(w.butCalculate, Qt::LeftButton);
-    EXPECT_EQ(chart().substr(0, 24), "Scale Length: 647.7 mm\r\n");
-    EXPECT_NE(chart().find("          3        103.1          32.4  \r\n"), std::string::npos);
+    click("butCalculate");
+    EXPECT_EQ(chart(), test::kFender3FretsFineMillimetres);
 }
 
-TEST_F(WindowTest, SaveTakesTheScaleLengthTheBoxShows) {
-    Varnel& w = *window;
-    typeInto(w.numFretsBox, "12");
-    typeInto(w.cboScaleLen->lineEdit(), "650");
-    w.mnuFileSave->trigger();  // a menu command: the focus never left the box
-    diaSaveConfig* save = w.findChild<diaSaveConfig*>();
+// The Save dialog is modeless: typing into the main window, then pressing Save in the dialog
+// that was open all along saves what the box shows, although its focus never moved on.
+TEST_F(WindowTest, SavingFromTheOpenDialogTakesTheScaleLengthTheBoxShows) {
+    typeInto(fretsBox(), "12");
+    typeInto(scaleBox()->lineEdit(), "650");
+    leaveScaleLen();
+    item("mnuFileSave")->trigger();
+    SaveConfigDialog* save = window->findChild<SaveConfigDialog*>();
     ASSERT_NE(save, nullptr);
-    test::typeText(save->cboFretConfig->lineEdit(), "Typed");
-    save->OKButton_Click();
-    EXPECT_EQ(temp.store().getSetting("Typed", "scaleLen", ""), "650");
+    QApplication::setActiveWindow(window.get());
+    scaleBox()->lineEdit()->selectAll();
+    typeInto(scaleBox()->lineEdit(), "700");
+    QApplication::setActiveWindow(save);
+    QTest::mouseClick(save->nameBox->lineEdit(), Qt::LeftButton);
+    test::typeText(save->nameBox->lineEdit(), "Typed");
+    QTest::mouseClick(save->saveButton, Qt::LeftButton);
+    EXPECT_EQ(temp.store().getSetting("Typed", "scaleLen", ""), "700");
 }
 
 TEST_F(WindowTest, ClosingTheWindowClosesItsDialogs) {
-    window->mnuFileSave->trigger();
-    window->mnuFileOpen->trigger();
-    window->mnuPrefrencesLineWidth->trigger();
+    item("mnuFileSave")->trigger();
+    item("mnuFileOpen")->trigger();
+    item("mnuPrefrencesLineWidth")->trigger();
     window->close();
     QTRY_VERIFY(window->findChildren<QDialog*>().isEmpty());
 }
@@ -87,23 +89,23 @@ class ReadMeTest : public WindowTest {
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
     }
-    diaReadMe* viewer() { return window->findChild<diaReadMe*>(); }
+    ReadMeViewer* viewer() { return window->findChild<ReadMeViewer*>(); }
     QTemporaryDir dir;
 };
 
 TEST_F(ReadMeTest, ShowsTheFileUnchanged) {
     const QByteArray text = "Varnel\r\n\r\nFrets: 12\xc2\xbd \xe2\x80\x94 Ünïcode\r\nlast line";
     writeReadMe(text);
-    window->mnuHelpReadMe->trigger();
+    item("mnuHelpReadMe")->trigger();
     ASSERT_NE(viewer(), nullptr);
     EXPECT_EQ(viewer()->windowTitle(), "Read Me File");
     EXPECT_EQ(
-        viewer()->txtReadMe->toPlainText().toUtf8().replace("\n", "\r\n").replace("\r\r", "\r"),
+        viewer()->guideText->toPlainText().toUtf8().replace("\n", "\r\n").replace("\r\r", "\r"),
         text);
-    EXPECT_FALSE(viewer()->txtReadMe->isReadOnly());
-    EXPECT_EQ(viewer()->focusWidget(), viewer()->OKButton);
+    EXPECT_FALSE(viewer()->guideText->isReadOnly());
+    EXPECT_EQ(viewer()->focusWidget(), viewer()->okButton);
     // Edits are never saved.
-    viewer()->txtReadMe->setPlainText("changed");
+    viewer()->guideText->setPlainText("changed");
     viewer()->close();
     QFile f(window->readMePath);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -112,22 +114,22 @@ TEST_F(ReadMeTest, ShowsTheFileUnchanged) {
 
 TEST_F(ReadMeTest, RemembersItsHeightOnOkOnly) {
     writeReadMe("guide");
-    window->mnuHelpReadMe->trigger();
-    window->mnuHelpReadMe->trigger();  // already open: nothing more
-    ASSERT_EQ(window->findChildren<diaReadMe*>().size(), 1);
-    diaReadMe* v = viewer();
+    item("mnuHelpReadMe")->trigger();
+    item("mnuHelpReadMe")->trigger();  // already open: nothing more
+    ASSERT_EQ(window->findChildren<ReadMeViewer*>().size(), 1);
+    ReadMeViewer* v = viewer();
     EXPECT_NEAR(v->outerHeightTwips(), 4100, 15);
-    EXPECT_EQ(v->txtReadMe->height(), twipsToPixelsY(*v, v->outerHeightTwips() - 1100));
-    EXPECT_EQ(v->OKButton->y(), twipsToPixelsY(*v, v->outerHeightTwips() - 840));
-    const int width = v->txtReadMe->width();
+    EXPECT_EQ(v->guideText->height(), twipsToPixelsY(*v, v->outerHeightTwips() - 1100));
+    EXPECT_EQ(v->okButton->y(), twipsToPixelsY(*v, v->outerHeightTwips() - 840));
+    const int width = v->guideText->width();
     v->resize(v->width(), v->height() + 150);
-    EXPECT_EQ(v->txtReadMe->width(), width);
+    EXPECT_EQ(v->guideText->width(), width);
     const double tall = v->outerHeightTwips();
-    QTest::mouseClick(v->OKButton, Qt::LeftButton);
+    QTest::mouseClick(v->okButton, Qt::LeftButton);
     EXPECT_EQ(temp.store().getSetting("Base", "ReadMeHeight", "").toDouble(), tall);
     QTRY_VERIFY(viewer() == nullptr);
 
-    window->mnuHelpReadMe->trigger();
+    item("mnuHelpReadMe")->trigger();
     v = viewer();
     EXPECT_NEAR(v->outerHeightTwips(), tall, 15);
     v->resize(v->width(), v->height() + 300);
@@ -139,7 +141,7 @@ TEST_F(ReadMeTest, UnusableStoredHeightsGiveTheDefault) {
     writeReadMe("guide");
     for (const char* stored : {"abc", "1100", "99999", "-50"}) {
         temp.store().saveSetting("Base", "ReadMeHeight", stored);
-        window->mnuHelpReadMe->trigger();
+        item("mnuHelpReadMe")->trigger();
         ASSERT_NE(viewer(), nullptr);
         EXPECT_NEAR(viewer()->outerHeightTwips(), 4100, 15) << stored;
         viewer()->close();
@@ -148,7 +150,7 @@ TEST_F(ReadMeTest, UnusableStoredHeightsGiveTheDefault) {
 }
 
 TEST_F(ReadMeTest, MissingFileIsNamedAndNoViewerOpens) {
-    window->mnuHelpReadMe->trigger();
+    item("mnuHelpReadMe")->trigger();
     EXPECT_EQ(viewer(), nullptr);
     const auto said = messages.take();
     ASSERT_EQ(said.size(), 1u);
@@ -156,7 +158,7 @@ TEST_F(ReadMeTest, MissingFileIsNamedAndNoViewerOpens) {
 }
 
 TEST_F(WindowTest, AboutShowsSixLines) {
-    window->mnuHelpAbout->trigger();
+    item("mnuHelpAbout")->trigger();
     const auto said = messages.take();
     ASSERT_EQ(said.size(), 1u);
     const QStringList lines = QString::fromStdString(said[0]).split("\r\n");

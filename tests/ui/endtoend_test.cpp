@@ -62,12 +62,12 @@ TEST_F(EndToEndPrintTest, ChartAndTemplateReachTheDefaultPrinter) {
     window = std::make_unique<Varnel>(temp.store(), messages, realPrinters);
     window->show();
 
-    typeInto(window->numFretsBox, "24");
+    typeInto(fretsBox(), "24");
     chooseScaleLen(0);
     leaveScaleLen();
 
     QSet<QString> before = pdfsIn(folder);
-    QTest::mouseClick(window->cmdPrintChart, Qt::LeftButton);
+    click("cmdPrintChart");
     ASSERT_EQ(messages.take(), std::vector<std::string>{"Chart Printed"});
     const QString chart = waitForNewPdf(folder, before);
     ASSERT_FALSE(chart.isEmpty()) << "no PDF appeared in " << folder.toStdString();
@@ -76,7 +76,7 @@ TEST_F(EndToEndPrintTest, ChartAndTemplateReachTheDefaultPrinter) {
     EXPECT_TRUE(text.contains("Scale Length: 647.5 mm")) << text.toStdString();
 
     before = pdfsIn(folder);
-    QTest::mouseClick(window->cmdPrintTemplate, Qt::LeftButton);
+    click("cmdPrintTemplate");
     ASSERT_EQ(messages.take(), std::vector<std::string>{"Template printed"});
     const QString templ = waitForNewPdf(folder, before);
     ASSERT_FALSE(templ.isEmpty());

@@ -13,7 +13,7 @@ using test::WindowTest;
 class PrintingTest : public WindowTest {
   protected:
     void enterFender(const char* frets) {
-        typeInto(window->numFretsBox, frets);
+        typeInto(fretsBox(), frets);
         chooseScaleLen(0);
         leaveScaleLen();
     }
@@ -21,8 +21,8 @@ class PrintingTest : public WindowTest {
 
 TEST_F(PrintingTest, ButtonAndMenuPrintTheChartAndSaySo) {
     enterFender("12");
-    QTest::mouseClick(window->cmdPrintChart, Qt::LeftButton);
-    window->mnuFilePrintChart->trigger();
+    click("cmdPrintChart");
+    item("mnuFilePrintChart")->trigger();
     ASSERT_EQ(printers.documents.size(), 2u);
     for (const auto& doc : printers.documents) {
         EXPECT_TRUE(doc.ended);
@@ -35,8 +35,8 @@ TEST_F(PrintingTest, ButtonAndMenuPrintTheChartAndSaySo) {
 
 TEST_F(PrintingTest, ButtonAndMenuPrintTheTemplateAndSaySo) {
     enterFender("12");
-    QTest::mouseClick(window->cmdPrintTemplate, Qt::LeftButton);
-    window->mnuFilePrintTemplate->trigger();
+    click("cmdPrintTemplate");
+    item("mnuFilePrintTemplate")->trigger();
     ASSERT_EQ(printers.documents.size(), 2u);
     EXPECT_EQ(printers.documents[0].lines.size(), printers.documents[1].lines.size());
     EXPECT_TRUE(printers.documents[0].ended);
@@ -44,8 +44,8 @@ TEST_F(PrintingTest, ButtonAndMenuPrintTheTemplateAndSaySo) {
 }
 
 TEST_F(PrintingTest, InvalidInputsPrintNothing) {
-    window->mnuFilePrintChart->trigger();
-    window->mnuFilePrintTemplate->trigger();
+    item("mnuFilePrintChart")->trigger();
+    item("mnuFilePrintTemplate")->trigger();
     EXPECT_TRUE(printers.documents.empty());
     EXPECT_EQ(messages.take(), (std::vector<std::string>{std::string(kCheckInputsMessage),
                                                          std::string(kCheckInputsMessage)}));
@@ -54,16 +54,16 @@ TEST_F(PrintingTest, InvalidInputsPrintNothing) {
 TEST_F(PrintingTest, PrinterFailuresAreReportedAndNeverCalledPrinted) {
     enterFender("12");
     printers.available = false;
-    window->mnuFilePrintChart->trigger();
-    window->mnuFilePrintTemplate->trigger();
-    window->mnuPrintQuick->trigger();
+    item("mnuFilePrintChart")->trigger();
+    item("mnuFilePrintTemplate")->trigger();
+    item("mnuPrintQuick")->trigger();
     const std::string none =
         "No printer is available. Install a printer, or make one the default, and try again.";
     EXPECT_EQ(messages.take(), (std::vector<std::string>{none, none, none}));
 
     printers.available = true;
     printers.failAtEnd = true;
-    window->mnuFilePrintChart->trigger();
+    item("mnuFilePrintChart")->trigger();
     const auto said = messages.take();
     ASSERT_EQ(said.size(), 1u);
     EXPECT_NE(said[0].find("Printing failed"), std::string::npos);
@@ -72,7 +72,7 @@ TEST_F(PrintingTest, PrinterFailuresAreReportedAndNeverCalledPrinted) {
 TEST_F(PrintingTest, TemplateThatCannotFitIsRefusedBeforeDrawing) {
     enterFender("12");
     printers.widthInches = 1.0;
-    window->mnuFilePrintTemplate->trigger();
+    item("mnuFilePrintTemplate")->trigger();
     ASSERT_EQ(printers.documents.size(), 1u);
     EXPECT_TRUE(printers.documents[0].aborted);
     EXPECT_FALSE(printers.documents[0].ended);
@@ -84,7 +84,7 @@ TEST_F(PrintingTest, TemplateThatCannotFitIsRefusedBeforeDrawing) {
 }
 
 TEST_F(PrintingTest, QuickFormPrintPrintsTheWindowSilently) {
-    window->mnuPrintQuick->trigger();
+    item("mnuPrintQuick")->trigger();
     ASSERT_EQ(printers.documents.size(), 1u);
     EXPECT_EQ(printers.documents[0].images, 1);
     EXPECT_TRUE(printers.documents[0].ended);
@@ -92,20 +92,20 @@ TEST_F(PrintingTest, QuickFormPrintPrintsTheWindowSilently) {
 }
 
 TEST_F(PrintingTest, PrintOptionsOpenOnceAndChangeTheNextPrint) {
-    window->mnuPrefrencesLineWidth->trigger();
-    window->mnuPrefrencesLineWidth->trigger();
-    const auto dialogs = window->findChildren<diaTemplateLineWidth*>();
+    item("mnuPrefrencesLineWidth")->trigger();
+    item("mnuPrefrencesLineWidth")->trigger();
+    const auto dialogs = window->findChildren<PrintOptionsDialog*>();
     ASSERT_EQ(dialogs.size(), 1);
-    diaTemplateLineWidth* dialog = dialogs[0];
+    PrintOptionsDialog* dialog = dialogs[0];
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_FALSE(dialog->isModal());
     dialog->txtFontSize->setText("20");
     QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
-    EXPECT_EQ(window->settings.chartFontSize, 20);
-    QTRY_VERIFY(window->findChildren<diaTemplateLineWidth*>().isEmpty());
+    EXPECT_EQ(settings().chartFontSize, 20);
+    QTRY_VERIFY(window->findChildren<PrintOptionsDialog*>().isEmpty());
 
     enterFender("3");
-    window->mnuFilePrintChart->trigger();
+    item("mnuFilePrintChart")->trigger();
     ASSERT_EQ(printers.documents.size(), 1u);
     EXPECT_EQ(printers.documents[0].texts.front().points, 20);
 }

@@ -2,6 +2,7 @@
 // A main window on a private store, shown offscreen and active, for driving with QTest.
 
 #include <gtest/gtest.h>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -36,14 +37,28 @@ class WindowTest : public ::testing::Test {
         w->setFocus();
         QTest::keyClicks(w, text);
     }
+    // A control or menu item of the window by its object name.
+    template <typename T = QWidget>
+    T* find(const char* name) const {
+        T* found = window->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    QAction* item(const char* name) const { return find<QAction>(name); }
+    QLineEdit* fretsBox() const { return find<QLineEdit>("numFretsBox"); }
+    QComboBox* scaleBox() const { return find<QComboBox>("cboScaleLen"); }
+    FretChartView* chartBox() const { return find<FretChartView>("txtFretChart"); }
+    void click(const char* name) { QTest::mouseClick(find(name), Qt::LeftButton); }
+
     void chooseScaleLen(int index) {
-        window->cboScaleLen->setFocus();
-        window->cboScaleLen->setCurrentIndex(index);
-        emit window->cboScaleLen->activated(index);
+        scaleBox()->setFocus();
+        scaleBox()->setCurrentIndex(index);
+        emit scaleBox()->activated(index);
     }
     // Moves the focus away from the scale-length box to another control of the window.
-    void leaveScaleLen() { window->numFretsBox->setFocus(); }
-    std::string chart() const { return window->txtFretChart->toPlainText().toStdString(); }
+    void leaveScaleLen() { fretsBox()->setFocus(); }
+    std::string chart() const { return chartBox()->toPlainText().toStdString(); }
+    const FretboardSettings& settings() const { return window->model().settings(); }
 
     TempStore temp;
     RecordingMessageBox messages;

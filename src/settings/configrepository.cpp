@@ -1,0 +1,50 @@
+#include "configrepository.h"
+
+#include <algorithm>
+
+#include "preferences.h"
+
+namespace varnel {
+
+namespace {
+
+bool isIndexKey(const QString& key) {
+    return key.startsWith(kConfigNamePrefix);
+}
+
+}  // namespace
+
+QStringList ConfigRepository::names() {
+    QStringList rows;
+    for (const auto& [key, value] : m_store.getAllSettings(kBaseSection)) {
+        if (isIndexKey(key)) rows.append(value);
+    }
+    return rows;
+}
+
+ConfigRepository::SaveResult ConfigRepository::save(const QString& name,
+                                                    const FretboardSettings& s) {
+    const std::unique_ptr<StoreLock> lock = m_store.lock();
+    bool listed = false;
+    int last = 0;
+    for (const auto& [key, value] : m_store.getAllSettings(kBaseSection)) {
+        if (!isIndexKey(key)) continue;
+        listed = listed || value == name;
+        // The next number follows the highest one, so that a gap or a foreign key in the index
+        // never makes a new name overwrite a listed one.
+        bool numeric = false;
+        const int number = QStringView(key).mid(kConfigNamePrefix.size()).toInt(&numeric);
+        if (numeric) last = std::max(last, number);
+    }
+    if (!listed) {
+        if (last >= kMaxConfigCount) return SaveResult::IndexFull;
+        m_store.saveSetting(kBaseSection, kConfigNamePrefix + QString::number(last + 1), name);
+    }
+    m_store.saveSetting(name, keyName(kKeyScaleLen), valueText(s.scaleLen));
+    m_store.saveSetting(name, keyName(kKeyNumFrets), valueText(s.nFrets));
+    m_store.saveSetting(name, keyName(kKeyUnitsType), valueText(s.unitsType));
+    m_store.saveSetting(name, keyName(kKeyUnitsGran), valueText(s.unitsGranularity));
+    return SaveResult::Saved;
+}
+
+}  // namespace varnel

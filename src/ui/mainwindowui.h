@@ -1,0 +1,85 @@
+#pragma once
+// The main window's controls and menus, built in the designed layout. Members are named after
+// what they show; each widget's object name is the program's own control name, which tests
+// and the accessibility tree use.
+
+#include <QList>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLineEdit;
+class QMainWindow;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace varnel {
+
+class FretChartView;
+
+struct MainWindowUi {
+    // Builds every control and menu into the window, in the designed places.
+    explicit MainWindowUi(QMainWindow& window);
+
+    // The keyboard order of the controls: Tab walks it forwards, Shift+Tab backwards. An option
+    // group is entered at its selected option.
+    QList<QWidget*> tabOrder() const;
+
+    QWidget* client = nullptr;
+    QLineEdit* numberOfFrets = nullptr;
+    QComboBox* scaleLength = nullptr;
+    FretChartView* fretChart = nullptr;
+
+    QPushButton* displayChart = nullptr;
+    QPushButton* verify = nullptr;
+    QPushButton* printChart = nullptr;
+    QPushButton* printTemplate = nullptr;
+    QPushButton* exit = nullptr;
+
+    QRadioButton* millimetres = nullptr;
+    QRadioButton* inches = nullptr;
+    QRadioButton* coarse = nullptr;
+    QRadioButton* fine = nullptr;
+    QRadioButton* twelfthRoot = nullptr;
+    QRadioButton* ruleOf18ths = nullptr;
+
+    QMenu* fileMenu = nullptr;
+    QMenu* printMenu = nullptr;
+    QMenu* preferencesMenu = nullptr;
+    QMenu* methodMenu = nullptr;
+    QMenu* helpMenu = nullptr;
+
+    QAction* retrieveConfigItem = nullptr;
+    QAction* saveConfigItem = nullptr;
+    QAction* quickFormPrintItem = nullptr;
+    QAction* printChartItem = nullptr;
+    QAction* printTemplateItem = nullptr;
+    QAction* exitItem = nullptr;
+    QAction* millimetresItem = nullptr;
+    QAction* inchesItem = nullptr;
+    QAction* coarseItem = nullptr;
+    QAction* fineItem = nullptr;
+    QAction* printOptionsItem = nullptr;
+    QAction* twelfthRootItem = nullptr;
+    QAction* commonItem = nullptr;
+    QAction* dervinItem = nullptr;
+    QAction* primitiveItem = nullptr;
+    QAction* explainItem = nullptr;
+    QAction* saveDefaultsItem = nullptr;
+    QAction* reloadDefaultsItem = nullptr;
+    QAction* readMeItem = nullptr;
+    QAction* aboutItem = nullptr;
+
+  private:
+    void createControls(QMainWindow& window);
+    void createMenus(QMainWindow& window);
+};
+
+// The chart box's top in the client area, and the margin its bottom keeps above the client
+// area's bottom, in twips.
+constexpr double kChartTopTwips = 3120;
+constexpr double kChartBottomMarginTwips = 105;
+
+}  // namespace varnel
