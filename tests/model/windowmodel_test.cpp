@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "examplecharts.h"
 #include "input.h"
+#include "modelstate.h"
 
 namespace varnel {
 namespace {
@@ -28,8 +32,6 @@ struct MemoryPreferences : PreferenceStorage {
     FretboardSettings stored;
 };
 
-using Steps = std::function<void(WindowModel&, MemoryPreferences&)>;
-
 class WindowModelTest : public ::testing::Test {
   protected:
     WindowModelTest() {
@@ -43,168 +45,77 @@ class WindowModelTest : public ::testing::Test {
     std::vector<unsigned> reported;
 };
 
-TEST_F(WindowModelTest, ChoicesKeepRecordCheckMarksAndCaptionsInStep) {
-    using M = WindowModel;
-    const struct {
-        const char* name;
-        Steps steps;
-        std::int16_t calcType;
-        double calcFact;
-        std::optional<Factor> checked;
-        bool inches;
-        bool coarse;
-        const char* captions;  // option buttons, then menu items
-    } rows[] = {
-        {"start",
-         [](M&, auto&) {},
-         kCalcTwelfthRoot,
-         kFactorCommon,
-         {},
-         false,
-         true,
-         "0.5 mm|0.1 mm|&Half|&Tenth"},
-        {"Dervin from the menu", [](M& m, auto&) { m.chooseFactor(Factor::Dervin); }, kCalcRule18,
-         0.0560695, Factor::Dervin, false, true, "0.5 mm|0.1 mm|&Half|&Tenth"},
-        {"Rule of 18ths after Dervin selects Common",
-         [](M& m, auto&) {
-             m.chooseFactor(Factor::Dervin);
-             m.chooseRuleOf18ths();
-         },
-         kCalcRule18, 0.0561256, Factor::Common, false, true, "0.5 mm|0.1 mm|&Half|&Tenth"},
-        {"12th root keeps the last factor, checks none",
-         [](M& m, auto&) {
-             m.chooseFactor(Factor::Primitive);
-             m.chooseTwelfthRoot();
-         },
-         kCalcTwelfthRoot,
-         0.0555555,
-         {},
-         false,
-         true,
-         "0.5 mm|0.1 mm|&Half|&Tenth"},
-        {"inches relabel, coarse stays coarse",
-         [](M& m, auto&) { m.chooseUnits(kUnitsInches); },
-         kCalcTwelfthRoot,
-         kFactorCommon,
-         {},
-         true,
-         true,
-         "1/64th In.|0.01 In.|&Sixty Fourth|One &Hundredth"},
-        {"fine stays fine back in millimetres",
-         [](M& m, auto&) {
-             m.chooseUnits(kUnitsInches);
-             m.chooseGranularity(kGranularityFine);
-             m.chooseUnits(kUnitsMillimetres);
-         },
-         kCalcTwelfthRoot,
-         kFactorCommon,
-         {},
-         false,
-         false,
-         "0.5 mm|0.1 mm|&Half|&Tenth"},
-        {"reload moves the check mark to the reloaded factor",
-         [](M& m, MemoryPreferences& p) {
-             m.chooseRuleOf18ths();
-             p.stored.calcFact = kFactorDervin;
-             m.reloadPreferences(p);
-         },
-         kCalcRule18, kFactorDervin, Factor::Dervin, false, true, "0.5 mm|0.1 mm|&Half|&Tenth"},
-        {"a reloaded factor none of the three checks none",
-         [](M& m, MemoryPreferences& p) {
-             m.chooseFactor(Factor::Primitive);
-             p.stored.calcFact = 0.05;
-             m.reloadPreferences(p);
-         },
-         kCalcRule18,
-         0.05,
-         {},
-         false,
-         true,
-         "0.5 mm|0.1 mm|&Half|&Tenth"},
-        {"retrieved codes outside the choices",
-         [](M& m, auto&) {
-             m.retrieveUnits(7);
-             m.retrieveGranularity(-3);
-         },
-         kCalcTwelfthRoot,
-         kFactorCommon,
-         {},
-         false,
-         false,
-         "0.5 mm|0.1 mm|&Half|&Tenth"},
+// Runs a script of commands, one word each: "in", "mm", "coarse", "fine", "root", "rule18",
+// "common", "dervin", "primitive", "preset=N", "type=TEXT", "take", "reload=FACTOR",
+// "units=N", "precision=N", "frets=N", "length=X" (the last four as Retrieve applies them).
+void run(WindowModel& m, MemoryPreferences& prefs, std::string_view script) {
+    using Arg = const std::string&;
+    const auto n = [](Arg a) { return static_cast<std::int16_t>(std::stoi(a)); };
+    const std::map<std::string, std::function<void(Arg)>> steps = {
+        {"in", [&](Arg) { m.chooseUnits(kUnitsInches); }},
+        {"mm", [&](Arg) { m.chooseUnits(kUnitsMillimetres); }},
+        {"coarse", [&](Arg) { m.chooseGranularity(kGranularityCoarse); }},
+        {"fine", [&](Arg) { m.chooseGranularity(kGranularityFine); }},
+        {"root", [&](Arg) { m.chooseTwelfthRoot(); }},
+        {"rule18", [&](Arg) { m.chooseRuleOf18ths(); }},
+        {"common", [&](Arg) { m.chooseFactor(Factor::Common); }},
+        {"dervin", [&](Arg) { m.chooseFactor(Factor::Dervin); }},
+        {"primitive", [&](Arg) { m.chooseFactor(Factor::Primitive); }},
+        {"preset", [&](Arg a) { m.choosePreset(n(a)); }},
+        {"type", [&](Arg a) { m.editScaleLen(a); }},
+        {"take", [&](Arg) { m.takeScaleLen(); }},
+        {"reload",
+         [&](Arg a) { prefs.stored.calcFact = std::stod(a), m.reloadPreferences(prefs); }},
+        {"units", [&](Arg a) { m.retrieveUnits(n(a)); }},
+        {"precision", [&](Arg a) { m.retrieveGranularity(n(a)); }},
+        {"frets", [&](Arg a) { m.retrieveFretCount(n(a)); }},
+        {"length", [&](Arg a) { m.retrieveScaleLen(std::stod(a)); }},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+    std::istringstream words{std::string(script)};
+    for (std::string word; words >> word;) {
+        const std::size_t eq = word.find('=');
+        const auto step = steps.find(word.substr(0, eq));
+        ASSERT_NE(step, steps.end()) << word;
+        step->second(eq == std::string::npos ? "" : word.substr(eq + 1));
+    }
+}
+
+TEST_F(WindowModelTest, CommandsKeepRecordCheckMarksCaptionsAndScaleLengthInStep) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"", "root 0.0561256 - mm coarse 0"},
+        {"dervin", "rule18 0.0560695 D mm coarse 0"},
+        {"dervin rule18", "rule18 0.0561256 C mm coarse 0"},
+        {"primitive root", "root 0.0555555 - mm coarse 0"},
+        {"rule18 reload=0.0560695", "rule18 0.0560695 D mm coarse 0"},
+        {"primitive reload=0.05", "rule18 0.05 - mm coarse 0"},
+        {"root reload=0.0555555", "root 0.0555555 - mm coarse 0"},
+        {"in", "root 0.0561256 - in coarse 0"},
+        {"in fine mm", "root 0.0561256 - mm fine 0"},
+        {"units=7 precision=-3", "root 0.0561256 - mm fine 0"},
+        // A chosen preset is re-read in the new units; a typed number stays the same number.
+        {"in preset=10 take", "root 0.0561256 - in coarse 34"},
+        {"preset=10 in mm", "root 0.0561256 - mm coarse 863.6"},
+        {"type=650 take in", "root 0.0561256 - in coarse 650"},
+        {"type=650", "root 0.0561256 - mm coarse 0"},
+        {"preset=0 type=25.5\" take", "root 0.0561256 - mm coarse 0"},
+        {"preset=14 preset=-1 take", "root 0.0561256 - mm coarse 0"},
+        // Retrieve: the unit switch re-reads the number the box now shows.
+        {"in preset=10 take length=647.6999999999999 precision=0 units=1",
+         "root 0.0561256 - mm fine 647.7"},
+    };
+    for (const auto& [script, state] : rows) {
+        SCOPED_TRACE(script);
         RecordingMessages said;
         MemoryPreferences prefs;
         WindowModel m(said);
         m.start(prefs);
-        row.steps(m, prefs);
-        EXPECT_EQ(m.settings().calcType, row.calcType);
-        EXPECT_EQ(m.settings().calcFact, row.calcFact);
-        EXPECT_EQ(m.checkedFactor(), row.checked);
-        EXPECT_EQ(m.inches(), row.inches);
-        EXPECT_EQ(m.settings().unitsType, row.inches ? kUnitsInches : kUnitsMillimetres);
-        EXPECT_EQ(m.coarse(), row.coarse);
-        EXPECT_EQ(m.settings().unitsGranularity,
-                  row.coarse ? kGranularityCoarse : kGranularityFine);
+        run(m, prefs, script);
+        EXPECT_EQ(test::describe(m), state);
         EXPECT_EQ(std::string(m.coarseCaption()) + "|" + std::string(m.fineCaption()) + "|" +
                       std::string(m.coarseMenuCaption()) + "|" + std::string(m.fineMenuCaption()),
-                  row.captions);
+                  m.inches() ? "1/64th In.|0.01 In.|&Sixty Fourth|One &Hundredth"
+                             : "0.5 mm|0.1 mm|&Half|&Tenth");
         EXPECT_TRUE(said.said.empty());
-    }
-}
-
-TEST_F(WindowModelTest, ScaleLengthFollowsPresetsUnitsAndTypedText) {
-    using M = WindowModel;
-    const struct {
-        const char* name;
-        Steps steps;
-        double scaleLen;
-    } rows[] = {
-        {"a preset in inches",
-         [](M& m, auto&) {
-             m.chooseUnits(kUnitsInches);
-             m.choosePreset(10);
-             m.takeScaleLen();
-         },
-         34},
-        {"a preset is re-read in the new units",
-         [](M& m, auto&) {
-             m.choosePreset(10);
-             m.chooseUnits(kUnitsInches);
-             m.chooseUnits(kUnitsMillimetres);
-         },
-         34 * 25.4},
-        {"a typed number stays the same number",
-         [](M& m, auto&) {
-             m.editScaleLen("650");
-             m.takeScaleLen();
-             m.chooseUnits(kUnitsInches);
-         },
-         650},
-        {"a preset's text edited by hand is no number",
-         [](M& m, auto&) {
-             m.choosePreset(0);
-             m.editScaleLen("25.5\"");
-             m.takeScaleLen();
-         },
-         0},
-        {"typed text waits for the box to be left", [](M& m, auto&) { m.editScaleLen("650"); }, 0},
-        {"a list position outside the list is ignored",
-         [](M& m, auto&) {
-             m.choosePreset(14);
-             m.choosePreset(-1);
-             m.takeScaleLen();
-         },
-         0},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        WindowModel m(messages);
-        m.start(preferences);
-        row.steps(m, preferences);
-        EXPECT_EQ(m.settings().scaleLen, row.scaleLen);
     }
 }
 
@@ -233,7 +144,7 @@ TEST_F(WindowModelTest, CommandsThatReadTheRecordTakeAChangedBoxFirst) {
     EXPECT_EQ(messages.said.front(), "Number of frets: 12  Scale Length: 700 mm");
 }
 
-TEST_F(WindowModelTest, FretCountFollowsEveryEdit) {
+TEST_F(WindowModelTest, BoxesFollowEveryEditAndShowRetrievedValues) {
     const std::pair<const char*, std::int16_t> edits[] = {
         {"2", 2}, {"", 2}, {"12.5", 12}, {"13.5", 14}, {"x", 14}, {"40000", 14}, {"32766", 32766},
     };
@@ -242,6 +153,11 @@ TEST_F(WindowModelTest, FretCountFollowsEveryEdit) {
         EXPECT_EQ(model.settings().nFrets, frets) << text;
         EXPECT_EQ(model.fretCountText(), text);
     }
+    run(model, preferences, "preset=10 frets=3 length=647.6999999999999");
+    EXPECT_EQ(model.fretCountText(), "3");
+    EXPECT_EQ(model.settings().nFrets, 3);
+    EXPECT_EQ(model.scaleLenText(), "647.7");
+    EXPECT_EQ(model.scaleLenListIndex(), -1);
 }
 
 TEST_F(WindowModelTest, DisplayChartShowsTheChartOrTheMessageAndSaysWhatChanged) {
@@ -266,38 +182,11 @@ TEST_F(WindowModelTest, DisplayChartShowsTheChartOrTheMessageAndSaysWhatChanged)
     EXPECT_EQ(model.chart(), test::kFender3FretsFineMillimetres);
 }
 
-TEST_F(WindowModelTest, RetrievedValuesGoThroughTheBoxesAndTheChoices) {
-    model.chooseUnits(kUnitsInches);
-    model.choosePreset(10);
-    model.takeScaleLen();
-    model.retrieveFretCount(3);
-    model.retrieveScaleLen(647.6999999999999);
-    model.retrieveGranularity(kGranularityFine);
-    model.retrieveUnits(kUnitsMillimetres);
-    EXPECT_EQ(model.fretCountText(), "3");
-    EXPECT_EQ(model.scaleLenText(), "647.7");
-    EXPECT_EQ(model.scaleLenListIndex(), -1);
-    // The unit switch re-reads the number the box now shows.
-    EXPECT_EQ(model.settings().scaleLen, 647.7);
-    EXPECT_FALSE(model.inches());
-    EXPECT_FALSE(model.coarse());
-    model.displayChart();
-    EXPECT_EQ(model.chart(), test::kFender3FretsFineMillimetres);
-}
-
-TEST_F(WindowModelTest, PreferencesSaveReloadAndStartWithTheTwelfthRoot) {
-    model.chooseFactor(Factor::Dervin);
-    model.printSettings().chartFontSize = 11;
+// The start reads the stored factor, yet always starts on the twelfth root.
+TEST_F(WindowModelTest, StartReadsTheFactorButStartsOnTheTwelfthRoot) {
+    run(model, preferences, "dervin");
     model.savePreferences(preferences);
-    EXPECT_EQ(preferences.stored.calcFact, kFactorDervin);
-    model.chooseFactor(Factor::Primitive);
-    model.printSettings().chartFontSize = 20;
-    model.reloadPreferences(preferences);
-    EXPECT_EQ(model.settings().calcFact, kFactorDervin);
-    EXPECT_EQ(model.settings().chartFontSize, 11);
-    EXPECT_EQ(model.settings().calcType, kCalcRule18);  // reload leaves the method alone
-
-    WindowModel next(messages);  // the next start reads the factor, yet starts on the 12th root
+    WindowModel next(messages);
     next.start(preferences);
     EXPECT_EQ(next.settings().calcFact, kFactorDervin);
     EXPECT_FALSE(next.ruleOf18ths());

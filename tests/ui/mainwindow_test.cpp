@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "input.h"
+#include "modelstate.h"
 #include "twips.h"
 #include "uitest.h"
 
@@ -71,17 +72,6 @@ TEST_F(WindowTest, StartsInTheDesignedStateWithExactCaptions) {
     EXPECT_EQ(find<QGroupBox>("grpMeasSystem")->title(), "Measure Units");
     EXPECT_EQ(fretsBox()->accessibleName(), "Number of Frets");
     EXPECT_EQ(chartBox()->accessibleName(), "Fret Spacing Chart");
-    for (const char* checked : {"optMetric", "optMeasCoarse", "optCalcMeth12Root"}) {
-        EXPECT_TRUE(find<QRadioButton>(checked)->isChecked()) << checked;
-    }
-    for (const char* checked :
-         {"mnuPreferencesMillimeters", "mnuPreferencesCoarse", "mnu12Root2"}) {
-        EXPECT_TRUE(item(checked)->isChecked()) << checked;
-    }
-    for (const char* unchecked :
-         {"mnuPrefFactCommon", "mnuPrefFactDervin", "mnuPrefFactPrimitive"}) {
-        EXPECT_FALSE(item(unchecked)->isChecked()) << unchecked;
-    }
     EXPECT_EQ(scaleBox()->currentText(), "");
     EXPECT_EQ(fretsBox()->text(), "");
     EXPECT_EQ(chart(), "");
@@ -101,49 +91,41 @@ TEST_F(WindowTest, StartsInTheDesignedStateWithExactCaptions) {
 TEST_F(WindowTest, EveryWayOfChoosingReachesTheModelAndEveryViewAgrees) {
     enum Way { Click, SpaceKey, AccessibleToggle, Menu };
     const auto choose = [this](const char* name, Way way) {
-        switch (way) {
-            case Click:
-                return click(name);
-            case SpaceKey:
-                find(name)->setFocus();
-                return QTest::keyClick(find(name), Qt::Key_Space);
-            case AccessibleToggle:
-                return QAccessible::queryAccessibleInterface(find(name))
-                    ->actionInterface()
-                    ->doAction(QAccessibleActionInterface::toggleAction());
-            case Menu:
-                return item(name)->trigger();
-        }
+        if (!name) return;
+        if (way == Menu) return item(name)->trigger();
+        if (way == Click) return click(name);
+        if (way == SpaceKey)
+            return find(name)->setFocus(), QTest::keyClick(find(name), Qt::Key_Space);
+        QAccessible::queryAccessibleInterface(find(name))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
     };
     const struct {
         const char* name;
         Way way;
-        bool inches, coarse, rule18;
-        std::optional<Factor> factor;
+        const char* state;
     } steps[] = {
-        {"optEnglish", AccessibleToggle, true, true, false, {}},
-        {"mnuPreferencesFine", Menu, true, false, false, {}},
-        {"optMeasCoarse", AccessibleToggle, true, true, false, {}},
-        {"optMeasFine", SpaceKey, true, false, false, {}},
-        {"optCalcMethRule18", AccessibleToggle, true, false, true, Factor::Common},
-        {"mnuPrefFactDervin", Menu, true, false, true, Factor::Dervin},
+        {nullptr, Click, "root 0.0561256 - mm coarse 0"},  // as the window starts
+        {"optEnglish", AccessibleToggle, "root 0.0561256 - in coarse 0"},
+        {"mnuPreferencesFine", Menu, "root 0.0561256 - in fine 0"},
+        {"optMeasCoarse", AccessibleToggle, "root 0.0561256 - in coarse 0"},
+        {"optMeasFine", SpaceKey, "root 0.0561256 - in fine 0"},
+        {"optCalcMethRule18", AccessibleToggle, "rule18 0.0561256 C in fine 0"},
+        {"mnuPrefFactDervin", Menu, "rule18 0.0560695 D in fine 0"},
         // A click on the option already selected still chooses the rule's Common factor.
-        {"optCalcMethRule18", Click, true, false, true, Factor::Common},
-        {"optCalcMeth12Root", SpaceKey, true, false, false, {}},
-        {"mnuPrefFactPrimitive", Menu, true, false, true, Factor::Primitive},
-        {"optMetric", Click, false, false, true, Factor::Primitive},
-        {"mnuPreferencesInches", Menu, true, false, true, Factor::Primitive},
-        {"mnuPreferencesInches", Menu, true, false, true, Factor::Primitive},
-        {"mnu12Root2", Menu, true, false, false, {}},
+        {"optCalcMethRule18", Click, "rule18 0.0561256 C in fine 0"},
+        {"optCalcMeth12Root", SpaceKey, "root 0.0561256 - in fine 0"},
+        {"mnuPrefFactPrimitive", Menu, "rule18 0.0555555 P in fine 0"},
+        {"optMetric", Click, "rule18 0.0555555 P mm fine 0"},
+        {"mnuPreferencesInches", Menu, "rule18 0.0555555 P in fine 0"},
+        {"mnuPreferencesInches", Menu, "rule18 0.0555555 P in fine 0"},
+        {"mnu12Root2", Menu, "root 0.0555555 - in fine 0"},
     };
     for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
+        SCOPED_TRACE(step.name ? step.name : "start");
         choose(step.name, step.way);
         const WindowModel& m = window->model();
-        ASSERT_EQ(m.inches(), step.inches);
-        ASSERT_EQ(m.coarse(), step.coarse);
-        ASSERT_EQ(m.ruleOf18ths(), step.rule18);
-        ASSERT_EQ(m.checkedFactor(), step.factor);
+        ASSERT_EQ(test::describe(m), step.state);
         const std::pair<const char*, bool> views[] = {
             {"optEnglish", m.inches()},
             {"optMetric", !m.inches()},
