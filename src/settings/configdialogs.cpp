@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "accessiblecombo.h"
 #include "preferences.h"
 #include "twips.h"
 
@@ -57,6 +58,7 @@ SaveConfigDialog::SaveConfigDialog(ConfigRepository& configs, MessageBox& messag
       m_configs(configs),
       m_messages(messages),
       m_target(target) {
+    installEditableComboAccessible();
     setUpDialog(*this, "diaSaveConfig", "Save Fretboard Configuration", 1245, saveButton, "Save",
                 &SaveConfigDialog::save, 240);
     nameBox = new QComboBox(this);

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "accessiblecombo.h"
 #include "configdialogs.h"
 #include "fretchartview.h"
 #include "mainwindowui.h"
@@ -54,6 +55,7 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
         QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("readme.txt"));
     setWindowTitle(QStringLiteral("Fret Calculator/Template Printer"));
     useDesignFont(*this);
+    installEditableComboAccessible();
     m_ui = std::make_unique<MainWindowUi>(*this);
     m_model.setListener([this](unsigned changes) { showModel(changes); });
     connectControls();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 #include <string>
@@ -12,6 +13,11 @@
 
 #include "messagebox.h"
 #include "settingsstore.h"
+
+// Waits, processing events, until the condition holds, and fails the test when it never does.
+// (QTRY_VERIFY cannot be used here: outside a Qt Test run its failure only returns.)
+#define EXPECT_EVENTUALLY(condition) \
+    EXPECT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(condition); }, 5000)) << #condition
 
 namespace varnel::test {
 

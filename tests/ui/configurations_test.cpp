@@ -75,7 +75,7 @@ TEST_F(WindowTest, ClosingTheWindowClosesItsDialogs) {
     item("mnuFileOpen")->trigger();
     item("mnuPrefrencesLineWidth")->trigger();
     window->close();
-    QTRY_VERIFY(window->findChildren<QDialog*>().isEmpty());
+    EXPECT_EVENTUALLY(window->findChildren<QDialog*>().isEmpty());
 }
 
 class ReadMeTest : public WindowTest {
@@ -127,7 +127,7 @@ TEST_F(ReadMeTest, RemembersItsHeightOnOkOnly) {
     const double tall = v->outerHeightTwips();
     QTest::mouseClick(v->okButton, Qt::LeftButton);
     EXPECT_EQ(temp.store().getSetting("Base", "ReadMeHeight", "").toDouble(), tall);
-    QTRY_VERIFY(viewer() == nullptr);
+    EXPECT_EVENTUALLY(viewer() == nullptr);
 
     item("mnuHelpReadMe")->trigger();
     v = viewer();
@@ -145,7 +145,7 @@ TEST_F(ReadMeTest, UnusableStoredHeightsGiveTheDefault) {
         ASSERT_NE(viewer(), nullptr);
         EXPECT_NEAR(viewer()->outerHeightTwips(), 4100, 15) << stored;
         viewer()->close();
-        QTRY_VERIFY(viewer() == nullptr);
+        EXPECT_EVENTUALLY(viewer() == nullptr);
     }
 }
 

@@ -172,7 +172,7 @@ TEST_F(WindowTest, ScaleLengthIsTakenOnlyWhenTheFocusMovesOnOrACommandRuns) {
     EXPECT_EQ(settings().scaleLen, 650);
     // Alt+D presses "Display Chart" without moving the focus.
     QTest::keyClick(window->windowHandle(), Qt::Key_D, Qt::AltModifier);
-    QTRY_VERIFY(!chart().empty());
+    EXPECT_EVENTUALLY(!chart().empty());
     EXPECT_EQ(settings().scaleLen, 6500);
     EXPECT_NE(chart().find("Scale Length: 6500.0 mm"), std::string::npos);
     EXPECT_TRUE(scaleBox()->hasFocus() || scaleBox()->lineEdit()->hasFocus());

@@ -102,7 +102,7 @@ TEST_F(PrintingTest, PrintOptionsOpenOnceAndChangeTheNextPrint) {
     dialog->txtFontSize->setText("20");
     QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
     EXPECT_EQ(settings().chartFontSize, 20);
-    QTRY_VERIFY(window->findChildren<PrintOptionsDialog*>().isEmpty());
+    EXPECT_EVENTUALLY(window->findChildren<PrintOptionsDialog*>().isEmpty());
 
     enterFender("3");
     item("mnuFilePrintChart")->trigger();
