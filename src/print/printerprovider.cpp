@@ -26,9 +26,10 @@ std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocume
 }
 
 DrawDocument chartDocument(const FretboardSettings& s, const FretPositions& p) {
-    return [&s, &p](PrinterSurface& printer) -> std::optional<QString> {
-        printChart(printer, s, p);
-        return std::nullopt;
+    return [&s, &p](PrinterSurface& printer) {
+        auto refusal = chartRefusal(printer, s, p);
+        if (!refusal) printChart(printer, s, p);
+        return refusal;
     };
 }
 

@@ -6,6 +6,7 @@
 
 #include "chart.h"
 #include "numtext.h"
+#include "printlimits.h"
 
 namespace varnel {
 
@@ -79,7 +80,7 @@ void printFooter(PrinterSurface& printer, double y) {
 }
 
 void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
-    printer.setFontName(QStringLiteral("Courier"));
+    printer.setFontName(kChartFont);
     printer.setFontSize(s.chartFontSize);
     printer.print(QString::fromLatin1(buildFretChart(s, p)));
     printFooter(printer, printer.currentY);
@@ -98,14 +99,19 @@ float calcGuideLineY(std::int16_t hLinePos, float lineTop, float lineHeight) {
     }
 }
 
+std::optional<QString> chartRefusal(PrinterSurface& printer, const FretboardSettings& s,
+                                    const FretPositions& p) {
+    if (auto refusal = printSettingRefusal(s, kChartSettings)) return refusal->message;
+    printer.setFontName(kChartFont);
+    printer.setFontSize(s.chartFontSize);
+    return chartPageRefusal(printer, s, QString::fromLatin1(buildFretChart(s, p)));
+}
+
 std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardSettings& s,
                                        const FretPositions& p) {
+    if (auto refusal = printSettingRefusal(s, kTemplateSettings)) return refusal->message;
     const TemplateGeometry g = setUpTemplate(printer, s);
-    if (!std::isfinite(g.h) || !std::isfinite(g.s)) {
-        return QStringLiteral(
-            "The template line height and the space between template lines must be numbers. "
-            "Set them with Preferences, Set Print Options.");
-    }
+    if (auto refusal = templatePageRefusal(printer, s)) return refusal;
     const bool mm = s.unitsType == kUnitsMillimetres;
     for (int i = 1; i <= p.count(); ++i) {
         const double d = p.distFromFret[static_cast<std::size_t>(i)];
@@ -127,6 +133,7 @@ std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardS
 void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
     const TemplateGeometry g = setUpTemplate(printer, s);
     const double pageHeight = printer.scaleHeight();
+    const std::int16_t guide = guidePosition(s);
     float lineTop = -g.h;
     double markerX = 0;
     int markersOnLine = 0;
@@ -145,24 +152,22 @@ void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const Fr
             }
             ++linesOnPage;
             printer.setDrawWidth(s.lineWidthHorz);
-            const float guide = calcGuideLineY(s.hLinePos, lineTop, g.h);
-            printer.line(0, guide, g.W, guide, kBlack);
+            const float guideY = calcGuideLineY(guide, lineTop, g.h);
+            printer.line(0, guideY, g.W, guideY, kBlack);
             printer.setDrawStyle(LineStyle::Dash);
             printer.setDrawWidth(s.lineWidthHorz);
-            if (s.hLinePos != kGuideTop) printer.line(0, lineTop, g.W, lineTop, kCyan);
-            if (s.hLinePos != kGuideBottom)
-                printer.line(0, lineTop + g.h, g.W, lineTop + g.h, kCyan);
+            if (guide != kGuideTop) printer.line(0, lineTop, g.W, lineTop, kCyan);
+            if (guide != kGuideBottom) printer.line(0, lineTop + g.h, g.W, lineTop + g.h, kCyan);
             printer.setDrawStyle(LineStyle::Solid);
             printer.setDrawWidth(s.lineWidthVert);
             printer.line(markerX, lineTop, markerX, lineTop + g.h, kBlack);
-            if (s.printFretNumbers) printFretNumber(printer, s.hLinePos, i, markerX, lineTop, g.h);
+            if (s.printFretNumbers) printFretNumber(printer, guide, i, markerX, lineTop, g.h);
             ++markersOnLine;
         } else {
             markerX += p.distFromFret[static_cast<std::size_t>(i)];
             if (fits(printer, g, i, markerX)) {
                 printer.line(markerX, lineTop, markerX, lineTop + g.h, kBlack);
-                if (s.printFretNumbers)
-                    printFretNumber(printer, s.hLinePos, i, markerX, lineTop, g.h);
+                if (s.printFretNumbers) printFretNumber(printer, guide, i, markerX, lineTop, g.h);
                 ++markersOnLine;
             } else {
                 // The next line starts again with the fret before this one.

@@ -20,13 +20,22 @@ void printFooter(PrinterSurface& printer, double y);
 // continuing on further pages as needed, then the footer. Does not end the document.
 void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p);
 
+// The face of the printed chart.
+inline const QString kChartFont = QStringLiteral("Courier");
+
+// Why the chart cannot be printed on this printer, before anything is drawn: a chart font size
+// outside its range, or one whose lines are wider than the page. None when it can be printed.
+std::optional<QString> chartRefusal(PrinterSurface& printer, const FretboardSettings& s,
+                                    const FretPositions& p);
+
 // The face of the template's fret numbers.
 inline const QString kFretNumberFont = QStringLiteral("DejaVu Sans");
 constexpr double kFretNumberPoints = 8.0;
 
-// Why the template cannot be printed on this printer, before anything is drawn: a fret farther
-// from the previous one than fits across an empty template line, or a template line height or
-// spacing that is not a number. None when it can be printed.
+// Why the template cannot be printed on this printer, before anything is drawn, checked in this
+// order: a line width, line height or spacing outside its range; a line height or spacing that
+// leaves no room for a template line on the page; a fret farther from the previous one than fits
+// across an empty template line. None when it can be printed.
 std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardSettings& s,
                                        const FretPositions& p);
 

@@ -1,5 +1,9 @@
 #include "printoptionsdialog.h"
 
+#include <map>
+
+#include "printlimits.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QFrame>
@@ -41,10 +45,12 @@ std::optional<float> finiteFloatFromText(const QString& text) {
 
 }  // namespace
 
-PrintOptionsDialog::PrintOptionsDialog(FretboardSettings& target, QWidget* parent)
+PrintOptionsDialog::PrintOptionsDialog(FretboardSettings& target, MessageBox& messages,
+                                       QWidget* parent)
     : PlainKeysDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowCloseButtonHint),
-      m_target(target) {
+      m_target(target),
+      m_messages(messages) {
     setObjectName(QStringLiteral("diaTemplateLineWidth"));
     setWindowTitle(QStringLiteral("Set Printer Options"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -206,6 +212,23 @@ void PrintOptionsDialog::load() {
 void PrintOptionsDialog::OKButton_Click() {
     // A length box still holding the focus is left first, as clicking elsewhere leaves it.
     if (QWidget* focus = focusWidget()) lostFocus(focus);
+    FretboardSettings chosen = m_target;
+    chosen.lineWidthVert = lineWidthVert;
+    chosen.lineWidthHorz = lineWidthHorz;
+    chosen.chartFontSize = chartFontSize;
+    chosen.templateLineHeight = templateLineHeight;
+    chosen.templateLineSpace = templateLineSpace;
+    if (const auto refusal = printSettingRefusal(chosen, kAllPrintSettings)) {
+        m_messages.show(refusal->message.toStdString());
+        const std::map<PrintSetting, QLineEdit*> boxes = {
+            {PrintSetting::MarkerWidth, txtVertLineWidth},
+            {PrintSetting::GuideWidth, txtHorzLineWidth},
+            {PrintSetting::ChartFontSize, txtFontSize},
+            {PrintSetting::LineHeight, txtVertLineLength},
+            {PrintSetting::LineSpace, txtVertLineSpace}};
+        boxes.at(refusal->setting)->setFocus();
+        return;
+    }
     m_target.lineWidthVert = lineWidthVert;
     m_target.lineWidthHorz = lineWidthHorz;
     m_target.chartFontSize = chartFontSize;

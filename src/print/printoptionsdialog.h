@@ -4,6 +4,7 @@
 #include "plainkeysdialog.h"
 
 #include "fretboard.h"
+#include "messagebox.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -20,11 +21,13 @@ class PrintOptionsDialog : public PlainKeysDialog {
   public:
     // Works on copies of the print fields of `target` (the main window's record), and reads its
     // units at every focus event of the two length boxes.
-    PrintOptionsDialog(FretboardSettings& target, QWidget* parent = nullptr);
+    PrintOptionsDialog(FretboardSettings& target, MessageBox& messages, QWidget* parent = nullptr);
     ~PrintOptionsDialog() override;
 
     // Fills the copies and the controls, then shows the dialog modeless.
     void load();
+    // Writes the copies back and closes; a value outside its bounds is refused instead, with
+    // the focus on its box.
     void OKButton_Click();
     void CancelButton_Click();
     void clearHelpText();
@@ -70,6 +73,7 @@ class PrintOptionsDialog : public PlainKeysDialog {
     void convertInchEntry(QLineEdit* box, float& copy);
 
     FretboardSettings& m_target;
+    MessageBox& m_messages;
     bool m_lengthTyped = false;
     QList<QWidget*> m_watched;  // the controls whose focus changes show help
 };

@@ -104,7 +104,8 @@ void Varnel::connectControls() {
               [this] { openDialog(m_openConfig, m_configs, m_messages, m_model); });
     onTrigger(ui.saveConfigItem,
               [this] { openDialog(m_saveConfig, m_configs, m_messages, m_model); });
-    onTrigger(ui.printOptionsItem, [this] { openDialog(m_printOptions, m_model.printSettings()); });
+    onTrigger(ui.printOptionsItem,
+              [this] { openDialog(m_printOptions, m_model.printSettings(), m_messages); });
     onTrigger(ui.explainItem, [&model] { model.explainMethods(); });
     onTrigger(ui.saveDefaultsItem, [this] { m_model.savePreferences(m_preferences); });
     onTrigger(ui.reloadDefaultsItem, [this] { m_model.reloadPreferences(m_preferences); });

@@ -104,14 +104,24 @@ TEST(ChartCommandPrintTest, WritesChartAndTemplatePdfs) {
     }
 }
 
-TEST(ChartCommandPrintTest, RefusesATemplateThatCannotFitAndWritesNoFile) {
+// A refused document exits 1, says why on standard error and leaves no file behind.
+TEST(ChartCommandPrintTest, RefusedDocumentsWriteNoFile) {
     QTemporaryDir dir;
-    const QString file = dir.filePath("wide.pdf");
-    const CliRun r =
-        run({"--frets", "12", "--scale", "5000", "--template-pdf", file.toStdString()});
-    EXPECT_EQ(r.status, kExitRefused);
-    EXPECT_NE(r.err.find("Fret 1 is 280.6 mm from the previous fret"), std::string::npos) << r.err;
-    EXPECT_FALSE(QFile::exists(file));
+    const std::string file = dir.filePath("out.pdf").toStdString();
+    const std::pair<std::vector<std::string>, const char*> rows[] = {
+        {{"--scale", "5000", "--template-pdf", file}, "Fret 1 is 280.6 mm from the previous fret"},
+        {{"--template-pdf", file, "--vline-width", "32767"}, "fret marker line width of 32767"},
+        {{"--template-pdf", file, "--line-height", "400"}, "line height of 400 mm is more than"},
+        {{"--chart-pdf", file, "--font-size", "0"}, "chart font size of 0 points is outside"},
+        {{"--chart-pdf", file, "--font-size", "40"}, "a chart line is"},
+    };
+    for (auto [args, reason] : rows) {
+        args.insert(args.begin(), {"--frets", "12", "--scale", "650"});
+        const CliRun r = run(args);
+        EXPECT_EQ(r.status, kExitRefused) << reason;
+        EXPECT_NE(r.err.find(reason), std::string::npos) << r.err;
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(file))) << reason;
+    }
     const CliRun bad =
         run({"--frets", "12", "--scale", "650", "--chart-pdf", "/no/such/dir/x.pdf"});
     EXPECT_EQ(bad.status, kExitRefused);

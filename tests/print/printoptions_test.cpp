@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "printoptionsdialog.h"
+#include "testsupport.h"
 
 namespace varnel {
 namespace {
@@ -15,7 +16,7 @@ namespace {
 class PrintOptionsTest : public ::testing::Test {
   protected:
     void open() {
-        dialog = new PrintOptionsDialog(record);
+        dialog = new PrintOptionsDialog(record, messages);
         dialog->load();
         QApplication::setActiveWindow(dialog);
         ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
@@ -30,6 +31,7 @@ class PrintOptionsTest : public ::testing::Test {
         QTest::keyClicks(box, text);
     }
     FretboardSettings record;
+    test::RecordingMessageBox messages;
     QPointer<PrintOptionsDialog> dialog;
 };
 
@@ -51,15 +53,16 @@ TEST_F(PrintOptionsTest, ShowsTheRecordAndWritesBackOnOkOnly) {
     retype(dialog->txtVertLineWidth, "2.5");
     EXPECT_EQ(dialog->lineWidthVert, 2);
     retype(dialog->txtVertLineWidth, "3.5");
-    retype(dialog->txtFontSize, "abc");
-    retype(dialog->txtHorzLineWidth, "99999");  // the last digit passes a 16-bit field
+    retype(dialog->txtFontSize, "abc");  // no number: the box's last number stays
+    retype(dialog->txtHorzLineWidth, "99");
     QTest::mouseClick(dialog->optHorzPosBottom, Qt::LeftButton);
     QTest::mouseClick(dialog->chkPrintFretNum, Qt::LeftButton);
     EXPECT_EQ(record.lineWidthVert, 1);  // nothing written before OK
     QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
+    EXPECT_TRUE(messages.take().empty());
     EXPECT_EQ(record.lineWidthVert, 4);
     EXPECT_EQ(record.chartFontSize, 14);
-    EXPECT_EQ(record.lineWidthHorz, 9999);
+    EXPECT_EQ(record.lineWidthHorz, 99);
     EXPECT_EQ(record.hLinePos, kGuideBottom);
     EXPECT_TRUE(record.printFretNumbers);
     EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());

@@ -120,7 +120,7 @@ TEST(TemplateTest, GuidePositionChoosesEdges) {
         {kGuideTop, {{0, black}, {25, cyan}}},
         {kGuideCenter, {{12.5, black}, {0, cyan}, {25, cyan}}},
         {kGuideBottom, {{25, black}, {0, cyan}}},
-        {7, {{-2, black}, {0, cyan}, {25, cyan}}},  // an unknown position puts the guide at 0
+        {7, {{0, black}, {25, cyan}}},  // a stored position none of the three prints as top
     };
     for (const Case& c : cases) {
         RecordingPrinter printer;

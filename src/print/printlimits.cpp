@@ -1,0 +1,145 @@
+#include "printlimits.h"
+
+#include "numtext.h"
+
+namespace varnel {
+
+namespace {
+
+const QString kWhere = QStringLiteral(" in Preferences, Set Print Options.");
+
+QString number(double value) {
+    return QString::fromStdString(formatGeneral(value));
+}
+QString millimetres(double value) {
+    return QString::fromStdString(formatFixed(value, 1)) + QStringLiteral(" mm");
+}
+
+QString widthRefusal(const char* name, const char* caption, const QString& shown) {
+    return QStringLiteral("The %1 of %2 pixels is outside the range %3 to %4 pixels. Set the %5%6")
+        .arg(QLatin1String(name), shown)
+        .arg(kMinLineWidthPixels)
+        .arg(kMaxLineWidthPixels)
+        .arg(QLatin1String(caption), kWhere);
+}
+
+double fieldValue(const FretboardSettings& s, PrintSetting setting) {
+    switch (setting) {
+        case PrintSetting::MarkerWidth:
+            return s.lineWidthVert;
+        case PrintSetting::GuideWidth:
+            return s.lineWidthHorz;
+        case PrintSetting::ChartFontSize:
+            return s.chartFontSize;
+        case PrintSetting::LineHeight:
+            return s.templateLineHeight;
+        case PrintSetting::LineSpace:
+            break;
+    }
+    return s.templateLineSpace;
+}
+
+std::optional<QString> refusal(PrintSetting setting, double value, const QString& shown) {
+    // Comparisons written so that NaN, a value that is no number at all, is refused.
+    const auto within = [value](double low, double high) { return value >= low && value <= high; };
+    switch (setting) {
+        case PrintSetting::MarkerWidth:
+            if (within(kMinLineWidthPixels, kMaxLineWidthPixels)) break;
+            return widthRefusal("fret marker line width",
+                                "Vertical (fret position marker) line width", shown);
+        case PrintSetting::GuideWidth:
+            if (within(kMinLineWidthPixels, kMaxLineWidthPixels)) break;
+            return widthRefusal("alignment guide line width",
+                                "Horizontal (alignment guide) line width", shown);
+        case PrintSetting::ChartFontSize:
+            if (within(kMinChartFontPoints, kMaxChartFontPoints)) break;
+            return QStringLiteral(
+                       "The chart font size of %1 points is outside the range %2 to %3 points. "
+                       "Set the Chart Font Size%4")
+                .arg(shown)
+                .arg(kMinChartFontPoints)
+                .arg(kMaxChartFontPoints)
+                .arg(kWhere);
+        case PrintSetting::LineHeight:
+            // An endless height is above 0; the page refuses it.
+            if (value > 0) break;
+            return QStringLiteral(
+                       "The template line height of %1 mm must be more than 0 mm. Set the "
+                       "Vertical Line Length%2")
+                .arg(shown, kWhere);
+        case PrintSetting::LineSpace:
+            if (value >= 0) break;
+            return QStringLiteral(
+                       "The space between template lines of %1 mm must be 0 mm or more. Set the "
+                       "Space between template lines%2")
+                .arg(shown, kWhere);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& s,
+                                                       const std::vector<PrintSetting>& which) {
+    for (const PrintSetting setting : which) {
+        const double value = fieldValue(s, setting);
+        // The two lengths are 32-bit floats: shown as such ("2.54", not "2.53999996185303").
+        const bool length =
+            setting == PrintSetting::LineHeight || setting == PrintSetting::LineSpace;
+        const QString shown = length
+                                  ? QString::fromStdString(formatGeneral(static_cast<float>(value)))
+                                  : number(value);
+        if (auto message = refusal(setting, value, shown)) {
+            return PrintSettingRefusal{setting, *message};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> templatePageRefusal(PrinterSurface& printer, const FretboardSettings& s) {
+    // Everything in millimetres, whatever unit the template draws in.
+    const double pageUnitsPerMm = printer.scaleMode() == PageUnit::Millimetres ? 1 : 1 / 25.4;
+    const double printable = printer.scaleHeight() / pageUnitsPerMm;
+    const double pen = printer.scaleX(s.lineWidthHorz) / pageUnitsPerMm;
+    const double height = s.templateLineHeight;
+    const QString fits = QStringLiteral(" (%1 printable).").arg(millimetres(printable));
+    if (height + pen > printable) {
+        return QStringLiteral("The template line height of %1 mm is more than fits on the page")
+                   .arg(number(height)) +
+               fits + QStringLiteral(" Set a smaller Vertical Line Length") + kWhere;
+    }
+    if (s.templateLineSpace + height + pen > printable) {
+        return QStringLiteral(
+                   "The space between template lines of %1 mm leaves no room on the page for a "
+                   "template line of %2 mm")
+                   .arg(number(s.templateLineSpace), number(height)) +
+               fits + QStringLiteral(" Set a smaller Space between template lines") + kWhere;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> chartPageRefusal(PrinterSurface& printer, const FretboardSettings& s,
+                                        const QString& chart) {
+    // The chart's type is fixed-pitch: its widest line is its longest.
+    QStringView longest;
+    for (const QStringView line : QStringView(chart).split(u"\r\n")) {
+        if (line.size() > longest.size()) longest = line;
+    }
+    const PageUnit unit = printer.scaleMode();
+    printer.setScaleMode(PageUnit::Millimetres);
+    const double width = printer.textWidth(longest.toString());
+    const double printable = printer.scaleWidth();
+    printer.setScaleMode(unit);
+    if (width <= printable) return std::nullopt;
+    return QStringLiteral(
+               "At the chart font size of %1 points a chart line is %2 wide, more than fits "
+               "across the printable width of %3. Set a smaller Chart Font Size%4")
+        .arg(s.chartFontSize)
+        .arg(millimetres(width), millimetres(printable), kWhere);
+}
+
+std::int16_t guidePosition(const FretboardSettings& s) {
+    return s.hLinePos == kGuideCenter || s.hLinePos == kGuideBottom ? s.hLinePos : kGuideTop;
+}
+
+}  // namespace varnel
