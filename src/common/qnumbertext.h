@@ -3,6 +3,7 @@
 // what the settings store keeps.
 
 #include <QString>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 
@@ -18,6 +19,17 @@ inline std::optional<double> doubleFromText(const QString& text) {
 }
 inline std::optional<float> floatFromText(const QString& text) {
     return toFloat(text.toStdString());
+}
+
+// The same, refusing infinities and NaN: for stored values, where "1e999" is no usable length
+// or factor.
+inline std::optional<double> finiteDoubleFromText(const QString& text) {
+    const auto value = doubleFromText(text);
+    return value && std::isfinite(*value) ? value : std::nullopt;
+}
+inline std::optional<float> finiteFloatFromText(const QString& text) {
+    const auto value = floatFromText(text);
+    return value && std::isfinite(*value) ? value : std::nullopt;
 }
 
 // General number format: up to 15 significant digits for a double, 7 for a float.

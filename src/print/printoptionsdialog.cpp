@@ -36,13 +36,6 @@ const QString kHelpConverted =
 const QString kHelpGuide = QStringLiteral(
     "Select position of the guideline - top, center, or bottom of each line of template");
 
-// A 32-bit float value of a box; none for text that is not a number or beyond a float's range.
-std::optional<float> finiteFloatFromText(const QString& text) {
-    const auto value = floatFromText(text);
-    if (!value || !std::isfinite(*value)) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 PrintOptionsDialog::PrintOptionsDialog(FretboardSettings& target, MessageBox& messages,

@@ -105,6 +105,7 @@ void SaveConfigDialog::save() {
         m_messages.show("No more configurations can be saved");
         return;
     }
+    reportWriteFailure(m_configs.store(), m_messages);
     close();
 }
 
@@ -156,7 +157,7 @@ void RetrieveConfigDialog::apply(const QString& key, const QString& value) {
     if (key == keyName(kKeyNumFrets)) {
         if (const auto n = int16FromText(value)) m_target.retrieveFretCount(*n);
     } else if (key == keyName(kKeyScaleLen)) {
-        if (const auto len = doubleFromText(value)) m_target.retrieveScaleLen(*len);
+        if (const auto len = finiteDoubleFromText(value)) m_target.retrieveScaleLen(*len);
     } else if (key == keyName(kKeyUnitsGran)) {
         if (const auto g = int16FromText(value)) m_target.retrieveGranularity(*g);
     } else if (key == keyName(kKeyUnitsType)) {

@@ -31,6 +31,8 @@ class ConfigRepository {
     // The section's entries in the store's order; empty when nothing is stored under the name.
     SettingsList load(const QString& name) { return m_store.getAllSettings(name); }
 
+    SettingsStore& store() { return m_store; }
+
   private:
     SettingsStore& m_store;
 };

@@ -44,13 +44,13 @@ std::optional<bool> boolFromText(const QString& text) {
 }
 
 void readStartupPreferences(SettingsStore& store, FretboardSettings& s) {
-    readInto(store, kKeyCalcFact, "0.0561256", s.calcFact, doubleFromText);
+    readInto(store, kKeyCalcFact, "0.0561256", s.calcFact, finiteDoubleFromText);
     readInto(store, kKeyVLineWidth, "1", s.lineWidthVert, int16FromText);
     readInto(store, kKeyHLineWidth, "4", s.lineWidthHorz, int16FromText);
     readInto(store, kKeyChartFontSize, "14", s.chartFontSize, int16FromText);
     readInto(store, kKeyHLinePos, "0", s.hLinePos, int16FromText);
-    readInto(store, kKeyVLineHeight, "25", s.templateLineHeight, floatFromText);
-    readInto(store, kKeyVertSpace, "0", s.templateLineSpace, floatFromText);
+    readInto(store, kKeyVLineHeight, "25", s.templateLineHeight, finiteFloatFromText);
+    readInto(store, kKeyVertSpace, "0", s.templateLineSpace, finiteFloatFromText);
     readInto(store, kKeyPrintFretNum, "True", s.printFretNumbers, boolFromText);
 }
 
@@ -74,7 +74,7 @@ void reloadPreferences(SettingsStore& store, FretboardSettings& s) {
         if (value.isEmpty()) continue;
         // A numeric key takes a value only when it is a number that fits its field.
         if (key == keyName(kKeyCalcFact)) {
-            apply(s.calcFact, doubleFromText(value));
+            apply(s.calcFact, finiteDoubleFromText(value));
         } else if (key == keyName(kKeyChartFontSize)) {
             apply(s.chartFontSize, int16FromText(value));
         } else if (key == keyName(kKeyHLineWidth)) {
@@ -82,10 +82,10 @@ void reloadPreferences(SettingsStore& store, FretboardSettings& s) {
         } else if (key == keyName(kKeyVLineWidth)) {
             apply(s.lineWidthVert, int16FromText(value));
         } else if (key == keyName(kKeyVLineHeight)) {
-            apply(s.templateLineHeight, floatFromText(value));
+            apply(s.templateLineHeight, finiteFloatFromText(value));
         } else if (key == keyName(kKeyVertSpace)) {
             // Kept with its fraction, as the start-up read keeps it.
-            apply(s.templateLineSpace, floatFromText(value));
+            apply(s.templateLineSpace, finiteFloatFromText(value));
         } else if (key == keyName(kKeyHLinePos)) {
             apply(s.hLinePos, int16FromText(value));
         } else if (key == keyName(kKeyPrintFretNum)) {

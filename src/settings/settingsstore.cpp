@@ -1,12 +1,17 @@
 #include "settingsstore.h"
 
+#include "messagebox.h"
+
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QThread>
 #include <algorithm>
+#include <utility>
 
 namespace varnel {
 
@@ -27,9 +32,24 @@ QString qualifiedKey(const QString& section, const QString& key) {
 // for a few writes only, and a crashed one leaves a lock that is found stale at once.
 constexpr int kLockWaitMs = 5000;
 
+// A lock file that a process killed while creating it left empty: QLockFile would take it for a
+// live lock until it is 30 seconds old. A live owner writes its details into it at once, so one
+// still empty a tenth of a second after it was made is abandoned, and removed.
+void removeAbandonedLockFile(const QString& path) {
+    constexpr qint64 kSettleMs = 100;
+    QFileInfo info(path);
+    if (!info.exists() || info.size() != 0) return;
+    const qint64 age = info.lastModified().msecsTo(QDateTime::currentDateTime());
+    if (age < kSettleMs)
+        QThread::msleep(static_cast<unsigned long>(kSettleMs - std::max<qint64>(age, 0)));
+    info.refresh();
+    if (info.exists() && info.size() == 0) QFile::remove(path);
+}
+
 class FileLock : public StoreLock {
   public:
     explicit FileLock(const QString& path) : m_lock(path) {
+        removeAbandonedLockFile(path);
         // A lock that cannot be had (an unwritable folder) does not stop the save: it then
         // fails or succeeds on its own, as it would with one copy running.
         m_lock.tryLock(kLockWaitMs);
@@ -41,12 +61,15 @@ class FileLock : public StoreLock {
 
 }  // namespace
 
-QSettingsStore::QSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                             applicationName(), applicationName())) {}
+QSettingsStore::QSettingsStore() : m_settings(open()) {}
 
-QSettingsStore::QSettingsStore(const QString& iniPath)
-    : m_settings(std::make_unique<QSettings>(iniPath, QSettings::IniFormat)) {}
+QSettingsStore::QSettingsStore(const QString& iniPath) : m_iniPath(iniPath), m_settings(open()) {}
+
+std::unique_ptr<QSettings> QSettingsStore::open() const {
+    if (!m_iniPath.isEmpty()) return std::make_unique<QSettings>(m_iniPath, QSettings::IniFormat);
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       applicationName(), applicationName());
+}
 
 QSettingsStore::~QSettingsStore() = default;
 
@@ -95,13 +118,44 @@ QString QSettingsStore::getSetting(const QString& section, const QString& key,
 }
 
 void QSettingsStore::saveSetting(const QString& section, const QString& key, const QString& value) {
+    removeAbandonedLockFile(m_settings->fileName() + QStringLiteral(".lock"));  // QSettings' own
     m_settings->setValue(qualifiedKey(section, key), value);
     // Written at once, through QSettings' locked and atomic save, so that other running copies
     // and a crash later on lose nothing.
     m_settings->sync();
+    if (m_settings->status() == QSettings::NoError) return;
+    if (!m_writeFailure) m_writeFailure = failureReason();
+    // QSettings keeps its first error for good: a new one reports the next write's own. (What
+    // could not be written stays pending in Qt's cache of the file and goes out with the next
+    // write that succeeds.)
+    m_settings = open();
+}
+
+std::optional<QString> QSettingsStore::takeWriteFailure() {
+    return std::exchange(m_writeFailure, std::nullopt);
+}
+
+QString QSettingsStore::failureReason() const {
+    const QFileInfo file(m_settings->fileName());
+    const QFileInfo folder(file.absolutePath());
+    const QString where = QDir::toNativeSeparators(folder.absoluteFilePath());
+    if (folder.exists() && !folder.isDir()) {
+        return QStringLiteral("%1 is a file, not a folder.").arg(where);
+    }
+    if (!folder.exists()) return QStringLiteral("the folder %1 cannot be made.").arg(where);
+    const QString path = QDir::toNativeSeparators(file.absoluteFilePath());
+    if (file.exists() && !file.isWritable()) return QStringLiteral("%1 is read-only.").arg(path);
+    return QStringLiteral("%1 could not be written.").arg(path);
+}
+
+void reportWriteFailure(SettingsStore& store, MessageBox& messages) {
+    if (const auto failure = store.takeWriteFailure()) {
+        messages.show(("The settings could not be saved: " + *failure).toStdString());
+    }
 }
 
 SettingsList QSettingsStore::getAllSettings(const QString& section) {
+    removeAbandonedLockFile(m_settings->fileName() + QStringLiteral(".lock"));
     m_settings->sync();  // pick up what another running copy wrote
     m_settings->beginGroup(groupForSection(section));
     QStringList keys = m_settings->childKeys();

@@ -6,10 +6,13 @@
 #include <QPair>
 #include <QString>
 #include <memory>
+#include <optional>
 
 class QSettings;
 
 namespace varnel {
+
+class MessageBox;
 
 using SettingsList = QList<QPair<QString, QString>>;
 
@@ -34,7 +37,13 @@ class SettingsStore {
     // Excludes other processes that lock the same store; a store no other process shares
     // needs no lock.
     virtual std::unique_ptr<StoreLock> lock() { return std::make_unique<StoreLock>(); }
+    // Why the first write since the last call could not be stored; none when all were.
+    virtual std::optional<QString> takeWriteFailure() { return std::nullopt; }
 };
+
+// Tells the user, once, when the writes of the command that just ran could not be stored:
+// "The settings could not be saved: REASON".
+void reportWriteFailure(SettingsStore& store, MessageBox& messages);
 
 // The store on QSettings. Section names are the user's own text (configuration names), so the
 // characters QSettings reads as group separators are escaped here and restored on the way back.
@@ -53,13 +62,19 @@ class QSettingsStore : public SettingsStore {
     SettingsList getAllSettings(const QString& section) override;
     // A lock file beside the store's file.
     std::unique_ptr<StoreLock> lock() override;
+    std::optional<QString> takeWriteFailure() override;
 
     // The QSettings group that holds a section, and back.
     static QString groupForSection(const QString& section);
     static QString sectionForGroup(const QString& group);
 
   private:
+    std::unique_ptr<QSettings> open() const;
+    QString failureReason() const;
+
+    QString m_iniPath;  // empty for the user's own store
     std::unique_ptr<QSettings> m_settings;
+    std::optional<QString> m_writeFailure;
 };
 
 // True when a sorts before b in natural order: runs of digits compare by their value.

@@ -22,9 +22,11 @@ constexpr double kButtonTopFromBottomTwips = 840;
 
 }  // namespace
 
-ReadMeViewer::ReadMeViewer(SettingsStore& store, const QString& fileName, QWidget* parent)
+ReadMeViewer::ReadMeViewer(SettingsStore& store, MessageBox& messages, const QString& fileName,
+                           QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
       m_store(store),
+      m_messages(messages),
       m_fileName(fileName) {
     setObjectName(QStringLiteral("diaReadMe"));
     setWindowTitle(QStringLiteral("Read Me File"));
@@ -88,6 +90,7 @@ void ReadMeViewer::resizeEvent(QResizeEvent* event) {
 void ReadMeViewer::rememberHeightAndClose() {
     m_store.saveSetting(kBaseSection, kReadMeHeightKey,
                         valueText(static_cast<float>(outerHeightTwips())));
+    reportWriteFailure(m_store, m_messages);
     close();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+#include "messagebox.h"
 #include "settingsstore.h"
 
 class QPlainTextEdit;
@@ -14,7 +15,8 @@ namespace varnel {
 class ReadMeViewer : public QDialog {
     Q_OBJECT
   public:
-    ReadMeViewer(SettingsStore& store, const QString& fileName, QWidget* parent = nullptr);
+    ReadMeViewer(SettingsStore& store, MessageBox& messages, const QString& fileName,
+                 QWidget* parent = nullptr);
     // Reads the file and shows the viewer; false, showing nothing, when the file cannot be read.
     bool load();
     // The text box and the button follow the viewer's height.
@@ -30,6 +32,7 @@ class ReadMeViewer : public QDialog {
 
   private:
     SettingsStore& m_store;
+    MessageBox& m_messages;
     QString m_fileName;
 };
 

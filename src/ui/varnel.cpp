@@ -107,7 +107,10 @@ void Varnel::connectControls() {
     onTrigger(ui.printOptionsItem,
               [this] { openDialog(m_printOptions, m_model.printSettings(), m_messages); });
     onTrigger(ui.explainItem, [&model] { model.explainMethods(); });
-    onTrigger(ui.saveDefaultsItem, [this] { m_model.savePreferences(m_preferences); });
+    onTrigger(ui.saveDefaultsItem, [this] {
+        m_model.savePreferences(m_preferences);
+        reportWriteFailure(m_store, m_messages);
+    });
     onTrigger(ui.reloadDefaultsItem, [this] { m_model.reloadPreferences(m_preferences); });
     onTrigger(ui.readMeItem, [this] { showReadMe(); });
     onTrigger(ui.aboutItem, [this] { showMessage(aboutText()); });
@@ -265,6 +268,7 @@ void Varnel::exitProgram() {
     m_model.takeChangedScaleLen();
     m_store.saveSetting(kBaseSection, kWindowHeightKey,
                         valueText(static_cast<float>(outerHeightTwips())));
+    reportWriteFailure(m_store, m_messages);
     close();
 }
 
@@ -303,7 +307,7 @@ void Varnel::openDialog(QPointer<Dialog>& dialog, Args&&... args) {
 
 void Varnel::showReadMe() {
     if (m_readMe) return;
-    auto* viewer = new ReadMeViewer(m_store, readMePath, this);
+    auto* viewer = new ReadMeViewer(m_store, m_messages, readMePath, this);
     if (!viewer->load()) {
         delete viewer;
         showMessage(QStringLiteral("The ReadMe file could not be read: %1")

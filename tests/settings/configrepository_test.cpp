@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QRandomGenerator>
+#include <QTest>
 
 #include "configrepository.h"
 #include "testsupport.h"
@@ -39,6 +42,39 @@ TEST(ConfigRepositoryTest, TwoProcessesSavingAtOnceLoseNothing) {
                       QString::number(prefix.size() * 100 + i));
         }
     }
+}
+
+// A copy of the program killed in the middle of its saves, 20 times over: the store still
+// opens, holds every configuration whose save returned, and no lock it left stalls the next save.
+TEST(ConfigRepositoryTest, AKillInTheMiddleOfASaveLosesNothing) {
+    test::TempStore temp;
+    QRandomGenerator random(20261207);
+    QStringList saved;
+    for (int round = 0; round < 20; ++round) {
+        QProcess saver;
+        saver.start(QStringLiteral(VARNEL_CONFIG_SAVER),
+                    {temp.path(), QStringLiteral("r%1-").arg(round), QStringLiteral("0")});
+        ASSERT_TRUE(saver.waitForReadyRead(30000));
+        QTest::qSleep(static_cast<int>(random.bounded(40)));
+        saver.kill();  // SIGKILL
+        ASSERT_TRUE(saver.waitForFinished(30000));
+        for (const QByteArray& line : saver.readAllStandardOutput().split('\n')) {
+            if (!line.isEmpty()) saved << QString::fromUtf8(line);
+        }
+        temp.reopen();
+        ConfigRepository configs(temp.store());
+        QElapsedTimer timer;
+        timer.start();
+        ASSERT_EQ(configs.save(QStringLiteral("after%1").arg(round), FretboardSettings{}),
+                  ConfigRepository::SaveResult::Saved);
+        EXPECT_LT(timer.elapsed(), 1000) << "round " << round;
+        const QStringList names = configs.names();
+        for (const QString& name : saved) {
+            ASSERT_TRUE(names.contains(name)) << name.toStdString();
+            ASSERT_FALSE(configs.load(name).isEmpty()) << name.toStdString();
+        }
+    }
+    EXPECT_GT(saved.size(), 20);
 }
 
 }  // namespace

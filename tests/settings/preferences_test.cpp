@@ -78,12 +78,12 @@ TEST(PreferencesTest, UnusableValuesAreTreatedAsMissing) {
     const auto put = [&](const char* key, const char* value) {
         t.store().saveSetting("Base", key, value);
     };
-    put("calcFact", "abc");
+    put("calcFact", "1e999");  // beyond the double range: no usable factor
     put("ChartFontSize", "");
     put("HLineWidth", "40000");
     put("VLineWidth", "2.5");
     put("HLinePos", "1e9");
-    put("VLineHeight", "1,5");
+    put("VLineHeight", "-1e39");
     put("VertSpace", "3.5");
     put("PrintFretNum", "maybe");
     put("WindowHeight", "tall");

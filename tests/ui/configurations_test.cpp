@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -167,6 +168,67 @@ TEST_F(WindowTest, AboutShowsSixLines) {
     EXPECT_EQ(lines[1], "Copyright (C) 2026 the Varnel developers");
     EXPECT_TRUE(lines[2].contains("MIT License"));
     EXPECT_TRUE(lines[5].contains("@"));
+}
+
+}  // namespace
+}  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// A store whose folder is taken by a plain file, so that no write can succeed, not even root's:
+// each command that writes says so once, the program goes on, and what was stored stays.
+TEST(UnwritableStoreTest, EachWritingCommandSaysOnceThatItsSettingsWereNotSaved) {
+    QTemporaryDir dir;
+    QFile readMe(dir.filePath("readme.txt"));
+    ASSERT_TRUE(readMe.open(QIODevice::WriteOnly) && readMe.write("guide") == 5);
+    readMe.close();
+
+    const std::pair<const char*, std::function<void(Varnel&)>> commands[] = {
+        {"save defaults",
+         [](Varnel& w) { w.findChild<QAction*>("mnuPreferencesSetDefault")->trigger(); }},
+        {"save configuration",
+         [](Varnel& w) {
+             w.findChild<QAction*>("mnuFileSave")->trigger();
+             auto* save = w.findChild<SaveConfigDialog*>();
+             test::typeText(save->nameBox->lineEdit(), "Strat");
+             QTest::mouseClick(save->saveButton, Qt::LeftButton);
+         }},
+        {"ReadMe height",
+         [](Varnel& w) {
+             w.findChild<QAction*>("mnuHelpReadMe")->trigger();
+             QTest::mouseClick(w.findChild<ReadMeViewer*>()->okButton, Qt::LeftButton);
+         }},
+        {"exit", [](Varnel& w) { w.findChild<QAction*>("mnuFileExit")->trigger(); }},
+    };
+    for (const auto& [name, command] : commands) {
+        SCOPED_TRACE(name);
+        // A store of its own: what could not be written stays pending in Qt's cache of the file.
+        const QString folder = dir.filePath(name);
+        const QString kept = folder + " (kept)";
+        const QString path = folder + "/varnel.ini";
+        ASSERT_TRUE(QDir().mkpath(folder));
+        QSettingsStore(path).saveSetting("Base", "WindowHeight", "6000");
+        const QString reason = QDir::toNativeSeparators(folder) + " is a file, not a folder.";
+        QSettingsStore store(path);
+        test::RecordingMessageBox messages;
+        test::RecordingPrinterProvider printers;
+        Varnel window(store, messages, printers);
+        window.readMePath = readMe.fileName();
+        window.show();
+        ASSERT_TRUE(QDir().rename(folder, kept));
+        QFile blocker(folder);
+        ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        command(window);
+        EXPECT_EQ(
+            messages.take(),
+            std::vector<std::string>{("The settings could not be saved: " + reason).toStdString()});
+        ASSERT_TRUE(QFile::remove(folder) && QDir().rename(kept, folder));
+        QFile stored(path);  // read as bytes: a store object would write what is pending
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+        EXPECT_EQ(stored.readAll(), "[Base]\nWindowHeight=6000\n");
+    }
 }
 
 }  // namespace
