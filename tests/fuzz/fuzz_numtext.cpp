@@ -42,9 +42,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(formatGeneral(*again) == general);
     }
     if (f && (std::isnormal(*f) || *f == 0)) {
-        const std::string general = formatGeneral(*f);
-        const auto again = toFloat(general);
-        check(again.has_value() && formatGeneral(*again) == general);
+        // Seven digits hold a float to within one part in a million, not always exactly: the
+        // float nearest 1E+28 writes as 9.999999E+27.
+        const auto again = toFloat(formatGeneral(*f));
+        check(again.has_value() && std::fabs(*again - *f) <= std::fabs(*f) * 1e-6f);
     }
     return 0;
 }
