@@ -1,7 +1,7 @@
 // Varnel, the fret calculator and template printer.
 #include <QApplication>
 
-#include "printerprovider.h"
+#include "chosenprinter.h"
 #include "qtmessagebox.h"
 #include "settingsstore.h"
 #include "varnel.h"
@@ -11,7 +11,8 @@ int main(int argc, char** argv) {
     app.setApplicationDisplayName(QString());
     varnel::QSettingsStore store;
     varnel::QtMessageBox messages;
-    varnel::DefaultPrinterProvider printers;
+    varnel::QSettingsStore printerStore(varnel::kPrinterStore);
+    varnel::ChosenPrinter printers(printerStore, messages);
     varnel::Varnel window(store, messages, printers);
     messages.setParent(&window);
     window.show();

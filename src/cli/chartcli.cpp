@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "chart.h"
+#include "chosenprinter.h"
 #include "input.h"
 #include "numtext.h"
 #include "printerprovider.h"
@@ -29,11 +30,21 @@ constexpr const char* kUsage =
     "  --factor          rule-of-18ths factor: common (default), dervin, primitive or a number\n"
     "\n"
     "Printing, instead of the chart on standard output (any of them, in this order):\n"
-    "  --print-chart          the chart on the default printer\n"
-    "  --print-template       the full-scale fret slot template on the default printer\n"
+    "  --print-chart          the chart on the printer\n"
+    "  --print-template       the full-scale fret slot template on the printer\n"
+    "  --print-calibration    the calibration page (two rulers to measure) on the printer\n"
     "  --chart-pdf FILE       the chart as a PDF file\n"
     "  --template-pdf FILE    the template as a PDF file, at true scale\n"
-    "  PDFs use the locale's default paper (A4 or Letter). Print settings (defaults in brackets):\n"
+    "  --calibration-pdf FILE the calibration page as a PDF file\n"
+    "Where (for the printer, and the paper of PDFs):\n"
+    "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
+    "                         system's default]\n"
+    "  --paper A5|A4|A3|Letter|Legal|Tabloid   the paper [the printer's; for PDFs the\n"
+    "                         locale's, A4 or Letter]\n"
+    "  --orientation portrait|landscape        [portrait]\n"
+    "  --x-correction PERCENT --y-correction PERCENT   scale correction, 90 to 110 [for a\n"
+    "                         printer its stored calibration, for PDFs 100]\n"
+    "Print settings (defaults in brackets):\n"
     "  --vline-width PX       fret marker pen width in printer pixels [1]\n"
     "  --hline-width PX       guide and edge pen width in printer pixels [4]\n"
     "  --line-height MM       template line height, the fretboard's width [25]\n"
@@ -46,10 +57,21 @@ struct UsageError {
     std::string reason;
 };
 
-enum class Output { PrintChart, PrintTemplate, ChartPdf, TemplatePdf };
+enum class Output {
+    PrintChart,
+    PrintTemplate,
+    PrintCalibration,
+    ChartPdf,
+    TemplatePdf,
+    CalibrationPdf
+};
 
 struct ChartRequest {
     FretboardSettings settings;
+    PageSetup page;
+    bool printerGiven = false;
+    std::optional<double> xCorrection;
+    std::optional<double> yCorrection;
     std::vector<std::pair<Output, std::string>> outputs;
     std::string fretsText;
     bool haveFrets = false;
@@ -125,6 +147,28 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
             request.outputs.emplace_back(Output::PrintChart, std::string());
         } else if (option == "--print-template") {
             request.outputs.emplace_back(Output::PrintTemplate, std::string());
+        } else if (option == "--print-calibration") {
+            request.outputs.emplace_back(Output::PrintCalibration, std::string());
+        } else if (option == "--calibration-pdf") {
+            request.outputs.emplace_back(Output::CalibrationPdf, value());
+        } else if (option == "--printer") {
+            request.page.printerName = QString::fromStdString(value());
+            request.printerGiven = true;
+        } else if (option == "--paper") {
+            const std::string& v = value();
+            request.page.paper = paperFromName(QString::fromStdString(v));
+            if (!request.page.paper) throw bad(v);
+        } else if (option == "--orientation") {
+            const std::string& v = value();
+            if (v != "portrait" && v != "landscape") throw bad(v);
+            request.page.orientation =
+                v == "landscape" ? QPageLayout::Landscape : QPageLayout::Portrait;
+        } else if (option == "--x-correction" || option == "--y-correction") {
+            const std::string& v = value();
+            const auto percent = toDouble(v);
+            if (!percent || !correctionFactorUsable(*percent / 100)) throw bad(v);
+            (option == "--x-correction" ? request.xCorrection : request.yCorrection) =
+                *percent / 100;
         } else if (option == "--chart-pdf") {
             request.outputs.emplace_back(Output::ChartPdf, value());
         } else if (option == "--template-pdf") {
@@ -169,15 +213,47 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
 
 bool needsPrinting(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
-        if (a == "--print-chart" || a == "--print-template" || a == "--chart-pdf" ||
-            a == "--template-pdf") {
+        if (a == "--print-chart" || a == "--print-template" || a == "--print-calibration" ||
+            a == "--chart-pdf" || a == "--template-pdf" || a == "--calibration-pdf") {
             return true;
         }
     }
     return false;
 }
 
-int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+namespace {
+
+// Tells the user on standard error (a remembered printer that is gone).
+class StreamMessages : public MessageBox {
+  public:
+    explicit StreamMessages(std::ostream& err) : m_err(err) {}
+    void show(std::string_view text) override { m_err << text << "\n"; }
+
+  private:
+    std::ostream& m_err;
+};
+
+// Where one output goes: the printer (remembered, or given) or a PDF file, with the correction
+// stored for that printer (none for a PDF), either axis overridden by the options.
+PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembered) {
+    PageSetup setup = request.page;
+    if (!pdf && !request.printerGiven && remembered) {
+        const PageSetup chosen = remembered->pageSetup();
+        setup.printerName = chosen.printerName;
+        if (!setup.paper) setup.paper = chosen.paper;
+        setup.correction = chosen.correction;
+    } else if (!pdf && remembered) {
+        setup.correction = remembered->correction(setup.printerName);
+    }
+    if (request.xCorrection) setup.correction.horizontal = *request.xCorrection;
+    if (request.yCorrection) setup.correction.vertical = *request.yCorrection;
+    return setup;
+}
+
+}  // namespace
+
+int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    SettingsStore* printerStore) {
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return kExitOk;
@@ -202,14 +278,30 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         out.flush();
         return out ? kExitOk : kExitRefused;
     }
+    StreamMessages messages(err);
+    std::optional<ChosenPrinter> remembered;
+    if (printerStore) remembered.emplace(*printerStore, messages);
     for (const auto& [output, file] : request.outputs) {
-        const bool pdf = output == Output::ChartPdf || output == Output::TemplatePdf;
-        const bool chart = output == Output::PrintChart || output == Output::ChartPdf;
-        DefaultPrinterProvider defaultPrinter;
-        PdfFileProvider pdfFile(QString::fromStdString(file));
-        const auto failure =
-            printDocument(pdf ? static_cast<PrinterProvider&>(pdfFile) : defaultPrinter,
-                          chart ? chartDocument(s, positions) : templateDocument(s, positions));
+        const bool pdf = output == Output::ChartPdf || output == Output::TemplatePdf ||
+                         output == Output::CalibrationPdf;
+        const PageSetup setup = setupFor(request, pdf, remembered ? &*remembered : nullptr);
+        if (!pdf && request.printerGiven && !PainterPrinter::printerExists(setup.printerName)) {
+            err << "There is no printer \"" << setup.printerName.toStdString() << "\".\n";
+            return kExitRefused;
+        }
+        PrinterProvider* printers = nullptr;
+        PdfFileProvider pdfFile(QString::fromStdString(file), setup);
+        ChosenPrinterSetup printer(setup);
+        printers = pdf ? static_cast<PrinterProvider*>(&pdfFile) : &printer;
+        DrawDocument draw;
+        if (output == Output::PrintChart || output == Output::ChartPdf) {
+            draw = chartDocument(s, positions);
+        } else if (output == Output::PrintTemplate || output == Output::TemplatePdf) {
+            draw = templateDocument(s, positions);
+        } else {
+            draw = calibrationDocument(s.unitsType, setup);
+        }
+        const auto failure = printDocument(*printers, draw);
         if (failure) {
             err << failure->toStdString() << "\n";
             return kExitRefused;

@@ -8,6 +8,8 @@
 
 namespace varnel {
 
+class SettingsStore;
+
 // Exit statuses of the command-line companion.
 constexpr int kExitOk = 0;
 constexpr int kExitRefused = 1;
@@ -18,6 +20,9 @@ constexpr int kExitUsage = 2;
 // True when the arguments ask for printing or PDF output, which need a QApplication.
 bool needsPrinting(const std::vector<std::string>& args);
 
-int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// printerStore: where Varnel keeps the chosen printer and its calibration; none for the system's
+// default printer without a correction.
+int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                    SettingsStore* printerStore = nullptr);
 
 }  // namespace varnel

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "chartcli.h"
+#include "settingsstore.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -14,7 +15,8 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         QApplication app(argc, argv);
-        return varnel::runChartCommand(args, std::cout, std::cerr);
+        varnel::QSettingsStore printerStore(varnel::kPrinterStore);
+        return varnel::runChartCommand(args, std::cout, std::cerr, &printerStore);
     }
     return varnel::runChartCommand(args, std::cout, std::cerr);
 }

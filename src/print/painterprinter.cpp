@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "fretboard.h"
+
 namespace varnel {
 
 namespace {
@@ -26,27 +28,68 @@ QPageSize localeDefaultPageSize() {
     return QPageSize(letter ? QPageSize::Letter : QPageSize::A4);
 }
 
+// The area inside the margins, on the paper. A full-page layout's own paint rectangle is the
+// whole sheet, the printer's unprintable border included.
+QRectF printableInches(const QPageLayout& layout) {
+    return layout.fullRect(QPageLayout::Inch).marginsRemoved(layout.margins(QPageLayout::Inch));
+}
+
 }  // namespace
 
 PainterPrinter::~PainterPrinter() {
     if (m_painter.isActive()) m_painter.end();
 }
 
-std::unique_ptr<PainterPrinter> PainterPrinter::openDefaultPrinter(QString& error) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+bool PainterPrinter::printerExists(const QString& name) {
+    return !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
+}
+
+void PainterPrinter::configure(QPrinter& printer, const PageSetup& setup) {
+    const QPrinterInfo info = printerExists(setup.printerName)
+                                  ? QPrinterInfo::printerInfo(setup.printerName)
+                                  : QPrinterInfo::defaultPrinter();
+    if (!info.isNull()) printer.setPrinterName(info.printerName());
+    printer.setDocName(QStringLiteral("Varnel"));
+    printer.setFullPage(true);
+    if (setup.paper) printer.setPageSize(QPageSize(*setup.paper));
+    printer.setPageOrientation(setup.orientation);
+}
+
+std::unique_ptr<PainterPrinter> PainterPrinter::openPrinter(const PageSetup& setup,
+                                                            QString& error) {
+    const QPrinterInfo info = printerExists(setup.printerName)
+                                  ? QPrinterInfo::printerInfo(setup.printerName)
+                                  : QPrinterInfo::defaultPrinter();
     if (info.isNull() || info.printerName().isEmpty()) {
         error = kNoPrinterMessage;
         return nullptr;
     }
     std::unique_ptr<PainterPrinter> surface(new PainterPrinter);
-    surface->m_printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    surface->m_printer->setDocName(QStringLiteral("Varnel"));
-    surface->m_printer->setFullPage(true);
-    if (!surface->begin(surface->m_printer.get(), error)) return nullptr;
+    surface->m_ownPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    surface->m_printer = surface->m_ownPrinter.get();
+    configure(*surface->m_printer, setup);
+    if (!surface->begin(surface->m_printer, error)) return nullptr;
+    surface->setCorrection(setup.correction, info.printerName());
     return surface;
 }
 
-std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName, QString& error) {
+std::unique_ptr<PainterPrinter> PainterPrinter::onPrinter(QPrinter& printer, const PageSetup& setup,
+                                                          QString& error) {
+    std::unique_ptr<PainterPrinter> surface(new PainterPrinter);
+    surface->m_printer = &printer;
+    if (!surface->begin(&printer, error)) return nullptr;
+    surface->setCorrection(setup.correction, printer.printerName());
+    return surface;
+}
+
+QSizeF PainterPrinter::printableMillimetres(const PageSetup& setup) {
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer, setup);
+    return printableInches(printer.pageLayout()).size() * kMillimetresPerInch;
+}
+
+std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName,
+                                                        const PageSetup& setup, QString& error) {
     std::unique_ptr<PainterPrinter> surface(new PainterPrinter);
     surface->m_pdf = std::make_unique<QPdfWriter>(fileName);
     surface->m_isPdf = true;
@@ -54,7 +97,8 @@ std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName,
     QPdfWriter& pdf = *surface->m_pdf;
     pdf.setResolution(kPdfResolution);
     pdf.setCreator(QStringLiteral("Varnel"));
-    pdf.setPageLayout(QPageLayout(localeDefaultPageSize(), QPageLayout::Portrait,
+    pdf.setPageLayout(QPageLayout(setup.paper ? QPageSize(*setup.paper) : localeDefaultPageSize(),
+                                  setup.orientation,
                                   QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,
                                             kPdfMarginMillimetres, kPdfMarginMillimetres),
                                   QPageLayout::Millimeter));
@@ -62,6 +106,7 @@ std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName,
         error = QStringLiteral("The PDF file %1 could not be written.").arg(fileName);
         return nullptr;
     }
+    surface->setCorrection(setup.correction, QStringLiteral("PDF"));
     return surface;
 }
 
@@ -77,7 +122,7 @@ bool PainterPrinter::begin(QPagedPaintDevice* device, QString& error) {
     // Qt rounds margins to whole points; the printable rectangle is taken in inches and
     // scaled in floating point instead.
     const QPageLayout layout = m_printer ? m_printer->pageLayout() : m_pdf->pageLayout();
-    const QRectF paint = layout.paintRect(QPageLayout::Inch);
+    const QRectF paint = printableInches(layout);
     // QPdfWriter paints relative to the margins; a full-page QPrinter relative to the paper.
     const QPointF origin = m_printer ? paint.topLeft() * m_dpi : QPointF(0, 0);
     m_printable = QRectF(origin, paint.size() * m_dpi);
@@ -88,7 +133,7 @@ bool PainterPrinter::begin(QPagedPaintDevice* device, QString& error) {
 
 QPointF PainterPrinter::printableOriginMillimetres() const {
     const QPageLayout layout = m_printer ? m_printer->pageLayout() : m_pdf->pageLayout();
-    return layout.paintRect(QPageLayout::Millimeter).topLeft();
+    return printableInches(layout).topLeft() * kMillimetresPerInch;
 }
 
 double PainterPrinter::pixelInches() const {
@@ -144,7 +189,7 @@ bool PainterPrinter::endDocDots() {
 namespace varnel {
 
 void PainterPrinter::abortDots() {
-    if (m_printer) m_printer->abort();
+    if (m_ownPrinter) m_ownPrinter->abort();
     if (m_painter.isActive()) m_painter.end();
     if (m_isPdf) QFile::remove(m_pdfFileName);
 }

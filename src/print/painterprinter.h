@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <memory>
 
+#include "pagesetup.h"
 #include "printersurface.h"
 
 class QPagedPaintDevice;
@@ -26,12 +27,29 @@ class PainterPrinter : public PrinterSurface {
   public:
     ~PainterPrinter() override;
 
-    // The default printer, ready to draw; null with the reason in error when there is none or
-    // it cannot start a document.
-    static std::unique_ptr<PainterPrinter> openDefaultPrinter(QString& error);
-    // A PDF file on the locale's default paper (A4 or Letter), with margins of a typical
-    // printer's unprintable border.
-    static std::unique_ptr<PainterPrinter> openPdf(const QString& fileName, QString& error);
+    // The setup's printer (the default one when it names none, or none that exists) on its paper
+    // and orientation, drawing with its correction; null with the reason in error when there is
+    // no printer or it cannot start a document.
+    static std::unique_ptr<PainterPrinter> openPrinter(const PageSetup& setup, QString& error);
+    static std::unique_ptr<PainterPrinter> openDefaultPrinter(QString& error) {
+        return openPrinter(PageSetup{}, error);
+    }
+    // A PDF file on the setup's paper (by default the locale's, A4 or Letter) and orientation,
+    // with margins of a typical printer's unprintable border, drawn with the setup's correction.
+    static std::unique_ptr<PainterPrinter> openPdf(const QString& fileName, const PageSetup& setup,
+                                                   QString& error);
+    static std::unique_ptr<PainterPrinter> openPdf(const QString& fileName, QString& error) {
+        return openPdf(fileName, PageSetup{}, error);
+    }
+    // A printer someone else set up and owns (a print preview's), drawn on with a correction.
+    static std::unique_ptr<PainterPrinter> onPrinter(QPrinter& printer, const PageSetup& setup,
+                                                     QString& error);
+    // A QPrinter for the setup: the named printer when it exists, else the default one.
+    static void configure(QPrinter& printer, const PageSetup& setup);
+    // True when the system has a printer of that name.
+    static bool printerExists(const QString& name);
+    // The setup's printable area in millimetres, without starting a document.
+    static QSizeF printableMillimetres(const PageSetup& setup);
 
     // The printable area's top left corner on the paper, in millimetres.
     QPointF printableOriginMillimetres() const;
@@ -55,7 +73,8 @@ class PainterPrinter : public PrinterSurface {
     PainterPrinter() = default;
     bool begin(QPagedPaintDevice* device, QString& error);
 
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPrinter> m_ownPrinter;
+    QPrinter* m_printer = nullptr;
     std::unique_ptr<QPdfWriter> m_pdf;
     QPagedPaintDevice* m_device = nullptr;
     QPainter m_painter;

@@ -3,6 +3,12 @@
 #include "painterprinter.h"
 #include "printjobs.h"
 
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
+#include "calibration.h"
+
 namespace varnel {
 
 std::unique_ptr<PrinterSurface> DefaultPrinterProvider::open(QString& error) {
@@ -10,7 +16,7 @@ std::unique_ptr<PrinterSurface> DefaultPrinterProvider::open(QString& error) {
 }
 
 std::unique_ptr<PrinterSurface> PdfFileProvider::open(QString& error) {
-    return PainterPrinter::openPdf(m_fileName, error);
+    return PainterPrinter::openPdf(m_fileName, m_setup, error);
 }
 
 std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocument& draw) {
@@ -39,6 +45,52 @@ DrawDocument templateDocument(const FretboardSettings& s, const FretPositions& p
         if (!refusal) printTemplate(printer, s, p);
         return refusal;
     };
+}
+
+DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup) {
+    return [unitsType, paper = paperDescription(setup)](PrinterSurface& printer) {
+        printCalibrationPage(printer, unitsType, paper);
+        return std::optional<QString>();
+    };
+}
+
+QString paperDescription(const PageSetup& setup) {
+    const QString paper =
+        setup.paper ? paperName(*setup.paper) : QStringLiteral("the printer's own paper");
+    return paper + (setup.orientation == QPageLayout::Landscape ? QStringLiteral(", landscape")
+                                                                : QStringLiteral(", portrait"));
+}
+
+std::optional<QString> drawOnPrinter(QPrinter& printer, const PageSetup& setup,
+                                     const DrawDocument& draw) {
+    QString error;
+    const std::unique_ptr<PainterPrinter> surface =
+        PainterPrinter::onPrinter(printer, setup, error);
+    if (!surface) return error;
+    if (auto refusal = draw(*surface)) {
+        surface->abortDoc();
+        return refusal;
+    }
+    surface->endDoc();
+    return std::nullopt;
+}
+
+std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
+                                       QWidget* parent) {
+    const PageSetup setup = printers.pageSetup();
+    QPrinter printer(QPrinter::HighResolution);
+    PainterPrinter::configure(printer, setup);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    std::optional<QString> refusal;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, setup, draw); });
+    // The pages are drawn once before the dialog shows, so that a refused document shows its
+    // message and no preview.
+    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) pages->updatePreview();
+    if (refusal) return refusal;
+    dialog.exec();
+    return std::nullopt;
 }
 
 }  // namespace varnel

@@ -8,7 +8,11 @@
 #include <optional>
 
 #include "fretboard.h"
+#include "painterprinter.h"
 #include "printersurface.h"
+
+class QPrinter;
+class QWidget;
 
 namespace varnel {
 
@@ -17,6 +21,17 @@ class PrinterProvider {
     virtual ~PrinterProvider() = default;
     // A printer ready for a new document; null with a message for the user in error.
     virtual std::unique_ptr<PrinterSurface> open(QString& error) = 0;
+    // The printer, paper and orientation documents go to, with that printer's correction.
+    virtual PageSetup pageSetup() { return {}; }
+    // Keeps a new correction for the printer of pageSetup().
+    virtual void setCorrection(const ScaleCorrection&) {}
+    // Lets the user choose the printer, paper and orientation; false when nothing changed.
+    virtual bool chooseSetup(QWidget*) { return false; }
+    // The printable area in millimetres (as the paper comes out, uncorrected), without
+    // starting a document.
+    virtual QSizeF printableMillimetres() {
+        return PainterPrinter::printableMillimetres(pageSetup());
+    }
 };
 
 class DefaultPrinterProvider : public PrinterProvider {
@@ -24,14 +39,30 @@ class DefaultPrinterProvider : public PrinterProvider {
     std::unique_ptr<PrinterSurface> open(QString& error) override;
 };
 
-// A PDF file at true scale instead of a printer.
+// The printer of a given setup, with its correction.
+class ChosenPrinterSetup : public PrinterProvider {
+  public:
+    explicit ChosenPrinterSetup(PageSetup setup) : m_setup(std::move(setup)) {}
+    std::unique_ptr<PrinterSurface> open(QString& error) override {
+        return PainterPrinter::openPrinter(m_setup, error);
+    }
+    PageSetup pageSetup() override { return m_setup; }
+
+  private:
+    PageSetup m_setup;
+};
+
+// A PDF file instead of a printer, on the setup's paper, with its correction (none by default).
 class PdfFileProvider : public PrinterProvider {
   public:
-    explicit PdfFileProvider(QString fileName) : m_fileName(std::move(fileName)) {}
+    explicit PdfFileProvider(QString fileName, PageSetup setup = {})
+        : m_fileName(std::move(fileName)), m_setup(std::move(setup)) {}
     std::unique_ptr<PrinterSurface> open(QString& error) override;
+    PageSetup pageSetup() override { return m_setup; }
 
   private:
     QString m_fileName;
+    PageSetup m_setup;
 };
 
 // Draws one document on an open printer: the reason it refused, having drawn nothing, or none.
@@ -42,8 +73,23 @@ using DrawDocument = std::function<std::optional<QString>(PrinterSurface&)>;
 // printed; none when it went to the printer.
 std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocument& draw);
 
-// The fret chart and the fret slot template as documents; the positions must outlive them.
+// The fret chart, the fret slot template and the calibration page as documents; what they draw
+// from must outlive them.
 DrawDocument chartDocument(const FretboardSettings& s, const FretPositions& p);
 DrawDocument templateDocument(const FretboardSettings& s, const FretPositions& p);
+DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup);
+
+// The paper of a setup as the calibration page names it: "A4, portrait".
+QString paperDescription(const PageSetup& setup);
+
+// Shows a print preview of the document on the provider's printer, drawn by the same code as
+// printing; printing from the preview prints those pages. The document's refusal, when it has
+// one, instead of a preview.
+std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
+                                       QWidget* parent);
+
+// Draws the document on a print preview's (or any other) printer: the refusal, or none.
+std::optional<QString> drawOnPrinter(QPrinter& printer, const PageSetup& setup,
+                                     const DrawDocument& draw);
 
 }  // namespace varnel

@@ -7,7 +7,7 @@ namespace varnel {
 void PrinterSurface::line(double x1, double y1, double x2, double y2, const QColor& colour) {
     const double widthDots = m_drawWidth > 0 ? m_drawWidth * pixelInches() * dotsPerInch() : 0;
     const LineStyle style = m_drawWidth <= 1 ? m_drawStyle : LineStyle::Solid;
-    drawLineDots(QPointF(toDots(x1), toDots(y1)), QPointF(toDots(x2), toDots(y2)), colour,
+    drawLineDots(QPointF(toDotsX(x1), toDotsY(y1)), QPointF(toDotsX(x2), toDotsY(y2)), colour,
                  widthDots, style);
 }
 
@@ -37,7 +37,7 @@ void PrinterSurface::print(const QString& text) {
             newPage();
         }
         if (!lineText.isEmpty()) {
-            drawTextDots(QPointF(toDots(currentX), toDots(currentY)), lineText, m_font);
+            drawTextDots(QPointF(toDotsX(currentX), toDotsY(currentY)), lineText, m_font);
         }
         currentY += height;
         currentX = 0;
@@ -52,8 +52,8 @@ void PrinterSurface::newPage() {
 }
 
 void PrinterSurface::drawImage(const QRectF& target, const QImage& image) {
-    drawImageDots(QRectF(toDots(target.x()), toDots(target.y()), toDots(target.width()),
-                         toDots(target.height())),
+    drawImageDots(QRectF(toDotsX(target.x()), toDotsY(target.y()), toDotsX(target.width()),
+                         toDotsY(target.height())),
                   image);
 }
 

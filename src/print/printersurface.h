@@ -16,6 +16,15 @@ class QImage;
 namespace varnel {
 
 enum class PageUnit { Inches, Millimetres };
+
+// A printer's measured scale error, undone in everything drawn on it: x distances are
+// multiplied by horizontal, y distances by vertical (1 each when the printer prints true).
+struct ScaleCorrection {
+    double horizontal = 1.0;
+    double vertical = 1.0;
+    bool inUse() const { return horizontal != 1.0 || vertical != 1.0; }
+    bool operator==(const ScaleCorrection&) const = default;
+};
 enum class LineStyle { Solid, Dash };
 
 constexpr double kPointsPerInch = 72.0;
@@ -30,10 +39,21 @@ class PrinterSurface {
     // ---- The printer's operations, in the current page unit -----------------------------
     void setScaleMode(PageUnit unit) { m_unit = unit; }
     PageUnit scaleMode() const { return m_unit; }
-    double scaleWidth() const { return fromDots(printableWidthDots()); }
-    double scaleHeight() const { return fromDots(printableHeightDots()); }
+    // The printable area in page units as the drawing sees them: a corrected page unit is a
+    // true one on paper, so a printer that stretches the page offers fewer of them.
+    double scaleWidth() const { return fromDotsX(printableWidthDots()); }
+    double scaleHeight() const { return fromDotsY(printableHeightDots()); }
     // Printer pixels to the page unit, along x.
-    double scaleX(double pixels) const { return pixels * pixelInches() * unitsPerInch(); }
+    double scaleX(double pixels) const {
+        return pixels * pixelInches() * unitsPerInch() / m_correction.horizontal;
+    }
+    // The correction drawn with, and the printer it was measured on.
+    void setCorrection(const ScaleCorrection& correction, const QString& printerName) {
+        m_correction = correction;
+        m_printerName = printerName;
+    }
+    const ScaleCorrection& correction() const { return m_correction; }
+    const QString& printerName() const { return m_printerName; }
     void setDrawWidth(int pixels) { m_drawWidth = pixels; }
     int drawWidth() const { return m_drawWidth; }
     // Dashes show only with a pen one pixel wide; wider pens draw solid lines.
@@ -42,8 +62,8 @@ class PrinterSurface {
     void setFontName(const QString& name);
     void setFontSize(double points);
     const QFont& font() const { return m_font; }
-    double textWidth(const QString& text) const { return fromDots(textWidthDots(text, m_font)); }
-    double textHeight(const QString& text) const { return fromDots(textHeightDots(text, m_font)); }
+    double textWidth(const QString& text) const { return fromDotsX(textWidthDots(text, m_font)); }
+    double textHeight(const QString& text) const { return fromDotsY(textHeightDots(text, m_font)); }
     double currentX = 0;
     double currentY = 0;
     // Prints text at the current position, each of its lines (CR LF or LF) followed by a line
@@ -60,6 +80,11 @@ class PrinterSurface {
 
     double fromDots(double dots) const { return dots / dotsPerInch() * unitsPerInch(); }
     double toDots(double units) const { return units / unitsPerInch() * dotsPerInch(); }
+    // The same along one axis, with the scale correction.
+    double fromDotsX(double dots) const { return fromDots(dots) / m_correction.horizontal; }
+    double fromDotsY(double dots) const { return fromDots(dots) / m_correction.vertical; }
+    double toDotsX(double units) const { return toDots(units * m_correction.horizontal); }
+    double toDotsY(double units) const { return toDots(units * m_correction.vertical); }
     int pageCount() const { return m_pages; }
 
   protected:
@@ -84,6 +109,8 @@ class PrinterSurface {
     double unitsPerInch() const { return m_unit == PageUnit::Inches ? 1.0 : 25.4; }
 
     PageUnit m_unit = PageUnit::Inches;
+    ScaleCorrection m_correction;
+    QString m_printerName;
     int m_drawWidth = 1;
     LineStyle m_drawStyle = LineStyle::Solid;
     QFont m_font;

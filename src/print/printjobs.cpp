@@ -12,7 +12,6 @@ namespace varnel {
 
 namespace {
 
-constexpr double kFooterPoints = 8.0;
 const QColor kBlack(0, 0, 0);
 const QColor kCyan(0, 255, 255);
 
@@ -77,6 +76,17 @@ void printFooter(PrinterSurface& printer, double y) {
     printer.currentY = y;
     printer.setFontSize(kFooterPoints);
     printer.print(footerText());
+    if (const auto note = correctionNote(printer)) printer.print(*note);
+}
+
+std::optional<QString> correctionNote(const PrinterSurface& printer) {
+    const ScaleCorrection& c = printer.correction();
+    if (!c.inUse()) return std::nullopt;
+    const auto percent = [](double factor) {
+        return QString::fromStdString(formatFixed(factor * 100, 2)) + QStringLiteral(" %");
+    };
+    return QStringLiteral("Scale corrected for %1: horizontal %2, vertical %3")
+        .arg(printer.printerName(), percent(c.horizontal), percent(c.vertical));
 }
 
 void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {

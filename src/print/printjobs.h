@@ -10,11 +10,18 @@
 
 namespace varnel {
 
+// The footer's type size, in points.
+constexpr double kFooterPoints = 8.0;
+
 // "Printed by Varnel v.1.0" after a line end: the words stand one line below where it starts.
 QString footerText();
 
-// Prints the footer so that it begins at height y (current page unit), in 8-point type.
+// Prints the footer so that it begins at height y (current page unit), in 8-point type; under
+// it, on a printer with a scale correction, the correction note.
 void printFooter(PrinterSurface& printer, double y);
+
+// "Scale corrected for NAME: horizontal 100.20 %, vertical 99.85 %"; none without a correction.
+std::optional<QString> correctionNote(const PrinterSurface& printer);
 
 // The chart text in "Courier" at the chart font size from the top left of the printable area,
 // continuing on further pages as needed, then the footer. Does not end the document.

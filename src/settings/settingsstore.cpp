@@ -65,10 +65,13 @@ QSettingsStore::QSettingsStore() : m_settings(open()) {}
 
 QSettingsStore::QSettingsStore(const QString& iniPath) : m_iniPath(iniPath), m_settings(open()) {}
 
+QSettingsStore::QSettingsStore(const Companion& companion)
+    : m_suffix(companion.suffix), m_settings(open()) {}
+
 std::unique_ptr<QSettings> QSettingsStore::open() const {
     if (!m_iniPath.isEmpty()) return std::make_unique<QSettings>(m_iniPath, QSettings::IniFormat);
     return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       applicationName(), applicationName());
+                                       applicationName(), applicationName() + m_suffix);
 }
 
 QSettingsStore::~QSettingsStore() = default;

@@ -54,6 +54,12 @@ class QSettingsStore : public SettingsStore {
     QSettingsStore();
     // An INI file at the given path, for tests and tools.
     explicit QSettingsStore(const QString& iniPath);
+    // A store of the user's beside the main one, in the same place under another name: the
+    // printer choices (kPrinterStore, on Linux ~/.config/varnel/varnel-printers.conf).
+    struct Companion {
+        QString suffix;
+    };
+    explicit QSettingsStore(const Companion& companion);
     ~QSettingsStore() override;
 
     QString getSetting(const QString& section, const QString& key,
@@ -73,9 +79,12 @@ class QSettingsStore : public SettingsStore {
     QString failureReason() const;
 
     QString m_iniPath;  // empty for the user's own store
+    QString m_suffix;   // the companion store's suffix to the application name
     std::unique_ptr<QSettings> m_settings;
     std::optional<QString> m_writeFailure;
 };
+
+inline const QSettingsStore::Companion kPrinterStore{QStringLiteral("-printers")};
 
 // True when a sorts before b in natural order: runs of digits compare by their value.
 bool naturalLess(const QString& a, const QString& b);

@@ -209,10 +209,15 @@ void MainWindowUi::createMenus(QMainWindow& window) {
     retrieveConfigItem = item(fileMenu, "mnuFileOpen", "&Retrieve Fretboard Configuration");
     saveConfigItem = item(fileMenu, "mnuFileSave", "&Save Fretboard Configuration");
     separator(fileMenu, "mnuFileSep1");
+    printerSetupItem = item(fileMenu, "mnuFilePrinterSetup", "Printer Set&up...");
+    previewMenu = submenu(fileMenu, "mnuFilePreview", "Print Pre&view");
+    previewChartItem = item(previewMenu, "mnuPreviewChart", "&Chart");
+    previewTemplateItem = item(previewMenu, "mnuPreviewTemplate", "&Template");
     printMenu = submenu(fileMenu, "mnuFilePrint", "&Print...");
     quickFormPrintItem = item(printMenu, "mnuPrintQuick", "&Quick Form Print");
     printChartItem = item(printMenu, "mnuFilePrintChart", "&Chart");
     printTemplateItem = item(printMenu, "mnuFilePrintTemplate", "&Template");
+    printCalibrationItem = item(printMenu, "mnuPrintCalibration", "Ca&libration Page");
     separator(fileMenu, "mnuFileSep2");
     exitItem = item(fileMenu, "mnuFileExit", "E&xit");
 
@@ -228,6 +233,7 @@ void MainWindowUi::createMenus(QMainWindow& window) {
     fineItem = item(preferencesMenu, "mnuPreferencesFine", "&Tenth", precision);
     separator(preferencesMenu, "mnuPreferencesSep2");
     printOptionsItem = item(preferencesMenu, "mnuPrefrencesLineWidth", "Set &Print Options");
+    calibrationItem = item(preferencesMenu, "mnuPrefCalibration", "Printer Scale Cali&bration...");
     separator(preferencesMenu, "mnuPreferencesSep3");
     methodMenu = submenu(preferencesMenu, "mnuPreferencesFactor", "&Calculation Method");
     twelfthRootItem = item(methodMenu, "mnu12Root2", "&Non-cumulative (12th root of 2)", method);

@@ -47,13 +47,18 @@ struct MainWindowUi {
 
     QMenu* fileMenu = nullptr;
     QMenu* printMenu = nullptr;
+    QMenu* previewMenu = nullptr;
     QMenu* preferencesMenu = nullptr;
     QMenu* methodMenu = nullptr;
     QMenu* helpMenu = nullptr;
 
     QAction* retrieveConfigItem = nullptr;
     QAction* saveConfigItem = nullptr;
+    QAction* printerSetupItem = nullptr;
+    QAction* previewChartItem = nullptr;
+    QAction* previewTemplateItem = nullptr;
     QAction* quickFormPrintItem = nullptr;
+    QAction* printCalibrationItem = nullptr;
     QAction* printChartItem = nullptr;
     QAction* printTemplateItem = nullptr;
     QAction* exitItem = nullptr;
@@ -62,6 +67,7 @@ struct MainWindowUi {
     QAction* coarseItem = nullptr;
     QAction* fineItem = nullptr;
     QAction* printOptionsItem = nullptr;
+    QAction* calibrationItem = nullptr;
     QAction* twelfthRootItem = nullptr;
     QAction* commonItem = nullptr;
     QAction* dervinItem = nullptr;

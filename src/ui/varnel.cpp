@@ -18,6 +18,7 @@
 #include <functional>
 
 #include "accessiblecombo.h"
+#include "calibrationdialog.h"
 #include "configdialogs.h"
 #include "fretchartview.h"
 #include "mainwindowui.h"
@@ -100,6 +101,11 @@ void Varnel::connectControls() {
     onBoth(ui.printTemplate, ui.printTemplateItem, [this] { printFretDocument(true); });
     onBoth(ui.exit, ui.exitItem, [this] { exitProgram(); });
     onTrigger(ui.quickFormPrintItem, [this] { printWindowImage(); });
+    onTrigger(ui.printerSetupItem, [this] { m_printers.chooseSetup(this); });
+    onTrigger(ui.previewChartItem, [this] { previewFretDocument(false); });
+    onTrigger(ui.previewTemplateItem, [this] { previewFretDocument(true); });
+    onTrigger(ui.printCalibrationItem, [this] { printCalibrationPage(); });
+    onTrigger(ui.calibrationItem, [this] { calibratePrinter(); });
     onTrigger(ui.retrieveConfigItem,
               [this] { openDialog(m_openConfig, m_configs, m_messages, m_model); });
     onTrigger(ui.saveConfigItem,
@@ -296,6 +302,36 @@ void Varnel::printWindowImage() {
             return std::nullopt;
         });
     if (failure) showMessage(*failure);
+}
+
+void Varnel::previewFretDocument(bool fretTemplate) {
+    const FretPositions* positions = m_model.calculate();
+    if (!positions) return;
+    const FretboardSettings& s = m_model.settings();
+    const auto refusal = previewDocument(
+        m_printers, fretTemplate ? templateDocument(s, *positions) : chartDocument(s, *positions),
+        this);
+    if (refusal) showMessage(*refusal);
+}
+
+void Varnel::printCalibrationPage() {
+    // No message on success, as with Quick Form Print: the page itself says what it is.
+    const auto failure = printDocument(
+        m_printers, calibrationDocument(m_model.settings().unitsType, m_printers.pageSetup()));
+    if (failure) showMessage(*failure);
+}
+
+void Varnel::calibratePrinter() {
+    if (m_calibration) return;
+    const PageSetup setup = m_printers.pageSetup();
+    const QSizeF printable = m_printers.printableMillimetres();
+    const std::int16_t units = m_model.settings().unitsType;
+    const RulerLengths printed =
+        calibrationRulers(printable.width(), printable.height(), setup.correction, units);
+    m_calibration = new CalibrationDialog(
+        printed, units, setup.correction, m_messages,
+        [this](const ScaleCorrection& correction) { m_printers.setCorrection(correction); }, this);
+    m_calibration->load();
 }
 
 template <typename Dialog, typename... Args>

@@ -21,6 +21,7 @@ class ReadMeViewer;
 class SaveConfigDialog;
 class RetrieveConfigDialog;
 class PrintOptionsDialog;
+class CalibrationDialog;
 
 class Varnel : public QMainWindow {
     Q_OBJECT
@@ -56,6 +57,9 @@ class Varnel : public QMainWindow {
     // Prints the chart or the template of the current inputs; says so when it went out.
     void printFretDocument(bool fretTemplate);
     void printWindowImage();
+    void previewFretDocument(bool fretTemplate);
+    void printCalibrationPage();
+    void calibratePrinter();
     void showReadMe();
     void showMessage(const QString& text);
     // Opens a modeless dialog unless it is already open.
@@ -73,6 +77,7 @@ class Varnel : public QMainWindow {
     QPointer<SaveConfigDialog> m_saveConfig;
     QPointer<RetrieveConfigDialog> m_openConfig;
     QPointer<ReadMeViewer> m_readMe;
+    QPointer<CalibrationDialog> m_calibration;
     bool m_showingModel = false;
     bool m_centred = false;
 };

@@ -134,7 +134,11 @@ TEST(ChartCommandPrintTest, PrintSettingsMustBeWellFormed) {
                                                {"--frets", "22", "--vline-width", "thin"},
                                                {"--frets", "22", "--font-size", "99999"},
                                                {"--frets", "22", "--line-height", "1e99"},
-                                               {"--frets", "22", "--chart-pdf"}}) {
+                                               {"--frets", "22", "--chart-pdf"},
+                                               {"--frets", "22", "--paper", "B7"},
+                                               {"--frets", "22", "--orientation", "sideways"},
+                                               {"--frets", "22", "--x-correction", "89.9"},
+                                               {"--frets", "22", "--y-correction", "abc"}}) {
         EXPECT_EQ(run(args).status, kExitUsage) << args[2];
     }
 }

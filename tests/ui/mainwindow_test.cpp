@@ -35,14 +35,15 @@ TEST_F(WindowTest, StartsInTheDesignedStateWithExactCaptions) {
     EXPECT_EQ(bar, QStringList({"&File", "&Preferences", "&Help"}));
     EXPECT_EQ(menuTexts(find<QMenu>("mnuFile")),
               QStringList({"&Retrieve Fretboard Configuration", "&Save Fretboard Configuration",
-                           "-", "&Print...", "-", "E&xit"}));
+                           "-", "Printer Set&up...", "Print Pre&view", "&Print...", "-", "E&xit"}));
     EXPECT_EQ(menuTexts(find<QMenu>("mnuFilePrint")),
-              QStringList({"&Quick Form Print", "&Chart", "&Template"}));
+              QStringList({"&Quick Form Print", "&Chart", "&Template", "Ca&libration Page"}));
+    EXPECT_EQ(menuTexts(find<QMenu>("mnuFilePreview")), QStringList({"&Chart", "&Template"}));
     EXPECT_EQ(
         menuTexts(find<QMenu>("mnuPreferences")),
         QStringList({"&Millimeters", "&Inches", "-", "&Half", "&Tenth", "-", "Set &Print Options",
-                     "-", "&Calculation Method", "-", "&Save Current Preferences as default",
-                     "Reload Preferences from &Defaults"}));
+                     "Printer Scale Cali&bration...", "-", "&Calculation Method", "-",
+                     "&Save Current Preferences as default", "Reload Preferences from &Defaults"}));
     EXPECT_EQ(menuTexts(find<QMenu>("mnuPreferencesFactor")),
               QStringList({"&Non-cumulative (12th root of 2)", "-", "&Common", "&Dervin",
                            "&Primitive", "-", "E&xplain"}));

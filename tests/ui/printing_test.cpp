@@ -83,6 +83,18 @@ TEST_F(PrintingTest, TemplateThatCannotFitIsRefusedBeforeDrawing) {
                   "printable width of 25.4 mm. Print on wider paper or in landscape orientation."});
 }
 
+// A preview has the refusals of printing: a template that cannot be printed shows its message
+// and no preview.
+TEST_F(PrintingTest, PreviewOfARefusedTemplateShowsOnlyItsMessage) {
+    enterFender("12");
+    window->model().printSettings().lineWidthVert = 0;
+    item("mnuPreviewTemplate")->trigger();
+    const auto said = messages.take();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].rfind("The fret marker line width of 0 pixels", 0), 0u) << said[0];
+    EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+}
+
 TEST_F(PrintingTest, QuickFormPrintPrintsTheWindowSilently) {
     item("mnuPrintQuick")->trigger();
     ASSERT_EQ(printers.documents.size(), 1u);
