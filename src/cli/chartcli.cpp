@@ -6,8 +6,11 @@
 
 #include "chart.h"
 #include "chosenprinter.h"
+#include "configrepository.h"
+#include "exports.h"
 #include "input.h"
 #include "numtext.h"
+#include "preferences.h"
 #include "printerprovider.h"
 
 namespace varnel {
@@ -36,6 +39,13 @@ constexpr const char* kUsage =
     "  --chart-pdf FILE       the chart as a PDF file\n"
     "  --template-pdf FILE    the template as a PDF file, at true scale\n"
     "  --calibration-pdf FILE the calibration page as a PDF file\n"
+    "  --svg FILE --dxf FILE  the whole template as one drawing, for CAD and CNC\n"
+    "  --csv FILE             the chart's numbers in both units\n"
+    "  --chart-text FILE      the chart text (CR LF); FILE - is standard output for these four\n"
+    "Saved configurations (of Varnel's File, Save Fretboard Configuration):\n"
+    "  --config NAME          scale length, frets, units and precision from a saved\n"
+    "                         configuration; options after it override them\n"
+    "  --list-configs         the saved names, one a line\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -56,14 +66,18 @@ constexpr const char* kUsage =
 struct UsageError {
     std::string reason;
 };
+// Arguments that are well formed but name what is not there: exit status 1.
+struct Refusal {
+    std::string reason;
+};
 
-enum class Output {
-    PrintChart,
-    PrintTemplate,
-    PrintCalibration,
-    ChartPdf,
-    TemplatePdf,
-    CalibrationPdf
+// Printing on the printer, the calibration page as a PDF, or one of the exported files.
+enum class Output { PrintChart, PrintTemplate, PrintCalibration, CalibrationPdf, File };
+
+struct OutputRequest {
+    Output output;
+    std::string file;
+    ExportFormat format = ExportFormat::ChartText;
 };
 
 struct ChartRequest {
@@ -72,7 +86,8 @@ struct ChartRequest {
     bool printerGiven = false;
     std::optional<double> xCorrection;
     std::optional<double> yCorrection;
-    std::vector<std::pair<Output, std::string>> outputs;
+    std::vector<OutputRequest> outputs;
+    bool listConfigs = false;
     std::string fretsText;
     bool haveFrets = false;
     std::string scaleText;
@@ -86,7 +101,38 @@ std::optional<double> factorByName(const std::string& value) {
     return toDouble(value);
 }
 
-ChartRequest parseArguments(const std::vector<std::string>& args) {
+// A saved configuration's values, as Retrieve applies them: the two boxes' text, units and
+// precision.
+void applyConfiguration(ChartRequest& request, const std::string& name, SettingsStore* store) {
+    const SettingsList entries =
+        store ? ConfigRepository(*store).load(QString::fromStdString(name)) : SettingsList();
+    if (entries.isEmpty()) throw Refusal{"No saved configuration is named " + name};
+    FretboardSettings& s = request.settings;
+    for (const auto& [key, value] : entries) {
+        if (key == keyName(kKeyNumFrets)) {
+            if (const auto n = int16FromText(value)) {
+                request.fretsText = formatInteger(*n);
+                request.haveFrets = true;
+            }
+        } else if (key == keyName(kKeyScaleLen)) {
+            if (const auto len = finiteDoubleFromText(value)) {
+                request.scaleText = formatGeneral(*len);
+                request.preset.reset();
+            }
+        } else if (key == keyName(kKeyUnitsGran)) {
+            if (const auto g = int16FromText(value)) {
+                s.unitsGranularity =
+                    *g == kGranularityCoarse ? kGranularityCoarse : kGranularityFine;
+            }
+        } else if (key == keyName(kKeyUnitsType)) {
+            if (const auto u = int16FromText(value)) {
+                s.unitsType = *u == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+            }
+        }
+    }
+}
+
+ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore* store) {
     ChartRequest request;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
@@ -144,13 +190,17 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
             if (!factor) throw bad(v);
             s.calcFact = *factor;
         } else if (option == "--print-chart") {
-            request.outputs.emplace_back(Output::PrintChart, std::string());
+            request.outputs.push_back({Output::PrintChart, {}});
         } else if (option == "--print-template") {
-            request.outputs.emplace_back(Output::PrintTemplate, std::string());
+            request.outputs.push_back({Output::PrintTemplate, {}});
         } else if (option == "--print-calibration") {
-            request.outputs.emplace_back(Output::PrintCalibration, std::string());
+            request.outputs.push_back({Output::PrintCalibration, {}});
         } else if (option == "--calibration-pdf") {
-            request.outputs.emplace_back(Output::CalibrationPdf, value());
+            request.outputs.push_back({Output::CalibrationPdf, value()});
+        } else if (option == "--config") {
+            applyConfiguration(request, value(), store);
+        } else if (option == "--list-configs") {
+            request.listConfigs = true;
         } else if (option == "--printer") {
             request.page.printerName = QString::fromStdString(value());
             request.printerGiven = true;
@@ -170,9 +220,17 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
             (option == "--x-correction" ? request.xCorrection : request.yCorrection) =
                 *percent / 100;
         } else if (option == "--chart-pdf") {
-            request.outputs.emplace_back(Output::ChartPdf, value());
+            request.outputs.push_back({Output::File, value(), ExportFormat::ChartPdf});
         } else if (option == "--template-pdf") {
-            request.outputs.emplace_back(Output::TemplatePdf, value());
+            request.outputs.push_back({Output::File, value(), ExportFormat::TemplatePdf});
+        } else if (option == "--svg") {
+            request.outputs.push_back({Output::File, value(), ExportFormat::TemplateSvg});
+        } else if (option == "--dxf") {
+            request.outputs.push_back({Output::File, value(), ExportFormat::TemplateDxf});
+        } else if (option == "--csv") {
+            request.outputs.push_back({Output::File, value(), ExportFormat::ChartCsv});
+        } else if (option == "--chart-text") {
+            request.outputs.push_back({Output::File, value(), ExportFormat::ChartText});
         } else if (option == "--vline-width" || option == "--hline-width" ||
                    option == "--font-size") {
             const std::string& v = value();
@@ -205,7 +263,7 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
             throw UsageError{"unknown option '" + option + "'"};
         }
     }
-    if (!request.haveFrets) throw UsageError{"--frets is required"};
+    if (!request.haveFrets && !request.listConfigs) throw UsageError{"--frets is required"};
     return request;
 }
 
@@ -214,7 +272,9 @@ ChartRequest parseArguments(const std::vector<std::string>& args) {
 bool needsPrinting(const std::vector<std::string>& args) {
     for (const std::string& a : args) {
         if (a == "--print-chart" || a == "--print-template" || a == "--print-calibration" ||
-            a == "--chart-pdf" || a == "--template-pdf" || a == "--calibration-pdf") {
+            a == "--chart-pdf" || a == "--template-pdf" || a == "--calibration-pdf" ||
+            a == "--svg" || a == "--dxf" || a == "--csv" || a == "--chart-text" ||
+            a == "--config" || a == "--list-configs") {
             return true;
         }
     }
@@ -253,17 +313,30 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
 }  // namespace
 
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    SettingsStore* printerStore) {
+                    const ChartCommandStores& stores) {
+    SettingsStore* printerStore = stores.printers;
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return kExitOk;
     }
     ChartRequest request;
     try {
-        request = parseArguments(args);
+        request = parseArguments(args, stores.settings);
     } catch (const UsageError& e) {
         err << "varnel-chart: " << e.reason << "\n" << kUsage;
         return kExitUsage;
+    } catch (const Refusal& e) {
+        err << e.reason << "\n";
+        return kExitRefused;
+    }
+    if (request.listConfigs) {
+        if (stores.settings) {
+            for (const QString& name : ConfigRepository(*stores.settings).names()) {
+                out << name.toStdString() << "\n";
+            }
+        }
+        out.flush();
+        return out ? kExitOk : kExitRefused;
     }
     FretboardSettings& s = request.settings;
     s.nFrets = fretCountFromBox(request.fretsText, s.nFrets);
@@ -281,27 +354,25 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     StreamMessages messages(err);
     std::optional<ChosenPrinter> remembered;
     if (printerStore) remembered.emplace(*printerStore, messages);
-    for (const auto& [output, file] : request.outputs) {
-        const bool pdf = output == Output::ChartPdf || output == Output::TemplatePdf ||
-                         output == Output::CalibrationPdf;
+    for (const OutputRequest& o : request.outputs) {
+        const bool pdf = o.output == Output::File || o.output == Output::CalibrationPdf;
         const PageSetup setup = setupFor(request, pdf, remembered ? &*remembered : nullptr);
-        if (!pdf && request.printerGiven && !PainterPrinter::printerExists(setup.printerName)) {
-            err << "There is no printer \"" << setup.printerName.toStdString() << "\".\n";
-            return kExitRefused;
-        }
-        PrinterProvider* printers = nullptr;
-        PdfFileProvider pdfFile(QString::fromStdString(file), setup);
-        ChosenPrinterSetup printer(setup);
-        printers = pdf ? static_cast<PrinterProvider*>(&pdfFile) : &printer;
-        DrawDocument draw;
-        if (output == Output::PrintChart || output == Output::ChartPdf) {
-            draw = chartDocument(s, positions);
-        } else if (output == Output::PrintTemplate || output == Output::TemplatePdf) {
-            draw = templateDocument(s, positions);
+        std::optional<QString> failure;
+        if (o.output == Output::File) {
+            failure = exportDocument(o.format, QString::fromStdString(o.file), s, positions, setup);
+        } else if (o.output == Output::CalibrationPdf) {
+            failure = savePdf(QString::fromStdString(o.file), setup,
+                              calibrationDocument(s.unitsType, setup));
+        } else if (request.printerGiven && !PainterPrinter::printerExists(setup.printerName)) {
+            failure = QStringLiteral("There is no printer \"%1\".").arg(setup.printerName);
         } else {
-            draw = calibrationDocument(s.unitsType, setup);
+            ChosenPrinterSetup printer(setup);
+            failure =
+                printDocument(printer, o.output == Output::PrintChart ? chartDocument(s, positions)
+                                       : o.output == Output::PrintTemplate
+                                           ? templateDocument(s, positions)
+                                           : calibrationDocument(s.unitsType, setup));
         }
-        const auto failure = printDocument(*printers, draw);
         if (failure) {
             err << failure->toStdString() << "\n";
             return kExitRefused;

@@ -20,9 +20,14 @@ constexpr int kExitUsage = 2;
 // True when the arguments ask for printing or PDF output, which need a QApplication.
 bool needsPrinting(const std::vector<std::string>& args);
 
-// printerStore: where Varnel keeps the chosen printer and its calibration; none for the system's
-// default printer without a correction.
+// Where Varnel keeps its settings (the saved configurations) and the chosen printer with its
+// calibration; none for no configurations, and the system's default printer uncorrected.
+struct ChartCommandStores {
+    SettingsStore* settings = nullptr;
+    SettingsStore* printers = nullptr;
+};
+
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-                    SettingsStore* printerStore = nullptr);
+                    const ChartCommandStores& stores = {});
 
 }  // namespace varnel

@@ -7,7 +7,8 @@
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
-    // Printing needs fonts and a print system; plain charts need nothing of Qt.
+    // Printing and files need fonts, a print system or the settings store; plain charts need
+    // nothing of Qt.
     if (varnel::needsPrinting(args)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
             qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -15,8 +16,9 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
         QApplication app(argc, argv);
+        varnel::QSettingsStore store;
         varnel::QSettingsStore printerStore(varnel::kPrinterStore);
-        return varnel::runChartCommand(args, std::cout, std::cerr, &printerStore);
+        return varnel::runChartCommand(args, std::cout, std::cerr, {&store, &printerStore});
     }
     return varnel::runChartCommand(args, std::cout, std::cerr);
 }

@@ -218,6 +218,15 @@ void MainWindowUi::createMenus(QMainWindow& window) {
     printChartItem = item(printMenu, "mnuFilePrintChart", "&Chart");
     printTemplateItem = item(printMenu, "mnuFilePrintTemplate", "&Template");
     printCalibrationItem = item(printMenu, "mnuPrintCalibration", "Ca&libration Page");
+    exportMenu = submenu(fileMenu, "mnuFileExport", "&Export");
+    for (const auto& [name, caption] : {std::pair{"mnuExportTemplateSvg", "Template as &SVG..."},
+                                        {"mnuExportTemplateDxf", "Template as &DXF..."},
+                                        {"mnuExportTemplatePdf", "Template as &PDF..."},
+                                        {"mnuExportChartCsv", "Chart as &CSV..."},
+                                        {"mnuExportChartPdf", "Chart as PD&F..."},
+                                        {"mnuExportChartText", "Chart as &Text..."}}) {
+        exportItems << item(exportMenu, name, caption);
+    }
     separator(fileMenu, "mnuFileSep2");
     exitItem = item(fileMenu, "mnuFileExit", "E&xit");
 

@@ -48,6 +48,7 @@ struct MainWindowUi {
     QMenu* fileMenu = nullptr;
     QMenu* printMenu = nullptr;
     QMenu* previewMenu = nullptr;
+    QMenu* exportMenu = nullptr;
     QMenu* preferencesMenu = nullptr;
     QMenu* methodMenu = nullptr;
     QMenu* helpMenu = nullptr;
@@ -55,6 +56,8 @@ struct MainWindowUi {
     QAction* retrieveConfigItem = nullptr;
     QAction* saveConfigItem = nullptr;
     QAction* printerSetupItem = nullptr;
+    // File > Export, in the order of ExportFormat.
+    QList<QAction*> exportItems;
     QAction* previewChartItem = nullptr;
     QAction* previewTemplateItem = nullptr;
     QAction* quickFormPrintItem = nullptr;

@@ -98,8 +98,8 @@ QString aboutText() {
     return QStringLiteral("Varnel v.") + QLatin1String(kVersionText) +
            QStringLiteral(
                "\r\nCopyright (C) 2026 the Varnel developers"
-               "\r\nVarnel is free software, distributed under the terms of the MIT License;"
-               "\r\nsee the file LICENSE that comes with the program."
+               "\r\nVarnel is free software under the GNU General Public License, version 2"
+               "\r\nor any later version; see the file LICENSE that comes with the program."
                "\r\nQuestions, suggestions and problem reports are welcome:"
                "\r\nwrite to varnel-support@example.org");
 }

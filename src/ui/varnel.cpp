@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -58,6 +59,9 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     useDesignFont(*this);
     installEditableComboAccessible();
     m_ui = std::make_unique<MainWindowUi>(*this);
+    m_chooseSaveFile = [this](const QString& suggested, const QString& filter) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Export"), suggested, filter);
+    };
     m_model.setListener([this](unsigned changes) { showModel(changes); });
     connectControls();
     connectChoices();
@@ -106,6 +110,10 @@ void Varnel::connectControls() {
     onTrigger(ui.previewTemplateItem, [this] { previewFretDocument(true); });
     onTrigger(ui.printCalibrationItem, [this] { printCalibrationPage(); });
     onTrigger(ui.calibrationItem, [this] { calibratePrinter(); });
+    for (qsizetype i = 0; i < ui.exportItems.size(); ++i) {
+        onTrigger(ui.exportItems[i],
+                  [this, format = static_cast<ExportFormat>(i)] { exportFile(format); });
+    }
     onTrigger(ui.retrieveConfigItem,
               [this] { openDialog(m_openConfig, m_configs, m_messages, m_model); });
     onTrigger(ui.saveConfigItem,
@@ -279,60 +287,6 @@ void Varnel::exitProgram() {
 }
 
 // ---- Printing, dialogs and help ------------------------------------------------------------
-
-void Varnel::printFretDocument(bool fretTemplate) {
-    const FretPositions* positions = m_model.calculate();
-    if (!positions) return;
-    const FretboardSettings& s = m_model.settings();
-    const std::optional<QString> failure = printDocument(
-        m_printers, fretTemplate ? templateDocument(s, *positions) : chartDocument(s, *positions));
-    showMessage(failure.value_or(fretTemplate ? QStringLiteral("Template printed")
-                                              : QStringLiteral("Chart Printed")));
-}
-
-void Varnel::printWindowImage() {
-    // An image of the window, as wide as the printable area allows; no message on success.
-    const QImage image = grab().toImage();
-    const auto failure =
-        printDocument(m_printers, [&image](PrinterSurface& printer) -> std::optional<QString> {
-            printer.setScaleMode(PageUnit::Inches);
-            const double width = printer.scaleWidth();
-            const double height = width * image.height() / std::max(1, image.width());
-            printer.drawImage(QRectF(0, 0, width, height), image);
-            return std::nullopt;
-        });
-    if (failure) showMessage(*failure);
-}
-
-void Varnel::previewFretDocument(bool fretTemplate) {
-    const FretPositions* positions = m_model.calculate();
-    if (!positions) return;
-    const FretboardSettings& s = m_model.settings();
-    const auto refusal = previewDocument(
-        m_printers, fretTemplate ? templateDocument(s, *positions) : chartDocument(s, *positions),
-        this);
-    if (refusal) showMessage(*refusal);
-}
-
-void Varnel::printCalibrationPage() {
-    // No message on success, as with Quick Form Print: the page itself says what it is.
-    const auto failure = printDocument(
-        m_printers, calibrationDocument(m_model.settings().unitsType, m_printers.pageSetup()));
-    if (failure) showMessage(*failure);
-}
-
-void Varnel::calibratePrinter() {
-    if (m_calibration) return;
-    const PageSetup setup = m_printers.pageSetup();
-    const QSizeF printable = m_printers.printableMillimetres();
-    const std::int16_t units = m_model.settings().unitsType;
-    const RulerLengths printed =
-        calibrationRulers(printable.width(), printable.height(), setup.correction, units);
-    m_calibration = new CalibrationDialog(
-        printed, units, setup.correction, m_messages,
-        [this](const ScaleCorrection& correction) { m_printers.setCorrection(correction); }, this);
-    m_calibration->load();
-}
 
 template <typename Dialog, typename... Args>
 void Varnel::openDialog(QPointer<Dialog>& dialog, Args&&... args) {

@@ -5,9 +5,11 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 
 #include "configrepository.h"
+#include "exports.h"
 #include "messagebox.h"
 #include "preferences.h"
 #include "printerprovider.h"
@@ -33,6 +35,11 @@ class Varnel : public QMainWindow {
     ~Varnel() override;
 
     WindowModel& model() { return m_model; }
+
+    // Asks where to save a file: the suggested name and the file type's filter in, the chosen
+    // path out (empty for none). A save-file dialog unless replaced (tests).
+    using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
+    void setSaveFileChooser(SaveFileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
 
     // Where "View ReadMe file" reads the guide; beside the executable unless set.
     QString readMePath;
@@ -60,6 +67,7 @@ class Varnel : public QMainWindow {
     void previewFretDocument(bool fretTemplate);
     void printCalibrationPage();
     void calibratePrinter();
+    void exportFile(ExportFormat format);
     void showReadMe();
     void showMessage(const QString& text);
     // Opens a modeless dialog unless it is already open.
@@ -78,6 +86,7 @@ class Varnel : public QMainWindow {
     QPointer<RetrieveConfigDialog> m_openConfig;
     QPointer<ReadMeViewer> m_readMe;
     QPointer<CalibrationDialog> m_calibration;
+    SaveFileChooser m_chooseSaveFile;
     bool m_showingModel = false;
     bool m_centred = false;
 };

@@ -71,6 +71,26 @@ TEST_F(WindowTest, SavingFromTheOpenDialogTakesTheScaleLengthTheBoxShows) {
     EXPECT_EQ(temp.store().getSetting("Typed", "scaleLen", ""), "700");
 }
 
+// File > Export writes where the save-file dialog says, and nothing when it is cancelled.
+TEST_F(WindowTest, ExportWritesTheChosenFile) {
+    typeInto(fretsBox(), "3");
+    chooseScaleLen(0);
+    QTemporaryDir dir;
+    QString offered;
+    QString chosen = dir.filePath("strat.csv");
+    window->setSaveFileChooser([&](const QString& suggested, const QString& filter) {
+        offered = suggested + " " + filter;
+        return chosen;
+    });
+    item("mnuExportChartCsv")->trigger();
+    EXPECT_EQ(offered, "fretboard-648mm-3.csv CSV table (*.csv)");
+    EXPECT_TRUE(QFile::exists(chosen));
+    chosen.clear();
+    item("mnuExportTemplateSvg")->trigger();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"strat.csv"}));
+    EXPECT_TRUE(messages.take().empty());
+}
+
 TEST_F(WindowTest, ClosingTheWindowClosesItsDialogs) {
     item("mnuFileSave")->trigger();
     item("mnuFileOpen")->trigger();
@@ -166,7 +186,8 @@ TEST_F(WindowTest, AboutShowsSixLines) {
     ASSERT_EQ(lines.size(), 6);
     EXPECT_EQ(lines[0], "Varnel v.1.01");
     EXPECT_EQ(lines[1], "Copyright (C) 2026 the Varnel developers");
-    EXPECT_TRUE(lines[2].contains("MIT License"));
+    EXPECT_TRUE(lines[2].contains("GNU General Public License, version 2"));
+    EXPECT_TRUE(lines[3].startsWith("or any later version"));
     EXPECT_TRUE(lines[5].contains("@"));
 }
 

@@ -33,9 +33,13 @@ TEST_F(WindowTest, StartsInTheDesignedStateWithExactCaptions) {
     QStringList bar;
     for (const QAction* a : w.menuBar()->actions()) bar << a->text();
     EXPECT_EQ(bar, QStringList({"&File", "&Preferences", "&Help"}));
-    EXPECT_EQ(menuTexts(find<QMenu>("mnuFile")),
-              QStringList({"&Retrieve Fretboard Configuration", "&Save Fretboard Configuration",
-                           "-", "Printer Set&up...", "Print Pre&view", "&Print...", "-", "E&xit"}));
+    EXPECT_EQ(
+        menuTexts(find<QMenu>("mnuFile")),
+        QStringList({"&Retrieve Fretboard Configuration", "&Save Fretboard Configuration", "-",
+                     "Printer Set&up...", "Print Pre&view", "&Print...", "&Export", "-", "E&xit"}));
+    EXPECT_EQ(menuTexts(find<QMenu>("mnuFileExport")),
+              QStringList({"Template as &SVG...", "Template as &DXF...", "Template as &PDF...",
+                           "Chart as &CSV...", "Chart as PD&F...", "Chart as &Text..."}));
     EXPECT_EQ(menuTexts(find<QMenu>("mnuFilePrint")),
               QStringList({"&Quick Form Print", "&Chart", "&Template", "Ca&libration Page"}));
     EXPECT_EQ(menuTexts(find<QMenu>("mnuFilePreview")), QStringList({"&Chart", "&Template"}));

@@ -1,0 +1,71 @@
+#pragma once
+// The template and the chart as files for the workshop: the continuous template as SVG and DXF
+// (for CAD programs, CNC routers and lasers), the chart's numbers as CSV, the chart text, and
+// both printed documents as PDF.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "fretboard.h"
+#include "pagesetup.h"
+
+namespace varnel {
+
+// The whole template as one drawing, not split into strips: in the current units (millimetres
+// or inches), x from the nut towards the bridge, y down from the fretboard's top edge.
+struct TemplateDrawing {
+    bool inches = false;
+    std::vector<double> slotXs;  // x of the nut (index 0) and of every fret
+    double width = 0;            // the fretboard's width: the template line height
+    double guideY = 0;           // the alignment guide: 0, width / 2 or width
+    double slotStroke = 0;       // pen widths, a printer pixel being 1/600 inch
+    double guideStroke = 0;
+    bool numbers = true;
+};
+TemplateDrawing templateDrawing(const FretboardSettings& s, const FretPositions& p);
+
+// SVG: width and height in mm (or in) and a viewBox in the same unit, so that one user unit is
+// one millimetre (or inch); every slot a line at its exact x (shortest decimal that reads back
+// the same double).
+QByteArray templateSvg(const FretboardSettings& s, const FretPositions& p);
+
+// DXF (AutoCAD 2000, ASCII) through dxflib: $INSUNITS 4 (mm) or 1 (in); layers SLOTS (a line per
+// fret and the nut, from y = 0 to the fretboard's width), GUIDE, EDGES and NUMBERS (text). The
+// drawing's y points up, so the top edge is at y = width.
+QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p);
+
+// CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per
+// fret, both units whatever the current one, each number the shortest text that reads back
+// the same double.
+QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p);
+
+// Writes the bytes to the file whole, or not at all (a temporary file renamed into place);
+// "-" writes to standard output. False with the reason in error.
+bool saveBytes(const QString& fileName, const QByteArray& bytes, QString& error);
+
+// Prints a document into a PDF file on the setup's paper, whole or not at all: the refusal or
+// the failure, or none.
+std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
+                               const std::function<std::optional<QString>(PrinterSurface&)>& draw);
+
+// The six files the program writes.
+enum class ExportFormat { TemplateSvg, TemplateDxf, TemplatePdf, ChartCsv, ChartPdf, ChartText };
+
+// The file's extension ("svg") and its file-dialog filter ("SVG drawing (*.svg)").
+QString exportExtension(ExportFormat format);
+QString exportFilter(ExportFormat format);
+
+// Writes one file (whole or not at all; "-" for standard output, text formats only). The PDFs go
+// on the setup's paper with its correction, and have the printed documents' refusals. The
+// message for the user when nothing was written, none when the file was.
+std::optional<QString> exportDocument(ExportFormat format, const QString& fileName,
+                                      const FretboardSettings& s, const FretPositions& p,
+                                      const PageSetup& setup);
+
+// A name to offer for a file: "fretboard-648mm-24.svg", "fretboard-25.5in-22.csv".
+QString suggestedFileName(const FretboardSettings& s, const QString& extension);
+
+}  // namespace varnel

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <charconv>
+#include <sstream>
+
+#include "chart.h"
+#include "chartcli.h"
+#include "configrepository.h"
+#include "examplecharts.h"
+#include "exports.h"
+#include "testsupport.h"
+
+namespace varnel {
+namespace {
+
+// The DXF as an independent reader (Python's ezdxf) sees it; null when it cannot be run.
+QJsonObject readDxf(const QString& file) {
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(VARNEL_SOURCE_DIR "/tests/scripts/read_dxf.py"), file});
+    if (!python.waitForFinished(120000) || python.exitCode() != 0) return {};
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+
+double parsed(std::string_view text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// One table of settings through every writer: the SVG's slotXs, the DXF as ezdxf reads it, the
+// CSV's numbers read back, and the chart text.
+TEST(ExportTest, EveryWriterKeepsTheExactDistances) {
+    const struct {
+        std::int16_t units;
+        std::int16_t method;
+        double scaleLen;
+        std::int16_t frets;
+    } rows[] = {
+        {kUnitsMillimetres, kCalcTwelfthRoot, 647.7, 24},
+        {kUnitsInches, kCalcRule18, 25.5, 22},
+        {kUnitsMillimetres, kCalcRule18, 0.001, 2},
+        {kUnitsInches, kCalcTwelfthRoot, 1e6, 2},
+        {kUnitsMillimetres, kCalcTwelfthRoot, 864, kMaxFrets},
+    };
+    QTemporaryDir dir;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.frets);
+        FretboardSettings s;
+        s.unitsType = row.units;
+        s.calcType = row.method;
+        s.scaleLen = row.scaleLen;
+        s.nFrets = row.frets;
+        const FretPositions p = calcFretPositions(s);
+        const bool inches = row.units == kUnitsInches;
+        const QString unit = inches ? "in" : "mm";
+
+        QXmlStreamReader svg(templateSvg(s, p));
+        std::vector<double> slotXs;
+        bool inSlots = false;
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+            const auto a = svg.attributes();
+            if (svg.name() == u"svg") {
+                EXPECT_TRUE(a.value("width").endsWith(unit));
+                EXPECT_EQ(a.value("viewBox").split(u' ').size(), 4);
+            }
+            if (svg.name() == u"g") inSlots = a.value("id") == u"slots";
+            if (svg.name() == u"line" && inSlots) {
+                slotXs.push_back(a.value("x1").toDouble());
+                EXPECT_EQ(a.value("y2").toDouble(), s.templateLineHeight / (inches ? 25.4 : 1));
+            }
+        }
+        EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+        ASSERT_EQ(slotXs.size(), static_cast<std::size_t>(row.frets) + 1);
+        for (int i = 1; i <= row.frets; ++i) ASSERT_EQ(slotXs[i], p.distFromNut[i]) << i;
+
+        const QString dxfFile = dir.filePath("t.dxf");
+        ASSERT_FALSE(exportDocument(ExportFormat::TemplateDxf, dxfFile, s, p, {}));
+        // ezdxf reads some thousand entities a second: the longest template is left to dxflib.
+        const QJsonObject dxf = row.frets < 1000 ? readDxf(dxfFile) : QJsonObject();
+        if (!dxf.isEmpty()) {  // python3-ezdxf is installed by scripts/deps
+            EXPECT_EQ(dxf["insunits"].toInt(), inches ? 1 : 4);
+            EXPECT_EQ(dxf["errors"].toInt(), 0);
+            EXPECT_EQ(dxf["numbers"].toInt(), row.frets + 1);
+            const QJsonArray lines = dxf["slots"].toArray();
+            ASSERT_EQ(lines.size(), row.frets + 1);
+            for (int i = 0; i <= row.frets; ++i) {
+                const QJsonArray l = lines[i].toArray();
+                ASSERT_NEAR(l[0].toDouble(), i == 0 ? 0 : p.distFromNut[i], 1e-6) << i;
+                ASSERT_EQ(l[1].toDouble(), 0);
+                ASSERT_NEAR(l[3].toDouble(), s.templateLineHeight / (inches ? 25.4 : 1), 1e-9);
+            }
+        }
+
+        const QByteArray csv = chartCsv(s, p);
+        std::istringstream rowsOf(csv.toStdString());
+        std::string line;
+        std::getline(rowsOf, line);
+        EXPECT_EQ(line, "fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in\r");
+        for (int i = 1; i <= row.frets; ++i) {
+            ASSERT_TRUE(std::getline(rowsOf, line));
+            std::vector<std::string_view> cells;
+            for (std::size_t at = 0, comma; at <= line.size(); at = comma + 1) {
+                comma = std::min(line.find_first_of(",\r", at), line.size());
+                cells.push_back(std::string_view(line).substr(at, comma - at));
+                if (line[comma] == '\r') break;
+            }
+            ASSERT_EQ(cells.size(), 5u);
+            const double nut = p.distFromNut[i];
+            const double fret = p.distFromFret[i];
+            EXPECT_EQ(parsed(cells[0]), i);
+            EXPECT_EQ(parsed(cells[inches ? 3 : 1]), nut);
+            EXPECT_EQ(parsed(cells[inches ? 4 : 2]), fret);
+            EXPECT_EQ(parsed(cells[inches ? 1 : 3]), inches ? nut * 25.4 : nut / 25.4);
+        }
+
+        const QString text = dir.filePath("t.txt");
+        ASSERT_FALSE(exportDocument(ExportFormat::ChartText, text, s, p, {}));
+        QFile chartFile(text);
+        ASSERT_TRUE(chartFile.open(QIODevice::ReadOnly));
+        EXPECT_EQ(chartFile.readAll().toStdString(), buildFretChart(s, p));
+    }
+}
+
+// The SVG drawn by an independent renderer: slotXs within 0.05 mm of their places.
+TEST(ExportTest, RenderedSvgSlotsStandTrue) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+    if (tool.isEmpty()) GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is not installed";
+    QTemporaryDir dir;
+    FretboardSettings s;
+    s.scaleLen = 647.7;
+    s.nFrets = 6;
+    s.printFretNumbers = false;
+    s.lineWidthVert = 2;
+    const FretPositions p = calcFretPositions(s);
+    ASSERT_FALSE(exportDocument(ExportFormat::TemplateSvg, dir.filePath("t.svg"), s, p, {}));
+    QProcess render;
+    render.start(tool, {"--dpi-x", "1200", "--dpi-y", "1200", "-b", "white", "-o",
+                        dir.filePath("t.png"), dir.filePath("t.svg")});
+    ASSERT_TRUE(render.waitForFinished(60000) && render.exitCode() == 0);
+    const QImage image(dir.filePath("t.png"));
+    ASSERT_FALSE(image.isNull());
+    const double mmPerPixel = 25.4 / 1200;
+    const int row = static_cast<int>((5 + 12.5 + 3) / mmPerPixel);  // margin, then below the middle
+    std::vector<double> centres;
+    for (int x = 0; x < image.width();) {
+        if (qGray(image.pixel(x, row)) >= 128) {
+            ++x;
+            continue;
+        }
+        int end = x;
+        while (end < image.width() && qGray(image.pixel(end, row)) < 128) ++end;
+        centres.push_back((x + end) / 2.0 * mmPerPixel - 5);
+        x = end;
+    }
+    ASSERT_EQ(centres.size(), 7u);
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        EXPECT_NEAR(centres[i], i == 0 ? 0 : p.distFromNut[i], 0.05) << i;
+    }
+}
+
+TEST(ExportTest, AFileThatCannotBeWrittenIsNamedAndNothingIsLeft) {
+    FretboardSettings s;
+    s.scaleLen = 647.7;
+    s.nFrets = 12;
+    const FretPositions p = calcFretPositions(s);
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath("not-a-folder");
+    QFile(blocked).open(QIODevice::WriteOnly);
+    for (const ExportFormat format :
+         {ExportFormat::TemplateSvg, ExportFormat::TemplateDxf, ExportFormat::TemplatePdf,
+          ExportFormat::ChartCsv, ExportFormat::ChartPdf, ExportFormat::ChartText}) {
+        const QString file = blocked + "/x." + exportExtension(format);
+        const auto failure = exportDocument(format, file, s, p, {});
+        ASSERT_TRUE(failure);
+        EXPECT_TRUE(failure->startsWith("The file " + file + " could not be written"))
+            << failure->toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"not-a-folder"}));
+    EXPECT_EQ(suggestedFileName(s, "svg"), "fretboard-648mm-12.svg");
+    s.unitsType = kUnitsInches;
+    s.scaleLen = 25.5;
+    EXPECT_EQ(suggestedFileName(s, "csv"), "fretboard-25.5in-12.csv");
+}
+
+// varnel-chart takes a saved configuration as Retrieve does; later options override it.
+TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
+    test::TempStore temp;
+    FretboardSettings saved;
+    saved.scaleLen = 25.5;
+    saved.nFrets = 3;
+    saved.unitsType = kUnitsInches;
+    saved.unitsGranularity = kGranularityCoarse;
+    ConfigRepository(temp.store()).save("Strat", saved);
+    ConfigRepository(temp.store()).save("Bass", saved);
+    const auto run = [&](std::vector<std::string> args) {
+        std::ostringstream out, err;
+        const int status = runChartCommand(args, out, err, {&temp.store(), nullptr});
+        return std::tuple{status, out.str(), err.str()};
+    };
+    const auto [status, chart, noError] = run({"--config", "Strat"});
+    EXPECT_EQ(status, kExitOk) << noError;
+    EXPECT_EQ(chart, test::kFender3FretsCoarseInches);
+    const auto [fine, fineChart, fineError] =
+        run({"--config", "Strat", "--precision", "fine", "--units", "mm"});
+    EXPECT_EQ(fineChart.substr(0, 23), "Scale Length: 25.5 mm\r\n");
+    const auto [missing, nothing, said] = run({"--config", "Tele"});
+    EXPECT_EQ(missing, kExitRefused);
+    EXPECT_EQ(said, "No saved configuration is named Tele\n");
+    const auto [listed, names, quiet] = run({"--list-configs"});
+    EXPECT_EQ(names, "Strat\nBass\n");
+}
+
+}  // namespace
+}  // namespace varnel

@@ -1,0 +1,18 @@
+"""Reads a DXF file with ezdxf, a reader independent of the program, and prints what the tests
+check as JSON: $INSUNITS, the audit's errors, the layers, the SLOTS lines and the NUMBERS texts."""
+import json
+import sys
+
+import ezdxf
+
+doc = ezdxf.readfile(sys.argv[1])
+auditor = doc.audit()
+msp = doc.modelspace()
+print(json.dumps({
+    "insunits": doc.header.get("$INSUNITS"),
+    "errors": len(auditor.errors),
+    "layers": sorted(layer.dxf.name for layer in doc.layers),
+    "slots": [[e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
+              for e in msp.query('LINE[layer=="SLOTS"]')],
+    "numbers": len(msp.query('TEXT[layer=="NUMBERS"]')),
+}))
