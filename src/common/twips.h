@@ -37,12 +37,6 @@ inline void useDesignFont(QWidget& window) {
     window.setFont(f);
 }
 
-// Captions wider than their design box (fonts differ from system to system) widen the box to
-// the right rather than being cut.
-inline void widenToFit(std::initializer_list<QWidget*> widgets) {
-    for (QWidget* w : widgets) w->resize(std::max(w->width(), w->sizeHint().width()), w->height());
-}
-
 }  // namespace varnel
 
 namespace varnel {

@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "fitcaptions.h"
 #include "printlimits.h"
 
 #include <QCheckBox>
@@ -53,7 +54,8 @@ PrintOptionsDialog::PrintOptionsDialog(FretboardSettings& target, MessageBox& me
 
 void PrintOptionsDialog::createControls() {
     useDesignFont(*this);
-    setFixedSize(twipsToPixelsX(*this, 6885), twipsToPixelsY(*this, 5130));
+    // As wide as designed; as high as its content, the help line under the buttons (sized below).
+    setFixedWidth(twipsToPixelsX(*this, 6885));
     const auto place = [](QWidget* w, const char* name, double left, double top, double width,
                           double height) {
         w->setObjectName(QString::fromLatin1(name));
@@ -93,7 +95,7 @@ void PrintOptionsDialog::createControls() {
                         Qt::AlignHCenter, 75, 0, 6735, 195);
     grpHorzLinePos = new QGroupBox(QStringLiteral("Alignment guide position"), this);
     place(grpHorzLinePos, "grpHorzLinePos", 3315, 1320, 3255, 615);
-    lblLineWidthHelp = label("lblLineWidthHelp", QString(), Qt::AlignLeft, 120, 4320, 6615, 615);
+    lblLineWidthHelp = label("lblLineWidthHelp", QString(), Qt::AlignLeft, 120, 3975, 6615, 615);
     optHorzPosTop = new QRadioButton(QStringLiteral("Top"), grpHorzLinePos);
     place(optHorzPosTop, "optHorzPosTop", 240, 240, 615, 255);
     optHorzPosCenter = new QRadioButton(QStringLiteral("Center"), grpHorzLinePos);
@@ -110,7 +112,7 @@ void PrintOptionsDialog::createControls() {
                              Qt::AlignHCenter, 4875, 360, 1455, 390);
     chkPrintFretNum = new QCheckBox(QStringLiteral("Print Fret Numbers"), this);
     place(chkPrintFretNum, "chkPrintFretNum", 3960, 2040, 2655, 255);
-    for (const auto& [name, y] : {std::pair{"Line1", 2400}, {"Line2", 3240}, {"Line3", 4080}}) {
+    for (const auto& [name, y] : {std::pair{"Line1", 2400}, {"Line2", 3240}}) {
         auto* rule = new QFrame(this);
         rule->setFrameShape(QFrame::HLine);
         rule->setFrameShadow(QFrame::Sunken);
@@ -121,7 +123,9 @@ void PrintOptionsDialog::createControls() {
     for (QRadioButton* r : {optHorzPosTop, optHorzPosCenter, optHorzPosBottom}) {
         r->setAutoExclusive(true);
     }
-    widenToFit({optHorzPosTop, optHorzPosCenter, optHorzPosBottom, chkPrintFretNum});
+    fitCaptions(grpHorzLinePos);
+    fitCaptions(this);
+    setFixedHeight(lblLineWidthHelp->geometry().bottom() + twipsToPixelsY(*this, 120));
     for (QPushButton* b : {OKButton, cancelButton}) {
         b->setAutoDefault(false);
         b->setDefault(false);

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QValidator>
 
+#include "fitcaptions.h"
 #include "fretchartview.h"
 #include "input.h"
 #include "twips.h"
@@ -68,6 +69,10 @@ QList<QWidget*> MainWindowUi::tabOrder() const {
 void MainWindowUi::createControls(QMainWindow& window) {
     client = new QWidget(&window);
     window.setCentralWidget(client);
+    // The design's client area, so that captions know the room they have before the window is
+    // sized.
+    client->resize(twipsToPixelsX(*client, kClientWidthTwips),
+                   twipsToPixelsY(*client, kClientHeightTwips));
     const auto place = placeInTwips;
     QFont frameCaptionFont(QStringLiteral("MS Sans Serif"));
     frameCaptionFont.setPointSizeF(kDesignFontPoints);
@@ -174,8 +179,10 @@ void MainWindowUi::createControls(QMainWindow& window) {
         l->setBuddy(w);
         w->setAccessibleName(l->text());
     }
-    widenToFit({fretsLabel, scaleLabel, chartLabel, ruleOf18ths, twelfthRoot, fine, coarse, inches,
-                millimetres});
+    for (QWidget* parent :
+         std::initializer_list<QWidget*>{client, methodFrame, unitsFrame, precisionFrame}) {
+        fitCaptions(parent);
+    }
 }
 
 void MainWindowUi::createMenus(QMainWindow& window) {

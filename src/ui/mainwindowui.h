@@ -86,6 +86,10 @@ struct MainWindowUi {
     void createMenus(QMainWindow& window);
 };
 
+// Design size of the client area, below the menu bar, in twips.
+constexpr double kClientWidthTwips = 5670;
+constexpr double kClientHeightTwips = 5040;
+
 // The chart box's top in the client area, and the margin its bottom keeps above the client
 // area's bottom, in twips.
 constexpr double kChartTopTwips = 3120;

@@ -31,9 +31,6 @@ namespace varnel {
 
 namespace {
 
-// Design size of the client area, below the menu bar, in twips.
-constexpr double kClientWidthTwips = 5670;
-constexpr double kClientHeightTwips = 5040;
 // The shortest window the program restores: room for the two input rows.
 constexpr double kMinClientHeightTwips = 1200;
 

@@ -6,8 +6,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QTimer>
 #include "configdialogs.h"
 #include "examplecharts.h"
+#include "qtmessagebox.h"
 #include "readmeviewer.h"
 #include "twips.h"
 #include "uitest.h"
@@ -250,6 +252,31 @@ TEST(UnwritableStoreTest, EachWritingCommandSaysOnceThatItsSettingsWereNotSaved)
         ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
         EXPECT_EQ(stored.readAll(), "[Base]\nWindowHeight=6000\n");
     }
+}
+
+}  // namespace
+}  // namespace varnel
+
+namespace varnel {
+namespace {
+
+using test::WindowTest;
+
+// After a dialog's message, the keyboard is back in that dialog, on the control that had it.
+TEST_F(WindowTest, AMessageGivesTheKeyboardBackToItsDialog) {
+    item("mnuFileSave")->trigger();
+    auto* save = window->findChild<SaveConfigDialog*>();
+    ASSERT_NE(save, nullptr);
+    QApplication::setActiveWindow(save);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(save));
+    save->nameBox->setFocus();
+    QtMessageBox screen(window.get());
+    QTimer::singleShot(0, [] {
+        if (QWidget* box = QApplication::activeModalWidget()) box->close();
+    });
+    screen.show("You must specify a name to save the configuration");
+    EXPECT_EQ(QApplication::activeWindow(), save);
+    EXPECT_TRUE(save->nameBox->hasFocus() || save->nameBox->lineEdit()->hasFocus());
 }
 
 }  // namespace
