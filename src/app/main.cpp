@@ -1,12 +1,28 @@
 // Varnel, the fret calculator and template printer.
 #include <QApplication>
+#include <iostream>
+#include <string_view>
 
 #include "chosenprinter.h"
 #include "qtmessagebox.h"
 #include "settingsstore.h"
 #include "varnel.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed.
+    const std::string_view first = argc > 1 ? argv[1] : "";
+    if (first == "--version") {
+        std::cout << "varnel " << varnel::kVersionText << "\n";
+        return 0;
+    }
+    if (first == "--help" || first == "-h") {
+        std::cout
+            << "usage: varnel [--version | --help]\n\n"
+               "Varnel, the fret calculator and template printer. Its guide is shown by\n"
+               "Help, View ReadMe file; varnel-chart(1) does the same from the command line.\n";
+        return 0;
+    }
     QApplication app(argc, argv);
     app.setApplicationDisplayName(QString());
     varnel::QSettingsStore store;

@@ -12,6 +12,7 @@
 #include "numtext.h"
 #include "preferences.h"
 #include "printerprovider.h"
+#include "version.h"
 
 namespace varnel {
 
@@ -315,6 +316,10 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                     const ChartCommandStores& stores) {
     SettingsStore* printerStore = stores.printers;
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "varnel-chart " << kVersionText << "\n";
+        return kExitOk;
+    }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         out << kUsage;
         return kExitOk;

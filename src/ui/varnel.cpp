@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
@@ -50,8 +51,13 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
       m_configs(store),
       m_model(messages) {
     setObjectName(QStringLiteral("Varnel"));
-    readMePath =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("readme.txt"));
+    // The guide beside the program (a build tree), else where an installed copy keeps it.
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    readMePath = programDir.filePath(QStringLiteral("readme.txt"));
+    const QString installed = programDir.filePath(QStringLiteral("../share/doc/varnel/readme.txt"));
+    if (!QFile::exists(readMePath) && QFile::exists(installed)) {
+        readMePath = QDir::cleanPath(installed);
+    }
     setWindowTitle(QStringLiteral("Fret Calculator/Template Printer"));
     useDesignFont(*this);
     installEditableComboAccessible();
