@@ -314,38 +314,37 @@ std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
     return std::nullopt;
 }
 
-QString exportExtension(ExportFormat format) {
-    switch (format) {
-        case ExportFormat::TemplateSvg:
-            return QStringLiteral("svg");
-        case ExportFormat::TemplateDxf:
-            return QStringLiteral("dxf");
-        case ExportFormat::ChartCsv:
-            return QStringLiteral("csv");
-        case ExportFormat::ChartText:
-            return QStringLiteral("txt");
-        case ExportFormat::TemplatePdf:
-        case ExportFormat::ChartPdf:
-            break;
+namespace {
+
+struct FormatNames {
+    ExportFormat format;
+    const char* extension;
+    const char* filter;
+};
+constexpr FormatNames kFormatNames[] = {
+    {ExportFormat::TemplateSvg, "svg", "SVG drawing (*.svg)"},
+    {ExportFormat::TemplateDxf, "dxf", "DXF drawing (*.dxf)"},
+    {ExportFormat::TemplatePdf, "pdf", "PDF document (*.pdf)"},
+    {ExportFormat::ChartCsv, "csv", "CSV table (*.csv)"},
+    {ExportFormat::ChartPdf, "pdf", "PDF document (*.pdf)"},
+    {ExportFormat::ChartText, "txt", "Text (*.txt)"},
+};
+
+const FormatNames& namesOf(ExportFormat format) {
+    for (const FormatNames& n : kFormatNames) {
+        if (n.format == format) return n;
     }
-    return QStringLiteral("pdf");
+    return kFormatNames[0];
+}
+
+}  // namespace
+
+QString exportExtension(ExportFormat format) {
+    return QString::fromLatin1(namesOf(format).extension);
 }
 
 QString exportFilter(ExportFormat format) {
-    switch (format) {
-        case ExportFormat::TemplateSvg:
-            return QStringLiteral("SVG drawing (*.svg)");
-        case ExportFormat::TemplateDxf:
-            return QStringLiteral("DXF drawing (*.dxf)");
-        case ExportFormat::ChartCsv:
-            return QStringLiteral("CSV table (*.csv)");
-        case ExportFormat::ChartText:
-            return QStringLiteral("Text (*.txt)");
-        case ExportFormat::TemplatePdf:
-        case ExportFormat::ChartPdf:
-            break;
-    }
-    return QStringLiteral("PDF document (*.pdf)");
+    return QString::fromLatin1(namesOf(format).filter);
 }
 
 std::optional<QString> exportDocument(ExportFormat format, const QString& fileName,
