@@ -4,10 +4,13 @@
 #include <optional>
 #include <ostream>
 
+#include <cstdio>
 #include "chart.h"
 #include "chosenprinter.h"
+
 #include "configrepository.h"
 #include "exports.h"
+#include "fanned.h"
 #include "input.h"
 #include "numtext.h"
 #include "preferences.h"
@@ -47,6 +50,10 @@ constexpr const char* kUsage =
     "  --config NAME          scale length, frets, units and precision from a saved\n"
     "                         configuration; options after it override them\n"
     "  --list-configs         the saved names, one a line\n"
+    "Fanned frets (a multiscale fretboard; the table on standard output, or --dxf, --csv):\n"
+    "  --fanned --strings N --first-scale L --last-scale L --nut-spacing W\n"
+    "  --bridge-spacing W (--perpendicular-fret N | --perpendicular-ratio P)\n"
+    "  --overhang O or TREBLE,BASS\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -89,6 +96,9 @@ struct ChartRequest {
     std::optional<double> yCorrection;
     std::vector<OutputRequest> outputs;
     bool listConfigs = false;
+    bool fanned = false;
+    FannedInputs fannedInputs;
+    std::optional<int> perpendicularFret;
     std::string fretsText;
     bool haveFrets = false;
     std::string scaleText;
@@ -202,6 +212,39 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             applyConfiguration(request, value(), store);
         } else if (option == "--list-configs") {
             request.listConfigs = true;
+        } else if (option == "--fanned") {
+            request.fanned = true;
+        } else if (option == "--strings" || option == "--perpendicular-fret") {
+            const std::string& v = value();
+            const auto n = toInt16(v);
+            if (!n) throw bad(v);
+            if (option == "--strings") {
+                request.fannedInputs.strings = *n;
+            } else {
+                request.perpendicularFret = *n;
+            }
+        } else if (option == "--first-scale" || option == "--last-scale" ||
+                   option == "--nut-spacing" || option == "--bridge-spacing" ||
+                   option == "--perpendicular-ratio") {
+            const std::string& v = value();
+            const auto x = toDouble(v);
+            if (!x) throw bad(v);
+            FannedInputs& f = request.fannedInputs;
+            (option == "--first-scale"      ? f.firstScale
+             : option == "--last-scale"     ? f.lastScale
+             : option == "--nut-spacing"    ? f.nutSpacing
+             : option == "--bridge-spacing" ? f.bridgeSpacing
+                                            : f.perpendicularRatio) = *x;
+            if (option == "--perpendicular-ratio") request.perpendicularFret.reset();
+        } else if (option == "--overhang") {
+            // One value for both sides, or treble,bass.
+            const std::string& v = value();
+            const std::size_t comma = v.find(',');
+            const auto treble = toDouble(v.substr(0, comma));
+            const auto bass = comma == std::string::npos ? treble : toDouble(v.substr(comma + 1));
+            if (!treble || !bass) throw bad(v);
+            request.fannedInputs.trebleOverhang = *treble;
+            request.fannedInputs.bassOverhang = *bass;
         } else if (option == "--printer") {
             request.page.printerName = QString::fromStdString(value());
             request.printerGiven = true;
@@ -311,6 +354,52 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
     return setup;
 }
 
+// The fanned fretboard: its table on standard output, or its DXF and CSV files.
+int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
+    FretboardSettings& s = request.settings;
+    FannedInputs& in = request.fannedInputs;
+    if (request.perpendicularFret)
+        in.perpendicularRatio = ratioForFret(s, *request.perpendicularFret);
+    if (s.nFrets < 1) {
+        err << kCheckInputsMessage << "\n";
+        return kExitRefused;
+    }
+    if (const auto refusal = fannedRefusal(in)) {
+        err << *refusal << "\n";
+        return kExitRefused;
+    }
+    const FannedBoard board = layOutFannedBoard(in, s);
+    const bool inches = s.unitsType == kUnitsInches;
+    if (request.outputs.empty()) {
+        out << "Fret  Along first  Along last  Along midline  Angle\r\n";
+        char row[96];
+        for (const FannedFret& f : board.table) {
+            std::snprintf(row, sizeof row, "%4d  %11s  %10s  %13s  %5s\r\n", f.fret,
+                          formatFixed(f.alongFirst, 3).c_str(), formatFixed(f.alongLast, 3).c_str(),
+                          formatFixed(f.alongMidline, 3).c_str(),
+                          formatFixed(f.angleDegrees, 2).c_str());
+            out << row;
+        }
+        return out ? kExitOk : kExitRefused;
+    }
+    for (const OutputRequest& o : request.outputs) {
+        const bool dxf = o.output == Output::File && o.format == ExportFormat::TemplateDxf;
+        const bool csv = o.output == Output::File && o.format == ExportFormat::ChartCsv;
+        if (!dxf && !csv) {
+            err << "varnel-chart: --fanned writes --dxf and --csv files, or its table\n";
+            return kExitUsage;
+        }
+        QString error;
+        if (!saveBytes(QString::fromStdString(o.file),
+                       dxf ? fannedDxf(board, inches) : fannedCsv(board, inches), error)) {
+            err << "The file " << o.file << " could not be written: " << error.toStdString()
+                << "\n";
+            return kExitRefused;
+        }
+    }
+    return kExitOk;
+}
+
 }  // namespace
 
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -345,6 +434,7 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     }
     FretboardSettings& s = request.settings;
     s.nFrets = fretCountFromBox(request.fretsText, s.nFrets);
+    if (request.fanned) return runFanned(request, out, err);
     s.scaleLen = scaleLenFromBox(request.scaleText, request.preset, s.unitsType);
     if (!inputsAreValid(s)) {
         err << kCheckInputsMessage << "\n";

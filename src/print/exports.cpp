@@ -165,83 +165,144 @@ QByteArray templateSvg(const FretboardSettings& s, const FretPositions& p) {
     return out;
 }
 
+namespace {
+
+// A DXF drawing through dxflib: header with the units, the layers, then what `entities` draws.
+QByteArray dxfDrawing(bool inches, const std::vector<std::pair<const char*, int>>& layers,
+                      const std::function<void(DxfOut&)>& entities) {
+    DL_Dxf dxf;  // writes AutoCAD 2000 (AC1015), dxflib's default
+    const auto dw = std::make_unique<MemoryDxfWriter>();
+    dxf.writeHeader(*dw);
+    dw->dxfString(9, "$INSUNITS");
+    dw->dxfInt(70, inches ? 1 : 4);
+    dw->sectionEnd();
+    dw->sectionTables();
+    dxf.writeVPort(*dw);
+    dw->tableLinetypes(3);
+    dxf.writeLinetype(*dw, DL_LinetypeData("BYBLOCK", "BYBLOCK", 0, 0, 0.0));
+    dxf.writeLinetype(*dw, DL_LinetypeData("BYLAYER", "BYLAYER", 0, 0, 0.0));
+    dxf.writeLinetype(*dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
+    dw->tableEnd();
+    dw->tableLayers(static_cast<int>(layers.size()) + 1);
+    dxf.writeLayer(*dw, DL_LayerData("0", 0),
+                   DL_Attributes("", DL_Codes::black, 100, "CONTINUOUS", 1.0));
+    for (const auto& [name, colour] : layers) {
+        dxf.writeLayer(*dw, DL_LayerData(name, 0),
+                       DL_Attributes("", colour, 100, "CONTINUOUS", 1.0));
+    }
+    dw->tableEnd();
+    dw->tableStyle(1);
+    dxf.writeStyle(*dw, DL_StyleData("standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+    dw->tableEnd();
+    dxf.writeView(*dw);
+    dxf.writeUcs(*dw);
+    dw->tableAppid(1);
+    dxf.writeAppid(*dw, "ACAD");
+    dw->tableEnd();
+    dxf.writeDimStyle(*dw, 1, 1, 1, 1, 1);
+    dxf.writeBlockRecord(*dw);
+    dw->tableEnd();
+    dw->sectionEnd();
+    dw->sectionBlocks();
+    for (const char* block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf.writeBlock(*dw, DL_BlockData(block, 0, 0.0, 0.0, 0.0));
+        dxf.writeEndBlock(*dw, block);
+    }
+    dw->sectionEnd();
+    dw->sectionEntities();
+    DxfOut out{dxf, *dw};
+    entities(out);
+    dw->sectionEnd();
+    dxf.writeObjects(*dw);
+    dxf.writeObjectsEnd(*dw);
+    dw->dxfEOF();
+    return QByteArray::fromStdString(dw->text());
+}
+
+}  // namespace
+
+void DxfOut::line(const char* layer, double x1, double y1, double x2, double y2) {
+    dxf.writeLine(writer, DL_LineData(x1, y1, 0, x2, y2, 0),
+                  DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
+}
+
+void DxfOut::text(const char* layer, double x, double y, double height, const QString& text) {
+    dxf.writeText(
+        writer,
+        DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 0, text.toStdString(), "standard", 0),
+        DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
+}
+
 QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p) {
     const TemplateDrawing d = templateDrawing(s, p);
     const double perMm = d.inches ? 1 / kMillimetresPerInch : 1.0;
     const double length = d.slotXs.back();
-    DL_Dxf dxf;  // writes AutoCAD 2000 (AC1015), dxflib's default
-    const auto dw = std::make_unique<MemoryDxfWriter>();
-    {
-        dxf.writeHeader(*dw);
-        dw->dxfString(9, "$INSUNITS");
-        dw->dxfInt(70, d.inches ? 1 : 4);
-        dw->sectionEnd();
-        dw->sectionTables();
-        dxf.writeVPort(*dw);
-        dw->tableLinetypes(3);
-        dxf.writeLinetype(*dw, DL_LinetypeData("BYBLOCK", "BYBLOCK", 0, 0, 0.0));
-        dxf.writeLinetype(*dw, DL_LinetypeData("BYLAYER", "BYLAYER", 0, 0, 0.0));
-        dxf.writeLinetype(*dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
-        dw->tableEnd();
-        const struct {
-            const char* name;
-            int colour;
-        } layers[] = {{"0", DL_Codes::black},
-                      {"SLOTS", DL_Codes::black},
-                      {"GUIDE", DL_Codes::black},
-                      {"EDGES", DL_Codes::cyan},
-                      {"NUMBERS", DL_Codes::black}};
-        dw->tableLayers(static_cast<int>(std::size(layers)));
-        for (const auto& layer : layers) {
-            dxf.writeLayer(*dw, DL_LayerData(layer.name, 0),
-                           DL_Attributes("", layer.colour, 100, "CONTINUOUS", 1.0));
-        }
-        dw->tableEnd();
-        dw->tableStyle(1);
-        dxf.writeStyle(*dw, DL_StyleData("standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
-        dw->tableEnd();
-        dxf.writeView(*dw);
-        dxf.writeUcs(*dw);
-        dw->tableAppid(1);
-        dxf.writeAppid(*dw, "ACAD");
-        dw->tableEnd();
-        dxf.writeDimStyle(*dw, 1, 1, 1, 1, 1);
-        dxf.writeBlockRecord(*dw);
-        dw->tableEnd();
-        dw->sectionEnd();
-        dw->sectionBlocks();
-        for (const char* block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
-            dxf.writeBlock(*dw, DL_BlockData(block, 0, 0.0, 0.0, 0.0));
-            dxf.writeEndBlock(*dw, block);
-        }
-        dw->sectionEnd();
-        dw->sectionEntities();
-        const auto line = [&](const char* layer, double x1, double y1, double x2, double y2) {
-            dxf.writeLine(*dw, DL_LineData(x1, y1, 0, x2, y2, 0),
-                          DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
-        };
-        // y up: the drawing's top edge, where the printed template's top is, at y = width.
-        for (const double x : d.slotXs) line("SLOTS", x, 0, x, d.width);
-        line("EDGES", 0, 0, length, 0);
-        line("EDGES", 0, d.width, length, d.width);
-        line("GUIDE", 0, d.width - d.guideY, length, d.width - d.guideY);
-        if (d.numbers) {
+    return dxfDrawing(
+        d.inches,
+        {{"SLOTS", DL_Codes::black},
+         {"GUIDE", DL_Codes::black},
+         {"EDGES", DL_Codes::cyan},
+         {"NUMBERS", DL_Codes::black}},
+        [&](DxfOut& out) {
+            // y up: the drawing's top edge, where the printed template's top is,
+            // at y = width.
+            for (const double x : d.slotXs) out.line("SLOTS", x, 0, x, d.width);
+            out.line("EDGES", 0, 0, length, 0);
+            out.line("EDGES", 0, d.width, length, d.width);
+            out.line("GUIDE", 0, d.width - d.guideY, length, d.width - d.guideY);
+            if (!d.numbers) return;
             const double height = kNumberHeightMm * perMm;
             const double y = d.guideY == d.width ? height / 2 : d.width - height * 1.5;
             for (std::size_t i = 0; i < d.slotXs.size(); ++i) {
-                const double x = d.slotXs[i] + height / 5;
-                dxf.writeText(*dw,
-                              DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 0,
-                                          fretLabel(i).toStdString(), "standard", 0),
-                              DL_Attributes("NUMBERS", 256, -1, "BYLAYER", 1.0));
+                out.text("NUMBERS", d.slotXs[i] + height / 5, y, height, fretLabel(i));
             }
+        });
+}
+
+QByteArray fannedDxf(const FannedBoard& board, bool inches) {
+    const double height = kNumberHeightMm * (inches ? 1 / kMillimetresPerInch : 1.0);
+    return dxfDrawing(inches,
+                      {{"FRETS", DL_Codes::black},
+                       {"NUT", DL_Codes::black},
+                       {"BRIDGE", DL_Codes::black},
+                       {"STRINGS", DL_Codes::blue},
+                       {"EDGES", DL_Codes::cyan},
+                       {"NUMBERS", DL_Codes::black}},
+                      [&](DxfOut& out) {
+                          const auto line = [&out](const char* layer, const Segment& g) {
+                              out.line(layer, g.from.x, g.from.y, g.to.x, g.to.y);
+                          };
+                          for (const Segment& f : board.frets) line("FRETS", f);
+                          line("NUT", board.nut);
+                          line("BRIDGE", board.bridge);
+                          for (const Segment& g : board.strings) line("STRINGS", g);
+                          line("EDGES", board.trebleEdge);
+                          line("EDGES", board.bassEdge);
+                          // The numbers beside the bass edge.
+                          for (std::size_t i = 0; i < board.frets.size(); ++i) {
+                              const Point& end = board.frets[i].to;
+                              out.text("NUMBERS", end.x, end.y + height / 2, height,
+                                       QString::number(i + 1));
+                          }
+                      });
+}
+
+QByteArray fannedCsv(const FannedBoard& board, bool inches) {
+    QByteArray out =
+        "fret,along_first_mm,along_last_mm,along_midline_mm,along_first_in,along_last_in,"
+        "along_midline_in,angle_degrees\r\n";
+    for (const FannedFret& f : board.table) {
+        std::string row = std::to_string(f.fret);
+        for (const double v : {f.alongFirst, f.alongLast, f.alongMidline}) {
+            row += ',' + shortest(inches ? v * kMillimetresPerInch : v);
         }
-        dw->sectionEnd();
-        dxf.writeObjects(*dw);
-        dxf.writeObjectsEnd(*dw);
-        dw->dxfEOF();
+        for (const double v : {f.alongFirst, f.alongLast, f.alongMidline}) {
+            row += ',' + shortest(inches ? v : v / kMillimetresPerInch);
+        }
+        row += ',' + shortest(f.angleDegrees) + "\r\n";
+        out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
-    return QByteArray::fromStdString(dw->text());
+    return out;
 }
 
 QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p) {

@@ -9,8 +9,12 @@
 #include <optional>
 #include <vector>
 
+#include "fanned.h"
 #include "fretboard.h"
 #include "pagesetup.h"
+
+class DL_Dxf;
+class DL_WriterA;
 
 namespace varnel {
 
@@ -36,6 +40,22 @@ QByteArray templateSvg(const FretboardSettings& s, const FretPositions& p);
 // fret and the nut, from y = 0 to the fretboard's width), GUIDE, EDGES and NUMBERS (text). The
 // drawing's y points up, so the top edge is at y = width.
 QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p);
+
+// What a DXF drawing is drawn with: lines and texts on named layers.
+struct DxfOut {
+    DL_Dxf& dxf;
+    DL_WriterA& writer;
+    void line(const char* layer, double x1, double y1, double x2, double y2);
+    void text(const char* layer, double x, double y, double height, const QString& text);
+};
+
+// The fanned fretboard as DXF: layers FRETS, NUT, BRIDGE, STRINGS, EDGES (a line each) and
+// NUMBERS (beside the bass edge), in the board's own coordinates (x along the midline).
+QByteArray fannedDxf(const FannedBoard& board, bool inches);
+
+// The fanned fretboard's table as CSV: fret, distances along the first and last strings and the
+// midline in mm then in inches, and the fret's angle to the perpendicular in degrees.
+QByteArray fannedCsv(const FannedBoard& board, bool inches);
 
 // CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per
 // fret, both units whatever the current one, each number the shortest text that reads back

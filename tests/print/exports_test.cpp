@@ -195,6 +195,37 @@ TEST(ExportTest, AFileThatCannotBeWrittenIsNamedAndNothingIsLeft) {
     EXPECT_EQ(suggestedFileName(s, "csv"), "fretboard-25.5in-12.csv");
 }
 
+// The fanned fretboard through varnel-chart into a DXF that ezdxf reads: a line per fret and
+// per string, the nut, the bridge and the two edges, each on its layer; refusals exit 1.
+TEST(ExportTest, FannedFretboardAsDxf) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("fanned.dxf").toStdString();
+    std::ostringstream out, err;
+    const std::vector<std::string> instrument = {"--fanned", "--frets",
+                                                 "24",       "--strings",
+                                                 "7",        "--first-scale",
+                                                 "648",      "--last-scale",
+                                                 "686",      "--nut-spacing",
+                                                 "41",       "--bridge-spacing",
+                                                 "62",       "--perpendicular-fret",
+                                                 "7",        "--overhang",
+                                                 "3,4"};
+    auto args = instrument;
+    args.insert(args.end(), {"--dxf", file});
+    ASSERT_EQ(runChartCommand(args, out, err), kExitOk) << err.str();
+    const QJsonObject dxf = readDxf(QString::fromStdString(file));
+    if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+    EXPECT_EQ(dxf["errors"].toInt(), 0);
+    const QJsonObject lines = dxf["lines"].toObject();
+    for (const auto& [layer, count] :
+         {std::pair{"FRETS", 24}, {"STRINGS", 7}, {"NUT", 1}, {"BRIDGE", 1}, {"EDGES", 2}}) {
+        EXPECT_EQ(lines[layer].toInt(), count) << layer;
+    }
+    args = instrument;
+    args[6] = "5";  // a first scale length shorter than the strings' spread
+    EXPECT_EQ(runChartCommand(args, out, err), kExitRefused);
+}
+
 // varnel-chart takes a saved configuration as Retrieve does; later options override it.
 TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
     test::TempStore temp;

@@ -15,4 +15,6 @@ print(json.dumps({
     "slots": [[e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
               for e in msp.query('LINE[layer=="SLOTS"]')],
     "numbers": len(msp.query('TEXT[layer=="NUMBERS"]')),
+    "lines": {layer.dxf.name: len(msp.query('LINE[layer=="%s"]' % layer.dxf.name))
+              for layer in doc.layers},
 }))

@@ -1,0 +1,110 @@
+#include "fanned.h"
+
+#include <cmath>
+
+#include "numtext.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+Point along(const Segment& s, double t) {
+    return {s.from.x + t * (s.to.x - s.from.x), s.from.y + t * (s.to.y - s.from.y)};
+}
+
+Point shifted(const Point& p, double dy) {
+    return {p.x, p.y + dy};
+}
+
+// Where the line through a and b meets the line through c and e.
+Point meet(const Point& a, const Point& b, const Point& c, const Point& e) {
+    const double rx = b.x - a.x, ry = b.y - a.y, sx = e.x - c.x, sy = e.y - c.y;
+    const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / (rx * sy - ry * sx);
+    return {a.x + t * rx, a.y + t * ry};
+}
+
+// The line through a and b cut at the two edges.
+Segment cut(const Point& a, const Point& b, const FannedBoard& board) {
+    return {meet(a, b, board.trebleEdge.from, board.trebleEdge.to),
+            meet(a, b, board.bassEdge.from, board.bassEdge.to)};
+}
+
+}  // namespace
+
+double fretFraction(const FretboardSettings& s, int fret) {
+    if (s.calcType == kCalcRule18) return 1 - std::pow(1 - s.calcFact, fret);
+    return 1 - std::pow(2.0, -fret / 12.0);
+}
+
+double ratioForFret(const FretboardSettings& s, int fret) {
+    return fretFraction(s, fret);
+}
+
+std::optional<std::string> fannedRefusal(const FannedInputs& in) {
+    const double d = std::fabs(in.bridgeSpacing - in.nutSpacing) / 2;
+    const auto text = [](double v) { return formatGeneral(v); };
+    if (in.strings < 2 || in.strings > 12) {
+        return "The number of strings, " + std::to_string(in.strings) + ", must be 2 to 12.";
+    }
+    if (!(in.nutSpacing > 0)) {
+        return "The string spacing at the nut, " + text(in.nutSpacing) + ", must be more than 0.";
+    }
+    if (!(in.bridgeSpacing > 0)) {
+        return "The string spacing at the bridge, " + text(in.bridgeSpacing) +
+               ", must be more than 0.";
+    }
+    for (const auto& [name, length] : {std::pair{"first", in.firstScale}, {"last", in.lastScale}}) {
+        if (!(length > d) || !std::isfinite(length)) {
+            return std::string("The ") + name + " string's scale length, " + text(length) +
+                   ", must be more than " + text(d) +
+                   ", half the difference between the two string spacings.";
+        }
+    }
+    if (!(in.perpendicularRatio >= 0 && in.perpendicularRatio <= 1)) {
+        return "The perpendicular ratio, " + text(in.perpendicularRatio) + ", must be 0 to 1.";
+    }
+    if (!(in.trebleOverhang >= 0) || !(in.bassOverhang >= 0)) {
+        return "The fretboard overhang must be 0 or more.";
+    }
+    return std::nullopt;
+}
+
+FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s) {
+    FannedBoard board;
+    const double d = (in.bridgeSpacing - in.nutSpacing) / 2;
+    const double p = in.perpendicularRatio;
+    const double a1 = std::sqrt(in.firstScale * in.firstScale - d * d);
+    const double aN = std::sqrt(in.lastScale * in.lastScale - d * d);
+    const Segment first{{-p * a1, -in.nutSpacing / 2}, {(1 - p) * a1, -in.bridgeSpacing / 2}};
+    const Segment last{{-p * aN, in.nutSpacing / 2}, {(1 - p) * aN, in.bridgeSpacing / 2}};
+    const Segment nutLine{first.from, last.from};
+    const Segment bridgeLine{first.to, last.to};
+    for (int k = 0; k < in.strings; ++k) {
+        const double t = static_cast<double>(k) / (in.strings - 1);
+        board.strings.push_back({along(nutLine, t), along(bridgeLine, t)});
+    }
+    board.trebleEdge = {shifted(first.from, -in.trebleOverhang),
+                        shifted(first.to, -in.trebleOverhang)};
+    board.bassEdge = {shifted(last.from, in.bassOverhang), shifted(last.to, in.bassOverhang)};
+    board.nut = cut(first.from, last.from, board);
+    board.bridge = cut(first.to, last.to, board);
+    const Point nutOnMidline = meet(first.from, last.from, {0, 0}, {1, 0});
+    for (int j = 1; j <= s.nFrets; ++j) {
+        const double r = fretFraction(s, j);
+        const Point a = along(first, r);
+        const Point b = along(last, r);
+        board.frets.push_back(cut(a, b, board));
+        FannedFret row;
+        row.fret = j;
+        row.alongFirst = r * in.firstScale;
+        row.alongLast = r * in.lastScale;
+        row.alongMidline = meet(a, b, {0, 0}, {1, 0}).x - nutOnMidline.x;
+        row.angleDegrees = std::atan2(b.x - a.x, b.y - a.y) * 180 / kPi;
+        board.table.push_back(row);
+    }
+    return board;
+}
+
+}  // namespace varnel

@@ -1,0 +1,73 @@
+#pragma once
+// Fanned frets: a multiscale fretboard laid out in two dimensions. All lengths in the current
+// units. The neck's midline is the x axis, from the nut towards the bridge; y runs across the
+// neck, the first (treble) string on the negative side, the last (bass) on the positive side.
+//
+// The outer strings are exactly their scale lengths long: with d = (Wb - Wn) / 2, the first
+// runs from (-p a1, -Wn/2) to ((1 - p) a1, -Wb/2), the last from (-p aN, Wn/2) to
+// ((1 - p) aN, Wb/2), where a = sqrt(L^2 - d^2); so the points at the fraction p of both lie on
+// one perpendicular to the midline. Inner strings join the points k/(N - 1) of the way along the
+// nut and along the bridge. Fret j is the line through the points at r_j (the fraction of a
+// string where the fret lies) of the two outer strings; it, the nut and the bridge are cut at the
+// edges, the outer strings moved outwards across the midline by the overhang.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fretboard.h"
+
+namespace varnel {
+
+struct FannedInputs {
+    int strings = 6;
+    double firstScale = 648;  // treble
+    double lastScale = 686;   // bass
+    double nutSpacing = 35;   // between the outer strings' centres, across the midline
+    double bridgeSpacing = 52;
+    double perpendicularRatio = 0.5;  // 0: perpendicular nut, 1: perpendicular bridge
+    double trebleOverhang = 3.5;
+    double bassOverhang = 3.5;
+};
+
+struct Point {
+    double x = 0;
+    double y = 0;
+};
+struct Segment {
+    Point from;
+    Point to;
+};
+
+// One row of the fret table.
+struct FannedFret {
+    int fret = 0;
+    double alongFirst = 0;    // distance from the nut along the first string
+    double alongLast = 0;     // along the last string
+    double alongMidline = 0;  // where the fret crosses the midline, from where the nut does
+    double angleDegrees = 0;  // the fret's angle to the perpendicular of the midline
+};
+
+struct FannedBoard {
+    std::vector<Segment> strings;  // first to last
+    std::vector<Segment> frets;    // fret 1 to the fret count, edge to edge
+    Segment nut;
+    Segment bridge;
+    Segment trebleEdge;
+    Segment bassEdge;
+    std::vector<FannedFret> table;
+};
+
+// The fraction of a string's length at which fret j lies, by the record's method and factor.
+double fretFraction(const FretboardSettings& s, int fret);
+
+// The perpendicular ratio a perpendicular fret n gives.
+double ratioForFret(const FretboardSettings& s, int fret);
+
+// Why the inputs make no instrument (the message names the input), or none.
+std::optional<std::string> fannedRefusal(const FannedInputs& in);
+
+// The fretboard. Preconditions: no refusal, and at least one fret in s.nFrets.
+FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s);
+
+}  // namespace varnel
