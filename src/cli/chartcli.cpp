@@ -11,6 +11,7 @@
 #include "configrepository.h"
 #include "exports.h"
 #include "fanned.h"
+#include "fannedprint.h"
 #include "input.h"
 #include "numtext.h"
 #include "preferences.h"
@@ -50,7 +51,8 @@ constexpr const char* kUsage =
     "  --config NAME          scale length, frets, units and precision from a saved\n"
     "                         configuration; options after it override them\n"
     "  --list-configs         the saved names, one a line\n"
-    "Fanned frets (a multiscale fretboard; the table on standard output, or --dxf, --csv):\n"
+    "Fanned frets (a multiscale fretboard; the table on standard output, or --dxf, --svg,\n"
+    "--csv and --template-pdf, the last tiled at full scale with alignment crosses):\n"
     "  --fanned --strings N --first-scale L --last-scale L --nut-spacing W\n"
     "  --bridge-spacing W (--perpendicular-fret N | --perpendicular-ratio P)\n"
     "  --overhang O or TREBLE,BASS\n"
@@ -383,17 +385,32 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
         return out ? kExitOk : kExitRefused;
     }
     for (const OutputRequest& o : request.outputs) {
-        const bool dxf = o.output == Output::File && o.format == ExportFormat::TemplateDxf;
-        const bool csv = o.output == Output::File && o.format == ExportFormat::ChartCsv;
-        if (!dxf && !csv) {
-            err << "varnel-chart: --fanned writes --dxf and --csv files, or its table\n";
+        if (o.output != Output::File || o.format == ExportFormat::ChartPdf ||
+            o.format == ExportFormat::ChartText) {
+            err << "varnel-chart: --fanned writes --dxf, --svg, --csv and --template-pdf files, "
+                   "or its table\n";
             return kExitUsage;
         }
-        QString error;
-        if (!saveBytes(QString::fromStdString(o.file),
-                       dxf ? fannedDxf(board, inches) : fannedCsv(board, inches), error)) {
-            err << "The file " << o.file << " could not be written: " << error.toStdString()
-                << "\n";
+        const QString file = QString::fromStdString(o.file);
+        std::optional<QString> failure;
+        if (o.format == ExportFormat::TemplatePdf) {
+            failure = savePdf(file, request.page, [&](PrinterSurface& printer) {
+                auto refusal = fannedPageRefusal(printer, board, inches);
+                if (!refusal) printFannedBoard(printer, board, inches);
+                return refusal;
+            });
+        } else {
+            QString error;
+            const QByteArray bytes =
+                o.format == ExportFormat::TemplateDxf   ? fannedDxf(board, inches)
+                : o.format == ExportFormat::TemplateSvg ? fannedSvg(board, inches)
+                                                        : fannedCsv(board, inches);
+            if (!saveBytes(file, bytes, error)) {
+                failure = QStringLiteral("The file %1 could not be written: %2").arg(file, error);
+            }
+        }
+        if (failure) {
+            err << failure->toStdString() << "\n";
             return kExitRefused;
         }
     }

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "chart.h"
+#include "fannedprint.h"
 #include "numtext.h"
 #include "printerprovider.h"
 #include "printjobs.h"
@@ -285,6 +286,62 @@ QByteArray fannedDxf(const FannedBoard& board, bool inches) {
                                        QString::number(i + 1));
                           }
                       });
+}
+
+QByteArray fannedSvg(const FannedBoard& board, bool inches) {
+    const double perMm = inches ? 1 / kMillimetresPerInch : 1.0;
+    const Extent e = extentOf(board);
+    const double margin = 5 * perMm;
+    const QString unit = inches ? QStringLiteral("in") : QStringLiteral("mm");
+    QByteArray out;
+    QXmlStreamWriter xml(&out);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("svg"));
+    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    const double width = e.right - e.left + 2 * margin;
+    const double height = e.bottom - e.top + 2 * margin;
+    xml.writeAttribute(QStringLiteral("width"), shortestText(width) + unit);
+    xml.writeAttribute(QStringLiteral("height"), shortestText(height) + unit);
+    xml.writeAttribute(QStringLiteral("viewBox"),
+                       QStringLiteral("%1 %2 %3 %4")
+                           .arg(shortestText(e.left - margin), shortestText(e.top - margin),
+                                shortestText(width), shortestText(height)));
+    const auto group = [&](const char* id, const char* stroke, const std::vector<Segment>& lines) {
+        xml.writeStartElement(QStringLiteral("g"));
+        xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
+        xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
+        xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(0.2 * perMm));
+        for (const Segment& s : lines) {
+            xml.writeEmptyElement(QStringLiteral("line"));
+            xml.writeAttribute(QStringLiteral("x1"), shortestText(s.from.x));
+            xml.writeAttribute(QStringLiteral("y1"), shortestText(s.from.y));
+            xml.writeAttribute(QStringLiteral("x2"), shortestText(s.to.x));
+            xml.writeAttribute(QStringLiteral("y2"), shortestText(s.to.y));
+        }
+        xml.writeEndElement();
+    };
+    group("FRETS", "#000000", board.frets);
+    group("NUT", "#000000", {board.nut});
+    group("BRIDGE", "#000000", {board.bridge});
+    group("STRINGS", "#969696", board.strings);
+    group("EDGES", "#00ffff", {board.trebleEdge, board.bassEdge});
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("NUMBERS"));
+    xml.writeAttribute(QStringLiteral("font-family"), kFretNumberFont);
+    xml.writeAttribute(QStringLiteral("font-size"), shortestText(2.5 * perMm));
+    for (std::size_t i = 0; i < board.frets.size(); ++i) {
+        xml.writeStartElement(QStringLiteral("text"));
+        xml.writeAttribute(QStringLiteral("x"), shortestText(board.frets[i].to.x));
+        xml.writeAttribute(QStringLiteral("y"), shortestText(board.frets[i].to.y + 3 * perMm));
+        xml.writeCharacters(QString::number(i + 1));
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return out;
 }
 
 QByteArray fannedCsv(const FannedBoard& board, bool inches) {

@@ -53,6 +53,10 @@ struct DxfOut {
 // NUMBERS (beside the bass edge), in the board's own coordinates (x along the midline).
 QByteArray fannedDxf(const FannedBoard& board, bool inches);
 
+// The fanned fretboard as SVG: one user unit is one mm (or inch); groups FRETS, NUT, BRIDGE,
+// STRINGS, EDGES and NUMBERS.
+QByteArray fannedSvg(const FannedBoard& board, bool inches);
+
 // The fanned fretboard's table as CSV: fret, distances along the first and last strings and the
 // midline in mm then in inches, and the fret's angle to the perpendicular in degrees.
 QByteArray fannedCsv(const FannedBoard& board, bool inches);

@@ -1,0 +1,166 @@
+#include "fannedprint.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "printjobs.h"
+
+namespace varnel {
+
+namespace {
+
+const QColor kBlack(0, 0, 0);
+const QColor kStringGrey(150, 150, 150);
+const QColor kEdgeCyan(0, 255, 255);
+constexpr double kLabelPoints = 8;
+
+std::vector<const Segment*> everyLine(const FannedBoard& b) {
+    std::vector<const Segment*> all = {&b.nut, &b.bridge, &b.trebleEdge, &b.bassEdge};
+    for (const Segment& s : b.frets) all.push_back(&s);
+    for (const Segment& s : b.strings) all.push_back(&s);
+    return all;
+}
+
+}  // namespace
+
+Extent extentOf(const FannedBoard& b) {
+    Extent e{1e300, -1e300, 1e300, -1e300};
+    for (const Segment* s : everyLine(b)) {
+        for (const Point& p : {s->from, s->to}) {
+            e.left = std::min(e.left, p.x);
+            e.right = std::max(e.right, p.x);
+            e.top = std::min(e.top, p.y);
+            e.bottom = std::max(e.bottom, p.y);
+        }
+    }
+    return e;
+}
+
+namespace {
+
+// The part of a segment between two x, or none.
+std::optional<Segment> clipped(const Segment& s, double x0, double x1) {
+    Point a = s.from, b = s.to;
+    if (a.x > b.x) std::swap(a, b);
+    if (b.x < x0 || a.x > x1) return std::nullopt;
+    const auto at = [&](double x) {
+        if (b.x == a.x) return a;
+        const double t = (x - a.x) / (b.x - a.x);
+        return Point{x, a.y + t * (b.y - a.y)};
+    };
+    return Segment{a.x < x0 ? at(x0) : a, b.x > x1 ? at(x1) : b};
+}
+
+double mm(bool inches) {
+    return inches ? 1 / kMillimetresPerInch : 1.0;
+}
+
+}  // namespace
+
+Tiling tileFannedBoard(const FannedBoard& board, double printableWidth, double overlap,
+                       double arm) {
+    const Extent e = extentOf(board);
+    Tiling t;
+    t.left = e.left;
+    t.right = e.right;
+    t.overlap = overlap;
+    // A cross at a piece's end needs its arm's room inside the printable width.
+    t.pieceLength = printableWidth - 2 * arm;
+    const double step = t.pieceLength - overlap;
+    t.pieces = step > 0
+                   ? std::max(1, static_cast<int>(std::ceil((e.right - e.left - overlap) / step)))
+                   : 0;
+    if (e.right - e.left <= t.pieceLength) t.pieces = 1;
+    return t;
+}
+
+std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
+                                         bool inches) {
+    printer.setScaleMode(inches ? PageUnit::Inches : PageUnit::Millimetres);
+    const Extent e = extentOf(board);
+    const double arm = kCrossArmMm * mm(inches);
+    const double pieceHeight =
+        e.bottom - e.top + 2 * arm + printer.textHeight(QStringLiteral("1")) * 2;
+    const Tiling t =
+        tileFannedBoard(board, printer.scaleWidth(), kPieceOverlapMm * mm(inches), arm);
+    if (t.pieces == 0 || pieceHeight > printer.scaleHeight()) {
+        return QStringLiteral(
+                   "The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. "
+                   "Print "
+                   "on larger paper or in the other orientation.")
+            .arg(std::lround((t.pieceLength > 0 ? t.pieceLength : kPieceOverlapMm * mm(inches)) /
+                             mm(inches)))
+            .arg(std::lround(pieceHeight / mm(inches)));
+    }
+    return std::nullopt;
+}
+
+void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches) {
+    printer.setScaleMode(inches ? PageUnit::Inches : PageUnit::Millimetres);
+    printer.setFontName(kFretNumberFont);
+    printer.setFontSize(kLabelPoints);
+    const Extent e = extentOf(board);
+    const double arm = kCrossArmMm * mm(inches);
+    const double textHeight = printer.textHeight(QStringLiteral("1"));
+    const Tiling t =
+        tileFannedBoard(board, printer.scaleWidth(), kPieceOverlapMm * mm(inches), arm);
+    const double pieceHeight = e.bottom - e.top + 2 * arm + textHeight * 2;
+    double top = 0;
+    for (int k = 0; k < t.pieces; ++k) {
+        if (top > 0 && top + pieceHeight > printer.scaleHeight()) {
+            printer.newPage();
+            top = 0;
+        }
+        const double x0 = t.pieceStart(k);
+        const double x1 = x0 + t.pieceLength;
+        // Drawing coordinates to the page: the piece's start at the cross arm's room.
+        const double dx = arm - x0;
+        const double dy = top + textHeight + arm - e.top;
+        const auto draw = [&](const Segment& s, const QColor& colour, int pixels) {
+            if (const auto part = clipped(s, x0, x1)) {
+                printer.setDrawWidth(pixels);
+                printer.line(part->from.x + dx, part->from.y + dy, part->to.x + dx, part->to.y + dy,
+                             colour);
+            }
+        };
+        for (const Segment& s : board.strings) draw(s, kStringGrey, 1);
+        draw(board.trebleEdge, kEdgeCyan, 2);
+        draw(board.bassEdge, kEdgeCyan, 2);
+        draw(board.nut, kBlack, 3);
+        draw(board.bridge, kBlack, 3);
+        for (const Segment& s : board.frets) draw(s, kBlack, 1);
+        // The fret numbers beside the bass edge.
+        for (std::size_t i = 0; i < board.frets.size(); ++i) {
+            const Point& end = board.frets[i].to;
+            if (end.x < x0 || end.x > x1) continue;
+            printer.currentX = end.x + dx;
+            printer.currentY = end.y + dy + arm / 2;
+            printer.print(QString::number(i + 1));
+        }
+        // Crosses at both ends of each overlap this piece shares, the same drawing coordinates
+        // on both pieces.
+        const auto cross = [&](double x) {
+            printer.setDrawWidth(1);
+            for (const double y : {e.top - arm, e.bottom + arm}) {
+                printer.line(x + dx - arm, y + dy, x + dx + arm, y + dy, kBlack);
+                printer.line(x + dx, y + dy - arm, x + dx, y + dy + arm, kBlack);
+            }
+        };
+        if (k > 0) {
+            cross(x0);
+            cross(x0 + t.overlap);
+        }
+        if (k + 1 < t.pieces) {
+            cross(t.pieceStart(k + 1));
+            cross(t.pieceStart(k + 1) + t.overlap);
+        }
+        printer.currentX = 0;
+        printer.currentY = top;
+        printer.print(QStringLiteral("piece %1 of %2").arg(k + 1).arg(t.pieces));
+        top += pieceHeight + textHeight;
+    }
+    printFooter(printer, top);
+}
+
+}  // namespace varnel
