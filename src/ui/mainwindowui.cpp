@@ -265,6 +265,9 @@ void MainWindowUi::createMenus(QMainWindow& window) {
     reloadDefaultsItem =
         item(preferencesMenu, "mnuPreferencesReloadDefault", "Reload Preferences from &Defaults");
 
+    toolsMenu = named(bar->addMenu(QStringLiteral("&Tools")), "mnuTools");
+    fannedItem = item(toolsMenu, "mnuToolsFanned", "&Fanned Frets...");
+
     helpMenu = named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");
     readMeItem = item(helpMenu, "mnuHelpReadMe", "View &ReadMe file");
     separator(helpMenu, "mnuHelpSep1");

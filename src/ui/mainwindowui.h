@@ -51,6 +51,7 @@ struct MainWindowUi {
     QMenu* exportMenu = nullptr;
     QMenu* preferencesMenu = nullptr;
     QMenu* methodMenu = nullptr;
+    QMenu* toolsMenu = nullptr;
     QMenu* helpMenu = nullptr;
 
     QAction* retrieveConfigItem = nullptr;
@@ -78,6 +79,7 @@ struct MainWindowUi {
     QAction* explainItem = nullptr;
     QAction* saveDefaultsItem = nullptr;
     QAction* reloadDefaultsItem = nullptr;
+    QAction* fannedItem = nullptr;
     QAction* readMeItem = nullptr;
     QAction* aboutItem = nullptr;
 

@@ -22,6 +22,7 @@
 #include "accessiblecombo.h"
 #include "calibrationdialog.h"
 #include "configdialogs.h"
+#include "fannedwindow.h"
 #include "fretchartview.h"
 #include "mainwindowui.h"
 #include "printoptionsdialog.h"
@@ -130,6 +131,14 @@ void Varnel::connectControls() {
     });
     onTrigger(ui.reloadDefaultsItem, [this] { m_model.reloadPreferences(m_preferences); });
     onTrigger(ui.readMeItem, [this] { showReadMe(); });
+    onTrigger(ui.fannedItem, [this] {
+        if (!m_fanned) {
+            m_fanned = new FannedWindow(m_model.settings(), m_printers, m_messages, m_fannedStore,
+                                        m_chooseSaveFile, this);
+        }
+        m_fanned->show();
+        m_fanned->raise();
+    });
     onTrigger(ui.aboutItem, [this] { showMessage(aboutText()); });
 
     connect(ui.numberOfFrets, &QLineEdit::textChanged, this, [this](const QString& text) {

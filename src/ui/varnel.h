@@ -40,6 +40,8 @@ class Varnel : public QMainWindow {
     // path out (empty for none). A save-file dialog unless replaced (tests).
     using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
     void setSaveFileChooser(SaveFileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
+    // Where the Fanned Frets window remembers its inputs (none: it does not).
+    void setFannedStore(SettingsStore* store) { m_fannedStore = store; }
 
     // Where "View ReadMe file" reads the guide; beside the executable unless set.
     QString readMePath;
@@ -87,6 +89,8 @@ class Varnel : public QMainWindow {
     QPointer<ReadMeViewer> m_readMe;
     QPointer<CalibrationDialog> m_calibration;
     SaveFileChooser m_chooseSaveFile;
+    SettingsStore* m_fannedStore = nullptr;
+    QPointer<class FannedWindow> m_fanned;
     bool m_showingModel = false;
     bool m_centred = false;
 };

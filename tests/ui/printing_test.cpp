@@ -2,6 +2,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QFile>
+#include <QLabel>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include "fannedwindow.h"
 #include "printoptionsdialog.h"
 #include "uitest.h"
 
@@ -120,6 +125,39 @@ TEST_F(PrintingTest, PrintOptionsOpenOnceAndChangeTheNextPrint) {
     item("mnuFilePrintChart")->trigger();
     ASSERT_EQ(printers.documents.size(), 1u);
     EXPECT_EQ(printers.documents[0].texts.front().points, 20);
+}
+
+}  // namespace
+}  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// Tools > Fanned Frets: the board from the window's fret count, refusals in the window, the
+// inputs remembered, and an export through the save-file seam.
+TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
+    test::TempStore fannedStore;
+    window->setFannedStore(&fannedStore.store());
+    QTemporaryDir dir;
+    window->setSaveFileChooser(
+        [&](const QString&, const QString&) { return dir.filePath("f.dxf"); });
+    typeInto(fretsBox(), "24");
+    item("mnuToolsFanned")->trigger();
+    auto* fanned = window->findChild<FannedWindow*>();
+    ASSERT_NE(fanned, nullptr);
+    EXPECT_EQ(fanned->windowTitle(), "Fanned Frets");
+    EXPECT_EQ(fanned->table->rowCount(), 24);
+    fanned->strings->setText("13");
+    EXPECT_EQ(fanned->status->text(), "The number of strings, 13, must be 2 to 12.");
+    EXPECT_FALSE(fanned->printButton->isEnabled());
+    fanned->strings->setText("7");
+    EXPECT_EQ(fannedStore.store().getSetting("Fanned", "txtStrings", ""), "7");
+    QTest::mouseClick(fanned->exportButton, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(dir.filePath("f.dxf")));
+    QTest::mouseClick(fanned->printButton, Qt::LeftButton);
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_EQ(messages.take(), std::vector<std::string>{"Template printed"});
+    EXPECT_EQ(fanned->strings->accessibleName(), "Number of Strings");
 }
 
 }  // namespace

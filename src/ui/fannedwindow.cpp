@@ -1,0 +1,280 @@
+#include "fannedwindow.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "exports.h"
+#include "fannedprint.h"
+#include "numtext.h"
+#include "qnumbertext.h"
+
+namespace varnel {
+
+namespace {
+
+const QString kSection = QStringLiteral("Fanned");
+
+// The whole fretboard scaled into the widget, nut on the left.
+class BoardView : public QWidget {
+  public:
+    explicit BoardView(const std::optional<FannedBoard>& board, QWidget* parent)
+        : QWidget(parent), m_board(board) {
+        setMinimumSize(420, 140);
+        setAccessibleName(QStringLiteral("Fretboard drawing"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (!m_board) return;
+        const Extent e = extentOf(*m_board);
+        const double scale =
+            std::min((width() - 20) / (e.right - e.left), (height() - 20) / (e.bottom - e.top));
+        painter.setRenderHint(QPainter::Antialiasing);
+        const auto draw = [&](const Segment& s, const QColor& colour) {
+            painter.setPen(QPen(colour, 1));
+            painter.drawLine(
+                QPointF(10 + (s.from.x - e.left) * scale, 10 + (s.from.y - e.top) * scale),
+                QPointF(10 + (s.to.x - e.left) * scale, 10 + (s.to.y - e.top) * scale));
+        };
+        for (const Segment& s : m_board->strings) draw(s, QColor(150, 150, 150));
+        draw(m_board->trebleEdge, QColor(0, 160, 200));
+        draw(m_board->bassEdge, QColor(0, 160, 200));
+        for (const Segment& s : m_board->frets) draw(s, Qt::black);
+        draw(m_board->nut, Qt::black);
+        draw(m_board->bridge, Qt::black);
+    }
+
+  private:
+    const std::optional<FannedBoard>& m_board;
+};
+
+}  // namespace
+
+FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& printers,
+                           MessageBox& messages, SettingsStore* store, SaveFileChooser chooseFile,
+                           QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      m_settings(settings),
+      m_printers(printers),
+      m_messages(messages),
+      m_store(store),
+      m_chooseFile(std::move(chooseFile)) {
+    setObjectName(QStringLiteral("diaFannedFrets"));
+    setWindowTitle(QStringLiteral("Fanned Frets"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* form = new QFormLayout;
+    const FannedInputs defaults;
+    const auto box = [&](const char* name, const char* caption, const QString& value) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        edit->setAccessibleName(QString::fromLatin1(caption));
+        edit->setText(m_store ? m_store->getSetting(kSection, QString::fromLatin1(name), value)
+                              : value);
+        form->addRow(QString::fromLatin1(caption) + QLatin1Char(':'), edit);
+        connect(edit, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
+        return edit;
+    };
+    const auto number = [](double v) { return QString::fromStdString(formatGeneral(v)); };
+    strings = box("txtStrings", "Number of Strings", QString::number(defaults.strings));
+    firstScale = box("txtFirstScale", "First String Scale Length", number(defaults.firstScale));
+    lastScale = box("txtLastScale", "Last String Scale Length", number(defaults.lastScale));
+    nutSpacing = box("txtNutSpacing", "String Spacing at Nut", number(defaults.nutSpacing));
+    bridgeSpacing =
+        box("txtBridgeSpacing", "String Spacing at Bridge", number(defaults.bridgeSpacing));
+    perpendicularKind = new QComboBox(this);
+    perpendicularKind->setObjectName(QStringLiteral("cboPerpendicular"));
+    perpendicularKind->setAccessibleName(QStringLiteral("Perpendicular Fret or Ratio"));
+    perpendicularKind->addItems(
+        {QStringLiteral("Perpendicular Fret"), QStringLiteral("Perpendicular Ratio")});
+    perpendicular = new QLineEdit(this);
+    perpendicular->setObjectName(QStringLiteral("txtPerpendicular"));
+    perpendicular->setAccessibleName(QStringLiteral("Perpendicular Fret"));
+    perpendicular->setText(
+        m_store
+            ? m_store->getSetting(kSection, QStringLiteral("txtPerpendicular"), QStringLiteral("7"))
+            : QStringLiteral("7"));
+    if (m_store && m_store->getSetting(kSection, QStringLiteral("cboPerpendicular"), QString()) ==
+                       QLatin1String("1")) {
+        perpendicularKind->setCurrentIndex(1);
+    }
+    form->addRow(perpendicularKind, perpendicular);
+    overhang = box("txtOverhang", "Fretboard Overhang", number(defaults.trebleOverhang));
+    connect(perpendicular, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
+    connect(perpendicularKind, &QComboBox::currentIndexChanged, this, [this](int index) {
+        perpendicular->setAccessibleName(perpendicularKind->itemText(index));
+        recalculate();
+    });
+
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("lblStatus"));
+    status->setWordWrap(true);
+    drawing = new BoardView(m_board, this);
+    table = new QTableWidget(0, 5, this);
+    table->setObjectName(QStringLiteral("tblFrets"));
+    table->setAccessibleName(QStringLiteral("Fret Table"));
+    table->setHorizontalHeaderLabels({QStringLiteral("Fret"), QStringLiteral("Along First String"),
+                                      QStringLiteral("Along Last String"),
+                                      QStringLiteral("Along Midline"),
+                                      QStringLiteral("Angle (degrees)")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    const auto button = [this](const char* name, const char* caption) {
+        auto* b = new QPushButton(QString::fromLatin1(caption), this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    printButton = button("cmdPrintTemplate", "Print &Template");
+    exportButton = button("cmdExport", "&Export...");
+    closeButton = button("cmdClose", "&Close");
+    connect(printButton, &QPushButton::clicked, this, &FannedWindow::printTemplate);
+    connect(exportButton, &QPushButton::clicked, this, &FannedWindow::exportFile);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {printButton, exportButton, closeButton}) buttons->addWidget(b);
+    auto* top = new QHBoxLayout;
+    top->addLayout(form);
+    top->addWidget(drawing, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(status);
+    layout->addWidget(table, 1);
+    layout->addLayout(buttons);
+    resize(860, 560);
+    recalculate();
+}
+
+std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
+    const auto say = [refusal](const QString& why) {
+        if (refusal) *refusal = why;
+        return std::nullopt;
+    };
+    FannedInputs in;
+    const struct {
+        QLineEdit* box;
+        double* field;
+    } numbers[] = {{firstScale, &in.firstScale},
+                   {lastScale, &in.lastScale},
+                   {nutSpacing, &in.nutSpacing},
+                   {bridgeSpacing, &in.bridgeSpacing},
+                   {overhang, &in.trebleOverhang}};
+    for (const auto& n : numbers) {
+        const auto value = finiteDoubleFromText(n.box->text());
+        if (!value) return say(QStringLiteral("%1 must be a number.").arg(n.box->accessibleName()));
+        *n.field = *value;
+    }
+    in.bassOverhang = in.trebleOverhang;
+    const auto count = int16FromText(strings->text());
+    if (!count) return say(QStringLiteral("Number of Strings must be a whole number."));
+    in.strings = *count;
+    if (perpendicularKind->currentIndex() == 0) {
+        const auto fret = int16FromText(perpendicular->text());
+        if (!fret || *fret < 0)
+            return say(QStringLiteral("Perpendicular Fret must be a fret number, 0 for the nut."));
+        in.perpendicularRatio = ratioForFret(m_settings, *fret);
+    } else {
+        const auto ratio = finiteDoubleFromText(perpendicular->text());
+        if (!ratio) return say(QStringLiteral("Perpendicular Ratio must be a number from 0 to 1."));
+        in.perpendicularRatio = *ratio;
+    }
+    if (const auto why = fannedRefusal(in)) return say(QString::fromStdString(*why));
+    if (m_settings.nFrets < 1)
+        return say(QStringLiteral("Type the number of frets in the main window."));
+    return in;
+}
+
+void FannedWindow::recalculate() {
+    QString why;
+    const auto in = inputs(&why);
+    m_board = in ? std::optional<FannedBoard>(layOutFannedBoard(*in, m_settings)) : std::nullopt;
+    status->setText(in ? QStringLiteral("%1 frets, %2.")
+                             .arg(m_settings.nFrets)
+                             .arg(m_settings.unitsType == kUnitsInches
+                                      ? QStringLiteral("inches")
+                                      : QStringLiteral("millimetres"))
+                       : why);
+    table->setRowCount(m_board ? static_cast<int>(m_board->table.size()) : 0);
+    if (m_board) {
+        for (const FannedFret& f : m_board->table) {
+            const int row = f.fret - 1;
+            const QString cells[] = {QString::number(f.fret),
+                                     QString::fromStdString(formatFixed(f.alongFirst, 3)),
+                                     QString::fromStdString(formatFixed(f.alongLast, 3)),
+                                     QString::fromStdString(formatFixed(f.alongMidline, 3)),
+                                     QString::fromStdString(formatFixed(f.angleDegrees, 2))};
+            for (int c = 0; c < 5; ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+        }
+    }
+    printButton->setEnabled(m_board.has_value());
+    exportButton->setEnabled(m_board.has_value());
+    drawing->update();
+    remember();
+}
+
+void FannedWindow::remember() {
+    if (!m_store) return;
+    for (QLineEdit* box :
+         {strings, firstScale, lastScale, nutSpacing, bridgeSpacing, perpendicular, overhang}) {
+        m_store->saveSetting(kSection, box->objectName(), box->text());
+    }
+    m_store->saveSetting(kSection, perpendicularKind->objectName(),
+                         QString::number(perpendicularKind->currentIndex()));
+}
+
+void FannedWindow::printTemplate() {
+    if (!m_board) return;
+    const bool inches = m_settings.unitsType == kUnitsInches;
+    const FannedBoard& board = *m_board;
+    const auto failure = printDocument(m_printers, [&](PrinterSurface& printer) {
+        auto refusal = fannedPageRefusal(printer, board, inches);
+        if (!refusal) printFannedBoard(printer, board, inches);
+        return refusal;
+    });
+    m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
+}
+
+void FannedWindow::exportFile() {
+    if (!m_board) return;
+    const QString file = m_chooseFile(QStringLiteral("fanned-fretboard.dxf"),
+                                      QStringLiteral("DXF drawing (*.dxf);;SVG drawing (*.svg);;"
+                                                     "PDF document (*.pdf);;CSV table (*.csv)"));
+    if (file.isEmpty()) return;
+    const bool inches = m_settings.unitsType == kUnitsInches;
+    const FannedBoard& board = *m_board;
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    std::optional<QString> failure;
+    if (suffix == QLatin1String("pdf")) {
+        PageSetup paper = m_printers.pageSetup();
+        paper.correction = {};
+        failure = savePdf(file, paper, [&](PrinterSurface& printer) {
+            auto refusal = fannedPageRefusal(printer, board, inches);
+            if (!refusal) printFannedBoard(printer, board, inches);
+            return refusal;
+        });
+    } else {
+        const QByteArray bytes = suffix == QLatin1String("svg")   ? fannedSvg(board, inches)
+                                 : suffix == QLatin1String("csv") ? fannedCsv(board, inches)
+                                                                  : fannedDxf(board, inches);
+        QString error;
+        if (!saveBytes(file, bytes, error)) {
+            failure = QStringLiteral("The file %1 could not be written: %2").arg(file, error);
+        }
+    }
+    if (failure) m_messages.show(failure->toStdString());
+}
+
+}  // namespace varnel

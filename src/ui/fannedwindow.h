@@ -1,0 +1,65 @@
+#pragma once
+// "Fanned Frets": a multiscale fretboard from its strings' scale lengths and spacings, drawn
+// live and tabled fret by fret, printed at full scale on tiled pages, or exported.
+
+#include <QDialog>
+#include <functional>
+#include <optional>
+
+#include "fanned.h"
+#include "messagebox.h"
+#include "printerprovider.h"
+#include "settingsstore.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace varnel {
+
+class FannedWindow : public QDialog {
+    Q_OBJECT
+  public:
+    using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
+    // settings: the main window's record, for the fret count, method, factor and units. store:
+    // where the inputs are remembered (none: not remembered).
+    FannedWindow(const FretboardSettings& settings, PrinterProvider& printers, MessageBox& messages,
+                 SettingsStore* store, SaveFileChooser chooseFile, QWidget* parent = nullptr);
+
+    // The inputs as typed; none, with the reason, when they make no instrument.
+    std::optional<FannedInputs> inputs(QString* refusal = nullptr) const;
+    const std::optional<FannedBoard>& board() const { return m_board; }
+
+    void printTemplate();
+    void exportFile();
+
+    QLineEdit* strings = nullptr;
+    QLineEdit* firstScale = nullptr;
+    QLineEdit* lastScale = nullptr;
+    QLineEdit* nutSpacing = nullptr;
+    QLineEdit* bridgeSpacing = nullptr;
+    QComboBox* perpendicularKind = nullptr;  // "Perpendicular Fret" or "Perpendicular Ratio"
+    QLineEdit* perpendicular = nullptr;
+    QLineEdit* overhang = nullptr;
+    QLabel* status = nullptr;
+    QTableWidget* table = nullptr;
+    QWidget* drawing = nullptr;
+    QPushButton* printButton = nullptr;
+    QPushButton* exportButton = nullptr;
+    QPushButton* closeButton = nullptr;
+
+  private:
+    void recalculate();
+    void remember();
+
+    const FretboardSettings& m_settings;
+    PrinterProvider& m_printers;
+    MessageBox& m_messages;
+    SettingsStore* m_store;
+    SaveFileChooser m_chooseFile;
+    std::optional<FannedBoard> m_board;
+};
+
+}  // namespace varnel
