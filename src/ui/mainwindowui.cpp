@@ -265,7 +265,8 @@ void MainWindowUi::createMenus(QMainWindow& window) {
     reloadDefaultsItem =
         item(preferencesMenu, "mnuPreferencesReloadDefault", "Reload Preferences from &Defaults");
 
-    toolsMenu = named(bar->addMenu(QStringLiteral("&Tools")), "mnuTools");
+    // Alt+T belongs to "Print &Template": the menu takes O.
+    toolsMenu = named(bar->addMenu(QStringLiteral("T&ools")), "mnuTools");
     fannedItem = item(toolsMenu, "mnuToolsFanned", "&Fanned Frets...");
 
     helpMenu = named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");

@@ -62,8 +62,10 @@ TEST_F(WindowTest, AltKeysWorkWhereverTheFocusIs) {
     EXPECT_EVENTUALLY(printers.documents.size() == 1u);
     EXPECT_EQ(messages.take(), std::vector<std::string>{"Template printed"});
     // Alt+P opens the Preferences menu; the "&Print Chart" button keeps its caption only.
-    for (const auto& [key, menu] :
-         {std::pair{Qt::Key_F, "mnuFile"}, {Qt::Key_P, "mnuPreferences"}, {Qt::Key_H, "mnuHelp"}}) {
+    for (const auto& [key, menu] : {std::pair{Qt::Key_F, "mnuFile"},
+                                    {Qt::Key_P, "mnuPreferences"},
+                                    {Qt::Key_O, "mnuTools"},
+                                    {Qt::Key_H, "mnuHelp"}}) {
         QTest::keyClick(window->windowHandle(), key, Qt::AltModifier);
         EXPECT_EVENTUALLY(find<QMenu>(menu)->isVisible()) << menu;
         find<QMenu>(menu)->close();

@@ -32,7 +32,7 @@ TEST_F(WindowTest, StartsInTheDesignedStateWithExactCaptions) {
     EXPECT_EQ(settings().nFrets, 0);
     QStringList bar;
     for (const QAction* a : w.menuBar()->actions()) bar << a->text();
-    EXPECT_EQ(bar, QStringList({"&File", "&Preferences", "&Tools", "&Help"}));
+    EXPECT_EQ(bar, QStringList({"&File", "&Preferences", "T&ools", "&Help"}));
     EXPECT_EQ(
         menuTexts(find<QMenu>("mnuFile")),
         QStringList({"&Retrieve Fretboard Configuration", "&Save Fretboard Configuration", "-",
