@@ -162,7 +162,7 @@ void RetrieveConfigDialog::apply(const QString& key, const QString& value) {
         if (const auto g = int16FromText(value)) m_target.retrieveGranularity(*g);
     } else if (key == keyName(kKeyUnitsType)) {
         if (const auto u = int16FromText(value)) m_target.retrieveUnits(*u);
-    } else {
+    } else if (!m_configs.takeExtra(key, value)) {
         m_messages.show(("Unimplemented setting: " + key).toStdString());
     }
 }

@@ -44,6 +44,9 @@ ConfigRepository::SaveResult ConfigRepository::save(const QString& name,
     m_store.saveSetting(name, keyName(kKeyNumFrets), valueText(s.nFrets));
     m_store.saveSetting(name, keyName(kKeyUnitsType), valueText(s.unitsType));
     m_store.saveSetting(name, keyName(kKeyUnitsGran), valueText(s.unitsGranularity));
+    if (m_extras) {
+        for (const auto& [key, value] : m_extras->extras()) m_store.saveSetting(name, key, value);
+    }
     return SaveResult::Saved;
 }
 

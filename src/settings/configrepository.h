@@ -14,18 +14,35 @@ inline const QString kConfigNamePrefix = QStringLiteral("configName");
 // The largest number an index key can carry.
 constexpr int kMaxConfigCount = 32767;
 
+// Values a configuration carries beyond the main window's four (the Fanned Frets inputs), under
+// keys of their own; a configuration saved without them retrieves as before.
+class ConfigExtras {
+  public:
+    virtual ~ConfigExtras() = default;
+    // The keys and values to save with a configuration.
+    virtual SettingsList extras() = 0;
+    // Applies a retrieved key when it is one of them; false for any other key.
+    virtual bool takeExtra(const QString& key, const QString& value) = 0;
+};
+
 class ConfigRepository {
   public:
     explicit ConfigRepository(SettingsStore& store) : m_store(store) {}
+
+    void setExtras(ConfigExtras* extras) { m_extras = extras; }
+    // A retrieved key that belongs to the extras, applied; false for any other.
+    bool takeExtra(const QString& key, const QString& value) {
+        return m_extras && m_extras->takeExtra(key, value);
+    }
 
     // The saved names, in the order of their index keys.
     QStringList names();
 
     enum class SaveResult { Saved, IndexFull };
-    // Writes scaleLen, numFrets, unitsType and unitsGran under the name. A name the index does
-    // not hold yet gets the index key after the last one in the store at this moment, read
-    // under the store's lock, so that two running copies never take the same key. IndexFull
-    // (nothing written) when that key would pass kMaxConfigCount.
+    // Writes scaleLen, numFrets, unitsType and unitsGran under the name, then the extras. A name
+    // the index does not hold yet gets the index key after the last one in the store at this
+    // moment, read under the store's lock, so that two running copies never take the same key.
+    // IndexFull (nothing written) when that key would pass kMaxConfigCount.
     SaveResult save(const QString& name, const FretboardSettings& s);
 
     // The section's entries in the store's order; empty when nothing is stored under the name.
@@ -35,6 +52,7 @@ class ConfigRepository {
 
   private:
     SettingsStore& m_store;
+    ConfigExtras* m_extras = nullptr;
 };
 
 }  // namespace varnel

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -22,6 +23,7 @@ namespace varnel {
 namespace {
 
 const QString kSection = QStringLiteral("Fanned");
+const QString kExtraPrefix = QStringLiteral("fanned.");
 
 // The whole fretboard scaled into the widget, nut on the left.
 class BoardView : public QWidget {
@@ -223,6 +225,37 @@ void FannedWindow::recalculate() {
     exportButton->setEnabled(m_board.has_value());
     drawing->update();
     remember();
+}
+
+SettingsList FannedConfigExtras::extras() {
+    SettingsList out;
+    if (!m_store) return out;
+    for (const auto& [key, value] : m_store->getAllSettings(kSection))
+        out.append({kExtraPrefix + key, value});
+    return out;
+}
+
+bool FannedConfigExtras::takeExtra(const QString& key, const QString& value) {
+    if (!key.startsWith(kExtraPrefix)) return false;
+    if (m_store) m_store->saveSetting(kSection, key.mid(kExtraPrefix.size()), value);
+    if (m_window) m_window->reloadInputs();
+    return true;
+}
+
+void FannedWindow::reloadInputs() {
+    if (!m_store) return;
+    for (QLineEdit* box :
+         {strings, firstScale, lastScale, nutSpacing, bridgeSpacing, perpendicular, overhang}) {
+        const QSignalBlocker quiet(box);
+        box->setText(m_store->getSetting(kSection, box->objectName(), box->text()));
+    }
+    const QSignalBlocker quiet(perpendicularKind);
+    perpendicularKind->setCurrentIndex(m_store->getSetting(kSection,
+                                                           perpendicularKind->objectName(),
+                                                           QString()) == QLatin1String("1")
+                                           ? 1
+                                           : 0);
+    recalculate();
 }
 
 void FannedWindow::remember() {

@@ -3,9 +3,11 @@
 // live and tabled fret by fret, printed at full scale on tiled pages, or exported.
 
 #include <QDialog>
+#include <QPointer>
 #include <functional>
 #include <optional>
 
+#include "configrepository.h"
 #include "fanned.h"
 #include "messagebox.h"
 #include "printerprovider.h"
@@ -19,6 +21,20 @@ class QTableWidget;
 
 namespace varnel {
 
+// The Fanned Frets inputs as a configuration's extra keys ("fanned." and the input's name),
+// kept in the window's store; an open window shows a retrieved configuration's.
+class FannedConfigExtras : public ConfigExtras {
+  public:
+    void setStore(SettingsStore* store) { m_store = store; }
+    void setWindow(class FannedWindow* window) { m_window = window; }
+    SettingsList extras() override;
+    bool takeExtra(const QString& key, const QString& value) override;
+
+  private:
+    SettingsStore* m_store = nullptr;
+    QPointer<class FannedWindow> m_window;
+};
+
 class FannedWindow : public QDialog {
     Q_OBJECT
   public:
@@ -31,6 +47,9 @@ class FannedWindow : public QDialog {
     // The inputs as typed; none, with the reason, when they make no instrument.
     std::optional<FannedInputs> inputs(QString* refusal = nullptr) const;
     const std::optional<FannedBoard>& board() const { return m_board; }
+
+    // Shows the inputs the store now holds (a retrieved configuration's).
+    void reloadInputs();
 
     void printTemplate();
     void exportFile();

@@ -81,6 +81,15 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     m_ui->numberOfFrets->setFocus();
 }
 
+void Varnel::setFannedStore(SettingsStore* store) {
+    m_fannedStore = store;
+    // Saved configurations carry the Fanned Frets inputs too.
+    if (!m_fannedExtras) m_fannedExtras = std::make_unique<FannedConfigExtras>();
+    m_fannedExtras->setStore(store);
+    m_fannedExtras->setWindow(m_fanned);
+    m_configs.setExtras(store ? m_fannedExtras.get() : nullptr);
+}
+
 Varnel::~Varnel() {
     // The widgets below go on changing the focus and their state while they are destroyed; by
     // then there is no window or model to tell.
@@ -135,6 +144,7 @@ void Varnel::connectControls() {
         if (!m_fanned) {
             m_fanned = new FannedWindow(m_model.settings(), m_printers, m_messages, m_fannedStore,
                                         m_chooseSaveFile, this);
+            if (m_fannedExtras) m_fannedExtras->setWindow(m_fanned);
         }
         m_fanned->show();
         m_fanned->raise();

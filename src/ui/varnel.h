@@ -41,7 +41,7 @@ class Varnel : public QMainWindow {
     using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
     void setSaveFileChooser(SaveFileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
     // Where the Fanned Frets window remembers its inputs (none: it does not).
-    void setFannedStore(SettingsStore* store) { m_fannedStore = store; }
+    void setFannedStore(SettingsStore* store);
 
     // Where "View ReadMe file" reads the guide; beside the executable unless set.
     QString readMePath;
@@ -90,6 +90,7 @@ class Varnel : public QMainWindow {
     QPointer<CalibrationDialog> m_calibration;
     SaveFileChooser m_chooseSaveFile;
     SettingsStore* m_fannedStore = nullptr;
+    std::unique_ptr<class FannedConfigExtras> m_fannedExtras;
     QPointer<class FannedWindow> m_fanned;
     bool m_showingModel = false;
     bool m_centred = false;

@@ -2,10 +2,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include "configdialogs.h"
 #include "fannedwindow.h"
 #include "printoptionsdialog.h"
 #include "uitest.h"
@@ -158,6 +162,21 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
     ASSERT_EQ(printers.documents.size(), 1u);
     EXPECT_EQ(messages.take(), std::vector<std::string>{"Template printed"});
     EXPECT_EQ(fanned->strings->accessibleName(), "Number of Strings");
+
+    // A saved configuration carries the inputs; retrieving it brings them back, silently.
+    chooseScaleLen(0);
+    item("mnuFileSave")->trigger();
+    auto* save = window->findChild<SaveConfigDialog*>();
+    test::typeText(save->nameBox->lineEdit(), "Multi");
+    save->save();
+    EXPECT_EQ(temp.store().getSetting("Multi", "fanned.txtStrings", ""), "7");
+    fanned->strings->setText("8");
+    item("mnuFileOpen")->trigger();
+    auto* open = window->findChild<RetrieveConfigDialog*>();
+    open->nameList->setCurrentRow(0);
+    open->retrieve();
+    EXPECT_TRUE(messages.take().empty());
+    EXPECT_EQ(fanned->strings->text(), "7");
 }
 
 }  // namespace
