@@ -8,36 +8,18 @@
 
 namespace {
 
-struct Longest {
-    Longest() {
-        s.scaleLen = 647.7;
-        s.nFrets = varnel::kMaxFrets;
-        p = varnel::calcFretPositions(s);
-    }
+template <typename Writer>
+void BM_Export(benchmark::State& state, Writer write) {
     varnel::FretboardSettings s;
-    varnel::FretPositions p;
-};
-
-void BM_Svg(benchmark::State& state) {
-    const Longest f;
-    for (auto _ : state) benchmark::DoNotOptimize(varnel::templateSvg(f.s, f.p));
+    s.scaleLen = 647.7;
+    s.nFrets = varnel::kMaxFrets;
+    const varnel::FretPositions p = varnel::calcFretPositions(s);
+    for (auto _ : state) benchmark::DoNotOptimize(write(s, p));
 }
-void BM_Dxf(benchmark::State& state) {
-    const Longest f;
-    for (auto _ : state) benchmark::DoNotOptimize(varnel::templateDxf(f.s, f.p));
-}
-void BM_Csv(benchmark::State& state) {
-    const Longest f;
-    for (auto _ : state) benchmark::DoNotOptimize(varnel::chartCsv(f.s, f.p));
-}
-void BM_ChartText(benchmark::State& state) {
-    const Longest f;
-    for (auto _ : state) benchmark::DoNotOptimize(varnel::buildFretChart(f.s, f.p));
-}
-BENCHMARK(BM_Svg)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Dxf)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Csv)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ChartText)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Export, Svg, varnel::templateSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Export, Dxf, varnel::templateDxf)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Export, Csv, varnel::chartCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Export, ChartText, varnel::buildFretChart)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

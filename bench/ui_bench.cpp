@@ -20,7 +20,7 @@ struct Fixture {
     QTemporaryDir dir;
     varnel::QSettingsStore store{dir.filePath("varnel.ini")};
     SilentMessageBox messages;
-    varnel::DefaultPrinterProvider printers;
+    varnel::ChosenPrinterSetup printers{varnel::PageSetup{}};
 };
 
 void BM_StartUpToShown(benchmark::State& state) {

@@ -38,10 +38,6 @@ double fretFraction(const FretboardSettings& s, int fret) {
     return 1 - std::pow(2.0, -fret / 12.0);
 }
 
-double ratioForFret(const FretboardSettings& s, int fret) {
-    return fretFraction(s, fret);
-}
-
 std::optional<std::string> fannedRefusal(const FannedInputs& in) {
     const double d = std::fabs(in.bridgeSpacing - in.nutSpacing) / 2;
     const auto text = [](double v) { return formatGeneral(v); };

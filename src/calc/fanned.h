@@ -58,11 +58,9 @@ struct FannedBoard {
     std::vector<FannedFret> table;
 };
 
-// The fraction of a string's length at which fret j lies, by the record's method and factor.
+// The fraction of a string's length at which fret j lies, by the record's method and factor; also
+// the perpendicular ratio that a perpendicular fret j gives.
 double fretFraction(const FretboardSettings& s, int fret);
-
-// The perpendicular ratio a perpendicular fret n gives.
-double ratioForFret(const FretboardSettings& s, int fret);
 
 // Why the inputs make no instrument (the message names the input), or none.
 std::optional<std::string> fannedRefusal(const FannedInputs& in);

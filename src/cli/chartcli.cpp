@@ -116,33 +116,35 @@ std::optional<double> factorByName(const std::string& value) {
 
 // A saved configuration's values, as Retrieve applies them: the two boxes' text, units and
 // precision.
+// A saved configuration's values applied as Retrieve applies them: the two boxes' text, units
+// and precision.
 void applyConfiguration(ChartRequest& request, const std::string& name, SettingsStore* store) {
-    const SettingsList entries =
-        store ? ConfigRepository(*store).load(QString::fromStdString(name)) : SettingsList();
-    if (entries.isEmpty()) throw Refusal{"No saved configuration is named " + name};
-    FretboardSettings& s = request.settings;
-    for (const auto& [key, value] : entries) {
-        if (key == keyName(kKeyNumFrets)) {
-            if (const auto n = int16FromText(value)) {
-                request.fretsText = formatInteger(*n);
-                request.haveFrets = true;
-            }
-        } else if (key == keyName(kKeyScaleLen)) {
-            if (const auto len = finiteDoubleFromText(value)) {
-                request.scaleText = formatGeneral(*len);
-                request.preset.reset();
-            }
-        } else if (key == keyName(kKeyUnitsGran)) {
-            if (const auto g = int16FromText(value)) {
-                s.unitsGranularity =
-                    *g == kGranularityCoarse ? kGranularityCoarse : kGranularityFine;
-            }
-        } else if (key == keyName(kKeyUnitsType)) {
-            if (const auto u = int16FromText(value)) {
-                s.unitsType = *u == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
-            }
+    struct Target : ConfigTarget {
+        explicit Target(ChartRequest& r) : request(r) {}
+        const FretboardSettings& configurationToSave() override { return request.settings; }
+        void retrieveFretCount(std::int16_t frets) override {
+            request.fretsText = formatInteger(frets);
+            request.haveFrets = true;
         }
-    }
+        void retrieveScaleLen(double scaleLen) override {
+            request.scaleText = formatGeneral(scaleLen);
+            request.preset.reset();
+        }
+        void retrieveGranularity(std::int16_t g) override {
+            request.settings.unitsGranularity =
+                g == kGranularityCoarse ? kGranularityCoarse : kGranularityFine;
+        }
+        void retrieveUnits(std::int16_t u) override {
+            request.settings.unitsType = u == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+        }
+        ChartRequest& request;
+    } target(request);
+    std::optional<ConfigRepository> configs;
+    if (store) configs.emplace(*store);
+    const SettingsList entries =
+        configs ? configs->load(QString::fromStdString(name)) : SettingsList();
+    if (entries.isEmpty()) throw Refusal{"No saved configuration is named " + name};
+    for (const auto& [key, value] : entries) configs->apply(key, value, target);
 }
 
 ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore* store) {
@@ -361,7 +363,7 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     FretboardSettings& s = request.settings;
     FannedInputs& in = request.fannedInputs;
     if (request.perpendicularFret)
-        in.perpendicularRatio = ratioForFret(s, *request.perpendicularFret);
+        in.perpendicularRatio = fretFraction(s, *request.perpendicularFret);
     if (s.nFrets < 1) {
         err << kCheckInputsMessage << "\n";
         return kExitRefused;
@@ -391,24 +393,8 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
                    "or its table\n";
             return kExitUsage;
         }
-        const QString file = QString::fromStdString(o.file);
-        std::optional<QString> failure;
-        if (o.format == ExportFormat::TemplatePdf) {
-            failure = savePdf(file, request.page, [&](PrinterSurface& printer) {
-                auto refusal = fannedPageRefusal(printer, board, inches);
-                if (!refusal) printFannedBoard(printer, board, inches);
-                return refusal;
-            });
-        } else {
-            QString error;
-            const QByteArray bytes =
-                o.format == ExportFormat::TemplateDxf   ? fannedDxf(board, inches)
-                : o.format == ExportFormat::TemplateSvg ? fannedSvg(board, inches)
-                                                        : fannedCsv(board, inches);
-            if (!saveBytes(file, bytes, error)) {
-                failure = QStringLiteral("The file %1 could not be written: %2").arg(file, error);
-            }
-        }
+        const auto failure =
+            exportFanned(o.format, QString::fromStdString(o.file), board, inches, request.page);
         if (failure) {
             err << failure->toStdString() << "\n";
             return kExitRefused;

@@ -53,10 +53,6 @@ QString lengthText(double length, bool inches) {
            (inches ? QStringLiteral(" inches") : QStringLiteral(" mm"));
 }
 
-QString percentText(double factor) {
-    return QString::fromStdString(formatFixed(factor * 100, 2)) + QStringLiteral(" %");
-}
-
 }  // namespace
 
 RulerLengths calibrationRulers(double widthMm, double heightMm, const ScaleCorrection& c,
@@ -113,9 +109,8 @@ void printCalibrationPage(PrinterSurface& printer, std::int16_t unitsType, const
         QStringLiteral("Vertical ruler: %1").arg(lengthText(lengths.vertical, inches)),
         QStringLiteral("Printer: %1").arg(printer.printerName()),
         QStringLiteral("Paper: %1").arg(paper),
-        c.inUse() ? QStringLiteral("Correction in use: horizontal %1, vertical %2")
-                        .arg(percentText(c.horizontal), percentText(c.vertical))
-                  : QStringLiteral("Correction in use: none"),
+        QStringLiteral("Correction in use: %1")
+            .arg(c.inUse() ? correctionText(c) : QStringLiteral("none")),
         QString(),
         QStringLiteral("Measure each ruler with a steel rule, from its first tick to its last,"),
         QStringLiteral("and enter both lengths in Preferences, Printer Scale Calibration."),

@@ -413,6 +413,7 @@ std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
         return QStringLiteral("The file %1 could not be written: %2")
             .arg(QDir::toNativeSeparators(fileName), reason);
     };
+    if (fileName == QLatin1String("-")) return failed(QStringLiteral("a PDF needs a file"));
     {
         QFile probe(part);  // a folder that takes no file is said as such, before any drawing
         if (!probe.open(QIODevice::WriteOnly)) return failed(probe.errorString());
@@ -465,37 +466,50 @@ QString exportFilter(ExportFormat format) {
     return QString::fromLatin1(namesOf(format).filter);
 }
 
+namespace {
+
+std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& bytes) {
+    QString error;
+    if (saveBytes(fileName, bytes, error)) return std::nullopt;
+    return QStringLiteral("The file %1 could not be written: %2")
+        .arg(QDir::toNativeSeparators(fileName), error);
+}
+
+}  // namespace
+
 std::optional<QString> exportDocument(ExportFormat format, const QString& fileName,
                                       const FretboardSettings& s, const FretPositions& p,
                                       const PageSetup& setup) {
-    const auto failed = [&fileName](const QString& reason) {
-        return QStringLiteral("The file %1 could not be written: %2")
-            .arg(QDir::toNativeSeparators(fileName), reason);
-    };
-    QByteArray bytes;
     switch (format) {
         case ExportFormat::TemplatePdf:
         case ExportFormat::ChartPdf:
-            if (fileName == QLatin1String("-")) return failed(QStringLiteral("a PDF needs a file"));
             return savePdf(
                 fileName, setup,
                 format == ExportFormat::ChartPdf ? chartDocument(s, p) : templateDocument(s, p));
         case ExportFormat::TemplateSvg:
-            bytes = templateSvg(s, p);
-            break;
+            return saveOrSay(fileName, templateSvg(s, p));
         case ExportFormat::TemplateDxf:
-            bytes = templateDxf(s, p);
-            break;
+            return saveOrSay(fileName, templateDxf(s, p));
         case ExportFormat::ChartCsv:
-            bytes = chartCsv(s, p);
-            break;
+            return saveOrSay(fileName, chartCsv(s, p));
         case ExportFormat::ChartText:
-            bytes = QByteArray::fromStdString(buildFretChart(s, p));
             break;
     }
-    QString error;
-    if (!saveBytes(fileName, bytes, error)) return failed(error);
-    return std::nullopt;
+    return saveOrSay(fileName, QByteArray::fromStdString(buildFretChart(s, p)));
+}
+
+std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
+                                    const FannedBoard& board, bool inches, const PageSetup& setup) {
+    switch (format) {
+        case ExportFormat::TemplatePdf:
+            return savePdf(fileName, setup, fannedDocument(board, inches));
+        case ExportFormat::TemplateSvg:
+            return saveOrSay(fileName, fannedSvg(board, inches));
+        case ExportFormat::ChartCsv:
+            return saveOrSay(fileName, fannedCsv(board, inches));
+        default:
+            return saveOrSay(fileName, fannedDxf(board, inches));
+    }
 }
 
 QString suggestedFileName(const FretboardSettings& s, const QString& extension) {

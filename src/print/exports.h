@@ -89,6 +89,11 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
                                       const FretboardSettings& s, const FretPositions& p,
                                       const PageSetup& setup);
 
+// The fanned fretboard's files: TemplateDxf, TemplateSvg, TemplatePdf (tiled, on the setup's
+// paper) and ChartCsv (its table). The message when nothing was written.
+std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
+                                    const FannedBoard& board, bool inches, const PageSetup& setup);
+
 // A name to offer for a file: "fretboard-648mm-24.svg", "fretboard-25.5in-22.csv".
 QString suggestedFileName(const FretboardSettings& s, const QString& extension);
 

@@ -58,6 +58,14 @@ double mm(bool inches) {
 
 }  // namespace
 
+DrawDocument fannedDocument(const FannedBoard& board, bool inches) {
+    return [&board, inches](PrinterSurface& printer) {
+        auto refusal = fannedPageRefusal(printer, board, inches);
+        if (!refusal) printFannedBoard(printer, board, inches);
+        return refusal;
+    };
+}
+
 Tiling tileFannedBoard(const FannedBoard& board, double printableWidth, double overlap,
                        double arm) {
     const Extent e = extentOf(board);

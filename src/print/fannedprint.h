@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "fanned.h"
+#include "printerprovider.h"
 #include "printersurface.h"
 
 namespace varnel {
@@ -38,6 +39,9 @@ Extent extentOf(const FannedBoard& board);
 
 // Draws every piece, then the footer. Precondition: no refusal.
 void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches);
+
+// The tiled board as a document, with its refusal; the board must outlive it.
+DrawDocument fannedDocument(const FannedBoard& board, bool inches);
 
 // The tiling of the board for a printable width, in the drawing's unit.
 Tiling tileFannedBoard(const FannedBoard& board, double printableWidth, double overlap, double arm);

@@ -31,9 +31,6 @@ class PainterPrinter : public PrinterSurface {
     // and orientation, drawing with its correction; null with the reason in error when there is
     // no printer or it cannot start a document.
     static std::unique_ptr<PainterPrinter> openPrinter(const PageSetup& setup, QString& error);
-    static std::unique_ptr<PainterPrinter> openDefaultPrinter(QString& error) {
-        return openPrinter(PageSetup{}, error);
-    }
     // A PDF file on the setup's paper (by default the locale's, A4 or Letter) and orientation,
     // with margins of a typical printer's unprintable border, drawn with the setup's correction.
     static std::unique_ptr<PainterPrinter> openPdf(const QString& fileName, const PageSetup& setup,

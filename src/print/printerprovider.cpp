@@ -11,10 +11,6 @@
 
 namespace varnel {
 
-std::unique_ptr<PrinterSurface> DefaultPrinterProvider::open(QString& error) {
-    return PainterPrinter::openDefaultPrinter(error);
-}
-
 std::unique_ptr<PrinterSurface> PdfFileProvider::open(QString& error) {
     return PainterPrinter::openPdf(m_fileName, m_setup, error);
 }

@@ -34,12 +34,7 @@ class PrinterProvider {
     }
 };
 
-class DefaultPrinterProvider : public PrinterProvider {
-  public:
-    std::unique_ptr<PrinterSurface> open(QString& error) override;
-};
-
-// The printer of a given setup, with its correction.
+// The printer of a given setup, with its correction (by default the system's default printer).
 class ChosenPrinterSetup : public PrinterProvider {
   public:
     explicit ChosenPrinterSetup(PageSetup setup) : m_setup(std::move(setup)) {}

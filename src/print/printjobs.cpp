@@ -79,14 +79,19 @@ void printFooter(PrinterSurface& printer, double y) {
     if (const auto note = correctionNote(printer)) printer.print(*note);
 }
 
+QString percentText(double factor) {
+    return QString::fromStdString(formatFixed(factor * 100, 2)) + QStringLiteral(" %");
+}
+
+QString correctionText(const ScaleCorrection& c) {
+    return QStringLiteral("horizontal %1, vertical %2")
+        .arg(percentText(c.horizontal), percentText(c.vertical));
+}
+
 std::optional<QString> correctionNote(const PrinterSurface& printer) {
-    const ScaleCorrection& c = printer.correction();
-    if (!c.inUse()) return std::nullopt;
-    const auto percent = [](double factor) {
-        return QString::fromStdString(formatFixed(factor * 100, 2)) + QStringLiteral(" %");
-    };
-    return QStringLiteral("Scale corrected for %1: horizontal %2, vertical %3")
-        .arg(printer.printerName(), percent(c.horizontal), percent(c.vertical));
+    if (!printer.correction().inUse()) return std::nullopt;
+    return QStringLiteral("Scale corrected for %1: %2")
+        .arg(printer.printerName(), correctionText(printer.correction()));
 }
 
 void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {

@@ -146,25 +146,14 @@ void RetrieveConfigDialog::retrieve() {
         if (entries.isEmpty()) {
             m_messages.show("You must specify a configuration name");
         } else {
-            for (const auto& [key, value] : entries) apply(key, value);
+            for (const auto& [key, value] : entries) {
+                if (!m_configs.apply(key, value, m_target)) {
+                    m_messages.show(("Unimplemented setting: " + key).toStdString());
+                }
+            }
         }
     }
     close();
-}
-
-void RetrieveConfigDialog::apply(const QString& key, const QString& value) {
-    // A known key with an empty, non-numeric or out-of-range value is passed over.
-    if (key == keyName(kKeyNumFrets)) {
-        if (const auto n = int16FromText(value)) m_target.retrieveFretCount(*n);
-    } else if (key == keyName(kKeyScaleLen)) {
-        if (const auto len = finiteDoubleFromText(value)) m_target.retrieveScaleLen(*len);
-    } else if (key == keyName(kKeyUnitsGran)) {
-        if (const auto g = int16FromText(value)) m_target.retrieveGranularity(*g);
-    } else if (key == keyName(kKeyUnitsType)) {
-        if (const auto u = int16FromText(value)) m_target.retrieveUnits(*u);
-    } else if (!m_configs.takeExtra(key, value)) {
-        m_messages.show(("Unimplemented setting: " + key).toStdString());
-    }
 }
 
 }  // namespace varnel

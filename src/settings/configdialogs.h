@@ -56,8 +56,6 @@ class RetrieveConfigDialog : public PlainKeysDialog {
     QString pendingName;
 
   private:
-    void apply(const QString& key, const QString& value);
-
     ConfigRepository& m_configs;
     MessageBox& m_messages;
     ConfigTarget& m_target;

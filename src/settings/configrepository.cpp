@@ -50,4 +50,19 @@ ConfigRepository::SaveResult ConfigRepository::save(const QString& name,
     return SaveResult::Saved;
 }
 
+bool ConfigRepository::apply(const QString& key, const QString& value, ConfigTarget& target) {
+    if (key == keyName(kKeyNumFrets)) {
+        if (const auto n = int16FromText(value)) target.retrieveFretCount(*n);
+    } else if (key == keyName(kKeyScaleLen)) {
+        if (const auto len = finiteDoubleFromText(value)) target.retrieveScaleLen(*len);
+    } else if (key == keyName(kKeyUnitsGran)) {
+        if (const auto g = int16FromText(value)) target.retrieveGranularity(*g);
+    } else if (key == keyName(kKeyUnitsType)) {
+        if (const auto u = int16FromText(value)) target.retrieveUnits(*u);
+    } else {
+        return takeExtra(key, value);
+    }
+    return true;
+}
+
 }  // namespace varnel

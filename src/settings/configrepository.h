@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "configtarget.h"
 #include "fretboard.h"
 #include "settingsstore.h"
 
@@ -47,6 +48,11 @@ class ConfigRepository {
 
     // The section's entries in the store's order; empty when nothing is stored under the name.
     SettingsList load(const QString& name) { return m_store.getAllSettings(name); }
+
+    // Applies one retrieved entry as Retrieve does: a configuration key through the target (an
+    // empty, non-numeric or out-of-range value passed over), an extra to the extras. False for
+    // any other key.
+    bool apply(const QString& key, const QString& value, ConfigTarget& target);
 
     SettingsStore& store() { return m_store; }
 

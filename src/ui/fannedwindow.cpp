@@ -187,7 +187,7 @@ std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
         const auto fret = int16FromText(perpendicular->text());
         if (!fret || *fret < 0)
             return say(QStringLiteral("Perpendicular Fret must be a fret number, 0 for the nut."));
-        in.perpendicularRatio = ratioForFret(m_settings, *fret);
+        in.perpendicularRatio = fretFraction(m_settings, *fret);
     } else {
         const auto ratio = finiteDoubleFromText(perpendicular->text());
         if (!ratio) return say(QStringLiteral("Perpendicular Ratio must be a number from 0 to 1."));
@@ -270,13 +270,8 @@ void FannedWindow::remember() {
 
 void FannedWindow::printTemplate() {
     if (!m_board) return;
-    const bool inches = m_settings.unitsType == kUnitsInches;
-    const FannedBoard& board = *m_board;
-    const auto failure = printDocument(m_printers, [&](PrinterSurface& printer) {
-        auto refusal = fannedPageRefusal(printer, board, inches);
-        if (!refusal) printFannedBoard(printer, board, inches);
-        return refusal;
-    });
+    const auto failure =
+        printDocument(m_printers, fannedDocument(*m_board, m_settings.unitsType == kUnitsInches));
     m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
 }
 
@@ -286,27 +281,15 @@ void FannedWindow::exportFile() {
                                       QStringLiteral("DXF drawing (*.dxf);;SVG drawing (*.svg);;"
                                                      "PDF document (*.pdf);;CSV table (*.csv)"));
     if (file.isEmpty()) return;
-    const bool inches = m_settings.unitsType == kUnitsInches;
-    const FannedBoard& board = *m_board;
     const QString suffix = QFileInfo(file).suffix().toLower();
-    std::optional<QString> failure;
-    if (suffix == QLatin1String("pdf")) {
-        PageSetup paper = m_printers.pageSetup();
-        paper.correction = {};
-        failure = savePdf(file, paper, [&](PrinterSurface& printer) {
-            auto refusal = fannedPageRefusal(printer, board, inches);
-            if (!refusal) printFannedBoard(printer, board, inches);
-            return refusal;
-        });
-    } else {
-        const QByteArray bytes = suffix == QLatin1String("svg")   ? fannedSvg(board, inches)
-                                 : suffix == QLatin1String("csv") ? fannedCsv(board, inches)
-                                                                  : fannedDxf(board, inches);
-        QString error;
-        if (!saveBytes(file, bytes, error)) {
-            failure = QStringLiteral("The file %1 could not be written: %2").arg(file, error);
-        }
-    }
+    const ExportFormat format = suffix == QLatin1String("pdf")   ? ExportFormat::TemplatePdf
+                                : suffix == QLatin1String("svg") ? ExportFormat::TemplateSvg
+                                : suffix == QLatin1String("csv") ? ExportFormat::ChartCsv
+                                                                 : ExportFormat::TemplateDxf;
+    PageSetup paper = m_printers.pageSetup();  // the chosen paper, without the correction
+    paper.correction = {};
+    const auto failure =
+        exportFanned(format, file, *m_board, m_settings.unitsType == kUnitsInches, paper);
     if (failure) m_messages.show(failure->toStdString());
 }
 
