@@ -39,7 +39,7 @@ TEST(FannedTest, InstrumentsMeetTheGeometry) {
         SCOPED_TRACE(row.name);
         FannedInputs in = row.in;
         if (row.perpendicularFret)
-            in.perpendicularRatio = ratioForFret(twelfth, *row.perpendicularFret);
+            in.perpendicularRatio = fretFraction(twelfth, *row.perpendicularFret);
         ASSERT_FALSE(fannedRefusal(in));
         const FannedBoard b = layOutFannedBoard(in, twelfth);
         ASSERT_EQ(b.strings.size(), static_cast<std::size_t>(in.strings));

@@ -10,6 +10,7 @@
 #include "painterprinter.h"
 #include "printerprovider.h"
 #include "printjobs.h"
+#include "raster.h"
 #include "recordingprinter.h"
 
 namespace varnel {
@@ -18,7 +19,7 @@ namespace {
 FannedBoard sevenString() {
     FretboardSettings s;
     s.nFrets = 24;
-    return layOutFannedBoard({7, 648, 686, 41, 62, ratioForFret(s, 7), 3, 4}, s);
+    return layOutFannedBoard({7, 648, 686, 41, 62, fretFraction(s, 7), 3, 4}, s);
 }
 
 // On a recording surface: pieces as long as the page allows, overlapping by 10 mm, and at
@@ -68,8 +69,6 @@ TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
 // On a PDF rendered at 1200 dpi, the two crosses at the end of the first piece stand 10 mm
 // apart.
 TEST(FannedPrintTest, CrossesOnPaperStandTenMillimetresApart) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (tool.isEmpty()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     QTemporaryDir dir;
     const QString file = dir.filePath("fanned.pdf");
     const FannedBoard board = sevenString();
@@ -85,23 +84,9 @@ TEST(FannedPrintTest, CrossesOnPaperStandTenMillimetresApart) {
     }));
     // A row through the upper crosses' vertical arms, below their horizontal arms.
     const double y = 6.35 + textHeight + kCrossArmMm / 2;
-    QProcess render;
-    render.start(tool, {"-r", "1200", "-gray", "-f", "1", "-l", "1", "-y",
-                        QString::number(static_cast<int>(y / 25.4 * 1200)), "-H", "2",
-                        "-singlefile", file, dir.filePath("row")});
-    ASSERT_TRUE(render.waitForFinished(60000) && render.exitCode() == 0);
-    const QImage row(dir.filePath("row.pgm"));
-    std::vector<double> centres;
-    for (int x = 0; x < row.width();) {
-        if (qGray(row.pixel(x, 0)) >= 128) {
-            ++x;
-            continue;
-        }
-        int end = x;
-        while (end < row.width() && qGray(row.pixel(end, 0)) < 128) ++end;
-        centres.push_back((x + end) / 2.0 * 25.4 / 1200);
-        x = end;
-    }
+    const QImage row = test::renderPdf(file, dir.path(), 1200, {0, y, 210, 0.03});
+    if (row.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    const std::vector<double> centres = test::darkRuns(row, 1200);
     ASSERT_GE(centres.size(), 2u);
     EXPECT_NEAR(centres[centres.size() - 1] - centres[centres.size() - 2], kPieceOverlapMm, 0.05);
 }

@@ -17,23 +17,13 @@
 #include "painterprinter.h"
 #include "printerprovider.h"
 #include "printjobs.h"
+#include "raster.h"
 
 namespace varnel {
 namespace {
 
-constexpr double kRenderDpi = 600;
-constexpr double kMmPerRenderPixel = 25.4 / kRenderDpi;
-
-QImage renderFirstPage(const QString& pdf, const QString& dir) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (tool.isEmpty()) return {};
-    QProcess render;
-    render.start(tool, {"-r", QString::number(kRenderDpi), "-gray", "-f", "1", "-l", "1",
-                        "-singlefile", pdf, dir + "/page"});
-    if (!render.waitForFinished(60000) || render.exitCode() != 0) return {};
-    QImageReader::setAllocationLimit(1024);  // an A4 page at 600 dpi is about 35 MB of grey
-    return QImage(dir + "/page.pgm");
-}
+using test::darkRuns;
+using test::renderPdf;
 
 TEST(PdfTemplateTest, MarkersStandWithinFiveHundredthsOfAMillimetre) {
     QTemporaryDir dir;
@@ -54,21 +44,11 @@ TEST(PdfTemplateTest, MarkersStandWithinFiveHundredthsOfAMillimetre) {
     ASSERT_TRUE(printer->endDoc());
     printer.reset();
 
-    const QImage page = renderFirstPage(file, dir.path());
-    if (page.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     // A row through the middle of the first strip, clear of the numbers and the guide.
-    const int row = static_cast<int>((origin.y() + 5 + 15) / kMmPerRenderPixel);
-    std::vector<double> centres;
-    for (int x = 0; x < page.width();) {
-        if (qGray(page.pixel(x, row)) < 128) {
-            int end = x;
-            while (end < page.width() && qGray(page.pixel(end, row)) < 128) ++end;
-            centres.push_back((x + end) / 2.0 * kMmPerRenderPixel - origin.x());
-            x = end;
-        } else {
-            ++x;
-        }
-    }
+    const QImage row = renderPdf(file, dir.path(), 600, {0, origin.y() + 5 + 15, 210, 0.2});
+    if (row.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    std::vector<double> centres = darkRuns(row, 600);
+    for (double& c : centres) c -= origin.x();
     // The first strip holds the nut and the frets that fit before the right edge.
     ASSERT_GE(centres.size(), 6u);
     RecordProperty("markers_on_first_strip", static_cast<int>(centres.size()));
@@ -76,42 +56,6 @@ TEST(PdfTemplateTest, MarkersStandWithinFiveHundredthsOfAMillimetre) {
     for (std::size_t i = 0; i < centres.size(); ++i) {
         EXPECT_NEAR(centres[i], w + p.distFromNut[i], 0.05) << "fret " << i;
     }
-}
-
-// A strip of a page rendered at the given resolution: the rectangle in millimetres from the
-// paper's top left corner.
-QImage renderStrip(const QString& pdf, const QString& dir, double dpi, const QRectF& mm) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    if (tool.isEmpty()) return {};
-    const auto px = [dpi](double v) { return QString::number(static_cast<int>(v / 25.4 * dpi)); };
-    QProcess render;
-    render.start(tool, {"-r", QString::number(dpi), "-gray", "-f", "1", "-l", "1", "-x", px(mm.x()),
-                        "-y", px(mm.y()), "-W", px(mm.width()), "-H", px(mm.height()),
-                        "-singlefile", pdf, dir + "/strip"});
-    if (!render.waitForFinished(60000) || render.exitCode() != 0) return {};
-    return QImage(dir + "/strip.pgm");
-}
-
-// Centres of the dark runs along a row (or a column) of a strip, in millimetres from the
-// strip's own edge.
-std::vector<double> darkCentres(const QImage& strip, bool column, double dpi) {
-    std::vector<double> out;
-    const int n = column ? strip.height() : strip.width();
-    const auto dark = [&](int i) {
-        return qGray(column ? strip.pixel(strip.width() / 2, i)
-                            : strip.pixel(i, strip.height() / 2)) < 128;
-    };
-    for (int i = 0; i < n;) {
-        if (!dark(i)) {
-            ++i;
-            continue;
-        }
-        int end = i;
-        while (end < n && dark(end)) ++end;
-        out.push_back((i + end) / 2.0 * 25.4 / dpi);
-        i = end;
-    }
-    return out;
 }
 
 // What pdfinfo says of a file: "Pages", "Page size", ...
@@ -145,12 +89,12 @@ TEST(PdfCalibrationTest, RulerTicksStandWithinFiveHundredthsOfAMillimetre) {
     QTemporaryDir dir;
     const QString file = chartCommandPdf(dir.path(), {"--paper", "A4", "--calibration-pdf"});
     // A row across the horizontal ruler's ticks, a column down the vertical one's.
-    const QImage row = renderStrip(file, dir.path(), kFineDpi, {0, kMargin + 1.5, 210, 0.2});
+    const QImage row = renderPdf(file, dir.path(), kFineDpi, {0, kMargin + 1.5, 210, 0.2});
     if (row.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
-    const QImage column = renderStrip(file, dir.path(), kFineDpi, {kMargin + 1.5, 0, 0.2, 297});
+    const QImage column = renderPdf(file, dir.path(), kFineDpi, {kMargin + 1.5, 0, 0.2, 297});
     for (const auto& [strip, isColumn, length] :
          {std::tuple{row, false, 190}, std::tuple{column, true, 280}}) {
-        const std::vector<double> ticks = darkCentres(strip, isColumn, kFineDpi);
+        const std::vector<double> ticks = darkRuns(strip, kFineDpi, isColumn);
         ASSERT_EQ(ticks.size(), static_cast<std::size_t>(length) + 1) << length;
         for (std::size_t k = 0; k < ticks.size(); ++k) {
             EXPECT_NEAR(ticks[k] - kMargin, static_cast<double>(k), 0.05) << length << " mm: " << k;
@@ -166,13 +110,13 @@ TEST(PdfCalibrationTest, CorrectedTemplateMeasuresTrue) {
         dir.path(), {"--paper", "A4", "--x-correction", "101.5", "--y-correction", "99", "--guide",
                      "center", "--fret-numbers", "no", "--line-space", "5", "--template-pdf"});
     const double top = kMargin + 0.99 * 5;
-    const QImage row = renderStrip(file, dir.path(), kFineDpi, {0, top + 0.99 * 25 / 4, 210, 0.2});
+    const QImage row = renderPdf(file, dir.path(), kFineDpi, {0, top + 0.99 * 25 / 4, 210, 0.2});
     if (row.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     FretboardSettings s;
     s.scaleLen = 647.7;
     s.nFrets = 24;
     const FretPositions p = calcFretPositions(s);
-    const std::vector<double> markers = darkCentres(row, false, kFineDpi);
+    const std::vector<double> markers = darkRuns(row, kFineDpi, false);
     ASSERT_GE(markers.size(), 6u);
     for (std::size_t i = 0; i < markers.size(); ++i) {
         EXPECT_NEAR(markers[i] - kMargin, 25.4 / 600 + 1.015 * p.distFromNut[i], 0.05) << i;
@@ -180,7 +124,7 @@ TEST(PdfCalibrationTest, CorrectedTemplateMeasuresTrue) {
     // Down the nut marker: one dark run from the line's top to its bottom.
     const double nutX = kMargin + 25.4 / 600;
     const QImage column =
-        renderStrip(file, dir.path(), kFineDpi, {nutX - 0.01, 0, 0.02, top + 0.99 * 25 + 2});
+        renderPdf(file, dir.path(), kFineDpi, {nutX - 0.01, 0, 0.02, top + 0.99 * 25 + 2});
     int dark = 0;
     for (int y = 0; y < column.height(); ++y) dark += qGray(column.pixel(0, y)) < 128;
     EXPECT_NEAR(dark * 25.4 / kFineDpi, 0.99 * 25, 0.05);
@@ -194,8 +138,7 @@ TEST(PdfCalibrationTest, WiderPaperHoldsLongerTemplateLines) {
         options.insert(options.end(), {"--fret-numbers", "no", "--template-pdf"});
         const QString file = chartCommandPdf(dir.path(), options);
         return std::pair{
-            darkCentres(renderStrip(file, dir.path(), 300, {0, kMargin + 15, 420, 0.5}), false, 300)
-                .size(),
+            darkRuns(renderPdf(file, dir.path(), 300, {0, kMargin + 15, 420, 0.5}), 300).size(),
             file};
     };
     const auto [a4, a4File] = markersOnFirstLine({"--paper", "A4"});
@@ -233,8 +176,8 @@ TEST(PreviewTest, ShowsThePagesPrintingMakes) {
     EXPECT_GT(preview.pageCount(), 1);
     EXPECT_EQ(pdfInfo(dir.filePath("printed.pdf"), "Pages"), QString::number(preview.pageCount()));
     preview.print();
-    const QImage a = renderStrip(dir.filePath("printed.pdf"), dir.path(), 100, {0, 0, 210, 297});
-    const QImage b = renderStrip(dir.filePath("previewed.pdf"), dir.path(), 100, {0, 0, 210, 297});
+    const QImage a = renderPdf(dir.filePath("printed.pdf"), dir.path(), 100, {0, 0, 210, 297});
+    const QImage b = renderPdf(dir.filePath("previewed.pdf"), dir.path(), 100, {0, 0, 210, 297});
     if (a.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     EXPECT_EQ(a, b);
 }

@@ -57,7 +57,7 @@ TEST_F(EndToEndPrintTest, ChartAndTemplateReachTheDefaultPrinter) {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty()) {
         GTEST_SKIP() << "SKIPPED: pdftotext (poppler-utils) is not installed";
     }
-    DefaultPrinterProvider realPrinters;
+    ChosenPrinterSetup realPrinters{PageSetup{}};
     window.reset();
     window = std::make_unique<Varnel>(temp.store(), messages, realPrinters);
     window->show();
