@@ -1,6 +1,7 @@
 #include "settingsstore.h"
 
 #include "messagebox.h"
+#include "settingsfile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -69,9 +70,14 @@ QSettingsStore::QSettingsStore(const Companion& companion)
     : m_suffix(companion.suffix), m_settings(open()) {}
 
 std::unique_ptr<QSettings> QSettingsStore::open() const {
-    if (!m_iniPath.isEmpty()) return std::make_unique<QSettings>(m_iniPath, QSettings::IniFormat);
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       applicationName(), applicationName() + m_suffix);
+    if (!m_iniPath.isEmpty()) return std::make_unique<QSettings>(m_iniPath, settingsFileFormat());
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+    const QSettings::Format format = QSettings::NativeFormat;  // the registry, CFPreferences
+#else
+    const QSettings::Format format = settingsFileFormat();  // the same .conf file as before
+#endif
+    return std::make_unique<QSettings>(format, QSettings::UserScope, applicationName(),
+                                       applicationName() + m_suffix);
 }
 
 QSettingsStore::~QSettingsStore() = default;

@@ -49,8 +49,8 @@ void reportWriteFailure(SettingsStore& store, MessageBox& messages);
 // characters QSettings reads as group separators are escaped here and restored on the way back.
 class QSettingsStore : public SettingsStore {
   public:
-    // The user's own store: native format, organisation and application both the executable's
-    // base name (on Linux ~/.config/varnel/varnel.conf).
+    // The user's own store: organisation and application both the executable's base name (on
+    // Linux ~/.config/varnel/varnel.conf, in the format of settingsfile.h).
     QSettingsStore();
     // An INI file at the given path, for tests and tools.
     explicit QSettingsStore(const QString& iniPath);
