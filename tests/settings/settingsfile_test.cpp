@@ -71,7 +71,8 @@ TEST(SettingsFileTest, WritesAndReadsAsQtsIniFormatDoes) {
     EXPECT_EQ(read(qtBytes), map);
 
     // Except where QSettings lost a section's case: "general" came back as "General".
-    const QSettings::SettingsMap general = {{"general/k", "1"}, {"General/k", "2"}};
+    const QSettings::SettingsMap general = {
+        {"general/k", "1"}, {"General/k", "2"}, {"GENERAL/k", "3"}};
     EXPECT_EQ(read(written(general)), general);
 }
 
