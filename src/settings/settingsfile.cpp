@@ -130,7 +130,9 @@ QVariant unescapedValue(QByteArrayView raw) {
     bool quoted = false;     // the current text had quotes: its trailing spaces are its own
     qsizetype keepFrom = 0;  // what came before this in the text keeps its trailing spaces
     qsizetype i = 0;
-    QStringDecoder fromUtf8(QStringDecoder::Utf8);  // one for the value, as QSettings has it
+    // One decoder for the whole value, as QSettings has it; but a text that starts with U+FEFF
+    // keeps it (QSettings took it for a byte order mark and dropped it).
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
     const auto skipSpaces = [&] {
         while (i < size && isSpaceOrTab(raw[i])) ++i;
         keepFrom = text.size();
@@ -199,9 +201,7 @@ QVariant unescapedValue(QByteArrayView raw) {
     chopSpaces();
     if (!isList) return storedValue(text);
     items.append(text);
-    for (QString& item : items) {
-        if (item.startsWith(QLatin1String("@@"))) item.remove(0, 1);
-    }
+    for (QString& item : items) item = storedValue(item).toString();
     return items;
 }
 
@@ -336,6 +336,10 @@ bool readSettingsFile(QIODevice& device, QSettings::SettingsMap& map) {
         if (line.equals < 0) continue;  // not a setting: skipped, as QSettings does
         const qsizetype equals = line.equals - line.begin;
         const QString key = section + unescapedName(text.first(equals).trimmed());
+        // A key with an empty part (under a section "[]", or with two '\' in a row) is one
+        // QSettings can never ask for: left out, so that it is not written back broken either.
+        if (key.isEmpty() || key.startsWith(u'/') || key.endsWith(u'/') || key.contains(u"//"))
+            continue;
         map.insert(key, unescapedValue(text.sliced(equals + 1)));
     }
     return true;  // what could be read is kept; the rest of a damaged file is skipped

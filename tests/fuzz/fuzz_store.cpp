@@ -1,5 +1,7 @@
 // The settings store's contents: whatever the store file holds, the start-up read, Reload and
-// the Retrieve list work, and every preference ends as a usable value or its default.
+// the Retrieve list work, every preference ends as a usable value or its default, and the file
+// as read survives being written out again.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -9,6 +11,7 @@
 
 #include "configrepository.h"
 #include "preferences.h"
+#include "settingsfile.h"
 
 using namespace varnel;
 
@@ -37,5 +40,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const QString& name : configs.names()) (void)configs.load(name);
     }
     QFile::remove(path);
+
+    // What the file reads as, written out and read again, is the same: every key and text
+    // survives a save. (Escapes can make half a surrogate pair, which no UTF-8 can hold.)
+    const auto readBack = [](const QByteArray& bytes) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QSettings::SettingsMap map;
+        readSettingsFile(buffer, map);
+        return map;
+    };
+    const QSettings::SettingsMap first =
+        readBack(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)));
+    for (const QVariant& value : first) {
+        const QString text = value.typeId() == QMetaType::QStringList
+                                 ? value.toStringList().join(QChar(0))
+                                 : value.toString();
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                return 0;
+        }
+    }
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    if (!writeSettingsFile(written, first) || readBack(written.data()) != first) std::abort();
     return 0;
 }

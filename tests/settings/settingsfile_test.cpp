@@ -48,6 +48,7 @@ TEST(SettingsFileTest, WritesAndReadsAsQtsIniFormatDoes) {
         {"Base/quotes", "say \"hi\" \\ back\\"},
         {"Base/separators", "a;b,c=d"},
         {"Base/unicode", "Ünïcödé スケール \U0001F3B8 \x7f"},
+        {"Base/bom", QChar(0xFEFF) + QString(" at the start")},
         {"General/x", "section named General"},
         {"Les Paul 24 3%2F4\"/scaleLen", "24.75"},
         {"\u00e9\u4e2d%20x/k\u00e9y y", "v"},
@@ -121,6 +122,8 @@ TEST(SettingsFileTest, DamagedOrHandEditedFilesReadAsText) {
         readStartupPreferences(store, s);
         EXPECT_EQ(s.hLinePos, 0) << row.line;
     }
+    // Keys with an empty part, which no QSettings call can name, are not kept to be written back.
+    EXPECT_TRUE(read("[]\nk=1\n[a]\n\\\\k=2\n").isEmpty());
 }
 
 }  // namespace
