@@ -15,6 +15,14 @@ constexpr std::int16_t kUnitsMillimetres = 1;
 // Codes of FretboardSettings::unitsGranularity.
 constexpr std::int16_t kGranularityFine = 0;
 constexpr std::int16_t kGranularityCoarse = 1;
+// A units or granularity code from outside (a saved configuration, a caller): anything but
+// inches is millimetres, anything but coarse is fine.
+constexpr std::int16_t unitsTypeFrom(std::int16_t code) {
+    return code == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+}
+constexpr std::int16_t granularityFrom(std::int16_t code) {
+    return code == kGranularityCoarse ? kGranularityCoarse : kGranularityFine;
+}
 // Codes of FretboardSettings::calcType; every value but kCalcRule18 means the twelfth root.
 constexpr std::int16_t kCalcTwelfthRoot = 0;
 constexpr std::int16_t kCalcRule18 = 1;
@@ -30,6 +38,11 @@ constexpr double kFactorDervin = 0.0560695;
 constexpr double kFactorPrimitive = 0.0555555;
 
 constexpr double kMillimetresPerInch = 25.4;
+
+// A millimetre in a drawing's own unit: inches or millimetres.
+constexpr double unitsPerMillimetre(bool inches) {
+    return inches ? 1 / kMillimetresPerInch : 1.0;
+}
 
 // The largest fret count the 16-bit fret loops can walk.
 constexpr std::int16_t kMaxFrets = 32766;

@@ -1,13 +1,14 @@
 #include "chartcli.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <optional>
 #include <ostream>
+#include <string_view>
 
-#include <cstdio>
 #include "chart.h"
 #include "chosenprinter.h"
-
 #include "configrepository.h"
 #include "exports.h"
 #include "fanned.h"
@@ -90,6 +91,32 @@ struct OutputRequest {
     ExportFormat format = ExportFormat::ChartText;
 };
 
+// The options that ask for an output; those to a file take its name.
+struct OutputOption {
+    std::string_view name;
+    Output output;
+    ExportFormat format = ExportFormat::ChartText;
+};
+constexpr OutputOption kOutputOptions[] = {
+    {"--print-chart", Output::PrintChart},
+    {"--print-template", Output::PrintTemplate},
+    {"--print-calibration", Output::PrintCalibration},
+    {"--calibration-pdf", Output::CalibrationPdf},
+    {"--chart-pdf", Output::File, ExportFormat::ChartPdf},
+    {"--template-pdf", Output::File, ExportFormat::TemplatePdf},
+    {"--svg", Output::File, ExportFormat::TemplateSvg},
+    {"--dxf", Output::File, ExportFormat::TemplateDxf},
+    {"--csv", Output::File, ExportFormat::ChartCsv},
+    {"--chart-text", Output::File, ExportFormat::ChartText},
+};
+
+const OutputOption* outputOption(std::string_view name) {
+    for (const OutputOption& o : kOutputOptions) {
+        if (o.name == name) return &o;
+    }
+    return nullptr;
+}
+
 struct ChartRequest {
     FretboardSettings settings;
     PageSetup page;
@@ -114,8 +141,6 @@ std::optional<double> factorByName(const std::string& value) {
     return toDouble(value);
 }
 
-// A saved configuration's values, as Retrieve applies them: the two boxes' text, units and
-// precision.
 // A saved configuration's values applied as Retrieve applies them: the two boxes' text, units
 // and precision.
 void applyConfiguration(ChartRequest& request, const std::string& name, SettingsStore* store) {
@@ -131,11 +156,10 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
             request.preset.reset();
         }
         void retrieveGranularity(std::int16_t g) override {
-            request.settings.unitsGranularity =
-                g == kGranularityCoarse ? kGranularityCoarse : kGranularityFine;
+            request.settings.unitsGranularity = granularityFrom(g);
         }
         void retrieveUnits(std::int16_t u) override {
-            request.settings.unitsType = u == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+            request.settings.unitsType = unitsTypeFrom(u);
         }
         ChartRequest& request;
     } target(request);
@@ -204,14 +228,9 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             const auto factor = factorByName(v);
             if (!factor) throw bad(v);
             s.calcFact = *factor;
-        } else if (option == "--print-chart") {
-            request.outputs.push_back({Output::PrintChart, {}});
-        } else if (option == "--print-template") {
-            request.outputs.push_back({Output::PrintTemplate, {}});
-        } else if (option == "--print-calibration") {
-            request.outputs.push_back({Output::PrintCalibration, {}});
-        } else if (option == "--calibration-pdf") {
-            request.outputs.push_back({Output::CalibrationPdf, value()});
+        } else if (const OutputOption* o = outputOption(option)) {
+            const bool toFile = o->output == Output::File || o->output == Output::CalibrationPdf;
+            request.outputs.push_back({o->output, toFile ? value() : std::string(), o->format});
         } else if (option == "--config") {
             applyConfiguration(request, value(), store);
         } else if (option == "--list-configs") {
@@ -267,18 +286,6 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             if (!percent || !correctionFactorUsable(*percent / 100)) throw bad(v);
             (option == "--x-correction" ? request.xCorrection : request.yCorrection) =
                 *percent / 100;
-        } else if (option == "--chart-pdf") {
-            request.outputs.push_back({Output::File, value(), ExportFormat::ChartPdf});
-        } else if (option == "--template-pdf") {
-            request.outputs.push_back({Output::File, value(), ExportFormat::TemplatePdf});
-        } else if (option == "--svg") {
-            request.outputs.push_back({Output::File, value(), ExportFormat::TemplateSvg});
-        } else if (option == "--dxf") {
-            request.outputs.push_back({Output::File, value(), ExportFormat::TemplateDxf});
-        } else if (option == "--csv") {
-            request.outputs.push_back({Output::File, value(), ExportFormat::ChartCsv});
-        } else if (option == "--chart-text") {
-            request.outputs.push_back({Output::File, value(), ExportFormat::ChartText});
         } else if (option == "--vline-width" || option == "--hline-width" ||
                    option == "--font-size") {
             const std::string& v = value();
@@ -318,15 +325,9 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
 }  // namespace
 
 bool needsPrinting(const std::vector<std::string>& args) {
-    for (const std::string& a : args) {
-        if (a == "--print-chart" || a == "--print-template" || a == "--print-calibration" ||
-            a == "--chart-pdf" || a == "--template-pdf" || a == "--calibration-pdf" ||
-            a == "--svg" || a == "--dxf" || a == "--csv" || a == "--chart-text" ||
-            a == "--config" || a == "--list-configs") {
-            return true;
-        }
-    }
-    return false;
+    return std::any_of(args.begin(), args.end(), [](const std::string& a) {
+        return outputOption(a) || a == "--config" || a == "--list-configs";
+    });
 }
 
 namespace {

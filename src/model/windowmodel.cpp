@@ -137,15 +137,14 @@ void WindowModel::displayChart() {
 }
 
 void WindowModel::chooseUnits(std::int16_t unitsType) {
-    m_settings.unitsType = unitsType == kUnitsInches ? kUnitsInches : kUnitsMillimetres;
+    m_settings.unitsType = unitsTypeFrom(unitsType);
     // A chosen preset is re-read in the new units; a typed number stays the same number.
     takeScaleLen();
     changed(kChoicesChanged);
 }
 
 void WindowModel::chooseGranularity(std::int16_t granularity) {
-    m_settings.unitsGranularity =
-        granularity == kGranularityCoarse ? kGranularityCoarse : kGranularityFine;
+    m_settings.unitsGranularity = granularityFrom(granularity);
     changed(kChoicesChanged);
 }
 
@@ -192,12 +191,10 @@ void WindowModel::retrieveScaleLen(double scaleLen) {
 }
 
 void WindowModel::retrieveGranularity(std::int16_t granularity) {
-    m_settings.unitsGranularity = granularity;
     chooseGranularity(granularity);
 }
 
 void WindowModel::retrieveUnits(std::int16_t unitsType) {
-    m_settings.unitsType = unitsType;
     chooseUnits(unitsType);
 }
 

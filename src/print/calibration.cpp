@@ -6,6 +6,7 @@
 #include "numtext.h"
 #include "pagesetup.h"
 #include "printjobs.h"
+#include "qnumbertext.h"
 
 namespace varnel {
 
@@ -49,8 +50,7 @@ std::vector<Tick> ticks(double length, bool inches) {
 }
 
 QString lengthText(double length, bool inches) {
-    return QString::fromStdString(formatGeneral(length)) +
-           (inches ? QStringLiteral(" inches") : QStringLiteral(" mm"));
+    return numberText(length) + (inches ? QStringLiteral(" inches") : QStringLiteral(" mm"));
 }
 
 }  // namespace
@@ -148,15 +148,14 @@ CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,
     } axes[] = {{"horizontal", printed.horizontal, measuredHorizontal, next.horizontal, false},
                 {"vertical", printed.vertical, measuredVertical, next.vertical, true}};
     for (const auto& axis : axes) {
-        const auto measured = toDouble(axis.text.trimmed().toStdString());
-        if (!measured || !std::isfinite(*measured) || *measured <= 0) {
+        const auto measured = finiteDoubleFromText(axis.text.trimmed());
+        if (!measured || *measured <= 0) {
             return {std::nullopt,
                     QStringLiteral("The measured %1 ruler must be a length in %2, such as %3. "
                                    "Measure it again.")
                         .arg(QLatin1String(axis.name),
                              inches ? QStringLiteral("inches") : QStringLiteral("millimetres"),
-                             QString::fromStdString(
-                                 formatGeneral(axis.printed + (inches ? 0.03 : 0.4))))};
+                             numberText(axis.printed + (inches ? 0.03 : 0.4)))};
         }
         if (std::fabs(*measured - axis.printed) > kMaxMeasuredDeviation * axis.printed) {
             return {std::nullopt,

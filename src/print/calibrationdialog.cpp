@@ -1,14 +1,13 @@
 #include "calibrationdialog.h"
 
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogparts.h"
 #include "fretboard.h"
 #include "numtext.h"
+#include "qnumbertext.h"
 #include "twips.h"
 
 namespace varnel {
@@ -37,33 +36,18 @@ CalibrationDialog::CalibrationDialog(const RulerLengths& printed, std::int16_t u
             .arg(unit),
         this);
     help->setWordWrap(true);
-    const auto box = [this](const char* name, const char* caption) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setAccessibleName(QString::fromLatin1(caption));
-        return edit;
-    };
-    measuredHorizontal = box("txtMeasuredHorizontal", "Measured Horizontal Ruler");
-    measuredVertical = box("txtMeasuredVertical", "Measured Vertical Ruler");
+    measuredHorizontal = namedBox(this, "txtMeasuredHorizontal", "Measured Horizontal Ruler");
+    measuredVertical = namedBox(this, "txtMeasuredVertical", "Measured Vertical Ruler");
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Measured &horizontal ruler (%1):").arg(unit), measuredHorizontal);
     form->addRow(QStringLiteral("Measured &vertical ruler (%1):").arg(unit), measuredVertical);
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    okButton = button("OKButton", "OK");
-    cancelButton = button("CancelButton", "Cancel");
-    resetButton = button("ResetButton", "Reset");
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {okButton, cancelButton, resetButton}) buttons->addWidget(b);
+    okButton = namedButton(this, "OKButton", "OK");
+    cancelButton = namedButton(this, "CancelButton", "Cancel");
+    resetButton = namedButton(this, "ResetButton", "Reset");
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(help);
     layout->addLayout(form);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({okButton, cancelButton, resetButton}));
     setMinimumWidth(twipsToPixelsX(*this, 6000));
     connect(okButton, &QPushButton::clicked, this, &CalibrationDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::close);
@@ -71,8 +55,8 @@ CalibrationDialog::CalibrationDialog(const RulerLengths& printed, std::int16_t u
 }
 
 void CalibrationDialog::load() {
-    measuredHorizontal->setText(QString::fromStdString(formatGeneral(m_printed.horizontal)));
-    measuredVertical->setText(QString::fromStdString(formatGeneral(m_printed.vertical)));
+    measuredHorizontal->setText(numberText(m_printed.horizontal));
+    measuredVertical->setText(numberText(m_printed.vertical));
     show();
     measuredHorizontal->setFocus();
     measuredHorizontal->selectAll();

@@ -19,6 +19,7 @@
 #include "printerprovider.h"
 #include "printjobs.h"
 #include "printlimits.h"
+#include "qnumbertext.h"
 
 namespace varnel {
 
@@ -71,8 +72,86 @@ class MemoryDxfWriter : public DL_WriterA {
     mutable std::string m_text;
 };
 
+QString unitSymbol(bool inches) {
+    return inches ? QStringLiteral("in") : QStringLiteral("mm");
+}
+
 QString fretLabel(std::size_t fret) {
     return fret == 0 ? QStringLiteral("N") : QString::number(fret);
+}
+
+// An SVG drawing in its own unit (mm or in): width and height in that unit and a viewBox of the
+// same box, so that one user unit is one millimetre (or inch).
+class SvgDrawing {
+  public:
+    SvgDrawing(QByteArray& out, bool inches, double left, double top, double width, double height)
+        : m_xml(&out) {
+        const QString unit = unitSymbol(inches);
+        m_xml.setAutoFormatting(true);
+        m_xml.writeStartDocument();
+        m_xml.writeStartElement(QStringLiteral("svg"));
+        m_xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+        m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+        m_xml.writeAttribute(QStringLiteral("width"), shortestText(width) + unit);
+        m_xml.writeAttribute(QStringLiteral("height"), shortestText(height) + unit);
+        m_xml.writeAttribute(QStringLiteral("viewBox"),
+                             QStringLiteral("%1 %2 %3 %4")
+                                 .arg(shortestText(left), shortestText(top), shortestText(width),
+                                      shortestText(height)));
+    }
+    ~SvgDrawing() {
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    }
+    QXmlStreamWriter& xml() { return m_xml; }
+
+    // A group of lines drawn with one pen; endGroup() closes it.
+    void beginLines(const char* id, const char* stroke, double strokeWidth) {
+        m_xml.writeStartElement(QStringLiteral("g"));
+        m_xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
+        m_xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
+        m_xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(strokeWidth));
+        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    }
+    void line(double x1, double y1, double x2, double y2) {
+        m_xml.writeEmptyElement(QStringLiteral("line"));
+        m_xml.writeAttribute(QStringLiteral("x1"), shortestText(x1));
+        m_xml.writeAttribute(QStringLiteral("y1"), shortestText(y1));
+        m_xml.writeAttribute(QStringLiteral("x2"), shortestText(x2));
+        m_xml.writeAttribute(QStringLiteral("y2"), shortestText(y2));
+    }
+    // A group of fret numbers in the fret number font; endGroup() closes it.
+    void beginNumbers(const char* id, double height) {
+        m_xml.writeStartElement(QStringLiteral("g"));
+        m_xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
+        m_xml.writeAttribute(QStringLiteral("font-family"), kFretNumberFont);
+        m_xml.writeAttribute(QStringLiteral("font-size"), shortestText(height));
+        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("#000000"));
+    }
+    void number(double x, double y, const QString& text) {
+        m_xml.writeStartElement(QStringLiteral("text"));
+        m_xml.writeAttribute(QStringLiteral("x"), shortestText(x));
+        m_xml.writeAttribute(QStringLiteral("y"), shortestText(y));
+        m_xml.writeCharacters(text);
+        m_xml.writeEndElement();
+    }
+    void endGroup() { m_xml.writeEndElement(); }
+
+  private:
+    QXmlStreamWriter m_xml;
+};
+
+// Each value in millimetres, then each in inches, after a comma each; the values are in the
+// drawing's unit.
+void appendMillimetresThenInches(std::string& row, std::initializer_list<double> values,
+                                 bool inches) {
+    for (const double v : values) row += ',' + shortest(inches ? v * kMillimetresPerInch : v);
+    for (const double v : values) row += ',' + shortest(inches ? v : v / kMillimetresPerInch);
+}
+
+QString fileNotWritten(const QString& fileName, const QString& reason) {
+    return QStringLiteral("The file %1 could not be written: %2")
+        .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 }  // namespace
@@ -80,7 +159,7 @@ QString fretLabel(std::size_t fret) {
 TemplateDrawing templateDrawing(const FretboardSettings& s, const FretPositions& p) {
     TemplateDrawing d;
     d.inches = s.unitsType == kUnitsInches;
-    const double perMm = d.inches ? 1 / kMillimetresPerInch : 1.0;
+    const double perMm = unitsPerMillimetre(d.inches);
     const double perInch = d.inches ? 1.0 : kMillimetresPerInch;
     d.slotXs.reserve(p.distFromNut.size());
     d.slotXs.push_back(0);
@@ -97,72 +176,36 @@ TemplateDrawing templateDrawing(const FretboardSettings& s, const FretPositions&
 
 QByteArray templateSvg(const FretboardSettings& s, const FretPositions& p) {
     const TemplateDrawing d = templateDrawing(s, p);
-    const double perMm = d.inches ? 1 / kMillimetresPerInch : 1.0;
+    const double perMm = unitsPerMillimetre(d.inches);
     const double margin = kMarginMm * perMm;
     const double length = d.slotXs.back();
-    const QString unit = d.inches ? QStringLiteral("in") : QStringLiteral("mm");
     QByteArray out;
     out.reserve(static_cast<qsizetype>(d.slotXs.size()) * 110 + 1024);
-    QXmlStreamWriter xml(&out);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("svg"));
-    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-    const double viewWidth = length + 2 * margin;
-    const double viewHeight = d.width + 2 * margin;
-    xml.writeAttribute(QStringLiteral("width"), shortestText(viewWidth) + unit);
-    xml.writeAttribute(QStringLiteral("height"), shortestText(viewHeight) + unit);
-    xml.writeAttribute(
-        QStringLiteral("viewBox"),
-        QStringLiteral("%1 %1 %2 %3")
-            .arg(shortestText(-margin), shortestText(viewWidth), shortestText(viewHeight)));
-    xml.writeTextElement(
-        QStringLiteral("title"),
-        QStringLiteral("Fret slot template, %1 frets, nut at x = 0 (%2)").arg(p.count()).arg(unit));
-    const auto line = [&xml](double x1, double y1, double x2, double y2) {
-        xml.writeEmptyElement(QStringLiteral("line"));
-        xml.writeAttribute(QStringLiteral("x1"), shortestText(x1));
-        xml.writeAttribute(QStringLiteral("y1"), shortestText(y1));
-        xml.writeAttribute(QStringLiteral("x2"), shortestText(x2));
-        xml.writeAttribute(QStringLiteral("y2"), shortestText(y2));
-    };
-    const auto group = [&xml](const char* id, const char* stroke, double width) {
-        xml.writeStartElement(QStringLiteral("g"));
-        xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
-        xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
-        xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(width));
-        xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-    };
-    group("edges", "#00ffff", d.guideStroke);
-    line(0, 0, length, 0);
-    line(0, d.width, length, d.width);
-    xml.writeEndElement();
-    group("guide", "#000000", d.guideStroke);
-    line(0, d.guideY, length, d.guideY);
-    xml.writeEndElement();
-    group("slots", "#000000", d.slotStroke);
-    for (const double x : d.slotXs) line(x, 0, x, d.width);
-    xml.writeEndElement();
-    if (d.numbers) {
-        const double height = kNumberHeightMm * perMm;
-        const double y = d.guideY == d.width ? d.width - height / 2 : height * 1.5;
-        xml.writeStartElement(QStringLiteral("g"));
-        xml.writeAttribute(QStringLiteral("id"), QStringLiteral("numbers"));
-        xml.writeAttribute(QStringLiteral("font-family"), kFretNumberFont);
-        xml.writeAttribute(QStringLiteral("font-size"), shortestText(height));
-        xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("#000000"));
-        for (std::size_t i = 0; i < d.slotXs.size(); ++i) {
-            xml.writeStartElement(QStringLiteral("text"));
-            xml.writeAttribute(QStringLiteral("x"), shortestText(d.slotXs[i] + height / 5));
-            xml.writeAttribute(QStringLiteral("y"), shortestText(y));
-            xml.writeCharacters(fretLabel(i));
-            xml.writeEndElement();
+    {
+        SvgDrawing svg(out, d.inches, -margin, -margin, length + 2 * margin, d.width + 2 * margin);
+        svg.xml().writeTextElement(QStringLiteral("title"),
+                                   QStringLiteral("Fret slot template, %1 frets, nut at x = 0 (%2)")
+                                       .arg(p.count())
+                                       .arg(unitSymbol(d.inches)));
+        svg.beginLines("edges", "#00ffff", d.guideStroke);
+        svg.line(0, 0, length, 0);
+        svg.line(0, d.width, length, d.width);
+        svg.endGroup();
+        svg.beginLines("guide", "#000000", d.guideStroke);
+        svg.line(0, d.guideY, length, d.guideY);
+        svg.endGroup();
+        svg.beginLines("slots", "#000000", d.slotStroke);
+        for (const double x : d.slotXs) svg.line(x, 0, x, d.width);
+        svg.endGroup();
+        if (d.numbers) {
+            const double height = kNumberHeightMm * perMm;
+            const double y = d.guideY == d.width ? d.width - height / 2 : height * 1.5;
+            svg.beginNumbers("numbers", height);
+            for (std::size_t i = 0; i < d.slotXs.size(); ++i)
+                svg.number(d.slotXs[i] + height / 5, y, fretLabel(i));
+            svg.endGroup();
         }
-        xml.writeEndElement();
     }
-    xml.writeEndElement();
-    xml.writeEndDocument();
     return out;
 }
 
@@ -236,7 +279,7 @@ void DxfOut::text(const char* layer, double x, double y, double height, const QS
 
 QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p) {
     const TemplateDrawing d = templateDrawing(s, p);
-    const double perMm = d.inches ? 1 / kMillimetresPerInch : 1.0;
+    const double perMm = unitsPerMillimetre(d.inches);
     const double length = d.slotXs.back();
     return dxfDrawing(
         d.inches,
@@ -261,7 +304,7 @@ QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p) {
 }
 
 QByteArray fannedDxf(const FannedBoard& board, bool inches) {
-    const double height = kNumberHeightMm * (inches ? 1 / kMillimetresPerInch : 1.0);
+    const double height = kNumberHeightMm * unitsPerMillimetre(inches);
     return dxfDrawing(inches,
                       {{"FRETS", DL_Codes::black},
                        {"NUT", DL_Codes::black},
@@ -289,58 +332,31 @@ QByteArray fannedDxf(const FannedBoard& board, bool inches) {
 }
 
 QByteArray fannedSvg(const FannedBoard& board, bool inches) {
-    const double perMm = inches ? 1 / kMillimetresPerInch : 1.0;
+    const double perMm = unitsPerMillimetre(inches);
     const Extent e = extentOf(board);
     const double margin = 5 * perMm;
-    const QString unit = inches ? QStringLiteral("in") : QStringLiteral("mm");
     QByteArray out;
-    QXmlStreamWriter xml(&out);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("svg"));
-    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-    const double width = e.right - e.left + 2 * margin;
-    const double height = e.bottom - e.top + 2 * margin;
-    xml.writeAttribute(QStringLiteral("width"), shortestText(width) + unit);
-    xml.writeAttribute(QStringLiteral("height"), shortestText(height) + unit);
-    xml.writeAttribute(QStringLiteral("viewBox"),
-                       QStringLiteral("%1 %2 %3 %4")
-                           .arg(shortestText(e.left - margin), shortestText(e.top - margin),
-                                shortestText(width), shortestText(height)));
-    const auto group = [&](const char* id, const char* stroke, const std::vector<Segment>& lines) {
-        xml.writeStartElement(QStringLiteral("g"));
-        xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
-        xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
-        xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(0.2 * perMm));
-        for (const Segment& s : lines) {
-            xml.writeEmptyElement(QStringLiteral("line"));
-            xml.writeAttribute(QStringLiteral("x1"), shortestText(s.from.x));
-            xml.writeAttribute(QStringLiteral("y1"), shortestText(s.from.y));
-            xml.writeAttribute(QStringLiteral("x2"), shortestText(s.to.x));
-            xml.writeAttribute(QStringLiteral("y2"), shortestText(s.to.y));
+    {
+        SvgDrawing svg(out, inches, e.left - margin, e.top - margin, e.right - e.left + 2 * margin,
+                       e.bottom - e.top + 2 * margin);
+        const auto group = [&](const char* id, const char* stroke,
+                               const std::vector<Segment>& lines) {
+            svg.beginLines(id, stroke, 0.2 * perMm);
+            for (const Segment& g : lines) svg.line(g.from.x, g.from.y, g.to.x, g.to.y);
+            svg.endGroup();
+        };
+        group("FRETS", "#000000", board.frets);
+        group("NUT", "#000000", {board.nut});
+        group("BRIDGE", "#000000", {board.bridge});
+        group("STRINGS", "#969696", board.strings);
+        group("EDGES", "#00ffff", {board.trebleEdge, board.bassEdge});
+        svg.beginNumbers("NUMBERS", kNumberHeightMm * perMm);
+        for (std::size_t i = 0; i < board.frets.size(); ++i) {
+            const Point& end = board.frets[i].to;
+            svg.number(end.x, end.y + 3 * perMm, QString::number(i + 1));
         }
-        xml.writeEndElement();
-    };
-    group("FRETS", "#000000", board.frets);
-    group("NUT", "#000000", {board.nut});
-    group("BRIDGE", "#000000", {board.bridge});
-    group("STRINGS", "#969696", board.strings);
-    group("EDGES", "#00ffff", {board.trebleEdge, board.bassEdge});
-    xml.writeStartElement(QStringLiteral("g"));
-    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("NUMBERS"));
-    xml.writeAttribute(QStringLiteral("font-family"), kFretNumberFont);
-    xml.writeAttribute(QStringLiteral("font-size"), shortestText(2.5 * perMm));
-    for (std::size_t i = 0; i < board.frets.size(); ++i) {
-        xml.writeStartElement(QStringLiteral("text"));
-        xml.writeAttribute(QStringLiteral("x"), shortestText(board.frets[i].to.x));
-        xml.writeAttribute(QStringLiteral("y"), shortestText(board.frets[i].to.y + 3 * perMm));
-        xml.writeCharacters(QString::number(i + 1));
-        xml.writeEndElement();
+        svg.endGroup();
     }
-    xml.writeEndElement();
-    xml.writeEndElement();
-    xml.writeEndDocument();
     return out;
 }
 
@@ -350,12 +366,7 @@ QByteArray fannedCsv(const FannedBoard& board, bool inches) {
         "along_midline_in,angle_degrees\r\n";
     for (const FannedFret& f : board.table) {
         std::string row = std::to_string(f.fret);
-        for (const double v : {f.alongFirst, f.alongLast, f.alongMidline}) {
-            row += ',' + shortest(inches ? v * kMillimetresPerInch : v);
-        }
-        for (const double v : {f.alongFirst, f.alongLast, f.alongMidline}) {
-            row += ',' + shortest(inches ? v : v / kMillimetresPerInch);
-        }
+        appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, inches);
         row += ',' + shortest(f.angleDegrees) + "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
@@ -369,16 +380,8 @@ QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p) {
     std::string row;
     for (int i = 1; i <= p.count(); ++i) {
         const auto index = static_cast<std::size_t>(i);
-        const double nut = p.distFromNut[index];
-        const double fret = p.distFromFret[index];
         row = std::to_string(i);
-        for (const double v :
-             {inches ? nut * kMillimetresPerInch : nut, inches ? fret * kMillimetresPerInch : fret,
-              inches ? nut : nut / kMillimetresPerInch,
-              inches ? fret : fret / kMillimetresPerInch}) {
-            row += ',';
-            row += shortest(v);
-        }
+        appendMillimetresThenInches(row, {p.distFromNut[index], p.distFromFret[index]}, inches);
         row += "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
@@ -409,14 +412,11 @@ std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
     const QFileInfo target(fileName);
     const QString part =
         target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".part");
-    const auto failed = [&fileName](const QString& reason) {
-        return QStringLiteral("The file %1 could not be written: %2")
-            .arg(QDir::toNativeSeparators(fileName), reason);
-    };
-    if (fileName == QLatin1String("-")) return failed(QStringLiteral("a PDF needs a file"));
+    if (fileName == QLatin1String("-"))
+        return fileNotWritten(fileName, QStringLiteral("a PDF needs a file"));
     {
         QFile probe(part);  // a folder that takes no file is said as such, before any drawing
-        if (!probe.open(QIODevice::WriteOnly)) return failed(probe.errorString());
+        if (!probe.open(QIODevice::WriteOnly)) return fileNotWritten(fileName, probe.errorString());
     }
     PdfFileProvider pdf(part, setup);
     if (auto failure = printDocument(pdf, draw)) {
@@ -428,7 +428,7 @@ std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
                             QFile::encodeName(target.absoluteFilePath()).toStdString(), ec);
     if (ec) {
         QFile::remove(part);
-        return failed(QString::fromStdString(ec.message()));
+        return fileNotWritten(fileName, QString::fromStdString(ec.message()));
     }
     return std::nullopt;
 }
@@ -471,8 +471,7 @@ namespace {
 std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& bytes) {
     QString error;
     if (saveBytes(fileName, bytes, error)) return std::nullopt;
-    return QStringLiteral("The file %1 could not be written: %2")
-        .arg(QDir::toNativeSeparators(fileName), error);
+    return fileNotWritten(fileName, error);
 }
 
 }  // namespace
@@ -514,11 +513,10 @@ std::optional<QString> exportFanned(ExportFormat format, const QString& fileName
 
 QString suggestedFileName(const FretboardSettings& s, const QString& extension) {
     const bool inches = s.unitsType == kUnitsInches;
-    const QString length =
-        inches ? QString::fromStdString(formatGeneral(std::round(s.scaleLen * 100) / 100))
-               : QString::number(std::llround(s.scaleLen));
+    const QString length = inches ? numberText(std::round(s.scaleLen * 100) / 100)
+                                  : QString::number(std::llround(s.scaleLen));
     return QStringLiteral("fretboard-%1%2-%3.%4")
-        .arg(length, inches ? QStringLiteral("in") : QStringLiteral("mm"))
+        .arg(length, unitSymbol(inches))
         .arg(s.nFrets)
         .arg(extension);
 }

@@ -52,10 +52,6 @@ std::optional<Segment> clipped(const Segment& s, double x0, double x1) {
     return Segment{a.x < x0 ? at(x0) : a, b.x > x1 ? at(x1) : b};
 }
 
-double mm(bool inches) {
-    return inches ? 1 / kMillimetresPerInch : 1.0;
-}
-
 }  // namespace
 
 DrawDocument fannedDocument(const FannedBoard& board, bool inches) {
@@ -83,37 +79,55 @@ Tiling tileFannedBoard(const FannedBoard& board, double printableWidth, double o
     return t;
 }
 
-std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
-                                         bool inches) {
-    printer.setScaleMode(inches ? PageUnit::Inches : PageUnit::Millimetres);
-    const Extent e = extentOf(board);
-    const double arm = kCrossArmMm * mm(inches);
-    const double pieceHeight =
-        e.bottom - e.top + 2 * arm + printer.textHeight(QStringLiteral("1")) * 2;
-    const Tiling t =
-        tileFannedBoard(board, printer.scaleWidth(), kPieceOverlapMm * mm(inches), arm);
-    if (t.pieces == 0 || pieceHeight > printer.scaleHeight()) {
-        return QStringLiteral(
-                   "The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. "
-                   "Print "
-                   "on larger paper or in the other orientation.")
-            .arg(std::lround((t.pieceLength > 0 ? t.pieceLength : kPieceOverlapMm * mm(inches)) /
-                             mm(inches)))
-            .arg(std::lround(pieceHeight / mm(inches)));
-    }
-    return std::nullopt;
-}
+namespace {
 
-void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches) {
+// The board on this printer's pages, in the drawing's unit, with the labels' font set: what the
+// refusal checks is what the printing lays out.
+struct FannedPages {
+    Extent extent;
+    double arm;
+    double textHeight;
+    double pieceHeight;
+    Tiling tiling;
+};
+
+FannedPages fannedPages(PrinterSurface& printer, const FannedBoard& board, bool inches) {
     printer.setScaleMode(inches ? PageUnit::Inches : PageUnit::Millimetres);
     printer.setFontName(kFretNumberFont);
     printer.setFontSize(kLabelPoints);
-    const Extent e = extentOf(board);
-    const double arm = kCrossArmMm * mm(inches);
-    const double textHeight = printer.textHeight(QStringLiteral("1"));
-    const Tiling t =
-        tileFannedBoard(board, printer.scaleWidth(), kPieceOverlapMm * mm(inches), arm);
-    const double pieceHeight = e.bottom - e.top + 2 * arm + textHeight * 2;
+    const double perMm = unitsPerMillimetre(inches);
+    FannedPages pages;
+    pages.extent = extentOf(board);
+    pages.arm = kCrossArmMm * perMm;
+    pages.textHeight = printer.textHeight(QStringLiteral("1"));
+    pages.pieceHeight =
+        pages.extent.bottom - pages.extent.top + 2 * pages.arm + 2 * pages.textHeight;
+    pages.tiling = tileFannedBoard(board, printer.scaleWidth(), kPieceOverlapMm * perMm, pages.arm);
+    return pages;
+}
+
+}  // namespace
+
+std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
+                                         bool inches) {
+    const FannedPages pages = fannedPages(printer, board, inches);
+    const Tiling& t = pages.tiling;
+    if (t.pieces > 0 && pages.pieceHeight <= printer.scaleHeight()) return std::nullopt;
+    const double perMm = unitsPerMillimetre(inches);
+    return QStringLiteral(
+               "The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. "
+               "Print on larger paper or in the other orientation.")
+        .arg(std::lround((t.pieceLength > 0 ? t.pieceLength : kPieceOverlapMm * perMm) / perMm))
+        .arg(std::lround(pages.pieceHeight / perMm));
+}
+
+void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches) {
+    const FannedPages pages = fannedPages(printer, board, inches);
+    const Extent& e = pages.extent;
+    const double arm = pages.arm;
+    const double textHeight = pages.textHeight;
+    const double pieceHeight = pages.pieceHeight;
+    const Tiling& t = pages.tiling;
     double top = 0;
     for (int k = 0; k < t.pieces; ++k) {
         if (top > 0 && top + pieceHeight > printer.scaleHeight()) {

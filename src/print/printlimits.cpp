@@ -1,6 +1,7 @@
 #include "printlimits.h"
 
 #include "numtext.h"
+#include "qnumbertext.h"
 
 namespace varnel {
 
@@ -8,9 +9,6 @@ namespace {
 
 const QString kWhere = QStringLiteral(" in Preferences, Set Print Options.");
 
-QString number(double value) {
-    return QString::fromStdString(formatGeneral(value));
-}
 QString millimetres(double value) {
     return QString::fromStdString(formatFixed(value, 1)) + QStringLiteral(" mm");
 }
@@ -86,9 +84,7 @@ std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& 
         // The two lengths are 32-bit floats: shown as such ("2.54", not "2.53999996185303").
         const bool length =
             setting == PrintSetting::LineHeight || setting == PrintSetting::LineSpace;
-        const QString shown = length
-                                  ? QString::fromStdString(formatGeneral(static_cast<float>(value)))
-                                  : number(value);
+        const QString shown = length ? numberText(static_cast<float>(value)) : numberText(value);
         if (auto message = refusal(setting, value, shown)) {
             return PrintSettingRefusal{setting, *message};
         }
@@ -98,21 +94,21 @@ std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& 
 
 std::optional<QString> templatePageRefusal(PrinterSurface& printer, const FretboardSettings& s) {
     // Everything in millimetres, whatever unit the template draws in.
-    const double pageUnitsPerMm = printer.scaleMode() == PageUnit::Millimetres ? 1 : 1 / 25.4;
+    const double pageUnitsPerMm = unitsPerMillimetre(printer.scaleMode() == PageUnit::Inches);
     const double printable = printer.scaleHeight() / pageUnitsPerMm;
     const double pen = printer.scaleX(s.lineWidthHorz) / pageUnitsPerMm;
     const double height = s.templateLineHeight;
     const QString fits = QStringLiteral(" (%1 printable).").arg(millimetres(printable));
     if (height + pen > printable) {
         return QStringLiteral("The template line height of %1 mm is more than fits on the page")
-                   .arg(number(height)) +
+                   .arg(numberText(height)) +
                fits + QStringLiteral(" Set a smaller Vertical Line Length") + kWhere;
     }
     if (s.templateLineSpace + height + pen > printable) {
         return QStringLiteral(
                    "The space between template lines of %1 mm leaves no room on the page for a "
                    "template line of %2 mm")
-                   .arg(number(s.templateLineSpace), number(height)) +
+                   .arg(numberText(s.templateLineSpace), numberText(height)) +
                fits + QStringLiteral(" Set a smaller Space between template lines") + kWhere;
     }
     return std::nullopt;

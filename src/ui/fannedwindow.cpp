@@ -13,6 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "dialogparts.h"
 #include "exports.h"
 #include "fannedprint.h"
 #include "numtext.h"
@@ -77,41 +78,34 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
     const FannedInputs defaults;
+    // What the window last held, else the default.
+    const auto stored = [this](const char* name, const QString& value) {
+        return m_store ? m_store->getSetting(kSection, QString::fromLatin1(name), value) : value;
+    };
     const auto box = [&](const char* name, const char* caption, const QString& value) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setAccessibleName(QString::fromLatin1(caption));
-        edit->setText(m_store ? m_store->getSetting(kSection, QString::fromLatin1(name), value)
-                              : value);
+        QLineEdit* edit = namedBox(this, name, caption);
+        edit->setText(stored(name, value));
         form->addRow(QString::fromLatin1(caption) + QLatin1Char(':'), edit);
         connect(edit, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
         return edit;
     };
-    const auto number = [](double v) { return QString::fromStdString(formatGeneral(v)); };
     strings = box("txtStrings", "Number of Strings", QString::number(defaults.strings));
-    firstScale = box("txtFirstScale", "First String Scale Length", number(defaults.firstScale));
-    lastScale = box("txtLastScale", "Last String Scale Length", number(defaults.lastScale));
-    nutSpacing = box("txtNutSpacing", "String Spacing at Nut", number(defaults.nutSpacing));
+    firstScale = box("txtFirstScale", "First String Scale Length", numberText(defaults.firstScale));
+    lastScale = box("txtLastScale", "Last String Scale Length", numberText(defaults.lastScale));
+    nutSpacing = box("txtNutSpacing", "String Spacing at Nut", numberText(defaults.nutSpacing));
     bridgeSpacing =
-        box("txtBridgeSpacing", "String Spacing at Bridge", number(defaults.bridgeSpacing));
+        box("txtBridgeSpacing", "String Spacing at Bridge", numberText(defaults.bridgeSpacing));
     perpendicularKind = new QComboBox(this);
     perpendicularKind->setObjectName(QStringLiteral("cboPerpendicular"));
     perpendicularKind->setAccessibleName(QStringLiteral("Perpendicular Fret or Ratio"));
     perpendicularKind->addItems(
         {QStringLiteral("Perpendicular Fret"), QStringLiteral("Perpendicular Ratio")});
-    perpendicular = new QLineEdit(this);
-    perpendicular->setObjectName(QStringLiteral("txtPerpendicular"));
-    perpendicular->setAccessibleName(QStringLiteral("Perpendicular Fret"));
-    perpendicular->setText(
-        m_store
-            ? m_store->getSetting(kSection, QStringLiteral("txtPerpendicular"), QStringLiteral("7"))
-            : QStringLiteral("7"));
-    if (m_store && m_store->getSetting(kSection, QStringLiteral("cboPerpendicular"), QString()) ==
-                       QLatin1String("1")) {
+    perpendicular = namedBox(this, "txtPerpendicular", "Perpendicular Fret");
+    perpendicular->setText(stored("txtPerpendicular", QStringLiteral("7")));
+    if (stored("cboPerpendicular", QString()) == QLatin1String("1"))
         perpendicularKind->setCurrentIndex(1);
-    }
     form->addRow(perpendicularKind, perpendicular);
-    overhang = box("txtOverhang", "Fretboard Overhang", number(defaults.trebleOverhang));
+    overhang = box("txtOverhang", "Fretboard Overhang", numberText(defaults.trebleOverhang));
     connect(perpendicular, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
     connect(perpendicularKind, &QComboBox::currentIndexChanged, this, [this](int index) {
         perpendicular->setAccessibleName(perpendicularKind->itemText(index));
@@ -133,21 +127,12 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
-    const auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(QString::fromLatin1(caption), this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setAutoDefault(false);
-        return b;
-    };
-    printButton = button("cmdPrintTemplate", "Print &Template");
-    exportButton = button("cmdExport", "&Export...");
-    closeButton = button("cmdClose", "&Close");
+    printButton = namedButton(this, "cmdPrintTemplate", "Print &Template");
+    exportButton = namedButton(this, "cmdExport", "&Export...");
+    closeButton = namedButton(this, "cmdClose", "&Close");
     connect(printButton, &QPushButton::clicked, this, &FannedWindow::printTemplate);
     connect(exportButton, &QPushButton::clicked, this, &FannedWindow::exportFile);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton* b : {printButton, exportButton, closeButton}) buttons->addWidget(b);
     auto* top = new QHBoxLayout;
     top->addLayout(form);
     top->addWidget(drawing, 1);
@@ -155,7 +140,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     layout->addLayout(top);
     layout->addWidget(status);
     layout->addWidget(table, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({printButton, exportButton, closeButton}));
     resize(860, 560);
     recalculate();
 }
