@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
@@ -32,6 +33,8 @@ QString qualifiedKey(const QString& section, const QString& key) {
 // How long a save waits for another running copy to finish its own; a copy holds the lock
 // for a few writes only, and a crashed one leaves a lock that is found stale at once.
 constexpr int kLockWaitMs = 5000;
+// How often a waiting copy looks at the lock again.
+constexpr unsigned long kLockPollMs = 10;
 
 // A lock file that a process killed while creating it left empty: QLockFile would take it for a
 // live lock until it is 30 seconds old. A live owner writes its details into it at once, so one
@@ -47,13 +50,29 @@ void removeAbandonedLockFile(const QString& path) {
     if (info.exists() && info.size() == 0) QFile::remove(path);
 }
 
+// Takes the lock unless the deadline passes or the lock cannot be made at all (an unwritable
+// folder). Polled often: QLockFile's own wait sleeps longer and longer, up to seconds.
+bool takeLock(QLockFile& lock, const QDeadlineTimer& deadline) {
+    removeAbandonedLockFile(lock.fileName());
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired()) return false;
+        QThread::msleep(kLockPollMs);
+    }
+    return true;
+}
+
+// The index lock, taken through a gate: whoever waits for the lock holds the gate, so a copy
+// that lets go of the lock and at once wants it again queues behind the waiting one instead of
+// taking it back every time (QLockFile alone is not fair, and the waiter would give up).
 class FileLock : public StoreLock {
   public:
     explicit FileLock(const QString& path) : m_lock(path) {
-        removeAbandonedLockFile(path);
         // A lock that cannot be had (an unwritable folder) does not stop the save: it then
         // fails or succeeds on its own, as it would with one copy running.
-        m_lock.tryLock(kLockWaitMs);
+        const QDeadlineTimer deadline(kLockWaitMs);
+        QLockFile gate(path + QStringLiteral(".gate"));
+        takeLock(gate, deadline);
+        takeLock(m_lock, deadline);
     }
 
   private:
