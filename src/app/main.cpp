@@ -29,8 +29,7 @@ int main(int argc, char** argv) {
     varnel::QtMessageBox messages;
     varnel::QSettingsStore printerStore(varnel::kPrinterStore);
     varnel::ChosenPrinter printers(printerStore, messages);
-    varnel::QSettingsStore fannedStore(
-        varnel::QSettingsStore::Companion{QStringLiteral("-fanned")});
+    varnel::QSettingsStore fannedStore(varnel::kFannedStore);
     varnel::Varnel window(store, messages, printers);
     window.setFannedStore(&fannedStore);
     messages.setParent(&window);

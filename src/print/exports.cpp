@@ -334,7 +334,7 @@ QByteArray fannedDxf(const FannedBoard& board, bool inches) {
 QByteArray fannedSvg(const FannedBoard& board, bool inches) {
     const double perMm = unitsPerMillimetre(inches);
     const Extent e = extentOf(board);
-    const double margin = 5 * perMm;
+    const double margin = kMarginMm * perMm;
     QByteArray out;
     {
         SvgDrawing svg(out, inches, e.left - margin, e.top - margin, e.right - e.left + 2 * margin,
@@ -509,6 +509,12 @@ std::optional<QString> exportFanned(ExportFormat format, const QString& fileName
         default:
             return saveOrSay(fileName, fannedDxf(board, inches));
     }
+}
+
+PageSetup exportPaper(PrinterProvider& printers) {
+    PageSetup paper = printers.pageSetup();
+    paper.correction = {};
+    return paper;
 }
 
 QString suggestedFileName(const FretboardSettings& s, const QString& extension) {

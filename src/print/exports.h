@@ -12,6 +12,7 @@
 #include "fanned.h"
 #include "fretboard.h"
 #include "pagesetup.h"
+#include "printerprovider.h"
 
 class DL_Dxf;
 class DL_WriterA;
@@ -93,6 +94,14 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
 // paper) and ChartCsv (its table). The message when nothing was written.
 std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
                                     const FannedBoard& board, bool inches, const PageSetup& setup);
+
+// The paper a window's PDF files are made on: the chosen printer's, without that printer's
+// scale correction (the file may be printed anywhere).
+PageSetup exportPaper(PrinterProvider& printers);
+
+// Asks where to save a file: the suggested name and the file types' filter in, the chosen path
+// out (empty for none).
+using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
 
 // A name to offer for a file: "fretboard-648mm-24.svg", "fretboard-25.5in-22.csv".
 QString suggestedFileName(const FretboardSettings& s, const QString& extension);

@@ -60,7 +60,7 @@ bool ConfigRepository::apply(const QString& key, const QString& value, ConfigTar
     } else if (key == keyName(kKeyUnitsType)) {
         if (const auto u = int16FromText(value)) target.retrieveUnits(*u);
     } else {
-        return takeExtra(key, value);
+        return m_extras && m_extras->takeExtra(key, value);
     }
     return true;
 }

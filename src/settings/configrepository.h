@@ -31,10 +31,6 @@ class ConfigRepository {
     explicit ConfigRepository(SettingsStore& store) : m_store(store) {}
 
     void setExtras(ConfigExtras* extras) { m_extras = extras; }
-    // A retrieved key that belongs to the extras, applied; false for any other.
-    bool takeExtra(const QString& key, const QString& value) {
-        return m_extras && m_extras->takeExtra(key, value);
-    }
 
     // The saved names, in the order of their index keys.
     QStringList names();

@@ -5,6 +5,10 @@
 #include <QStringEncoder>
 #include <QStringList>
 #include <QVariant>
+#include <algorithm>
+#include <iterator>
+#include <algorithm>
+#include <iterator>
 
 namespace varnel {
 
@@ -32,6 +36,13 @@ int hexDigitValue(char16_t c) {
 int octalDigitValue(char c) {
     return c >= '0' && c <= '7' ? c - '0' : -1;
 }
+
+// The escapes "\a" and the like, each with the character it stands for. The writer uses the
+// first nine (with "\0" and "\x" for the other control characters); the reader takes all.
+constexpr char kSimpleEscapes[][2] = {{'a', '\a'},  {'b', '\b'}, {'f', '\f'}, {'n', '\n'},
+                                      {'r', '\r'},  {'t', '\t'}, {'v', '\v'}, {'"', '"'},
+                                      {'\\', '\\'}, {'?', '?'},  {'\'', '\''}};
+constexpr std::size_t kWrittenEscapes = 9;
 
 // --- Reading -------------------------------------------------------------------------------
 
@@ -119,9 +130,6 @@ QVariant storedValue(const QString& text) {
 // A value: text with C escapes, in quotes or not, or a list of such texts between commas.
 // Spaces around an unquoted text are not part of it.
 QVariant unescapedValue(QByteArrayView raw) {
-    static constexpr char kSimpleEscapes[][2] = {
-        {'a', '\a'}, {'b', '\b'}, {'f', '\f'}, {'n', '\n'},  {'r', '\r'}, {'t', '\t'},
-        {'v', '\v'}, {'"', '"'},  {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     const qsizetype size = raw.size();
     QStringList items;
     bool isList = false;
@@ -246,44 +254,20 @@ void appendEscapedText(const QString& text, QByteArray& out) {
             continue;
         }
         hexDigitWouldJoin = false;
-        switch (c) {
-            case '\0':
-                out += "\\0";
-                hexDigitWouldJoin = true;
-                break;
-            case '\a':
-                out += "\\a";
-                break;
-            case '\b':
-                out += "\\b";
-                break;
-            case '\f':
-                out += "\\f";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            case '\v':
-                out += "\\v";
-                break;
-            case '"':
-            case '\\':
-                out += '\\';
-                out += static_cast<char>(c);
-                break;
-            default:
-                if (c <= 0x1F) {
-                    out += "\\x" + QByteArray::number(c, 16);
-                    hexDigitWouldJoin = true;
-                } else {
-                    out += toUtf8(QStringView(&qc, 1));  // keeps a surrogate pair whole
-                }
+        const auto* const escape =
+            std::find_if(std::begin(kSimpleEscapes), std::begin(kSimpleEscapes) + kWrittenEscapes,
+                         [c](const char* code) { return code[1] == c; });
+        if (escape != std::begin(kSimpleEscapes) + kWrittenEscapes) {
+            out += '\\';
+            out += (*escape)[0];
+        } else if (c == '\0') {
+            out += "\\0";
+            hexDigitWouldJoin = true;
+        } else if (c <= 0x1F) {
+            out += "\\x" + QByteArray::number(c, 16);
+            hexDigitWouldJoin = true;
+        } else {
+            out += toUtf8(QStringView(&qc, 1));  // keeps a surrogate pair whole
         }
     }
     if (needsQuotes || (out.size() > start && (out[start] == ' ' || out.back() == ' '))) {

@@ -55,7 +55,8 @@ class QSettingsStore : public SettingsStore {
     // An INI file at the given path, for tests and tools.
     explicit QSettingsStore(const QString& iniPath);
     // A store of the user's beside the main one, in the same place under another name: the
-    // printer choices (kPrinterStore, on Linux ~/.config/varnel/varnel-printers.conf).
+    // printer choices (kPrinterStore, on Linux ~/.config/varnel/varnel-printers.conf) and the
+    // Fanned Frets inputs (kFannedStore).
     struct Companion {
         QString suffix;
     };
@@ -85,6 +86,7 @@ class QSettingsStore : public SettingsStore {
 };
 
 inline const QSettingsStore::Companion kPrinterStore{QStringLiteral("-printers")};
+inline const QSettingsStore::Companion kFannedStore{QStringLiteral("-fanned")};
 
 // True when a sorts before b in natural order: runs of digits compare by their value.
 bool naturalLess(const QString& a, const QString& b);

@@ -78,13 +78,9 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
     const FannedInputs defaults;
-    // What the window last held, else the default.
-    const auto stored = [this](const char* name, const QString& value) {
-        return m_store ? m_store->getSetting(kSection, QString::fromLatin1(name), value) : value;
-    };
     const auto box = [&](const char* name, const char* caption, const QString& value) {
         QLineEdit* edit = namedBox(this, name, caption);
-        edit->setText(stored(name, value));
+        edit->setText(value);
         form->addRow(QString::fromLatin1(caption) + QLatin1Char(':'), edit);
         connect(edit, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
         return edit;
@@ -101,9 +97,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     perpendicularKind->addItems(
         {QStringLiteral("Perpendicular Fret"), QStringLiteral("Perpendicular Ratio")});
     perpendicular = namedBox(this, "txtPerpendicular", "Perpendicular Fret");
-    perpendicular->setText(stored("txtPerpendicular", QStringLiteral("7")));
-    if (stored("cboPerpendicular", QString()) == QLatin1String("1"))
-        perpendicularKind->setCurrentIndex(1);
+    perpendicular->setText(QStringLiteral("7"));
     form->addRow(perpendicularKind, perpendicular);
     overhang = box("txtOverhang", "Fretboard Overhang", numberText(defaults.trebleOverhang));
     connect(perpendicular, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
@@ -142,7 +136,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     layout->addWidget(table, 1);
     layout->addLayout(buttonRow({printButton, exportButton, closeButton}));
     resize(860, 560);
-    recalculate();
+    reloadInputs();  // what the window last held, else the defaults
 }
 
 std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
@@ -188,12 +182,11 @@ void FannedWindow::recalculate() {
     QString why;
     const auto in = inputs(&why);
     m_board = in ? std::optional<FannedBoard>(layOutFannedBoard(*in, m_settings)) : std::nullopt;
-    status->setText(in ? QStringLiteral("%1 frets, %2.")
-                             .arg(m_settings.nFrets)
-                             .arg(m_settings.unitsType == kUnitsInches
-                                      ? QStringLiteral("inches")
-                                      : QStringLiteral("millimetres"))
-                       : why);
+    status->setText(
+        in ? QStringLiteral("%1 frets, %2.")
+                 .arg(m_settings.nFrets)
+                 .arg(inches() ? QStringLiteral("inches") : QStringLiteral("millimetres"))
+           : why);
     table->setRowCount(m_board ? static_cast<int>(m_board->table.size()) : 0);
     if (m_board) {
         for (const FannedFret& f : m_board->table) {
@@ -228,53 +221,61 @@ bool FannedConfigExtras::takeExtra(const QString& key, const QString& value) {
 }
 
 void FannedWindow::reloadInputs() {
-    if (!m_store) return;
-    for (QLineEdit* box :
-         {strings, firstScale, lastScale, nutSpacing, bridgeSpacing, perpendicular, overhang}) {
-        const QSignalBlocker quiet(box);
-        box->setText(m_store->getSetting(kSection, box->objectName(), box->text()));
+    if (m_store) {
+        // Quiet while they change: each change would store all the boxes, some not read yet.
+        for (QLineEdit* box : inputBoxes()) {
+            const QSignalBlocker quiet(box);
+            box->setText(m_store->getSetting(kSection, box->objectName(), box->text()));
+        }
+        const QSignalBlocker quiet(perpendicularKind);
+        const QString kind =
+            m_store->getSetting(kSection, perpendicularKind->objectName(),
+                                QString::number(perpendicularKind->currentIndex()));
+        perpendicularKind->setCurrentIndex(kind == QLatin1String("1") ? 1 : 0);
     }
-    const QSignalBlocker quiet(perpendicularKind);
-    perpendicularKind->setCurrentIndex(m_store->getSetting(kSection,
-                                                           perpendicularKind->objectName(),
-                                                           QString()) == QLatin1String("1")
-                                           ? 1
-                                           : 0);
+    perpendicular->setAccessibleName(perpendicularKind->currentText());
     recalculate();
 }
 
 void FannedWindow::remember() {
     if (!m_store) return;
-    for (QLineEdit* box :
-         {strings, firstScale, lastScale, nutSpacing, bridgeSpacing, perpendicular, overhang}) {
+    for (QLineEdit* box : inputBoxes())
         m_store->saveSetting(kSection, box->objectName(), box->text());
-    }
     m_store->saveSetting(kSection, perpendicularKind->objectName(),
                          QString::number(perpendicularKind->currentIndex()));
 }
 
+bool FannedWindow::inches() const {
+    return m_settings.unitsType == kUnitsInches;
+}
+
+std::array<QLineEdit*, 7> FannedWindow::inputBoxes() const {
+    return {strings, firstScale, lastScale, nutSpacing, bridgeSpacing, perpendicular, overhang};
+}
+
 void FannedWindow::printTemplate() {
     if (!m_board) return;
-    const auto failure =
-        printDocument(m_printers, fannedDocument(*m_board, m_settings.unitsType == kUnitsInches));
+    const auto failure = printDocument(m_printers, fannedDocument(*m_board, inches()));
     m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
 }
 
 void FannedWindow::exportFile() {
     if (!m_board) return;
-    const QString file = m_chooseFile(QStringLiteral("fanned-fretboard.dxf"),
-                                      QStringLiteral("DXF drawing (*.dxf);;SVG drawing (*.svg);;"
-                                                     "PDF document (*.pdf);;CSV table (*.csv)"));
+    // The files a fanned board makes; the chosen name's extension picks one, else the first.
+    constexpr ExportFormat kFormats[] = {ExportFormat::TemplateDxf, ExportFormat::TemplateSvg,
+                                         ExportFormat::TemplatePdf, ExportFormat::ChartCsv};
+    QStringList filters;
+    for (const ExportFormat f : kFormats) filters << exportFilter(f);
+    const QString file =
+        m_chooseFile(QStringLiteral("fanned-fretboard.") + exportExtension(kFormats[0]),
+                     filters.join(QStringLiteral(";;")));
     if (file.isEmpty()) return;
     const QString suffix = QFileInfo(file).suffix().toLower();
-    const ExportFormat format = suffix == QLatin1String("pdf")   ? ExportFormat::TemplatePdf
-                                : suffix == QLatin1String("svg") ? ExportFormat::TemplateSvg
-                                : suffix == QLatin1String("csv") ? ExportFormat::ChartCsv
-                                                                 : ExportFormat::TemplateDxf;
-    PageSetup paper = m_printers.pageSetup();  // the chosen paper, without the correction
-    paper.correction = {};
-    const auto failure =
-        exportFanned(format, file, *m_board, m_settings.unitsType == kUnitsInches, paper);
+    ExportFormat format = kFormats[0];
+    for (const ExportFormat f : kFormats) {
+        if (suffix == exportExtension(f)) format = f;
+    }
+    const auto failure = exportFanned(format, file, *m_board, inches(), exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());
 }
 

@@ -4,10 +4,11 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <functional>
+#include <array>
 #include <optional>
 
 #include "configrepository.h"
+#include "exports.h"
 #include "fanned.h"
 #include "messagebox.h"
 #include "printerprovider.h"
@@ -38,7 +39,6 @@ class FannedConfigExtras : public ConfigExtras {
 class FannedWindow : public QDialog {
     Q_OBJECT
   public:
-    using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
     // settings: the main window's record, for the fret count, method, factor and units. store:
     // where the inputs are remembered (none: not remembered).
     FannedWindow(const FretboardSettings& settings, PrinterProvider& printers, MessageBox& messages,
@@ -72,6 +72,9 @@ class FannedWindow : public QDialog {
   private:
     void recalculate();
     void remember();
+    bool inches() const;
+    // The boxes whose text is remembered, each under its object name.
+    std::array<QLineEdit*, 7> inputBoxes() const;
 
     const FretboardSettings& m_settings;
     PrinterProvider& m_printers;

@@ -5,7 +5,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
 #include <memory>
 
 #include "configrepository.h"
@@ -36,9 +35,7 @@ class Varnel : public QMainWindow {
 
     WindowModel& model() { return m_model; }
 
-    // Asks where to save a file: the suggested name and the file type's filter in, the chosen
-    // path out (empty for none). A save-file dialog unless replaced (tests).
-    using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
+    // Where Export saves: a save-file dialog unless replaced (tests).
     void setSaveFileChooser(SaveFileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
     // Where the Fanned Frets window remembers its inputs (none: it does not).
     void setFannedStore(SettingsStore* store);

@@ -56,9 +56,7 @@ void Varnel::exportFile(ExportFormat format) {
     const QString file =
         m_chooseSaveFile(suggestedFileName(s, exportExtension(format)), exportFilter(format));
     if (file.isEmpty()) return;
-    PageSetup paper = m_printers.pageSetup();  // the chosen paper, without the printer's correction
-    paper.correction = {};
-    if (const auto failure = exportDocument(format, file, s, *positions, paper)) {
+    if (const auto failure = exportDocument(format, file, s, *positions, exportPaper(m_printers))) {
         showMessage(*failure);
     }
 }
