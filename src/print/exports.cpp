@@ -28,6 +28,8 @@ namespace {
 constexpr double kPixelInches = 1.0 / 600;  // a printer pixel where there are no dots
 constexpr double kNumberHeightMm = 2.5;     // the fret numbers' text height
 constexpr double kMarginMm = 5;             // room around the drawing for its strokes and numbers
+// A fanned board's fret number: its baseline this far beyond the bass edge, the text between.
+constexpr double kFannedNumberDropMm = 3;
 
 // The shortest decimal text that reads back as the same double.
 std::string shortest(double value) {
@@ -304,7 +306,8 @@ QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p) {
 }
 
 QByteArray fannedDxf(const FannedBoard& board, bool inches) {
-    const double height = kNumberHeightMm * unitsPerMillimetre(inches);
+    const double perMm = unitsPerMillimetre(inches);
+    const double height = kNumberHeightMm * perMm;
     return dxfDrawing(inches,
                       {{"FRETS", DL_Codes::black},
                        {"NUT", DL_Codes::black},
@@ -313,8 +316,10 @@ QByteArray fannedDxf(const FannedBoard& board, bool inches) {
                        {"EDGES", DL_Codes::cyan},
                        {"NUMBERS", DL_Codes::black}},
                       [&](DxfOut& out) {
+                          // y up: the board as the SVG and the printed pages show it (the nut
+                          // on the left, the bass edge at the bottom), not its mirror image.
                           const auto line = [&out](const char* layer, const Segment& g) {
-                              out.line(layer, g.from.x, g.from.y, g.to.x, g.to.y);
+                              out.line(layer, g.from.x, -g.from.y, g.to.x, -g.to.y);
                           };
                           for (const Segment& f : board.frets) line("FRETS", f);
                           line("NUT", board.nut);
@@ -322,11 +327,11 @@ QByteArray fannedDxf(const FannedBoard& board, bool inches) {
                           for (const Segment& g : board.strings) line("STRINGS", g);
                           line("EDGES", board.trebleEdge);
                           line("EDGES", board.bassEdge);
-                          // The numbers beside the bass edge.
+                          // The numbers below the bass edge, where the SVG has them.
                           for (std::size_t i = 0; i < board.frets.size(); ++i) {
                               const Point& end = board.frets[i].to;
-                              out.text("NUMBERS", end.x, end.y + height / 2, height,
-                                       QString::number(i + 1));
+                              out.text("NUMBERS", end.x, -end.y - kFannedNumberDropMm * perMm,
+                                       height, QString::number(i + 1));
                           }
                       });
 }
@@ -353,7 +358,7 @@ QByteArray fannedSvg(const FannedBoard& board, bool inches) {
         svg.beginNumbers("NUMBERS", kNumberHeightMm * perMm);
         for (std::size_t i = 0; i < board.frets.size(); ++i) {
             const Point& end = board.frets[i].to;
-            svg.number(end.x, end.y + 3 * perMm, QString::number(i + 1));
+            svg.number(end.x, end.y + kFannedNumberDropMm * perMm, QString::number(i + 1));
         }
         svg.endGroup();
     }

@@ -51,7 +51,8 @@ struct DxfOut {
 };
 
 // The fanned fretboard as DXF: layers FRETS, NUT, BRIDGE, STRINGS, EDGES (a line each) and
-// NUMBERS (beside the bass edge), in the board's own coordinates (x along the midline).
+// NUMBERS (beside the bass edge), x along the midline as in the board. The drawing's y points
+// up, so y is the board's mirrored: the bass edge is at the bottom, as on paper.
 QByteArray fannedDxf(const FannedBoard& board, bool inches);
 
 // The fanned fretboard as SVG: one user unit is one mm (or inch); groups FRETS, NUT, BRIDGE,

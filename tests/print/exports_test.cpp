@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <charconv>
+#include <cmath>
+#include <cmath>
 #include <sstream>
 
 #include "chart.h"
@@ -181,7 +183,8 @@ TEST(ExportTest, AFileThatCannotBeWrittenIsNamedAndNothingIsLeft) {
 }
 
 // The fanned fretboard through varnel-chart into a DXF that ezdxf reads: a line per fret and
-// per string, the nut, the bridge and the two edges, each on its layer; refusals exit 1.
+// per string, the nut, the bridge and the two edges, each on its layer, the bass string at the
+// bottom as on paper (not mirrored); refusals exit 1.
 TEST(ExportTest, FannedFretboardAsDxf) {
     QTemporaryDir dir;
     const std::string file = dir.filePath("fanned.dxf").toStdString();
@@ -206,6 +209,14 @@ TEST(ExportTest, FannedFretboardAsDxf) {
          {std::pair{"FRETS", 24}, {"STRINGS", 7}, {"NUT", 1}, {"BRIDGE", 1}, {"EDGES", 2}}) {
         EXPECT_EQ(lines[layer].toInt(), count) << layer;
     }
+    const QJsonArray strings = dxf["strings"].toArray();
+    ASSERT_EQ(strings.size(), 7);
+    const auto length = [](const QJsonArray& g) {
+        return std::hypot(g[2].toDouble() - g[0].toDouble(), g[3].toDouble() - g[1].toDouble());
+    };
+    EXPECT_NEAR(length(strings[0].toArray()), 648, 1e-6);  // the treble string, at the top
+    EXPECT_NEAR(length(strings[6].toArray()), 686, 1e-6);
+    EXPECT_GT(strings[0].toArray()[1].toDouble(), strings[6].toArray()[1].toDouble());
     args = instrument;
     args[6] = "5";  // a first scale length shorter than the strings' spread
     EXPECT_EQ(runChartCommand(args, out, err), kExitRefused);

@@ -1,5 +1,5 @@
 """Reads a DXF file with ezdxf, a reader independent of the program, and prints what the tests
-check as JSON: $INSUNITS, the audit's errors, the layers, the SLOTS lines and the NUMBERS texts."""
+check as JSON: $INSUNITS, the audit's errors, the layers, the SLOTS and STRINGS lines and the NUMBERS texts."""
 import json
 import sys
 
@@ -14,6 +14,8 @@ print(json.dumps({
     "layers": sorted(layer.dxf.name for layer in doc.layers),
     "slots": [[e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
               for e in msp.query('LINE[layer=="SLOTS"]')],
+    "strings": [[e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
+                for e in msp.query('LINE[layer=="STRINGS"]')],
     "numbers": len(msp.query('TEXT[layer=="NUMBERS"]')),
     "lines": {layer.dxf.name: len(msp.query('LINE[layer=="%s"]' % layer.dxf.name))
               for layer in doc.layers},
