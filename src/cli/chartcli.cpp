@@ -394,8 +394,8 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
                    "or its table\n";
             return kExitUsage;
         }
-        const auto failure =
-            exportFanned(o.format, QString::fromStdString(o.file), board, inches, request.page);
+        const auto failure = exportFanned(o.format, QString::fromStdString(o.file), board, inches,
+                                          setupFor(request, true, nullptr));
         if (failure) {
             err << failure->toStdString() << "\n";
             return kExitRefused;

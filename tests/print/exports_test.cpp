@@ -12,7 +12,6 @@
 #include <QXmlStreamReader>
 #include <charconv>
 #include <cmath>
-#include <cmath>
 #include <sstream>
 
 #include "chart.h"
@@ -184,7 +183,7 @@ TEST(ExportTest, AFileThatCannotBeWrittenIsNamedAndNothingIsLeft) {
 
 // The fanned fretboard through varnel-chart into a DXF that ezdxf reads: a line per fret and
 // per string, the nut, the bridge and the two edges, each on its layer, the bass string at the
-// bottom as on paper (not mirrored); refusals exit 1.
+// bottom as on paper (not mirrored); the tiled PDF with its correction; refusals exit 1.
 TEST(ExportTest, FannedFretboardAsDxf) {
     QTemporaryDir dir;
     const std::string file = dir.filePath("fanned.dxf").toStdString();
@@ -217,6 +216,16 @@ TEST(ExportTest, FannedFretboardAsDxf) {
     EXPECT_NEAR(length(strings[0].toArray()), 648, 1e-6);  // the treble string, at the top
     EXPECT_NEAR(length(strings[6].toArray()), 686, 1e-6);
     EXPECT_GT(strings[0].toArray()[1].toDouble(), strings[6].toArray()[1].toDouble());
+    // The tiled PDF takes the scale correction given, as the straight template does.
+    const QString pdf = dir.filePath("fanned.pdf");
+    args = instrument;
+    args.insert(args.end(), {"--x-correction", "101.5", "--template-pdf", pdf.toStdString()});
+    ASSERT_EQ(runChartCommand(args, out, err), kExitOk) << err.str();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (text.waitForFinished(30000) && text.exitCode() == 0) {  // poppler-utils, scripts/deps
+        EXPECT_TRUE(text.readAllStandardOutput().contains("horizontal 101.50 %"));
+    }
     args = instrument;
     args[6] = "5";  // a first scale length shorter than the strings' spread
     EXPECT_EQ(runChartCommand(args, out, err), kExitRefused);
