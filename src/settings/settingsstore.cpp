@@ -19,9 +19,15 @@ namespace varnel {
 
 namespace {
 
+const QString kChartProgramSuffix = QStringLiteral("-chart");
+
+// The window's executable name names the store. varnel-chart, installed beside the window as
+// "<window>-chart", reads and writes the window's store, not one of its own.
 QString applicationName() {
     const QString path = QCoreApplication::applicationFilePath();
-    const QString base = QFileInfo(path).completeBaseName();
+    QString base = QFileInfo(path).completeBaseName();
+    if (base.endsWith(kChartProgramSuffix) && base.size() > kChartProgramSuffix.size())
+        base.chop(kChartProgramSuffix.size());
     return base.isEmpty() ? QStringLiteral("varnel") : base;
 }
 

@@ -49,8 +49,9 @@ void reportWriteFailure(SettingsStore& store, MessageBox& messages);
 // characters QSettings reads as group separators are escaped here and restored on the way back.
 class QSettingsStore : public SettingsStore {
   public:
-    // The user's own store: organisation and application both the executable's base name (on
-    // Linux ~/.config/varnel/varnel.conf, in the format of settingsfile.h).
+    // The user's own store: organisation and application both the window's executable name
+    // (on Linux ~/.config/varnel/varnel.conf, in the format of settingsfile.h); varnel-chart
+    // shares the store of the window installed beside it.
     QSettingsStore();
     // An INI file at the given path, for tests and tools.
     explicit QSettingsStore(const QString& iniPath);
