@@ -1,6 +1,7 @@
 #include "fanned.h"
 
 #include <cmath>
+#include <utility>
 
 #include "numtext.h"
 
@@ -44,6 +45,20 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in) {
     if (in.strings < 2 || in.strings > 12) {
         return "The number of strings, " + std::to_string(in.strings) + ", must be 2 to 12.";
     }
+    const std::pair<const char*, double> numbers[] = {
+        {"first string's scale length", in.firstScale},
+        {"last string's scale length", in.lastScale},
+        {"string spacing at the nut", in.nutSpacing},
+        {"string spacing at the bridge", in.bridgeSpacing},
+        {"perpendicular ratio", in.perpendicularFret ? 0.0 : in.perpendicularRatio},
+        {"fretboard overhang", in.trebleOverhang},
+        {"fretboard overhang", in.bassOverhang},
+    };
+    for (const auto& [name, value] : numbers) {
+        if (!std::isfinite(value)) {
+            return std::string("The ") + name + ", " + text(value) + ", must be a finite number.";
+        }
+    }
     if (!(in.nutSpacing > 0)) {
         return "The string spacing at the nut, " + text(in.nutSpacing) + ", must be more than 0.";
     }
@@ -52,13 +67,18 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in) {
                ", must be more than 0.";
     }
     for (const auto& [name, length] : {std::pair{"first", in.firstScale}, {"last", in.lastScale}}) {
-        if (!(length > d) || !std::isfinite(length)) {
+        if (!(length > d)) {
             return std::string("The ") + name + " string's scale length, " + text(length) +
                    ", must be more than " + text(d) +
                    ", half the difference between the two string spacings.";
         }
     }
-    if (!(in.perpendicularRatio >= 0 && in.perpendicularRatio <= 1)) {
+    if (in.perpendicularFret) {
+        if (*in.perpendicularFret < 0) {
+            return "The perpendicular fret, " + std::to_string(*in.perpendicularFret) +
+                   ", must be 0 (the nut) or a fret number.";
+        }
+    } else if (!(in.perpendicularRatio >= 0 && in.perpendicularRatio <= 1)) {
         return "The perpendicular ratio, " + text(in.perpendicularRatio) + ", must be 0 to 1.";
     }
     if (!(in.trebleOverhang >= 0) || !(in.bassOverhang >= 0)) {
@@ -67,10 +87,70 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in) {
     return std::nullopt;
 }
 
+double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s) {
+    return in.perpendicularFret ? fretFraction(s, *in.perpendicularFret) : in.perpendicularRatio;
+}
+
+std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
+                                         FannedInputs& in) {
+    const auto textOf = [&texts](std::string_view name) -> const std::string* {
+        const auto found = texts.find(name);
+        return found == texts.end() ? nullptr : &found->second;
+    };
+    // Lengths typed in the other unit are converted; texts stored before the unit was kept are
+    // taken as typed.
+    double scale = 1;
+    if (const std::string* stored = textOf("unitsType")) {
+        if (const auto units = toInt16(*stored); units && unitsTypeFrom(*units) != unitsType)
+            scale = unitsType == kUnitsInches ? 1 / kMillimetresPerInch : kMillimetresPerInch;
+    }
+    std::vector<std::string> unreadable;
+    const auto number = [&](const char* name, double factor, auto&& take) {
+        const std::string* t = textOf(name);
+        if (!t) return;
+        const auto value = toDouble(*t);
+        if (value && std::isfinite(*value)) {
+            take(*value * factor);
+        } else {
+            unreadable.emplace_back(name);
+        }
+    };
+    if (const std::string* t = textOf("txtStrings")) {
+        if (const auto n = toInt16(*t)) {
+            in.strings = *n;
+        } else {
+            unreadable.emplace_back("txtStrings");
+        }
+    }
+    number("txtFirstScale", scale, [&](double v) { in.firstScale = v; });
+    number("txtLastScale", scale, [&](double v) { in.lastScale = v; });
+    number("txtNutSpacing", scale, [&](double v) { in.nutSpacing = v; });
+    number("txtBridgeSpacing", scale, [&](double v) { in.bridgeSpacing = v; });
+    const std::string* kind = textOf("cboPerpendicular");
+    const bool ratio = kind ? *kind == "1" : !in.perpendicularFret;
+    if (kind && ratio) in.perpendicularFret.reset();
+    if (const std::string* t = textOf("txtPerpendicular")) {
+        if (!ratio) {
+            if (const auto fret = toInt16(*t)) {
+                in.perpendicularFret = *fret;
+            } else {
+                unreadable.emplace_back("txtPerpendicular");
+            }
+        } else {
+            number("txtPerpendicular", 1, [&](double v) {
+                in.perpendicularRatio = v;
+                in.perpendicularFret.reset();
+            });
+        }
+    }
+    number("txtOverhang", scale, [&](double v) { in.trebleOverhang = in.bassOverhang = v; });
+    return unreadable;
+}
+
 FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s) {
     FannedBoard board;
     const double d = (in.bridgeSpacing - in.nutSpacing) / 2;
-    const double p = in.perpendicularRatio;
+    const double p = perpendicularRatio(in, s);
     const double a1 = std::sqrt(in.firstScale * in.firstScale - d * d);
     const double aN = std::sqrt(in.lastScale * in.lastScale - d * d);
     const Segment first{{-p * a1, -in.nutSpacing / 2}, {(1 - p) * a1, -in.bridgeSpacing / 2}};

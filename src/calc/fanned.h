@@ -11,6 +11,8 @@
 // string where the fret lies) of the two outer strings; it, the nut and the bridge are cut at the
 // edges, the outer strings moved outwards across the midline by the overhang.
 
+#include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +30,9 @@ struct FannedInputs {
     double perpendicularRatio = 0.5;  // 0: perpendicular nut, 1: perpendicular bridge
     double trebleOverhang = 3.5;
     double bassOverhang = 3.5;
+    // The fret (0 for the nut) that stands perpendicular to the midline, instead of the ratio:
+    // the ratio then follows from the method and factor.
+    std::optional<int> perpendicularFret;
 };
 
 struct Point {
@@ -62,8 +67,24 @@ struct FannedBoard {
 // the perpendicular ratio that a perpendicular fret j gives.
 double fretFraction(const FretboardSettings& s, int fret);
 
-// Why the inputs make no instrument (the message names the input), or none.
+// Why the inputs make no instrument (the message names the input), or none: every length must
+// be finite, as must the ratio.
 std::optional<std::string> fannedRefusal(const FannedInputs& in);
+
+// The perpendicular ratio in use: the perpendicular fret's fraction when one is given.
+double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s);
+
+// The Fanned Frets window's remembered inputs: its boxes' texts by their object names
+// ("txtStrings", "txtFirstScale", "txtLastScale", "txtNutSpacing", "txtBridgeSpacing",
+// "cboPerpendicular" (0 fret, 1 ratio), "txtPerpendicular", "txtOverhang", and "unitsType", the
+// units the lengths were typed in), as the window stores them and saved configurations carry
+// them.
+using FannedTexts = std::map<std::string, std::string, std::less<>>;
+// Reads each text into in, its lengths converted from the stored units to unitsType; a missing
+// text keeps in's value. The object names of the texts that are not numbers of their kind, in
+// the window's order; their fields keep in's values.
+std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
+                                         FannedInputs& in);
 
 // The fretboard. Preconditions: no refusal, and at least one fret in s.nFrets.
 FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s);

@@ -9,7 +9,7 @@ std::string_view unitLabel(std::int16_t unitsType) {
 }
 
 bool inputsAreValid(const FretboardSettings& s) {
-    return s.scaleLen > 0 && s.nFrets > 1;
+    return s.scaleLen > 0 && std::isfinite(s.scaleLen) && s.nFrets > 1;
 }
 
 FretPositions calcFretPositions(const FretboardSettings& s) {

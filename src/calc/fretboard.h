@@ -101,7 +101,7 @@ struct FretPositions {
 inline constexpr std::string_view kCheckInputsMessage =
     "You must enter the number of frets and a scale length";
 
-// True when a calculation may run: a positive scale length and at least two frets.
+// True when a calculation may run: a positive, finite scale length and at least two frets.
 bool inputsAreValid(const FretboardSettings& s);
 
 // Fret positions for frets 1 to nFrets. Precondition: inputsAreValid(s) and nFrets <= kMaxFrets.

@@ -127,7 +127,6 @@ struct ChartRequest {
     bool listConfigs = false;
     bool fanned = false;
     FannedInputs fannedInputs;
-    std::optional<int> perpendicularFret;
     std::string fretsText;
     bool haveFrets = false;
     std::string scaleText;
@@ -168,7 +167,26 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     const SettingsList entries =
         configs ? configs->load(QString::fromStdString(name)) : SettingsList();
     if (entries.isEmpty()) throw Refusal{"No saved configuration is named " + name};
-    for (const auto& [key, value] : entries) configs->apply(key, value, target);
+    // The Fanned Frets inputs it carries, as Retrieve puts them back into that window; read
+    // once the configuration's units are known.
+    const QString fannedPrefix = QStringLiteral("fanned.");
+    FannedTexts fanned;
+    for (const auto& [key, value] : entries) {
+        if (key.startsWith(fannedPrefix)) {
+            fanned[key.mid(fannedPrefix.size()).toStdString()] = value.toStdString();
+        } else {
+            configs->apply(key, value, target);
+        }
+    }
+    readFannedTexts(fanned, request.settings.unitsType, request.fannedInputs);
+}
+
+// True when every output asked for is the calibration page, which needs no fretboard.
+bool calibrationOnly(const ChartRequest& request) {
+    return !request.outputs.empty() &&
+           std::all_of(request.outputs.begin(), request.outputs.end(), [](const OutputRequest& o) {
+               return o.output == Output::PrintCalibration || o.output == Output::CalibrationPdf;
+           });
 }
 
 ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore* store) {
@@ -244,7 +262,7 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             if (option == "--strings") {
                 request.fannedInputs.strings = *n;
             } else {
-                request.perpendicularFret = *n;
+                request.fannedInputs.perpendicularFret = *n;
             }
         } else if (option == "--first-scale" || option == "--last-scale" ||
                    option == "--nut-spacing" || option == "--bridge-spacing" ||
@@ -258,7 +276,7 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
              : option == "--nut-spacing"    ? f.nutSpacing
              : option == "--bridge-spacing" ? f.bridgeSpacing
                                             : f.perpendicularRatio) = *x;
-            if (option == "--perpendicular-ratio") request.perpendicularFret.reset();
+            if (option == "--perpendicular-ratio") f.perpendicularFret.reset();
         } else if (option == "--overhang") {
             // One value for both sides, or treble,bass.
             const std::string& v = value();
@@ -318,7 +336,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             throw UsageError{"unknown option '" + option + "'"};
         }
     }
-    if (!request.haveFrets && !request.listConfigs) throw UsageError{"--frets is required"};
+    if (!request.haveFrets && !request.listConfigs && !calibrationOnly(request))
+        throw UsageError{"--frets is required"};
     return request;
 }
 
@@ -362,9 +381,7 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
 // The fanned fretboard: its table on standard output, or its DXF and CSV files.
 int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     FretboardSettings& s = request.settings;
-    FannedInputs& in = request.fannedInputs;
-    if (request.perpendicularFret)
-        in.perpendicularRatio = fretFraction(s, *request.perpendicularFret);
+    const FannedInputs& in = request.fannedInputs;
     if (s.nFrets < 1) {
         err << kCheckInputsMessage << "\n";
         return kExitRefused;
@@ -440,11 +457,12 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     s.nFrets = fretCountFromBox(request.fretsText, s.nFrets);
     if (request.fanned) return runFanned(request, out, err);
     s.scaleLen = scaleLenFromBox(request.scaleText, request.preset, s.unitsType);
-    if (!inputsAreValid(s)) {
+    // The calibration page needs no fretboard.
+    if (!calibrationOnly(request) && !inputsAreValid(s)) {
         err << kCheckInputsMessage << "\n";
         return kExitRefused;
     }
-    const FretPositions positions = calcFretPositions(s);
+    const FretPositions positions = inputsAreValid(s) ? calcFretPositions(s) : FretPositions();
     if (request.outputs.empty()) {
         out << buildFretChart(s, positions);
         out.flush();

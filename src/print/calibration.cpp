@@ -155,7 +155,8 @@ CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,
                                    "Measure it again.")
                         .arg(QLatin1String(axis.name),
                              inches ? QStringLiteral("inches") : QStringLiteral("millimetres"),
-                             numberText(axis.printed + (inches ? 0.03 : 0.4)))};
+                             numberText(axis.printed + (inches ? 0.03 : 0.4))),
+                    axis.vertical};
         }
         if (std::fabs(*measured - axis.printed) > kMaxMeasuredDeviation * axis.printed) {
             return {std::nullopt,

@@ -92,6 +92,7 @@ std::unique_ptr<PrinterSurface> ChosenPrinter::open(QString& error) {
 
 void ChosenPrinter::setCorrection(const ScaleCorrection& c) {
     storeCorrection(pageSetup().printerName, c);
+    reportWriteFailure(m_store, m_messages);
 }
 
 bool ChosenPrinter::chooseSetup(QWidget* parent) {
@@ -110,6 +111,7 @@ bool ChosenPrinter::chooseSetup(QWidget* parent) {
     chosen.paper = layout.pageSize().id();
     chosen.orientation = layout.orientation();
     storeSetup(chosen);
+    reportWriteFailure(m_store, m_messages);
     m_saidMissing = false;
     return true;
 }

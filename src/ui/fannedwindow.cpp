@@ -25,6 +25,8 @@ namespace {
 
 const QString kSection = QStringLiteral("Fanned");
 const QString kExtraPrefix = QStringLiteral("fanned.");
+// The units the remembered lengths were typed in (a units code, as the main window's).
+const QString kUnitsKey = QStringLiteral("unitsType");
 
 // The whole fretboard scaled into the widget, nut on the left.
 class BoardView : public QWidget {
@@ -78,19 +80,29 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     setAttribute(Qt::WA_DeleteOnClose);
     auto* form = new QFormLayout;
     const FannedInputs defaults;
-    const auto box = [&](const char* name, const char* caption, const QString& value) {
+    // A length box shows its unit beside it.
+    const auto box = [&](const char* name, const char* caption, double value, bool length) {
         QLineEdit* edit = namedBox(this, name, caption);
-        edit->setText(value);
-        form->addRow(QString::fromLatin1(caption) + QLatin1Char(':'), edit);
+        edit->setText(numberText(value));
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit);
+        if (length) {
+            auto* unit = new QLabel(this);
+            unit->setObjectName(QString::fromLatin1(name) + QStringLiteral("Unit"));
+            row->addWidget(unit);
+            m_unitLabels.push_back(unit);
+        }
+        form->addRow(QString::fromLatin1(caption) + QLatin1Char(':'), row);
         connect(edit, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
         return edit;
     };
-    strings = box("txtStrings", "Number of Strings", QString::number(defaults.strings));
-    firstScale = box("txtFirstScale", "First String Scale Length", numberText(defaults.firstScale));
-    lastScale = box("txtLastScale", "Last String Scale Length", numberText(defaults.lastScale));
-    nutSpacing = box("txtNutSpacing", "String Spacing at Nut", numberText(defaults.nutSpacing));
+    // The defaults are millimetres; followSettings() converts them when the window shows inches.
+    strings = box("txtStrings", "Number of Strings", defaults.strings, false);
+    firstScale = box("txtFirstScale", "First String Scale Length", defaults.firstScale, true);
+    lastScale = box("txtLastScale", "Last String Scale Length", defaults.lastScale, true);
+    nutSpacing = box("txtNutSpacing", "String Spacing at Nut", defaults.nutSpacing, true);
     bridgeSpacing =
-        box("txtBridgeSpacing", "String Spacing at Bridge", numberText(defaults.bridgeSpacing));
+        box("txtBridgeSpacing", "String Spacing at Bridge", defaults.bridgeSpacing, true);
     perpendicularKind = new QComboBox(this);
     perpendicularKind->setObjectName(QStringLiteral("cboPerpendicular"));
     perpendicularKind->setAccessibleName(QStringLiteral("Perpendicular Fret or Ratio"));
@@ -99,7 +111,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     perpendicular = namedBox(this, "txtPerpendicular", "Perpendicular Fret");
     perpendicular->setText(QStringLiteral("7"));
     form->addRow(perpendicularKind, perpendicular);
-    overhang = box("txtOverhang", "Fretboard Overhang", numberText(defaults.trebleOverhang));
+    overhang = box("txtOverhang", "Fretboard Overhang", defaults.trebleOverhang, true);
     connect(perpendicular, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
     connect(perpendicularKind, &QComboBox::currentIndexChanged, this, [this](int index) {
         perpendicular->setAccessibleName(perpendicularKind->itemText(index));
@@ -139,38 +151,59 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     reloadInputs();  // what the window last held, else the defaults
 }
 
+FannedTexts FannedWindow::texts() const {
+    FannedTexts out;
+    for (QLineEdit* box : inputBoxes())
+        out[box->objectName().toStdString()] = box->text().toStdString();
+    out[perpendicularKind->objectName().toStdString()] =
+        std::to_string(perpendicularKind->currentIndex());
+    return out;
+}
+
+void FannedWindow::convertLengths(std::int16_t from) {
+    m_shownUnits = m_settings.unitsType;
+    for (QLabel* unit : m_unitLabels)
+        unit->setText(inches() ? QStringLiteral("in") : QStringLiteral("mm"));
+    if (unitsTypeFrom(from) == m_shownUnits) return;
+    const double factor = inches() ? 1 / kMillimetresPerInch : kMillimetresPerInch;
+    for (QLineEdit* box : {firstScale, lastScale, nutSpacing, bridgeSpacing, overhang}) {
+        const QSignalBlocker quiet(box);
+        // Converted back, a length left as it was shows what was typed (648, not
+        // 647.999999999999 from the 15 digits of 25.511811023622).
+        Typed& typed = m_typed[box];
+        if (box->text() == typed.converted && typed.units == m_shownUnits) {
+            box->setText(typed.text);
+        } else if (const auto value = finiteDoubleFromText(box->text())) {
+            typed = {box->text(), unitsTypeFrom(from), numberText(*value * factor)};
+            box->setText(typed.converted);
+        }
+    }
+}
+
+void FannedWindow::followSettings() {
+    convertLengths(m_shownUnits);
+    recalculate();
+}
+
 std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
     const auto say = [refusal](const QString& why) {
         if (refusal) *refusal = why;
         return std::nullopt;
     };
     FannedInputs in;
-    const struct {
-        QLineEdit* box;
-        double* field;
-    } numbers[] = {{firstScale, &in.firstScale},
-                   {lastScale, &in.lastScale},
-                   {nutSpacing, &in.nutSpacing},
-                   {bridgeSpacing, &in.bridgeSpacing},
-                   {overhang, &in.trebleOverhang}};
-    for (const auto& n : numbers) {
-        const auto value = finiteDoubleFromText(n.box->text());
-        if (!value) return say(QStringLiteral("%1 must be a number.").arg(n.box->accessibleName()));
-        *n.field = *value;
-    }
-    in.bassOverhang = in.trebleOverhang;
-    const auto count = int16FromText(strings->text());
-    if (!count) return say(QStringLiteral("Number of Strings must be a whole number."));
-    in.strings = *count;
-    if (perpendicularKind->currentIndex() == 0) {
-        const auto fret = int16FromText(perpendicular->text());
-        if (!fret || *fret < 0)
-            return say(QStringLiteral("Perpendicular Fret must be a fret number, 0 for the nut."));
-        in.perpendicularRatio = fretFraction(m_settings, *fret);
-    } else {
-        const auto ratio = finiteDoubleFromText(perpendicular->text());
-        if (!ratio) return say(QStringLiteral("Perpendicular Ratio must be a number from 0 to 1."));
-        in.perpendicularRatio = *ratio;
+    const std::vector<std::string> unreadable = readFannedTexts(texts(), m_settings.unitsType, in);
+    if (!unreadable.empty()) {
+        const QString name = QString::fromStdString(unreadable.front());
+        if (name == strings->objectName())
+            return say(QStringLiteral("Number of Strings must be a whole number."));
+        if (name == perpendicular->objectName()) {
+            return say(
+                perpendicularKind->currentIndex() == 0
+                    ? QStringLiteral("Perpendicular Fret must be a fret number, 0 for the nut.")
+                    : QStringLiteral("Perpendicular Ratio must be a number from 0 to 1."));
+        }
+        const auto* box = findChild<QLineEdit*>(name);
+        return say(QStringLiteral("%1 must be a number.").arg(box ? box->accessibleName() : name));
     }
     if (const auto why = fannedRefusal(in)) return say(QString::fromStdString(*why));
     if (m_settings.nFrets < 1)
@@ -202,7 +235,7 @@ void FannedWindow::recalculate() {
     printButton->setEnabled(m_board.has_value());
     exportButton->setEnabled(m_board.has_value());
     drawing->update();
-    remember();
+    if (in) remember();
 }
 
 SettingsList FannedConfigExtras::extras() {
@@ -221,28 +254,56 @@ bool FannedConfigExtras::takeExtra(const QString& key, const QString& value) {
 }
 
 void FannedWindow::reloadInputs() {
-    if (m_store) {
+    // The lengths as stored are in the units they were typed in: millimetres for the defaults,
+    // the record's for inputs stored before the units were kept with them.
+    std::int16_t storedUnits = kUnitsMillimetres;
+    const SettingsList stored = m_store ? m_store->getAllSettings(kSection) : SettingsList();
+    if (!stored.isEmpty()) {
+        const auto value = [&stored](const QString& key, const QString& otherwise) {
+            for (const auto& [k, v] : stored) {
+                if (k == key) return v;
+            }
+            return otherwise;
+        };
         // Quiet while they change: each change would store all the boxes, some not read yet.
         for (QLineEdit* box : inputBoxes()) {
             const QSignalBlocker quiet(box);
-            box->setText(m_store->getSetting(kSection, box->objectName(), box->text()));
+            box->setText(value(box->objectName(), box->text()));
         }
         const QSignalBlocker quiet(perpendicularKind);
-        const QString kind =
-            m_store->getSetting(kSection, perpendicularKind->objectName(),
-                                QString::number(perpendicularKind->currentIndex()));
+        const QString kind = value(perpendicularKind->objectName(),
+                                   QString::number(perpendicularKind->currentIndex()));
         perpendicularKind->setCurrentIndex(kind == QLatin1String("1") ? 1 : 0);
+        const auto units = int16FromText(value(kUnitsKey, QString()));
+        storedUnits = units ? unitsTypeFrom(*units) : m_settings.unitsType;
     }
     perpendicular->setAccessibleName(perpendicularKind->currentText());
+    m_remembered.clear();
+    m_typed.clear();
+    convertLengths(storedUnits);
     recalculate();
 }
 
 void FannedWindow::remember() {
     if (!m_store) return;
-    for (QLineEdit* box : inputBoxes())
-        m_store->saveSetting(kSection, box->objectName(), box->text());
-    m_store->saveSetting(kSection, perpendicularKind->objectName(),
-                         QString::number(perpendicularKind->currentIndex()));
+    // Only what changed since the store was last read or written: one write a keystroke.
+    FannedTexts now = texts();
+    now[kUnitsKey.toStdString()] = std::to_string(m_settings.unitsType);
+    for (const auto& [key, text] : now) {
+        const auto known = m_remembered.find(key);
+        if (known != m_remembered.end() && known->second == text) continue;
+        const QString name = QString::fromStdString(key);
+        if (known == m_remembered.end() &&
+            m_store->getSetting(kSection, name, QString()) == QString::fromStdString(text))
+            continue;
+        m_store->saveSetting(kSection, name, QString::fromStdString(text));
+    }
+    m_remembered = std::move(now);
+    // An unwritable store is said once, not at every keystroke.
+    if (const auto failure = m_store->takeWriteFailure(); failure && !m_saidWriteFailure) {
+        m_saidWriteFailure = true;
+        m_messages.show(("The settings could not be saved: " + *failure).toStdString());
+    }
 }
 
 bool FannedWindow::inches() const {

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <array>
+#include <map>
 #include <optional>
 
 #include "configrepository.h"
@@ -50,6 +51,9 @@ class FannedWindow : public QDialog {
 
     // Shows the inputs the store now holds (a retrieved configuration's).
     void reloadInputs();
+    // The main window's record changed (fret count, method, units): the board follows it, and
+    // the lengths typed here are converted into new units.
+    void followSettings();
 
     void printTemplate();
     void exportFile();
@@ -71,7 +75,12 @@ class FannedWindow : public QDialog {
 
   private:
     void recalculate();
+    // Stores the inputs that changed, once they make an instrument.
     void remember();
+    // The boxes' texts by object name, as readFannedTexts reads them.
+    FannedTexts texts() const;
+    // The length boxes' numbers from the units `from` into the record's, and their unit labels.
+    void convertLengths(std::int16_t from);
     bool inches() const;
     // The boxes whose text is remembered, each under its object name.
     std::array<QLineEdit*, 7> inputBoxes() const;
@@ -82,6 +91,17 @@ class FannedWindow : public QDialog {
     SettingsStore* m_store;
     SaveFileChooser m_chooseFile;
     std::optional<FannedBoard> m_board;
+    std::vector<QLabel*> m_unitLabels;
+    // A length box's text as typed, in its units, and what converting it showed.
+    struct Typed {
+        QString text;
+        std::int16_t units = kUnitsMillimetres;
+        QString converted;
+    };
+    std::map<QLineEdit*, Typed> m_typed;
+    std::int16_t m_shownUnits = kUnitsMillimetres;  // the units the length boxes hold
+    FannedTexts m_remembered;                       // what the store holds, as last written
+    bool m_saidWriteFailure = false;
 };
 
 }  // namespace varnel

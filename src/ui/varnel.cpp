@@ -239,6 +239,9 @@ void Varnel::showModel(unsigned changes) {
     if (changes & WindowModel::kChartChanged) {
         ui.fretChart->setPlainText(QString::fromLatin1(m.chart()));
     }
+    // The Fanned Frets window draws from the same record: fret count, method and units.
+    if (m_fanned && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
+        m_fanned->followSettings();
 }
 
 void Varnel::onFocusChanged(QWidget* old, QWidget* now) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace varnel {
 namespace {
@@ -28,19 +29,18 @@ TEST(FannedTest, InstrumentsMeetTheGeometry) {
     const struct {
         const char* name;
         FannedInputs in;
-        std::optional<int> perpendicularFret;
     } rows[] = {
-        {"6-string 648/686 mm", {6, 648, 686, 35, 52, 0.5, 3.5, 3.5}, {}},
-        {"8-string 25.5/28 in, fret 7", {8, 25.5, 28, 1.9, 2.6, 0, 0.12, 0.15}, 7},
-        {"4-string bass 34/37 in", {4, 34, 37, 1.5, 2.3, 0.3, 0.1, 0.1}, {}},
-        {"narrowing neck", {5, 640, 660, 40, 30, 1, 0, 2}, {}},
+        {"6-string 648/686 mm", {6, 648, 686, 35, 52, 0.5, 3.5, 3.5, {}}},
+        {"8-string 25.5/28 in, fret 7", {8, 25.5, 28, 1.9, 2.6, 0, 0.12, 0.15, 7}},
+        {"4-string bass 34/37 in", {4, 34, 37, 1.5, 2.3, 0.3, 0.1, 0.1, {}}},
+        {"narrowing neck", {5, 640, 660, 40, 30, 1, 0, 2, {}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FannedInputs in = row.in;
-        if (row.perpendicularFret)
-            in.perpendicularRatio = fretFraction(twelfth, *row.perpendicularFret);
         ASSERT_FALSE(fannedRefusal(in));
+        if (in.perpendicularFret)
+            in.perpendicularRatio = fretFraction(twelfth, *in.perpendicularFret);
         const FannedBoard b = layOutFannedBoard(in, twelfth);
         ASSERT_EQ(b.strings.size(), static_cast<std::size_t>(in.strings));
         const Segment& first = b.strings.front();
@@ -69,7 +69,7 @@ TEST(FannedTest, ASingleScaleGivesTheChartsFrets) {
     s.nFrets = 22;
     s.scaleLen = 647.7;
     const FretPositions chart = calcFretPositions(s);
-    const FannedBoard b = layOutFannedBoard({6, 647.7, 647.7, 40, 40, 0, 3, 3}, s);
+    const FannedBoard b = layOutFannedBoard({6, 647.7, 647.7, 40, 40, 0, 3, 3, {}}, s);
     for (int j = 1; j <= 22; ++j) {
         EXPECT_NEAR(b.frets[j - 1].from.x, chart.distFromNut[j], 1e-9) << j;
         EXPECT_NEAR(b.frets[j - 1].to.x, chart.distFromNut[j], 1e-9) << j;
@@ -77,22 +77,57 @@ TEST(FannedTest, ASingleScaleGivesTheChartsFrets) {
     }
 }
 
+// Refusals name the input; no length that is not finite passes, and a perpendicular fret is
+// refused as a fret, not as the ratio it would give.
 TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
     const struct {
         FannedInputs in;
         const char* message;
     } rows[] = {
-        {{13, 648, 686, 35, 52, 0.5, 3, 3}, "The number of strings, 13, must be 2 to 12."},
-        {{6, 648, 686, 0, 52, 0.5, 3, 3}, "The string spacing at the nut, 0, must be more than 0."},
-        {{6, 648, 686, 35, -1, 0.5, 3, 3},
+        {{13, 648, 686, 35, 52, 0.5, 3, 3, {}}, "The number of strings, 13, must be 2 to 12."},
+        {{6, 648, 686, 0, 52, 0.5, 3, 3, {}},
+         "The string spacing at the nut, 0, must be more than 0."},
+        {{6, 648, 686, 35, -1, 0.5, 3, 3, {}},
          "The string spacing at the bridge, -1, must be more than 0."},
-        {{6, 8, 686, 10, 30, 0.5, 3, 3},
+        {{6, 8, 686, 10, 30, 0.5, 3, 3, {}},
          "The first string's scale length, 8, must be more than 10, half the difference between "
          "the two string spacings."},
-        {{6, 648, 686, 35, 52, 1.5, 3, 3}, "The perpendicular ratio, 1.5, must be 0 to 1."},
-        {{6, 648, 686, 35, 52, 0.5, 3, -1}, "The fretboard overhang must be 0 or more."},
+        {{6, 648, 686, 35, 52, 1.5, 3, 3, {}}, "The perpendicular ratio, 1.5, must be 0 to 1."},
+        {{6, 648, 686, 35, 52, 0.5, 3, -1, {}}, "The fretboard overhang must be 0 or more."},
+        {{6, 648, inf, 35, 52, 0.5, 3, 3, {}},
+         "The last string's scale length, inf, must be a finite number."},
+        {{6, 648, 686, inf, inf, 0.5, 3, 3, {}},
+         "The string spacing at the nut, inf, must be a finite number."},
+        {{6, 648, 686, 35, 52, 0.5, 3, inf, {}},
+         "The fretboard overhang, inf, must be a finite number."},
+        {{6, 648, 686, 35, 52, std::nan(""), 3, 3, {}},
+         "The perpendicular ratio, nan, must be a finite number."},
+        {{6, 648, 686, 35, 52, 7, 3, 3, -1},
+         "The perpendicular fret, -1, must be 0 (the nut) or a fret number."},
+        {{6, 648, 686, 35, 52, 7, 3, 3, 12}, ""},
     };
     for (const auto& row : rows) EXPECT_EQ(fannedRefusal(row.in).value_or(""), row.message);
+}
+
+// The window's remembered texts, as a configuration carries them: lengths converted from the
+// units they were typed in, unreadable texts named and passed over.
+TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
+    const FannedTexts texts = {{"txtStrings", "7"},       {"txtFirstScale", "25.4"},
+                               {"txtLastScale", "abc"},   {"txtNutSpacing", "1e999"},
+                               {"cboPerpendicular", "0"}, {"txtPerpendicular", "9"},
+                               {"txtOverhang", "0.125"},  {"unitsType", "0"}};
+    FannedInputs in;
+    EXPECT_EQ(readFannedTexts(texts, kUnitsMillimetres, in),
+              (std::vector<std::string>{"txtLastScale", "txtNutSpacing"}));
+    EXPECT_EQ(in.strings, 7);
+    EXPECT_DOUBLE_EQ(in.firstScale, 645.16);
+    EXPECT_EQ(in.lastScale, FannedInputs().lastScale);
+    EXPECT_EQ(in.perpendicularFret, 9);
+    EXPECT_DOUBLE_EQ(in.bassOverhang, 3.175);
+    FannedInputs inches;
+    EXPECT_TRUE(readFannedTexts(texts, kUnitsInches, inches).size() == 2);
+    EXPECT_EQ(inches.firstScale, 25.4);
 }
 
 }  // namespace

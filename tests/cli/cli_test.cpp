@@ -45,12 +45,14 @@ TEST(ChartCommandTest, TypedNumberWinsOverPresetAndMethodsDiffer) {
 }
 
 TEST(ChartCommandTest, RefusedInputsExitWithOne) {
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{"--frets", "22"},
-                                               {"--frets", "1", "--scale", "650"},
-                                               {"--frets", "abc", "--scale", "650"},
-                                               {"--frets", "22", "--scale", "25.5\""},
-                                               {"--frets", "22", "--scale", "-3"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--frets", "22"},
+             {"--frets", "1", "--scale", "650"},
+             {"--frets", "abc", "--scale", "650"},
+             {"--frets", "22", "--scale", "25.5\""},
+             {"--frets", "22", "--scale", "-3"},
+             {"--frets", "3", "--scale", "1e999"},
+             {"--frets", "3", "--scale", "1e999", "--dxf", "-"}}) {
         const CliRun r = run(args);
         EXPECT_EQ(r.status, kExitRefused);
         EXPECT_EQ(r.out, "");
@@ -97,7 +99,10 @@ TEST(ChartCommandPrintTest, WritesChartAndTemplatePdfs) {
              "--font-size",    "10"});
     EXPECT_EQ(r.status, kExitOk) << r.err;
     EXPECT_EQ(r.out, "");
-    for (const std::string& file : {chart, templ}) {
+    // The calibration page needs no fretboard.
+    const std::string calibration = dir.filePath("calibration.pdf").toStdString();
+    EXPECT_EQ(run({"--calibration-pdf", calibration}).status, kExitOk);
+    for (const std::string& file : {chart, templ, calibration}) {
         QFile pdf(QString::fromStdString(file));
         ASSERT_TRUE(pdf.open(QIODevice::ReadOnly)) << file;
         EXPECT_TRUE(pdf.read(5).startsWith("%PDF-"));

@@ -159,6 +159,11 @@ TEST(CalibrationTest, DialogStoresResetsOrRefusesWithTheFocusOnTheBox) {
     EXPECT_EQ(messages.take().size(), 1u);
     EXPECT_TRUE(stored.empty());
     EXPECT_EQ(d->focusWidget(), d->measuredVertical);
+    d->measuredHorizontal->setFocus();
+    d->measuredVertical->setText("abc");  // unreadable, not merely far off
+    d->accept();
+    EXPECT_EQ(messages.take().size(), 1u);
+    EXPECT_EQ(d->focusWidget(), d->measuredVertical);
     d->measuredVertical->setText("280.56");
     QTest::mouseClick(d->okButton, Qt::LeftButton);
     ASSERT_EQ(stored.size(), 1u);
@@ -199,6 +204,13 @@ TEST(ChosenPrinterTest, KeepsTheChoiceAndEachPrintersFactors) {
     EXPECT_EQ(messages.take(),
               std::vector<std::string>{"The printer \"Office/Laser\" is no longer available; "
                                        "printing goes to the default printer."});
+    // A calibration that cannot be stored is said, as every other write is.
+    struct UnwritableStore : test::LoggingStore {
+        using LoggingStore::LoggingStore;
+        std::optional<QString> takeWriteFailure() override { return QStringLiteral("read-only."); }
+    } unwritable(temp.store());
+    ChosenPrinter(unwritable, messages).setCorrection({1.01, 1});
+    EXPECT_EQ(messages.take().back(), "The settings could not be saved: read-only.");
 }
 
 }  // namespace

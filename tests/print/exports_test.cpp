@@ -226,9 +226,18 @@ TEST(ExportTest, FannedFretboardAsDxf) {
     if (text.waitForFinished(30000) && text.exitCode() == 0) {  // poppler-utils, scripts/deps
         EXPECT_TRUE(text.readAllStandardOutput().contains("horizontal 101.50 %"));
     }
-    args = instrument;
-    args[6] = "5";  // a first scale length shorter than the strings' spread
-    EXPECT_EQ(runChartCommand(args, out, err), kExitRefused);
+    // Refusals name the input, an endless length among them, and write nothing.
+    for (const auto& [option, value, message] :
+         {std::tuple{"--first-scale", "5", "The first string's scale length, 5, must be more"},
+          {"--overhang", "1e999", "The fretboard overhang, inf, must be a finite number."},
+          {"--perpendicular-fret", "-1", "The perpendicular fret, -1, must be 0 (the nut)"}}) {
+        args = instrument;
+        args.insert(args.end(), {option, value, "--dxf", dir.filePath("x.dxf").toStdString()});
+        std::ostringstream refusal;
+        EXPECT_EQ(runChartCommand(args, out, refusal), kExitRefused) << option;
+        EXPECT_EQ(refusal.str().rfind(message, 0), 0u) << refusal.str();
+        EXPECT_FALSE(QFile::exists(dir.filePath("x.dxf")));
+    }
 }
 
 // varnel-chart takes a saved configuration as Retrieve does; later options override it.
@@ -257,6 +266,17 @@ TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
     EXPECT_EQ(said, "No saved configuration is named Tele\n");
     const auto [listed, names, quiet] = run({"--list-configs"});
     EXPECT_EQ(names, "Strat\nBass\n");
+    // With --fanned, the Fanned Frets inputs it carries, typed in millimetres, apply in its
+    // inches; options after --config override them.
+    for (const auto& [key, value] :
+         {std::pair{"txtStrings", "7"}, {"txtFirstScale", "650"}, {"unitsType", "1"}})
+        temp.store().saveSetting("Strat", QStringLiteral("fanned.") + key, value);
+    const auto [fanned, table, fannedError] = run({"--config", "Strat", "--fanned"});
+    EXPECT_EQ(fanned, kExitOk) << fannedError;
+    EXPECT_NE(table.find("\n   1        1.436  "), std::string::npos) << table;
+    const auto [overridden, table2, error2] =
+        run({"--config", "Strat", "--fanned", "--first-scale", "25.5"});
+    EXPECT_NE(table2.find("\n   1        1.431  "), std::string::npos) << table2;
 }
 
 }  // namespace

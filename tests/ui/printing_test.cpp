@@ -181,3 +181,44 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
 
 }  // namespace
 }  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// The Fanned Frets window follows the main window's record (fret count, units: its lengths
+// converted, each box's unit beside it), stores only an accepted input that changed, and says
+// once that the store cannot be written.
+TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
+    test::TempStore fannedStore;
+    struct UnwritableStore : test::LoggingStore {
+        using LoggingStore::LoggingStore;
+        std::optional<QString> takeWriteFailure() override { return QStringLiteral("read-only."); }
+    } store(fannedStore.store());
+    window->setFannedStore(&store);
+    typeInto(fretsBox(), "22");
+    item("mnuToolsFanned")->trigger();
+    auto* fanned = window->findChild<FannedWindow*>();
+    ASSERT_NE(fanned, nullptr);
+    EXPECT_EQ(messages.take(),
+              std::vector<std::string>{"The settings could not be saved: read-only."});
+    store.writes.clear();
+    fanned->strings->setText("7");
+    fanned->strings->setText("13");  // refused: not stored
+    fanned->strings->setText("7");   // as stored
+    EXPECT_EQ(store.writes, QStringList({"Fanned/txtStrings=7"}));
+    EXPECT_TRUE(messages.take().empty());
+
+    fretsBox()->clear();
+    typeInto(fretsBox(), "24");
+    click("optEnglish");
+    EXPECT_EQ(fanned->table->rowCount(), 24);
+    EXPECT_EQ(fanned->firstScale->text(), "25.511811023622");
+    EXPECT_EQ(fanned->findChild<QLabel*>("txtFirstScaleUnit")->text(), "in");
+    ASSERT_TRUE(fanned->board());
+    EXPECT_NEAR(fanned->board()->table.back().alongFirst, 25.511811023622 * 0.75, 1e-9);
+    click("optMetric");
+    EXPECT_EQ(fanned->firstScale->text(), "648");
+}
+
+}  // namespace
+}  // namespace varnel
