@@ -92,6 +92,17 @@ std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& 
     return std::nullopt;
 }
 
+QString unreadableSettingRefusal(PrintSetting setting, const QString& text) {
+    static const char* const captions[] = {
+        "Vertical (fret position marker) line width", "Horizontal (alignment guide) line width",
+        "Chart Font Size", "Vertical Line Length", "Space between template lines"};
+    const QString caption = QLatin1String(captions[static_cast<int>(setting)]);
+    const QString what = text.trimmed().isEmpty()
+                             ? QStringLiteral("is empty")
+                             : QStringLiteral("\"%1\" is not a number").arg(text);
+    return QStringLiteral("The %1 %2. Set the %1%3").arg(caption, what, kWhere);
+}
+
 std::optional<QString> templatePageRefusal(PrinterSurface& printer, const FretboardSettings& s) {
     // Everything in millimetres, whatever unit the template draws in.
     const double pageUnitsPerMm = unitsPerMillimetre(printer.scaleMode() == PageUnit::Inches);

@@ -41,6 +41,10 @@ inline const std::vector<PrintSetting> kAllPrintSettings = {
 std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& s,
                                                        const std::vector<PrintSetting>& which);
 
+// The refusal of a box whose text is empty or no number ("The Vertical Line Length \"25,4\" is
+// not a number. Set the Vertical Line Length in Preferences, Set Print Options.").
+QString unreadableSettingRefusal(PrintSetting setting, const QString& text);
+
 // On this printer's page: one template line, with its guide's pen and the space above it, must
 // fit the printable height. The printer's page unit is left as the template sets it.
 std::optional<QString> templatePageRefusal(PrinterSurface& printer, const FretboardSettings& s);

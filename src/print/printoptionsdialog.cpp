@@ -1,6 +1,6 @@
 #include "printoptionsdialog.h"
 
-#include <map>
+#include <utility>
 
 #include "fitcaptions.h"
 #include "printlimits.h"
@@ -209,6 +209,29 @@ void PrintOptionsDialog::load() {
 void PrintOptionsDialog::OKButton_Click() {
     // A length box still holding the focus is left first, as clicking elsewhere leaves it.
     if (QWidget* focus = focusWidget()) lostFocus(focus);
+    // A length box that is empty or holds no number is refused, not taken as the last number it
+    // held: "25,4" would be 25 mm, and an emptied inch box its old value converted. (The
+    // integer boxes keep their last number, as they always have.)
+    const std::pair<PrintSetting, QLineEdit*> boxes[] = {
+        {PrintSetting::MarkerWidth, txtVertLineWidth},
+        {PrintSetting::GuideWidth, txtHorzLineWidth},
+        {PrintSetting::ChartFontSize, txtFontSize},
+        {PrintSetting::LineHeight, txtVertLineLength},
+        {PrintSetting::LineSpace, txtVertLineSpace}};
+    const auto boxOf = [&boxes](PrintSetting setting) {
+        for (const auto& [s, box] : boxes) {
+            if (s == setting) return box;
+        }
+        return boxes[0].second;
+    };
+    for (QLineEdit* box : {txtVertLineLength, txtVertLineSpace}) {
+        if (finiteFloatFromText(box->text())) continue;
+        const PrintSetting setting =
+            box == txtVertLineLength ? PrintSetting::LineHeight : PrintSetting::LineSpace;
+        m_messages.show(unreadableSettingRefusal(setting, box->text()).toStdString());
+        box->setFocus();
+        return;
+    }
     FretboardSettings chosen = m_target;
     chosen.lineWidthVert = lineWidthVert;
     chosen.lineWidthHorz = lineWidthHorz;
@@ -217,13 +240,7 @@ void PrintOptionsDialog::OKButton_Click() {
     chosen.templateLineSpace = templateLineSpace;
     if (const auto refusal = printSettingRefusal(chosen, kAllPrintSettings)) {
         m_messages.show(refusal->message.toStdString());
-        const std::map<PrintSetting, QLineEdit*> boxes = {
-            {PrintSetting::MarkerWidth, txtVertLineWidth},
-            {PrintSetting::GuideWidth, txtHorzLineWidth},
-            {PrintSetting::ChartFontSize, txtFontSize},
-            {PrintSetting::LineHeight, txtVertLineLength},
-            {PrintSetting::LineSpace, txtVertLineSpace}};
-        boxes.at(refusal->setting)->setFocus();
+        boxOf(refusal->setting)->setFocus();
         return;
     }
     m_target.lineWidthVert = lineWidthVert;
@@ -279,6 +296,8 @@ void PrintOptionsDialog::lostFocus(QObject* control) {
 void PrintOptionsDialog::convertInchEntry(QLineEdit* box, float& copy) {
     if (!m_lengthTyped || m_target.unitsType != kUnitsInches) return;
     m_lengthTyped = false;
+    // Only a number typed is converted: an emptied box is not its old value in inches.
+    if (!finiteFloatFromText(box->text())) return;
     const auto millimetres = static_cast<float>(copy * kMillimetresPerInch);
     if (!std::isfinite(millimetres)) return;
     copy = millimetres;

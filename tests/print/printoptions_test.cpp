@@ -106,6 +106,39 @@ TEST_F(PrintOptionsTest, InchEntriesBecomeMillimetresOnceOnly) {
     EXPECT_EQ(record.templateLineHeight, 44.45f);
 }
 
+// A length box emptied or holding no number is refused by name, with the focus on it; an emptied
+// inch length is not its old value converted.
+TEST_F(PrintOptionsTest, EmptyOrUnreadableBoxesAreRefusedByName) {
+    record.unitsType = kUnitsInches;
+    const struct {
+        const char* box;
+        const char* text;
+        const char* message;
+    } rows[] = {
+        {"txtVertLineLength", "",
+         "The Vertical Line Length is empty. Set the Vertical Line Length in Preferences, Set "
+         "Print Options."},
+        {"txtVertLineSpace", "25,4",
+         "The Space between template lines \"25,4\" is not a number. Set the Space between "
+         "template lines in Preferences, Set Print Options."},
+    };
+    for (const auto& row : rows) {
+        open();
+        auto* box = dialog->findChild<QLineEdit*>(row.box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete);
+        QTest::keyClicks(box, row.text);
+        dialog->OKButton->setFocus();
+        EXPECT_EQ(box->text(), row.text);
+        dialog->OKButton_Click();
+        EXPECT_EQ(messages.take(), std::vector<std::string>{row.message});
+        EXPECT_EQ(dialog->focusWidget(), box);
+        EXPECT_EQ(record.templateLineHeight, 25);
+        dialog->close();
+    }
+}
+
 TEST_F(PrintOptionsTest, MillimetreEntriesStayAndHelpFollowsTheFocus) {
     open();
     retype(dialog->txtVertLineLength, "1.75");
