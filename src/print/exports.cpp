@@ -511,9 +511,13 @@ std::optional<QString> exportFanned(ExportFormat format, const QString& fileName
             return saveOrSay(fileName, fannedSvg(board, inches));
         case ExportFormat::ChartCsv:
             return saveOrSay(fileName, fannedCsv(board, inches));
-        default:
+        case ExportFormat::TemplateDxf:
             return saveOrSay(fileName, fannedDxf(board, inches));
+        case ExportFormat::ChartPdf:
+        case ExportFormat::ChartText:
+            break;
     }
+    return kFannedFormatsMessage;
 }
 
 PageSetup exportPaper(PrinterProvider& printers) {

@@ -92,7 +92,10 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
                                       const PageSetup& setup);
 
 // The fanned fretboard's files: TemplateDxf, TemplateSvg, TemplatePdf (tiled, on the setup's
-// paper) and ChartCsv (its table). The message when nothing was written.
+// paper) and ChartCsv (its table). The message when nothing was written; kFannedFormatsMessage
+// for any other format.
+inline const QString kFannedFormatsMessage =
+    QStringLiteral("A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
 std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
                                     const FannedBoard& board, bool inches, const PageSetup& setup);
 
@@ -100,9 +103,10 @@ std::optional<QString> exportFanned(ExportFormat format, const QString& fileName
 // scale correction (the file may be printed anywhere).
 PageSetup exportPaper(PrinterProvider& printers);
 
-// Asks where to save a file: the suggested name and the file types' filter in, the chosen path
-// out (empty for none).
-using SaveFileChooser = std::function<QString(const QString& suggested, const QString& filter)>;
+// Asks where to save a file: the suggested name and the file types' filters (";;" between them)
+// in, the chosen path out (empty for none) and, when asked for, the filter chosen.
+using SaveFileChooser =
+    std::function<QString(const QString& suggested, const QString& filter, QString* chosenFilter)>;
 
 // A name to offer for a file: "fretboard-648mm-24.svg", "fretboard-25.5in-22.csv".
 QString suggestedFileName(const FretboardSettings& s, const QString& extension);

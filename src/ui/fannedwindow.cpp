@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "dialogparts.h"
 #include "exports.h"
@@ -322,19 +323,28 @@ void FannedWindow::printTemplate() {
 
 void FannedWindow::exportFile() {
     if (!m_board) return;
-    // The files a fanned board makes; the chosen name's extension picks one, else the first.
+    // The files a fanned board makes.
     constexpr ExportFormat kFormats[] = {ExportFormat::TemplateDxf, ExportFormat::TemplateSvg,
                                          ExportFormat::TemplatePdf, ExportFormat::ChartCsv};
     QStringList filters;
     for (const ExportFormat f : kFormats) filters << exportFilter(f);
-    const QString file =
-        m_chooseFile(QStringLiteral("fanned-fretboard.") + exportExtension(kFormats[0]),
-                     filters.join(QStringLiteral(";;")));
+    QString chosenFilter = filters.front();
+    QString file = m_chooseFile(QStringLiteral("fanned-fretboard.") + exportExtension(kFormats[0]),
+                                filters.join(QStringLiteral(";;")), &chosenFilter);
     if (file.isEmpty()) return;
+    // The name's own extension picks the format; a name without a known one gets the chosen
+    // filter's format and its extension.
     const QString suffix = QFileInfo(file).suffix().toLower();
+    const auto known = std::find_if(std::begin(kFormats), std::end(kFormats),
+                                    [&](ExportFormat f) { return exportExtension(f) == suffix; });
     ExportFormat format = kFormats[0];
-    for (const ExportFormat f : kFormats) {
-        if (suffix == exportExtension(f)) format = f;
+    if (known != std::end(kFormats)) {
+        format = *known;
+    } else {
+        for (const ExportFormat f : kFormats) {
+            if (exportFilter(f) == chosenFilter) format = f;
+        }
+        file += QLatin1Char('.') + exportExtension(format);
     }
     const auto failure = exportFanned(format, file, *m_board, inches(), exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());

@@ -63,8 +63,10 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     useDesignFont(*this);
     installEditableComboAccessible();
     m_ui = std::make_unique<MainWindowUi>(*this);
-    m_chooseSaveFile = [this](const QString& suggested, const QString& filter) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export"), suggested, filter);
+    m_chooseSaveFile = [this](const QString& suggested, const QString& filter,
+                              QString* chosenFilter) {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Export"), suggested, filter,
+                                            chosenFilter);
     };
     m_model.setListener([this](unsigned changes) { showModel(changes); });
     connectControls();

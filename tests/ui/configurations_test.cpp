@@ -80,7 +80,7 @@ TEST_F(WindowTest, ExportWritesTheChosenFile) {
     QTemporaryDir dir;
     QString offered;
     QString chosen = dir.filePath("strat.csv");
-    window->setSaveFileChooser([&](const QString& suggested, const QString& filter) {
+    window->setSaveFileChooser([&](const QString& suggested, const QString& filter, QString*) {
         offered = suggested + " " + filter;
         return chosen;
     });

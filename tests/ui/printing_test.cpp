@@ -144,7 +144,7 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
     window->setFannedStore(&fannedStore.store());
     QTemporaryDir dir;
     window->setSaveFileChooser(
-        [&](const QString&, const QString&) { return dir.filePath("f.dxf"); });
+        [&](const QString&, const QString&, QString*) { return dir.filePath("f.dxf"); });
     typeInto(fretsBox(), "24");
     item("mnuToolsFanned")->trigger();
     auto* fanned = window->findChild<FannedWindow*>();
@@ -195,6 +195,11 @@ TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
         std::optional<QString> takeWriteFailure() override { return QStringLiteral("read-only."); }
     } store(fannedStore.store());
     window->setFannedStore(&store);
+    QTemporaryDir dir;
+    window->setSaveFileChooser([&](const QString&, const QString&, QString* chosen) {
+        *chosen = exportFilter(ExportFormat::TemplateSvg);
+        return dir.filePath("board");
+    });
     typeInto(fretsBox(), "22");
     item("mnuToolsFanned")->trigger();
     auto* fanned = window->findChild<FannedWindow*>();
@@ -218,6 +223,17 @@ TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
     EXPECT_NEAR(fanned->board()->table.back().alongFirst, 25.511811023622 * 0.75, 1e-9);
     click("optMetric");
     EXPECT_EQ(fanned->firstScale->text(), "648");
+
+    // A name without a known extension is written in the chosen filter's format, and gets its
+    // extension.
+    QTest::mouseClick(fanned->exportButton, Qt::LeftButton);
+    QFile svg(dir.filePath("board.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    EXPECT_EQ(
+        exportFanned(ExportFormat::ChartText, dir.filePath("b.txt"), *fanned->board(), false, {}),
+        kFannedFormatsMessage);
+    EXPECT_FALSE(QFile::exists(dir.filePath("b.txt")));
 }
 
 }  // namespace
