@@ -100,8 +100,11 @@ FannedPages fannedPages(PrinterSurface& printer, const FannedBoard& board, bool 
     pages.extent = extentOf(board);
     pages.arm = kCrossArmMm * perMm;
     pages.textHeight = printer.textHeight(QStringLiteral("1"));
-    pages.pieceHeight =
-        pages.extent.bottom - pages.extent.top + 2 * pages.arm + 2 * pages.textHeight;
+    // From the top: the "piece k of n" label, the upper crosses' band, the board, the fret
+    // numbers half an arm below the bass edge, the lower crosses' band. Nothing drawn reaches
+    // into a label.
+    pages.pieceHeight = pages.textHeight + 2 * pages.arm + pages.extent.bottom - pages.extent.top +
+                        pages.arm / 2 + pages.textHeight + 2 * pages.arm;
     pages.tiling = tileFannedBoard(board, printer.scaleWidth(), kPieceOverlapMm * perMm, pages.arm);
     return pages;
 }
@@ -138,7 +141,7 @@ void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool in
         const double x1 = x0 + t.pieceLength;
         // Drawing coordinates to the page: the piece's start at the cross arm's room.
         const double dx = arm - x0;
-        const double dy = top + textHeight + arm - e.top;
+        const double dy = top + textHeight + 2 * arm - e.top;
         const auto draw = [&](const Segment& s, const QColor& colour, int pixels) {
             if (const auto part = clipped(s, x0, x1)) {
                 printer.setDrawWidth(pixels);
@@ -164,7 +167,7 @@ void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool in
         // on both pieces.
         const auto cross = [&](double x) {
             printer.setDrawWidth(1);
-            for (const double y : {e.top - arm, e.bottom + arm}) {
+            for (const double y : {e.top - arm, e.bottom + arm / 2 + textHeight + arm}) {
                 printer.line(x + dx - arm, y + dy, x + dx + arm, y + dy, kBlack);
                 printer.line(x + dx, y + dy - arm, x + dx, y + dy + arm, kBlack);
             }
