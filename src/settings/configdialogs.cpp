@@ -100,10 +100,18 @@ void SaveConfigDialog::save() {
     }
     // The repository decides, from the index as the store holds it now, whether the name is
     // new; "<default>" is a name like any other.
-    if (m_configs.save(pendingName, m_target.configurationToSave()) ==
-        ConfigRepository::SaveResult::IndexFull) {
-        m_messages.show("No more configurations can be saved");
-        return;
+    switch (m_configs.save(pendingName, m_target.configurationToSave())) {
+        case ConfigRepository::SaveResult::IndexFull:
+            m_messages.show("No more configurations can be saved");
+            return;
+        case ConfigRepository::SaveResult::ReservedName:
+            m_messages.show(QStringLiteral("The name \"%1\" is kept for the default preferences. "
+                                           "Choose another name for the configuration.")
+                                .arg(pendingName)
+                                .toStdString());
+            return;
+        case ConfigRepository::SaveResult::Saved:
+            break;
     }
     reportWriteFailure(m_configs.store(), m_messages);
     close();

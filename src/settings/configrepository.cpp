@@ -22,8 +22,30 @@ QStringList ConfigRepository::names() {
     return rows;
 }
 
+bool ConfigRepository::isReservedName(const QString& name) {
+    return name.compare(kBaseSection, Qt::CaseInsensitive) == 0;
+}
+
+SettingsList ConfigRepository::load(const QString& name) {
+    SettingsList entries = m_store.getAllSettings(name);
+    if (!isReservedName(name)) return entries;
+    const auto ownedByBase = [](const QPair<QString, QString>& entry) {
+        const QString& key = entry.first;
+        if (isIndexKey(key) || key == kWindowHeightKey || key == kReadMeHeightKey) return true;
+        for (const SettingKey preference :
+             {kKeyCalcFact, kKeyVLineWidth, kKeyHLineWidth, kKeyChartFontSize, kKeyHLinePos,
+              kKeyVLineHeight, kKeyVertSpace, kKeyPrintFretNum}) {
+            if (key == keyName(preference)) return true;
+        }
+        return false;
+    };
+    entries.removeIf(ownedByBase);
+    return entries;
+}
+
 ConfigRepository::SaveResult ConfigRepository::save(const QString& name,
                                                     const FretboardSettings& s) {
+    if (isReservedName(name)) return SaveResult::ReservedName;
     const std::unique_ptr<StoreLock> lock = m_store.lock();
     bool listed = false;
     int last = 0;

@@ -35,15 +35,22 @@ class ConfigRepository {
     // The saved names, in the order of their index keys.
     QStringList names();
 
-    enum class SaveResult { Saved, IndexFull };
+    // True for the name of the default preferences' section, "Base" in any letter case, which
+    // no configuration may take.
+    static bool isReservedName(const QString& name);
+
+    enum class SaveResult { Saved, IndexFull, ReservedName };
     // Writes scaleLen, numFrets, unitsType and unitsGran under the name, then the extras. A name
     // the index does not hold yet gets the index key after the last one in the store at this
     // moment, read under the store's lock, so that two running copies never take the same key.
-    // IndexFull (nothing written) when that key would pass kMaxConfigCount.
+    // IndexFull (nothing written) when that key would pass kMaxConfigCount; ReservedName
+    // (nothing written) for a reserved name.
     SaveResult save(const QString& name, const FretboardSettings& s);
 
     // The section's entries in the store's order; empty when nothing is stored under the name.
-    SettingsList load(const QString& name) { return m_store.getAllSettings(name); }
+    // A "Base" configuration that an older version saved is read without the preferences and
+    // index keys it shares its section with.
+    SettingsList load(const QString& name);
 
     // Applies one retrieved entry as Retrieve does: a configuration key through the target (an
     // empty, non-numeric or out-of-range value passed over), an extra to the extras. False for
