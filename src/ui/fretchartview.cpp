@@ -60,7 +60,12 @@ FretChartView::FretChartView(QWidget* parent)
     setWordWrap(false);
     setTextElideMode(Qt::ElideNone);
     setSpacing(0);
-    setStyleSheet(QStringLiteral("QListView::item { padding: 0px; margin: 0px; border: 0px; }"));
+    // Rows without padding, as lines of text; selected rows in the platform's selection colours
+    // (a style sheet for the items alone would leave their text invisible on some styles).
+    setStyleSheet(
+        QStringLiteral("QListView::item { padding: 0px; margin: 0px; border: 0px; }"
+                       "QListView::item:selected { color: palette(highlighted-text); "
+                       "background: palette(highlight); }"));
 }
 
 void FretChartView::setPlainText(const QString& text) {

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -222,6 +223,26 @@ TEST_F(WindowTest, ShowsTheLongestChartAndCopiesItsRows) {
     QTest::keyClick(chartBox(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), chart());
     EXPECT_EQ(chartBox()->lineCount(), 4 + 3);
+    // Selected rows stay readable: their text in the selection's text colour.
+    const QImage shown = chartBox()->viewport()->grab().toImage();
+    const QRect firstRow = chartBox()->visualRect(chartBox()->model()->index(0, 0));
+    const QColor text = chartBox()->palette().color(QPalette::Active, QPalette::HighlightedText);
+    const QColor background = chartBox()->palette().color(QPalette::Active, QPalette::Highlight);
+    int textPixels = 0, backgroundPixels = 0;
+    for (int y = firstRow.top(); y <= firstRow.bottom(); ++y) {
+        for (int x = firstRow.left(); x <= firstRow.right(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            const auto near = [&c](const QColor& to) {
+                return std::abs(c.red() - to.red()) + std::abs(c.green() - to.green()) +
+                           std::abs(c.blue() - to.blue()) <
+                       60;
+            };
+            textPixels += near(text);
+            backgroundPixels += near(background);
+        }
+    }
+    EXPECT_GT(textPixels, 10) << backgroundPixels;
+    EXPECT_GT(backgroundPixels, textPixels);
 }
 
 TEST_F(WindowTest, ExitRemembersTheHeightAndTheCloseBoxDoesNot) {
