@@ -22,6 +22,9 @@ class ChosenPrinter : public PrinterProvider {
     // default printer stands in for it.
     PageSetup pageSetup() override;
     void setCorrection(const ScaleCorrection& correction) override;
+    ScaleCorrection correctionFor(const QString& printerName) override {
+        return correction(printerName);
+    }
     // The system's print dialog, started on the remembered choice.
     bool chooseSetup(QWidget* parent) override;
 

@@ -57,8 +57,11 @@ QString paperDescription(const PageSetup& setup) {
                                                                 : QStringLiteral(", portrait"));
 }
 
-std::optional<QString> drawOnPrinter(QPrinter& printer, const PageSetup& setup,
+std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printers,
                                      const DrawDocument& draw) {
+    PageSetup setup;
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        setup.correction = printers.correctionFor(printer.printerName());
     QString error;
     const std::unique_ptr<PainterPrinter> surface =
         PainterPrinter::onPrinter(printer, setup, error);
@@ -67,26 +70,25 @@ std::optional<QString> drawOnPrinter(QPrinter& printer, const PageSetup& setup,
         surface->abortDoc();
         return refusal;
     }
-    surface->endDoc();
+    if (!surface->endDoc()) return kPrintFailedMessage;
     return std::nullopt;
 }
 
 std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
                                        QWidget* parent) {
-    const PageSetup setup = printers.pageSetup();
     QPrinter printer(QPrinter::HighResolution);
-    PainterPrinter::configure(printer, setup);
+    PainterPrinter::configure(printer, printers.pageSetup());
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     std::optional<QString> refusal;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, setup, draw); });
+                     [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, printers, draw); });
     // The pages are drawn once before the dialog shows, so that a refused document shows its
     // message and no preview.
     if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) pages->updatePreview();
     if (refusal) return refusal;
     dialog.exec();
-    return std::nullopt;
+    return refusal;
 }
 
 }  // namespace varnel

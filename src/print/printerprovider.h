@@ -25,6 +25,12 @@ class PrinterProvider {
     virtual PageSetup pageSetup() { return {}; }
     // Keeps a new correction for the printer of pageSetup().
     virtual void setCorrection(const ScaleCorrection&) {}
+    // The correction of any printer by name (a print dialog may choose another): none unless
+    // one was measured for it.
+    virtual ScaleCorrection correctionFor(const QString& printerName) {
+        const PageSetup setup = pageSetup();
+        return printerName == setup.printerName ? setup.correction : ScaleCorrection{};
+    }
     // Lets the user choose the printer, paper and orientation; false when nothing changed.
     virtual bool chooseSetup(QWidget*) { return false; }
     // The printable area in millimetres (as the paper comes out, uncorrected), without
@@ -78,13 +84,15 @@ DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup)
 QString paperDescription(const PageSetup& setup);
 
 // Shows a print preview of the document on the provider's printer, drawn by the same code as
-// printing; printing from the preview prints those pages. The document's refusal, when it has
-// one, instead of a preview.
+// printing; printing from the preview prints those pages, on the printer then chosen with its
+// own correction. The document's refusal, when it has one, instead of a preview; the refusal
+// or failure of printing from the preview.
 std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
                                        QWidget* parent);
 
-// Draws the document on a print preview's (or any other) printer: the refusal, or none.
-std::optional<QString> drawOnPrinter(QPrinter& printer, const PageSetup& setup,
+// Draws the document on a print preview's (or any other) printer, with the correction of the
+// printer it now prints on (none for a file): the refusal, the failure, or none.
+std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printers,
                                      const DrawDocument& draw);
 
 }  // namespace varnel

@@ -11,6 +11,7 @@
 
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <sstream>
 
 #include "chartcli.h"
@@ -67,6 +68,14 @@ QString pdfInfo(const QString& pdf, const QString& field) {
         if (line.startsWith(field + ':')) return line.mid(field.size() + 1).trimmed();
     }
     return {};
+}
+
+// The text pdftotext reads from a file.
+QString pdfText(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    return text.waitForFinished(30000) ? QString::fromUtf8(text.readAllStandardOutput())
+                                       : QString();
 }
 
 // Runs varnel-chart's printing into a PDF and returns the file's path.
@@ -165,12 +174,21 @@ TEST(PreviewTest, ShowsThePagesPrintingMakes) {
         printer->setOutputFileName(dir.filePath(name));
         return printer;
     };
+    // The provider's printer is calibrated; the file it prints to here takes no correction.
+    struct CalibratedPrinter : PrinterProvider {
+        std::unique_ptr<PrinterSurface> open(QString&) override { return nullptr; }
+        ScaleCorrection correctionFor(const QString& name) override {
+            asked << name;
+            return {1.01, 1};
+        }
+        QStringList asked;
+    } printers;
     auto printed = pdfPrinter("printed.pdf");
-    ASSERT_FALSE(drawOnPrinter(*printed, setup, chartDocument(s, p)));
+    ASSERT_FALSE(drawOnPrinter(*printed, printers, chartDocument(s, p)));
     auto previewed = pdfPrinter("previewed.pdf");
     QPrintPreviewWidget preview(previewed.get());
     QObject::connect(&preview, &QPrintPreviewWidget::paintRequested, [&](QPrinter* pages) {
-        EXPECT_FALSE(drawOnPrinter(*pages, setup, chartDocument(s, p)));
+        EXPECT_FALSE(drawOnPrinter(*pages, printers, chartDocument(s, p)));
     });
     preview.updatePreview();
     EXPECT_GT(preview.pageCount(), 1);
@@ -180,6 +198,15 @@ TEST(PreviewTest, ShowsThePagesPrintingMakes) {
     const QImage b = renderPdf(dir.filePath("previewed.pdf"), dir.path(), 100, {0, 0, 210, 297});
     if (a.isNull()) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
     EXPECT_EQ(a, b);
+    EXPECT_TRUE(printers.asked.isEmpty());
+    EXPECT_FALSE(pdfText(dir.filePath("printed.pdf")).contains("Scale corrected"));
+    // On a printer, the correction asked for is the one of the printer that prints.
+    const QString queue = QPrinterInfo::defaultPrinterName();
+    if (queue.isEmpty()) return;
+    QPrinter onQueue(QPrinter::HighResolution);
+    onQueue.setPrinterName(queue);
+    ASSERT_FALSE(drawOnPrinter(onQueue, printers, chartDocument(s, p)));
+    EXPECT_EQ(printers.asked, QStringList({queue}));
 }
 
 TEST(PdfTemplateTest, UnwritableFileIsReported) {
