@@ -39,7 +39,11 @@ double fretFraction(const FretboardSettings& s, int fret) {
     return 1 - std::pow(2.0, -fret / 12.0);
 }
 
-std::optional<std::string> fannedRefusal(const FannedInputs& in) {
+double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s) {
+    return in.perpendicularFret ? fretFraction(s, *in.perpendicularFret) : in.perpendicularRatio;
+}
+
+std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s) {
     const double d = std::fabs(in.bridgeSpacing - in.nutSpacing) / 2;
     const auto text = [](double v) { return formatGeneral(v); };
     if (in.strings < 2 || in.strings > 12) {
@@ -74,9 +78,14 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in) {
         }
     }
     if (in.perpendicularFret) {
-        if (*in.perpendicularFret < 0) {
-            return "The perpendicular fret, " + std::to_string(*in.perpendicularFret) +
-                   ", must be 0 (the nut) or a fret number.";
+        const std::string fret = std::to_string(*in.perpendicularFret);
+        if (*in.perpendicularFret < 0)
+            return "The perpendicular fret, " + fret + ", must be 0 (the nut) or a fret number.";
+        const double ratio = perpendicularRatio(in, s);
+        if (!(ratio >= 0 && ratio <= 1)) {
+            return "The perpendicular fret, " + fret + ", lies at " + text(ratio) +
+                   " of the string's length with this method and factor: it must lie on the "
+                   "string (0 to 1).";
         }
     } else if (!(in.perpendicularRatio >= 0 && in.perpendicularRatio <= 1)) {
         return "The perpendicular ratio, " + text(in.perpendicularRatio) + ", must be 0 to 1.";
@@ -85,10 +94,6 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in) {
         return "The fretboard overhang must be 0 or more.";
     }
     return std::nullopt;
-}
-
-double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s) {
-    return in.perpendicularFret ? fretFraction(s, *in.perpendicularFret) : in.perpendicularRatio;
 }
 
 std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
@@ -101,8 +106,7 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
     // taken as typed.
     double scale = 1;
     if (const std::string* stored = textOf("unitsType")) {
-        if (const auto units = toInt16(*stored); units && unitsTypeFrom(*units) != unitsType)
-            scale = unitsType == kUnitsInches ? 1 / kMillimetresPerInch : kMillimetresPerInch;
+        if (const auto units = toInt16(*stored)) scale = lengthFactor(*units, unitsType);
     }
     std::vector<std::string> unreadable;
     const auto number = [&](const char* name, double factor, auto&& take) {

@@ -67,9 +67,10 @@ struct FannedBoard {
 // the perpendicular ratio that a perpendicular fret j gives.
 double fretFraction(const FretboardSettings& s, int fret);
 
-// Why the inputs make no instrument (the message names the input), or none: every length must
-// be finite, as must the ratio.
-std::optional<std::string> fannedRefusal(const FannedInputs& in);
+// Why the inputs make no instrument with the record's method and factor (the message names the
+// input), or none: every length must be finite, as must the ratio, and a perpendicular fret
+// must lie on the string.
+std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s);
 
 // The perpendicular ratio in use: the perpendicular fret's fraction when one is given.
 double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s);
@@ -80,7 +81,8 @@ double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s);
 // units the lengths were typed in), as the window stores them and saved configurations carry
 // them.
 using FannedTexts = std::map<std::string, std::string, std::less<>>;
-// Reads each text into in, its lengths converted from the stored units to unitsType; a missing
+// Reads each text into in, its lengths converted from the stored units to unitsType (a units
+// code); a missing
 // text keeps in's value. The object names of the texts that are not numbers of their kind, in
 // the window's order; their fields keep in's values.
 std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,

@@ -44,6 +44,13 @@ constexpr double unitsPerMillimetre(bool inches) {
     return inches ? 1 / kMillimetresPerInch : 1.0;
 }
 
+// What a length in one units code is multiplied by to be in another: 1, 25.4 or 1/25.4.
+constexpr double lengthFactor(std::int16_t fromUnits, std::int16_t toUnits) {
+    const bool fromInches = unitsTypeFrom(fromUnits) == kUnitsInches;
+    if (fromInches == (unitsTypeFrom(toUnits) == kUnitsInches)) return 1;
+    return fromInches ? kMillimetresPerInch : 1 / kMillimetresPerInch;
+}
+
 // The largest fret count the 16-bit fret loops can walk.
 constexpr std::int16_t kMaxFrets = 32766;
 

@@ -127,6 +127,9 @@ struct ChartRequest {
     bool listConfigs = false;
     bool fanned = false;
     FannedInputs fannedInputs;
+    // The saved configuration's fanned inputs that are no numbers, and its name.
+    std::vector<std::string> unreadableFannedInputs;
+    std::string configName;
     std::string fretsText;
     bool haveFrets = false;
     std::string scaleText;
@@ -172,13 +175,33 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     const QString fannedPrefix = QStringLiteral("fanned.");
     FannedTexts fanned;
     for (const auto& [key, value] : entries) {
-        if (key.startsWith(fannedPrefix)) {
+        if (key.startsWith(fannedPrefix))
             fanned[key.mid(fannedPrefix.size()).toStdString()] = value.toStdString();
-        } else {
-            configs->apply(key, value, target);
-        }
     }
-    readFannedTexts(fanned, request.settings.unitsType, request.fannedInputs);
+    configs->retrieve(entries, target);
+    // Lengths saved before their units were kept with them are in the configuration's units.
+    if (!fanned.contains("unitsType") && !fanned.empty())
+        fanned["unitsType"] = std::to_string(request.settings.unitsType);
+    request.unreadableFannedInputs =
+        readFannedTexts(fanned, request.settings.unitsType, request.fannedInputs);
+    request.configName = name;
+}
+
+// The Fanned Frets window's box that a fanned option sets, by its object name; null for others.
+const char* fannedInputBox(std::string_view option) {
+    constexpr std::pair<std::string_view, const char*> kBoxes[] = {
+        {"--strings", "txtStrings"},
+        {"--first-scale", "txtFirstScale"},
+        {"--last-scale", "txtLastScale"},
+        {"--nut-spacing", "txtNutSpacing"},
+        {"--bridge-spacing", "txtBridgeSpacing"},
+        {"--perpendicular-fret", "txtPerpendicular"},
+        {"--perpendicular-ratio", "txtPerpendicular"},
+        {"--overhang", "txtOverhang"}};
+    for (const auto& [name, box] : kBoxes) {
+        if (name == option) return box;
+    }
+    return nullptr;
 }
 
 // True when every output asked for is the calibration page, which needs no fretboard.
@@ -201,6 +224,9 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             return UsageError{"invalid value for " + option + ": '" + v + "'"};
         };
         FretboardSettings& s = request.settings;
+        // Given here, a saved configuration's unreadable text for the input no longer matters.
+        if (const char* box = fannedInputBox(option))
+            std::erase(request.unreadableFannedInputs, std::string(box));
         if (option == "--frets") {
             request.fretsText = value();
             request.haveFrets = true;
@@ -382,11 +408,16 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
 int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     FretboardSettings& s = request.settings;
     const FannedInputs& in = request.fannedInputs;
+    if (!request.unreadableFannedInputs.empty()) {
+        err << "The saved configuration " << request.configName << " has a Fanned Frets input, "
+            << request.unreadableFannedInputs.front() << ", that is not a number.\n";
+        return kExitRefused;
+    }
     if (s.nFrets < 1) {
         err << kCheckInputsMessage << "\n";
         return kExitRefused;
     }
-    if (const auto refusal = fannedRefusal(in)) {
+    if (const auto refusal = fannedRefusal(in, s)) {
         err << *refusal << "\n";
         return kExitRefused;
     }

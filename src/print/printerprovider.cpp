@@ -76,11 +76,11 @@ std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printer
 
 std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
                                        QWidget* parent) {
+    std::optional<QString> refusal;  // outlives the dialog whose handler sets it
     QPrinter printer(QPrinter::HighResolution);
     PainterPrinter::configure(printer, printers.pageSetup());
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    std::optional<QString> refusal;
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, printers, draw); });
     // The pages are drawn once before the dialog shows, so that a refused document shows its

@@ -13,12 +13,29 @@ QString millimetres(double value) {
     return QString::fromStdString(formatFixed(value, 1)) + QStringLiteral(" mm");
 }
 
-QString widthRefusal(const char* name, const char* caption, const QString& shown) {
+// The caption of the setting's box in the print options dialog.
+QString captionOf(PrintSetting setting) {
+    switch (setting) {
+        case PrintSetting::MarkerWidth:
+            return QStringLiteral("Vertical (fret position marker) line width");
+        case PrintSetting::GuideWidth:
+            return QStringLiteral("Horizontal (alignment guide) line width");
+        case PrintSetting::ChartFontSize:
+            return QStringLiteral("Chart Font Size");
+        case PrintSetting::LineHeight:
+            return QStringLiteral("Vertical Line Length");
+        case PrintSetting::LineSpace:
+            break;
+    }
+    return QStringLiteral("Space between template lines");
+}
+
+QString widthRefusal(const char* name, PrintSetting setting, const QString& shown) {
     return QStringLiteral("The %1 of %2 pixels is outside the range %3 to %4 pixels. Set the %5%6")
         .arg(QLatin1String(name), shown)
         .arg(kMinLineWidthPixels)
         .arg(kMaxLineWidthPixels)
-        .arg(QLatin1String(caption), kWhere);
+        .arg(captionOf(setting), kWhere);
 }
 
 double fieldValue(const FretboardSettings& s, PrintSetting setting) {
@@ -43,12 +60,10 @@ std::optional<QString> refusal(PrintSetting setting, double value, const QString
     switch (setting) {
         case PrintSetting::MarkerWidth:
             if (within(kMinLineWidthPixels, kMaxLineWidthPixels)) break;
-            return widthRefusal("fret marker line width",
-                                "Vertical (fret position marker) line width", shown);
+            return widthRefusal("fret marker line width", setting, shown);
         case PrintSetting::GuideWidth:
             if (within(kMinLineWidthPixels, kMaxLineWidthPixels)) break;
-            return widthRefusal("alignment guide line width",
-                                "Horizontal (alignment guide) line width", shown);
+            return widthRefusal("alignment guide line width", setting, shown);
         case PrintSetting::ChartFontSize:
             if (within(kMinChartFontPoints, kMaxChartFontPoints)) break;
             return QStringLiteral(
@@ -93,10 +108,7 @@ std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& 
 }
 
 QString unreadableSettingRefusal(PrintSetting setting, const QString& text) {
-    static const char* const captions[] = {
-        "Vertical (fret position marker) line width", "Horizontal (alignment guide) line width",
-        "Chart Font Size", "Vertical Line Length", "Space between template lines"};
-    const QString caption = QLatin1String(captions[static_cast<int>(setting)]);
+    const QString caption = captionOf(setting);
     const QString what = text.trimmed().isEmpty()
                              ? QStringLiteral("is empty")
                              : QStringLiteral("\"%1\" is not a number").arg(text);

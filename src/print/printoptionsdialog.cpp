@@ -224,10 +224,10 @@ void PrintOptionsDialog::OKButton_Click() {
         }
         return boxes[0].second;
     };
-    for (QLineEdit* box : {txtVertLineLength, txtVertLineSpace}) {
-        if (finiteFloatFromText(box->text())) continue;
-        const PrintSetting setting =
-            box == txtVertLineLength ? PrintSetting::LineHeight : PrintSetting::LineSpace;
+    for (const auto& [setting, box] : boxes) {
+        const bool length =
+            setting == PrintSetting::LineHeight || setting == PrintSetting::LineSpace;
+        if (!length || finiteFloatFromText(box->text())) continue;
         m_messages.show(unreadableSettingRefusal(setting, box->text()).toStdString());
         box->setFocus();
         return;

@@ -154,11 +154,8 @@ void RetrieveConfigDialog::retrieve() {
         if (entries.isEmpty()) {
             m_messages.show("You must specify a configuration name");
         } else {
-            for (const auto& [key, value] : entries) {
-                if (!m_configs.apply(key, value, m_target)) {
-                    m_messages.show(("Unimplemented setting: " + key).toStdString());
-                }
-            }
+            for (const QString& key : m_configs.retrieve(entries, m_target))
+                m_messages.show(("Unimplemented setting: " + key).toStdString());
         }
     }
     close();

@@ -31,13 +31,8 @@ SettingsList ConfigRepository::load(const QString& name) {
     if (!isReservedName(name)) return entries;
     const auto ownedByBase = [](const QPair<QString, QString>& entry) {
         const QString& key = entry.first;
-        if (isIndexKey(key) || key == kWindowHeightKey || key == kReadMeHeightKey) return true;
-        for (const SettingKey preference :
-             {kKeyCalcFact, kKeyVLineWidth, kKeyHLineWidth, kKeyChartFontSize, kKeyHLinePos,
-              kKeyVLineHeight, kKeyVertSpace, kKeyPrintFretNum}) {
-            if (key == keyName(preference)) return true;
-        }
-        return false;
+        return isIndexKey(key) || isPreferenceKey(key) || key == kWindowHeightKey ||
+               key == kReadMeHeightKey;
     };
     entries.removeIf(ownedByBase);
     return entries;
@@ -72,19 +67,26 @@ ConfigRepository::SaveResult ConfigRepository::save(const QString& name,
     return SaveResult::Saved;
 }
 
-bool ConfigRepository::apply(const QString& key, const QString& value, ConfigTarget& target) {
-    if (key == keyName(kKeyNumFrets)) {
-        if (const auto n = int16FromText(value)) target.retrieveFretCount(*n);
-    } else if (key == keyName(kKeyScaleLen)) {
-        if (const auto len = finiteDoubleFromText(value)) target.retrieveScaleLen(*len);
-    } else if (key == keyName(kKeyUnitsGran)) {
-        if (const auto g = int16FromText(value)) target.retrieveGranularity(*g);
-    } else if (key == keyName(kKeyUnitsType)) {
-        if (const auto u = int16FromText(value)) target.retrieveUnits(*u);
-    } else {
-        return m_extras && m_extras->takeExtra(key, value);
+QStringList ConfigRepository::retrieve(const SettingsList& entries, ConfigTarget& target) {
+    QStringList unknown;
+    SettingsList extras;
+    for (const auto& [key, value] : entries) {
+        if (key == keyName(kKeyNumFrets)) {
+            if (const auto n = int16FromText(value)) target.retrieveFretCount(*n);
+        } else if (key == keyName(kKeyScaleLen)) {
+            if (const auto len = finiteDoubleFromText(value)) target.retrieveScaleLen(*len);
+        } else if (key == keyName(kKeyUnitsGran)) {
+            if (const auto g = int16FromText(value)) target.retrieveGranularity(*g);
+        } else if (key == keyName(kKeyUnitsType)) {
+            if (const auto u = int16FromText(value)) target.retrieveUnits(*u);
+        } else if (m_extras && m_extras->ownsKey(key)) {
+            extras.append({key, value});
+        } else {
+            unknown.append(key);
+        }
     }
-    return true;
+    if (m_extras && !extras.isEmpty()) m_extras->takeExtras(extras);
+    return unknown;
 }
 
 }  // namespace varnel

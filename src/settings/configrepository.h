@@ -22,8 +22,10 @@ class ConfigExtras {
     virtual ~ConfigExtras() = default;
     // The keys and values to save with a configuration.
     virtual SettingsList extras() = 0;
-    // Applies a retrieved key when it is one of them; false for any other key.
-    virtual bool takeExtra(const QString& key, const QString& value) = 0;
+    // True for a key of theirs.
+    virtual bool ownsKey(const QString& key) const = 0;
+    // Applies a retrieved configuration's keys of theirs, all at once, after its own four keys.
+    virtual void takeExtras(const SettingsList& extras) = 0;
 };
 
 class ConfigRepository {
@@ -52,10 +54,10 @@ class ConfigRepository {
     // index keys it shares its section with.
     SettingsList load(const QString& name);
 
-    // Applies one retrieved entry as Retrieve does: a configuration key through the target (an
-    // empty, non-numeric or out-of-range value passed over), an extra to the extras. False for
-    // any other key.
-    bool apply(const QString& key, const QString& value, ConfigTarget& target);
+    // Applies a loaded configuration as Retrieve does: each configuration key through the target
+    // in the store's order (an empty, non-numeric or out-of-range value passed over), then the
+    // extras' keys to the extras at once. The keys that are neither, in order.
+    QStringList retrieve(const SettingsList& entries, ConfigTarget& target);
 
     SettingsStore& store() { return m_store; }
 

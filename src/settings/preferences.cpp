@@ -54,15 +54,25 @@ void readStartupPreferences(SettingsStore& store, FretboardSettings& s) {
     readInto(store, kKeyPrintFretNum, "True", s.printFretNumbers, boolFromText);
 }
 
+bool isPreferenceKey(const QString& key) {
+    for (const SettingKey preference : kPreferenceKeys) {
+        if (key == keyName(preference)) return true;
+    }
+    return false;
+}
+
 void savePreferencesAsDefault(SettingsStore& store, const FretboardSettings& s) {
-    store.saveSetting(kBaseSection, keyName(kKeyCalcFact), valueText(s.calcFact));
-    store.saveSetting(kBaseSection, keyName(kKeyChartFontSize), valueText(s.chartFontSize));
-    store.saveSetting(kBaseSection, keyName(kKeyHLineWidth), valueText(s.lineWidthHorz));
-    store.saveSetting(kBaseSection, keyName(kKeyVLineWidth), valueText(s.lineWidthVert));
-    store.saveSetting(kBaseSection, keyName(kKeyHLinePos), valueText(s.hLinePos));
-    store.saveSetting(kBaseSection, keyName(kKeyVLineHeight), valueText(s.templateLineHeight));
-    store.saveSetting(kBaseSection, keyName(kKeyPrintFretNum), valueText(s.printFretNumbers));
-    store.saveSetting(kBaseSection, keyName(kKeyVertSpace), valueText(s.templateLineSpace));
+    for (const SettingKey key : kPreferenceKeys) {
+        const QString value = key == kKeyCalcFact        ? valueText(s.calcFact)
+                              : key == kKeyChartFontSize ? valueText(s.chartFontSize)
+                              : key == kKeyHLineWidth    ? valueText(s.lineWidthHorz)
+                              : key == kKeyVLineWidth    ? valueText(s.lineWidthVert)
+                              : key == kKeyHLinePos      ? valueText(s.hLinePos)
+                              : key == kKeyVLineHeight   ? valueText(s.templateLineHeight)
+                              : key == kKeyPrintFretNum  ? valueText(s.printFretNumbers)
+                                                         : valueText(s.templateLineSpace);
+        store.saveSetting(kBaseSection, keyName(key), value);
+    }
 }
 
 void reloadPreferences(SettingsStore& store, FretboardSettings& s) {

@@ -34,6 +34,12 @@ std::optional<bool> boolFromText(const QString& text);
 // field its default.
 void readStartupPreferences(SettingsStore& store, FretboardSettings& s);
 
+// The eight preference keys of "Base", in the order the program always wrote them.
+inline constexpr SettingKey kPreferenceKeys[] = {
+    kKeyCalcFact, kKeyChartFontSize, kKeyHLineWidth,   kKeyVLineWidth,
+    kKeyHLinePos, kKeyVLineHeight,   kKeyPrintFretNum, kKeyVertSpace};
+bool isPreferenceKey(const QString& key);
+
 // Writes the eight preference keys to "Base", in the order the program always wrote them.
 void savePreferencesAsDefault(SettingsStore& store, const FretboardSettings& s);
 

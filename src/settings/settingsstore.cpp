@@ -19,16 +19,9 @@ namespace varnel {
 
 namespace {
 
-const QString kChartProgramSuffix = QStringLiteral("-chart");
-
-// The window's executable name names the store. varnel-chart, installed beside the window as
-// "<window>-chart", reads and writes the window's store, not one of its own.
 QString applicationName() {
-    const QString path = QCoreApplication::applicationFilePath();
-    QString base = QFileInfo(path).completeBaseName();
-    if (base.endsWith(kChartProgramSuffix) && base.size() > kChartProgramSuffix.size())
-        base.chop(kChartProgramSuffix.size());
-    return base.isEmpty() ? QStringLiteral("varnel") : base;
+    return storeApplicationName(
+        QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
 }
 
 // A key inside a section's group: group and key joined by QSettings' separator.
@@ -86,6 +79,14 @@ class FileLock : public StoreLock {
 };
 
 }  // namespace
+
+QString storeApplicationName(const QString& programName) {
+    const QString chartSuffix = QStringLiteral("-chart");
+    QString name = programName;
+    if (name.endsWith(chartSuffix) && name.size() > chartSuffix.size())
+        name.chop(chartSuffix.size());
+    return name.isEmpty() ? QStringLiteral("varnel") : name;
+}
 
 QSettingsStore::QSettingsStore() : m_settings(open()) {}
 

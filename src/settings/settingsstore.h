@@ -89,6 +89,10 @@ class QSettingsStore : public SettingsStore {
 inline const QSettingsStore::Companion kPrinterStore{QStringLiteral("-printers")};
 inline const QSettingsStore::Companion kFannedStore{QStringLiteral("-fanned")};
 
+// The store's application name for a program's executable name: the window's own name; for
+// varnel-chart, installed beside the window as "<window>-chart", the window's ("varnel").
+QString storeApplicationName(const QString& programName);
+
 // True when a sorts before b in natural order: runs of digits compare by their value.
 bool naturalLess(const QString& a, const QString& b);
 

@@ -1,6 +1,7 @@
 #include "fannedwindow.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -166,7 +167,7 @@ void FannedWindow::convertLengths(std::int16_t from) {
     for (QLabel* unit : m_unitLabels)
         unit->setText(inches() ? QStringLiteral("in") : QStringLiteral("mm"));
     if (unitsTypeFrom(from) == m_shownUnits) return;
-    const double factor = inches() ? 1 / kMillimetresPerInch : kMillimetresPerInch;
+    const double factor = lengthFactor(from, m_shownUnits);
     for (QLineEdit* box : {firstScale, lastScale, nutSpacing, bridgeSpacing, overhang}) {
         const QSignalBlocker quiet(box);
         // Converted back, a length left as it was shows what was typed (648, not
@@ -206,7 +207,7 @@ std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
         const auto* box = findChild<QLineEdit*>(name);
         return say(QStringLiteral("%1 must be a number.").arg(box ? box->accessibleName() : name));
     }
-    if (const auto why = fannedRefusal(in)) return say(QString::fromStdString(*why));
+    if (const auto why = fannedRefusal(in, m_settings)) return say(QString::fromStdString(*why));
     if (m_settings.nFrets < 1)
         return say(QStringLiteral("Type the number of frets in the main window."));
     return in;
@@ -247,11 +248,24 @@ SettingsList FannedConfigExtras::extras() {
     return out;
 }
 
-bool FannedConfigExtras::takeExtra(const QString& key, const QString& value) {
-    if (!key.startsWith(kExtraPrefix)) return false;
-    if (m_store) m_store->saveSetting(kSection, key.mid(kExtraPrefix.size()), value);
+bool FannedConfigExtras::ownsKey(const QString& key) const {
+    return key.startsWith(kExtraPrefix);
+}
+
+void FannedConfigExtras::takeExtras(const SettingsList& extras) {
+    if (m_store) {
+        bool units = false;
+        for (const auto& [key, value] : extras) {
+            const QString name = key.mid(kExtraPrefix.size());
+            units = units || name == kUnitsKey;
+            m_store->saveSetting(kSection, name, value);
+        }
+        // Saved before the units were kept with them: the lengths are in the configuration's
+        // own units, which the record has now.
+        if (!units)
+            m_store->saveSetting(kSection, kUnitsKey, QString::number(m_settings.unitsType));
+    }
     if (m_window) m_window->reloadInputs();
-    return true;
 }
 
 void FannedWindow::reloadInputs() {
@@ -299,9 +313,13 @@ void FannedWindow::remember() {
             continue;
         m_store->saveSetting(kSection, name, QString::fromStdString(text));
     }
-    m_remembered = std::move(now);
-    // An unwritable store is said once, not at every keystroke.
-    if (const auto failure = m_store->takeWriteFailure(); failure && !m_saidWriteFailure) {
+    // What could not be written is tried again at the next change; an unwritable store is said
+    // once until a write succeeds, not at every keystroke.
+    const auto failure = m_store->takeWriteFailure();
+    if (!failure) {
+        m_remembered = std::move(now);
+        m_saidWriteFailure = false;
+    } else if (!m_saidWriteFailure) {
         m_saidWriteFailure = true;
         m_messages.show(("The settings could not be saved: " + *failure).toStdString());
     }
@@ -345,6 +363,14 @@ void FannedWindow::exportFile() {
             if (exportFilter(f) == chosenFilter) format = f;
         }
         file += QLatin1Char('.') + exportExtension(format);
+        // The save dialog asked about replacing the name as chosen, not this one.
+        if (QFileInfo::exists(file)) {
+            m_messages.show(QStringLiteral("%1 exists already. To replace it, choose it by its "
+                                           "full name.")
+                                .arg(QDir::toNativeSeparators(file))
+                                .toStdString());
+            return;
+        }
     }
     const auto failure = exportFanned(format, file, *m_board, inches(), exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());

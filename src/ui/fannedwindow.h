@@ -27,12 +27,16 @@ namespace varnel {
 // kept in the window's store; an open window shows a retrieved configuration's.
 class FannedConfigExtras : public ConfigExtras {
   public:
+    // settings: the main window's record, whose units a retrieved configuration has set.
+    explicit FannedConfigExtras(const FretboardSettings& settings) : m_settings(settings) {}
     void setStore(SettingsStore* store) { m_store = store; }
     void setWindow(class FannedWindow* window) { m_window = window; }
     SettingsList extras() override;
-    bool takeExtra(const QString& key, const QString& value) override;
+    bool ownsKey(const QString& key) const override;
+    void takeExtras(const SettingsList& extras) override;
 
   private:
+    const FretboardSettings& m_settings;
     SettingsStore* m_store = nullptr;
     QPointer<class FannedWindow> m_window;
 };

@@ -86,7 +86,7 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
 void Varnel::setFannedStore(SettingsStore* store) {
     m_fannedStore = store;
     // Saved configurations carry the Fanned Frets inputs too.
-    if (!m_fannedExtras) m_fannedExtras = std::make_unique<FannedConfigExtras>();
+    if (!m_fannedExtras) m_fannedExtras = std::make_unique<FannedConfigExtras>(m_model.settings());
     m_fannedExtras->setStore(store);
     m_fannedExtras->setWindow(m_fanned);
     m_configs.setExtras(store ? m_fannedExtras.get() : nullptr);

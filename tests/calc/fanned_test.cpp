@@ -38,7 +38,7 @@ TEST(FannedTest, InstrumentsMeetTheGeometry) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         FannedInputs in = row.in;
-        ASSERT_FALSE(fannedRefusal(in));
+        ASSERT_FALSE(fannedRefusal(in, twelfth));
         if (in.perpendicularFret)
             in.perpendicularRatio = fretFraction(twelfth, *in.perpendicularFret);
         const FannedBoard b = layOutFannedBoard(in, twelfth);
@@ -81,9 +81,13 @@ TEST(FannedTest, ASingleScaleGivesTheChartsFrets) {
 // refused as a fret, not as the ratio it would give.
 TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
     constexpr double inf = std::numeric_limits<double>::infinity();
+    FretboardSettings rule18;
+    rule18.calcType = kCalcRule18;
+    rule18.calcFact = 2;  // any number the command line takes
     const struct {
         FannedInputs in;
         const char* message;
+        FretboardSettings settings = {};
     } rows[] = {
         {{13, 648, 686, 35, 52, 0.5, 3, 3, {}}, "The number of strings, 13, must be 2 to 12."},
         {{6, 648, 686, 0, 52, 0.5, 3, 3, {}},
@@ -106,8 +110,13 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
         {{6, 648, 686, 35, 52, 7, 3, 3, -1},
          "The perpendicular fret, -1, must be 0 (the nut) or a fret number."},
         {{6, 648, 686, 35, 52, 7, 3, 3, 12}, ""},
+        {{6, 648, 686, 35, 52, 7, 3, 3, 1},
+         "The perpendicular fret, 1, lies at 2 of the string's length with this method and "
+         "factor: it must lie on the string (0 to 1).",
+         rule18},
     };
-    for (const auto& row : rows) EXPECT_EQ(fannedRefusal(row.in).value_or(""), row.message);
+    for (const auto& row : rows)
+        EXPECT_EQ(fannedRefusal(row.in, row.settings).value_or(""), row.message);
 }
 
 // The window's remembered texts, as a configuration carries them: lengths converted from the

@@ -277,6 +277,14 @@ TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
     const auto [overridden, table2, error2] =
         run({"--config", "Strat", "--fanned", "--first-scale", "25.5"});
     EXPECT_NE(table2.find("\n   1        1.431  "), std::string::npos) << table2;
+    // A saved input that is no number is refused by name, unless an option gives it.
+    temp.store().saveSetting("Strat", "fanned.txtLastScale", "abc");
+    const auto [refused, none, reason] = run({"--config", "Strat", "--fanned"});
+    EXPECT_EQ(refused, kExitRefused);
+    EXPECT_EQ(reason,
+              "The saved configuration Strat has a Fanned Frets input, txtLastScale, that "
+              "is not a number.\n");
+    EXPECT_EQ(std::get<0>(run({"--config", "Strat", "--fanned", "--last-scale", "27"})), kExitOk);
 }
 
 }  // namespace

@@ -31,7 +31,8 @@ xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   xdotool type --delay 20 "Tele"
   xdotool key Tab space
   for _ in $(seq 300); do
-    grep -qs "^\[Tele\]" "$XDG_CONFIG_HOME/varnel/varnel.conf" && exit 0
+    # unitsGran is the last of the four keys a save writes
+    grep -qs "^unitsGran=" "$XDG_CONFIG_HOME/varnel/varnel.conf" && exit 0
     sleep 0.1
   done
   echo "the window did not save the configuration" >&2

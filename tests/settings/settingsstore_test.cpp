@@ -77,6 +77,17 @@ TEST(SettingsStoreTest, SectionEncodingReverses) {
     }
 }
 
+// varnel-chart shares the store of the window installed beside it.
+TEST(SettingsStoreTest, TheChartProgramUsesTheWindowsStore) {
+    for (const auto& [program, store] : {std::pair{"varnel", "varnel"},
+                                         {"varnel-chart", "varnel"},
+                                         {"varnel-dev-chart", "varnel-dev"},
+                                         {"-chart", "-chart"},
+                                         {"", "varnel"}}) {
+        EXPECT_EQ(storeApplicationName(program), store) << program;
+    }
+}
+
 TEST(SettingsStoreTest, ListsKeysInNaturalOrder) {
     TempStore t;
     for (int n : {10, 2, 1, 12, 3, 11, 9}) {

@@ -234,6 +234,21 @@ TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
         exportFanned(ExportFormat::ChartText, dir.filePath("b.txt"), *fanned->board(), false, {}),
         kFannedFormatsMessage);
     EXPECT_FALSE(QFile::exists(dir.filePath("b.txt")));
+
+    // A configuration saved in inches before the units were kept with the fanned inputs: they
+    // are taken in its inches, not converted from the window's millimetres.
+    for (const auto& [key, value] : {std::pair{"numFrets", "22"},
+                                     {"scaleLen", "25.5"},
+                                     {"unitsType", "0"},
+                                     {"fanned.txtFirstScale", "25.5"}})
+        temp.store().saveSetting("Old", key, value);
+    temp.store().saveSetting("Base", "configName1", "Old");
+    item("mnuFileOpen")->trigger();
+    auto* open = window->findChild<RetrieveConfigDialog*>();
+    open->nameList->setCurrentRow(0);
+    open->retrieve();
+    EXPECT_EQ(fanned->firstScale->text(), "25.5");
+    EXPECT_EQ(fanned->findChild<QLabel*>("txtFirstScaleUnit")->text(), "in");
 }
 
 }  // namespace
