@@ -238,7 +238,9 @@ QByteArray dxfDrawing(bool inches, const std::vector<std::pair<const char*, int>
     }
     dw->tableEnd();
     dw->tableStyle(1);
-    dxf.writeStyle(*dw, DL_StyleData("standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+    // "Standard" by that name: dxflib keeps its handle for the dimension style, which otherwise
+    // names a handle from uninitialised memory and makes every file differ.
+    dxf.writeStyle(*dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
     dw->tableEnd();
     dxf.writeView(*dw);
     dxf.writeUcs(*dw);
@@ -275,7 +277,7 @@ void DxfOut::line(const char* layer, double x1, double y1, double x2, double y2)
 void DxfOut::text(const char* layer, double x, double y, double height, const QString& text) {
     dxf.writeText(
         writer,
-        DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 0, text.toStdString(), "standard", 0),
+        DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 0, text.toStdString(), "Standard", 0),
         DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
 }
 

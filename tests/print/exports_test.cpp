@@ -156,6 +156,28 @@ TEST(ExportTest, RenderedSvgSlotsStandTrue) {
     }
 }
 
+// The dimension style names the text style's own handle (group 340), not whatever memory held:
+// the same drawing written twice is the same bytes.
+TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
+    FretboardSettings s;
+    s.scaleLen = 647.7;
+    s.nFrets = 3;
+    const FannedBoard board = layOutFannedBoard({}, s);
+    for (const QByteArray& dxf : {templateDxf(s, calcFretPositions(s)), fannedDxf(board, false)}) {
+        const QList<QByteArray> lines = dxf.split('\n');
+        // Group code and value pairs; the record a pair belongs to is the last code 0's value.
+        QByteArray record, styleHandle, dimensionTextStyle;
+        for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+            const QByteArray code = lines[i].trimmed();
+            if (code == "0") record = lines[i + 1];
+            if (record == "STYLE" && code == "5") styleHandle = lines[i + 1];
+            if (record == "DIMSTYLE" && code == "340") dimensionTextStyle = lines[i + 1];
+        }
+        EXPECT_FALSE(styleHandle.isEmpty());
+        EXPECT_EQ(dimensionTextStyle, styleHandle);
+    }
+}
+
 TEST(ExportTest, AFileThatCannotBeWrittenIsNamedAndNothingIsLeft) {
     FretboardSettings s;
     s.scaleLen = 647.7;
