@@ -205,10 +205,7 @@ TEST(ChosenPrinterTest, KeepsTheChoiceAndEachPrintersFactors) {
               std::vector<std::string>{"The printer \"Office/Laser\" is no longer available; "
                                        "printing goes to the default printer."});
     // A calibration that cannot be stored is said, as every other write is.
-    struct UnwritableStore : test::LoggingStore {
-        using LoggingStore::LoggingStore;
-        std::optional<QString> takeWriteFailure() override { return QStringLiteral("read-only."); }
-    } unwritable(temp.store());
+    test::UnwritableStore unwritable(temp.store());
     ChosenPrinter(unwritable, messages).setCorrection({1.01, 1});
     EXPECT_EQ(messages.take().back(), "The settings could not be saved: read-only.");
 }

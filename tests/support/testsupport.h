@@ -46,6 +46,12 @@ class LoggingStore : public SettingsStore {
     SettingsStore& m_inner;
 };
 
+// A store whose every write fails ("read-only."), logging what was asked of it.
+struct UnwritableStore : LoggingStore {
+    using LoggingStore::LoggingStore;
+    std::optional<QString> takeWriteFailure() override { return QStringLiteral("read-only."); }
+};
+
 // Types any text, non-ASCII included, into a widget as key presses.
 void typeText(QWidget* widget, const QString& text);
 

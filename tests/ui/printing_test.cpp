@@ -190,10 +190,7 @@ namespace {
 // once that the store cannot be written.
 TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
     test::TempStore fannedStore;
-    struct UnwritableStore : test::LoggingStore {
-        using LoggingStore::LoggingStore;
-        std::optional<QString> takeWriteFailure() override { return QStringLiteral("read-only."); }
-    } store(fannedStore.store());
+    test::UnwritableStore store(fannedStore.store());
     window->setFannedStore(&store);
     QTemporaryDir dir;
     window->setSaveFileChooser([&](const QString&, const QString&, QString* chosen) {
