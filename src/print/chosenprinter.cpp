@@ -1,6 +1,5 @@
 #include "chosenprinter.h"
 
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -95,25 +94,10 @@ void ChosenPrinter::setCorrection(const ScaleCorrection& c) {
     reportWriteFailure(m_store, m_messages);
 }
 
-bool ChosenPrinter::chooseSetup(QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
-    PainterPrinter::configure(printer, pageSetup());
-    QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) return false;
-    PageSetup chosen;
-    chosen.printerName = printer.printerName();
-    const QPageLayout layout = printer.pageLayout();
-    chosen.paper = layout.pageSize().id();
-    chosen.orientation = layout.orientation();
-    storeSetup(chosen);
+void ChosenPrinter::keepSetup(const PageSetup& setup) {
+    storeSetup(setup);
     reportWriteFailure(m_store, m_messages);
     m_saidMissing = false;
-    return true;
 }
 
 }  // namespace varnel

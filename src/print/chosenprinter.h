@@ -25,8 +25,8 @@ class ChosenPrinter : public PrinterProvider {
     ScaleCorrection correctionFor(const QString& printerName) override {
         return correction(printerName);
     }
-    // The system's print dialog, started on the remembered choice.
-    bool chooseSetup(QWidget* parent) override;
+    // Remembers the choice made in Printer Setup; a failed write is said.
+    void keepSetup(const PageSetup& setup) override;
 
     // The stored choice, the printer name as it is (whether or not it exists).
     PageSetup storedSetup();

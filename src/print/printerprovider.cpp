@@ -3,8 +3,6 @@
 #include "painterprinter.h"
 #include "printjobs.h"
 
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include "calibration.h"
@@ -72,23 +70,6 @@ std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printer
     }
     if (!surface->endDoc()) return kPrintFailedMessage;
     return std::nullopt;
-}
-
-std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
-                                       QWidget* parent) {
-    std::optional<QString> refusal;  // outlives the dialog whose handler sets it
-    QPrinter printer(QPrinter::HighResolution);
-    PainterPrinter::configure(printer, printers.pageSetup());
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, printers, draw); });
-    // The pages are drawn once before the dialog shows, so that a refused document shows its
-    // message and no preview.
-    if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) pages->updatePreview();
-    if (refusal) return refusal;
-    dialog.exec();
-    return refusal;
 }
 
 }  // namespace varnel

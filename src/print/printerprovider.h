@@ -12,7 +12,6 @@
 #include "printersurface.h"
 
 class QPrinter;
-class QWidget;
 
 namespace varnel {
 
@@ -31,8 +30,8 @@ class PrinterProvider {
         const PageSetup setup = pageSetup();
         return printerName == setup.printerName ? setup.correction : ScaleCorrection{};
     }
-    // Lets the user choose the printer, paper and orientation; false when nothing changed.
-    virtual bool chooseSetup(QWidget*) { return false; }
+    // Keeps the printer, paper and orientation the user chose.
+    virtual void keepSetup(const PageSetup&) {}
     // The printable area in millimetres (as the paper comes out, uncorrected), without
     // starting a document.
     virtual QSizeF printableMillimetres() {
@@ -82,13 +81,6 @@ DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup)
 
 // The paper of a setup as the calibration page names it: "A4, portrait".
 QString paperDescription(const PageSetup& setup);
-
-// Shows a print preview of the document on the provider's printer, drawn by the same code as
-// printing; printing from the preview prints those pages, on the printer then chosen with its
-// own correction. The document's refusal, when it has one, instead of a preview; the refusal
-// or failure of printing from the preview.
-std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
-                                       QWidget* parent);
 
 // Draws the document on a print preview's (or any other) printer, with the correction of the
 // printer it now prints on (none for a file): the refusal, the failure, or none.

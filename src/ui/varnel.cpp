@@ -25,6 +25,7 @@
 #include "fannedwindow.h"
 #include "fretchartview.h"
 #include "mainwindowui.h"
+#include "printdialogs.h"
 #include "printoptionsdialog.h"
 #include "readmeviewer.h"
 #include "twips.h"
@@ -120,7 +121,7 @@ void Varnel::connectControls() {
     onBoth(ui.printTemplate, ui.printTemplateItem, [this] { printFretDocument(true); });
     onBoth(ui.exit, ui.exitItem, [this] { exitProgram(); });
     onTrigger(ui.quickFormPrintItem, [this] { printWindowImage(); });
-    onTrigger(ui.printerSetupItem, [this] { m_printers.chooseSetup(this); });
+    onTrigger(ui.printerSetupItem, [this] { choosePrinterSetup(m_printers, this); });
     onTrigger(ui.previewChartItem, [this] { previewFretDocument(false); });
     onTrigger(ui.previewTemplateItem, [this] { previewFretDocument(true); });
     onTrigger(ui.printCalibrationItem, [this] { printCalibrationPage(); });

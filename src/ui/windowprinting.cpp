@@ -3,6 +3,7 @@
 #include <QPixmap>
 
 #include "calibrationdialog.h"
+#include "printdialogs.h"
 #include "printjobs.h"
 #include "varnel.h"
 
