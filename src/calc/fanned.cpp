@@ -58,10 +58,18 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
         {"fretboard overhang", in.trebleOverhang},
         {"fretboard overhang", in.bassOverhang},
     };
+    // Beyond about 1e150 the layout's squares overflow; no instrument comes near 1e100.
+    constexpr double kLargest = 1e100;
     for (const auto& [name, value] : numbers) {
         if (!std::isfinite(value)) {
             return std::string("The ") + name + ", " + text(value) + ", must be a finite number.";
         }
+        if (std::fabs(value) > kLargest)
+            return std::string("The ") + name + ", " + text(value) + ", is too large to lay out.";
+    }
+    if (s.calcType == kCalcRule18 && !(s.calcFact >= 0 && s.calcFact <= 1)) {
+        return "The rule-of-18ths factor, " + text(s.calcFact) +
+               ", must be 0 to 1 to place frets on the strings.";
     }
     if (!(in.nutSpacing > 0)) {
         return "The string spacing at the nut, " + text(in.nutSpacing) + ", must be more than 0.";
@@ -78,14 +86,9 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
         }
     }
     if (in.perpendicularFret) {
-        const std::string fret = std::to_string(*in.perpendicularFret);
-        if (*in.perpendicularFret < 0)
-            return "The perpendicular fret, " + fret + ", must be 0 (the nut) or a fret number.";
-        const double ratio = perpendicularRatio(in, s);
-        if (!(ratio >= 0 && ratio <= 1)) {
-            return "The perpendicular fret, " + fret + ", lies at " + text(ratio) +
-                   " of the string's length with this method and factor: it must lie on the "
-                   "string (0 to 1).";
+        if (*in.perpendicularFret < 0) {
+            return "The perpendicular fret, " + std::to_string(*in.perpendicularFret) +
+                   ", must be 0 (the nut) or a fret number.";
         }
     } else if (!(in.perpendicularRatio >= 0 && in.perpendicularRatio <= 1)) {
         return "The perpendicular ratio, " + text(in.perpendicularRatio) + ", must be 0 to 1.";

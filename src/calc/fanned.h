@@ -68,8 +68,8 @@ struct FannedBoard {
 double fretFraction(const FretboardSettings& s, int fret);
 
 // Why the inputs make no instrument with the record's method and factor (the message names the
-// input), or none: every length must be finite, as must the ratio, and a perpendicular fret
-// must lie on the string.
+// input), or none: every length and the ratio finite and within 1e100, a rule-of-18ths factor
+// of 0 to 1 (its frets on the strings).
 std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s);
 
 // The perpendicular ratio in use: the perpendicular fret's fraction when one is given.

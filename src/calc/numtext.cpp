@@ -155,6 +155,10 @@ std::string formatGeneralDigits(double value, int significant) {
 
 }  // namespace
 
+std::string formatSignificant(double value, int digits) {
+    return formatGeneralDigits(value, digits);
+}
+
 bool isNumeric(std::string_view text) {
     return numericCore(text).has_value();
 }

@@ -32,6 +32,9 @@ std::optional<std::int16_t> roundToInt16(double value);
 // ("1E+15", "1.5E-05") when the decimal exponent is 15 or more or below -4; never "-0".
 std::string formatGeneral(double value);
 
+// The same with up to the given number of significant digits (1 to 17).
+std::string formatSignificant(double value, int digits);
+
 // The same for a 32-bit float, with up to 7 significant digits.
 std::string formatGeneral(float value);
 

@@ -187,21 +187,31 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     request.configName = name;
 }
 
-// The Fanned Frets window's box that a fanned option sets, by its object name; null for others.
+// The fanned options and the Fanned Frets window's boxes they set, by the boxes' object names.
+constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
+    {"--strings", "txtStrings"},
+    {"--first-scale", "txtFirstScale"},
+    {"--last-scale", "txtLastScale"},
+    {"--nut-spacing", "txtNutSpacing"},
+    {"--bridge-spacing", "txtBridgeSpacing"},
+    {"--perpendicular-fret", "txtPerpendicular"},
+    {"--perpendicular-ratio", "txtPerpendicular"},
+    {"--overhang", "txtOverhang"}};
+
+// The box a fanned option sets; null for other options.
 const char* fannedInputBox(std::string_view option) {
-    constexpr std::pair<std::string_view, const char*> kBoxes[] = {
-        {"--strings", "txtStrings"},
-        {"--first-scale", "txtFirstScale"},
-        {"--last-scale", "txtLastScale"},
-        {"--nut-spacing", "txtNutSpacing"},
-        {"--bridge-spacing", "txtBridgeSpacing"},
-        {"--perpendicular-fret", "txtPerpendicular"},
-        {"--perpendicular-ratio", "txtPerpendicular"},
-        {"--overhang", "txtOverhang"}};
-    for (const auto& [name, box] : kBoxes) {
+    for (const auto& [name, box] : kFannedInputBoxes) {
         if (name == option) return box;
     }
     return nullptr;
+}
+
+// The option that sets a box, for messages: "--first-scale" for "txtFirstScale".
+std::string fannedInputOption(std::string_view box) {
+    for (const auto& [name, boxName] : kFannedInputBoxes) {
+        if (box == boxName) return std::string(name);
+    }
+    return std::string(box);
 }
 
 // True when every output asked for is the calibration page, which needs no fretboard.
@@ -409,8 +419,9 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     FretboardSettings& s = request.settings;
     const FannedInputs& in = request.fannedInputs;
     if (!request.unreadableFannedInputs.empty()) {
-        err << "The saved configuration " << request.configName << " has a Fanned Frets input, "
-            << request.unreadableFannedInputs.front() << ", that is not a number.\n";
+        err << "The saved configuration " << request.configName
+            << " has a Fanned Frets input that is not a number: "
+            << fannedInputOption(request.unreadableFannedInputs.front()) << ".\n";
         return kExitRefused;
     }
     if (s.nFrets < 1) {

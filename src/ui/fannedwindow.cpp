@@ -14,6 +14,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "dialogparts.h"
 #include "exports.h"
@@ -168,21 +169,29 @@ void FannedWindow::convertLengths(std::int16_t from) {
         unit->setText(inches() ? QStringLiteral("in") : QStringLiteral("mm"));
     if (unitsTypeFrom(from) == m_shownUnits) return;
     const double factor = lengthFactor(from, m_shownUnits);
+    // The shortest decimal within a billionth of the converted length (under a micrometre on
+    // any fretboard): 648 mm shows as 25.511811 in, and that as 648 mm again, however often the
+    // units change, with the window open or not.
+    const auto shortText = [](double length) {
+        std::string text;
+        for (int digits = 1; digits <= 15; ++digits) {
+            text = formatSignificant(length, digits);
+            if (std::fabs(toDouble(text).value_or(0) - length) <= 1e-9 * std::fabs(length)) break;
+        }
+        return QString::fromStdString(text);
+    };
     for (QLineEdit* box : {firstScale, lastScale, nutSpacing, bridgeSpacing, overhang}) {
         const QSignalBlocker quiet(box);
-        // Converted back, a length left as it was shows what was typed (648, not
-        // 647.999999999999 from the 15 digits of 25.511811023622).
-        Typed& typed = m_typed[box];
-        if (box->text() == typed.converted && typed.units == m_shownUnits) {
-            box->setText(typed.text);
-        } else if (const auto value = finiteDoubleFromText(box->text())) {
-            typed = {box->text(), unitsTypeFrom(from), numberText(*value * factor)};
-            box->setText(typed.converted);
-        }
+        if (const auto value = finiteDoubleFromText(box->text()))
+            box->setText(shortText(*value * factor));
     }
 }
 
 void FannedWindow::followSettings() {
+    // Typing a scale length in the main window changes nothing here.
+    if (m_settings.unitsType == m_shownUnits &&
+        m_laidOutWith == std::tuple(m_settings.nFrets, m_settings.calcType, m_settings.calcFact))
+        return;
     convertLengths(m_shownUnits);
     recalculate();
 }
@@ -214,6 +223,7 @@ std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
 }
 
 void FannedWindow::recalculate() {
+    m_laidOutWith = {m_settings.nFrets, m_settings.calcType, m_settings.calcFact};
     QString why;
     const auto in = inputs(&why);
     m_board = in ? std::optional<FannedBoard>(layOutFannedBoard(*in, m_settings)) : std::nullopt;
@@ -294,7 +304,6 @@ void FannedWindow::reloadInputs() {
     }
     perpendicular->setAccessibleName(perpendicularKind->currentText());
     m_remembered.clear();
-    m_typed.clear();
     convertLengths(storedUnits);
     recalculate();
 }

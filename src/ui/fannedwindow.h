@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <QPointer>
 #include <array>
-#include <map>
 #include <optional>
+#include <tuple>
 
 #include "configrepository.h"
 #include "exports.h"
@@ -96,15 +96,10 @@ class FannedWindow : public QDialog {
     SaveFileChooser m_chooseFile;
     std::optional<FannedBoard> m_board;
     std::vector<QLabel*> m_unitLabels;
-    // A length box's text as typed, in its units, and what converting it showed.
-    struct Typed {
-        QString text;
-        std::int16_t units = kUnitsMillimetres;
-        QString converted;
-    };
-    std::map<QLineEdit*, Typed> m_typed;
     std::int16_t m_shownUnits = kUnitsMillimetres;  // the units the length boxes hold
-    FannedTexts m_remembered;                       // what the store holds, as last written
+    // What of the record the board was last laid out with: frets, method, factor.
+    std::tuple<std::int16_t, std::int16_t, double> m_laidOutWith;
+    FannedTexts m_remembered;  // what the store holds, as last written
     bool m_saidWriteFailure = false;
 };
 

@@ -111,9 +111,10 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
          "The perpendicular fret, -1, must be 0 (the nut) or a fret number."},
         {{6, 648, 686, 35, 52, 7, 3, 3, 12}, ""},
         {{6, 648, 686, 35, 52, 7, 3, 3, 1},
-         "The perpendicular fret, 1, lies at 2 of the string's length with this method and "
-         "factor: it must lie on the string (0 to 1).",
+         "The rule-of-18ths factor, 2, must be 0 to 1 to place frets on the strings.",
          rule18},
+        {{6, 1e300, 1e300, 35, 52, 0.5, 3, 3, {}},
+         "The first string's scale length, 1E+300, is too large to lay out."},
     };
     for (const auto& row : rows)
         EXPECT_EQ(fannedRefusal(row.in, row.settings).value_or(""), row.message);

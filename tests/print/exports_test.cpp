@@ -304,8 +304,8 @@ TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
     const auto [refused, none, reason] = run({"--config", "Strat", "--fanned"});
     EXPECT_EQ(refused, kExitRefused);
     EXPECT_EQ(reason,
-              "The saved configuration Strat has a Fanned Frets input, txtLastScale, that "
-              "is not a number.\n");
+              "The saved configuration Strat has a Fanned Frets input that is not a number: "
+              "--last-scale.\n");
     EXPECT_EQ(std::get<0>(run({"--config", "Strat", "--fanned", "--last-scale", "27"})), kExitOk);
 }
 
