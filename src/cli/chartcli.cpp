@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <optional>
 #include <ostream>
+#include <set>
 #include <string_view>
 
 #include "chart.h"
@@ -129,6 +130,9 @@ struct ChartRequest {
     FannedInputs fannedInputs;
     // The saved configuration's fanned inputs that are no numbers, and its name.
     std::vector<std::string> unreadableFannedInputs;
+    // The fanned inputs given by an option or a configuration, by the window's box names; the
+    // others keep their defaults, which are millimetres.
+    std::set<std::string, std::less<>> fannedGiven;
     std::string configName;
     std::string fretsText;
     bool haveFrets = false;
@@ -184,6 +188,7 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
         fanned["unitsType"] = std::to_string(request.settings.unitsType);
     request.unreadableFannedInputs =
         readFannedTexts(fanned, request.settings.unitsType, request.fannedInputs);
+    for (const auto& [box, text] : fanned) request.fannedGiven.insert(box);
     request.configName = name;
 }
 
@@ -235,8 +240,10 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
         };
         FretboardSettings& s = request.settings;
         // Given here, a saved configuration's unreadable text for the input no longer matters.
-        if (const char* box = fannedInputBox(option))
+        if (const char* box = fannedInputBox(option)) {
             std::erase(request.unreadableFannedInputs, std::string(box));
+            request.fannedGiven.insert(box);
+        }
         if (option == "--frets") {
             request.fretsText = value();
             request.haveFrets = true;
@@ -417,7 +424,18 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
 // The fanned fretboard: its table on standard output, or its DXF and CSV files.
 int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     FretboardSettings& s = request.settings;
-    const FannedInputs& in = request.fannedInputs;
+    FannedInputs& in = request.fannedInputs;
+    // A default length is millimetres, as the window's is: in inches it is converted.
+    const double factor = lengthFactor(kUnitsMillimetres, s.unitsType);
+    const auto given = [&request](const char* box) { return request.fannedGiven.contains(box); };
+    for (const auto& [box, length] : {std::pair{"txtFirstScale", &in.firstScale},
+                                      {"txtLastScale", &in.lastScale},
+                                      {"txtNutSpacing", &in.nutSpacing},
+                                      {"txtBridgeSpacing", &in.bridgeSpacing},
+                                      {"txtOverhang", &in.trebleOverhang},
+                                      {"txtOverhang", &in.bassOverhang}}) {
+        if (!given(box)) *length *= factor;
+    }
     if (!request.unreadableFannedInputs.empty()) {
         err << "The saved configuration " << request.configName
             << " has a Fanned Frets input that is not a number: "

@@ -307,6 +307,9 @@ TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
               "The saved configuration Strat has a Fanned Frets input that is not a number: "
               "--last-scale.\n");
     EXPECT_EQ(std::get<0>(run({"--config", "Strat", "--fanned", "--last-scale", "27"})), kExitOk);
+    // Defaults are millimetres, converted for an inch board: 648 mm is 25.511811 in.
+    const auto [inches, table3, error3] = run({"--frets", "2", "--units", "in", "--fanned"});
+    EXPECT_NE(table3.find("\n   1        1.432  "), std::string::npos) << table3;
 }
 
 }  // namespace
