@@ -14,6 +14,7 @@
 #include <string>
 
 #include "chart.h"
+#include "fannedlayout.h"
 #include "fannedprint.h"
 #include "numtext.h"
 #include "printerprovider.h"
@@ -25,11 +26,8 @@ namespace varnel {
 
 namespace {
 
-constexpr double kPixelInches = 1.0 / 600;  // a printer pixel where there are no dots
-constexpr double kNumberHeightMm = 2.5;     // the fret numbers' text height
-constexpr double kMarginMm = 5;             // room around the drawing for its strokes and numbers
-// A fanned board's fret number: its baseline this far beyond the bass edge, the text between.
-constexpr double kFannedNumberDropMm = 3;
+constexpr double kNumberHeightMm = 2.5;  // the fret numbers' text height
+constexpr double kMarginMm = 5;          // room around the drawing for its strokes and numbers
 
 // The shortest decimal text that reads back as the same double.
 std::string shortest(double value) {
@@ -134,6 +132,25 @@ class SvgDrawing {
         m_xml.writeStartElement(QStringLiteral("text"));
         m_xml.writeAttribute(QStringLiteral("x"), shortestText(x));
         m_xml.writeAttribute(QStringLiteral("y"), shortestText(y));
+        m_xml.writeCharacters(text);
+        m_xml.writeEndElement();
+    }
+    // A layer's group: its lines stroked with its colour and pen, its texts filled with it.
+    void beginGroup(const char* id, const QString& colour, double strokeWidth) {
+        m_xml.writeStartElement(QStringLiteral("g"));
+        m_xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
+        m_xml.writeAttribute(QStringLiteral("stroke"), colour);
+        m_xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(strokeWidth));
+        m_xml.writeAttribute(QStringLiteral("fill"), colour);
+        m_xml.writeAttribute(QStringLiteral("font-family"), kFretNumberFont);
+    }
+    // A text with its baseline at y; drawn in the fill, without a stroke.
+    void text(double x, double y, double size, const QString& text) {
+        m_xml.writeStartElement(QStringLiteral("text"));
+        m_xml.writeAttribute(QStringLiteral("x"), shortestText(x));
+        m_xml.writeAttribute(QStringLiteral("y"), shortestText(y));
+        m_xml.writeAttribute(QStringLiteral("font-size"), shortestText(size));
+        m_xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
         m_xml.writeCharacters(text);
         m_xml.writeEndElement();
     }
@@ -307,62 +324,67 @@ QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p) {
         });
 }
 
-QByteArray fannedDxf(const FannedBoard& board, bool inches) {
-    const double perMm = unitsPerMillimetre(inches);
-    const double height = kNumberHeightMm * perMm;
-    return dxfDrawing(inches,
-                      {{"FRETS", DL_Codes::black},
-                       {"NUT", DL_Codes::black},
-                       {"BRIDGE", DL_Codes::black},
-                       {"STRINGS", DL_Codes::blue},
-                       {"EDGES", DL_Codes::cyan},
-                       {"NUMBERS", DL_Codes::black}},
-                      [&](DxfOut& out) {
-                          // y up: the board as the SVG and the printed pages show it (the nut
-                          // on the left, the bass edge at the bottom), not its mirror image.
-                          const auto line = [&out](const char* layer, const Segment& g) {
-                              out.line(layer, g.from.x, -g.from.y, g.to.x, -g.to.y);
-                          };
-                          for (const Segment& f : board.frets) line("FRETS", f);
-                          line("NUT", board.nut);
-                          line("BRIDGE", board.bridge);
-                          for (const Segment& g : board.strings) line("STRINGS", g);
-                          line("EDGES", board.trebleEdge);
-                          line("EDGES", board.bassEdge);
-                          // The numbers below the bass edge, where the SVG has them.
-                          for (std::size_t i = 0; i < board.frets.size(); ++i) {
-                              const Point& end = board.frets[i].to;
-                              out.text("NUMBERS", end.x, -end.y - kFannedNumberDropMm * perMm,
-                                       height, QString::number(i + 1));
-                          }
-                      });
+namespace {
+
+// The DXF colour nearest a layer's: black, grey, cyan, else black.
+int dxfColour(const Colour& c) {
+    if (c == Colour{150, 150, 150}) return DL_Codes::l_gray;
+    if (c == Colour{0, 255, 255}) return DL_Codes::cyan;
+    return DL_Codes::black;
 }
 
-QByteArray fannedSvg(const FannedBoard& board, bool inches) {
-    const double perMm = unitsPerMillimetre(inches);
-    const Extent e = extentOf(board);
+QString svgColour(const Colour& c) {
+    return QStringLiteral("#%1%2%3")
+        .arg(c.red, 2, 16, QLatin1Char('0'))
+        .arg(c.green, 2, 16, QLatin1Char('0'))
+        .arg(c.blue, 2, 16, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QByteArray drawingDxf(const Drawing& drawing) {
+    std::vector<std::pair<const char*, int>> layers;
+    for (const DrawingLayer& layer : drawing.layers)
+        layers.emplace_back(layer.name.c_str(), dxfColour(layer.colour));
+    return dxfDrawing(drawing.inches, layers, [&](DxfOut& out) {
+        // y up: the drawing as the SVG and the pages show it, not its mirror image.
+        for (const DrawingLine& l : drawing.lines) {
+            const Segment& g = l.segment;
+            out.line(drawing.layers[l.layer].name.c_str(), g.from.x, -g.from.y, g.to.x, -g.to.y);
+        }
+        // A text's baseline one type size below its top.
+        for (const DrawingText& t : drawing.texts) {
+            out.text(drawing.layers[t.layer].name.c_str(), t.topLeft.x, -(t.topLeft.y + t.size),
+                     t.size, QString::fromStdString(t.text));
+        }
+    });
+}
+
+QByteArray drawingSvg(const Drawing& drawing) {
+    const double perMm = unitsPerMillimetre(drawing.inches);
+    const double pixel = kPixelInches * (drawing.inches ? 1.0 : kMillimetresPerInch);
+    const Extent e = extentOf(drawing);
     const double margin = kMarginMm * perMm;
     QByteArray out;
     {
-        SvgDrawing svg(out, inches, e.left - margin, e.top - margin, e.right - e.left + 2 * margin,
-                       e.bottom - e.top + 2 * margin);
-        const auto group = [&](const char* id, const char* stroke,
-                               const std::vector<Segment>& lines) {
-            svg.beginLines(id, stroke, 0.2 * perMm);
-            for (const Segment& g : lines) svg.line(g.from.x, g.from.y, g.to.x, g.to.y);
+        SvgDrawing svg(out, drawing.inches, e.left - margin, e.top - margin,
+                       e.right - e.left + 2 * margin, e.bottom - e.top + 2 * margin);
+        for (std::size_t i = 0; i < drawing.layers.size(); ++i) {
+            const DrawingLayer& layer = drawing.layers[i];
+            // One group a layer: its lines with the layer's pen, its texts in the number font.
+            svg.beginGroup(layer.name.c_str(), svgColour(layer.colour), layer.penPixels * pixel);
+            for (const DrawingLine& l : drawing.lines) {
+                if (l.layer == i)
+                    svg.line(l.segment.from.x, l.segment.from.y, l.segment.to.x, l.segment.to.y);
+            }
+            for (const DrawingText& t : drawing.texts) {
+                if (t.layer == i) {
+                    svg.text(t.topLeft.x, t.topLeft.y + t.size, t.size,
+                             QString::fromStdString(t.text));
+                }
+            }
             svg.endGroup();
-        };
-        group("FRETS", "#000000", board.frets);
-        group("NUT", "#000000", {board.nut});
-        group("BRIDGE", "#000000", {board.bridge});
-        group("STRINGS", "#969696", board.strings);
-        group("EDGES", "#00ffff", {board.trebleEdge, board.bassEdge});
-        svg.beginNumbers("NUMBERS", kNumberHeightMm * perMm);
-        for (std::size_t i = 0; i < board.frets.size(); ++i) {
-            const Point& end = board.frets[i].to;
-            svg.number(end.x, end.y + kFannedNumberDropMm * perMm, QString::number(i + 1));
         }
-        svg.endGroup();
     }
     return out;
 }
@@ -510,11 +532,11 @@ std::optional<QString> exportFanned(ExportFormat format, const QString& fileName
         case ExportFormat::TemplatePdf:
             return savePdf(fileName, setup, fannedDocument(board, inches));
         case ExportFormat::TemplateSvg:
-            return saveOrSay(fileName, fannedSvg(board, inches));
+            return saveOrSay(fileName, drawingSvg(fannedDrawing(board, inches)));
         case ExportFormat::ChartCsv:
             return saveOrSay(fileName, fannedCsv(board, inches));
         case ExportFormat::TemplateDxf:
-            return saveOrSay(fileName, fannedDxf(board, inches));
+            return saveOrSay(fileName, drawingDxf(fannedDrawing(board, inches)));
         case ExportFormat::ChartPdf:
         case ExportFormat::ChartText:
             break;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "drawing.h"
 #include "fanned.h"
 #include "fretboard.h"
 #include "pagesetup.h"
@@ -50,14 +51,15 @@ struct DxfOut {
     void text(const char* layer, double x, double y, double height, const QString& text);
 };
 
-// The fanned fretboard as DXF: layers FRETS, NUT, BRIDGE, STRINGS, EDGES (a line each) and
-// NUMBERS (beside the bass edge), x along the midline as in the board. The drawing's y points
-// up, so y is the board's mirrored: the bass edge is at the bottom, as on paper.
-QByteArray fannedDxf(const FannedBoard& board, bool inches);
+// A drawing as DXF: $INSUNITS of its unit, a layer of each of its layers with the nearest DXF
+// colour, a LINE per line and a TEXT per text (its baseline one type size below its top). DXF's
+// y points up, so y is the drawing's negated: what is at the bottom on paper is at the bottom.
+QByteArray drawingDxf(const Drawing& drawing);
 
-// The fanned fretboard as SVG: one user unit is one mm (or inch); groups FRETS, NUT, BRIDGE,
-// STRINGS, EDGES and NUMBERS.
-QByteArray fannedSvg(const FannedBoard& board, bool inches);
+// A drawing as SVG: width and height in its unit, one user unit one mm (or inch); a group per
+// layer (id its name, stroke and fill its colour, stroke-width its pen at 1/600 inch a pixel),
+// each text's baseline one type size below its top.
+QByteArray drawingSvg(const Drawing& drawing);
 
 // The fanned fretboard's table as CSV: fret, distances along the first and last strings and the
 // midline in mm then in inches, and the fret's angle to the perpendicular in degrees.

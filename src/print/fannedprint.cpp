@@ -11,31 +11,9 @@ namespace varnel {
 namespace {
 
 const QColor kBlack(0, 0, 0);
-const QColor kStringGrey(150, 150, 150);
-const QColor kEdgeCyan(0, 255, 255);
 constexpr double kLabelPoints = 8;
 
-std::vector<const Segment*> everyLine(const FannedBoard& b) {
-    std::vector<const Segment*> all = {&b.nut, &b.bridge, &b.trebleEdge, &b.bassEdge};
-    for (const Segment& s : b.frets) all.push_back(&s);
-    for (const Segment& s : b.strings) all.push_back(&s);
-    return all;
-}
-
 }  // namespace
-
-Extent extentOf(const FannedBoard& b) {
-    Extent e{1e300, -1e300, 1e300, -1e300};
-    for (const Segment* s : everyLine(b)) {
-        for (const Point& p : {s->from, s->to}) {
-            e.left = std::min(e.left, p.x);
-            e.right = std::max(e.right, p.x);
-            e.top = std::min(e.top, p.y);
-            e.bottom = std::max(e.bottom, p.y);
-        }
-    }
-    return e;
-}
 
 namespace {
 
@@ -62,9 +40,8 @@ DrawDocument fannedDocument(const FannedBoard& board, bool inches) {
     };
 }
 
-Tiling tileFannedBoard(const FannedBoard& board, double printableWidth, double overlap,
-                       double arm) {
-    const Extent e = extentOf(board);
+Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap, double arm) {
+    const Extent e = extentOf(drawing);
     Tiling t;
     t.left = e.left;
     t.right = e.right;
@@ -84,6 +61,7 @@ namespace {
 // The board on this printer's pages, in the drawing's unit, with the labels' font set: what the
 // refusal checks is what the printing lays out.
 struct FannedPages {
+    Drawing drawing;
     Extent extent;
     double arm;
     double textHeight;
@@ -97,15 +75,16 @@ FannedPages fannedPages(PrinterSurface& printer, const FannedBoard& board, bool 
     printer.setFontSize(kLabelPoints);
     const double perMm = unitsPerMillimetre(inches);
     FannedPages pages;
-    pages.extent = extentOf(board);
+    pages.drawing = fannedDrawing(board, inches);
+    pages.extent = extentOf(pages.drawing);
     pages.arm = kCrossArmMm * perMm;
     pages.textHeight = printer.textHeight(QStringLiteral("1"));
     // From the top: the "piece k of n" label, the upper crosses' band, the board, the fret
-    // numbers half an arm below the bass edge, the lower crosses' band. Nothing drawn reaches
-    // into a label.
+    // numbers below the bass edge, the lower crosses' band. Nothing drawn reaches into a label.
     pages.pieceHeight = pages.textHeight + 2 * pages.arm + pages.extent.bottom - pages.extent.top +
-                        pages.arm / 2 + pages.textHeight + 2 * pages.arm;
-    pages.tiling = tileFannedBoard(board, printer.scaleWidth(), kPieceOverlapMm * perMm, pages.arm);
+                        kFannedNumberDropMm * perMm + pages.textHeight + 2 * pages.arm;
+    pages.tiling =
+        tileDrawing(pages.drawing, printer.scaleWidth(), kPieceOverlapMm * perMm, pages.arm);
     return pages;
 }
 
@@ -130,6 +109,7 @@ void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool in
     const double arm = pages.arm;
     const double textHeight = pages.textHeight;
     const double pieceHeight = pages.pieceHeight;
+    const double numbersBelow = kFannedNumberDropMm * unitsPerMillimetre(inches) + textHeight;
     const Tiling& t = pages.tiling;
     double top = 0;
     for (int k = 0; k < t.pieces; ++k) {
@@ -142,32 +122,28 @@ void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool in
         // Drawing coordinates to the page: the piece's start at the cross arm's room.
         const double dx = arm - x0;
         const double dy = top + textHeight + 2 * arm - e.top;
-        const auto draw = [&](const Segment& s, const QColor& colour, int pixels) {
-            if (const auto part = clipped(s, x0, x1)) {
-                printer.setDrawWidth(pixels);
+        // The drawing's lines and texts that fall on this piece.
+        for (const DrawingLine& line : pages.drawing.lines) {
+            const DrawingLayer& layer = pages.drawing.layers[line.layer];
+            if (const auto part = clipped(line.segment, x0, x1)) {
+                printer.setDrawWidth(layer.penPixels);
                 printer.line(part->from.x + dx, part->from.y + dy, part->to.x + dx, part->to.y + dy,
-                             colour);
+                             QColor(layer.colour.red, layer.colour.green, layer.colour.blue));
             }
-        };
-        for (const Segment& s : board.strings) draw(s, kStringGrey, 1);
-        draw(board.trebleEdge, kEdgeCyan, 2);
-        draw(board.bassEdge, kEdgeCyan, 2);
-        draw(board.nut, kBlack, 3);
-        draw(board.bridge, kBlack, 3);
-        for (const Segment& s : board.frets) draw(s, kBlack, 1);
-        // The fret numbers beside the bass edge.
-        for (std::size_t i = 0; i < board.frets.size(); ++i) {
-            const Point& end = board.frets[i].to;
-            if (end.x < x0 || end.x > x1) continue;
-            printer.currentX = end.x + dx;
-            printer.currentY = end.y + dy + arm / 2;
-            printer.print(QString::number(i + 1));
         }
+        for (const DrawingText& text : pages.drawing.texts) {
+            if (text.topLeft.x < x0 || text.topLeft.x > x1) continue;
+            printer.setFontSize(unitToPoints(text.size, inches));
+            printer.currentX = text.topLeft.x + dx;
+            printer.currentY = text.topLeft.y + dy;
+            printer.print(QString::fromStdString(text.text));
+        }
+        printer.setFontSize(kLabelPoints);
         // Crosses at both ends of each overlap this piece shares, the same drawing coordinates
         // on both pieces.
         const auto cross = [&](double x) {
             printer.setDrawWidth(1);
-            for (const double y : {e.top - arm, e.bottom + arm / 2 + textHeight + arm}) {
+            for (const double y : {e.top - arm, e.bottom + numbersBelow + arm}) {
                 printer.line(x + dx - arm, y + dy, x + dx + arm, y + dy, kBlack);
                 printer.line(x + dx, y + dy - arm, x + dx, y + dy + arm, kBlack);
             }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "fanned.h"
+#include "fannedlayout.h"
 #include "printerprovider.h"
 #include "printersurface.h"
 
@@ -31,19 +32,14 @@ struct Tiling {
 std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
                                          bool inches);
 
-// The drawing's extent: every line of the board lies within.
-struct Extent {
-    double left, right, top, bottom;
-};
-Extent extentOf(const FannedBoard& board);
-
-// Draws every piece, then the footer. Precondition: no refusal.
+// Draws every piece of the board's drawing (fannedDrawing), then the footer. Precondition: no
+// refusal.
 void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches);
 
 // The tiled board as a document, with its refusal; the board must outlive it.
 DrawDocument fannedDocument(const FannedBoard& board, bool inches);
 
-// The tiling of the board for a printable width, in the drawing's unit.
-Tiling tileFannedBoard(const FannedBoard& board, double printableWidth, double overlap, double arm);
+// The tiling of a drawing for a printable width, in the drawing's unit.
+Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap, double arm);
 
 }  // namespace varnel

@@ -18,6 +18,7 @@
 
 #include "dialogparts.h"
 #include "exports.h"
+#include "fannedlayout.h"
 #include "fannedprint.h"
 #include "numtext.h"
 #include "qnumbertext.h"
@@ -31,11 +32,13 @@ const QString kExtraPrefix = QStringLiteral("fanned.");
 // The units the remembered lengths were typed in (a units code, as the main window's).
 const QString kUnitsKey = QStringLiteral("unitsType");
 
-// The whole fretboard scaled into the widget, nut on the left.
+// The board's drawing scaled into the widget, nut on the left: the lines in their layers'
+// colours and pens (a printer pixel a screen pixel), the numbers once they are large enough to
+// read.
 class BoardView : public QWidget {
   public:
-    explicit BoardView(const std::optional<FannedBoard>& board, QWidget* parent)
-        : QWidget(parent), m_board(board) {
+    explicit BoardView(const std::optional<FannedBoard>& board, const bool& inches, QWidget* parent)
+        : QWidget(parent), m_board(board), m_inches(inches) {
         setMinimumSize(420, 140);
         setAccessibleName(QStringLiteral("Fretboard drawing"));
     }
@@ -45,26 +48,37 @@ class BoardView : public QWidget {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
         if (!m_board) return;
-        const Extent e = extentOf(*m_board);
+        const Drawing drawing = fannedDrawing(*m_board, m_inches);
+        const Extent e = extentOf(drawing);
         const double scale =
             std::min((width() - 20) / (e.right - e.left), (height() - 20) / (e.bottom - e.top));
-        painter.setRenderHint(QPainter::Antialiasing);
-        const auto draw = [&](const Segment& s, const QColor& colour) {
-            painter.setPen(QPen(colour, 1));
-            painter.drawLine(
-                QPointF(10 + (s.from.x - e.left) * scale, 10 + (s.from.y - e.top) * scale),
-                QPointF(10 + (s.to.x - e.left) * scale, 10 + (s.to.y - e.top) * scale));
+        const auto at = [&](const Point& p) {
+            return QPointF(10 + (p.x - e.left) * scale, 10 + (p.y - e.top) * scale);
         };
-        for (const Segment& s : m_board->strings) draw(s, QColor(150, 150, 150));
-        draw(m_board->trebleEdge, QColor(0, 160, 200));
-        draw(m_board->bassEdge, QColor(0, 160, 200));
-        for (const Segment& s : m_board->frets) draw(s, Qt::black);
-        draw(m_board->nut, Qt::black);
-        draw(m_board->bridge, Qt::black);
+        const auto colour = [&](std::size_t layer) {
+            const Colour& c = drawing.layers[layer].colour;
+            return QColor(c.red, c.green, c.blue);
+        };
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const DrawingLine& line : drawing.lines) {
+            painter.setPen(QPen(colour(line.layer), drawing.layers[line.layer].penPixels));
+            painter.drawLine(at(line.segment.from), at(line.segment.to));
+        }
+        constexpr double kSmallestReadablePixels = 7;
+        for (const DrawingText& text : drawing.texts) {
+            if (text.size * scale < kSmallestReadablePixels) break;
+            QFont font = painter.font();
+            font.setPixelSize(static_cast<int>(text.size * scale));
+            painter.setFont(font);
+            painter.setPen(colour(text.layer));
+            painter.drawText(QRectF(at(text.topLeft), QSizeF(width(), height())),
+                             Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text.text));
+        }
     }
 
   private:
     const std::optional<FannedBoard>& m_board;
+    const bool& m_inches;
 };
 
 }  // namespace
@@ -124,7 +138,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("lblStatus"));
     status->setWordWrap(true);
-    drawing = new BoardView(m_board, this);
+    drawing = new BoardView(m_board, m_boardInches, this);
     table = new QTableWidget(0, 5, this);
     table->setObjectName(QStringLiteral("tblFrets"));
     table->setAccessibleName(QStringLiteral("Fret Table"));
@@ -227,6 +241,7 @@ void FannedWindow::recalculate() {
     QString why;
     const auto in = inputs(&why);
     m_board = in ? std::optional<FannedBoard>(layOutFannedBoard(*in, m_settings)) : std::nullopt;
+    m_boardInches = inches();
     status->setText(
         in ? QStringLiteral("%1 frets, %2.")
                  .arg(m_settings.nFrets)

@@ -95,6 +95,7 @@ class FannedWindow : public QDialog {
     SettingsStore* m_store;
     SaveFileChooser m_chooseFile;
     std::optional<FannedBoard> m_board;
+    bool m_boardInches = false;  // the board's unit
     std::vector<QLabel*> m_unitLabels;
     std::int16_t m_shownUnits = kUnitsMillimetres;  // the units the length boxes hold
     // What of the record the board was last laid out with: frets, method, factor.

@@ -10,16 +10,21 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <sstream>
+#include <tuple>
 
 #include "chart.h"
 #include "chartcli.h"
 #include "configrepository.h"
 #include "examplecharts.h"
 #include "exports.h"
+#include "fannedlayout.h"
+#include "fannedprint.h"
 #include "raster.h"
+#include "recordingprinter.h"
 #include "testsupport.h"
 
 namespace varnel {
@@ -156,6 +161,141 @@ TEST(ExportTest, RenderedSvgSlotsStandTrue) {
     }
 }
 
+// One drawing, every surface: the lines and texts of the fanned board's drawing are what the
+// pages, the SVG and the DXF show, each after its own transform (pages: moved onto the page;
+// SVG: as they are, a text's baseline one type size below its top; DXF: that with y negated).
+TEST(ExportTest, TheFannedDrawingIsTheSameOnPagesInSvgAndInDxf) {
+    using Item = std::tuple<std::string, std::vector<double>, std::string>;  // layer, numbers
+    const auto near = [](std::vector<Item> a, std::vector<Item> b) {
+        for (std::vector<Item>* items : {&a, &b}) {
+            for (auto& [layer, n, text] : *items) {  // a line either way round
+                if (n.size() == 4 && std::pair(n[2], n[3]) < std::pair(n[0], n[1]))
+                    n = {n[2], n[3], n[0], n[1]};
+            }
+        }
+        std::sort(a.begin(), a.end());
+        std::sort(b.begin(), b.end());
+        if (a.size() != b.size()) return false;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            const auto& [layerA, numbersA, textA] = a[i];
+            const auto& [layerB, numbersB, textB] = b[i];
+            if (layerA != layerB || textA != textB || numbersA.size() != numbersB.size())
+                return false;
+            for (std::size_t k = 0; k < numbersA.size(); ++k) {
+                if (std::fabs(numbersA[k] - numbersB[k]) > 1e-9) return false;
+            }
+        }
+        return true;
+    };
+    FretboardSettings s;
+    s.nFrets = 24;
+    QTemporaryDir dir;
+    for (const auto& [inches, in] :
+         {std::pair{false, FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7}},
+          {true, FannedInputs{6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}}}}) {
+        const FannedBoard board = layOutFannedBoard(in, s);
+        const Drawing d = fannedDrawing(board, inches);
+        const auto layer = [&d](std::size_t i) { return d.layers[i].name; };
+        // The drawing, moved by (dx, dy), a text by its top (dt 0) or its baseline (dt 1).
+        const auto expected = [&](double dx, double dy, double ySign, double dt) {
+            std::vector<Item> items;
+            for (const DrawingLine& l : d.lines) {
+                const Segment& g = l.segment;
+                items.push_back(
+                    {layer(l.layer),
+                     {g.from.x + dx, ySign * (g.from.y + dy), g.to.x + dx, ySign * (g.to.y + dy)},
+                     ""});
+            }
+            for (const DrawingText& t : d.texts) {
+                items.push_back({layer(t.layer),
+                                 {t.topLeft.x + dx, ySign * (t.topLeft.y + dy + dt * t.size)},
+                                 t.text});
+            }
+            return items;
+        };
+        // Pages, on paper wide enough for one piece: the same move for every item.
+        test::RecordingPrinter printer(40, 20);
+        printFannedBoard(printer, board, inches);
+        const auto layerOf = [&d](const QColor& c, double widthDots) {
+            for (const DrawingLayer& l : d.layers) {
+                if (QColor(l.colour.red, l.colour.green, l.colour.blue) == c &&
+                    l.penPixels == widthDots)
+                    return l.name;
+            }
+            return std::string("?");
+        };
+        std::vector<Item> pages;
+        // The move onto the page, from where fret 1's number was printed.
+        const auto first = std::find_if(printer.texts.begin(), printer.texts.end(),
+                                        [](const auto& t) { return t.text == "1"; });
+        ASSERT_NE(first, printer.texts.end());
+        const QPointF move =
+            first->topLeft - QPointF(d.texts.front().topLeft.x, d.texts.front().topLeft.y);
+        for (const auto& l : printer.lines) {
+            pages.push_back(
+                {layerOf(l.colour, l.widthDots), {l.from.x(), l.from.y(), l.to.x(), l.to.y()}, ""});
+        }
+        for (const auto& t : printer.texts) {
+            bool number = false;
+            t.text.toInt(&number);
+            if (number)
+                pages.push_back({"NUMBERS", {t.topLeft.x(), t.topLeft.y()}, t.text.toStdString()});
+        }
+        // The pages' layers are told apart by pen: NUT and BRIDGE share one.
+        std::vector<Item> wanted = expected(move.x(), move.y(), 1, 0);
+        for (auto& [name, numbers, text] : wanted) {
+            if (name == "BRIDGE") name = "NUT";
+        }
+        for (auto& [name, numbers, text] : pages) {
+            if (name == "BRIDGE") name = "NUT";
+        }
+        EXPECT_TRUE(near(pages, wanted)) << "pages, inches " << inches;
+
+        // SVG.
+        QXmlStreamReader svg(drawingSvg(d));
+        std::vector<Item> svgItems;
+        std::string group;
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+            const auto a = svg.attributes();
+            const auto number = [&a](const char* name) { return a.value(name).toDouble(); };
+            if (svg.name() == u"g") group = a.value("id").toString().toStdString();
+            if (svg.name() == u"line")
+                svgItems.push_back(
+                    {group, {number("x1"), number("y1"), number("x2"), number("y2")}, ""});
+            if (svg.name() == u"text") {
+                const std::vector<double> at = {number("x"), number("y")};
+                svgItems.push_back({group, at, svg.readElementText().toStdString()});
+            }
+        }
+        EXPECT_TRUE(near(svgItems, expected(0, 0, 1, 1))) << "SVG, inches " << inches;
+
+        // DXF, read back by ezdxf.
+        const QString file = dir.filePath("d.dxf");
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(drawingDxf(d));
+        out.close();
+        const QJsonObject dxf = readDxf(file);
+        if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+        std::vector<Item> dxfItems;
+        for (const QJsonValue& v : dxf["entities"].toArray()) {
+            const QJsonArray e = v.toArray();
+            if (e.size() == 5 && e[4].isDouble()) {
+                dxfItems.push_back(
+                    {e[0].toString().toStdString(),
+                     {e[1].toDouble(), e[2].toDouble(), e[3].toDouble(), e[4].toDouble()},
+                     ""});
+            } else {
+                dxfItems.push_back({e[0].toString().toStdString(),
+                                    {e[1].toDouble(), e[2].toDouble()},
+                                    e[4].toString().toStdString()});
+            }
+        }
+        EXPECT_TRUE(near(dxfItems, expected(0, 0, -1, 1))) << "DXF, inches " << inches;
+    }
+}
+
 // The dimension style names the text style's own handle (group 340), not whatever memory held:
 // the same drawing written twice is the same bytes.
 TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
@@ -163,7 +303,8 @@ TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
     s.scaleLen = 647.7;
     s.nFrets = 3;
     const FannedBoard board = layOutFannedBoard({}, s);
-    for (const QByteArray& dxf : {templateDxf(s, calcFretPositions(s)), fannedDxf(board, false)}) {
+    for (const QByteArray& dxf :
+         {templateDxf(s, calcFretPositions(s)), drawingDxf(fannedDrawing(board, false))}) {
         const QList<QByteArray> lines = dxf.split('\n');
         // Group code and value pairs; the record a pair belongs to is the last code 0's value.
         QByteArray record, styleHandle, dimensionTextStyle;

@@ -29,7 +29,8 @@ TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
     test::RecordingPrinter printer(8.0, 10.5);
     ASSERT_FALSE(fannedPageRefusal(printer, board, false));
     printFannedBoard(printer, board, false);
-    const Tiling t = tileFannedBoard(board, 8.0 * 25.4, kPieceOverlapMm, kCrossArmMm);
+    const Tiling t =
+        tileDrawing(fannedDrawing(board, false), 8.0 * 25.4, kPieceOverlapMm, kCrossArmMm);
     EXPECT_EQ(t.pieces, 4);
     EXPECT_NEAR(t.pieceLength, 8.0 * 25.4 - 2 * kCrossArmMm, 1e-9);
     EXPECT_LE(t.pieceStart(t.pieces - 1) + t.pieceLength, t.right + t.pieceLength);
