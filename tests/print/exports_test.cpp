@@ -161,138 +161,118 @@ TEST(ExportTest, RenderedSvgSlotsStandTrue) {
     }
 }
 
+// A surface's lines and texts: each its layer (or style), its numbers and its text.
+using Item = std::tuple<std::string, std::vector<double>, std::string>;
+
+// The same items in any order, a line either way round, numbers to 1e-9.
+bool sameItems(std::vector<Item> a, std::vector<Item> b) {
+    for (std::vector<Item>* items : {&a, &b}) {
+        for (auto& [layer, n, text] : *items) {
+            if (n.size() == 4 && std::pair(n[2], n[3]) < std::pair(n[0], n[1]))
+                n = {n[2], n[3], n[0], n[1]};
+        }
+        std::sort(items->begin(), items->end());
+    }
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Item& x, const Item& y) {
+        const auto& [layerX, nx, textX] = x;
+        const auto& [layerY, ny, textY] = y;
+        return layerX == layerY && textX == textY &&
+               std::equal(nx.begin(), nx.end(), ny.begin(), ny.end(),
+                          [](double u, double v) { return std::fabs(u - v) <= 1e-9; });
+    });
+}
+
 // One drawing, every surface: the lines and texts of the fanned board's drawing are what the
-// pages, the SVG and the DXF show, each after its own transform (pages: moved onto the page;
-// SVG: as they are, a text's baseline one type size below its top; DXF: that with y negated).
+// pages, the SVG and the DXF show, each after its own transform (pages: moved onto the page,
+// told apart by pen and colour; SVG: as they are, a text's baseline one type size below its
+// top; DXF: that with y negated).
 TEST(ExportTest, TheFannedDrawingIsTheSameOnPagesInSvgAndInDxf) {
-    using Item = std::tuple<std::string, std::vector<double>, std::string>;  // layer, numbers
-    const auto near = [](std::vector<Item> a, std::vector<Item> b) {
-        for (std::vector<Item>* items : {&a, &b}) {
-            for (auto& [layer, n, text] : *items) {  // a line either way round
-                if (n.size() == 4 && std::pair(n[2], n[3]) < std::pair(n[0], n[1]))
-                    n = {n[2], n[3], n[0], n[1]};
-            }
-        }
-        std::sort(a.begin(), a.end());
-        std::sort(b.begin(), b.end());
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            const auto& [layerA, numbersA, textA] = a[i];
-            const auto& [layerB, numbersB, textB] = b[i];
-            if (layerA != layerB || textA != textB || numbersA.size() != numbersB.size())
-                return false;
-            for (std::size_t k = 0; k < numbersA.size(); ++k) {
-                if (std::fabs(numbersA[k] - numbersB[k]) > 1e-9) return false;
-            }
-        }
-        return true;
-    };
     FretboardSettings s;
     s.nFrets = 24;
     QTemporaryDir dir;
     for (const auto& [inches, in] :
          {std::pair{false, FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7}},
           {true, FannedInputs{6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}}}}) {
+        SCOPED_TRACE(inches ? "inches" : "millimetres");
         const FannedBoard board = layOutFannedBoard(in, s);
         const Drawing d = fannedDrawing(board, inches);
-        const auto layer = [&d](std::size_t i) { return d.layers[i].name; };
-        // The drawing, moved by (dx, dy), a text by its top (dt 0) or its baseline (dt 1).
-        const auto expected = [&](double dx, double dy, double ySign, double dt) {
+        const auto style = [](const QColor& c, double pixels) {
+            return c.name().toStdString() + "/" + std::to_string(pixels);
+        };
+        // The drawing moved by (dx, dy), y times ySign, a text by its top (dt 0) or baseline (1).
+        const auto expected = [&](double dx, double dy, double ySign, double dt, bool byStyle) {
+            const auto key = [&](std::size_t i) {
+                const DrawingLayer& l = d.layers[i];
+                const QColor c(l.colour.red, l.colour.green, l.colour.blue);
+                return byStyle ? style(c, l.penPixels) : l.name;
+            };
             std::vector<Item> items;
             for (const DrawingLine& l : d.lines) {
                 const Segment& g = l.segment;
                 items.push_back(
-                    {layer(l.layer),
+                    {key(l.layer),
                      {g.from.x + dx, ySign * (g.from.y + dy), g.to.x + dx, ySign * (g.to.y + dy)},
                      ""});
             }
             for (const DrawingText& t : d.texts) {
-                items.push_back({layer(t.layer),
-                                 {t.topLeft.x + dx, ySign * (t.topLeft.y + dy + dt * t.size)},
-                                 t.text});
+                const double y = ySign * (t.topLeft.y + dy + dt * t.size);
+                items.push_back({byStyle ? "text" : key(t.layer), {t.topLeft.x + dx, y}, t.text});
             }
             return items;
         };
-        // Pages, on paper wide enough for one piece: the same move for every item.
+
+        // Pages wide enough for one piece, moved as fret 1's number was.
         test::RecordingPrinter printer(40, 20);
         printFannedBoard(printer, board, inches);
-        const auto layerOf = [&d](const QColor& c, double widthDots) {
-            for (const DrawingLayer& l : d.layers) {
-                if (QColor(l.colour.red, l.colour.green, l.colour.blue) == c &&
-                    l.penPixels == widthDots)
-                    return l.name;
-            }
-            return std::string("?");
-        };
         std::vector<Item> pages;
-        // The move onto the page, from where fret 1's number was printed.
-        const auto first = std::find_if(printer.texts.begin(), printer.texts.end(),
-                                        [](const auto& t) { return t.text == "1"; });
-        ASSERT_NE(first, printer.texts.end());
-        const QPointF move =
-            first->topLeft - QPointF(d.texts.front().topLeft.x, d.texts.front().topLeft.y);
-        for (const auto& l : printer.lines) {
-            pages.push_back(
-                {layerOf(l.colour, l.widthDots), {l.from.x(), l.from.y(), l.to.x(), l.to.y()}, ""});
-        }
+        QPointF move;
         for (const auto& t : printer.texts) {
             bool number = false;
             t.text.toInt(&number);
-            if (number)
-                pages.push_back({"NUMBERS", {t.topLeft.x(), t.topLeft.y()}, t.text.toStdString()});
+            if (!number) continue;
+            if (t.text == "1")
+                move = t.topLeft - QPointF(d.texts.front().topLeft.x, d.texts.front().topLeft.y);
+            pages.push_back({"text", {t.topLeft.x(), t.topLeft.y()}, t.text.toStdString()});
         }
-        // The pages' layers are told apart by pen: NUT and BRIDGE share one.
-        std::vector<Item> wanted = expected(move.x(), move.y(), 1, 0);
-        for (auto& [name, numbers, text] : wanted) {
-            if (name == "BRIDGE") name = "NUT";
+        for (const auto& l : printer.lines) {
+            pages.push_back(
+                {style(l.colour, l.widthDots), {l.from.x(), l.from.y(), l.to.x(), l.to.y()}, ""});
         }
-        for (auto& [name, numbers, text] : pages) {
-            if (name == "BRIDGE") name = "NUT";
-        }
-        EXPECT_TRUE(near(pages, wanted)) << "pages, inches " << inches;
+        EXPECT_TRUE(sameItems(pages, expected(move.x(), move.y(), 1, 0, true))) << "pages";
 
-        // SVG.
         QXmlStreamReader svg(drawingSvg(d));
         std::vector<Item> svgItems;
         std::string group;
         while (!svg.atEnd()) {
             if (svg.readNext() != QXmlStreamReader::StartElement) continue;
             const auto a = svg.attributes();
-            const auto number = [&a](const char* name) { return a.value(name).toDouble(); };
+            const auto at = [&a](const char* name) { return a.value(name).toDouble(); };
             if (svg.name() == u"g") group = a.value("id").toString().toStdString();
             if (svg.name() == u"line")
-                svgItems.push_back(
-                    {group, {number("x1"), number("y1"), number("x2"), number("y2")}, ""});
+                svgItems.push_back({group, {at("x1"), at("y1"), at("x2"), at("y2")}, ""});
             if (svg.name() == u"text") {
-                const std::vector<double> at = {number("x"), number("y")};
-                svgItems.push_back({group, at, svg.readElementText().toStdString()});
+                const std::vector<double> xy = {at("x"), at("y")};
+                svgItems.push_back({group, xy, svg.readElementText().toStdString()});
             }
         }
-        EXPECT_TRUE(near(svgItems, expected(0, 0, 1, 1))) << "SVG, inches " << inches;
+        EXPECT_TRUE(sameItems(svgItems, expected(0, 0, 1, 1, false))) << "SVG";
 
-        // DXF, read back by ezdxf.
         const QString file = dir.filePath("d.dxf");
-        QFile out(file);
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(drawingDxf(d));
-        out.close();
+        QString error;
+        ASSERT_TRUE(saveBytes(file, drawingDxf(d), error));
         const QJsonObject dxf = readDxf(file);
         if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
         std::vector<Item> dxfItems;
         for (const QJsonValue& v : dxf["entities"].toArray()) {
             const QJsonArray e = v.toArray();
-            if (e.size() == 5 && e[4].isDouble()) {
-                dxfItems.push_back(
-                    {e[0].toString().toStdString(),
-                     {e[1].toDouble(), e[2].toDouble(), e[3].toDouble(), e[4].toDouble()},
-                     ""});
-            } else {
-                dxfItems.push_back({e[0].toString().toStdString(),
-                                    {e[1].toDouble(), e[2].toDouble()},
-                                    e[4].toString().toStdString()});
-            }
+            const bool line = e[4].isDouble();
+            dxfItems.push_back({e[0].toString().toStdString(),
+                                line ? std::vector<double>{e[1].toDouble(), e[2].toDouble(),
+                                                           e[3].toDouble(), e[4].toDouble()}
+                                     : std::vector<double>{e[1].toDouble(), e[2].toDouble()},
+                                line ? "" : e[4].toString().toStdString()});
         }
-        EXPECT_TRUE(near(dxfItems, expected(0, 0, -1, 1))) << "DXF, inches " << inches;
+        EXPECT_TRUE(sameItems(dxfItems, expected(0, 0, -1, 1, false))) << "DXF";
     }
 }
 
