@@ -5,6 +5,7 @@
 
 #include "chart.h"
 #include "exports.h"
+#include "templatelayout.h"
 
 namespace {
 
@@ -16,8 +17,14 @@ void BM_Export(benchmark::State& state, Writer write) {
     const varnel::FretPositions p = varnel::calcFretPositions(s);
     for (auto _ : state) benchmark::DoNotOptimize(write(s, p));
 }
-BENCHMARK_CAPTURE(BM_Export, Svg, varnel::templateSvg)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Export, Dxf, varnel::templateDxf)->Unit(benchmark::kMillisecond);
+QByteArray templateSvg(const varnel::FretboardSettings& s, const varnel::FretPositions& p) {
+    return varnel::drawingSvg(varnel::templateSheet(s, p, varnel::NominalMeasure()));
+}
+QByteArray templateDxf(const varnel::FretboardSettings& s, const varnel::FretPositions& p) {
+    return varnel::drawingDxf(varnel::templateSheet(s, p, varnel::NominalMeasure()));
+}
+BENCHMARK_CAPTURE(BM_Export, Svg, templateSvg)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Export, Dxf, templateDxf)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Export, Csv, varnel::chartCsv)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Export, ChartText, varnel::buildFretChart)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,7 @@
 #include "drawing.h"
 
+#include "version.h"
+
 #include <algorithm>
 
 namespace varnel {
@@ -7,6 +9,13 @@ namespace varnel {
 namespace {
 
 constexpr double kPointsPerInch = 72;
+
+// DejaVu Sans: a digit's advance and the line's height (ascent and descent), in ems; Courier's
+// fixed advance and its line.
+constexpr double kNumberAdvanceEm = 0.6362;
+constexpr double kNumberLineEm = 1.1641;
+constexpr double kChartAdvanceEm = 0.6;
+constexpr double kChartLineEm = 1.1328;
 
 }  // namespace
 
@@ -24,11 +33,49 @@ Extent extentOf(const Drawing& drawing) {
 }
 
 double pointsToUnit(double points, bool inches) {
-    return points / kPointsPerInch * (inches ? 1.0 : kMillimetresPerInch);
+    return inchesToUnit(points / kPointsPerInch, inches);
 }
 
-double unitToPoints(double length, bool inches) {
-    return length / (inches ? 1.0 : kMillimetresPerInch) * kPointsPerInch;
+double inchesToUnit(double length, bool inches) {
+    return inches ? length : length * kMillimetresPerInch;
+}
+
+double NominalMeasure::textWidthInches(const std::string& face, double points,
+                                       const std::string& text) const {
+    const double advance = face == kChartFace ? kChartAdvanceEm : kNumberAdvanceEm;
+    return advance * points / kPointsPerInch * static_cast<double>(text.size());
+}
+
+double NominalMeasure::lineHeightInches(const std::string& face, double points) const {
+    return (face == kChartFace ? kChartLineEm : kNumberLineEm) * points / kPointsPerInch;
+}
+
+void TextFlow::line(std::size_t layer, double points, double height, std::string text) {
+    if (m_pages.empty()) m_pages.push_back(m_blank);
+    if (y > 0 && y + height > m_pageHeight) {
+        m_pages.push_back(m_blank);
+        y = 0;
+    }
+    if (!text.empty()) m_pages.back().text(layer, {x, y}, points, std::move(text));
+    y += height;
+}
+
+void TextFlow::line(std::size_t layer, double points, const TextMeasure& measure,
+                    std::string text) {
+    const double height =
+        inchesToUnit(measure.lineHeightInches(m_blank.layers[layer].face, points), m_blank.inches);
+    line(layer, points, height, std::move(text));
+}
+
+std::string footerText() {
+    return "Printed by Varnel v." + std::string(kFooterVersionText);
+}
+
+void appendFooter(TextFlow& flow, std::size_t layer, const TextMeasure& measure,
+                  const std::string& note) {
+    flow.line(layer, kFooterPoints, measure, {});
+    flow.line(layer, kFooterPoints, measure, footerText());
+    if (!note.empty()) flow.line(layer, kFooterPoints, measure, note);
 }
 
 }  // namespace varnel

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "fanned.h"
@@ -21,12 +22,18 @@ struct Colour {
 // A printer pixel where a surface has no dots of its own (files, PDFs): 1/600 inch.
 constexpr double kPixelInches = 1.0 / 600;
 
-// A layer as every surface names and draws it: its name in files ("FRETS"), its colour, and its
-// pen width in printer pixels.
+// The type faces documents are set in.
+inline const std::string kNumberFace = "DejaVu Sans";
+inline const std::string kChartFace = "Courier";
+
+// A layer as every surface names and draws it: its name in files ("FRETS"), its colour, its pen
+// width in printer pixels, whether its lines are dashed, and the face of its texts.
 struct DrawingLayer {
     std::string name;
     Colour colour;
     int penPixels = 1;
+    bool dashed = false;
+    std::string face = kNumberFace;
 };
 
 struct DrawingLine {
@@ -34,20 +41,85 @@ struct DrawingLine {
     Segment segment;
 };
 
-// A line of text: its top left corner, and its type size (the em) in the drawing's unit.
+// A line of text: its top left corner, and its type size in points.
 struct DrawingText {
     std::size_t layer = 0;
     Point topLeft;
-    double size = 0;
+    double points = 0;
     std::string text;
 };
 
+// A sheet, or one printed page with its origin at the printable area's top left corner. Files,
+// whose y points up, put a point at yUp - y.
 struct Drawing {
     bool inches = false;
+    std::string title;
+    double yUp = 0;
     std::vector<DrawingLayer> layers;
     std::vector<DrawingLine> lines;
     std::vector<DrawingText> texts;
+
+    std::size_t addLayer(DrawingLayer layer) {
+        layers.push_back(std::move(layer));
+        return layers.size() - 1;
+    }
+    void line(std::size_t layer, Point from, Point to) { lines.push_back({layer, {from, to}}); }
+    void text(std::size_t layer, Point topLeft, double points, std::string text) {
+        texts.push_back({layer, topLeft, points, std::move(text)});
+    }
 };
+
+// How a surface sets type: a text's width and the height of a line, in inches, of a face at a
+// size in points (a printer answers with its own font metrics, files with nominal ones).
+class TextMeasure {
+  public:
+    virtual ~TextMeasure() = default;
+    virtual double textWidthInches(const std::string& face, double points,
+                                   const std::string& text) const = 0;
+    virtual double lineHeightInches(const std::string& face, double points) const = 0;
+};
+
+// The faces' nominal metrics, for surfaces without fonts of their own (SVG, DXF): a digit's
+// advance and a line's height as fractions of the type size.
+class NominalMeasure : public TextMeasure {
+  public:
+    double textWidthInches(const std::string& face, double points,
+                           const std::string& text) const override;
+    double lineHeightInches(const std::string& face, double points) const override;
+};
+
+// The printable area of a page, in a document's unit: its size and a printer pixel along x.
+struct PageFrame {
+    double width = 0;
+    double height = 0;
+    double pixel = 0;
+};
+
+// Paged text: lines set one below the other from the top of a page; a line that would end below
+// the page starts the next one. The pages grow as lines are set.
+class TextFlow {
+  public:
+    TextFlow(std::vector<Drawing>& pages, const Drawing& blank, double pageHeight)
+        : m_pages(pages), m_blank(blank), m_pageHeight(pageHeight) {}
+    double x = 0;
+    double y = 0;
+    // One line at (x, y) (an empty one only moves down) with its height in the unit.
+    void line(std::size_t layer, double points, double height, std::string text);
+    // The same, its height that of the layer's face at that size.
+    void line(std::size_t layer, double points, const TextMeasure& measure, std::string text);
+
+  private:
+    std::vector<Drawing>& m_pages;
+    const Drawing& m_blank;
+    double m_pageHeight;
+};
+
+// "Printed by Varnel v.1.0" one line below the flow's place, in 8-point type of the layer's
+// face, and the note (a printer's scale correction, or empty) under it.
+constexpr double kFooterPoints = 8;
+std::string footerText();
+void appendFooter(TextFlow& flow, std::size_t layer, const TextMeasure& measure,
+                  const std::string& note);
 
 // The box every line lies within.
 struct Extent {
@@ -55,8 +127,8 @@ struct Extent {
 };
 Extent extentOf(const Drawing& drawing);
 
-// Points of type to the drawing's unit, and back.
+// Points of type, and inches, to the drawing's unit.
 double pointsToUnit(double points, bool inches);
-double unitToPoints(double length, bool inches);
+double inchesToUnit(double length, bool inches);
 
 }  // namespace varnel

@@ -1,5 +1,8 @@
 #include "fannedlayout.h"
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 
 namespace varnel {
@@ -19,12 +22,115 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
     d.lines.push_back({kBridge, board.bridge});
     for (const Segment& s : board.frets) d.lines.push_back({kFrets, s});
     const double drop = kFannedNumberDropMm * unitsPerMillimetre(inches);
-    const double size = pointsToUnit(kFannedNumberPoints, inches);
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
         const Point& end = board.frets[i].to;
-        d.texts.push_back({kNumbers, {end.x, end.y + drop}, size, std::to_string(i + 1)});
+        d.text(kNumbers, {end.x, end.y + drop}, kFannedNumberPoints, std::to_string(i + 1));
     }
     return d;
+}
+
+Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap, double arm) {
+    const Extent e = extentOf(drawing);
+    Tiling t;
+    t.left = e.left;
+    t.right = e.right;
+    t.overlap = overlap;
+    // A cross at a piece's end needs its arm's room inside the printable width.
+    t.pieceLength = printableWidth - 2 * arm;
+    const double step = t.pieceLength - overlap;
+    t.pieces = step > 0
+                   ? std::max(1, static_cast<int>(std::ceil((e.right - e.left - overlap) / step)))
+                   : 0;
+    if (e.right - e.left <= t.pieceLength) t.pieces = 1;
+    return t;
+}
+
+namespace {
+
+// The part of a segment between two x, or none.
+std::optional<Segment> clipped(const Segment& s, double x0, double x1) {
+    Point a = s.from, b = s.to;
+    if (a.x > b.x) std::swap(a, b);
+    if (b.x < x0 || a.x > x1) return std::nullopt;
+    const auto at = [&](double x) {
+        if (b.x == a.x) return a;
+        const double t = (x - a.x) / (b.x - a.x);
+        return Point{x, a.y + t * (b.y - a.y)};
+    };
+    return Segment{a.x < x0 ? at(x0) : a, b.x > x1 ? at(x1) : b};
+}
+
+}  // namespace
+
+FannedPages fannedPages(const FannedBoard& board, bool inches, const PageFrame& frame,
+                        const TextMeasure& measure, const std::string& note) {
+    const Drawing drawing = fannedDrawing(board, inches);
+    const Extent e = extentOf(drawing);
+    const double perMm = unitsPerMillimetre(inches);
+    const double arm = kCrossArmMm * perMm;
+    const double textHeight =
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kFannedNumberPoints), inches);
+    FannedPages out;
+    // From the top: the "piece k of n" label, the upper crosses' band, the board, the fret
+    // numbers below the bass edge, the lower crosses' band. Nothing drawn reaches into a label.
+    const double numbersBelow = kFannedNumberDropMm * perMm + textHeight;
+    out.pieceHeight = textHeight + 2 * arm + e.bottom - e.top + numbersBelow + 2 * arm;
+    out.tiling = tileDrawing(drawing, frame.width, kPieceOverlapMm * perMm, arm);
+    const Tiling& t = out.tiling;
+    if (t.pieces == 0 || out.pieceHeight > frame.height) return out;
+    Drawing blank = drawing;
+    blank.lines.clear();
+    blank.texts.clear();
+    const std::size_t marks = blank.addLayer({"CROSSES", {0, 0, 0}, 1});
+    out.pages.push_back(blank);
+    double top = 0;
+    for (int k = 0; k < t.pieces; ++k) {
+        if (top > 0 && top + out.pieceHeight > frame.height) {
+            out.pages.push_back(blank);
+            top = 0;
+        }
+        Drawing& page = out.pages.back();
+        const double x0 = t.pieceStart(k);
+        const double x1 = x0 + t.pieceLength;
+        // Drawing coordinates to the page: the piece's start at the cross arm's room.
+        const double dx = arm - x0;
+        const double dy = top + textHeight + 2 * arm - e.top;
+        // The drawing's lines and texts that fall on this piece.
+        for (const DrawingLine& line : drawing.lines) {
+            if (const auto part = clipped(line.segment, x0, x1)) {
+                page.line(line.layer, {part->from.x + dx, part->from.y + dy},
+                          {part->to.x + dx, part->to.y + dy});
+            }
+        }
+        for (const DrawingText& text : drawing.texts) {
+            if (text.topLeft.x < x0 || text.topLeft.x > x1) continue;
+            page.text(text.layer, {text.topLeft.x + dx, text.topLeft.y + dy}, text.points,
+                      text.text);
+        }
+        // Crosses at both ends of each overlap this piece shares, the same drawing coordinates
+        // on both pieces.
+        const auto cross = [&](double x) {
+            for (const double y : {e.top - arm, e.bottom + numbersBelow + arm}) {
+                page.line(marks, {x + dx - arm, y + dy}, {x + dx + arm, y + dy});
+                page.line(marks, {x + dx, y + dy - arm}, {x + dx, y + dy + arm});
+            }
+        };
+        if (k > 0) {
+            cross(x0);
+            cross(x0 + t.overlap);
+        }
+        if (k + 1 < t.pieces) {
+            cross(t.pieceStart(k + 1));
+            cross(t.pieceStart(k + 1) + t.overlap);
+        }
+        page.text(marks, {0, top}, kFannedNumberPoints,
+                  "piece " + std::to_string(k + 1) + " of " + std::to_string(t.pieces));
+        top += out.pieceHeight + textHeight;
+    }
+    TextFlow footer(out.pages, blank, frame.height);
+    footer.y = top;
+    appendFooter(footer, marks, measure, note);
+    return out;
 }
 
 }  // namespace varnel

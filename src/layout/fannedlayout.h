@@ -2,6 +2,9 @@
 // The fanned fretboard as one drawing, which the tiled pages, the window and the files all
 // show: strings, edges, nut, bridge, frets, and each fret's number just below the bass edge.
 
+#include <string>
+#include <vector>
+
 #include "drawing.h"
 #include "fanned.h"
 
@@ -13,5 +16,35 @@ constexpr double kFannedNumberDropMm = 1.5;
 
 // In the board's coordinates and unit: x along the midline, y across it towards the bass.
 Drawing fannedDrawing(const FannedBoard& board, bool inches);
+
+// On paper the drawing is cut across its length into pieces as long as the printable width
+// allows, each overlapping the next by 10 mm, stacked down the pages. Two alignment crosses mark
+// every cut, at the same drawing coordinates on both pieces (the two ends of the overlap, 10 mm
+// apart), and each piece is labelled "piece 2 of 4".
+constexpr double kPieceOverlapMm = 10;
+constexpr double kCrossArmMm = 3;
+
+// The pieces' start along the drawing's x, in the drawing's unit, for a printable width.
+struct Tiling {
+    double left = 0;  // the drawing's extent along x
+    double right = 0;
+    double pieceLength = 0;
+    int pieces = 0;
+    double pieceStart(int k) const { return left + k * (pieceLength - overlap); }
+    double overlap = 0;
+};
+
+// The tiling of a drawing for a printable width, in the drawing's unit.
+Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap, double arm);
+
+// The pieces on pages of the frame (in the board's unit), then the footer with the note under
+// it; no pages when a piece does not fit the page (no piece, or one higher than the page).
+struct FannedPages {
+    std::vector<Drawing> pages;
+    Tiling tiling;
+    double pieceHeight = 0;
+};
+FannedPages fannedPages(const FannedBoard& board, bool inches, const PageFrame& frame,
+                        const TextMeasure& measure, const std::string& note);
 
 }  // namespace varnel

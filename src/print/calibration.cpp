@@ -12,42 +12,8 @@ namespace varnel {
 
 namespace {
 
-const QColor kBlack(0, 0, 0);
-constexpr double kTextPoints = 10;
-constexpr double kNumberPoints = 7;
 // How far a measurement may lie from its printed length.
 constexpr double kMaxMeasuredDeviation = 0.03;
-
-// One tick of a ruler: where along it, how long, and its number (empty for none).
-struct Tick {
-    double at;
-    double length;
-    QString number;
-};
-
-// The ticks of a ruler of the given length, in millimetres or inches.
-std::vector<Tick> ticks(double length, bool inches) {
-    std::vector<Tick> out;
-    if (inches) {
-        const int count = static_cast<int>(std::lround(length * 16));
-        for (int i = 0; i <= count; ++i) {
-            const double l = i % 16 == 0  ? 0.2
-                             : i % 8 == 0 ? 0.16
-                             : i % 4 == 0 ? 0.12
-                             : i % 2 == 0 ? 0.09
-                                          : 0.06;
-            out.push_back({i / 16.0, l, i % 16 == 0 ? QString::number(i / 16) : QString()});
-        }
-    } else {
-        const int count = static_cast<int>(std::lround(length));
-        for (int i = 0; i <= count; ++i) {
-            const double l = i % 10 == 0 ? 5 : i % 5 == 0 ? 3.5 : 2;
-            out.push_back(
-                {static_cast<double>(i), l, i % 10 == 0 ? QString::number(i / 10) : QString()});
-        }
-    }
-    return out;
-}
 
 QString lengthText(double length, bool inches) {
     return numberText(length) + (inches ? QStringLiteral(" inches") : QStringLiteral(" mm"));
@@ -64,43 +30,14 @@ RulerLengths calibrationRulers(double widthMm, double heightMm, const ScaleCorre
     return {whole(widthMm / c.horizontal), whole(heightMm / c.vertical)};
 }
 
-RulerLengths calibrationRulers(PrinterSurface& printer, std::int16_t unitsType) {
-    const PageUnit unit = printer.scaleMode();
-    printer.setScaleMode(PageUnit::Millimetres);
-    const RulerLengths lengths = calibrationRulers(printer.scaleWidth(), printer.scaleHeight(),
-                                                   ScaleCorrection{}, unitsType);
-    printer.setScaleMode(unit);
-    return lengths;
+RulerLengths calibrationRulers(const PrinterSurface& printer, std::int16_t unitsType) {
+    const PageFrame frame = printer.frame(false);
+    return calibrationRulers(frame.width, frame.height, ScaleCorrection{}, unitsType);
 }
 
 void printCalibrationPage(PrinterSurface& printer, std::int16_t unitsType, const QString& paper) {
     const bool inches = unitsType == kUnitsInches;
     const RulerLengths lengths = calibrationRulers(printer, unitsType);
-    printer.setScaleMode(inches ? PageUnit::Inches : PageUnit::Millimetres);
-    printer.setFontName(kFretNumberFont);
-    printer.setDrawStyle(LineStyle::Solid);
-    printer.setDrawWidth(1);
-    // The horizontal ruler along the top edge, its ticks downward; the vertical one along the
-    // left edge, its ticks to the right. Both start at the printable area's corner.
-    printer.line(0, 0, lengths.horizontal, 0, kBlack);
-    printer.line(0, 0, 0, lengths.vertical, kBlack);
-    const double gap = inches ? 0.02 : 0.5;
-    printer.setFontSize(kNumberPoints);
-    for (const Tick& t : ticks(lengths.horizontal, inches)) {
-        printer.line(t.at, 0, t.at, t.length, kBlack);
-        if (t.number.isEmpty() || t.at == 0) continue;
-        printer.currentX = t.at - printer.textWidth(t.number) / 2;
-        printer.currentY = t.length + gap;
-        printer.print(t.number);
-    }
-    for (const Tick& t : ticks(lengths.vertical, inches)) {
-        printer.line(0, t.at, t.length, t.at, kBlack);
-        if (t.number.isEmpty() || t.at == 0) continue;
-        printer.currentX = t.length + gap;
-        printer.currentY = t.at - printer.textHeight(t.number) / 2;
-        printer.print(t.number);
-    }
-
     const ScaleCorrection& c = printer.correction();
     const QString lines[] = {
         QStringLiteral("Varnel printer calibration page"),
@@ -115,21 +52,10 @@ void printCalibrationPage(PrinterSurface& printer, std::int16_t unitsType, const
         QStringLiteral("Measure each ruler with a steel rule, from its first tick to its last,"),
         QStringLiteral("and enter both lengths in Preferences, Printer Scale Calibration."),
     };
-    const double left = inches ? 1.0 : 25.0;
-    double y = inches ? 1.0 : 25.0;
-    printer.setFontSize(kTextPoints);
-    for (const QString& line : lines) {
-        printer.currentX = left;
-        printer.currentY = y;
-        printer.print(line);
-        y = printer.currentY;
-    }
-    // The footer stands beside the text, clear of the vertical ruler.
-    printer.setFontSize(kFooterPoints);
-    for (const QString& line : footerText().split(QStringLiteral("\r\n"))) {
-        printer.currentX = left;
-        printer.print(line);
-    }
+    std::vector<std::string> text;
+    for (const QString& line : lines) text.push_back(line.toStdString());
+    replayPages(printer,
+                calibrationPages(inches, lengths, text, printer.frame(inches).height, printer));
 }
 
 CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,

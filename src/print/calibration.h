@@ -6,26 +6,21 @@
 #include <cstdint>
 #include <optional>
 
+#include "calibrationlayout.h"
 #include "printersurface.h"
 
 namespace varnel {
 
 // Each ruler's printed length in the units' page unit: whole centimetres (in millimetres) or
 // whole inches that fit the printable width and height as the printer draws them.
-struct RulerLengths {
-    double horizontal = 0;
-    double vertical = 0;
-};
-RulerLengths calibrationRulers(PrinterSurface& printer, std::int16_t unitsType);
+RulerLengths calibrationRulers(const PrinterSurface& printer, std::int16_t unitsType);
 
 // The same for a printable area given in millimetres (no document needed).
 RulerLengths calibrationRulers(double printableWidthMm, double printableHeightMm,
                                const ScaleCorrection& correction, std::int16_t unitsType);
 
-// The page: the two rulers from the printable area's top left corner (ticks every millimetre,
-// longer every 5 and 10, numbered in centimetres; or every 1/16 inch, numbered in inches), then
-// what was printed: the rulers' lengths, the printer, the paper, the correction in use. Ends
-// with the footer. Does not end the document.
+// The page (calibrationPages) saying what was printed: the rulers' lengths, the printer, the
+// paper, the correction in use. Does not end the document.
 void printCalibrationPage(PrinterSurface& printer, std::int16_t unitsType, const QString& paper);
 
 // The correction a measurement gives: the one in use times printed / measured, per axis. The

@@ -21,13 +21,13 @@
 #include "printjobs.h"
 #include "printlimits.h"
 #include "qnumbertext.h"
+#include "templatelayout.h"
 
 namespace varnel {
 
 namespace {
 
-constexpr double kNumberHeightMm = 2.5;  // the fret numbers' text height
-constexpr double kMarginMm = 5;          // room around the drawing for its strokes and numbers
+constexpr double kMarginMm = 5;  // room around the drawing for its strokes and numbers
 
 // The shortest decimal text that reads back as the same double.
 std::string shortest(double value) {
@@ -76,10 +76,6 @@ QString unitSymbol(bool inches) {
     return inches ? QStringLiteral("in") : QStringLiteral("mm");
 }
 
-QString fretLabel(std::size_t fret) {
-    return fret == 0 ? QStringLiteral("N") : QString::number(fret);
-}
-
 // An SVG drawing in its own unit (mm or in): width and height in that unit and a viewBox of the
 // same box, so that one user unit is one millimetre (or inch).
 class SvgDrawing {
@@ -105,14 +101,6 @@ class SvgDrawing {
     }
     QXmlStreamWriter& xml() { return m_xml; }
 
-    // A group of lines drawn with one pen; endGroup() closes it.
-    void beginLines(const char* id, const char* stroke, double strokeWidth) {
-        m_xml.writeStartElement(QStringLiteral("g"));
-        m_xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
-        m_xml.writeAttribute(QStringLiteral("stroke"), QString::fromLatin1(stroke));
-        m_xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(strokeWidth));
-        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-    }
     void line(double x1, double y1, double x2, double y2) {
         m_xml.writeEmptyElement(QStringLiteral("line"));
         m_xml.writeAttribute(QStringLiteral("x1"), shortestText(x1));
@@ -120,29 +108,23 @@ class SvgDrawing {
         m_xml.writeAttribute(QStringLiteral("x2"), shortestText(x2));
         m_xml.writeAttribute(QStringLiteral("y2"), shortestText(y2));
     }
-    // A group of fret numbers in the fret number font; endGroup() closes it.
-    void beginNumbers(const char* id, double height) {
-        m_xml.writeStartElement(QStringLiteral("g"));
-        m_xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
-        m_xml.writeAttribute(QStringLiteral("font-family"), kFretNumberFont);
-        m_xml.writeAttribute(QStringLiteral("font-size"), shortestText(height));
-        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("#000000"));
-    }
-    void number(double x, double y, const QString& text) {
-        m_xml.writeStartElement(QStringLiteral("text"));
-        m_xml.writeAttribute(QStringLiteral("x"), shortestText(x));
-        m_xml.writeAttribute(QStringLiteral("y"), shortestText(y));
-        m_xml.writeCharacters(text);
-        m_xml.writeEndElement();
-    }
     // A layer's group: its lines stroked with its colour and pen, its texts filled with it.
-    void beginGroup(const char* id, const QString& colour, double strokeWidth) {
+    // Its id is the layer's name in lower case ("slots"); a dashed layer's dashes are those
+    // of the printed page.
+    void beginGroup(const DrawingLayer& layer, const QString& colour, double strokeWidth,
+                    bool inches) {
         m_xml.writeStartElement(QStringLiteral("g"));
-        m_xml.writeAttribute(QStringLiteral("id"), QString::fromLatin1(id));
+        m_xml.writeAttribute(QStringLiteral("id"), QString::fromStdString(layer.name).toLower());
         m_xml.writeAttribute(QStringLiteral("stroke"), colour);
         m_xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(strokeWidth));
+        if (layer.dashed) {
+            const double perMm = unitsPerMillimetre(inches);
+            m_xml.writeAttribute(QStringLiteral("stroke-dasharray"),
+                                 shortestText(kDashMillimetres * perMm) + QLatin1Char(' ') +
+                                     shortestText(kDashGapMillimetres * perMm));
+        }
         m_xml.writeAttribute(QStringLiteral("fill"), colour);
-        m_xml.writeAttribute(QStringLiteral("font-family"), kFretNumberFont);
+        m_xml.writeAttribute(QStringLiteral("font-family"), QString::fromStdString(layer.face));
     }
     // A text with its baseline at y; drawn in the fill, without a stroke.
     void text(double x, double y, double size, const QString& text) {
@@ -174,59 +156,6 @@ QString fileNotWritten(const QString& fileName, const QString& reason) {
 }
 
 }  // namespace
-
-TemplateDrawing templateDrawing(const FretboardSettings& s, const FretPositions& p) {
-    TemplateDrawing d;
-    d.inches = s.unitsType == kUnitsInches;
-    const double perMm = unitsPerMillimetre(d.inches);
-    const double perInch = d.inches ? 1.0 : kMillimetresPerInch;
-    d.slotXs.reserve(p.distFromNut.size());
-    d.slotXs.push_back(0);
-    for (int i = 1; i <= p.count(); ++i)
-        d.slotXs.push_back(p.distFromNut[static_cast<std::size_t>(i)]);
-    d.width = s.templateLineHeight * perMm;
-    const std::int16_t guide = guidePosition(s);
-    d.guideY = guide == kGuideTop ? 0 : guide == kGuideCenter ? d.width / 2 : d.width;
-    d.slotStroke = s.lineWidthVert * kPixelInches * perInch;
-    d.guideStroke = s.lineWidthHorz * kPixelInches * perInch;
-    d.numbers = s.printFretNumbers;
-    return d;
-}
-
-QByteArray templateSvg(const FretboardSettings& s, const FretPositions& p) {
-    const TemplateDrawing d = templateDrawing(s, p);
-    const double perMm = unitsPerMillimetre(d.inches);
-    const double margin = kMarginMm * perMm;
-    const double length = d.slotXs.back();
-    QByteArray out;
-    out.reserve(static_cast<qsizetype>(d.slotXs.size()) * 110 + 1024);
-    {
-        SvgDrawing svg(out, d.inches, -margin, -margin, length + 2 * margin, d.width + 2 * margin);
-        svg.xml().writeTextElement(QStringLiteral("title"),
-                                   QStringLiteral("Fret slot template, %1 frets, nut at x = 0 (%2)")
-                                       .arg(p.count())
-                                       .arg(unitSymbol(d.inches)));
-        svg.beginLines("edges", "#00ffff", d.guideStroke);
-        svg.line(0, 0, length, 0);
-        svg.line(0, d.width, length, d.width);
-        svg.endGroup();
-        svg.beginLines("guide", "#000000", d.guideStroke);
-        svg.line(0, d.guideY, length, d.guideY);
-        svg.endGroup();
-        svg.beginLines("slots", "#000000", d.slotStroke);
-        for (const double x : d.slotXs) svg.line(x, 0, x, d.width);
-        svg.endGroup();
-        if (d.numbers) {
-            const double height = kNumberHeightMm * perMm;
-            const double y = d.guideY == d.width ? d.width - height / 2 : height * 1.5;
-            svg.beginNumbers("numbers", height);
-            for (std::size_t i = 0; i < d.slotXs.size(); ++i)
-                svg.number(d.slotXs[i] + height / 5, y, fretLabel(i));
-            svg.endGroup();
-        }
-    }
-    return out;
-}
 
 namespace {
 
@@ -298,32 +227,6 @@ void DxfOut::text(const char* layer, double x, double y, double height, const QS
         DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
 }
 
-QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p) {
-    const TemplateDrawing d = templateDrawing(s, p);
-    const double perMm = unitsPerMillimetre(d.inches);
-    const double length = d.slotXs.back();
-    return dxfDrawing(
-        d.inches,
-        {{"SLOTS", DL_Codes::black},
-         {"GUIDE", DL_Codes::black},
-         {"EDGES", DL_Codes::cyan},
-         {"NUMBERS", DL_Codes::black}},
-        [&](DxfOut& out) {
-            // y up: the drawing's top edge, where the printed template's top is,
-            // at y = width.
-            for (const double x : d.slotXs) out.line("SLOTS", x, 0, x, d.width);
-            out.line("EDGES", 0, 0, length, 0);
-            out.line("EDGES", 0, d.width, length, d.width);
-            out.line("GUIDE", 0, d.width - d.guideY, length, d.width - d.guideY);
-            if (!d.numbers) return;
-            const double height = kNumberHeightMm * perMm;
-            const double y = d.guideY == d.width ? height / 2 : d.width - height * 1.5;
-            for (std::size_t i = 0; i < d.slotXs.size(); ++i) {
-                out.text("NUMBERS", d.slotXs[i] + height / 5, y, height, fretLabel(i));
-            }
-        });
-}
-
 namespace {
 
 // The DXF colour nearest a layer's: black, grey, cyan, else black.
@@ -348,14 +251,17 @@ QByteArray drawingDxf(const Drawing& drawing) {
         layers.emplace_back(layer.name.c_str(), dxfColour(layer.colour));
     return dxfDrawing(drawing.inches, layers, [&](DxfOut& out) {
         // y up: the drawing as the SVG and the pages show it, not its mirror image.
+        const double up = drawing.yUp;
         for (const DrawingLine& l : drawing.lines) {
             const Segment& g = l.segment;
-            out.line(drawing.layers[l.layer].name.c_str(), g.from.x, -g.from.y, g.to.x, -g.to.y);
+            out.line(drawing.layers[l.layer].name.c_str(), g.from.x, up - g.from.y, g.to.x,
+                     up - g.to.y);
         }
         // A text's baseline one type size below its top.
         for (const DrawingText& t : drawing.texts) {
-            out.text(drawing.layers[t.layer].name.c_str(), t.topLeft.x, -(t.topLeft.y + t.size),
-                     t.size, QString::fromStdString(t.text));
+            const double size = pointsToUnit(t.points, drawing.inches);
+            out.text(drawing.layers[t.layer].name.c_str(), t.topLeft.x, up - (t.topLeft.y + size),
+                     size, QString::fromStdString(t.text));
         }
     });
 }
@@ -369,18 +275,21 @@ QByteArray drawingSvg(const Drawing& drawing) {
     {
         SvgDrawing svg(out, drawing.inches, e.left - margin, e.top - margin,
                        e.right - e.left + 2 * margin, e.bottom - e.top + 2 * margin);
+        if (!drawing.title.empty())
+            svg.xml().writeTextElement(QStringLiteral("title"),
+                                       QString::fromStdString(drawing.title));
         for (std::size_t i = 0; i < drawing.layers.size(); ++i) {
             const DrawingLayer& layer = drawing.layers[i];
-            // One group a layer: its lines with the layer's pen, its texts in the number font.
-            svg.beginGroup(layer.name.c_str(), svgColour(layer.colour), layer.penPixels * pixel);
+            // One group a layer: its lines with the layer's pen, its texts in its face.
+            svg.beginGroup(layer, svgColour(layer.colour), layer.penPixels * pixel, drawing.inches);
             for (const DrawingLine& l : drawing.lines) {
                 if (l.layer == i)
                     svg.line(l.segment.from.x, l.segment.from.y, l.segment.to.x, l.segment.to.y);
             }
             for (const DrawingText& t : drawing.texts) {
                 if (t.layer == i) {
-                    svg.text(t.topLeft.x, t.topLeft.y + t.size, t.size,
-                             QString::fromStdString(t.text));
+                    const double size = pointsToUnit(t.points, drawing.inches);
+                    svg.text(t.topLeft.x, t.topLeft.y + size, size, QString::fromStdString(t.text));
                 }
             }
             svg.endGroup();
@@ -515,9 +424,9 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
                 fileName, setup,
                 format == ExportFormat::ChartPdf ? chartDocument(s, p) : templateDocument(s, p));
         case ExportFormat::TemplateSvg:
-            return saveOrSay(fileName, templateSvg(s, p));
+            return saveOrSay(fileName, drawingSvg(templateSheet(s, p, NominalMeasure())));
         case ExportFormat::TemplateDxf:
-            return saveOrSay(fileName, templateDxf(s, p));
+            return saveOrSay(fileName, drawingDxf(templateSheet(s, p, NominalMeasure())));
         case ExportFormat::ChartCsv:
             return saveOrSay(fileName, chartCsv(s, p));
         case ExportFormat::ChartText:

@@ -20,29 +20,6 @@ class DL_WriterA;
 
 namespace varnel {
 
-// The whole template as one drawing, not split into strips: in the current units (millimetres
-// or inches), x from the nut towards the bridge, y down from the fretboard's top edge.
-struct TemplateDrawing {
-    bool inches = false;
-    std::vector<double> slotXs;  // x of the nut (index 0) and of every fret
-    double width = 0;            // the fretboard's width: the template line height
-    double guideY = 0;           // the alignment guide: 0, width / 2 or width
-    double slotStroke = 0;       // pen widths, a printer pixel being 1/600 inch
-    double guideStroke = 0;
-    bool numbers = true;
-};
-TemplateDrawing templateDrawing(const FretboardSettings& s, const FretPositions& p);
-
-// SVG: width and height in mm (or in) and a viewBox in the same unit, so that one user unit is
-// one millimetre (or inch); every slot a line at its exact x (shortest decimal that reads back
-// the same double).
-QByteArray templateSvg(const FretboardSettings& s, const FretPositions& p);
-
-// DXF (AutoCAD 2000, ASCII) through dxflib: $INSUNITS 4 (mm) or 1 (in); layers SLOTS (a line per
-// fret and the nut, from y = 0 to the fretboard's width), GUIDE, EDGES and NUMBERS (text). The
-// drawing's y points up, so the top edge is at y = width.
-QByteArray templateDxf(const FretboardSettings& s, const FretPositions& p);
-
 // What a DXF drawing is drawn with: lines and texts on named layers.
 struct DxfOut {
     DL_Dxf& dxf;
@@ -53,12 +30,12 @@ struct DxfOut {
 
 // A drawing as DXF: $INSUNITS of its unit, a layer of each of its layers with the nearest DXF
 // colour, a LINE per line and a TEXT per text (its baseline one type size below its top). DXF's
-// y points up, so y is the drawing's negated: what is at the bottom on paper is at the bottom.
+// y points up, so y is the drawing's yUp - y: what is at the bottom on paper is at the bottom.
 QByteArray drawingDxf(const Drawing& drawing);
 
-// A drawing as SVG: width and height in its unit, one user unit one mm (or inch); a group per
-// layer (id its name, stroke and fill its colour, stroke-width its pen at 1/600 inch a pixel),
-// each text's baseline one type size below its top.
+// A drawing as SVG: width and height in its unit, one user unit one mm (or inch), its title; a
+// group per layer (id its name in lower case, stroke and fill its colour, stroke-width its pen at
+// 1/600 inch a pixel, its dashes, its face), each text's baseline one type size below its top.
 QByteArray drawingSvg(const Drawing& drawing);
 
 // The fanned fretboard's table as CSV: fret, distances along the first and last strings and the

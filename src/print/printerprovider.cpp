@@ -26,19 +26,11 @@ std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocume
 }
 
 DrawDocument chartDocument(const FretboardSettings& s, const FretPositions& p) {
-    return [&s, &p](PrinterSurface& printer) {
-        auto refusal = chartRefusal(printer, s, p);
-        if (!refusal) printChart(printer, s, p);
-        return refusal;
-    };
+    return [&s, &p](PrinterSurface& printer) { return drawChart(printer, s, p); };
 }
 
 DrawDocument templateDocument(const FretboardSettings& s, const FretPositions& p) {
-    return [&s, &p](PrinterSurface& printer) {
-        auto refusal = templateRefusal(printer, s, p);
-        if (!refusal) printTemplate(printer, s, p);
-        return refusal;
-    };
+    return [&s, &p](PrinterSurface& printer) { return drawTemplate(printer, s, p); };
 }
 
 DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup) {

@@ -11,16 +11,45 @@ void PrinterSurface::line(double x1, double y1, double x2, double y2, const QCol
                  widthDots, style);
 }
 
-void PrinterSurface::setFontName(const QString& name) {
-    m_font.setFamily(name);
+QFont PrinterSurface::fontOf(const QString& face, double points) {
+    QFont font(face);
     // Generic names stand for a face the system has: a fixed-pitch one for the chart.
-    if (name.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0) {
-        m_font.setStyleHint(QFont::TypeWriter);
-        m_font.setFixedPitch(true);
-    } else {
-        m_font.setStyleHint(QFont::SansSerif);
-        m_font.setFixedPitch(false);
-    }
+    const bool fixed = face.compare(QLatin1String("Courier"), Qt::CaseInsensitive) == 0;
+    font.setStyleHint(fixed ? QFont::TypeWriter : QFont::SansSerif);
+    font.setFixedPitch(fixed);
+    if (points > 0) font.setPointSizeF(points);
+    return font;
+}
+
+void PrinterSurface::setFontName(const QString& name) {
+    const double points = m_font.pointSizeF();
+    m_font = fontOf(name, points);
+}
+
+double PrinterSurface::textWidthInches(const std::string& face, double points,
+                                       const std::string& text) const {
+    const QFont font = fontOf(QString::fromStdString(face), points);
+    return textWidthDots(QString::fromStdString(text), font) / dotsPerInch() /
+           m_correction.horizontal;
+}
+
+double PrinterSurface::lineHeightInches(const std::string& face, double points) const {
+    const QFont font = fontOf(QString::fromStdString(face), points);
+    return textHeightDots(QStringLiteral("1"), font) / dotsPerInch() / m_correction.vertical;
+}
+
+PageFrame PrinterSurface::frame(bool inches) const {
+    const double perInch = inches ? 1.0 : 25.4;
+    const auto fromDotsIn = [&](double dots, double correction) {
+        return dots / dotsPerInch() * perInch / correction;
+    };
+    return {fromDotsIn(printableWidthDots(), m_correction.horizontal),
+            fromDotsIn(printableHeightDots(), m_correction.vertical),
+            pixelInches() * perInch / m_correction.horizontal};
+}
+
+void PrinterSurface::text(double x, double y, const QString& text) {
+    drawTextDots(QPointF(toDotsX(x), toDotsY(y)), text, m_font);
 }
 
 void PrinterSurface::setFontSize(double points) {

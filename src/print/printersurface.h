@@ -11,6 +11,8 @@
 #include <QRectF>
 #include <QString>
 
+#include "drawing.h"
+
 class QImage;
 
 namespace varnel {
@@ -32,7 +34,7 @@ constexpr double kPointsPerInch = 72.0;
 constexpr double kDashMillimetres = 2.0;
 constexpr double kDashGapMillimetres = 1.0;
 
-class PrinterSurface {
+class PrinterSurface : public TextMeasure {
   public:
     virtual ~PrinterSurface() = default;
 
@@ -64,6 +66,16 @@ class PrinterSurface {
     const QFont& font() const { return m_font; }
     double textWidth(const QString& text) const { return fromDotsX(textWidthDots(text, m_font)); }
     double textHeight(const QString& text) const { return fromDotsY(textHeightDots(text, m_font)); }
+    // Text and line height by the device's own font metrics, whatever the current font.
+    double textWidthInches(const std::string& face, double points,
+                           const std::string& text) const override;
+    double lineHeightInches(const std::string& face, double points) const override;
+    // The printable area in a unit, without changing the current one.
+    PageFrame frame(bool inches) const;
+    // The font of a face at a size: "Courier" stands for a fixed-pitch face the system has.
+    static QFont fontOf(const QString& face, double points);
+    // Text with its top left corner at (x, y), in the current font.
+    void text(double x, double y, const QString& text);
     double currentX = 0;
     double currentY = 0;
     // Prints text at the current position, each of its lines (CR LF or LF) followed by a line

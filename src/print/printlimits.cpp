@@ -115,11 +115,9 @@ QString unreadableSettingRefusal(PrintSetting setting, const QString& text) {
     return QStringLiteral("The %1 %2. Set the %1%3").arg(caption, what, kWhere);
 }
 
-std::optional<QString> templatePageRefusal(PrinterSurface& printer, const FretboardSettings& s) {
-    // Everything in millimetres, whatever unit the template draws in.
-    const double pageUnitsPerMm = unitsPerMillimetre(printer.scaleMode() == PageUnit::Inches);
-    const double printable = printer.scaleHeight() / pageUnitsPerMm;
-    const double pen = printer.scaleX(s.lineWidthHorz) / pageUnitsPerMm;
+std::optional<QString> templatePageRefusal(const PageFrame& frame, const FretboardSettings& s) {
+    const double printable = frame.height;
+    const double pen = frame.pixel * s.lineWidthHorz;
     const double height = s.templateLineHeight;
     const QString fits = QStringLiteral(" (%1 printable).").arg(millimetres(printable));
     if (height + pen > printable) {
@@ -137,28 +135,14 @@ std::optional<QString> templatePageRefusal(PrinterSurface& printer, const Fretbo
     return std::nullopt;
 }
 
-std::optional<QString> chartPageRefusal(PrinterSurface& printer, const FretboardSettings& s,
-                                        const QString& chart) {
-    // The chart's type is fixed-pitch: its widest line is its longest.
-    QStringView longest;
-    for (const QStringView line : QStringView(chart).split(u"\r\n")) {
-        if (line.size() > longest.size()) longest = line;
-    }
-    const PageUnit unit = printer.scaleMode();
-    printer.setScaleMode(PageUnit::Millimetres);
-    const double width = printer.textWidth(longest.toString());
-    const double printable = printer.scaleWidth();
-    printer.setScaleMode(unit);
-    if (width <= printable) return std::nullopt;
+std::optional<QString> chartPageRefusal(const FretboardSettings& s, double widestMm,
+                                        double printableMm) {
+    if (widestMm <= printableMm) return std::nullopt;
     return QStringLiteral(
                "At the chart font size of %1 points a chart line is %2 wide, more than fits "
                "across the printable width of %3. Set a smaller Chart Font Size%4")
         .arg(s.chartFontSize)
-        .arg(millimetres(width), millimetres(printable), kWhere);
-}
-
-std::int16_t guidePosition(const FretboardSettings& s) {
-    return s.hLinePos == kGuideCenter || s.hLinePos == kGuideBottom ? s.hLinePos : kGuideTop;
+        .arg(millimetres(widestMm), millimetres(printableMm), kWhere);
 }
 
 }  // namespace varnel

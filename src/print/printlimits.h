@@ -6,8 +6,9 @@
 #include <optional>
 #include <vector>
 
+#include "drawing.h"
 #include "fretboard.h"
-#include "printersurface.h"
+#include "templatelayout.h"
 
 namespace varnel {
 
@@ -45,17 +46,12 @@ std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& 
 // not a number. Set the Vertical Line Length in Preferences, Set Print Options.").
 QString unreadableSettingRefusal(PrintSetting setting, const QString& text);
 
-// On this printer's page: one template line, with its guide's pen and the space above it, must
-// fit the printable height. The printer's page unit is left as the template sets it.
-std::optional<QString> templatePageRefusal(PrinterSurface& printer, const FretboardSettings& s);
+// On a page of this frame (in millimetres): one template line, with its guide's pen and the
+// space above it, must fit the printable height.
+std::optional<QString> templatePageRefusal(const PageFrame& frame, const FretboardSettings& s);
 
-// On this printer's page: the chart's widest line must fit the printable width at the chart
-// font size.
-std::optional<QString> chartPageRefusal(PrinterSurface& printer, const FretboardSettings& s,
-                                        const QString& chart);
-
-// The guide position the template draws: a stored code other than top, center or bottom is
-// taken as top.
-std::int16_t guidePosition(const FretboardSettings& s);
+// The chart's widest line, in millimetres at the chart font size, must fit the printable width.
+std::optional<QString> chartPageRefusal(const FretboardSettings& s, double widestMm,
+                                        double printableMm);
 
 }  // namespace varnel

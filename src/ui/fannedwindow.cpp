@@ -66,9 +66,10 @@ class BoardView : public QWidget {
         }
         constexpr double kSmallestReadablePixels = 7;
         for (const DrawingText& text : drawing.texts) {
-            if (text.size * scale < kSmallestReadablePixels) break;
-            QFont font = painter.font();
-            font.setPixelSize(static_cast<int>(text.size * scale));
+            const double size = pointsToUnit(text.points, drawing.inches) * scale;
+            if (size < kSmallestReadablePixels) break;
+            QFont font(QString::fromStdString(drawing.layers[text.layer].face));
+            font.setPixelSize(static_cast<int>(size));
             painter.setFont(font);
             painter.setPen(colour(text.layer));
             painter.drawText(QRectF(at(text.topLeft), QSizeF(width(), height())),

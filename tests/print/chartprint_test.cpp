@@ -51,7 +51,7 @@ TEST(ChartPrintTest, PrintsTheChartTextLineByLineThenTheFooter) {
     EXPECT_NEAR(footer.topLeft.y(), 0.1 * 9, 1e-12);
     EXPECT_EQ(footer.points, 8);
     EXPECT_EQ(footer.family, "Courier");
-    EXPECT_EQ(footerText(), "\r\nPrinted by Varnel v.1.0");
+    EXPECT_EQ(footerText(), "Printed by Varnel v.1.0");
 }
 
 TEST(ChartPrintTest, LongChartsContinueOnFurtherPages) {

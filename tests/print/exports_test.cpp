@@ -13,18 +13,24 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <functional>
+#include <set>
 #include <sstream>
 #include <tuple>
 
+#include "calibration.h"
 #include "chart.h"
 #include "chartcli.h"
+#include "chartlayout.h"
 #include "configrepository.h"
 #include "examplecharts.h"
 #include "exports.h"
 #include "fannedlayout.h"
 #include "fannedprint.h"
+#include "printjobs.h"
 #include "raster.h"
 #include "recordingprinter.h"
+#include "templatelayout.h"
 #include "testsupport.h"
 
 namespace varnel {
@@ -72,7 +78,7 @@ TEST(ExportTest, EveryWriterKeepsTheExactDistances) {
         const bool inches = row.units == kUnitsInches;
         const QString unit = inches ? "in" : "mm";
 
-        QXmlStreamReader svg(templateSvg(s, p));
+        QXmlStreamReader svg(drawingSvg(templateSheet(s, p, NominalMeasure())));
         std::vector<double> slotXs;
         bool inSlots = false;
         while (!svg.atEnd()) {
@@ -105,8 +111,9 @@ TEST(ExportTest, EveryWriterKeepsTheExactDistances) {
             for (int i = 0; i <= row.frets; ++i) {
                 const QJsonArray l = lines[i].toArray();
                 ASSERT_NEAR(l[0].toDouble(), i == 0 ? 0 : p.distFromNut[i], 1e-6) << i;
-                ASSERT_EQ(l[1].toDouble(), 0);
-                ASSERT_NEAR(l[3].toDouble(), s.templateLineHeight / (inches ? 25.4 : 1), 1e-9);
+                ASSERT_EQ(std::min(l[1].toDouble(), l[3].toDouble()), 0);
+                ASSERT_NEAR(std::max(l[1].toDouble(), l[3].toDouble()),
+                            s.templateLineHeight / (inches ? 25.4 : 1), 1e-9);
             }
         }
 
@@ -164,8 +171,8 @@ TEST(ExportTest, RenderedSvgSlotsStandTrue) {
 // A surface's lines and texts: each its layer (or style), its numbers and its text.
 using Item = std::tuple<std::string, std::vector<double>, std::string>;
 
-// The same items in any order, a line either way round, numbers to 1e-9.
-bool sameItems(std::vector<Item> a, std::vector<Item> b) {
+// The same items in any order, a line either way round, numbers to the tolerance.
+bool sameItems(std::vector<Item> a, std::vector<Item> b, double tolerance = 1e-9) {
     for (std::vector<Item>* items : {&a, &b}) {
         for (auto& [layer, n, text] : *items) {
             if (n.size() == 4 && std::pair(n[2], n[3]) < std::pair(n[0], n[1]))
@@ -173,75 +180,94 @@ bool sameItems(std::vector<Item> a, std::vector<Item> b) {
         }
         std::sort(items->begin(), items->end());
     }
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const Item& x, const Item& y) {
-        const auto& [layerX, nx, textX] = x;
-        const auto& [layerY, ny, textY] = y;
-        return layerX == layerY && textX == textY &&
-               std::equal(nx.begin(), nx.end(), ny.begin(), ny.end(),
-                          [](double u, double v) { return std::fabs(u - v) <= 1e-9; });
-    });
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [tolerance](const Item& x, const Item& y) {
+            const auto& [layerX, nx, textX] = x;
+            const auto& [layerY, ny, textY] = y;
+            return layerX == layerY && textX == textY &&
+                   std::equal(
+                       nx.begin(), nx.end(), ny.begin(), ny.end(),
+                       [tolerance](double u, double v) { return std::fabs(u - v) <= tolerance; });
+        });
 }
 
-// One drawing, every surface: the lines and texts of the fanned board's drawing are what the
-// pages, the SVG and the DXF show, each after its own transform (pages: moved onto the page,
-// told apart by pen and colour; SVG: as they are, a text's baseline one type size below its
-// top; DXF: that with y negated).
-TEST(ExportTest, TheFannedDrawingIsTheSameOnPagesInSvgAndInDxf) {
-    FretboardSettings s;
-    s.nFrets = 24;
+// Every document, every surface. The pages a printer records are its laid-out pages, item for
+// item (told apart by pen, colour, dash and face); a one-strip template's and a one-piece fanned
+// board's slots, frets, strings and numbers are its sheet's, moved onto the page; the SVG and
+// the DXF hold the sheet's items (SVG: a text's baseline one type size below its top; DXF: y
+// taken from yUp).
+TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
     QTemporaryDir dir;
-    for (const auto& [inches, in] :
-         {std::pair{false, FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7}},
-          {true, FannedInputs{6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}}}}) {
-        SCOPED_TRACE(inches ? "inches" : "millimetres");
-        const FannedBoard board = layOutFannedBoard(in, s);
-        const Drawing d = fannedDrawing(board, inches);
-        const auto style = [](const QColor& c, double pixels) {
-            return c.name().toStdString() + "/" + std::to_string(pixels);
-        };
-        // The drawing moved by (dx, dy), y times ySign, a text by its top (dt 0) or baseline (1).
-        const auto expected = [&](double dx, double dy, double ySign, double dt, bool byStyle) {
-            const auto key = [&](std::size_t i) {
-                const DrawingLayer& l = d.layers[i];
-                const QColor c(l.colour.red, l.colour.green, l.colour.blue);
-                return byStyle ? style(c, l.penPixels) : l.name;
-            };
-            std::vector<Item> items;
+    const auto styleOf = [](const QColor& c, double pixels, bool dashed) {
+        return c.name().toStdString() + "/" + std::to_string(pixels) + (dashed ? "/dash" : "");
+    };
+    const auto pageItems = [&](const std::vector<Drawing>& pages) {
+        std::vector<Item> items;
+        for (std::size_t k = 0; k < pages.size(); ++k) {
+            const Drawing& d = pages[k];
+            const auto page = static_cast<double>(k + 1);
             for (const DrawingLine& l : d.lines) {
+                const DrawingLayer& layer = d.layers[l.layer];
                 const Segment& g = l.segment;
-                items.push_back(
-                    {key(l.layer),
-                     {g.from.x + dx, ySign * (g.from.y + dy), g.to.x + dx, ySign * (g.to.y + dy)},
-                     ""});
+                const QColor c(layer.colour.red, layer.colour.green, layer.colour.blue);
+                items.push_back({styleOf(c, layer.penPixels, layer.dashed && layer.penPixels <= 1),
+                                 {g.from.x, g.from.y, g.to.x, g.to.y, page},
+                                 ""});
             }
             for (const DrawingText& t : d.texts) {
-                const double y = ySign * (t.topLeft.y + dy + dt * t.size);
-                items.push_back({byStyle ? "text" : key(t.layer), {t.topLeft.x + dx, y}, t.text});
+                items.push_back({d.layers[t.layer].face + "/" + std::to_string(t.points),
+                                 {t.topLeft.x, t.topLeft.y, page},
+                                 t.text});
             }
-            return items;
-        };
-
-        // Pages wide enough for one piece, moved as fret 1's number was.
-        test::RecordingPrinter printer(40, 20);
-        printFannedBoard(printer, board, inches);
-        std::vector<Item> pages;
-        QPointF move;
-        for (const auto& t : printer.texts) {
-            bool number = false;
-            t.text.toInt(&number);
-            if (!number) continue;
-            if (t.text == "1")
-                move = t.topLeft - QPointF(d.texts.front().topLeft.x, d.texts.front().topLeft.y);
-            pages.push_back({"text", {t.topLeft.x(), t.topLeft.y()}, t.text.toStdString()});
         }
+        return items;
+    };
+    // What the printer recorded in its dots, the correction undone.
+    const ScaleCorrection correction{1.01, 0.99};
+    const auto recordedItems = [&](const test::RecordingPrinter& printer) {
+        std::vector<Item> items;
+        const auto x = [&](const QPointF& p) { return p.x() / correction.horizontal; };
+        const auto y = [&](const QPointF& p) { return p.y() / correction.vertical; };
         for (const auto& l : printer.lines) {
-            pages.push_back(
-                {style(l.colour, l.widthDots), {l.from.x(), l.from.y(), l.to.x(), l.to.y()}, ""});
+            items.push_back({styleOf(l.colour, l.widthDots, l.style == LineStyle::Dash),
+                             {x(l.from), y(l.from), x(l.to), y(l.to), double(l.page)},
+                             ""});
         }
-        EXPECT_TRUE(sameItems(pages, expected(move.x(), move.y(), 1, 0, true))) << "pages";
-
-        QXmlStreamReader svg(drawingSvg(d));
-        std::vector<Item> svgItems;
+        for (const auto& t : printer.texts) {
+            items.push_back({t.family.toStdString() + "/" + std::to_string(t.points),
+                             {x(t.topLeft), y(t.topLeft), double(t.page)},
+                             t.text.toStdString()});
+        }
+        return items;
+    };
+    // A sheet's items on the named layers, moved by (dx, dy), with y (and a text's top, moved
+    // down by dt type sizes) as fy makes it; named by layer, in lower case for the SVG.
+    const auto sheetItems = [](const Drawing& d, const std::set<std::string>& layers, double dx,
+                               double dy, double dt, const std::function<double(double)>& fy,
+                               bool lower) {
+        std::vector<Item> items;
+        const auto name = [&](std::size_t i) {
+            std::string n = d.layers[i].name;
+            if (lower) std::transform(n.begin(), n.end(), n.begin(), ::tolower);
+            return n;
+        };
+        for (const DrawingLine& l : d.lines) {
+            if (!layers.empty() && !layers.count(d.layers[l.layer].name)) continue;
+            const Segment& g = l.segment;
+            items.push_back({name(l.layer),
+                             {g.from.x + dx, fy(g.from.y + dy), g.to.x + dx, fy(g.to.y + dy)},
+                             ""});
+        }
+        for (const DrawingText& t : d.texts) {
+            if (!layers.empty() && !layers.count(d.layers[t.layer].name)) continue;
+            const double top = t.topLeft.y + dy + dt * pointsToUnit(t.points, d.inches);
+            items.push_back({name(t.layer), {t.topLeft.x + dx, fy(top)}, t.text});
+        }
+        return items;
+    };
+    const auto svgItems = [](const QByteArray& bytes) {
+        QXmlStreamReader svg(bytes);
+        std::vector<Item> items;
         std::string group;
         while (!svg.atEnd()) {
             if (svg.readNext() != QXmlStreamReader::StartElement) continue;
@@ -249,30 +275,137 @@ TEST(ExportTest, TheFannedDrawingIsTheSameOnPagesInSvgAndInDxf) {
             const auto at = [&a](const char* name) { return a.value(name).toDouble(); };
             if (svg.name() == u"g") group = a.value("id").toString().toStdString();
             if (svg.name() == u"line")
-                svgItems.push_back({group, {at("x1"), at("y1"), at("x2"), at("y2")}, ""});
+                items.push_back({group, {at("x1"), at("y1"), at("x2"), at("y2")}, ""});
             if (svg.name() == u"text") {
                 const std::vector<double> xy = {at("x"), at("y")};
-                svgItems.push_back({group, xy, svg.readElementText().toStdString()});
+                items.push_back({group, xy, svg.readElementText().toStdString()});
             }
         }
-        EXPECT_TRUE(sameItems(svgItems, expected(0, 0, 1, 1, false))) << "SVG";
-
+        return items;
+    };
+    const auto dxfItems = [&](const QByteArray& bytes) {
         const QString file = dir.filePath("d.dxf");
         QString error;
-        ASSERT_TRUE(saveBytes(file, drawingDxf(d), error));
+        saveBytes(file, bytes, error);
         const QJsonObject dxf = readDxf(file);
-        if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
-        std::vector<Item> dxfItems;
+        std::vector<Item> items;
         for (const QJsonValue& v : dxf["entities"].toArray()) {
             const QJsonArray e = v.toArray();
             const bool line = e[4].isDouble();
-            dxfItems.push_back({e[0].toString().toStdString(),
-                                line ? std::vector<double>{e[1].toDouble(), e[2].toDouble(),
-                                                           e[3].toDouble(), e[4].toDouble()}
-                                     : std::vector<double>{e[1].toDouble(), e[2].toDouble()},
-                                line ? "" : e[4].toString().toStdString()});
+            items.push_back({e[0].toString().toStdString(),
+                             line ? std::vector<double>{e[1].toDouble(), e[2].toDouble(),
+                                                        e[3].toDouble(), e[4].toDouble()}
+                                  : std::vector<double>{e[1].toDouble(), e[2].toDouble()},
+                             line ? "" : e[4].toString().toStdString()});
         }
-        EXPECT_TRUE(sameItems(dxfItems, expected(0, 0, -1, 1, false))) << "DXF";
+        return std::pair(items, !dxf.isEmpty());
+    };
+
+    FretboardSettings base;
+    base.nFrets = 24;
+    base.scaleLen = 648;
+    const struct {
+        char document;  // Chart, Template, Calibration, Fanned
+        std::int16_t units;
+        std::int16_t guide;
+        bool numbers;
+    } rows[] = {
+        {'C', kUnitsMillimetres, 0, true},
+        {'C', kUnitsInches, 0, true},
+        {'T', kUnitsMillimetres, kGuideTop, true},
+        {'T', kUnitsMillimetres, kGuideCenter, true},
+        {'T', kUnitsMillimetres, kGuideBottom, true},
+        {'T', kUnitsInches, kGuideCenter, true},
+        {'T', kUnitsInches, kGuideBottom, false},
+        {'K', kUnitsMillimetres, 0, true},
+        {'K', kUnitsInches, 0, true},
+        {'F', kUnitsMillimetres, 0, true},
+        {'F', kUnitsInches, 0, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(1, row.document) + " " + std::to_string(row.units) + " " +
+                     std::to_string(row.guide) + (row.numbers ? " numbers" : ""));
+        FretboardSettings s = base;
+        s.unitsType = row.units;
+        s.hLinePos = row.guide;
+        s.printFretNumbers = row.numbers;
+        if (row.units == kUnitsInches) s.scaleLen = 25.5;
+        const bool inches = row.units == kUnitsInches;
+        const FretPositions p = calcFretPositions(s);
+        const FannedBoard board =
+            layOutFannedBoard(inches ? FannedInputs{6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}}
+                                     : FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7},
+                              s);
+        // Pages wide enough for one strip or piece, with a correction to carry.
+        test::RecordingPrinter printer(40, 20);
+        printer.setCorrection(correction, "Laser");
+        const auto note = correctionNote(printer)->toStdString();
+        std::vector<Drawing> pages;
+        std::optional<Drawing> sheet;
+        std::set<std::string> shared;  // the layers a sheet shares with its page
+        switch (row.document) {
+            case 'C':
+                printChart(printer, s, p);
+                pages = chartPages(s, p, printer.frame(true), printer, note).pages;
+                break;
+            case 'T':
+                printTemplate(printer, s, p);
+                pages = templatePages(s, p, printer.frame(inches), printer, note).pages;
+                sheet = templateSheet(s, p, printer);
+                shared = {"SLOTS", "NUMBERS"};
+                break;
+            case 'K':  // the rulers and their numbers; the text beside them is the dialog's
+                printCalibrationPage(printer, row.units, "A4, portrait");
+                pages = calibrationPages(inches, calibrationRulers(printer, row.units), {}, 500,
+                                         printer);
+                break;
+            default:
+                printFannedBoard(printer, board, inches);
+                pages = fannedPages(board, inches, printer.frame(inches), printer, note).pages;
+                sheet = fannedDrawing(board, inches);
+                shared = {"STRINGS", "EDGES", "NUT", "BRIDGE", "FRETS", "NUMBERS"};
+        }
+        std::vector<Item> recorded = recordedItems(printer);
+        if (row.document == 'K') {
+            const auto words = [](const Item& i) {
+                return std::get<2>(i).find_first_not_of("0123456789") != std::string::npos;
+            };
+            recorded.erase(std::remove_if(recorded.begin(), recorded.end(), words), recorded.end());
+            std::vector<Item> laidOut = pageItems(pages);
+            laidOut.erase(std::remove_if(laidOut.begin(), laidOut.end(), words), laidOut.end());
+            EXPECT_TRUE(sameItems(recorded, laidOut)) << "pages";
+            continue;
+        }
+        ASSERT_FALSE(pages.empty());
+        EXPECT_TRUE(sameItems(recorded, pageItems(pages))) << "pages";
+        if (!sheet) continue;
+        ASSERT_EQ(pages.size(), 1u);
+        // The page's items on the shared layers are the sheet's, moved as its first line was (a
+        // template's strips stand at 32-bit floats).
+        const Drawing& page = pages.front();
+        const auto firstOn = [&shared](const Drawing& d) {
+            for (const DrawingLine& l : d.lines)
+                if (shared.count(d.layers[l.layer].name)) return l.segment.from;
+            return Point{};
+        };
+        const Point pageFirst = firstOn(page), sheetFirst = firstOn(*sheet);
+        const auto same = [](double y) { return y; };
+        EXPECT_TRUE(sameItems(sheetItems(page, shared, 0, 0, 0, same, false),
+                              sheetItems(*sheet, shared, pageFirst.x - sheetFirst.x,
+                                         pageFirst.y - sheetFirst.y, 0, same, false),
+                              row.document == 'T' ? 1e-5 : 1e-9))
+            << "sheet on the page";
+        EXPECT_TRUE(
+            sameItems(svgItems(drawingSvg(*sheet)), sheetItems(*sheet, {}, 0, 0, 1, same, true)))
+            << "SVG";
+        const auto [dxf, read] = dxfItems(drawingDxf(*sheet));
+        const double up = sheet->yUp;
+        if (read) {  // python3-ezdxf is installed by scripts/deps
+            EXPECT_TRUE(
+                sameItems(dxf, sheetItems(
+                                   *sheet, {}, 0, 0, 1, [up](double y) { return up - y; }, false)))
+                << "DXF";
+        }
     }
 }
 
@@ -284,7 +417,8 @@ TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
     s.nFrets = 3;
     const FannedBoard board = layOutFannedBoard({}, s);
     for (const QByteArray& dxf :
-         {templateDxf(s, calcFretPositions(s)), drawingDxf(fannedDrawing(board, false))}) {
+         {drawingDxf(templateSheet(s, calcFretPositions(s), NominalMeasure())),
+          drawingDxf(fannedDrawing(board, false))}) {
         const QList<QByteArray> lines = dxf.split('\n');
         // Group code and value pairs; the record a pair belongs to is the last code 0's value.
         QByteArray record, styleHandle, dimensionTextStyle;

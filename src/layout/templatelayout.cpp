@@ -1,0 +1,160 @@
+#include "templatelayout.h"
+
+namespace varnel {
+
+namespace {
+
+enum TemplateLayer : std::size_t { kSlots, kGuide, kEdges, kNumbers };
+
+Drawing blankTemplate(const FretboardSettings& s) {
+    Drawing d;
+    d.inches = s.unitsType == kUnitsInches;
+    d.layers = {{"SLOTS", {0, 0, 0}, s.lineWidthVert},
+                {"GUIDE", {0, 0, 0}, s.lineWidthHorz},
+                {"EDGES", {0, 255, 255}, s.lineWidthHorz, true},
+                {"NUMBERS", {0, 0, 0}, 1}};
+    return d;
+}
+
+std::string fretNumberText(int fret) {
+    return fret == 0 ? "N" : std::to_string(fret);
+}
+
+// Where a strip's rules and numbers stand: its top and bottom edges, its guide, and the top of
+// its fret numbers (just under the guide, or above a bottom guide).
+struct Strip {
+    double top, bottom, guide, numberTop;
+};
+
+void appendRules(Drawing& d, const Strip& strip, std::int16_t guide, double length) {
+    d.line(kGuide, {0, strip.guide}, {length, strip.guide});
+    if (guide != kGuideTop) d.line(kEdges, {0, strip.top}, {length, strip.top});
+    if (guide != kGuideBottom) d.line(kEdges, {0, strip.bottom}, {length, strip.bottom});
+}
+
+void appendFret(Drawing& d, const Strip& strip, double x, int fret, double numberDx, bool numbers) {
+    d.line(kSlots, {x, strip.top}, {x, strip.bottom});
+    if (numbers)
+        d.text(kNumbers, {x + numberDx, strip.numberTop}, kFretNumberPoints, fretNumberText(fret));
+}
+
+}  // namespace
+
+std::int16_t guidePosition(const FretboardSettings& s) {
+    return s.hLinePos == kGuideCenter || s.hLinePos == kGuideBottom ? s.hLinePos : kGuideTop;
+}
+
+float calcGuideLineY(std::int16_t hLinePos, float lineTop, float lineHeight) {
+    switch (hLinePos) {
+        case kGuideTop:
+            return lineTop;
+        case kGuideCenter:
+            return lineTop + lineHeight / 2;
+        case kGuideBottom:
+            return lineTop + lineHeight;
+        default:
+            return 0;
+    }
+}
+
+Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
+                      const TextMeasure& measure) {
+    Drawing d = blankTemplate(s);
+    d.title = "Fret slot template, " + std::to_string(p.count()) + " frets, nut at x = 0 (" +
+              (d.inches ? "in" : "mm") + ")";
+    const double width = s.templateLineHeight * unitsPerMillimetre(d.inches);
+    d.yUp = width;
+    const std::int16_t guide = guidePosition(s);
+    const double guideY = guide == kGuideTop ? 0 : guide == kGuideCenter ? width / 2 : width;
+    const double t =
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kFretNumberPoints), d.inches);
+    const double one =
+        inchesToUnit(measure.textWidthInches(kNumberFace, kFretNumberPoints, "1"), d.inches);
+    const Strip strip{0, width, guideY, guide == kGuideBottom ? guideY - t : guideY + 0.1 * t};
+    d.lines.reserve(p.distFromNut.size() + 3);
+    d.texts.reserve(s.printFretNumbers ? p.distFromNut.size() : 0);
+    appendRules(d, strip, guide, p.distFromNut[static_cast<std::size_t>(p.count())]);
+    for (int i = 0; i <= p.count(); ++i) {
+        appendFret(d, strip, i == 0 ? 0 : p.distFromNut[static_cast<std::size_t>(i)], i, 0.1 * one,
+                   s.printFretNumbers);
+    }
+    return d;
+}
+
+TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
+                            const PageFrame& frame, const TextMeasure& measure,
+                            const std::string& note) {
+    Drawing blank = blankTemplate(s);
+    const std::size_t footerLayer = blank.addLayer({"FOOTER", {0, 0, 0}, 1});
+    const bool inches = blank.inches;
+    // The strip's height and gap and the marker's width as 32-bit floats, the page's width as
+    // it is: the wrapping below compares in floats.
+    const auto inUnit = [inches](float mm) {
+        return inches ? static_cast<float>(mm / kMillimetresPerInch) : mm;
+    };
+    const float h = inUnit(s.templateLineHeight);
+    const float gap = inUnit(s.templateLineSpace);
+    const auto w = static_cast<float>(frame.pixel * s.lineWidthVert);
+    const double W = frame.width;
+    const auto numberWidth = [&](const std::string& text) {
+        return inchesToUnit(measure.textWidthInches(kNumberFace, kFretNumberPoints, text), inches);
+    };
+    const auto t = static_cast<float>(
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kFretNumberPoints), inches));
+    const double numberDx = 0.1 * numberWidth("1");
+    // Fret i fits at x when the printable width, less its number's width and a marker width,
+    // lies strictly beyond x; both sides compared as 32-bit floats.
+    const auto fits = [&](int fret, double x) {
+        const auto limit = static_cast<float>(W - (numberWidth(std::to_string(fret)) + w));
+        return limit > static_cast<float>(x);
+    };
+    TemplatePages out;
+    for (int i = 1; i <= p.count(); ++i) {
+        // On an empty strip the fret follows the repeated one, which stands at x = w.
+        if (!fits(i, w + p.distFromFret[static_cast<std::size_t>(i)])) {
+            out.fretTooFar = i;
+            return out;
+        }
+    }
+    const std::int16_t guide = guidePosition(s);
+    out.pages.push_back(blank);
+    float lineTop = -h;
+    double markerX = 0;
+    int markersOnLine = 0;
+    int linesOnPage = 0;
+    Strip strip{};
+    for (int i = 0; i <= p.count(); ++i) {
+        if (markersOnLine == 0) {
+            markerX = w;
+            lineTop = lineTop + h + gap;
+            // A strip that would end below the printable area starts the next page, one line
+            // gap below its top.
+            if (linesOnPage > 0 && lineTop + h > frame.height) {
+                out.pages.push_back(blank);
+                lineTop = gap;
+                linesOnPage = 0;
+            }
+            ++linesOnPage;
+            const float guideY = calcGuideLineY(guide, lineTop, h);
+            strip = {lineTop, lineTop + h, guideY,
+                     guide == kGuideBottom ? guideY - t : guideY + 0.1f * t};
+            appendRules(out.pages.back(), strip, guide, W);
+        } else {
+            markerX += p.distFromFret[static_cast<std::size_t>(i)];
+            if (!fits(i, markerX)) {
+                // The next strip starts again with the fret before this one.
+                i -= 2;
+                markersOnLine = 0;
+                continue;
+            }
+        }
+        appendFret(out.pages.back(), strip, markerX, i, numberDx, s.printFretNumbers);
+        ++markersOnLine;
+    }
+    TextFlow footer(out.pages, blank, frame.height);
+    footer.y = lineTop + h;
+    appendFooter(footer, footerLayer, measure, note);
+    return out;
+}
+
+}  // namespace varnel

@@ -1,0 +1,45 @@
+#pragma once
+// The fret slot template, laid out once: as one continuous sheet for the files, and as strips on
+// pages for the printer. Both are drawn by the same strip code, so that a fret number stands
+// where the printed page puts it in every file.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "drawing.h"
+#include "fretboard.h"
+
+namespace varnel {
+
+// The fret numbers' type.
+constexpr double kFretNumberPoints = 8;
+
+// The guide position the template draws: a stored code other than top, center or bottom is
+// taken as top.
+std::int16_t guidePosition(const FretboardSettings& s);
+
+// y of the alignment guide of a template line.
+float calcGuideLineY(std::int16_t hLinePos, float lineTop, float lineHeight);
+
+// The whole template, not split into strips, in the current units: x from the nut towards the
+// bridge, y down from the fretboard's top edge; layers SLOTS (a line per fret and the nut),
+// GUIDE, EDGES (dashed, where the guide is not) and NUMBERS.
+Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
+                      const TextMeasure& measure);
+
+// The template on pages of the frame (in the current units): strips as high as the fretboard
+// is wide, a marker at every fret at its true distance from the previous one, guide and edge
+// lines, optional fret numbers; a fret that does not fit starts the next strip, which repeats
+// the fret before it; a strip that would end below the page starts a new page. Then the footer,
+// with the note under it. A fret farther from the previous one than fits across an empty strip
+// leaves no pages and is named instead.
+struct TemplatePages {
+    std::vector<Drawing> pages;
+    int fretTooFar = 0;
+};
+TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
+                            const PageFrame& frame, const TextMeasure& measure,
+                            const std::string& note);
+
+}  // namespace varnel
