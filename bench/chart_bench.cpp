@@ -1,7 +1,7 @@
 // Fret positions and chart text: the work behind "Display Chart".
 #include <benchmark/benchmark.h>
 
-#include "chart.h"
+#include "core/chart.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 
 #include <QString>
 
-#include "chart.h"
-#include "exports.h"
-#include "templatelayout.h"
+#include "core/chart.h"
+#include "layout/templatelayout.h"
+#include "render/exports.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "messagebox.h"
-#include "printerprovider.h"
-#include "settingsstore.h"
-#include "varnel.h"
+#include "gui/varnel.h"
+#include "model/messagebox.h"
+#include "render/printerprovider.h"
+#include "store/settingsstore.h"
 
 namespace {
 

@@ -3,11 +3,12 @@
 #include <iostream>
 #include <string_view>
 
-#include "chosenprinter.h"
-#include "qtmessagebox.h"
-#include "settingsstore.h"
-#include "varnel.h"
-#include "version.h"
+#include "core/version.h"
+#include "gui/qtmessagebox.h"
+#include "gui/varnel.h"
+#include "render/chosenprinter.h"
+#include "store/printerstore.h"
+#include "store/settingsstore.h"
 
 int main(int argc, char** argv) {
     // Answered before any window system is needed.
@@ -28,7 +29,8 @@ int main(int argc, char** argv) {
     varnel::QSettingsStore store;
     varnel::QtMessageBox messages;
     varnel::QSettingsStore printerStore(varnel::kPrinterStore);
-    varnel::ChosenPrinter printers(printerStore, messages);
+    varnel::StoredPrinterChoice printerChoice(printerStore, messages);
+    varnel::ChosenPrinter printers(printerChoice, messages);
     varnel::QSettingsStore fannedStore(varnel::kFannedStore);
     varnel::Varnel window(store, messages, printers);
     window.setFannedStore(&fannedStore);

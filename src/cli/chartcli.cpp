@@ -1,4 +1,4 @@
-#include "chartcli.h"
+#include "cli/chartcli.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,17 +8,18 @@
 #include <set>
 #include <string_view>
 
-#include "chart.h"
-#include "chosenprinter.h"
-#include "configrepository.h"
-#include "exports.h"
-#include "fanned.h"
-#include "fannedprint.h"
-#include "input.h"
-#include "numtext.h"
-#include "preferences.h"
-#include "printerprovider.h"
-#include "version.h"
+#include "core/chart.h"
+#include "core/fanned.h"
+#include "core/input.h"
+#include "core/numtext.h"
+#include "core/version.h"
+#include "render/chosenprinter.h"
+#include "render/exports.h"
+#include "render/fannedprint.h"
+#include "render/printerprovider.h"
+#include "store/configrepository.h"
+#include "store/preferences.h"
+#include "store/printerstore.h"
 
 namespace varnel {
 
@@ -414,7 +415,7 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
         if (!setup.paper) setup.paper = chosen.paper;
         setup.correction = chosen.correction;
     } else if (!pdf && remembered) {
-        setup.correction = remembered->correction(setup.printerName);
+        setup.correction = remembered->correctionFor(setup.printerName);
     }
     if (request.xCorrection) setup.correction.horizontal = *request.xCorrection;
     if (request.yCorrection) setup.correction.vertical = *request.yCorrection;
@@ -529,8 +530,9 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         return out ? kExitOk : kExitRefused;
     }
     StreamMessages messages(err);
+    std::optional<StoredPrinterChoice> kept;
     std::optional<ChosenPrinter> remembered;
-    if (printerStore) remembered.emplace(*printerStore, messages);
+    if (printerStore) remembered.emplace(kept.emplace(*printerStore, messages), messages);
     for (const OutputRequest& o : request.outputs) {
         const bool pdf = o.output == Output::File || o.output == Output::CalibrationPdf;
         const PageSetup setup = setupFor(request, pdf, remembered ? &*remembered : nullptr);

@@ -1,8 +1,8 @@
 #include <QApplication>
 #include <iostream>
 
-#include "chartcli.h"
-#include "settingsstore.h"
+#include "cli/chartcli.h"
+#include "store/settingsstore.h"
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);

@@ -1,4 +1,4 @@
-#include "calibrationlayout.h"
+#include "layout/calibrationlayout.h"
 
 #include <cmath>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "drawing.h"
+#include "layout/drawing.h"
 
 namespace varnel {
 

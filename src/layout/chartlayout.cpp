@@ -1,8 +1,8 @@
-#include "chartlayout.h"
+#include "layout/chartlayout.h"
 
 #include <string_view>
 
-#include "chart.h"
+#include "core/chart.h"
 
 namespace varnel {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "drawing.h"
-#include "fretboard.h"
+#include "core/fretboard.h"
+#include "layout/drawing.h"
 
 namespace varnel {
 

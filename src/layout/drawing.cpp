@@ -1,6 +1,6 @@
-#include "drawing.h"
+#include "layout/drawing.h"
 
-#include "version.h"
+#include "core/version.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "fanned.h"
+#include "core/fanned.h"
 
 namespace varnel {
 
@@ -21,6 +21,11 @@ struct Colour {
 
 // A printer pixel where a surface has no dots of its own (files, PDFs): 1/600 inch.
 constexpr double kPixelInches = 1.0 / 600;
+
+// The dash of a dashed line, chosen to show as dashes on paper. Only a one-pixel pen shows
+// dashes on a printer.
+constexpr double kDashMillimetres = 2.0;
+constexpr double kDashGapMillimetres = 1.0;
 
 // The type faces documents are set in.
 inline const std::string kNumberFace = "DejaVu Sans";

@@ -1,4 +1,4 @@
-#include "fannedlayout.h"
+#include "layout/fannedlayout.h"
 
 #include <algorithm>
 #include <cmath>

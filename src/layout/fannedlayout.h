@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "drawing.h"
-#include "fanned.h"
+#include "core/fanned.h"
+#include "layout/drawing.h"
 
 namespace varnel {
 

@@ -1,4 +1,4 @@
-#include "templatelayout.h"
+#include "layout/templatelayout.h"
 
 namespace varnel {
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "fretboard.h"
+#include "core/fretboard.h"
 
 namespace varnel {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Where the default preferences (the factor and the print settings) are kept between runs.
 
-#include "fretboard.h"
+#include "core/fretboard.h"
 
 namespace varnel {
 

@@ -1,10 +1,10 @@
-#include "windowmodel.h"
+#include "model/windowmodel.h"
 
 #include <array>
 
-#include "chart.h"
-#include "input.h"
-#include "numtext.h"
+#include "core/chart.h"
+#include "core/input.h"
+#include "core/numtext.h"
 
 namespace varnel {
 

@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "configtarget.h"
-#include "fretboard.h"
-#include "messagebox.h"
-#include "preferencestorage.h"
+#include "core/fretboard.h"
+#include "model/configtarget.h"
+#include "model/messagebox.h"
+#include "model/preferencestorage.h"
 
 namespace varnel {
 

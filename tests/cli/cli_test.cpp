@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include "chartcli.h"
+#include "cli/chartcli.h"
 
 namespace varnel {
 namespace {

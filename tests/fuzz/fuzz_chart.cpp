@@ -6,8 +6,8 @@
 #include <cstring>
 #include <string>
 
-#include "chart.h"
-#include "fretboard.h"
+#include "core/chart.h"
+#include "core/fretboard.h"
 
 using namespace varnel;
 

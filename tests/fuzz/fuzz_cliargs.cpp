@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "chartcli.h"
+#include "cli/chartcli.h"
 
 using namespace varnel;
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "settingsstore.h"
+#include "store/settingsstore.h"
 
 using namespace varnel;
 

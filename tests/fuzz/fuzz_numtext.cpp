@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 using namespace varnel;
 

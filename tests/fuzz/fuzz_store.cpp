@@ -9,9 +9,9 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "configrepository.h"
-#include "preferences.h"
-#include "settingsfile.h"
+#include "store/configrepository.h"
+#include "store/preferences.h"
+#include "store/settingsfile.h"
 
 using namespace varnel;
 

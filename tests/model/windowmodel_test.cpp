@@ -1,4 +1,4 @@
-#include "windowmodel.h"
+#include "model/windowmodel.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/input.h"
 #include "examplecharts.h"
-#include "input.h"
 #include "modelstate.h"
 
 namespace varnel {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "numtext.h"
-#include "windowmodel.h"
+#include "core/numtext.h"
+#include "model/windowmodel.h"
 
 namespace varnel::test {
 

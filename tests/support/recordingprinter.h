@@ -5,8 +5,8 @@
 #include <QImage>
 #include <vector>
 
-#include "printerprovider.h"
-#include "printersurface.h"
+#include "render/printerprovider.h"
+#include "render/printersurface.h"
 
 namespace varnel::test {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "messagebox.h"
-#include "settingsstore.h"
+#include "model/messagebox.h"
+#include "store/settingsstore.h"
 
 // Waits, processing events, until the condition holds, and fails the test when it never does.
 // (QTRY_VERIFY cannot be used here: outside a Qt Test run its failure only returns.)

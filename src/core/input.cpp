@@ -1,0 +1,47 @@
+#include "core/input.h"
+
+#include "core/numtext.h"
+
+namespace varnel {
+
+double scaleLenFromBox(std::string_view text, std::optional<int> listIndex,
+                       std::int16_t unitsType) {
+    if (const auto typed = toDouble(text)) return *typed;
+    if (listIndex && *listIndex >= 0 && *listIndex < static_cast<int>(scaleLenPresets.size())) {
+        const auto& preset = scaleLenPresets[static_cast<std::size_t>(*listIndex)];
+        return unitsType == kUnitsInches ? preset.inches : preset.millimetres;
+    }
+    return 0;
+}
+
+namespace {
+
+std::optional<std::int16_t> fretCountOf(std::string_view text) {
+    const auto count = toInt16(text);
+    if (count && *count > kMaxFrets) return std::nullopt;
+    return count;
+}
+
+}  // namespace
+
+bool fretCountTextAllowed(std::string_view text) {
+    return !isNumeric(text) || fretCountOf(text).has_value();
+}
+
+std::int16_t fretCountFromBox(std::string_view text, std::int16_t current) {
+    return fretCountOf(text).value_or(current);
+}
+
+std::string verifyText(const FretboardSettings& s) {
+    std::string_view unit = unitLabel(s.unitsType);
+    while (!unit.empty() && unit.front() == ' ') unit.remove_prefix(1);
+    std::string out = "Number of frets: ";
+    out += formatInteger(s.nFrets);
+    out += "  Scale Length: ";
+    out += formatGeneral(s.scaleLen);
+    out += ' ';
+    out += unit;
+    return out;
+}
+
+}  // namespace varnel

@@ -1,0 +1,335 @@
+#include "export/files.h"
+
+#include <dxflib/dl_dxf.h>
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "core/numtext.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr double kMarginMm = 5;  // room around the drawing for its strokes and numbers
+
+// The shortest decimal text that reads back as the same double.
+std::string shortest(double value) {
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+QString shortestText(double value) {
+    return QString::fromStdString(shortest(value));
+}
+
+// dxflib's ASCII writer with its group codes and values kept in memory: dxflib's own writer
+// flushes the file after every line (some 1.4 s for the longest template) and formats reals
+// with printf, in the user's locale. Reals are written as the shortest decimal that reads back
+// the same double.
+class MemoryDxfWriter : public DL_WriterA {
+  public:
+    MemoryDxfWriter() : DL_WriterA("/dev/null", DL_VERSION_2000) {}
+    void dxfReal(int gc, double value) const override {
+        std::string text = shortest(value);
+        if (text.find_first_of(".eEn") == std::string::npos) text += ".0";  // "25.0", not "25"
+        dxfString(gc, text);
+    }
+    void dxfInt(int gc, int value) const override { dxfString(gc, std::to_string(value)); }
+    void dxfHex(int gc, int value) const override {
+        char buffer[16];
+        std::snprintf(buffer, sizeof buffer, "%0X", static_cast<unsigned>(value));
+        dxfString(gc, buffer);
+    }
+    void dxfString(int gc, const char* value) const override { dxfString(gc, std::string(value)); }
+    void dxfString(int gc, const std::string& value) const override {
+        // Group codes right-aligned in three columns, as dxflib writes them.
+        m_text += gc < 10 ? "  " : gc < 100 ? " " : "";
+        m_text += std::to_string(gc);
+        m_text += '\n';
+        m_text += value;
+        m_text += '\n';
+    }
+    const std::string& text() const { return m_text; }
+
+  private:
+    mutable std::string m_text;
+};
+
+// An SVG drawing in its own unit (mm or in): width and height in that unit and a viewBox of the
+// same box, so that one user unit is one millimetre (or inch).
+class SvgDrawing {
+  public:
+    SvgDrawing(QByteArray& out, bool inches, double left, double top, double width, double height)
+        : m_xml(&out) {
+        const QString unit = unitSymbol(inches);
+        m_xml.setAutoFormatting(true);
+        m_xml.writeStartDocument();
+        m_xml.writeStartElement(QStringLiteral("svg"));
+        m_xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+        m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+        m_xml.writeAttribute(QStringLiteral("width"), shortestText(width) + unit);
+        m_xml.writeAttribute(QStringLiteral("height"), shortestText(height) + unit);
+        m_xml.writeAttribute(QStringLiteral("viewBox"),
+                             QStringLiteral("%1 %2 %3 %4")
+                                 .arg(shortestText(left), shortestText(top), shortestText(width),
+                                      shortestText(height)));
+    }
+    ~SvgDrawing() {
+        m_xml.writeEndElement();
+        m_xml.writeEndDocument();
+    }
+    QXmlStreamWriter& xml() { return m_xml; }
+
+    void line(double x1, double y1, double x2, double y2) {
+        m_xml.writeEmptyElement(QStringLiteral("line"));
+        m_xml.writeAttribute(QStringLiteral("x1"), shortestText(x1));
+        m_xml.writeAttribute(QStringLiteral("y1"), shortestText(y1));
+        m_xml.writeAttribute(QStringLiteral("x2"), shortestText(x2));
+        m_xml.writeAttribute(QStringLiteral("y2"), shortestText(y2));
+    }
+    // A layer's group: its lines stroked with its colour and pen, its texts filled with it.
+    // Its id is the layer's name in lower case ("slots"); a dashed layer's dashes are those
+    // of the printed page.
+    void beginGroup(const DrawingLayer& layer, const QString& colour, double strokeWidth,
+                    bool inches) {
+        m_xml.writeStartElement(QStringLiteral("g"));
+        m_xml.writeAttribute(QStringLiteral("id"), QString::fromStdString(layer.name).toLower());
+        m_xml.writeAttribute(QStringLiteral("stroke"), colour);
+        m_xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(strokeWidth));
+        if (layer.dashed) {
+            const double perMm = unitsPerMillimetre(inches);
+            m_xml.writeAttribute(QStringLiteral("stroke-dasharray"),
+                                 shortestText(kDashMillimetres * perMm) + QLatin1Char(' ') +
+                                     shortestText(kDashGapMillimetres * perMm));
+        }
+        m_xml.writeAttribute(QStringLiteral("fill"), colour);
+        m_xml.writeAttribute(QStringLiteral("font-family"), QString::fromStdString(layer.face));
+    }
+    // A text with its baseline at y; drawn in the fill, without a stroke.
+    void text(double x, double y, double size, const QString& text) {
+        m_xml.writeStartElement(QStringLiteral("text"));
+        m_xml.writeAttribute(QStringLiteral("x"), shortestText(x));
+        m_xml.writeAttribute(QStringLiteral("y"), shortestText(y));
+        m_xml.writeAttribute(QStringLiteral("font-size"), shortestText(size));
+        m_xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
+        m_xml.writeCharacters(text);
+        m_xml.writeEndElement();
+    }
+    void endGroup() { m_xml.writeEndElement(); }
+
+  private:
+    QXmlStreamWriter m_xml;
+};
+
+// Each value in millimetres, then each in inches, after a comma each; the values are in the
+// drawing's unit.
+void appendMillimetresThenInches(std::string& row, std::initializer_list<double> values,
+                                 bool inches) {
+    for (const double v : values) row += ',' + shortest(inches ? v * kMillimetresPerInch : v);
+    for (const double v : values) row += ',' + shortest(inches ? v : v / kMillimetresPerInch);
+}
+
+}  // namespace
+
+QString unitSymbol(bool inches) {
+    return inches ? QStringLiteral("in") : QStringLiteral("mm");
+}
+
+namespace {
+
+// What a DXF drawing is drawn with: lines and texts on named layers.
+struct DxfOut {
+    DL_Dxf& dxf;
+    DL_WriterA& writer;
+    void line(const char* layer, double x1, double y1, double x2, double y2) {
+        dxf.writeLine(writer, DL_LineData(x1, y1, 0, x2, y2, 0),
+                      DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
+    }
+    void text(const char* layer, double x, double y, double height, const QString& text) {
+        dxf.writeText(
+            writer,
+            DL_TextData(x, y, 0, x, y, 0, height, 1, 0, 0, 0, text.toStdString(), "Standard", 0),
+            DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
+    }
+};
+
+// A DXF drawing through dxflib: header with the units, the layers, then what `entities` draws.
+QByteArray dxfDrawing(bool inches, const std::vector<std::pair<const char*, int>>& layers,
+                      const std::function<void(DxfOut&)>& entities) {
+    DL_Dxf dxf;  // writes AutoCAD 2000 (AC1015), dxflib's default
+    const auto dw = std::make_unique<MemoryDxfWriter>();
+    dxf.writeHeader(*dw);
+    dw->dxfString(9, "$INSUNITS");
+    dw->dxfInt(70, inches ? 1 : 4);
+    dw->sectionEnd();
+    dw->sectionTables();
+    dxf.writeVPort(*dw);
+    dw->tableLinetypes(3);
+    dxf.writeLinetype(*dw, DL_LinetypeData("BYBLOCK", "BYBLOCK", 0, 0, 0.0));
+    dxf.writeLinetype(*dw, DL_LinetypeData("BYLAYER", "BYLAYER", 0, 0, 0.0));
+    dxf.writeLinetype(*dw, DL_LinetypeData("CONTINUOUS", "Continuous", 0, 0, 0.0));
+    dw->tableEnd();
+    dw->tableLayers(static_cast<int>(layers.size()) + 1);
+    dxf.writeLayer(*dw, DL_LayerData("0", 0),
+                   DL_Attributes("", DL_Codes::black, 100, "CONTINUOUS", 1.0));
+    for (const auto& [name, colour] : layers) {
+        dxf.writeLayer(*dw, DL_LayerData(name, 0),
+                       DL_Attributes("", colour, 100, "CONTINUOUS", 1.0));
+    }
+    dw->tableEnd();
+    dw->tableStyle(1);
+    // "Standard" by that name: dxflib keeps its handle for the dimension style, which otherwise
+    // names a handle from uninitialised memory and makes every file differ.
+    dxf.writeStyle(*dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
+    dw->tableEnd();
+    dxf.writeView(*dw);
+    dxf.writeUcs(*dw);
+    dw->tableAppid(1);
+    dxf.writeAppid(*dw, "ACAD");
+    dw->tableEnd();
+    dxf.writeDimStyle(*dw, 1, 1, 1, 1, 1);
+    dxf.writeBlockRecord(*dw);
+    dw->tableEnd();
+    dw->sectionEnd();
+    dw->sectionBlocks();
+    for (const char* block : {"*Model_Space", "*Paper_Space", "*Paper_Space0"}) {
+        dxf.writeBlock(*dw, DL_BlockData(block, 0, 0.0, 0.0, 0.0));
+        dxf.writeEndBlock(*dw, block);
+    }
+    dw->sectionEnd();
+    dw->sectionEntities();
+    DxfOut out{dxf, *dw};
+    entities(out);
+    dw->sectionEnd();
+    dxf.writeObjects(*dw);
+    dxf.writeObjectsEnd(*dw);
+    dw->dxfEOF();
+    return QByteArray::fromStdString(dw->text());
+}
+
+}  // namespace
+
+namespace {
+
+// The DXF colour nearest a layer's: black, grey, cyan, else black.
+int dxfColour(const Colour& c) {
+    if (c == Colour{150, 150, 150}) return DL_Codes::l_gray;
+    if (c == Colour{0, 255, 255}) return DL_Codes::cyan;
+    return DL_Codes::black;
+}
+
+QString svgColour(const Colour& c) {
+    return QStringLiteral("#%1%2%3")
+        .arg(c.red, 2, 16, QLatin1Char('0'))
+        .arg(c.green, 2, 16, QLatin1Char('0'))
+        .arg(c.blue, 2, 16, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QByteArray drawingDxf(const Drawing& drawing) {
+    std::vector<std::pair<const char*, int>> layers;
+    for (const DrawingLayer& layer : drawing.layers)
+        layers.emplace_back(layer.name.c_str(), dxfColour(layer.colour));
+    return dxfDrawing(drawing.inches, layers, [&](DxfOut& out) {
+        // y up: the drawing as the SVG and the pages show it, not its mirror image.
+        const double up = drawing.yUp;
+        for (const DrawingLine& l : drawing.lines) {
+            const Segment& g = l.segment;
+            out.line(drawing.layers[l.layer].name.c_str(), g.from.x, up - g.from.y, g.to.x,
+                     up - g.to.y);
+        }
+        // A text's baseline one type size below its top.
+        for (const DrawingText& t : drawing.texts) {
+            const double size = pointsToUnit(t.points, drawing.inches);
+            out.text(drawing.layers[t.layer].name.c_str(), t.topLeft.x, up - (t.topLeft.y + size),
+                     size, QString::fromStdString(t.text));
+        }
+    });
+}
+
+QByteArray drawingSvg(const Drawing& drawing) {
+    const double perMm = unitsPerMillimetre(drawing.inches);
+    const double pixel = kPixelInches * (drawing.inches ? 1.0 : kMillimetresPerInch);
+    const Extent e = extentOf(drawing);
+    const double margin = kMarginMm * perMm;
+    QByteArray out;
+    {
+        SvgDrawing svg(out, drawing.inches, e.left - margin, e.top - margin,
+                       e.right - e.left + 2 * margin, e.bottom - e.top + 2 * margin);
+        if (!drawing.title.empty())
+            svg.xml().writeTextElement(QStringLiteral("title"),
+                                       QString::fromStdString(drawing.title));
+        for (std::size_t i = 0; i < drawing.layers.size(); ++i) {
+            const DrawingLayer& layer = drawing.layers[i];
+            // One group a layer: its lines with the layer's pen, its texts in its face.
+            svg.beginGroup(layer, svgColour(layer.colour), layer.penPixels * pixel, drawing.inches);
+            for (const DrawingLine& l : drawing.lines) {
+                if (l.layer == i)
+                    svg.line(l.segment.from.x, l.segment.from.y, l.segment.to.x, l.segment.to.y);
+            }
+            for (const DrawingText& t : drawing.texts) {
+                if (t.layer == i) {
+                    const double size = pointsToUnit(t.points, drawing.inches);
+                    svg.text(t.topLeft.x, t.topLeft.y + size, size, QString::fromStdString(t.text));
+                }
+            }
+            svg.endGroup();
+        }
+    }
+    return out;
+}
+
+QByteArray fannedCsv(const FannedBoard& board, bool inches) {
+    QByteArray out =
+        "fret,along_first_mm,along_last_mm,along_midline_mm,along_first_in,along_last_in,"
+        "along_midline_in,angle_degrees\r\n";
+    for (const FannedFret& f : board.table) {
+        std::string row = std::to_string(f.fret);
+        appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, inches);
+        row += ',' + shortest(f.angleDegrees) + "\r\n";
+        out.append(row.data(), static_cast<qsizetype>(row.size()));
+    }
+    return out;
+}
+
+QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p) {
+    const bool inches = s.unitsType == kUnitsInches;
+    QByteArray out = "fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in\r\n";
+    out.reserve(static_cast<qsizetype>(p.count()) * 96 + out.size());
+    std::string row;
+    for (int i = 1; i <= p.count(); ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        row = std::to_string(i);
+        appendMillimetresThenInches(row, {p.distFromNut[index], p.distFromFret[index]}, inches);
+        row += "\r\n";
+        out.append(row.data(), static_cast<qsizetype>(row.size()));
+    }
+    return out;
+}
+
+bool saveBytes(const QString& fileName, const QByteArray& bytes, QString& error) {
+    if (fileName == QLatin1String("-")) {
+        QFile out;
+        if (out.open(stdout, QIODevice::WriteOnly) && out.write(bytes) == bytes.size() &&
+            out.flush()) {
+            return true;
+        }
+        error = out.errorString();
+        return false;
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace varnel

@@ -1,0 +1,40 @@
+#pragma once
+// The file writers of the workshop's files: any drawing as SVG and DXF (for CAD programs, CNC
+// routers and lasers), the charts' numbers as CSV, and the writing of a file whole.
+
+#include <QByteArray>
+#include <QString>
+
+#include "core/fanned.h"
+#include "core/fretboard.h"
+#include "layout/drawing.h"
+
+namespace varnel {
+
+// A drawing as DXF: $INSUNITS of its unit, a layer of each of its layers with the nearest DXF
+// colour, a LINE per line and a TEXT per text (its baseline one type size below its top). DXF's
+// y points up, so y is the drawing's yUp - y: what is at the bottom on paper is at the bottom.
+QByteArray drawingDxf(const Drawing& drawing);
+
+// A drawing as SVG: width and height in its unit, one user unit one mm (or inch), its title; a
+// group per layer (id its name in lower case, stroke and fill its colour, stroke-width its pen at
+// 1/600 inch a pixel, its dashes, its face), each text's baseline one type size below its top.
+QByteArray drawingSvg(const Drawing& drawing);
+
+// The fanned fretboard's table as CSV: fret, distances along the first and last strings and the
+// midline in mm then in inches, and the fret's angle to the perpendicular in degrees.
+QByteArray fannedCsv(const FannedBoard& board, bool inches);
+
+// CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per
+// fret, both units whatever the current one, each number the shortest text that reads back
+// the same double.
+QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p);
+
+// "mm" or "in".
+QString unitSymbol(bool inches);
+
+// Writes the bytes to the file whole, or not at all (a temporary file renamed into place);
+// "-" writes to standard output. False with the reason in error.
+bool saveBytes(const QString& fileName, const QByteArray& bytes, QString& error);
+
+}  // namespace varnel

@@ -1,0 +1,404 @@
+#include "gui/fannedwindow.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "core/numtext.h"
+#include "gui/dialogparts.h"
+#include "layout/fannedlayout.h"
+#include "render/exports.h"
+#include "render/fannedprint.h"
+#include "text/qnumbertext.h"
+
+namespace varnel {
+
+namespace {
+
+const QString kSection = QStringLiteral("Fanned");
+const QString kExtraPrefix = QStringLiteral("fanned.");
+// The units the remembered lengths were typed in (a units code, as the main window's).
+const QString kUnitsKey = QStringLiteral("unitsType");
+
+// The board's drawing scaled into the widget, nut on the left: the lines in their layers'
+// colours and pens (a printer pixel a screen pixel), the numbers once they are large enough to
+// read.
+class BoardView : public QWidget {
+  public:
+    explicit BoardView(const std::optional<FannedBoard>& board, const bool& inches, QWidget* parent)
+        : QWidget(parent), m_board(board), m_inches(inches) {
+        setMinimumSize(420, 140);
+        setAccessibleName(QStringLiteral("Fretboard drawing"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (!m_board) return;
+        const Drawing drawing = fannedDrawing(*m_board, m_inches);
+        const Extent e = extentOf(drawing);
+        const double scale =
+            std::min((width() - 20) / (e.right - e.left), (height() - 20) / (e.bottom - e.top));
+        const auto at = [&](const Point& p) {
+            return QPointF(10 + (p.x - e.left) * scale, 10 + (p.y - e.top) * scale);
+        };
+        const auto colour = [&](std::size_t layer) {
+            const Colour& c = drawing.layers[layer].colour;
+            return QColor(c.red, c.green, c.blue);
+        };
+        painter.setRenderHint(QPainter::Antialiasing);
+        for (const DrawingLine& line : drawing.lines) {
+            painter.setPen(QPen(colour(line.layer), drawing.layers[line.layer].penPixels));
+            painter.drawLine(at(line.segment.from), at(line.segment.to));
+        }
+        constexpr double kSmallestReadablePixels = 7;
+        for (const DrawingText& text : drawing.texts) {
+            const double size = pointsToUnit(text.points, drawing.inches) * scale;
+            if (size < kSmallestReadablePixels) break;
+            QFont font(QString::fromStdString(drawing.layers[text.layer].face));
+            font.setPixelSize(static_cast<int>(size));
+            painter.setFont(font);
+            painter.setPen(colour(text.layer));
+            painter.drawText(QRectF(at(text.topLeft), QSizeF(width(), height())),
+                             Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text.text));
+        }
+    }
+
+  private:
+    const std::optional<FannedBoard>& m_board;
+    const bool& m_inches;
+};
+
+}  // namespace
+
+FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& printers,
+                           MessageBox& messages, SettingsStore* store, SaveFileChooser chooseFile,
+                           QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      m_settings(settings),
+      m_printers(printers),
+      m_messages(messages),
+      m_store(store),
+      m_chooseFile(std::move(chooseFile)) {
+    setObjectName(QStringLiteral("diaFannedFrets"));
+    setWindowTitle(QStringLiteral("Fanned Frets"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* form = new QFormLayout;
+    const FannedInputs defaults;
+    // A length box shows its unit beside it.
+    const auto box = [&](const char* name, const char* caption, double value, bool length) {
+        QLineEdit* edit = namedBox(this, name, caption);
+        edit->setText(numberText(value));
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit);
+        if (length) {
+            auto* unit = new QLabel(this);
+            unit->setObjectName(QString::fromLatin1(name) + QStringLiteral("Unit"));
+            row->addWidget(unit);
+            m_unitLabels.push_back(unit);
+        }
+        form->addRow(QString::fromLatin1(caption) + QLatin1Char(':'), row);
+        connect(edit, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
+        return edit;
+    };
+    // The defaults are millimetres; followSettings() converts them when the window shows inches.
+    strings = box("txtStrings", "Number of Strings", defaults.strings, false);
+    firstScale = box("txtFirstScale", "First String Scale Length", defaults.firstScale, true);
+    lastScale = box("txtLastScale", "Last String Scale Length", defaults.lastScale, true);
+    nutSpacing = box("txtNutSpacing", "String Spacing at Nut", defaults.nutSpacing, true);
+    bridgeSpacing =
+        box("txtBridgeSpacing", "String Spacing at Bridge", defaults.bridgeSpacing, true);
+    perpendicularKind = new QComboBox(this);
+    perpendicularKind->setObjectName(QStringLiteral("cboPerpendicular"));
+    perpendicularKind->setAccessibleName(QStringLiteral("Perpendicular Fret or Ratio"));
+    perpendicularKind->addItems(
+        {QStringLiteral("Perpendicular Fret"), QStringLiteral("Perpendicular Ratio")});
+    perpendicular = namedBox(this, "txtPerpendicular", "Perpendicular Fret");
+    perpendicular->setText(QStringLiteral("7"));
+    form->addRow(perpendicularKind, perpendicular);
+    overhang = box("txtOverhang", "Fretboard Overhang", defaults.trebleOverhang, true);
+    connect(perpendicular, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
+    connect(perpendicularKind, &QComboBox::currentIndexChanged, this, [this](int index) {
+        perpendicular->setAccessibleName(perpendicularKind->itemText(index));
+        recalculate();
+    });
+
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("lblStatus"));
+    status->setWordWrap(true);
+    drawing = new BoardView(m_board, m_boardInches, this);
+    table = new QTableWidget(0, 5, this);
+    table->setObjectName(QStringLiteral("tblFrets"));
+    table->setAccessibleName(QStringLiteral("Fret Table"));
+    table->setHorizontalHeaderLabels({QStringLiteral("Fret"), QStringLiteral("Along First String"),
+                                      QStringLiteral("Along Last String"),
+                                      QStringLiteral("Along Midline"),
+                                      QStringLiteral("Angle (degrees)")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+
+    printButton = namedButton(this, "cmdPrintTemplate", "Print &Template");
+    exportButton = namedButton(this, "cmdExport", "&Export...");
+    closeButton = namedButton(this, "cmdClose", "&Close");
+    connect(printButton, &QPushButton::clicked, this, &FannedWindow::printTemplate);
+    connect(exportButton, &QPushButton::clicked, this, &FannedWindow::exportFile);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    auto* top = new QHBoxLayout;
+    top->addLayout(form);
+    top->addWidget(drawing, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(status);
+    layout->addWidget(table, 1);
+    layout->addLayout(buttonRow({printButton, exportButton, closeButton}));
+    resize(860, 560);
+    reloadInputs();  // what the window last held, else the defaults
+}
+
+FannedTexts FannedWindow::texts() const {
+    FannedTexts out;
+    for (QLineEdit* box : inputBoxes())
+        out[box->objectName().toStdString()] = box->text().toStdString();
+    out[perpendicularKind->objectName().toStdString()] =
+        std::to_string(perpendicularKind->currentIndex());
+    return out;
+}
+
+void FannedWindow::convertLengths(std::int16_t from) {
+    m_shownUnits = m_settings.unitsType;
+    for (QLabel* unit : m_unitLabels)
+        unit->setText(inches() ? QStringLiteral("in") : QStringLiteral("mm"));
+    if (unitsTypeFrom(from) == m_shownUnits) return;
+    const double factor = lengthFactor(from, m_shownUnits);
+    // The shortest decimal within a billionth of the converted length (under a micrometre on
+    // any fretboard): 648 mm shows as 25.511811 in, and that as 648 mm again, however often the
+    // units change, with the window open or not.
+    const auto shortText = [](double length) {
+        std::string text;
+        for (int digits = 1; digits <= 15; ++digits) {
+            text = formatSignificant(length, digits);
+            if (std::fabs(toDouble(text).value_or(0) - length) <= 1e-9 * std::fabs(length)) break;
+        }
+        return QString::fromStdString(text);
+    };
+    for (QLineEdit* box : {firstScale, lastScale, nutSpacing, bridgeSpacing, overhang}) {
+        const QSignalBlocker quiet(box);
+        if (const auto value = finiteDoubleFromText(box->text()))
+            box->setText(shortText(*value * factor));
+    }
+}
+
+void FannedWindow::followSettings() {
+    // Typing a scale length in the main window changes nothing here.
+    if (m_settings.unitsType == m_shownUnits &&
+        m_laidOutWith == std::tuple(m_settings.nFrets, m_settings.calcType, m_settings.calcFact))
+        return;
+    convertLengths(m_shownUnits);
+    recalculate();
+}
+
+std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
+    const auto say = [refusal](const QString& why) {
+        if (refusal) *refusal = why;
+        return std::nullopt;
+    };
+    FannedInputs in;
+    const std::vector<std::string> unreadable = readFannedTexts(texts(), m_settings.unitsType, in);
+    if (!unreadable.empty()) {
+        const QString name = QString::fromStdString(unreadable.front());
+        if (name == strings->objectName())
+            return say(QStringLiteral("Number of Strings must be a whole number."));
+        if (name == perpendicular->objectName()) {
+            return say(
+                perpendicularKind->currentIndex() == 0
+                    ? QStringLiteral("Perpendicular Fret must be a fret number, 0 for the nut.")
+                    : QStringLiteral("Perpendicular Ratio must be a number from 0 to 1."));
+        }
+        const auto* box = findChild<QLineEdit*>(name);
+        return say(QStringLiteral("%1 must be a number.").arg(box ? box->accessibleName() : name));
+    }
+    if (const auto why = fannedRefusal(in, m_settings)) return say(QString::fromStdString(*why));
+    if (m_settings.nFrets < 1)
+        return say(QStringLiteral("Type the number of frets in the main window."));
+    return in;
+}
+
+void FannedWindow::recalculate() {
+    m_laidOutWith = {m_settings.nFrets, m_settings.calcType, m_settings.calcFact};
+    QString why;
+    const auto in = inputs(&why);
+    m_board = in ? std::optional<FannedBoard>(layOutFannedBoard(*in, m_settings)) : std::nullopt;
+    m_boardInches = inches();
+    status->setText(
+        in ? QStringLiteral("%1 frets, %2.")
+                 .arg(m_settings.nFrets)
+                 .arg(inches() ? QStringLiteral("inches") : QStringLiteral("millimetres"))
+           : why);
+    table->setRowCount(m_board ? static_cast<int>(m_board->table.size()) : 0);
+    if (m_board) {
+        for (const FannedFret& f : m_board->table) {
+            const int row = f.fret - 1;
+            const QString cells[] = {QString::number(f.fret),
+                                     QString::fromStdString(formatFixed(f.alongFirst, 3)),
+                                     QString::fromStdString(formatFixed(f.alongLast, 3)),
+                                     QString::fromStdString(formatFixed(f.alongMidline, 3)),
+                                     QString::fromStdString(formatFixed(f.angleDegrees, 2))};
+            for (int c = 0; c < 5; ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+        }
+    }
+    printButton->setEnabled(m_board.has_value());
+    exportButton->setEnabled(m_board.has_value());
+    drawing->update();
+    if (in) remember();
+}
+
+SettingsList FannedConfigExtras::extras() {
+    SettingsList out;
+    if (!m_store) return out;
+    for (const auto& [key, value] : m_store->getAllSettings(kSection))
+        out.append({kExtraPrefix + key, value});
+    return out;
+}
+
+bool FannedConfigExtras::ownsKey(const QString& key) const {
+    return key.startsWith(kExtraPrefix);
+}
+
+void FannedConfigExtras::takeExtras(const SettingsList& extras) {
+    if (m_store) {
+        bool units = false;
+        for (const auto& [key, value] : extras) {
+            const QString name = key.mid(kExtraPrefix.size());
+            units = units || name == kUnitsKey;
+            m_store->saveSetting(kSection, name, value);
+        }
+        // Saved before the units were kept with them: the lengths are in the configuration's
+        // own units, which the record has now.
+        if (!units)
+            m_store->saveSetting(kSection, kUnitsKey, QString::number(m_settings.unitsType));
+    }
+    if (m_window) m_window->reloadInputs();
+}
+
+void FannedWindow::reloadInputs() {
+    // The lengths as stored are in the units they were typed in: millimetres for the defaults,
+    // the record's for inputs stored before the units were kept with them.
+    std::int16_t storedUnits = kUnitsMillimetres;
+    const SettingsList stored = m_store ? m_store->getAllSettings(kSection) : SettingsList();
+    if (!stored.isEmpty()) {
+        const auto value = [&stored](const QString& key, const QString& otherwise) {
+            for (const auto& [k, v] : stored) {
+                if (k == key) return v;
+            }
+            return otherwise;
+        };
+        // Quiet while they change: each change would store all the boxes, some not read yet.
+        for (QLineEdit* box : inputBoxes()) {
+            const QSignalBlocker quiet(box);
+            box->setText(value(box->objectName(), box->text()));
+        }
+        const QSignalBlocker quiet(perpendicularKind);
+        const QString kind = value(perpendicularKind->objectName(),
+                                   QString::number(perpendicularKind->currentIndex()));
+        perpendicularKind->setCurrentIndex(kind == QLatin1String("1") ? 1 : 0);
+        const auto units = int16FromText(value(kUnitsKey, QString()));
+        storedUnits = units ? unitsTypeFrom(*units) : m_settings.unitsType;
+    }
+    perpendicular->setAccessibleName(perpendicularKind->currentText());
+    m_remembered.clear();
+    convertLengths(storedUnits);
+    recalculate();
+}
+
+void FannedWindow::remember() {
+    if (!m_store) return;
+    // Only what changed since the store was last read or written: one write a keystroke.
+    FannedTexts now = texts();
+    now[kUnitsKey.toStdString()] = std::to_string(m_settings.unitsType);
+    for (const auto& [key, text] : now) {
+        const auto known = m_remembered.find(key);
+        if (known != m_remembered.end() && known->second == text) continue;
+        const QString name = QString::fromStdString(key);
+        if (known == m_remembered.end() &&
+            m_store->getSetting(kSection, name, QString()) == QString::fromStdString(text))
+            continue;
+        m_store->saveSetting(kSection, name, QString::fromStdString(text));
+    }
+    // What could not be written is tried again at the next change; an unwritable store is said
+    // once until a write succeeds, not at every keystroke.
+    const auto failure = m_store->takeWriteFailure();
+    if (!failure) {
+        m_remembered = std::move(now);
+        m_saidWriteFailure = false;
+    } else if (!m_saidWriteFailure) {
+        m_saidWriteFailure = true;
+        m_messages.show(("The settings could not be saved: " + *failure).toStdString());
+    }
+}
+
+bool FannedWindow::inches() const {
+    return m_settings.unitsType == kUnitsInches;
+}
+
+std::array<QLineEdit*, 7> FannedWindow::inputBoxes() const {
+    return {strings, firstScale, lastScale, nutSpacing, bridgeSpacing, perpendicular, overhang};
+}
+
+void FannedWindow::printTemplate() {
+    if (!m_board) return;
+    const auto failure = printDocument(m_printers, fannedDocument(*m_board, inches()));
+    m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
+}
+
+void FannedWindow::exportFile() {
+    if (!m_board) return;
+    // The files a fanned board makes.
+    constexpr ExportFormat kFormats[] = {ExportFormat::TemplateDxf, ExportFormat::TemplateSvg,
+                                         ExportFormat::TemplatePdf, ExportFormat::ChartCsv};
+    QStringList filters;
+    for (const ExportFormat f : kFormats) filters << exportFilter(f);
+    QString chosenFilter = filters.front();
+    QString file = m_chooseFile(QStringLiteral("fanned-fretboard.") + exportExtension(kFormats[0]),
+                                filters.join(QStringLiteral(";;")), &chosenFilter);
+    if (file.isEmpty()) return;
+    // The name's own extension picks the format; a name without a known one gets the chosen
+    // filter's format and its extension.
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    const auto known = std::find_if(std::begin(kFormats), std::end(kFormats),
+                                    [&](ExportFormat f) { return exportExtension(f) == suffix; });
+    ExportFormat format = kFormats[0];
+    if (known != std::end(kFormats)) {
+        format = *known;
+    } else {
+        for (const ExportFormat f : kFormats) {
+            if (exportFilter(f) == chosenFilter) format = f;
+        }
+        file += QLatin1Char('.') + exportExtension(format);
+        // The save dialog asked about replacing the name as chosen, not this one.
+        if (QFileInfo::exists(file)) {
+            m_messages.show(QStringLiteral("%1 exists already. To replace it, choose it by its "
+                                           "full name.")
+                                .arg(QDir::toNativeSeparators(file))
+                                .toStdString());
+            return;
+        }
+    }
+    const auto failure = exportFanned(format, file, *m_board, inches(), exportPaper(m_printers));
+    if (failure) m_messages.show(failure->toStdString());
+}
+
+}  // namespace varnel

@@ -1,0 +1,152 @@
+#include "render/exports.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+#include <filesystem>
+
+#include "core/chart.h"
+#include "layout/fannedlayout.h"
+#include "layout/templatelayout.h"
+#include "render/fannedprint.h"
+#include "render/printerprovider.h"
+#include "text/qnumbertext.h"
+
+namespace varnel {
+
+namespace {
+
+QString fileNotWritten(const QString& fileName, const QString& reason) {
+    return QStringLiteral("The file %1 could not be written: %2")
+        .arg(QDir::toNativeSeparators(fileName), reason);
+}
+
+}  // namespace
+
+std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
+                               const std::function<std::optional<QString>(PrinterSurface&)>& draw) {
+    // The PDF is made beside its place, then renamed over it: a failure leaves nothing behind.
+    const QFileInfo target(fileName);
+    const QString part =
+        target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".part");
+    if (fileName == QLatin1String("-"))
+        return fileNotWritten(fileName, QStringLiteral("a PDF needs a file"));
+    {
+        QFile probe(part);  // a folder that takes no file is said as such, before any drawing
+        if (!probe.open(QIODevice::WriteOnly)) return fileNotWritten(fileName, probe.errorString());
+    }
+    PdfFileProvider pdf(part, setup);
+    if (auto failure = printDocument(pdf, draw)) {
+        QFile::remove(part);
+        return failure->replace(part, QDir::toNativeSeparators(fileName));
+    }
+    std::error_code ec;
+    std::filesystem::rename(QFile::encodeName(part).toStdString(),
+                            QFile::encodeName(target.absoluteFilePath()).toStdString(), ec);
+    if (ec) {
+        QFile::remove(part);
+        return fileNotWritten(fileName, QString::fromStdString(ec.message()));
+    }
+    return std::nullopt;
+}
+
+namespace {
+
+struct FormatNames {
+    ExportFormat format;
+    const char* extension;
+    const char* filter;
+};
+constexpr FormatNames kFormatNames[] = {
+    {ExportFormat::TemplateSvg, "svg", "SVG drawing (*.svg)"},
+    {ExportFormat::TemplateDxf, "dxf", "DXF drawing (*.dxf)"},
+    {ExportFormat::TemplatePdf, "pdf", "PDF document (*.pdf)"},
+    {ExportFormat::ChartCsv, "csv", "CSV table (*.csv)"},
+    {ExportFormat::ChartPdf, "pdf", "PDF document (*.pdf)"},
+    {ExportFormat::ChartText, "txt", "Text (*.txt)"},
+};
+
+const FormatNames& namesOf(ExportFormat format) {
+    for (const FormatNames& n : kFormatNames) {
+        if (n.format == format) return n;
+    }
+    return kFormatNames[0];
+}
+
+}  // namespace
+
+QString exportExtension(ExportFormat format) {
+    return QString::fromLatin1(namesOf(format).extension);
+}
+
+QString exportFilter(ExportFormat format) {
+    return QString::fromLatin1(namesOf(format).filter);
+}
+
+namespace {
+
+std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& bytes) {
+    QString error;
+    if (saveBytes(fileName, bytes, error)) return std::nullopt;
+    return fileNotWritten(fileName, error);
+}
+
+}  // namespace
+
+std::optional<QString> exportDocument(ExportFormat format, const QString& fileName,
+                                      const FretboardSettings& s, const FretPositions& p,
+                                      const PageSetup& setup) {
+    switch (format) {
+        case ExportFormat::TemplatePdf:
+        case ExportFormat::ChartPdf:
+            return savePdf(
+                fileName, setup,
+                format == ExportFormat::ChartPdf ? chartDocument(s, p) : templateDocument(s, p));
+        case ExportFormat::TemplateSvg:
+            return saveOrSay(fileName, drawingSvg(templateSheet(s, p, NominalMeasure())));
+        case ExportFormat::TemplateDxf:
+            return saveOrSay(fileName, drawingDxf(templateSheet(s, p, NominalMeasure())));
+        case ExportFormat::ChartCsv:
+            return saveOrSay(fileName, chartCsv(s, p));
+        case ExportFormat::ChartText:
+            break;
+    }
+    return saveOrSay(fileName, QByteArray::fromStdString(buildFretChart(s, p)));
+}
+
+std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
+                                    const FannedBoard& board, bool inches, const PageSetup& setup) {
+    switch (format) {
+        case ExportFormat::TemplatePdf:
+            return savePdf(fileName, setup, fannedDocument(board, inches));
+        case ExportFormat::TemplateSvg:
+            return saveOrSay(fileName, drawingSvg(fannedDrawing(board, inches)));
+        case ExportFormat::ChartCsv:
+            return saveOrSay(fileName, fannedCsv(board, inches));
+        case ExportFormat::TemplateDxf:
+            return saveOrSay(fileName, drawingDxf(fannedDrawing(board, inches)));
+        case ExportFormat::ChartPdf:
+        case ExportFormat::ChartText:
+            break;
+    }
+    return kFannedFormatsMessage;
+}
+
+PageSetup exportPaper(PrinterProvider& printers) {
+    PageSetup paper = printers.pageSetup();
+    paper.correction = {};
+    return paper;
+}
+
+QString suggestedFileName(const FretboardSettings& s, const QString& extension) {
+    const bool inches = s.unitsType == kUnitsInches;
+    const QString length = inches ? numberText(std::round(s.scaleLen * 100) / 100)
+                                  : QString::number(std::llround(s.scaleLen));
+    return QStringLiteral("fretboard-%1%2-%3.%4")
+        .arg(length, unitSymbol(inches))
+        .arg(s.nFrets)
+        .arg(extension);
+}
+
+}  // namespace varnel

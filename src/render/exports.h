@@ -1,0 +1,57 @@
+#pragma once
+// The documents as files for the workshop: the template as SVG and DXF (its sheet), the chart's
+// numbers as CSV, the chart text, and the printed documents as PDF; the fanned board's files.
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "core/fanned.h"
+#include "core/fretboard.h"
+#include "export/files.h"
+#include "render/pagesetup.h"
+#include "render/printerprovider.h"
+
+namespace varnel {
+
+// Prints a document into a PDF file on the setup's paper, whole or not at all: the refusal or
+// the failure, or none.
+std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
+                               const std::function<std::optional<QString>(PrinterSurface&)>& draw);
+
+// The six files the program writes.
+enum class ExportFormat { TemplateSvg, TemplateDxf, TemplatePdf, ChartCsv, ChartPdf, ChartText };
+
+// The file's extension ("svg") and its file-dialog filter ("SVG drawing (*.svg)").
+QString exportExtension(ExportFormat format);
+QString exportFilter(ExportFormat format);
+
+// Writes one file (whole or not at all; "-" for standard output, text formats only). The PDFs go
+// on the setup's paper with its correction, and have the printed documents' refusals. The
+// message for the user when nothing was written, none when the file was.
+std::optional<QString> exportDocument(ExportFormat format, const QString& fileName,
+                                      const FretboardSettings& s, const FretPositions& p,
+                                      const PageSetup& setup);
+
+// The fanned fretboard's files: TemplateDxf, TemplateSvg, TemplatePdf (tiled, on the setup's
+// paper) and ChartCsv (its table). The message when nothing was written; kFannedFormatsMessage
+// for any other format.
+inline const QString kFannedFormatsMessage =
+    QStringLiteral("A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
+std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
+                                    const FannedBoard& board, bool inches, const PageSetup& setup);
+
+// The paper a window's PDF files are made on: the chosen printer's, without that printer's
+// scale correction (the file may be printed anywhere).
+PageSetup exportPaper(PrinterProvider& printers);
+
+// Asks where to save a file: the suggested name and the file types' filters (";;" between them)
+// in, the chosen path out (empty for none) and, when asked for, the filter chosen.
+using SaveFileChooser =
+    std::function<QString(const QString& suggested, const QString& filter, QString* chosenFilter)>;
+
+// A name to offer for a file: "fretboard-648mm-24.svg", "fretboard-25.5in-22.csv".
+QString suggestedFileName(const FretboardSettings& s, const QString& extension);
+
+}  // namespace varnel

@@ -1,0 +1,50 @@
+#include "render/fannedprint.h"
+
+#include <cmath>
+
+#include "render/printjobs.h"
+
+namespace varnel {
+
+namespace {
+
+// The pieces laid out on this printer, or why they do not fit.
+std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& board, bool inches,
+                                    FannedPages& pages) {
+    const auto note = correctionNote(printer);
+    pages = fannedPages(board, inches, printer.frame(inches), printer,
+                        note ? note->toStdString() : std::string());
+    if (!pages.pages.empty()) return std::nullopt;
+    const double perMm = unitsPerMillimetre(inches);
+    const Tiling& t = pages.tiling;
+    return QStringLiteral(
+               "The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. "
+               "Print on larger paper or in the other orientation.")
+        .arg(std::lround((t.pieceLength > 0 ? t.pieceLength : kPieceOverlapMm * perMm) / perMm))
+        .arg(std::lround(pages.pieceHeight / perMm));
+}
+
+}  // namespace
+
+std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
+                                         bool inches) {
+    FannedPages pages;
+    return layOutFanned(printer, board, inches, pages);
+}
+
+void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches) {
+    FannedPages pages;
+    layOutFanned(printer, board, inches, pages);
+    replayPages(printer, pages.pages);
+}
+
+DrawDocument fannedDocument(const FannedBoard& board, bool inches) {
+    return [&board, inches](PrinterSurface& printer) {
+        FannedPages pages;
+        auto refusal = layOutFanned(printer, board, inches, pages);
+        if (!refusal) replayPages(printer, pages.pages);
+        return refusal;
+    };
+}
+
+}  // namespace varnel

@@ -1,0 +1,24 @@
+#pragma once
+// The fanned fretboard at full scale on paper: its pieces (fannedPages) on the printer.
+
+#include <QString>
+#include <optional>
+
+#include "core/fanned.h"
+#include "layout/fannedlayout.h"
+#include "render/printerprovider.h"
+#include "render/printersurface.h"
+
+namespace varnel {
+
+// Why the board cannot be tiled on this printer (a piece does not fit the page), or none.
+std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
+                                         bool inches);
+
+// Draws every piece of the board's drawing, then the footer. Precondition: no refusal.
+void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches);
+
+// The tiled board as a document, laid out once, with its refusal; the board must outlive it.
+DrawDocument fannedDocument(const FannedBoard& board, bool inches);
+
+}  // namespace varnel

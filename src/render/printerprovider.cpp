@@ -1,0 +1,67 @@
+#include "render/printerprovider.h"
+
+#include "render/painterprinter.h"
+#include "render/printjobs.h"
+
+#include <QPrinter>
+
+#include "render/calibration.h"
+
+namespace varnel {
+
+std::unique_ptr<PrinterSurface> PdfFileProvider::open(QString& error) {
+    return PainterPrinter::openPdf(m_fileName, m_setup, error);
+}
+
+std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocument& draw) {
+    QString error;
+    const std::unique_ptr<PrinterSurface> printer = printers.open(error);
+    if (!printer) return error;
+    if (auto refusal = draw(*printer)) {
+        printer->abortDoc();
+        return refusal;
+    }
+    if (!printer->endDoc()) return kPrintFailedMessage;
+    return std::nullopt;
+}
+
+DrawDocument chartDocument(const FretboardSettings& s, const FretPositions& p) {
+    return [&s, &p](PrinterSurface& printer) { return drawChart(printer, s, p); };
+}
+
+DrawDocument templateDocument(const FretboardSettings& s, const FretPositions& p) {
+    return [&s, &p](PrinterSurface& printer) { return drawTemplate(printer, s, p); };
+}
+
+DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup) {
+    return [unitsType, paper = paperDescription(setup)](PrinterSurface& printer) {
+        printCalibrationPage(printer, unitsType, paper);
+        return std::optional<QString>();
+    };
+}
+
+QString paperDescription(const PageSetup& setup) {
+    const QString paper =
+        setup.paper ? paperName(*setup.paper) : QStringLiteral("the printer's own paper");
+    return paper + (setup.orientation == QPageLayout::Landscape ? QStringLiteral(", landscape")
+                                                                : QStringLiteral(", portrait"));
+}
+
+std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printers,
+                                     const DrawDocument& draw) {
+    PageSetup setup;
+    if (printer.outputFormat() == QPrinter::NativeFormat)
+        setup.correction = printers.correctionFor(printer.printerName());
+    QString error;
+    const std::unique_ptr<PainterPrinter> surface =
+        PainterPrinter::onPrinter(printer, setup, error);
+    if (!surface) return error;
+    if (auto refusal = draw(*surface)) {
+        surface->abortDoc();
+        return refusal;
+    }
+    if (!surface->endDoc()) return kPrintFailedMessage;
+    return std::nullopt;
+}
+
+}  // namespace varnel

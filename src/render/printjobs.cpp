@@ -1,0 +1,137 @@
+#include "render/printjobs.h"
+
+#include "core/numtext.h"
+#include "layout/chartlayout.h"
+#include "layout/templatelayout.h"
+#include "render/printlimits.h"
+
+namespace varnel {
+
+namespace {
+
+std::string noteOf(const PrinterSurface& printer) {
+    const auto note = correctionNote(printer);
+    return note ? note->toStdString() : std::string();
+}
+
+}  // namespace
+
+void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages) {
+    for (std::size_t k = 0; k < pages.size(); ++k) {
+        const Drawing& page = pages[k];
+        if (k > 0) printer.newPage();
+        printer.setScaleMode(page.inches ? PageUnit::Inches : PageUnit::Millimetres);
+        for (const DrawingLine& line : page.lines) {
+            const DrawingLayer& layer = page.layers[line.layer];
+            printer.setDrawWidth(layer.penPixels);
+            printer.setDrawStyle(layer.dashed ? LineStyle::Dash : LineStyle::Solid);
+            const Segment& g = line.segment;
+            printer.line(g.from.x, g.from.y, g.to.x, g.to.y,
+                         QColor(layer.colour.red, layer.colour.green, layer.colour.blue));
+        }
+        for (const DrawingText& text : page.texts) {
+            printer.setFontName(QString::fromStdString(page.layers[text.layer].face));
+            printer.setFontSize(text.points);
+            printer.text(text.topLeft.x, text.topLeft.y, QString::fromStdString(text.text));
+        }
+    }
+    printer.setDrawStyle(LineStyle::Solid);
+}
+
+void printFooter(PrinterSurface& printer, double y) {
+    printer.currentY = y;
+    printer.setFontSize(kFooterPoints);
+    printer.print(QStringLiteral("\r\n") + QString::fromStdString(footerText()));
+    if (const auto note = correctionNote(printer)) printer.print(*note);
+}
+
+QString percentText(double factor) {
+    return QString::fromStdString(formatFixed(factor * 100, 2)) + QStringLiteral(" %");
+}
+
+QString correctionText(const ScaleCorrection& c) {
+    return QStringLiteral("horizontal %1, vertical %2")
+        .arg(percentText(c.horizontal), percentText(c.vertical));
+}
+
+std::optional<QString> correctionNote(const PrinterSurface& printer) {
+    if (!printer.correction().inUse()) return std::nullopt;
+    return QStringLiteral("Scale corrected for %1: %2")
+        .arg(printer.printerName(), correctionText(printer.correction()));
+}
+
+namespace {
+
+// The chart laid out on this printer, or why it cannot be printed there.
+std::optional<QString> layOutChart(PrinterSurface& printer, const FretboardSettings& s,
+                                   const FretPositions& p, ChartPages& chart) {
+    if (auto refusal = printSettingRefusal(s, kChartSettings)) return refusal->message;
+    chart = chartPages(s, p, printer.frame(true), printer, noteOf(printer));
+    return chartPageRefusal(s, chart.widestLine * kMillimetresPerInch, printer.frame(false).width);
+}
+
+// The template laid out on this printer, or why it cannot be printed there.
+std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSettings& s,
+                                      const FretPositions& p, TemplatePages& pages) {
+    if (auto refusal = printSettingRefusal(s, kTemplateSettings)) return refusal->message;
+    if (auto refusal = templatePageRefusal(printer.frame(false), s)) return refusal;
+    const bool inches = s.unitsType == kUnitsInches;
+    const PageFrame frame = printer.frame(inches);
+    pages = templatePages(s, p, frame, printer, noteOf(printer));
+    const int fret = pages.fretTooFar;
+    if (fret == 0) return std::nullopt;
+    const QString unit = inches ? QStringLiteral(" inches") : QStringLiteral(" mm");
+    const int decimals = inches ? 2 : 1;
+    return QStringLiteral(
+               "Fret %1 is %2 from the previous fret, more than fits across the printable "
+               "width of %3. Print on wider paper or in landscape orientation.")
+        .arg(fret)
+        .arg(QString::fromStdString(
+                 formatFixed(p.distFromFret[static_cast<std::size_t>(fret)], decimals)) +
+             unit)
+        .arg(QString::fromStdString(formatFixed(frame.width, decimals)) + unit);
+}
+
+}  // namespace
+
+std::optional<QString> chartRefusal(PrinterSurface& printer, const FretboardSettings& s,
+                                    const FretPositions& p) {
+    ChartPages chart;
+    return layOutChart(printer, s, p, chart);
+}
+
+std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardSettings& s,
+                                       const FretPositions& p) {
+    TemplatePages pages;
+    return layOutTemplate(printer, s, p, pages);
+}
+
+void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
+    ChartPages chart;
+    layOutChart(printer, s, p, chart);
+    replayPages(printer, chart.pages);
+}
+
+void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
+    TemplatePages pages;
+    layOutTemplate(printer, s, p, pages);
+    replayPages(printer, pages.pages);
+}
+
+std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSettings& s,
+                                 const FretPositions& p) {
+    ChartPages chart;
+    auto refusal = layOutChart(printer, s, p, chart);
+    if (!refusal) replayPages(printer, chart.pages);
+    return refusal;
+}
+
+std::optional<QString> drawTemplate(PrinterSurface& printer, const FretboardSettings& s,
+                                    const FretPositions& p) {
+    TemplatePages pages;
+    auto refusal = layOutTemplate(printer, s, p, pages);
+    if (!refusal) replayPages(printer, pages.pages);
+    return refusal;
+}
+
+}  // namespace varnel

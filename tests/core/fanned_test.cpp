@@ -1,0 +1,144 @@
+#include "core/fanned.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace varnel {
+namespace {
+
+double length(const Segment& s) {
+    return std::hypot(s.to.x - s.from.x, s.to.y - s.from.y);
+}
+Point at(const Segment& s, double t) {
+    return {s.from.x + t * (s.to.x - s.from.x), s.from.y + t * (s.to.y - s.from.y)};
+}
+// Distance of a point from the line through a segment.
+double offLine(const Segment& s, const Point& p) {
+    const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
+    return std::fabs(dx * (p.y - s.from.y) - dy * (p.x - s.from.x)) / std::hypot(dx, dy);
+}
+
+// A table of instruments: each outer string exactly its scale length, the points at p on both
+// joined by a perpendicular to the midline, every fret through the points at r_j of the outer
+// strings and ending on the edges.
+TEST(FannedTest, InstrumentsMeetTheGeometry) {
+    FretboardSettings twelfth;
+    twelfth.nFrets = 24;
+    const struct {
+        const char* name;
+        FannedInputs in;
+    } rows[] = {
+        {"6-string 648/686 mm", {6, 648, 686, 35, 52, 0.5, 3.5, 3.5, {}}},
+        {"8-string 25.5/28 in, fret 7", {8, 25.5, 28, 1.9, 2.6, 0, 0.12, 0.15, 7}},
+        {"4-string bass 34/37 in", {4, 34, 37, 1.5, 2.3, 0.3, 0.1, 0.1, {}}},
+        {"narrowing neck", {5, 640, 660, 40, 30, 1, 0, 2, {}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FannedInputs in = row.in;
+        ASSERT_FALSE(fannedRefusal(in, twelfth));
+        if (in.perpendicularFret)
+            in.perpendicularRatio = fretFraction(twelfth, *in.perpendicularFret);
+        const FannedBoard b = layOutFannedBoard(in, twelfth);
+        ASSERT_EQ(b.strings.size(), static_cast<std::size_t>(in.strings));
+        const Segment& first = b.strings.front();
+        const Segment& last = b.strings.back();
+        EXPECT_NEAR(length(first) / in.firstScale, 1, 1e-9);
+        EXPECT_NEAR(length(last) / in.lastScale, 1, 1e-9);
+        const Point p1 = at(first, in.perpendicularRatio);
+        const Point pN = at(last, in.perpendicularRatio);
+        EXPECT_NEAR(std::atan2(pN.x - p1.x, pN.y - p1.y), 0, 1e-9);
+        ASSERT_EQ(b.frets.size(), 24u);
+        for (int j = 1; j <= 24; ++j) {
+            const double r = 1 - std::pow(2.0, -j / 12.0);
+            const Segment& f = b.frets[j - 1];
+            EXPECT_LT(offLine(f, at(first, r)), 1e-6) << j;
+            EXPECT_LT(offLine(f, at(last, r)), 1e-6) << j;
+            EXPECT_LT(offLine(b.trebleEdge, f.from), 1e-9) << j;
+            EXPECT_LT(offLine(b.bassEdge, f.to), 1e-9) << j;
+            EXPECT_NEAR(b.table[j - 1].alongFirst, r * in.firstScale, 1e-9);
+        }
+    }
+}
+
+// One scale and parallel strings: frets perpendicular to the midline, where the chart has them.
+TEST(FannedTest, ASingleScaleGivesTheChartsFrets) {
+    FretboardSettings s;
+    s.nFrets = 22;
+    s.scaleLen = 647.7;
+    const FretPositions chart = calcFretPositions(s);
+    const FannedBoard b = layOutFannedBoard({6, 647.7, 647.7, 40, 40, 0, 3, 3, {}}, s);
+    for (int j = 1; j <= 22; ++j) {
+        EXPECT_NEAR(b.frets[j - 1].from.x, chart.distFromNut[j], 1e-9) << j;
+        EXPECT_NEAR(b.frets[j - 1].to.x, chart.distFromNut[j], 1e-9) << j;
+        EXPECT_NEAR(b.table[j - 1].angleDegrees, 0, 1e-9);
+    }
+}
+
+// Refusals name the input; no length that is not finite passes, and a perpendicular fret is
+// refused as a fret, not as the ratio it would give.
+TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    FretboardSettings rule18;
+    rule18.calcType = kCalcRule18;
+    rule18.calcFact = 2;  // any number the command line takes
+    const struct {
+        FannedInputs in;
+        const char* message;
+        FretboardSettings settings = {};
+    } rows[] = {
+        {{13, 648, 686, 35, 52, 0.5, 3, 3, {}}, "The number of strings, 13, must be 2 to 12."},
+        {{6, 648, 686, 0, 52, 0.5, 3, 3, {}},
+         "The string spacing at the nut, 0, must be more than 0."},
+        {{6, 648, 686, 35, -1, 0.5, 3, 3, {}},
+         "The string spacing at the bridge, -1, must be more than 0."},
+        {{6, 8, 686, 10, 30, 0.5, 3, 3, {}},
+         "The first string's scale length, 8, must be more than 10, half the difference between "
+         "the two string spacings."},
+        {{6, 648, 686, 35, 52, 1.5, 3, 3, {}}, "The perpendicular ratio, 1.5, must be 0 to 1."},
+        {{6, 648, 686, 35, 52, 0.5, 3, -1, {}}, "The fretboard overhang must be 0 or more."},
+        {{6, 648, inf, 35, 52, 0.5, 3, 3, {}},
+         "The last string's scale length, inf, must be a finite number."},
+        {{6, 648, 686, inf, inf, 0.5, 3, 3, {}},
+         "The string spacing at the nut, inf, must be a finite number."},
+        {{6, 648, 686, 35, 52, 0.5, 3, inf, {}},
+         "The fretboard overhang, inf, must be a finite number."},
+        {{6, 648, 686, 35, 52, std::nan(""), 3, 3, {}},
+         "The perpendicular ratio, nan, must be a finite number."},
+        {{6, 648, 686, 35, 52, 7, 3, 3, -1},
+         "The perpendicular fret, -1, must be 0 (the nut) or a fret number."},
+        {{6, 648, 686, 35, 52, 7, 3, 3, 12}, ""},
+        {{6, 648, 686, 35, 52, 7, 3, 3, 1},
+         "The rule-of-18ths factor, 2, must be 0 to 1 to place frets on the strings.",
+         rule18},
+        {{6, 1e300, 1e300, 35, 52, 0.5, 3, 3, {}},
+         "The first string's scale length, 1E+300, is too large to lay out."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(fannedRefusal(row.in, row.settings).value_or(""), row.message);
+}
+
+// The window's remembered texts, as a configuration carries them: lengths converted from the
+// units they were typed in, unreadable texts named and passed over.
+TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
+    const FannedTexts texts = {{"txtStrings", "7"},       {"txtFirstScale", "25.4"},
+                               {"txtLastScale", "abc"},   {"txtNutSpacing", "1e999"},
+                               {"cboPerpendicular", "0"}, {"txtPerpendicular", "9"},
+                               {"txtOverhang", "0.125"},  {"unitsType", "0"}};
+    FannedInputs in;
+    EXPECT_EQ(readFannedTexts(texts, kUnitsMillimetres, in),
+              (std::vector<std::string>{"txtLastScale", "txtNutSpacing"}));
+    EXPECT_EQ(in.strings, 7);
+    EXPECT_DOUBLE_EQ(in.firstScale, 645.16);
+    EXPECT_EQ(in.lastScale, FannedInputs().lastScale);
+    EXPECT_EQ(in.perpendicularFret, 9);
+    EXPECT_DOUBLE_EQ(in.bassOverhang, 3.175);
+    FannedInputs inches;
+    EXPECT_TRUE(readFannedTexts(texts, kUnitsInches, inches).size() == 2);
+    EXPECT_EQ(inches.firstScale, 25.4);
+}
+
+}  // namespace
+}  // namespace varnel

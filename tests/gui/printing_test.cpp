@@ -1,0 +1,252 @@
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include "gui/configdialogs.h"
+#include "gui/fannedwindow.h"
+#include "gui/printoptionsdialog.h"
+#include "uitest.h"
+
+namespace varnel {
+namespace {
+
+using test::WindowTest;
+
+class PrintingTest : public WindowTest {
+  protected:
+    void enterFender(const char* frets) {
+        typeInto(fretsBox(), frets);
+        chooseScaleLen(0);
+        leaveScaleLen();
+    }
+};
+
+TEST_F(PrintingTest, ButtonAndMenuPrintTheChartAndSaySo) {
+    enterFender("12");
+    click("cmdPrintChart");
+    item("mnuFilePrintChart")->trigger();
+    ASSERT_EQ(printers.documents.size(), 2u);
+    for (const auto& doc : printers.documents) {
+        EXPECT_TRUE(doc.ended);
+        EXPECT_EQ(doc.texts.front().text, "Scale Length: 647.5 mm");
+        EXPECT_EQ(doc.texts.front().points, 14);
+        EXPECT_EQ(doc.texts.back().text, "Printed by Varnel v.1.0");
+    }
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{"Chart Printed", "Chart Printed"}));
+}
+
+TEST_F(PrintingTest, ButtonAndMenuPrintTheTemplateAndSaySo) {
+    enterFender("12");
+    click("cmdPrintTemplate");
+    item("mnuFilePrintTemplate")->trigger();
+    ASSERT_EQ(printers.documents.size(), 2u);
+    EXPECT_EQ(printers.documents[0].lines.size(), printers.documents[1].lines.size());
+    EXPECT_TRUE(printers.documents[0].ended);
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{"Template printed", "Template printed"}));
+}
+
+TEST_F(PrintingTest, InvalidInputsPrintNothing) {
+    item("mnuFilePrintChart")->trigger();
+    item("mnuFilePrintTemplate")->trigger();
+    EXPECT_TRUE(printers.documents.empty());
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{std::string(kCheckInputsMessage),
+                                                         std::string(kCheckInputsMessage)}));
+}
+
+TEST_F(PrintingTest, PrinterFailuresAreReportedAndNeverCalledPrinted) {
+    enterFender("12");
+    printers.available = false;
+    item("mnuFilePrintChart")->trigger();
+    item("mnuFilePrintTemplate")->trigger();
+    item("mnuPrintQuick")->trigger();
+    const std::string none =
+        "No printer is available. Install a printer, or make one the default, and try again.";
+    EXPECT_EQ(messages.take(), (std::vector<std::string>{none, none, none}));
+
+    printers.available = true;
+    printers.failAtEnd = true;
+    item("mnuFilePrintChart")->trigger();
+    const auto said = messages.take();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find("Printing failed"), std::string::npos);
+}
+
+TEST_F(PrintingTest, TemplateThatCannotFitIsRefusedBeforeDrawing) {
+    enterFender("12");
+    printers.widthInches = 1.0;
+    item("mnuFilePrintTemplate")->trigger();
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_TRUE(printers.documents[0].aborted);
+    EXPECT_FALSE(printers.documents[0].ended);
+    EXPECT_TRUE(printers.documents[0].lines.empty());
+    EXPECT_EQ(messages.take(),
+              std::vector<std::string>{
+                  "Fret 1 is 36.4 mm from the previous fret, more than fits across the "
+                  "printable width of 25.4 mm. Print on wider paper or in landscape orientation."});
+}
+
+// A preview has the refusals of printing: a template that cannot be printed shows its message
+// and no preview.
+TEST_F(PrintingTest, PreviewOfARefusedTemplateShowsOnlyItsMessage) {
+    enterFender("12");
+    window->model().printSettings().lineWidthVert = 0;
+    item("mnuPreviewTemplate")->trigger();
+    const auto said = messages.take();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].rfind("The fret marker line width of 0 pixels", 0), 0u) << said[0];
+    EXPECT_TRUE(window->findChildren<QDialog*>().isEmpty());
+}
+
+TEST_F(PrintingTest, QuickFormPrintPrintsTheWindowSilently) {
+    item("mnuPrintQuick")->trigger();
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_EQ(printers.documents[0].images, 1);
+    EXPECT_TRUE(printers.documents[0].ended);
+    EXPECT_TRUE(messages.take().empty());
+}
+
+TEST_F(PrintingTest, PrintOptionsOpenOnceAndChangeTheNextPrint) {
+    item("mnuPrefrencesLineWidth")->trigger();
+    item("mnuPrefrencesLineWidth")->trigger();
+    const auto dialogs = window->findChildren<PrintOptionsDialog*>();
+    ASSERT_EQ(dialogs.size(), 1);
+    PrintOptionsDialog* dialog = dialogs[0];
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_FALSE(dialog->isModal());
+    dialog->txtFontSize->setText("20");
+    QTest::mouseClick(dialog->OKButton, Qt::LeftButton);
+    EXPECT_EQ(settings().chartFontSize, 20);
+    EXPECT_EVENTUALLY(window->findChildren<PrintOptionsDialog*>().isEmpty());
+
+    enterFender("3");
+    item("mnuFilePrintChart")->trigger();
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_EQ(printers.documents[0].texts.front().points, 20);
+}
+
+}  // namespace
+}  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// Tools > Fanned Frets: the board from the window's fret count, refusals in the window, the
+// inputs remembered, and an export through the save-file seam.
+TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
+    test::TempStore fannedStore;
+    window->setFannedStore(&fannedStore.store());
+    QTemporaryDir dir;
+    window->setSaveFileChooser(
+        [&](const QString&, const QString&, QString*) { return dir.filePath("f.dxf"); });
+    typeInto(fretsBox(), "24");
+    item("mnuToolsFanned")->trigger();
+    auto* fanned = window->findChild<FannedWindow*>();
+    ASSERT_NE(fanned, nullptr);
+    EXPECT_EQ(fanned->windowTitle(), "Fanned Frets");
+    EXPECT_EQ(fanned->table->rowCount(), 24);
+    fanned->strings->setText("13");
+    EXPECT_EQ(fanned->status->text(), "The number of strings, 13, must be 2 to 12.");
+    EXPECT_FALSE(fanned->printButton->isEnabled());
+    fanned->strings->setText("7");
+    EXPECT_EQ(fannedStore.store().getSetting("Fanned", "txtStrings", ""), "7");
+    QTest::mouseClick(fanned->exportButton, Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(dir.filePath("f.dxf")));
+    QTest::mouseClick(fanned->printButton, Qt::LeftButton);
+    ASSERT_EQ(printers.documents.size(), 1u);
+    EXPECT_EQ(messages.take(), std::vector<std::string>{"Template printed"});
+    EXPECT_EQ(fanned->strings->accessibleName(), "Number of Strings");
+
+    // A saved configuration carries the inputs; retrieving it brings them back, silently.
+    chooseScaleLen(0);
+    item("mnuFileSave")->trigger();
+    auto* save = window->findChild<SaveConfigDialog*>();
+    test::typeText(save->nameBox->lineEdit(), "Multi");
+    save->save();
+    EXPECT_EQ(temp.store().getSetting("Multi", "fanned.txtStrings", ""), "7");
+    fanned->strings->setText("8");
+    item("mnuFileOpen")->trigger();
+    auto* open = window->findChild<RetrieveConfigDialog*>();
+    open->nameList->setCurrentRow(0);
+    open->retrieve();
+    EXPECT_TRUE(messages.take().empty());
+    EXPECT_EQ(fanned->strings->text(), "7");
+}
+
+}  // namespace
+}  // namespace varnel
+
+namespace varnel {
+namespace {
+
+// The Fanned Frets window follows the main window's record (fret count, units: its lengths
+// converted, each box's unit beside it), stores only an accepted input that changed, and says
+// once that the store cannot be written.
+TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
+    test::TempStore fannedStore;
+    test::UnwritableStore store(fannedStore.store());
+    window->setFannedStore(&store);
+    QTemporaryDir dir;
+    window->setSaveFileChooser([&](const QString&, const QString&, QString* chosen) {
+        *chosen = exportFilter(ExportFormat::TemplateSvg);
+        return dir.filePath("board");
+    });
+    typeInto(fretsBox(), "22");
+    item("mnuToolsFanned")->trigger();
+    auto* fanned = window->findChild<FannedWindow*>();
+    ASSERT_NE(fanned, nullptr);
+    EXPECT_EQ(messages.take(),
+              std::vector<std::string>{"The settings could not be saved: read-only."});
+    store.writes.clear();
+    fanned->strings->setText("7");
+    fanned->strings->setText("13");  // refused: not stored
+    fanned->strings->setText("7");   // as stored
+    EXPECT_EQ(store.writes, QStringList({"Fanned/txtStrings=7"}));
+    EXPECT_TRUE(messages.take().empty());
+
+    fretsBox()->clear();
+    typeInto(fretsBox(), "24");
+    click("optEnglish");
+    EXPECT_EQ(fanned->table->rowCount(), 24);
+    EXPECT_EQ(fanned->firstScale->text(), "25.511811");
+    EXPECT_EQ(fanned->findChild<QLabel*>("txtFirstScaleUnit")->text(), "in");
+    ASSERT_TRUE(fanned->board());
+    EXPECT_NEAR(fanned->board()->table.back().alongFirst, 25.511811 * 0.75, 1e-9);
+    click("optMetric");
+    EXPECT_EQ(fanned->firstScale->text(), "648");
+
+    // A name without a known extension is written in the chosen filter's format, and gets its
+    // extension.
+    QTest::mouseClick(fanned->exportButton, Qt::LeftButton);
+    QFile svg(dir.filePath("board.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(svg.readAll().contains("<svg"));
+    EXPECT_EQ(
+        exportFanned(ExportFormat::ChartText, dir.filePath("b.txt"), *fanned->board(), false, {}),
+        kFannedFormatsMessage);
+    EXPECT_FALSE(QFile::exists(dir.filePath("b.txt")));
+
+    // A configuration saved in inches before the units were kept with the fanned inputs: they
+    // are taken in its inches, not converted from the window's millimetres.
+    for (const auto& [key, value] : {std::pair{"numFrets", "22"},
+                                     {"scaleLen", "25.5"},
+                                     {"unitsType", "0"},
+                                     {"fanned.txtFirstScale", "25.5"}})
+        temp.store().saveSetting("Old", key, value);
+    temp.store().saveSetting("Base", "configName1", "Old");
+    item("mnuFileOpen")->trigger();
+    auto* open = window->findChild<RetrieveConfigDialog*>();
+    open->nameList->setCurrentRow(0);
+    open->retrieve();
+    EXPECT_EQ(fanned->firstScale->text(), "25.5");
+    EXPECT_EQ(fanned->findChild<QLabel*>("txtFirstScaleUnit")->text(), "in");
+}
+
+}  // namespace
+}  // namespace varnel

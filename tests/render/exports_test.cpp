@@ -1,0 +1,571 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <functional>
+#include <set>
+#include <sstream>
+#include <tuple>
+
+#include "cli/chartcli.h"
+#include "core/chart.h"
+#include "examplecharts.h"
+#include "layout/chartlayout.h"
+#include "layout/fannedlayout.h"
+#include "layout/templatelayout.h"
+#include "raster.h"
+#include "recordingprinter.h"
+#include "render/calibration.h"
+#include "render/exports.h"
+#include "render/fannedprint.h"
+#include "render/printjobs.h"
+#include "store/configrepository.h"
+#include "testsupport.h"
+
+namespace varnel {
+namespace {
+
+// The DXF as an independent reader (Python's ezdxf) sees it; null when it cannot be run.
+QJsonObject readDxf(const QString& file) {
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral(VARNEL_SOURCE_DIR "/tests/scripts/read_dxf.py"), file});
+    if (!python.waitForFinished(120000) || python.exitCode() != 0) return {};
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
+}
+
+double parsed(std::string_view text) {
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// One table of settings through every writer: the SVG's slotXs, the DXF as ezdxf reads it, the
+// CSV's numbers read back, and the chart text.
+TEST(ExportTest, EveryWriterKeepsTheExactDistances) {
+    const struct {
+        std::int16_t units;
+        std::int16_t method;
+        double scaleLen;
+        std::int16_t frets;
+    } rows[] = {
+        {kUnitsMillimetres, kCalcTwelfthRoot, 647.7, 24},
+        {kUnitsInches, kCalcRule18, 25.5, 22},
+        {kUnitsMillimetres, kCalcRule18, 0.001, 2},
+        {kUnitsInches, kCalcTwelfthRoot, 1e6, 2},
+        {kUnitsMillimetres, kCalcTwelfthRoot, 864, kMaxFrets},
+    };
+    QTemporaryDir dir;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.frets);
+        FretboardSettings s;
+        s.unitsType = row.units;
+        s.calcType = row.method;
+        s.scaleLen = row.scaleLen;
+        s.nFrets = row.frets;
+        const FretPositions p = calcFretPositions(s);
+        const bool inches = row.units == kUnitsInches;
+        const QString unit = inches ? "in" : "mm";
+
+        QXmlStreamReader svg(drawingSvg(templateSheet(s, p, NominalMeasure())));
+        std::vector<double> slotXs;
+        bool inSlots = false;
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+            const auto a = svg.attributes();
+            if (svg.name() == u"svg") {
+                EXPECT_TRUE(a.value("width").endsWith(unit));
+                EXPECT_EQ(a.value("viewBox").split(u' ').size(), 4);
+            }
+            if (svg.name() == u"g") inSlots = a.value("id") == u"slots";
+            if (svg.name() == u"line" && inSlots) {
+                slotXs.push_back(a.value("x1").toDouble());
+                EXPECT_EQ(a.value("y2").toDouble(), s.templateLineHeight / (inches ? 25.4 : 1));
+            }
+        }
+        EXPECT_FALSE(svg.hasError()) << svg.errorString().toStdString();
+        ASSERT_EQ(slotXs.size(), static_cast<std::size_t>(row.frets) + 1);
+        for (int i = 1; i <= row.frets; ++i) ASSERT_EQ(slotXs[i], p.distFromNut[i]) << i;
+
+        const QString dxfFile = dir.filePath("t.dxf");
+        ASSERT_FALSE(exportDocument(ExportFormat::TemplateDxf, dxfFile, s, p, {}));
+        // ezdxf reads some thousand entities a second: the longest template is left to dxflib.
+        const QJsonObject dxf = row.frets < 1000 ? readDxf(dxfFile) : QJsonObject();
+        if (!dxf.isEmpty()) {  // python3-ezdxf is installed by scripts/deps
+            EXPECT_EQ(dxf["insunits"].toInt(), inches ? 1 : 4);
+            EXPECT_EQ(dxf["errors"].toInt(), 0);
+            EXPECT_EQ(dxf["numbers"].toInt(), row.frets + 1);
+            const QJsonArray lines = dxf["slots"].toArray();
+            ASSERT_EQ(lines.size(), row.frets + 1);
+            for (int i = 0; i <= row.frets; ++i) {
+                const QJsonArray l = lines[i].toArray();
+                ASSERT_NEAR(l[0].toDouble(), i == 0 ? 0 : p.distFromNut[i], 1e-6) << i;
+                ASSERT_EQ(std::min(l[1].toDouble(), l[3].toDouble()), 0);
+                ASSERT_NEAR(std::max(l[1].toDouble(), l[3].toDouble()),
+                            s.templateLineHeight / (inches ? 25.4 : 1), 1e-9);
+            }
+        }
+
+        const QList<QByteArray> lines = chartCsv(s, p).split('\n');
+        ASSERT_EQ(lines.size(),
+                  row.frets + 2);  // the header, a row per fret, and after the last CR LF
+        EXPECT_EQ(lines[0], "fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in\r");
+        for (int i = 1; i <= row.frets; ++i) {
+            const QList<QByteArray> cells = lines[i].chopped(1).split(',');
+            ASSERT_EQ(cells.size(), 5);
+            const double nut = p.distFromNut[i];
+            EXPECT_EQ(parsed(cells[0].toStdString()), i);
+            EXPECT_EQ(parsed(cells[inches ? 3 : 1].toStdString()), nut);
+            EXPECT_EQ(parsed(cells[inches ? 4 : 2].toStdString()), p.distFromFret[i]);
+            EXPECT_EQ(parsed(cells[inches ? 1 : 3].toStdString()),
+                      inches ? nut * 25.4 : nut / 25.4);
+        }
+
+        const QString text = dir.filePath("t.txt");
+        ASSERT_FALSE(exportDocument(ExportFormat::ChartText, text, s, p, {}));
+        QFile chartFile(text);
+        ASSERT_TRUE(chartFile.open(QIODevice::ReadOnly));
+        EXPECT_EQ(chartFile.readAll().toStdString(), buildFretChart(s, p));
+    }
+}
+
+// The SVG drawn by an independent renderer: slots within 0.05 mm of their places.
+TEST(ExportTest, RenderedSvgSlotsStandTrue) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("rsvg-convert"));
+    if (tool.isEmpty()) GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is not installed";
+    QTemporaryDir dir;
+    FretboardSettings s;
+    s.scaleLen = 647.7;
+    s.nFrets = 6;
+    s.printFretNumbers = false;
+    s.lineWidthVert = 2;
+    const FretPositions p = calcFretPositions(s);
+    ASSERT_FALSE(exportDocument(ExportFormat::TemplateSvg, dir.filePath("t.svg"), s, p, {}));
+    QProcess render;
+    render.start(tool, {"--dpi-x", "1200", "--dpi-y", "1200", "-b", "white", "-o",
+                        dir.filePath("t.png"), dir.filePath("t.svg")});
+    ASSERT_TRUE(render.waitForFinished(60000) && render.exitCode() == 0);
+    const QImage image(dir.filePath("t.png"));
+    ASSERT_FALSE(image.isNull());
+    // A row below the middle of the strip, after the 5 mm margin.
+    std::vector<double> centres =
+        test::darkRuns(image, 1200, false, static_cast<int>((5 + 12.5 + 3) / 25.4 * 1200));
+    for (double& c : centres) c -= 5;
+    ASSERT_EQ(centres.size(), 7u);
+    for (std::size_t i = 0; i < centres.size(); ++i) {
+        EXPECT_NEAR(centres[i], i == 0 ? 0 : p.distFromNut[i], 0.05) << i;
+    }
+}
+
+// A surface's lines and texts: each its layer (or style), its numbers and its text.
+using Item = std::tuple<std::string, std::vector<double>, std::string>;
+
+// The same items in any order, a line either way round, numbers to the tolerance.
+bool sameItems(std::vector<Item> a, std::vector<Item> b, double tolerance = 1e-9) {
+    for (std::vector<Item>* items : {&a, &b}) {
+        for (auto& [layer, n, text] : *items) {
+            if (n.size() == 4 && std::pair(n[2], n[3]) < std::pair(n[0], n[1]))
+                n = {n[2], n[3], n[0], n[1]};
+        }
+        std::sort(items->begin(), items->end());
+    }
+    return std::equal(
+        a.begin(), a.end(), b.begin(), b.end(), [tolerance](const Item& x, const Item& y) {
+            const auto& [layerX, nx, textX] = x;
+            const auto& [layerY, ny, textY] = y;
+            return layerX == layerY && textX == textY &&
+                   std::equal(
+                       nx.begin(), nx.end(), ny.begin(), ny.end(),
+                       [tolerance](double u, double v) { return std::fabs(u - v) <= tolerance; });
+        });
+}
+
+// Every document, every surface. The pages a printer records are its laid-out pages, item for
+// item (told apart by pen, colour, dash and face); a one-strip template's and a one-piece fanned
+// board's slots, frets, strings and numbers are its sheet's, moved onto the page; the SVG and
+// the DXF hold the sheet's items (SVG: a text's baseline one type size below its top; DXF: y
+// taken from yUp).
+TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
+    QTemporaryDir dir;
+    const auto styleOf = [](const QColor& c, double pixels, bool dashed) {
+        return c.name().toStdString() + "/" + std::to_string(pixels) + (dashed ? "/dash" : "");
+    };
+    const auto pageItems = [&](const std::vector<Drawing>& pages) {
+        std::vector<Item> items;
+        for (std::size_t k = 0; k < pages.size(); ++k) {
+            const Drawing& d = pages[k];
+            const auto page = static_cast<double>(k + 1);
+            for (const DrawingLine& l : d.lines) {
+                const DrawingLayer& layer = d.layers[l.layer];
+                const Segment& g = l.segment;
+                const QColor c(layer.colour.red, layer.colour.green, layer.colour.blue);
+                items.push_back({styleOf(c, layer.penPixels, layer.dashed && layer.penPixels <= 1),
+                                 {g.from.x, g.from.y, g.to.x, g.to.y, page},
+                                 ""});
+            }
+            for (const DrawingText& t : d.texts) {
+                items.push_back({d.layers[t.layer].face + "/" + std::to_string(t.points),
+                                 {t.topLeft.x, t.topLeft.y, page},
+                                 t.text});
+            }
+        }
+        return items;
+    };
+    // What the printer recorded in its dots, the correction undone.
+    const ScaleCorrection correction{1.01, 0.99};
+    const auto recordedItems = [&](const test::RecordingPrinter& printer) {
+        std::vector<Item> items;
+        const auto x = [&](const QPointF& p) { return p.x() / correction.horizontal; };
+        const auto y = [&](const QPointF& p) { return p.y() / correction.vertical; };
+        for (const auto& l : printer.lines) {
+            items.push_back({styleOf(l.colour, l.widthDots, l.style == LineStyle::Dash),
+                             {x(l.from), y(l.from), x(l.to), y(l.to), double(l.page)},
+                             ""});
+        }
+        for (const auto& t : printer.texts) {
+            items.push_back({t.family.toStdString() + "/" + std::to_string(t.points),
+                             {x(t.topLeft), y(t.topLeft), double(t.page)},
+                             t.text.toStdString()});
+        }
+        return items;
+    };
+    // A sheet's items on the named layers, moved by (dx, dy), with y (and a text's top, moved
+    // down by dt type sizes) as fy makes it; named by layer, in lower case for the SVG.
+    const auto sheetItems = [](const Drawing& d, const std::set<std::string>& layers, double dx,
+                               double dy, double dt, const std::function<double(double)>& fy,
+                               bool lower) {
+        std::vector<Item> items;
+        const auto name = [&](std::size_t i) {
+            std::string n = d.layers[i].name;
+            if (lower) std::transform(n.begin(), n.end(), n.begin(), ::tolower);
+            return n;
+        };
+        for (const DrawingLine& l : d.lines) {
+            if (!layers.empty() && !layers.count(d.layers[l.layer].name)) continue;
+            const Segment& g = l.segment;
+            items.push_back({name(l.layer),
+                             {g.from.x + dx, fy(g.from.y + dy), g.to.x + dx, fy(g.to.y + dy)},
+                             ""});
+        }
+        for (const DrawingText& t : d.texts) {
+            if (!layers.empty() && !layers.count(d.layers[t.layer].name)) continue;
+            const double top = t.topLeft.y + dy + dt * pointsToUnit(t.points, d.inches);
+            items.push_back({name(t.layer), {t.topLeft.x + dx, fy(top)}, t.text});
+        }
+        return items;
+    };
+    const auto svgItems = [](const QByteArray& bytes) {
+        QXmlStreamReader svg(bytes);
+        std::vector<Item> items;
+        std::string group;
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement) continue;
+            const auto a = svg.attributes();
+            const auto at = [&a](const char* name) { return a.value(name).toDouble(); };
+            if (svg.name() == u"g") group = a.value("id").toString().toStdString();
+            if (svg.name() == u"line")
+                items.push_back({group, {at("x1"), at("y1"), at("x2"), at("y2")}, ""});
+            if (svg.name() == u"text") {
+                const std::vector<double> xy = {at("x"), at("y")};
+                items.push_back({group, xy, svg.readElementText().toStdString()});
+            }
+        }
+        return items;
+    };
+    const auto dxfItems = [&](const QByteArray& bytes) {
+        const QString file = dir.filePath("d.dxf");
+        QString error;
+        saveBytes(file, bytes, error);
+        const QJsonObject dxf = readDxf(file);
+        std::vector<Item> items;
+        for (const QJsonValue& v : dxf["entities"].toArray()) {
+            const QJsonArray e = v.toArray();
+            const bool line = e[4].isDouble();
+            items.push_back({e[0].toString().toStdString(),
+                             line ? std::vector<double>{e[1].toDouble(), e[2].toDouble(),
+                                                        e[3].toDouble(), e[4].toDouble()}
+                                  : std::vector<double>{e[1].toDouble(), e[2].toDouble()},
+                             line ? "" : e[4].toString().toStdString()});
+        }
+        return std::pair(items, !dxf.isEmpty());
+    };
+
+    FretboardSettings base;
+    base.nFrets = 24;
+    base.scaleLen = 648;
+    const struct {
+        char document;  // Chart, Template, Calibration, Fanned
+        std::int16_t units;
+        std::int16_t guide;
+        bool numbers;
+    } rows[] = {
+        {'C', kUnitsMillimetres, 0, true},
+        {'C', kUnitsInches, 0, true},
+        {'T', kUnitsMillimetres, kGuideTop, true},
+        {'T', kUnitsMillimetres, kGuideCenter, true},
+        {'T', kUnitsMillimetres, kGuideBottom, true},
+        {'T', kUnitsInches, kGuideCenter, true},
+        {'T', kUnitsInches, kGuideBottom, false},
+        {'K', kUnitsMillimetres, 0, true},
+        {'K', kUnitsInches, 0, true},
+        {'F', kUnitsMillimetres, 0, true},
+        {'F', kUnitsInches, 0, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(1, row.document) + " " + std::to_string(row.units) + " " +
+                     std::to_string(row.guide) + (row.numbers ? " numbers" : ""));
+        FretboardSettings s = base;
+        s.unitsType = row.units;
+        s.hLinePos = row.guide;
+        s.printFretNumbers = row.numbers;
+        if (row.units == kUnitsInches) s.scaleLen = 25.5;
+        const bool inches = row.units == kUnitsInches;
+        const FretPositions p = calcFretPositions(s);
+        const FannedBoard board =
+            layOutFannedBoard(inches ? FannedInputs{6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}}
+                                     : FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7},
+                              s);
+        // Pages wide enough for one strip or piece, with a correction to carry.
+        test::RecordingPrinter printer(40, 20);
+        printer.setCorrection(correction, "Laser");
+        const auto note = correctionNote(printer)->toStdString();
+        std::vector<Drawing> pages;
+        std::optional<Drawing> sheet;
+        std::set<std::string> shared;  // the layers a sheet shares with its page
+        switch (row.document) {
+            case 'C':
+                printChart(printer, s, p);
+                pages = chartPages(s, p, printer.frame(true), printer, note).pages;
+                break;
+            case 'T':
+                printTemplate(printer, s, p);
+                pages = templatePages(s, p, printer.frame(inches), printer, note).pages;
+                sheet = templateSheet(s, p, printer);
+                shared = {"SLOTS", "NUMBERS"};
+                break;
+            case 'K':  // the rulers and their numbers; the text beside them is the dialog's
+                printCalibrationPage(printer, row.units, "A4, portrait");
+                pages = calibrationPages(inches, calibrationRulers(printer, row.units), {}, 500,
+                                         printer);
+                break;
+            default:
+                printFannedBoard(printer, board, inches);
+                pages = fannedPages(board, inches, printer.frame(inches), printer, note).pages;
+                sheet = fannedDrawing(board, inches);
+                shared = {"STRINGS", "EDGES", "NUT", "BRIDGE", "FRETS", "NUMBERS"};
+        }
+        std::vector<Item> recorded = recordedItems(printer);
+        if (row.document == 'K') {
+            const auto words = [](const Item& i) {
+                return std::get<2>(i).find_first_not_of("0123456789") != std::string::npos;
+            };
+            recorded.erase(std::remove_if(recorded.begin(), recorded.end(), words), recorded.end());
+            std::vector<Item> laidOut = pageItems(pages);
+            laidOut.erase(std::remove_if(laidOut.begin(), laidOut.end(), words), laidOut.end());
+            EXPECT_TRUE(sameItems(recorded, laidOut)) << "pages";
+            continue;
+        }
+        ASSERT_FALSE(pages.empty());
+        EXPECT_TRUE(sameItems(recorded, pageItems(pages))) << "pages";
+        if (!sheet) continue;
+        ASSERT_EQ(pages.size(), 1u);
+        // The page's items on the shared layers are the sheet's, moved as its first line was (a
+        // template's strips stand at 32-bit floats).
+        const Drawing& page = pages.front();
+        const auto firstOn = [&shared](const Drawing& d) {
+            for (const DrawingLine& l : d.lines)
+                if (shared.count(d.layers[l.layer].name)) return l.segment.from;
+            return Point{};
+        };
+        const Point pageFirst = firstOn(page), sheetFirst = firstOn(*sheet);
+        const auto same = [](double y) { return y; };
+        EXPECT_TRUE(sameItems(sheetItems(page, shared, 0, 0, 0, same, false),
+                              sheetItems(*sheet, shared, pageFirst.x - sheetFirst.x,
+                                         pageFirst.y - sheetFirst.y, 0, same, false),
+                              row.document == 'T' ? 1e-5 : 1e-9))
+            << "sheet on the page";
+        EXPECT_TRUE(
+            sameItems(svgItems(drawingSvg(*sheet)), sheetItems(*sheet, {}, 0, 0, 1, same, true)))
+            << "SVG";
+        const auto [dxf, read] = dxfItems(drawingDxf(*sheet));
+        const double up = sheet->yUp;
+        if (read) {  // python3-ezdxf is installed by scripts/deps
+            EXPECT_TRUE(
+                sameItems(dxf, sheetItems(
+                                   *sheet, {}, 0, 0, 1, [up](double y) { return up - y; }, false)))
+                << "DXF";
+        }
+    }
+}
+
+// The dimension style names the text style's own handle (group 340), not whatever memory held:
+// the same drawing written twice is the same bytes.
+TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
+    FretboardSettings s;
+    s.scaleLen = 647.7;
+    s.nFrets = 3;
+    const FannedBoard board = layOutFannedBoard({}, s);
+    for (const QByteArray& dxf :
+         {drawingDxf(templateSheet(s, calcFretPositions(s), NominalMeasure())),
+          drawingDxf(fannedDrawing(board, false))}) {
+        const QList<QByteArray> lines = dxf.split('\n');
+        // Group code and value pairs; the record a pair belongs to is the last code 0's value.
+        QByteArray record, styleHandle, dimensionTextStyle;
+        for (qsizetype i = 0; i + 1 < lines.size(); i += 2) {
+            const QByteArray code = lines[i].trimmed();
+            if (code == "0") record = lines[i + 1];
+            if (record == "STYLE" && code == "5") styleHandle = lines[i + 1];
+            if (record == "DIMSTYLE" && code == "340") dimensionTextStyle = lines[i + 1];
+        }
+        EXPECT_FALSE(styleHandle.isEmpty());
+        EXPECT_EQ(dimensionTextStyle, styleHandle);
+    }
+}
+
+TEST(ExportTest, AFileThatCannotBeWrittenIsNamedAndNothingIsLeft) {
+    FretboardSettings s;
+    s.scaleLen = 647.7;
+    s.nFrets = 12;
+    const FretPositions p = calcFretPositions(s);
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath("not-a-folder");
+    QFile(blocked).open(QIODevice::WriteOnly);
+    for (const ExportFormat format :
+         {ExportFormat::TemplateSvg, ExportFormat::TemplateDxf, ExportFormat::TemplatePdf,
+          ExportFormat::ChartCsv, ExportFormat::ChartPdf, ExportFormat::ChartText}) {
+        const QString file = blocked + "/x." + exportExtension(format);
+        const auto failure = exportDocument(format, file, s, p, {});
+        ASSERT_TRUE(failure);
+        EXPECT_TRUE(failure->startsWith("The file " + file + " could not be written"))
+            << failure->toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList({"not-a-folder"}));
+    EXPECT_EQ(suggestedFileName(s, "svg"), "fretboard-648mm-12.svg");
+    s.unitsType = kUnitsInches;
+    s.scaleLen = 25.5;
+    EXPECT_EQ(suggestedFileName(s, "csv"), "fretboard-25.5in-12.csv");
+}
+
+// The fanned fretboard through varnel-chart into a DXF that ezdxf reads: a line per fret and
+// per string, the nut, the bridge and the two edges, each on its layer, the bass string at the
+// bottom as on paper (not mirrored); the tiled PDF with its correction; refusals exit 1.
+TEST(ExportTest, FannedFretboardAsDxf) {
+    QTemporaryDir dir;
+    const std::string file = dir.filePath("fanned.dxf").toStdString();
+    std::ostringstream out, err;
+    const std::vector<std::string> instrument = {"--fanned", "--frets",
+                                                 "24",       "--strings",
+                                                 "7",        "--first-scale",
+                                                 "648",      "--last-scale",
+                                                 "686",      "--nut-spacing",
+                                                 "41",       "--bridge-spacing",
+                                                 "62",       "--perpendicular-fret",
+                                                 "7",        "--overhang",
+                                                 "3,4"};
+    auto args = instrument;
+    args.insert(args.end(), {"--dxf", file});
+    ASSERT_EQ(runChartCommand(args, out, err), kExitOk) << err.str();
+    const QJsonObject dxf = readDxf(QString::fromStdString(file));
+    if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+    EXPECT_EQ(dxf["errors"].toInt(), 0);
+    const QJsonObject lines = dxf["lines"].toObject();
+    for (const auto& [layer, count] :
+         {std::pair{"FRETS", 24}, {"STRINGS", 7}, {"NUT", 1}, {"BRIDGE", 1}, {"EDGES", 2}}) {
+        EXPECT_EQ(lines[layer].toInt(), count) << layer;
+    }
+    const QJsonArray strings = dxf["strings"].toArray();
+    ASSERT_EQ(strings.size(), 7);
+    const auto length = [](const QJsonArray& g) {
+        return std::hypot(g[2].toDouble() - g[0].toDouble(), g[3].toDouble() - g[1].toDouble());
+    };
+    EXPECT_NEAR(length(strings[0].toArray()), 648, 1e-6);  // the treble string, at the top
+    EXPECT_NEAR(length(strings[6].toArray()), 686, 1e-6);
+    EXPECT_GT(strings[0].toArray()[1].toDouble(), strings[6].toArray()[1].toDouble());
+    // The tiled PDF takes the scale correction given, as the straight template does.
+    const QString pdf = dir.filePath("fanned.pdf");
+    args = instrument;
+    args.insert(args.end(), {"--x-correction", "101.5", "--template-pdf", pdf.toStdString()});
+    ASSERT_EQ(runChartCommand(args, out, err), kExitOk) << err.str();
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (text.waitForFinished(30000) && text.exitCode() == 0) {  // poppler-utils, scripts/deps
+        EXPECT_TRUE(text.readAllStandardOutput().contains("horizontal 101.50 %"));
+    }
+    // Refusals name the input, an endless length among them, and write nothing.
+    for (const auto& [option, value, message] :
+         {std::tuple{"--first-scale", "5", "The first string's scale length, 5, must be more"},
+          {"--overhang", "1e999", "The fretboard overhang, inf, must be a finite number."},
+          {"--perpendicular-fret", "-1", "The perpendicular fret, -1, must be 0 (the nut)"}}) {
+        args = instrument;
+        args.insert(args.end(), {option, value, "--dxf", dir.filePath("x.dxf").toStdString()});
+        std::ostringstream refusal;
+        EXPECT_EQ(runChartCommand(args, out, refusal), kExitRefused) << option;
+        EXPECT_EQ(refusal.str().rfind(message, 0), 0u) << refusal.str();
+        EXPECT_FALSE(QFile::exists(dir.filePath("x.dxf")));
+    }
+}
+
+// varnel-chart takes a saved configuration as Retrieve does; later options override it.
+TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
+    test::TempStore temp;
+    FretboardSettings saved;
+    saved.scaleLen = 25.5;
+    saved.nFrets = 3;
+    saved.unitsType = kUnitsInches;
+    saved.unitsGranularity = kGranularityCoarse;
+    ConfigRepository(temp.store()).save("Strat", saved);
+    ConfigRepository(temp.store()).save("Bass", saved);
+    const auto run = [&](std::vector<std::string> args) {
+        std::ostringstream out, err;
+        const int status = runChartCommand(args, out, err, {&temp.store(), nullptr});
+        return std::tuple{status, out.str(), err.str()};
+    };
+    const auto [status, chart, noError] = run({"--config", "Strat"});
+    EXPECT_EQ(status, kExitOk) << noError;
+    EXPECT_EQ(chart, test::kFender3FretsCoarseInches);
+    const auto [fine, fineChart, fineError] =
+        run({"--config", "Strat", "--precision", "fine", "--units", "mm"});
+    EXPECT_EQ(fineChart.substr(0, 23), "Scale Length: 25.5 mm\r\n");
+    const auto [missing, nothing, said] = run({"--config", "Tele"});
+    EXPECT_EQ(missing, kExitRefused);
+    EXPECT_EQ(said, "No saved configuration is named Tele\n");
+    const auto [listed, names, quiet] = run({"--list-configs"});
+    EXPECT_EQ(names, "Strat\nBass\n");
+    // With --fanned, the Fanned Frets inputs it carries, typed in millimetres, apply in its
+    // inches; options after --config override them.
+    for (const auto& [key, value] :
+         {std::pair{"txtStrings", "7"}, {"txtFirstScale", "650"}, {"unitsType", "1"}})
+        temp.store().saveSetting("Strat", QStringLiteral("fanned.") + key, value);
+    const auto [fanned, table, fannedError] = run({"--config", "Strat", "--fanned"});
+    EXPECT_EQ(fanned, kExitOk) << fannedError;
+    EXPECT_NE(table.find("\n   1        1.436  "), std::string::npos) << table;
+    const auto [overridden, table2, error2] =
+        run({"--config", "Strat", "--fanned", "--first-scale", "25.5"});
+    EXPECT_NE(table2.find("\n   1        1.431  "), std::string::npos) << table2;
+    // A saved input that is no number is refused by name, unless an option gives it.
+    temp.store().saveSetting("Strat", "fanned.txtLastScale", "abc");
+    const auto [refused, none, reason] = run({"--config", "Strat", "--fanned"});
+    EXPECT_EQ(refused, kExitRefused);
+    EXPECT_EQ(reason,
+              "The saved configuration Strat has a Fanned Frets input that is not a number: "
+              "--last-scale.\n");
+    EXPECT_EQ(std::get<0>(run({"--config", "Strat", "--fanned", "--last-scale", "27"})), kExitOk);
+    // Defaults are millimetres, converted for an inch board: 648 mm is 25.511811 in.
+    const auto [inches, table3, error3] = run({"--frets", "2", "--units", "in", "--fanned"});
+    EXPECT_NE(table3.find("\n   1        1.432  "), std::string::npos) << table3;
+}
+
+}  // namespace
+}  // namespace varnel
