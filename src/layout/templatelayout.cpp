@@ -26,6 +26,12 @@ struct Strip {
     double top, bottom, guide, numberTop;
 };
 
+// The top of a fret number: just under the guide, or above a bottom guide.
+template <typename Length>
+Length fretNumberTop(std::int16_t guide, Length guideY, Length textHeight) {
+    return guide == kGuideBottom ? guideY - textHeight : guideY + Length(0.1) * textHeight;
+}
+
 void appendRules(Drawing& d, const Strip& strip, std::int16_t guide, double length) {
     d.line(kGuide, {0, strip.guide}, {length, strip.guide});
     if (guide != kGuideTop) d.line(kEdges, {0, strip.top}, {length, strip.top});
@@ -44,19 +50,6 @@ std::int16_t guidePosition(const FretboardSettings& s) {
     return s.hLinePos == kGuideCenter || s.hLinePos == kGuideBottom ? s.hLinePos : kGuideTop;
 }
 
-float calcGuideLineY(std::int16_t hLinePos, float lineTop, float lineHeight) {
-    switch (hLinePos) {
-        case kGuideTop:
-            return lineTop;
-        case kGuideCenter:
-            return lineTop + lineHeight / 2;
-        case kGuideBottom:
-            return lineTop + lineHeight;
-        default:
-            return 0;
-    }
-}
-
 Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
                       const TextMeasure& measure) {
     Drawing d = blankTemplate(s);
@@ -65,12 +58,12 @@ Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
     const double width = s.templateLineHeight * unitsPerMillimetre(d.inches);
     d.yUp = width;
     const std::int16_t guide = guidePosition(s);
-    const double guideY = guide == kGuideTop ? 0 : guide == kGuideCenter ? width / 2 : width;
+    const double guideY = guideLineY(guide, 0.0, width);
     const double t =
         inchesToUnit(measure.lineHeightInches(kNumberFace, kFretNumberPoints), d.inches);
     const double one =
         inchesToUnit(measure.textWidthInches(kNumberFace, kFretNumberPoints, "1"), d.inches);
-    const Strip strip{0, width, guideY, guide == kGuideBottom ? guideY - t : guideY + 0.1 * t};
+    const Strip strip{0, width, guideY, fretNumberTop(guide, guideY, t)};
     d.lines.reserve(p.distFromNut.size() + 3);
     d.texts.reserve(s.printFretNumbers ? p.distFromNut.size() : 0);
     appendRules(d, strip, guide, p.distFromNut[static_cast<std::size_t>(p.count())]);
@@ -135,9 +128,8 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
                 linesOnPage = 0;
             }
             ++linesOnPage;
-            const float guideY = calcGuideLineY(guide, lineTop, h);
-            strip = {lineTop, lineTop + h, guideY,
-                     guide == kGuideBottom ? guideY - t : guideY + 0.1f * t};
+            const float guideY = guideLineY(guide, lineTop, h);
+            strip = {lineTop, lineTop + h, guideY, fretNumberTop(guide, guideY, t)};
             appendRules(out.pages.back(), strip, guide, W);
         } else {
             markerX += p.distFromFret[static_cast<std::size_t>(i)];

@@ -19,8 +19,14 @@ constexpr double kFretNumberPoints = 8;
 // taken as top.
 std::int16_t guidePosition(const FretboardSettings& s);
 
-// y of the alignment guide of a template line.
-float calcGuideLineY(std::int16_t hLinePos, float lineTop, float lineHeight);
+// y of the alignment guide of a template line, in the precision it is drawn in (the printed
+// strips in 32-bit floats, the files' sheet in doubles).
+template <typename Length>
+Length guideLineY(std::int16_t guide, Length lineTop, Length lineHeight) {
+    return guide == kGuideCenter   ? lineTop + lineHeight / 2
+           : guide == kGuideBottom ? lineTop + lineHeight
+                                   : lineTop;
+}
 
 // The whole template, not split into strips, in the current units: x from the nut towards the
 // bridge, y down from the fretboard's top edge; layers SLOTS (a line per fret and the nut),
