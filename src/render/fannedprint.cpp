@@ -26,25 +26,15 @@ std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& 
 
 }  // namespace
 
-std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
-                                         bool inches) {
+std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, bool inches) {
     FannedPages pages;
-    return layOutFanned(printer, board, inches, pages);
-}
-
-void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches) {
-    FannedPages pages;
-    layOutFanned(printer, board, inches, pages);
-    replayPages(printer, pages.pages);
+    auto refusal = layOutFanned(printer, board, inches, pages);
+    if (!refusal) replayPages(printer, pages.pages);
+    return refusal;
 }
 
 DrawDocument fannedDocument(const FannedBoard& board, bool inches) {
-    return [&board, inches](PrinterSurface& printer) {
-        FannedPages pages;
-        auto refusal = layOutFanned(printer, board, inches, pages);
-        if (!refusal) replayPages(printer, pages.pages);
-        return refusal;
-    };
+    return [&board, inches](PrinterSurface& printer) { return drawFanned(printer, board, inches); };
 }
 
 }  // namespace varnel

@@ -11,12 +11,9 @@
 
 namespace varnel {
 
-// Why the board cannot be tiled on this printer (a piece does not fit the page), or none.
-std::optional<QString> fannedPageRefusal(PrinterSurface& printer, const FannedBoard& board,
-                                         bool inches);
-
-// Draws every piece of the board's drawing, then the footer. Precondition: no refusal.
-void printFannedBoard(PrinterSurface& printer, const FannedBoard& board, bool inches);
+// Draws every piece of the board's drawing, then the footer: none; or, having drawn nothing,
+// why the board cannot be tiled on this printer (a piece does not fit the page).
+std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, bool inches);
 
 // The tiled board as a document, laid out once, with its refusal; the board must outlive it.
 DrawDocument fannedDocument(const FannedBoard& board, bool inches);

@@ -1,11 +1,10 @@
 #include "render/printerprovider.h"
 
-#include "render/painterprinter.h"
-#include "render/printjobs.h"
-
 #include <QPrinter>
 
 #include "render/calibration.h"
+#include "render/painterprinter.h"
+#include "render/printjobs.h"
 
 namespace varnel {
 
@@ -13,9 +12,12 @@ std::unique_ptr<PrinterSurface> PdfFileProvider::open(QString& error) {
     return PainterPrinter::openPdf(m_fileName, m_setup, error);
 }
 
-std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocument& draw) {
-    QString error;
-    const std::unique_ptr<PrinterSurface> printer = printers.open(error);
+namespace {
+
+// Draws the document on an open printer (none: the message why it did not open), then ends it,
+// or aborts it when the drawing refused.
+std::optional<QString> drawAndEnd(PrinterSurface* printer, const QString& error,
+                                  const DrawDocument& draw) {
     if (!printer) return error;
     if (auto refusal = draw(*printer)) {
         printer->abortDoc();
@@ -23,6 +25,14 @@ std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocume
     }
     if (!printer->endDoc()) return kPrintFailedMessage;
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocument& draw) {
+    QString error;
+    const std::unique_ptr<PrinterSurface> printer = printers.open(error);
+    return drawAndEnd(printer.get(), error, draw);
 }
 
 DrawDocument chartDocument(const FretboardSettings& s, const FretPositions& p) {
@@ -55,13 +65,7 @@ std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printer
     QString error;
     const std::unique_ptr<PainterPrinter> surface =
         PainterPrinter::onPrinter(printer, setup, error);
-    if (!surface) return error;
-    if (auto refusal = draw(*surface)) {
-        surface->abortDoc();
-        return refusal;
-    }
-    if (!surface->endDoc()) return kPrintFailedMessage;
-    return std::nullopt;
+    return drawAndEnd(surface.get(), error, draw);
 }
 
 }  // namespace varnel

@@ -1,14 +1,13 @@
 #include "render/printersurface.h"
 
-#include <QStringList>
-
 namespace varnel {
 
 void PrinterSurface::line(double x1, double y1, double x2, double y2, const QColor& colour) {
     const double widthDots = m_drawWidth > 0 ? m_drawWidth * pixelInches() * dotsPerInch() : 0;
     const LineStyle style = m_drawWidth <= 1 ? m_drawStyle : LineStyle::Solid;
-    drawLineDots(QPointF(toDotsX(x1), toDotsY(y1)), QPointF(toDotsX(x2), toDotsY(y2)), colour,
-                 widthDots, style);
+    const double h = m_correction.horizontal, v = m_correction.vertical;
+    drawLineDots(QPointF(toDots(x1, h), toDots(y1, v)), QPointF(toDots(x2, h), toDots(y2, v)),
+                 colour, widthDots, style);
 }
 
 QFont PrinterSurface::fontOf(const QString& face, double points) {
@@ -21,21 +20,21 @@ QFont PrinterSurface::fontOf(const QString& face, double points) {
     return font;
 }
 
-void PrinterSurface::setFontName(const QString& name) {
-    const double points = m_font.pointSizeF();
-    m_font = fontOf(name, points);
+void PrinterSurface::text(double x, double y, const QString& text) {
+    drawTextDots(QPointF(toDots(x, m_correction.horizontal), toDots(y, m_correction.vertical)),
+                 text, m_font);
 }
 
 double PrinterSurface::textWidthInches(const std::string& face, double points,
                                        const std::string& text) const {
-    const QFont font = fontOf(QString::fromStdString(face), points);
-    return textWidthDots(QString::fromStdString(text), font) / dotsPerInch() /
-           m_correction.horizontal;
+    return textWidthDots(QString::fromStdString(text),
+                         fontOf(QString::fromStdString(face), points)) /
+           dotsPerInch() / m_correction.horizontal;
 }
 
 double PrinterSurface::lineHeightInches(const std::string& face, double points) const {
-    const QFont font = fontOf(QString::fromStdString(face), points);
-    return textHeightDots(QStringLiteral("1"), font) / dotsPerInch() / m_correction.vertical;
+    return textHeightDots(QStringLiteral("1"), fontOf(QString::fromStdString(face), points)) /
+           dotsPerInch() / m_correction.vertical;
 }
 
 PageFrame PrinterSurface::frame(bool inches) const {
@@ -48,41 +47,15 @@ PageFrame PrinterSurface::frame(bool inches) const {
             pixelInches() * perInch / m_correction.horizontal};
 }
 
-void PrinterSurface::text(double x, double y, const QString& text) {
-    drawTextDots(QPointF(toDotsX(x), toDotsY(y)), text, m_font);
-}
-
-void PrinterSurface::setFontSize(double points) {
-    if (points > 0) m_font.setPointSizeF(points);
-}
-
-void PrinterSurface::print(const QString& text) {
-    QString normalised = text;
-    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const QStringList lines = normalised.split(QLatin1Char('\n'));
-    for (const QString& lineText : lines) {
-        const double height = textHeight(lineText.isEmpty() ? QStringLiteral("1") : lineText);
-        if (currentY > 0 && currentY + height > scaleHeight()) {
-            newPage();
-        }
-        if (!lineText.isEmpty()) {
-            drawTextDots(QPointF(toDotsX(currentX), toDotsY(currentY)), lineText, m_font);
-        }
-        currentY += height;
-        currentX = 0;
-    }
-}
-
 void PrinterSurface::newPage() {
     if (!newPageDots()) m_failed = true;
     ++m_pages;
-    currentX = 0;
-    currentY = 0;
 }
 
 void PrinterSurface::drawImage(const QRectF& target, const QImage& image) {
-    drawImageDots(QRectF(toDotsX(target.x()), toDotsY(target.y()), toDotsX(target.width()),
-                         toDotsY(target.height())),
+    const double h = m_correction.horizontal, v = m_correction.vertical;
+    drawImageDots(QRectF(toDots(target.x(), h), toDots(target.y(), v), toDots(target.width(), h),
+                         toDots(target.height(), v)),
                   image);
 }
 

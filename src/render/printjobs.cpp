@@ -30,19 +30,11 @@ void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages) {
                          QColor(layer.colour.red, layer.colour.green, layer.colour.blue));
         }
         for (const DrawingText& text : page.texts) {
-            printer.setFontName(QString::fromStdString(page.layers[text.layer].face));
-            printer.setFontSize(text.points);
+            printer.setFont(QString::fromStdString(page.layers[text.layer].face), text.points);
             printer.text(text.topLeft.x, text.topLeft.y, QString::fromStdString(text.text));
         }
     }
     printer.setDrawStyle(LineStyle::Solid);
-}
-
-void printFooter(PrinterSurface& printer, double y) {
-    printer.currentY = y;
-    printer.setFontSize(kFooterPoints);
-    printer.print(QStringLiteral("\r\n") + QString::fromStdString(footerText()));
-    if (const auto note = correctionNote(printer)) printer.print(*note);
 }
 
 QString percentText(double factor) {
@@ -93,30 +85,6 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 }
 
 }  // namespace
-
-std::optional<QString> chartRefusal(PrinterSurface& printer, const FretboardSettings& s,
-                                    const FretPositions& p) {
-    ChartPages chart;
-    return layOutChart(printer, s, p, chart);
-}
-
-std::optional<QString> templateRefusal(PrinterSurface& printer, const FretboardSettings& s,
-                                       const FretPositions& p) {
-    TemplatePages pages;
-    return layOutTemplate(printer, s, p, pages);
-}
-
-void printChart(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
-    ChartPages chart;
-    layOutChart(printer, s, p, chart);
-    replayPages(printer, chart.pages);
-}
-
-void printTemplate(PrinterSurface& printer, const FretboardSettings& s, const FretPositions& p) {
-    TemplatePages pages;
-    layOutTemplate(printer, s, p, pages);
-    replayPages(printer, pages.pages);
-}
 
 std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSettings& s,
                                  const FretPositions& p) {

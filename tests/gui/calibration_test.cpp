@@ -27,8 +27,7 @@ TEST(ScaleCorrectionTest, EveryCoordinateIsScaledAndTheFooterSaysSo) {
     const FretPositions p = calcFretPositions(s);
     RecordingPrinter printer(20.0);  // one strip holds every fret
     printer.setCorrection({1.015, 0.99}, QStringLiteral("Workshop"));
-    ASSERT_FALSE(templateRefusal(printer, s, p).has_value());
-    printTemplate(printer, s, p);
+    ASSERT_FALSE(drawTemplate(printer, s, p));
     std::vector<test::RecordedLine> markers;
     for (const auto& l : printer.lines) {
         if (l.from.x() == l.to.x()) markers.push_back(l);
@@ -45,9 +44,7 @@ TEST(ScaleCorrectionTest, EveryCoordinateIsScaledAndTheFooterSaysSo) {
     RecordingPrinter plain;
     RecordingPrinter stretching;
     stretching.setCorrection({1.02, 1.0}, QStringLiteral("x"));
-    stretching.setScaleMode(PageUnit::Millimetres);
-    plain.setScaleMode(PageUnit::Millimetres);
-    EXPECT_NEAR(stretching.scaleWidth(), plain.scaleWidth() / 1.02, 1e-9);
+    EXPECT_NEAR(stretching.frame(false).width, plain.frame(false).width / 1.02, 1e-9);
 }
 
 TEST(CalibrationTest, RulersTakeWholeCentimetresOrInchesOfThePrintableArea) {

@@ -101,10 +101,11 @@ TEST(PrintLimitsTest, BadSettingsAreRefusedBeforeAnythingIsDrawn) {
         for (const char document : {'C', 'T'}) {
             test::RecordingPrinter printer(row.pageWidthInches);
             const auto refusal =
-                document == 'C' ? chartRefusal(printer, s, p) : templateRefusal(printer, s, p);
+                document == 'C' ? drawChart(printer, s, p) : drawTemplate(printer, s, p);
             const bool expected = refused.find(document) != std::string::npos;
             EXPECT_EQ(refusal.value_or("").toStdString(), expected ? row.message : "") << document;
-            EXPECT_TRUE(printer.lines.empty() && printer.texts.empty());
+            // A refused document draws nothing; an accepted one is drawn.
+            EXPECT_EQ(printer.lines.empty() && printer.texts.empty(), expected) << document;
         }
         if (refused.find('D') == std::string::npos) continue;
         FretboardSettings record;

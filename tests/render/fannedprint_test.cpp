@@ -27,8 +27,7 @@ FannedBoard sevenString() {
 TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
     const FannedBoard board = sevenString();
     test::RecordingPrinter printer(8.0, 10.5);
-    ASSERT_FALSE(fannedPageRefusal(printer, board, false));
-    printFannedBoard(printer, board, false);
+    ASSERT_FALSE(drawFanned(printer, board, false));
     const Tiling t =
         tileDrawing(fannedDrawing(board, false), 8.0 * 25.4, kPieceOverlapMm, kCrossArmMm);
     EXPECT_EQ(t.pieces, 4);
@@ -78,7 +77,7 @@ TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
         }
     }
     test::RecordingPrinter tiny(1.0, 1.0);
-    EXPECT_TRUE(fannedPageRefusal(tiny, board, false));
+    EXPECT_TRUE(drawFanned(tiny, board, false));
 }
 
 // On a PDF rendered at 1200 dpi, the two crosses at the end of the first piece stand 10 mm
@@ -92,9 +91,8 @@ TEST(FannedPrintTest, CrossesOnPaperStandTenMillimetresApart) {
     PdfFileProvider pdf(file, a4);
     double textHeight = 0;
     ASSERT_FALSE(printDocument(pdf, [&](PrinterSurface& p) {
-        printFannedBoard(p, board, false);
-        p.setFontSize(8);
-        textHeight = p.textHeight("1");
+        EXPECT_FALSE(drawFanned(p, board, false));
+        textHeight = p.lineHeightInches(kNumberFace, 8) * 25.4;
         return std::optional<QString>();
     }));
     // A row through the upper crosses' vertical arms, below their horizontal arms.
