@@ -11,9 +11,7 @@ namespace {
 // The pieces laid out on this printer, or why they do not fit.
 std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& board, bool inches,
                                     FannedPages& pages) {
-    const auto note = correctionNote(printer);
-    pages = fannedPages(board, inches, printer.frame(inches), printer,
-                        note ? note->toStdString() : std::string());
+    pages = fannedPages(board, inches, printer.frame(inches), printer, noteOf(printer));
     if (!pages.pages.empty()) return std::nullopt;
     const double perMm = unitsPerMillimetre(inches);
     const Tiling& t = pages.tiling;
@@ -28,9 +26,7 @@ std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& 
 
 std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, bool inches) {
     FannedPages pages;
-    auto refusal = layOutFanned(printer, board, inches, pages);
-    if (!refusal) replayPages(printer, pages.pages);
-    return refusal;
+    return replayUnlessRefused(printer, layOutFanned(printer, board, inches, pages), pages.pages);
 }
 
 DrawDocument fannedDocument(const FannedBoard& board, bool inches) {

@@ -7,14 +7,17 @@
 
 namespace varnel {
 
-namespace {
-
 std::string noteOf(const PrinterSurface& printer) {
     const auto note = correctionNote(printer);
     return note ? note->toStdString() : std::string();
 }
 
-}  // namespace
+std::optional<QString> replayUnlessRefused(PrinterSurface& printer,
+                                           const std::optional<QString>& refusal,
+                                           const std::vector<Drawing>& pages) {
+    if (!refusal) replayPages(printer, pages);
+    return refusal;
+}
 
 void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages) {
     for (std::size_t k = 0; k < pages.size(); ++k) {
@@ -89,17 +92,13 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSettings& s,
                                  const FretPositions& p) {
     ChartPages chart;
-    auto refusal = layOutChart(printer, s, p, chart);
-    if (!refusal) replayPages(printer, chart.pages);
-    return refusal;
+    return replayUnlessRefused(printer, layOutChart(printer, s, p, chart), chart.pages);
 }
 
 std::optional<QString> drawTemplate(PrinterSurface& printer, const FretboardSettings& s,
                                     const FretPositions& p) {
     TemplatePages pages;
-    auto refusal = layOutTemplate(printer, s, p, pages);
-    if (!refusal) replayPages(printer, pages.pages);
-    return refusal;
+    return replayUnlessRefused(printer, layOutTemplate(printer, s, p, pages), pages.pages);
 }
 
 }  // namespace varnel

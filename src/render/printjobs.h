@@ -16,6 +16,13 @@ namespace varnel {
 
 // Draws pages laid out for this printer, each after a new page but the first.
 void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages);
+// The same unless the layout refused; the refusal.
+std::optional<QString> replayUnlessRefused(PrinterSurface& printer,
+                                           const std::optional<QString>& refusal,
+                                           const std::vector<Drawing>& pages);
+
+// The printer's correction note as a layout takes it (empty without a correction).
+std::string noteOf(const PrinterSurface& printer);
 
 // A factor as a percentage with two decimals ("100.20 %"), and a correction as
 // "horizontal 100.20 %, vertical 99.85 %".
