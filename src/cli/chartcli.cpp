@@ -429,12 +429,7 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     // A default length is millimetres, as the window's is: in inches it is converted.
     const double factor = lengthFactor(kUnitsMillimetres, s.unitsType);
     const auto given = [&request](const char* box) { return request.fannedGiven.contains(box); };
-    for (const auto& [box, length] : {std::pair{"txtFirstScale", &in.firstScale},
-                                      {"txtLastScale", &in.lastScale},
-                                      {"txtNutSpacing", &in.nutSpacing},
-                                      {"txtBridgeSpacing", &in.bridgeSpacing},
-                                      {"txtOverhang", &in.trebleOverhang},
-                                      {"txtOverhang", &in.bassOverhang}}) {
+    for (const auto& [box, length] : fannedLengths(in)) {
         if (!given(box)) *length *= factor;
     }
     if (!request.unreadableFannedInputs.empty()) {

@@ -1,6 +1,9 @@
 #include "core/fanned.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <span>
 #include <utility>
 
 #include "core/numtext.h"
@@ -32,7 +35,80 @@ Segment cut(const Point& a, const Point& b, const FannedBoard& board) {
             meet(a, b, board.bassEdge.from, board.bassEdge.to)};
 }
 
+Point mid(const Point& a, const Point& b) {
+    return {(a.x + b.x) / 2, (a.y + b.y) / 2};
+}
+
+double distance(const Point& a, const Point& b) {
+    return std::hypot(b.x - a.x, b.y - a.y);
+}
+
+Point onMidline(const Segment& s) {
+    return meet(s.from, s.to, {0, 0}, {1, 0});
+}
+
+// A fret's slot: the lines half the slot's width to either side of the fret, cut at the edges.
+std::vector<Point> slotOf(const Segment& fret, double width, const FannedBoard& board) {
+    const double length = distance(fret.from, fret.to);
+    const double nx = -(fret.to.y - fret.from.y) / length * width / 2;
+    const double ny = (fret.to.x - fret.from.x) / length * width / 2;
+    const auto side = [&](double sign) {
+        const Point a{fret.from.x + sign * nx, fret.from.y + sign * ny};
+        const Point b{fret.to.x + sign * nx, fret.to.y + sign * ny};
+        return cut(a, b, board);
+    };
+    const Segment before = side(-1), after = side(1);
+    return {before.from, after.from, after.to, before.to};
+}
+
+// The board's line j: the scale's start (the nut, or the zero fret) for 0, else fret j.
+Segment lineOf(const FannedBoard& board, const Segment& start, int j) {
+    return j == 0 ? start : board.frets[static_cast<std::size_t>(j - 1)];
+}
+
+bool contains(const std::vector<int>& frets, int fret) {
+    return std::find(frets.begin(), frets.end(), fret) != frets.end();
+}
+
 }  // namespace
+
+Workshop workshopDefaults(std::int16_t unitsType) {
+    Workshop w;
+    const double factor = lengthFactor(kUnitsMillimetres, unitsType);
+    for (double* length :
+         {&w.slotWidth, &w.markerDiameter, &w.sideMarkerDiameter, &w.boardEnd, &w.nutGap})
+        *length *= factor;
+    return w;
+}
+
+std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in) {
+    Workshop& w = in.workshop;
+    return {{"txtFirstScale", &in.firstScale},
+            {"txtLastScale", &in.lastScale},
+            {"txtNutSpacing", &in.nutSpacing},
+            {"txtBridgeSpacing", &in.bridgeSpacing},
+            {"txtOverhang", &in.trebleOverhang},
+            {"txtOverhang", &in.bassOverhang},
+            {"txtSlotWidth", &w.slotWidth},
+            {"txtMarkerDiameter", &w.markerDiameter},
+            {"txtSideMarkerDiameter", &w.sideMarkerDiameter},
+            {"txtBoardEnd", &w.boardEnd},
+            {"txtNutGap", &w.nutGap},
+            {"txtTrebleSaddle", &w.trebleSaddle},
+            {"txtBassSaddle", &w.bassSaddle},
+            {"txtRadiusNut", &w.radiusAtNut},
+            {"txtRadiusEnd", &w.radiusAtEnd}};
+}
+
+std::string markerName(MarkerKind kind) {
+    return kind == MarkerKind::Double ? "double" : kind == MarkerKind::Single ? "single" : "none";
+}
+
+std::string fretListText(const std::vector<int>& frets) {
+    std::string text;
+    for (const int fret : frets) text += (text.empty() ? "" : " ") + std::to_string(fret);
+    return text;
+}
 
 double fretFraction(const FretboardSettings& s, int fret) {
     if (s.calcType == kCalcRule18) return 1 - std::pow(1 - s.calcFact, fret);
@@ -43,9 +119,67 @@ double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s) {
     return in.perpendicularFret ? fretFraction(s, *in.perpendicularFret) : in.perpendicularRatio;
 }
 
+namespace {
+
+// What the board's own geometry refuses of the workshop inputs.
+std::optional<std::string> workshopRefusal(const FannedInputs& in, const FretboardSettings& s) {
+    const Workshop& w = in.workshop;
+    const auto text = [](double v) { return formatGeneral(v); };
+    for (const auto& [name, frets] :
+         {std::pair{"Position Markers", &w.markers}, {"Double Markers", &w.doubleMarkers}}) {
+        for (const int fret : *frets) {
+            // Markers above the last fret are left out: the default set serves boards of 21,
+            // 22 and 24 frets alike.
+            if (fret < 1) {
+                return std::string(name) + ": fret " + std::to_string(fret) +
+                       " is not on the board, whose frets are 1 to " + std::to_string(s.nFrets) +
+                       ".";
+            }
+        }
+    }
+    FannedInputs flat = in;
+    flat.workshop.slotWidth = 0;  // the slots are not needed to measure the spacings
+    const FannedBoard board = layOutFannedBoard(flat, s);
+    const Segment start = board.zeroFret ? *board.zeroFret : board.nut;
+    // The spacing from line j - 1 to line j along the midline, the treble and the bass edge.
+    const auto spacings = [&](int j) {
+        const Segment& a = lineOf(board, start, j - 1);
+        const Segment& b = lineOf(board, start, j);
+        return std::array{distance(onMidline(a), onMidline(b)), distance(a.from, b.from),
+                          distance(a.to, b.to)};
+    };
+    double narrowest = 1e300;
+    for (int j = 1; j <= s.nFrets; ++j) {
+        for (const double spacing : spacings(j)) narrowest = std::min(narrowest, spacing);
+    }
+    if (w.slotWidth > 0 && !(w.slotWidth < narrowest)) {
+        return "The slot width, " + text(w.slotWidth) +
+               ", must be narrower than the narrowest fret spacing, " + text(narrowest) + ".";
+    }
+    for (const FannedFret& row : board.table) {
+        if (row.marker == MarkerKind::None) continue;
+        const auto [midline, treble, bass] = spacings(row.fret);
+        const std::string between = " does not fit between frets " + std::to_string(row.fret - 1) +
+                                    " and " + std::to_string(row.fret) + ".";
+        if (w.markerDiameter > midline - w.slotWidth)
+            return "The marker diameter, " + text(w.markerDiameter) + "," + between;
+        const double room = row.marker == MarkerKind::Double ? row.width / 2 : row.width;
+        if (w.markerDiameter > room) {
+            return "The marker diameter, " + text(w.markerDiameter) +
+                   ", does not fit across the board at fret " + std::to_string(row.fret) + ".";
+        }
+        if (w.sideMarkers && w.sideMarkerDiameter > bass - w.slotWidth)
+            return "The side marker diameter, " + text(w.sideMarkerDiameter) + "," + between;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
 std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s) {
     const double d = std::fabs(in.bridgeSpacing - in.nutSpacing) / 2;
     const auto text = [](double v) { return formatGeneral(v); };
+    const Workshop& w = in.workshop;
     if (in.strings < 2 || in.strings > 12) {
         return "The number of strings, " + std::to_string(in.strings) + ", must be 2 to 12.";
     }
@@ -57,6 +191,15 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
         {"perpendicular ratio", in.perpendicularFret ? 0.0 : in.perpendicularRatio},
         {"fretboard overhang", in.trebleOverhang},
         {"fretboard overhang", in.bassOverhang},
+        {"slot width", w.slotWidth},
+        {"marker diameter", w.markerDiameter},
+        {"side marker diameter", w.sideMarkerDiameter},
+        {"board end", w.boardEnd},
+        {"nut gap", w.nutGap},
+        {"treble saddle compensation", w.trebleSaddle},
+        {"bass saddle compensation", w.bassSaddle},
+        {"radius at the nut", w.radiusAtNut},
+        {"radius at the end", w.radiusAtEnd},
     };
     // Beyond about 1e150 the layout's squares overflow; no instrument comes near 1e100.
     constexpr double kLargest = 1e100;
@@ -96,7 +239,15 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
     if (!(in.trebleOverhang >= 0) || !(in.bassOverhang >= 0)) {
         return "The fretboard overhang must be 0 or more.";
     }
-    return std::nullopt;
+    for (const auto& [name, value] : std::span(numbers).subspan(7)) {
+        if (value < 0)
+            return std::string("The ") + name + ", " + text(value) + ", must be 0 or more.";
+    }
+    if ((w.radiusAtNut > 0) != (w.radiusAtEnd > 0)) {
+        return "The radius at the nut and at the end must both be 0 (a flat board) or both more "
+               "than 0.";
+    }
+    return s.nFrets >= 1 ? workshopRefusal(in, s) : std::nullopt;
 }
 
 std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
@@ -129,33 +280,66 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
             unreadable.emplace_back("txtStrings");
         }
     }
-    number("txtFirstScale", scale, [&](double v) { in.firstScale = v; });
-    number("txtLastScale", scale, [&](double v) { in.lastScale = v; });
-    number("txtNutSpacing", scale, [&](double v) { in.nutSpacing = v; });
-    number("txtBridgeSpacing", scale, [&](double v) { in.bridgeSpacing = v; });
-    const std::string* kind = textOf("cboPerpendicular");
-    const bool ratio = kind ? *kind == "1" : !in.perpendicularFret;
-    if (kind && ratio) in.perpendicularFret.reset();
-    if (const std::string* t = textOf("txtPerpendicular")) {
-        if (!ratio) {
-            if (const auto fret = toInt16(*t)) {
-                in.perpendicularFret = *fret;
+    const auto readPerpendicular = [&] {
+        const std::string* kind = textOf("cboPerpendicular");
+        const bool ratio = kind ? *kind == "1" : !in.perpendicularFret;
+        if (kind && ratio) in.perpendicularFret.reset();
+        if (const std::string* t = textOf("txtPerpendicular")) {
+            if (!ratio) {
+                if (const auto fret = toInt16(*t)) {
+                    in.perpendicularFret = *fret;
+                } else {
+                    unreadable.emplace_back("txtPerpendicular");
+                }
             } else {
-                unreadable.emplace_back("txtPerpendicular");
+                number("txtPerpendicular", 1, [&](double v) {
+                    in.perpendicularRatio = v;
+                    in.perpendicularFret.reset();
+                });
             }
+        }
+    };
+    const auto lengths = fannedLengths(in);
+    for (std::size_t i = 0; i < lengths.size(); ++i) {
+        const auto& [name, length] = lengths[i];
+        if (i > 0 && std::string_view(lengths[i - 1].first) == name) {
+            *length = *lengths[i - 1].second;  // both sides from the one box
+            continue;
+        }
+        if (std::string_view(name) == "txtOverhang") readPerpendicular();  // the window's order
+        number(name, scale, [length = length](double v) { *length = v; });
+    }
+    Workshop& w = in.workshop;
+    for (const auto& [name, frets] :
+         {std::pair{"txtMarkers", &w.markers}, {"txtDoubleMarkers", &w.doubleMarkers}}) {
+        const std::string* t = textOf(name);
+        if (!t) continue;
+        std::vector<int> read;
+        std::size_t at = 0;
+        bool numbers = true;
+        while ((at = t->find_first_not_of(' ', at)) != std::string::npos) {
+            const std::size_t end = std::min(t->find(' ', at), t->size());
+            const auto fret = toInt16(t->substr(at, end - at));
+            numbers = numbers && fret;
+            if (fret) read.push_back(*fret);
+            at = end;
+        }
+        if (numbers) {
+            *frets = read;
         } else {
-            number("txtPerpendicular", 1, [&](double v) {
-                in.perpendicularRatio = v;
-                in.perpendicularFret.reset();
-            });
+            unreadable.emplace_back(name);
         }
     }
-    number("txtOverhang", scale, [&](double v) { in.trebleOverhang = in.bassOverhang = v; });
+    for (const auto& [name, flag] :
+         {std::pair{"chkSideMarkers", &w.sideMarkers}, {"chkZeroFret", &w.zeroFret}}) {
+        if (const std::string* t = textOf(name)) *flag = *t == "1";
+    }
     return unreadable;
 }
 
 FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s) {
     FannedBoard board;
+    const Workshop& w = in.workshop;
     const double d = (in.bridgeSpacing - in.nutSpacing) / 2;
     const double p = perpendicularRatio(in, s);
     const double a1 = std::sqrt(in.firstScale * in.firstScale - d * d);
@@ -171,9 +355,21 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     board.trebleEdge = {shifted(first.from, -in.trebleOverhang),
                         shifted(first.to, -in.trebleOverhang)};
     board.bassEdge = {shifted(last.from, in.bassOverhang), shifted(last.to, in.bassOverhang)};
-    board.nut = cut(first.from, last.from, board);
+    // The scale starts at the nut, or at the zero fret with the nut the gap behind it.
+    const Segment start = cut(first.from, last.from, board);
+    const auto back = [](const Point& q, double dx) { return Point{q.x + dx, q.y}; };
+    board.nut = start;
+    if (w.zeroFret) {
+        board.zeroFret = start;
+        board.nut = cut(back(first.from, -w.nutGap), back(last.from, -w.nutGap), board);
+    }
     board.bridge = cut(first.to, last.to, board);
-    const Point nutOnMidline = meet(first.from, last.from, {0, 0}, {1, 0});
+    const auto saddlePoint = [](const Segment& string, double scale, double compensation) {
+        return along(string, (scale + compensation) / scale);
+    };
+    board.saddle = {saddlePoint(board.strings.front(), in.firstScale, w.trebleSaddle),
+                    saddlePoint(board.strings.back(), in.lastScale, w.bassSaddle)};
+    const Point startOnMidline = onMidline(start);
     for (int j = 1; j <= s.nFrets; ++j) {
         const double r = fretFraction(s, j);
         const Point a = along(first, r);
@@ -183,10 +379,50 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
         row.fret = j;
         row.alongFirst = r * in.firstScale;
         row.alongLast = r * in.lastScale;
-        row.alongMidline = meet(a, b, {0, 0}, {1, 0}).x - nutOnMidline.x;
+        row.alongMidline = meet(a, b, {0, 0}, {1, 0}).x - startOnMidline.x;
         row.angleDegrees = std::atan2(b.x - a.x, b.y - a.y) * 180 / kPi;
         board.table.push_back(row);
     }
+    // The board ends parallel to the last fret, the board end past it along the midline.
+    const Segment& lastFret = board.frets.back();
+    board.boardEnd = cut(back(lastFret.from, w.boardEnd), back(lastFret.to, w.boardEnd), board);
+    board.trebleEdge = {board.nut.from, board.boardEnd.from};
+    board.bassEdge = {board.nut.to, board.boardEnd.to};
+    board.outline = {board.nut.from, board.boardEnd.from, board.boardEnd.to, board.nut.to};
+    if (w.slotWidth > 0) {
+        if (board.zeroFret)
+            board.slotOutlines.push_back(slotOf(*board.zeroFret, w.slotWidth, board));
+        for (const Segment& fret : board.frets)
+            board.slotOutlines.push_back(slotOf(fret, w.slotWidth, board));
+    }
+    // The fingerboard's radius, straight from the nut's to the end's along the midline.
+    const double nutX = onMidline(board.nut).x;
+    const double endX = onMidline(board.boardEnd).x;
+    std::vector<Circle> sideMarkers;
+    for (FannedFret& row : board.table) {
+        const Segment& fret = lineOf(board, start, row.fret);
+        const Point crossing = onMidline(fret);
+        const Segment across = cut(crossing, {crossing.x, crossing.y + 1}, board);
+        row.width = across.to.y - across.from.y;
+        row.radius =
+            w.radiusAtNut + (w.radiusAtEnd - w.radiusAtNut) * (crossing.x - nutX) / (endX - nutX);
+        const bool twin = contains(w.doubleMarkers, row.fret);
+        if (!twin && !contains(w.markers, row.fret)) continue;
+        row.marker = twin ? MarkerKind::Double : MarkerKind::Single;
+        const Segment& before = lineOf(board, start, row.fret - 1);
+        const Point centre = mid(onMidline(before), crossing);
+        if (twin) {
+            const Segment line = cut(
+                centre, {centre.x + fret.to.x - fret.from.x, centre.y + fret.to.y - fret.from.y},
+                board);
+            board.markers.push_back({along(line, 0.25), w.markerDiameter});
+            board.markers.push_back({along(line, 0.75), w.markerDiameter});
+        } else {
+            board.markers.push_back({centre, w.markerDiameter});
+        }
+        if (w.sideMarkers) sideMarkers.push_back({mid(before.to, fret.to), w.sideMarkerDiameter});
+    }
+    board.markers.insert(board.markers.end(), sideMarkers.begin(), sideMarkers.end());
     return board;
 }
 

@@ -21,6 +21,25 @@
 
 namespace varnel {
 
+// What the cutter needs beyond the strings and the frets, lengths in the board's units (the
+// defaults here are millimetres: workshopDefaults gives them in inches).
+struct Workshop {
+    double slotWidth = 0.58;  // a 0.023 in fret saw's kerf; 0 draws centre lines only
+    std::vector<int> markers{3, 5, 7, 9, 12, 15, 17, 19, 21, 24};
+    std::vector<int> doubleMarkers{12, 24};
+    double markerDiameter = 6;
+    bool sideMarkers = true;
+    double sideMarkerDiameter = 2;
+    double boardEnd = 6;  // past the last fret, along the midline
+    bool zeroFret = false;
+    double nutGap = 5;        // from the zero fret back to the nut
+    double trebleSaddle = 0;  // saddle compensation, along the first and the last string
+    double bassSaddle = 0;
+    double radiusAtNut = 0;  // 0 at both ends: a flat board
+    double radiusAtEnd = 0;
+};
+Workshop workshopDefaults(std::int16_t unitsType);
+
 struct FannedInputs {
     int strings = 6;
     double firstScale = 648;  // treble
@@ -33,6 +52,7 @@ struct FannedInputs {
     // The fret (0 for the nut) that stands perpendicular to the midline, instead of the ratio:
     // the ratio then follows from the method and factor.
     std::optional<int> perpendicularFret;
+    Workshop workshop;
 };
 
 struct Point {
@@ -44,6 +64,15 @@ struct Segment {
     Point to;
 };
 
+struct Circle {
+    Point centre;
+    double diameter = 0;
+};
+
+enum class MarkerKind { None, Single, Double };
+// "none", "single", "double", as the table and the CSV name them.
+std::string markerName(MarkerKind kind);
+
 // One row of the fret table.
 struct FannedFret {
     int fret = 0;
@@ -51,15 +80,24 @@ struct FannedFret {
     double alongLast = 0;     // along the last string
     double alongMidline = 0;  // where the fret crosses the midline, from where the nut does
     double angleDegrees = 0;  // the fret's angle to the perpendicular of the midline
+    double width = 0;         // the board's width across the midline at the fret
+    double radius = 0;        // the fingerboard radius at the fret (0: flat)
+    MarkerKind marker = MarkerKind::None;
 };
 
 struct FannedBoard {
     std::vector<Segment> strings;  // first to last
-    std::vector<Segment> frets;    // fret 1 to the fret count, edge to edge
+    std::vector<Segment> frets;    // fret 1 to the fret count, edge to edge (treble end first)
+    std::optional<Segment> zeroFret;
     Segment nut;
     Segment bridge;
-    Segment trebleEdge;
+    Segment saddle;      // the compensated saddle line, first string to last
+    Segment boardEnd;    // parallel to the last fret
+    Segment trebleEdge;  // nut to board end
     Segment bassEdge;
+    std::vector<Point> outline;                    // closed: nut, treble edge, board end, bass edge
+    std::vector<std::vector<Point>> slotOutlines;  // closed, four-sided: zero fret, fret 1, ...
+    std::vector<Circle> markers;                   // centre markers, then side markers
     std::vector<FannedFret> table;
 };
 
@@ -69,17 +107,23 @@ double fretFraction(const FretboardSettings& s, int fret);
 
 // Why the inputs make no instrument with the record's method and factor (the message names the
 // input), or none: every length and the ratio finite and within 1e100, a rule-of-18ths factor
-// of 0 to 1 (its frets on the strings).
+// of 0 to 1 (its frets on the strings); no negative workshop length, both radii 0 or neither; and
+// with frets in the record, a slot narrower than the narrowest fret spacing, markers on fret 1
+// or above (those above the last fret are left out), each fitting between its frets and across
+// the board.
 std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s);
 
 // The perpendicular ratio in use: the perpendicular fret's fraction when one is given.
 double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s);
 
-// The Fanned Frets window's remembered inputs: its boxes' texts by their object names
+// The Fretboard Designer's remembered inputs: its boxes' texts by their object names
 // ("txtStrings", "txtFirstScale", "txtLastScale", "txtNutSpacing", "txtBridgeSpacing",
-// "cboPerpendicular" (0 fret, 1 ratio), "txtPerpendicular", "txtOverhang", and "unitsType", the
-// units the lengths were typed in), as the window stores them and saved configurations carry
-// them.
+// "cboPerpendicular" (0 fret, 1 ratio), "txtPerpendicular", "txtOverhang", the workshop's
+// "txtSlotWidth", "txtMarkers", "txtDoubleMarkers" (fret numbers, blank-separated),
+// "txtMarkerDiameter", "chkSideMarkers" and "chkZeroFret" ("1" or "0"),
+// "txtSideMarkerDiameter", "txtBoardEnd", "txtNutGap", "txtTrebleSaddle", "txtBassSaddle",
+// "txtRadiusNut", "txtRadiusEnd", and "unitsType", the units the lengths were typed in), as the
+// window stores them and saved configurations carry them.
 using FannedTexts = std::map<std::string, std::string, std::less<>>;
 // Reads each text into in, its lengths converted from the stored units to unitsType (a units
 // code); a missing
@@ -87,6 +131,13 @@ using FannedTexts = std::map<std::string, std::string, std::less<>>;
 // the window's order; their fields keep in's values.
 std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
                                          FannedInputs& in);
+
+// The inputs' lengths by the boxes that hold them (the overhang's sets both sides): what a
+// change of units converts.
+std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in);
+
+// Fret numbers as the boxes show them: "3 5 7 12".
+std::string fretListText(const std::vector<int>& frets);
 
 // The fretboard. Preconditions: no refusal, and at least one fret in s.nFrets.
 FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s);

@@ -1,9 +1,11 @@
 #include "gui/fannedwindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -94,14 +96,18 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
       m_store(store),
       m_chooseFile(std::move(chooseFile)) {
     setObjectName(QStringLiteral("diaFannedFrets"));
-    setWindowTitle(QStringLiteral("Fanned Frets"));
+    setWindowTitle(QStringLiteral("Fretboard Designer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* form = new QFormLayout;
+    auto* scaleGroup = new QGroupBox(QStringLiteral("Strings and Scale"), this);
+    auto* workshopGroup = new QGroupBox(QStringLiteral("Workshop"), this);
+    auto* form = new QFormLayout(scaleGroup);
     const FannedInputs defaults;
+    const Workshop& w = defaults.workshop;
     // A length box shows its unit beside it.
-    const auto box = [&](const char* name, const char* caption, double value, bool length) {
+    const auto text = [&](const char* name, const char* caption, const QString& value,
+                          bool length) {
         QLineEdit* edit = namedBox(this, name, caption);
-        edit->setText(numberText(value));
+        edit->setText(value);
         auto* row = new QHBoxLayout;
         row->addWidget(edit);
         if (length) {
@@ -109,10 +115,25 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
             unit->setObjectName(QString::fromLatin1(name) + QStringLiteral("Unit"));
             row->addWidget(unit);
             m_unitLabels.push_back(unit);
+            m_lengthBoxes.push_back(edit);
         }
         form->addRow(QString::fromLatin1(caption) + QLatin1Char(':'), row);
         connect(edit, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
+        m_boxes.push_back(edit);
         return edit;
+    };
+    const auto box = [&](const char* name, const char* caption, double value, bool length) {
+        return text(name, caption, numberText(value), length);
+    };
+    const auto check = [&](const char* name, const char* caption, bool on) {
+        auto* box = new QCheckBox(QString::fromLatin1(caption), this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setAccessibleName(QString::fromLatin1(caption));
+        box->setChecked(on);
+        form->addRow(box);
+        connect(box, &QCheckBox::toggled, this, &FannedWindow::recalculate);
+        m_checks.push_back(box);
+        return box;
     };
     // The defaults are millimetres; followSettings() converts them when the window shows inches.
     strings = box("txtStrings", "Number of Strings", defaults.strings, false);
@@ -129,7 +150,23 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     perpendicular = namedBox(this, "txtPerpendicular", "Perpendicular Fret");
     perpendicular->setText(QStringLiteral("7"));
     form->addRow(perpendicularKind, perpendicular);
+    m_boxes.push_back(perpendicular);
     overhang = box("txtOverhang", "Fretboard Overhang", defaults.trebleOverhang, true);
+    form = new QFormLayout(workshopGroup);
+    box("txtSlotWidth", "Slot Width", w.slotWidth, true);
+    text("txtMarkers", "Position Markers", QString::fromStdString(fretListText(w.markers)), false);
+    text("txtDoubleMarkers", "Double Markers",
+         QString::fromStdString(fretListText(w.doubleMarkers)), false);
+    box("txtMarkerDiameter", "Marker Diameter", w.markerDiameter, true);
+    check("chkSideMarkers", "Side Markers", w.sideMarkers);
+    box("txtSideMarkerDiameter", "Side Marker Diameter", w.sideMarkerDiameter, true);
+    box("txtBoardEnd", "Board End", w.boardEnd, true);
+    check("chkZeroFret", "Zero Fret", w.zeroFret);
+    box("txtNutGap", "Nut Gap", w.nutGap, true);
+    box("txtTrebleSaddle", "Treble Saddle Compensation", w.trebleSaddle, true);
+    box("txtBassSaddle", "Bass Saddle Compensation", w.bassSaddle, true);
+    box("txtRadiusNut", "Radius at Nut", w.radiusAtNut, true);
+    box("txtRadiusEnd", "Radius at End", w.radiusAtEnd, true);
     connect(perpendicular, &QLineEdit::textChanged, this, &FannedWindow::recalculate);
     connect(perpendicularKind, &QComboBox::currentIndexChanged, this, [this](int index) {
         perpendicular->setAccessibleName(perpendicularKind->itemText(index));
@@ -140,13 +177,14 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     status->setObjectName(QStringLiteral("lblStatus"));
     status->setWordWrap(true);
     drawing = new BoardView(m_board, m_boardInches, this);
-    table = new QTableWidget(0, 5, this);
+    table = new QTableWidget(0, 8, this);
     table->setObjectName(QStringLiteral("tblFrets"));
     table->setAccessibleName(QStringLiteral("Fret Table"));
     table->setHorizontalHeaderLabels({QStringLiteral("Fret"), QStringLiteral("Along First String"),
                                       QStringLiteral("Along Last String"),
                                       QStringLiteral("Along Midline"),
-                                      QStringLiteral("Angle (degrees)")});
+                                      QStringLiteral("Angle (degrees)"), QStringLiteral("Width"),
+                                      QStringLiteral("Radius"), QStringLiteral("Marker")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -157,22 +195,27 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     connect(printButton, &QPushButton::clicked, this, &FannedWindow::printTemplate);
     connect(exportButton, &QPushButton::clicked, this, &FannedWindow::exportFile);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    auto* inputs = new QVBoxLayout;
+    inputs->addWidget(scaleGroup);
+    inputs->addWidget(workshopGroup);
+    inputs->addStretch();
     auto* top = new QHBoxLayout;
-    top->addLayout(form);
+    top->addLayout(inputs);
     top->addWidget(drawing, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(status);
     layout->addWidget(table, 1);
     layout->addLayout(buttonRow({printButton, exportButton, closeButton}));
-    resize(860, 560);
+    resize(980, 720);
     reloadInputs();  // what the window last held, else the defaults
 }
 
 FannedTexts FannedWindow::texts() const {
     FannedTexts out;
-    for (QLineEdit* box : inputBoxes())
-        out[box->objectName().toStdString()] = box->text().toStdString();
+    for (QLineEdit* box : m_boxes) out[box->objectName().toStdString()] = box->text().toStdString();
+    for (QCheckBox* box : m_checks)
+        out[box->objectName().toStdString()] = box->isChecked() ? "1" : "0";
     out[perpendicularKind->objectName().toStdString()] =
         std::to_string(perpendicularKind->currentIndex());
     return out;
@@ -195,7 +238,7 @@ void FannedWindow::convertLengths(std::int16_t from) {
         }
         return QString::fromStdString(text);
     };
-    for (QLineEdit* box : {firstScale, lastScale, nutSpacing, bridgeSpacing, overhang}) {
+    for (QLineEdit* box : m_lengthBoxes) {
         const QSignalBlocker quiet(box);
         if (const auto value = finiteDoubleFromText(box->text()))
             box->setText(shortText(*value * factor));
@@ -229,7 +272,10 @@ std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
                     : QStringLiteral("Perpendicular Ratio must be a number from 0 to 1."));
         }
         const auto* box = findChild<QLineEdit*>(name);
-        return say(QStringLiteral("%1 must be a number.").arg(box ? box->accessibleName() : name));
+        const QString caption = box ? box->accessibleName() : name;
+        if (name.endsWith(QLatin1String("Markers")))
+            return say(QStringLiteral("%1 must be fret numbers separated by blanks.").arg(caption));
+        return say(QStringLiteral("%1 must be a number.").arg(caption));
     }
     if (const auto why = fannedRefusal(in, m_settings)) return say(QString::fromStdString(*why));
     if (m_settings.nFrets < 1)
@@ -256,8 +302,11 @@ void FannedWindow::recalculate() {
                                      QString::fromStdString(formatFixed(f.alongFirst, 3)),
                                      QString::fromStdString(formatFixed(f.alongLast, 3)),
                                      QString::fromStdString(formatFixed(f.alongMidline, 3)),
-                                     QString::fromStdString(formatFixed(f.angleDegrees, 2))};
-            for (int c = 0; c < 5; ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+                                     QString::fromStdString(formatFixed(f.angleDegrees, 2)),
+                                     QString::fromStdString(formatFixed(f.width, 3)),
+                                     QString::fromStdString(formatFixed(f.radius, 3)),
+                                     QString::fromStdString(markerName(f.marker))};
+            for (int c = 0; c < 8; ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
         }
     }
     printButton->setEnabled(m_board.has_value());
@@ -307,9 +356,15 @@ void FannedWindow::reloadInputs() {
             return otherwise;
         };
         // Quiet while they change: each change would store all the boxes, some not read yet.
-        for (QLineEdit* box : inputBoxes()) {
+        for (QLineEdit* box : m_boxes) {
             const QSignalBlocker quiet(box);
             box->setText(value(box->objectName(), box->text()));
+        }
+        for (QCheckBox* box : m_checks) {
+            const QSignalBlocker quiet(box);
+            box->setChecked(value(box->objectName(),
+                                  box->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) ==
+                            QLatin1String("1"));
         }
         const QSignalBlocker quiet(perpendicularKind);
         const QString kind = value(perpendicularKind->objectName(),
@@ -352,10 +407,6 @@ void FannedWindow::remember() {
 
 bool FannedWindow::inches() const {
     return m_settings.unitsType == kUnitsInches;
-}
-
-std::array<QLineEdit*, 7> FannedWindow::inputBoxes() const {
-    return {strings, firstScale, lastScale, nutSpacing, bridgeSpacing, perpendicular, overhang};
 }
 
 void FannedWindow::printTemplate() {

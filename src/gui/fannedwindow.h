@@ -15,6 +15,7 @@
 #include "store/configrepository.h"
 #include "store/settingsstore.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -86,8 +87,6 @@ class FannedWindow : public QDialog {
     // The length boxes' numbers from the units `from` into the record's, and their unit labels.
     void convertLengths(std::int16_t from);
     bool inches() const;
-    // The boxes whose text is remembered, each under its object name.
-    std::array<QLineEdit*, 7> inputBoxes() const;
 
     const FretboardSettings& m_settings;
     PrinterProvider& m_printers;
@@ -97,6 +96,11 @@ class FannedWindow : public QDialog {
     std::optional<FannedBoard> m_board;
     bool m_boardInches = false;  // the board's unit
     std::vector<QLabel*> m_unitLabels;
+    // The boxes whose text (or check) is remembered, each under its object name; those that
+    // hold lengths.
+    std::vector<QLineEdit*> m_boxes;
+    std::vector<QCheckBox*> m_checks;
+    std::vector<QLineEdit*> m_lengthBoxes;
     std::int16_t m_shownUnits = kUnitsMillimetres;  // the units the length boxes hold
     // What of the record the board was last laid out with: frets, method, factor.
     std::tuple<std::int16_t, std::int16_t, double> m_laidOutWith;

@@ -30,10 +30,12 @@ TEST(FannedTest, InstrumentsMeetTheGeometry) {
         const char* name;
         FannedInputs in;
     } rows[] = {
-        {"6-string 648/686 mm", {6, 648, 686, 35, 52, 0.5, 3.5, 3.5, {}}},
-        {"8-string 25.5/28 in, fret 7", {8, 25.5, 28, 1.9, 2.6, 0, 0.12, 0.15, 7}},
-        {"4-string bass 34/37 in", {4, 34, 37, 1.5, 2.3, 0.3, 0.1, 0.1, {}}},
-        {"narrowing neck", {5, 640, 660, 40, 30, 1, 0, 2, {}}},
+        {"6-string 648/686 mm", {6, 648, 686, 35, 52, 0.5, 3.5, 3.5, {}, {}}},
+        {"8-string 25.5/28 in, fret 7",
+         {8, 25.5, 28, 1.9, 2.6, 0, 0.12, 0.15, 7, workshopDefaults(kUnitsInches)}},
+        {"4-string bass 34/37 in",
+         {4, 34, 37, 1.5, 2.3, 0.3, 0.1, 0.1, {}, workshopDefaults(kUnitsInches)}},
+        {"narrowing neck", {5, 640, 660, 40, 30, 1, 0, 2, {}, {}}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -69,7 +71,7 @@ TEST(FannedTest, ASingleScaleGivesTheChartsFrets) {
     s.nFrets = 22;
     s.scaleLen = 647.7;
     const FretPositions chart = calcFretPositions(s);
-    const FannedBoard b = layOutFannedBoard({6, 647.7, 647.7, 40, 40, 0, 3, 3, {}}, s);
+    const FannedBoard b = layOutFannedBoard({6, 647.7, 647.7, 40, 40, 0, 3, 3, {}, {}}, s);
     for (int j = 1; j <= 22; ++j) {
         EXPECT_NEAR(b.frets[j - 1].from.x, chart.distFromNut[j], 1e-9) << j;
         EXPECT_NEAR(b.frets[j - 1].to.x, chart.distFromNut[j], 1e-9) << j;
@@ -89,31 +91,31 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
         const char* message;
         FretboardSettings settings = {};
     } rows[] = {
-        {{13, 648, 686, 35, 52, 0.5, 3, 3, {}}, "The number of strings, 13, must be 2 to 12."},
-        {{6, 648, 686, 0, 52, 0.5, 3, 3, {}},
+        {{13, 648, 686, 35, 52, 0.5, 3, 3, {}, {}}, "The number of strings, 13, must be 2 to 12."},
+        {{6, 648, 686, 0, 52, 0.5, 3, 3, {}, {}},
          "The string spacing at the nut, 0, must be more than 0."},
-        {{6, 648, 686, 35, -1, 0.5, 3, 3, {}},
+        {{6, 648, 686, 35, -1, 0.5, 3, 3, {}, {}},
          "The string spacing at the bridge, -1, must be more than 0."},
-        {{6, 8, 686, 10, 30, 0.5, 3, 3, {}},
+        {{6, 8, 686, 10, 30, 0.5, 3, 3, {}, {}},
          "The first string's scale length, 8, must be more than 10, half the difference between "
          "the two string spacings."},
-        {{6, 648, 686, 35, 52, 1.5, 3, 3, {}}, "The perpendicular ratio, 1.5, must be 0 to 1."},
-        {{6, 648, 686, 35, 52, 0.5, 3, -1, {}}, "The fretboard overhang must be 0 or more."},
-        {{6, 648, inf, 35, 52, 0.5, 3, 3, {}},
+        {{6, 648, 686, 35, 52, 1.5, 3, 3, {}, {}}, "The perpendicular ratio, 1.5, must be 0 to 1."},
+        {{6, 648, 686, 35, 52, 0.5, 3, -1, {}, {}}, "The fretboard overhang must be 0 or more."},
+        {{6, 648, inf, 35, 52, 0.5, 3, 3, {}, {}},
          "The last string's scale length, inf, must be a finite number."},
-        {{6, 648, 686, inf, inf, 0.5, 3, 3, {}},
+        {{6, 648, 686, inf, inf, 0.5, 3, 3, {}, {}},
          "The string spacing at the nut, inf, must be a finite number."},
-        {{6, 648, 686, 35, 52, 0.5, 3, inf, {}},
+        {{6, 648, 686, 35, 52, 0.5, 3, inf, {}, {}},
          "The fretboard overhang, inf, must be a finite number."},
-        {{6, 648, 686, 35, 52, std::nan(""), 3, 3, {}},
+        {{6, 648, 686, 35, 52, std::nan(""), 3, 3, {}, {}},
          "The perpendicular ratio, nan, must be a finite number."},
-        {{6, 648, 686, 35, 52, 7, 3, 3, -1},
+        {{6, 648, 686, 35, 52, 7, 3, 3, -1, {}},
          "The perpendicular fret, -1, must be 0 (the nut) or a fret number."},
-        {{6, 648, 686, 35, 52, 7, 3, 3, 12}, ""},
-        {{6, 648, 686, 35, 52, 7, 3, 3, 1},
+        {{6, 648, 686, 35, 52, 7, 3, 3, 12, {}}, ""},
+        {{6, 648, 686, 35, 52, 7, 3, 3, 1, {}},
          "The rule-of-18ths factor, 2, must be 0 to 1 to place frets on the strings.",
          rule18},
-        {{6, 1e300, 1e300, 35, 52, 0.5, 3, 3, {}},
+        {{6, 1e300, 1e300, 35, 52, 0.5, 3, 3, {}, {}},
          "The first string's scale length, 1E+300, is too large to lay out."},
     };
     for (const auto& row : rows)

@@ -149,7 +149,7 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
     item("mnuToolsFanned")->trigger();
     auto* fanned = window->findChild<FannedWindow*>();
     ASSERT_NE(fanned, nullptr);
-    EXPECT_EQ(fanned->windowTitle(), "Fanned Frets");
+    EXPECT_EQ(fanned->windowTitle(), "Fretboard Designer");
     EXPECT_EQ(fanned->table->rowCount(), 24);
     fanned->strings->setText("13");
     EXPECT_EQ(fanned->status->text(), "The number of strings, 13, must be 2 to 12.");

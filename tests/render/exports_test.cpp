@@ -333,8 +333,9 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
         const bool inches = row.units == kUnitsInches;
         const FretPositions p = calcFretPositions(s);
         const FannedBoard board =
-            layOutFannedBoard(inches ? FannedInputs{6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}}
-                                     : FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7},
+            layOutFannedBoard(inches ? FannedInputs{6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {},
+                                                  workshopDefaults(kUnitsInches)}
+                                     : FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7, {}},
                               s);
         // Pages wide enough for one strip or piece, with a correction to carry.
         test::RecordingPrinter printer(40, 20);

@@ -19,7 +19,7 @@ namespace {
 FannedBoard sevenString() {
     FretboardSettings s;
     s.nFrets = 24;
-    return layOutFannedBoard({7, 648, 686, 41, 62, 0, 3, 4, 7}, s);
+    return layOutFannedBoard({7, 648, 686, 41, 62, 0, 3, 4, 7, {}}, s);
 }
 
 // On a recording surface: pieces as long as the page allows, overlapping by 10 mm, and at
