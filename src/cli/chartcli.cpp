@@ -59,6 +59,10 @@ constexpr const char* kUsage =
     "  --fanned --strings N --first-scale L --last-scale L --nut-spacing W\n"
     "  --bridge-spacing W (--perpendicular-fret N | --perpendicular-ratio P)\n"
     "  --overhang O or TREBLE,BASS\n"
+    "  --slot-width W [0.58 mm]  --markers \"3 5 7 9 12 15 17 19 21 24\"\n"
+    "  --double-markers \"12 24\"  --marker-diameter D [6 mm]  --side-markers yes|no [yes]\n"
+    "  --side-marker-diameter D [2 mm]  --board-end D [6 mm]  --zero-fret GAP [none]\n"
+    "  --saddle-compensation TREBLE,BASS [0]  --radius NUT,END [0: flat]\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -202,14 +206,28 @@ constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
     {"--bridge-spacing", "txtBridgeSpacing"},
     {"--perpendicular-fret", "txtPerpendicular"},
     {"--perpendicular-ratio", "txtPerpendicular"},
-    {"--overhang", "txtOverhang"}};
+    {"--overhang", "txtOverhang"},
+    {"--slot-width", "txtSlotWidth"},
+    {"--markers", "txtMarkers"},
+    {"--double-markers", "txtDoubleMarkers"},
+    {"--marker-diameter", "txtMarkerDiameter"},
+    {"--side-markers", "chkSideMarkers"},
+    {"--side-marker-diameter", "txtSideMarkerDiameter"},
+    {"--board-end", "txtBoardEnd"},
+    {"--zero-fret", "chkZeroFret"},
+    {"--zero-fret", "txtNutGap"},
+    {"--saddle-compensation", "txtTrebleSaddle"},
+    {"--saddle-compensation", "txtBassSaddle"},
+    {"--radius", "txtRadiusNut"},
+    {"--radius", "txtRadiusEnd"}};
 
-// The box a fanned option sets; null for other options.
-const char* fannedInputBox(std::string_view option) {
+// The boxes a fanned option sets; none for other options.
+std::vector<const char*> fannedInputBoxes(std::string_view option) {
+    std::vector<const char*> boxes;
     for (const auto& [name, box] : kFannedInputBoxes) {
-        if (name == option) return box;
+        if (name == option) boxes.push_back(box);
     }
-    return nullptr;
+    return boxes;
 }
 
 // The option that sets a box, for messages: "--first-scale" for "txtFirstScale".
@@ -241,7 +259,7 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
         };
         FretboardSettings& s = request.settings;
         // Given here, a saved configuration's unreadable text for the input no longer matters.
-        if (const char* box = fannedInputBox(option)) {
+        for (const char* box : fannedInputBoxes(option)) {
             std::erase(request.unreadableFannedInputs, std::string(box));
             request.fannedGiven.insert(box);
         }
@@ -321,15 +339,45 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
              : option == "--bridge-spacing" ? f.bridgeSpacing
                                             : f.perpendicularRatio) = *x;
             if (option == "--perpendicular-ratio") f.perpendicularFret.reset();
-        } else if (option == "--overhang") {
-            // One value for both sides, or treble,bass.
+        } else if (option == "--overhang" || option == "--saddle-compensation" ||
+                   option == "--radius") {
+            // One value for both, or the two with a comma between.
             const std::string& v = value();
             const std::size_t comma = v.find(',');
-            const auto treble = toDouble(v.substr(0, comma));
-            const auto bass = comma == std::string::npos ? treble : toDouble(v.substr(comma + 1));
-            if (!treble || !bass) throw bad(v);
-            request.fannedInputs.trebleOverhang = *treble;
-            request.fannedInputs.bassOverhang = *bass;
+            const auto one = toDouble(v.substr(0, comma));
+            const auto other = comma == std::string::npos ? one : toDouble(v.substr(comma + 1));
+            if (!one || !other) throw bad(v);
+            FannedInputs& f = request.fannedInputs;
+            Workshop& w = f.workshop;
+            const auto [a, b] = option == "--overhang"
+                                    ? std::pair{&f.trebleOverhang, &f.bassOverhang}
+                                : option == "--radius" ? std::pair{&w.radiusAtNut, &w.radiusAtEnd}
+                                                       : std::pair{&w.trebleSaddle, &w.bassSaddle};
+            *a = *one;
+            *b = *other;
+        } else if (option == "--slot-width" || option == "--marker-diameter" ||
+                   option == "--side-marker-diameter" || option == "--board-end" ||
+                   option == "--zero-fret") {
+            const std::string& v = value();
+            const auto x = toDouble(v);
+            if (!x) throw bad(v);
+            Workshop& w = request.fannedInputs.workshop;
+            w.zeroFret = w.zeroFret || option == "--zero-fret";
+            (option == "--slot-width"        ? w.slotWidth
+             : option == "--marker-diameter" ? w.markerDiameter
+             : option == "--board-end"       ? w.boardEnd
+             : option == "--zero-fret"       ? w.nutGap
+                                             : w.sideMarkerDiameter) = *x;
+        } else if (option == "--markers" || option == "--double-markers") {
+            const std::string& v = value();
+            const auto frets = fretListFromText(v);
+            if (!frets) throw bad(v);
+            Workshop& w = request.fannedInputs.workshop;
+            (option == "--markers" ? w.markers : w.doubleMarkers) = *frets;
+        } else if (option == "--side-markers") {
+            const std::string& v = value();
+            if (v != "yes" && v != "no") throw bad(v);
+            request.fannedInputs.workshop.sideMarkers = v == "yes";
         } else if (option == "--printer") {
             request.page.printerName = QString::fromStdString(value());
             request.printerGiven = true;
@@ -449,13 +497,14 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     const FannedBoard board = layOutFannedBoard(in, s);
     const bool inches = s.unitsType == kUnitsInches;
     if (request.outputs.empty()) {
-        out << "Fret  Along first  Along last  Along midline  Angle\r\n";
-        char row[96];
+        out << "Fret  Along first  Along last  Along midline  Angle    Width   Radius  Marker\r\n";
+        char row[128];
         for (const FannedFret& f : board.table) {
-            std::snprintf(row, sizeof row, "%4d  %11s  %10s  %13s  %5s\r\n", f.fret,
+            std::snprintf(row, sizeof row, "%4d  %11s  %10s  %13s  %5s  %7s  %7s  %s\r\n", f.fret,
                           formatFixed(f.alongFirst, 3).c_str(), formatFixed(f.alongLast, 3).c_str(),
                           formatFixed(f.alongMidline, 3).c_str(),
-                          formatFixed(f.angleDegrees, 2).c_str());
+                          formatFixed(f.angleDegrees, 2).c_str(), formatFixed(f.width, 3).c_str(),
+                          formatFixed(f.radius, 3).c_str(), markerName(f.marker).c_str());
             out << row;
         }
         return out ? kExitOk : kExitRefused;

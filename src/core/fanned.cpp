@@ -110,6 +110,19 @@ std::string fretListText(const std::vector<int>& frets) {
     return text;
 }
 
+std::optional<std::vector<int>> fretListFromText(std::string_view text) {
+    std::vector<int> frets;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(' ', at)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        const auto fret = toInt16(std::string(text.substr(at, end - at)));
+        if (!fret) return std::nullopt;
+        frets.push_back(*fret);
+        at = end;
+    }
+    return frets;
+}
+
 double fretFraction(const FretboardSettings& s, int fret) {
     if (s.calcType == kCalcRule18) return 1 - std::pow(1 - s.calcFact, fret);
     return 1 - std::pow(2.0, -fret / 12.0);
@@ -314,18 +327,8 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
          {std::pair{"txtMarkers", &w.markers}, {"txtDoubleMarkers", &w.doubleMarkers}}) {
         const std::string* t = textOf(name);
         if (!t) continue;
-        std::vector<int> read;
-        std::size_t at = 0;
-        bool numbers = true;
-        while ((at = t->find_first_not_of(' ', at)) != std::string::npos) {
-            const std::size_t end = std::min(t->find(' ', at), t->size());
-            const auto fret = toInt16(t->substr(at, end - at));
-            numbers = numbers && fret;
-            if (fret) read.push_back(*fret);
-            at = end;
-        }
-        if (numbers) {
-            *frets = read;
+        if (const auto read = fretListFromText(*t)) {
+            *frets = *read;
         } else {
             unreadable.emplace_back(name);
         }

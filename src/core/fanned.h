@@ -136,8 +136,10 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
 // change of units converts.
 std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in);
 
-// Fret numbers as the boxes show them: "3 5 7 12".
+// Fret numbers as the boxes show them ("3 5 7 12"), and read back (blank-separated whole
+// numbers; none when a word is not one).
 std::string fretListText(const std::vector<int>& frets);
+std::optional<std::vector<int>> fretListFromText(std::string_view text);
 
 // The fretboard. Preconditions: no refusal, and at least one fret in s.nFrets.
 FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s);

@@ -86,6 +86,24 @@ class SvgDrawing {
     }
     QXmlStreamWriter& xml() { return m_xml; }
 
+    // A closed outline and a circle, drawn without a fill.
+    void polygon(const std::vector<Point>& points) {
+        QString list;
+        for (const Point& p : points) {
+            if (!list.isEmpty()) list += QLatin1Char(' ');
+            list += shortestText(p.x) + QLatin1Char(',') + shortestText(p.y);
+        }
+        m_xml.writeEmptyElement(QStringLiteral("polygon"));
+        m_xml.writeAttribute(QStringLiteral("points"), list);
+        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    }
+    void circle(const Point& centre, double diameter) {
+        m_xml.writeEmptyElement(QStringLiteral("circle"));
+        m_xml.writeAttribute(QStringLiteral("cx"), shortestText(centre.x));
+        m_xml.writeAttribute(QStringLiteral("cy"), shortestText(centre.y));
+        m_xml.writeAttribute(QStringLiteral("r"), shortestText(diameter / 2));
+        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    }
     void line(double x1, double y1, double x2, double y2) {
         m_xml.writeEmptyElement(QStringLiteral("line"));
         m_xml.writeAttribute(QStringLiteral("x1"), shortestText(x1));
@@ -150,6 +168,17 @@ struct DxfOut {
     void line(const char* layer, double x1, double y1, double x2, double y2) {
         dxf.writeLine(writer, DL_LineData(x1, y1, 0, x2, y2, 0),
                       DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
+    }
+    void outline(const char* layer, const std::vector<Point>& points) {
+        dxf.writePolyline(writer,
+                          DL_PolylineData(static_cast<int>(points.size()), 0, 0, 1),  // closed
+                          DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
+        for (const Point& p : points) dxf.writeVertex(writer, DL_VertexData(p.x, p.y, 0, 0));
+        dxf.writePolylineEnd(writer);
+    }
+    void circle(const char* layer, const Point& centre, double diameter) {
+        dxf.writeCircle(writer, DL_CircleData(centre.x, centre.y, 0, diameter / 2),
+                        DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
     }
     void text(const char* layer, double x, double y, double height, const QString& text) {
         dxf.writeText(
@@ -217,10 +246,16 @@ QByteArray dxfDrawing(bool inches, const std::vector<std::pair<const char*, int>
 
 namespace {
 
-// The DXF colour nearest a layer's: black, grey, cyan, else black.
+// The DXF colour of a layer's: grey, cyan, red, blue, magenta, else black.
 int dxfColour(const Colour& c) {
-    if (c == Colour{150, 150, 150}) return DL_Codes::l_gray;
-    if (c == Colour{0, 255, 255}) return DL_Codes::cyan;
+    const std::pair<Colour, int> known[] = {{{150, 150, 150}, DL_Codes::l_gray},
+                                            {{0, 255, 255}, DL_Codes::cyan},
+                                            {{255, 0, 0}, DL_Codes::red},
+                                            {{0, 0, 255}, DL_Codes::blue},
+                                            {{255, 0, 255}, DL_Codes::magenta}};
+    for (const auto& [colour, code] : known) {
+        if (c == colour) return code;
+    }
     return DL_Codes::black;
 }
 
@@ -240,11 +275,19 @@ QByteArray drawingDxf(const Drawing& drawing) {
     return dxfDrawing(drawing.inches, layers, [&](DxfOut& out) {
         // y up: the drawing as the SVG and the pages show it, not its mirror image.
         const double up = drawing.yUp;
+        const auto name = [&](std::size_t layer) { return drawing.layers[layer].name.c_str(); };
+        const auto flipped = [up](const Point& p) { return Point{p.x, up - p.y}; };
         for (const DrawingLine& l : drawing.lines) {
             const Segment& g = l.segment;
-            out.line(drawing.layers[l.layer].name.c_str(), g.from.x, up - g.from.y, g.to.x,
-                     up - g.to.y);
+            out.line(name(l.layer), g.from.x, up - g.from.y, g.to.x, up - g.to.y);
         }
+        for (const DrawingOutline& o : drawing.outlines) {
+            std::vector<Point> points;
+            for (const Point& p : o.points) points.push_back(flipped(p));
+            out.outline(name(o.layer), points);
+        }
+        for (const DrawingCircle& c : drawing.circles)
+            out.circle(name(c.layer), flipped(c.centre), c.diameter);
         // A text's baseline one type size below its top.
         for (const DrawingText& t : drawing.texts) {
             const double size = pointsToUnit(t.points, drawing.inches);
@@ -269,10 +312,19 @@ QByteArray drawingSvg(const Drawing& drawing) {
         for (std::size_t i = 0; i < drawing.layers.size(); ++i) {
             const DrawingLayer& layer = drawing.layers[i];
             // One group a layer: its lines with the layer's pen, its texts in its face.
-            svg.beginGroup(layer, svgColour(layer.colour), layer.penPixels * pixel, drawing.inches);
+            // A cut layer's lines are hairlines.
+            svg.beginGroup(layer, svgColour(layer.colour),
+                           layer.cut ? kHairlineMm * perMm : layer.penPixels * pixel,
+                           drawing.inches);
             for (const DrawingLine& l : drawing.lines) {
                 if (l.layer == i)
                     svg.line(l.segment.from.x, l.segment.from.y, l.segment.to.x, l.segment.to.y);
+            }
+            for (const DrawingOutline& o : drawing.outlines) {
+                if (o.layer == i) svg.polygon(o.points);
+            }
+            for (const DrawingCircle& c : drawing.circles) {
+                if (c.layer == i) svg.circle(c.centre, c.diameter);
             }
             for (const DrawingText& t : drawing.texts) {
                 if (t.layer == i) {
@@ -289,11 +341,13 @@ QByteArray drawingSvg(const Drawing& drawing) {
 QByteArray fannedCsv(const FannedBoard& board, bool inches) {
     QByteArray out =
         "fret,along_first_mm,along_last_mm,along_midline_mm,along_first_in,along_last_in,"
-        "along_midline_in,angle_degrees\r\n";
+        "along_midline_in,angle_degrees,width_mm,radius_mm,width_in,radius_in,marker\r\n";
     for (const FannedFret& f : board.table) {
         std::string row = std::to_string(f.fret);
         appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, inches);
-        row += ',' + shortest(f.angleDegrees) + "\r\n";
+        row += ',' + shortest(f.angleDegrees);
+        appendMillimetresThenInches(row, {f.width, f.radius}, inches);
+        row += ',' + markerName(f.marker) + "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
     return out;

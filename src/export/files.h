@@ -22,7 +22,9 @@ QByteArray drawingDxf(const Drawing& drawing);
 QByteArray drawingSvg(const Drawing& drawing);
 
 // The fanned fretboard's table as CSV: fret, distances along the first and last strings and the
-// midline in mm then in inches, and the fret's angle to the perpendicular in degrees.
+// midline in mm then in inches, the fret's angle to the perpendicular in degrees, the board's
+// width and radius at the fret in mm then in inches, and its marker ("none", "single",
+// "double").
 QByteArray fannedCsv(const FannedBoard& board, bool inches);
 
 // CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per

@@ -62,9 +62,23 @@ class BoardView : public QWidget {
             return QColor(c.red, c.green, c.blue);
         };
         painter.setRenderHint(QPainter::Antialiasing);
+        const auto pen = [&](std::size_t layer) {
+            painter.setPen(QPen(colour(layer), drawing.layers[layer].penPixels));
+        };
         for (const DrawingLine& line : drawing.lines) {
-            painter.setPen(QPen(colour(line.layer), drawing.layers[line.layer].penPixels));
+            pen(line.layer);
             painter.drawLine(at(line.segment.from), at(line.segment.to));
+        }
+        for (const DrawingOutline& outline : drawing.outlines) {
+            pen(outline.layer);
+            QPolygonF polygon;
+            for (const Point& p : outline.points) polygon << at(p);
+            painter.drawPolygon(polygon);
+        }
+        for (const DrawingCircle& c : drawing.circles) {
+            pen(c.layer);
+            const double r = c.diameter / 2 * scale;
+            painter.drawEllipse(at(c.centre), r, r);
         }
         constexpr double kSmallestReadablePixels = 7;
         for (const DrawingText& text : drawing.texts) {

@@ -19,16 +19,29 @@ constexpr double kChartLineEm = 1.1328;
 
 }  // namespace
 
+std::vector<Segment> sidesOf(const DrawingOutline& outline) {
+    std::vector<Segment> sides;
+    const std::vector<Point>& p = outline.points;
+    for (std::size_t i = 0; i < p.size(); ++i) sides.push_back({p[i], p[(i + 1) % p.size()]});
+    return sides;
+}
+
 Extent extentOf(const Drawing& drawing) {
     Extent e{1e300, -1e300, 1e300, -1e300};
+    const auto take = [&e](const Point& p, double radius) {
+        e.left = std::min(e.left, p.x - radius);
+        e.right = std::max(e.right, p.x + radius);
+        e.top = std::min(e.top, p.y - radius);
+        e.bottom = std::max(e.bottom, p.y + radius);
+    };
     for (const DrawingLine& line : drawing.lines) {
-        for (const Point& p : {line.segment.from, line.segment.to}) {
-            e.left = std::min(e.left, p.x);
-            e.right = std::max(e.right, p.x);
-            e.top = std::min(e.top, p.y);
-            e.bottom = std::max(e.bottom, p.y);
-        }
+        take(line.segment.from, 0);
+        take(line.segment.to, 0);
     }
+    for (const DrawingOutline& outline : drawing.outlines) {
+        for (const Point& p : outline.points) take(p, 0);
+    }
+    for (const DrawingCircle& circle : drawing.circles) take(circle.centre, circle.diameter / 2);
     return e;
 }
 

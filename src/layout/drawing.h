@@ -31,19 +31,36 @@ constexpr double kDashGapMillimetres = 1.0;
 inline const std::string kNumberFace = "DejaVu Sans";
 inline const std::string kChartFace = "Courier";
 
+// A cut line in the files: a hairline (an SVG's stroke), for lasers and plotters.
+constexpr double kHairlineMm = 0.025;
+
 // A layer as every surface names and draws it: its name in files ("FRETS"), its colour, its pen
-// width in printer pixels, whether its lines are dashed, and the face of its texts.
+// width in printer pixels (a hairline in SVG files when it is cut), whether its lines are
+// dashed, and the face of its texts.
 struct DrawingLayer {
     std::string name;
     Colour colour;
     int penPixels = 1;
     bool dashed = false;
     std::string face = kNumberFace;
+    bool cut = false;
 };
 
 struct DrawingLine {
     std::size_t layer = 0;
     Segment segment;
+};
+
+// A closed outline through its points, the last joined to the first.
+struct DrawingOutline {
+    std::size_t layer = 0;
+    std::vector<Point> points;
+};
+
+struct DrawingCircle {
+    std::size_t layer = 0;
+    Point centre;
+    double diameter = 0;
 };
 
 // A line of text: its top left corner, and its type size in points.
@@ -62,6 +79,8 @@ struct Drawing {
     double yUp = 0;
     std::vector<DrawingLayer> layers;
     std::vector<DrawingLine> lines;
+    std::vector<DrawingOutline> outlines;
+    std::vector<DrawingCircle> circles;
     std::vector<DrawingText> texts;
 
     std::size_t addLayer(DrawingLayer layer) {
@@ -69,6 +88,12 @@ struct Drawing {
         return layers.size() - 1;
     }
     void line(std::size_t layer, Point from, Point to) { lines.push_back({layer, {from, to}}); }
+    void outline(std::size_t layer, std::vector<Point> points) {
+        outlines.push_back({layer, std::move(points)});
+    }
+    void circle(std::size_t layer, Point centre, double diameter) {
+        circles.push_back({layer, centre, diameter});
+    }
     void text(std::size_t layer, Point topLeft, double points, std::string text) {
         texts.push_back({layer, topLeft, points, std::move(text)});
     }
@@ -126,7 +151,10 @@ std::string footerText();
 void appendFooter(TextFlow& flow, std::size_t layer, const TextMeasure& measure,
                   const std::string& note);
 
-// The box every line lies within.
+// An outline's sides, the last from its last point back to its first.
+std::vector<Segment> sidesOf(const DrawingOutline& outline);
+
+// The box every line, outline and circle lies within.
 struct Extent {
     double left, right, top, bottom;
 };

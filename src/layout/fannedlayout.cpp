@@ -11,16 +11,35 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
     Drawing d;
     d.inches = inches;
     // Drawn in this order: what is cut lies over the strings and the edges.
-    enum Layer : std::size_t { kStrings, kEdges, kNut, kBridge, kFrets, kNumbers };
-    d.layers = {{"STRINGS", {150, 150, 150}, 1}, {"EDGES", {0, 255, 255}, 2},
-                {"NUT", {0, 0, 0}, 3},           {"BRIDGE", {0, 0, 0}, 3},
-                {"FRETS", {0, 0, 0}, 1},         {"NUMBERS", {0, 0, 0}, 1}};
+    enum Layer : std::size_t {
+        kStrings,
+        kEdges,
+        kNut,
+        kBridge,
+        kSaddle,
+        kFrets,
+        kSlots,
+        kMarkers,
+        kNumbers
+    };
+    d.layers = {{"STRINGS", {150, 150, 150}, 1},
+                {"EDGES", {0, 255, 255}, 2, false, kNumberFace, true},
+                {"NUT", {0, 0, 0}, 3},
+                {"BRIDGE", {0, 0, 0}, 3},
+                {"SADDLE", {0, 0, 255}, 2},
+                {"FRETS", {0, 0, 0}, 1},
+                {"SLOTS", {255, 0, 0}, 1, false, kNumberFace, true},
+                {"MARKERS", {255, 0, 255}, 1},
+                {"NUMBERS", {0, 0, 0}, 1}};
     for (const Segment& s : board.strings) d.lines.push_back({kStrings, s});
-    d.lines.push_back({kEdges, board.trebleEdge});
-    d.lines.push_back({kEdges, board.bassEdge});
+    d.outline(kEdges, board.outline);
     d.lines.push_back({kNut, board.nut});
     d.lines.push_back({kBridge, board.bridge});
+    d.lines.push_back({kSaddle, board.saddle});
+    if (board.zeroFret) d.lines.push_back({kFrets, *board.zeroFret});
     for (const Segment& s : board.frets) d.lines.push_back({kFrets, s});
+    for (const std::vector<Point>& slot : board.slotOutlines) d.outline(kSlots, slot);
+    for (const Circle& c : board.markers) d.circle(kMarkers, c.centre, c.diameter);
     const double drop = kFannedNumberDropMm * unitsPerMillimetre(inches);
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
         const Point& end = board.frets[i].to;
@@ -80,6 +99,8 @@ FannedPages fannedPages(const FannedBoard& board, bool inches, const PageFrame& 
     if (t.pieces == 0 || out.pieceHeight > frame.height) return out;
     Drawing blank = drawing;
     blank.lines.clear();
+    blank.outlines.clear();
+    blank.circles.clear();
     blank.texts.clear();
     const std::size_t marks = blank.addLayer({"CROSSES", {0, 0, 0}, 1});
     out.pages.push_back(blank);
@@ -95,12 +116,20 @@ FannedPages fannedPages(const FannedBoard& board, bool inches, const PageFrame& 
         // Drawing coordinates to the page: the piece's start at the cross arm's room.
         const double dx = arm - x0;
         const double dy = top + textHeight + 2 * arm - e.top;
-        // The drawing's lines and texts that fall on this piece.
-        for (const DrawingLine& line : drawing.lines) {
-            if (const auto part = clipped(line.segment, x0, x1)) {
-                page.line(line.layer, {part->from.x + dx, part->from.y + dy},
+        // The drawing's lines, outlines (as their sides), circles and texts on this piece.
+        const auto clip = [&](std::size_t layer, const Segment& segment) {
+            if (const auto part = clipped(segment, x0, x1)) {
+                page.line(layer, {part->from.x + dx, part->from.y + dy},
                           {part->to.x + dx, part->to.y + dy});
             }
+        };
+        for (const DrawingLine& line : drawing.lines) clip(line.layer, line.segment);
+        for (const DrawingOutline& outline : drawing.outlines) {
+            for (const Segment& side : sidesOf(outline)) clip(outline.layer, side);
+        }
+        for (const DrawingCircle& c : drawing.circles) {
+            if (c.centre.x >= x0 && c.centre.x <= x1)
+                page.circle(c.layer, {c.centre.x + dx, c.centre.y + dy}, c.diameter);
         }
         for (const DrawingText& text : drawing.texts) {
             if (text.topLeft.x < x0 || text.topLeft.x > x1) continue;

@@ -4,12 +4,14 @@ namespace varnel {
 
 namespace {
 
-enum TemplateLayer : std::size_t { kSlots, kGuide, kEdges, kNumbers };
+enum TemplateLayer : std::size_t { kNut, kSlots, kGuide, kEdges, kNumbers };
 
 Drawing blankTemplate(const FretboardSettings& s) {
     Drawing d;
     d.inches = s.unitsType == kUnitsInches;
-    d.layers = {{"SLOTS", {0, 0, 0}, s.lineWidthVert},
+    // The nut on a layer of its own: a cutter that cuts the slots leaves it alone.
+    d.layers = {{"NUT", {0, 0, 0}, s.lineWidthVert},
+                {"SLOTS", {0, 0, 0}, s.lineWidthVert},
                 {"GUIDE", {0, 0, 0}, s.lineWidthHorz},
                 {"EDGES", {0, 255, 255}, s.lineWidthHorz, true},
                 {"NUMBERS", {0, 0, 0}, 1}};
@@ -39,7 +41,7 @@ void appendRules(Drawing& d, const Strip& strip, std::int16_t guide, double leng
 }
 
 void appendFret(Drawing& d, const Strip& strip, double x, int fret, double numberDx, bool numbers) {
-    d.line(kSlots, {x, strip.top}, {x, strip.bottom});
+    d.line(fret == 0 ? kNut : kSlots, {x, strip.top}, {x, strip.bottom});
     if (numbers)
         d.text(kNumbers, {x + numberDx, strip.numberTop}, kFretNumberPoints, fretNumberText(fret));
 }

@@ -29,8 +29,8 @@ Length guideLineY(std::int16_t guide, Length lineTop, Length lineHeight) {
 }
 
 // The whole template, not split into strips, in the current units: x from the nut towards the
-// bridge, y down from the fretboard's top edge; layers SLOTS (a line per fret and the nut),
-// GUIDE, EDGES (dashed, where the guide is not) and NUMBERS.
+// bridge, y down from the fretboard's top edge; layers SLOTS (a line per fret), NUT, GUIDE,
+// EDGES (dashed, where the guide is not) and NUMBERS.
 Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
                       const TextMeasure& measure);
 

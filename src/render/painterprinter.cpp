@@ -155,6 +155,14 @@ void PainterPrinter::drawLineDots(const QPointF& from, const QPointF& to, const 
     m_painter.drawLine(from + m_printable.topLeft(), to + m_printable.topLeft());
 }
 
+void PainterPrinter::drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots) {
+    QPen pen(colour);
+    pen.setWidthF(widthDots);
+    m_painter.setPen(pen);
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.drawEllipse(box.translated(m_printable.topLeft()));
+}
+
 void PainterPrinter::drawTextDots(const QPointF& topLeft, const QString& text, const QFont& font) {
     m_painter.setFont(font);
     m_painter.setPen(Qt::black);

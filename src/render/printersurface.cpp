@@ -10,6 +10,15 @@ void PrinterSurface::line(double x1, double y1, double x2, double y2, const QCol
                  colour, widthDots, style);
 }
 
+void PrinterSurface::circle(double x, double y, double diameter, const QColor& colour) {
+    const double widthDots = m_drawWidth > 0 ? m_drawWidth * pixelInches() * dotsPerInch() : 0;
+    const double h = m_correction.horizontal, v = m_correction.vertical;
+    const double r = diameter / 2;
+    drawEllipseDots(QRectF(QPointF(toDots(x - r, h), toDots(y - r, v)),
+                           QPointF(toDots(x + r, h), toDots(y + r, v))),
+                    colour, widthDots);
+}
+
 QFont PrinterSurface::fontOf(const QString& face, double points) {
     QFont font(face);
     // Generic names stand for a face the system has: a fixed-pitch one for the chart.

@@ -24,13 +24,24 @@ void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages) {
         const Drawing& page = pages[k];
         if (k > 0) printer.newPage();
         printer.setScaleMode(page.inches ? PageUnit::Inches : PageUnit::Millimetres);
-        for (const DrawingLine& line : page.lines) {
-            const DrawingLayer& layer = page.layers[line.layer];
+        // Each item in its layer's pen and colour.
+        const auto pen = [&](std::size_t index) {
+            const DrawingLayer& layer = page.layers[index];
             printer.setDrawWidth(layer.penPixels);
             printer.setDrawStyle(layer.dashed ? LineStyle::Dash : LineStyle::Solid);
-            const Segment& g = line.segment;
-            printer.line(g.from.x, g.from.y, g.to.x, g.to.y,
-                         QColor(layer.colour.red, layer.colour.green, layer.colour.blue));
+            return QColor(layer.colour.red, layer.colour.green, layer.colour.blue);
+        };
+        const auto line = [&](std::size_t layer, const Segment& g) {
+            const QColor colour = pen(layer);
+            printer.line(g.from.x, g.from.y, g.to.x, g.to.y, colour);
+        };
+        for (const DrawingLine& l : page.lines) line(l.layer, l.segment);
+        for (const DrawingOutline& outline : page.outlines) {
+            for (const Segment& side : sidesOf(outline)) line(outline.layer, side);
+        }
+        for (const DrawingCircle& c : page.circles) {
+            const QColor colour = pen(c.layer);
+            printer.circle(c.centre.x, c.centre.y, c.diameter, colour);
         }
         for (const DrawingText& text : page.texts) {
             printer.setFont(QString::fromStdString(page.layers[text.layer].face), text.points);

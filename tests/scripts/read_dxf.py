@@ -1,6 +1,7 @@
 """Reads a DXF file with ezdxf, a reader independent of the program, and prints what the tests
 check as JSON: $INSUNITS, the audit's errors, the layers, the SLOTS and STRINGS lines, the NUMBERS
-texts, and every line and text with its layer."""
+texts, how many lines, closed outlines and circles each layer holds, and every line, text,
+outline and circle with its layer."""
 import json
 import sys
 
@@ -9,6 +10,26 @@ import ezdxf
 doc = ezdxf.readfile(sys.argv[1])
 auditor = doc.audit()
 msp = doc.modelspace()
+
+
+def entity(e):
+    layer = e.dxf.layer
+    kind = e.dxftype()
+    if kind == "LINE":
+        return [layer, e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
+    if kind == "TEXT":
+        return [layer, e.dxf.insert.x, e.dxf.insert.y, e.dxf.height, e.dxf.text]
+    if kind == "LWPOLYLINE":
+        points = [c for x, y, *_ in e.get_points() for c in (x, y)]
+        return [layer, "outline" if e.closed else "open", points]
+    return [layer, "circle", [e.dxf.center.x, e.dxf.center.y, 2 * e.dxf.radius]]
+
+
+def count(kind):
+    return {layer.dxf.name: len(msp.query('%s[layer=="%s"]' % (kind, layer.dxf.name)))
+            for layer in doc.layers}
+
+
 print(json.dumps({
     "insunits": doc.header.get("$INSUNITS"),
     "errors": len(auditor.errors),
@@ -18,10 +39,9 @@ print(json.dumps({
     "strings": [[e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
                 for e in msp.query('LINE[layer=="STRINGS"]')],
     "numbers": len(msp.query('TEXT[layer=="NUMBERS"]')),
-    "lines": {layer.dxf.name: len(msp.query('LINE[layer=="%s"]' % layer.dxf.name))
-              for layer in doc.layers},
-    "entities": [[e.dxf.layer, e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
-                 if e.dxftype() == "LINE" else
-                 [e.dxf.layer, e.dxf.insert.x, e.dxf.insert.y, e.dxf.height, e.dxf.text]
-                 for e in msp if e.dxftype() in ("LINE", "TEXT")],
+    "lines": count("LINE"),
+    "outlines": count("LWPOLYLINE"),
+    "circles": count("CIRCLE"),
+    "entities": [entity(e) for e in msp
+                 if e.dxftype() in ("LINE", "TEXT", "LWPOLYLINE", "CIRCLE")],
 }))

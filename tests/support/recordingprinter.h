@@ -18,6 +18,14 @@ struct RecordedLine {
     int page;
 };
 
+struct RecordedCircle {
+    QPointF centre;  // page unit, as the lines
+    double diameter;
+    QColor colour;
+    double widthDots;
+    int page;
+};
+
 struct RecordedText {
     QPointF topLeft;  // page unit
     QString text;
@@ -38,6 +46,7 @@ class RecordingPrinter : public PrinterSurface {
     static constexpr double kLineDots = 60;
 
     std::vector<RecordedLine> lines;
+    std::vector<RecordedCircle> circles;
     std::vector<RecordedText> texts;
     int images = 0;
     bool ended = false;
@@ -54,6 +63,10 @@ class RecordingPrinter : public PrinterSurface {
         lines.push_back({QPointF(fromDots(from.x()), fromDots(from.y())),
                          QPointF(fromDots(to.x()), fromDots(to.y())), colour, widthDots, style,
                          page});
+    }
+    void drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots) override {
+        circles.push_back({QPointF(fromDots(box.center().x()), fromDots(box.center().y())),
+                           fromDots(box.width()), colour, widthDots, page});
     }
     void drawTextDots(const QPointF& topLeft, const QString& text, const QFont& font) override {
         texts.push_back({QPointF(fromDots(topLeft.x()), fromDots(topLeft.y())), text, font.family(),
