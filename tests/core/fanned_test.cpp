@@ -86,6 +86,14 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
     FretboardSettings rule18;
     rule18.calcType = kCalcRule18;
     rule18.calcFact = 2;  // any number the command line takes
+    FretboardSettings frets24;
+    frets24.nFrets = 24;
+    // The workshop inputs of a 648/686 mm board, one changed.
+    const auto workshop = [](auto&& change) {
+        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        change(in.workshop);
+        return in;
+    };
     const struct {
         FannedInputs in;
         const char* message;
@@ -117,6 +125,39 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
          rule18},
         {{6, 1e300, 1e300, 35, 52, 0.5, 3, 3, {}, {}},
          "The first string's scale length, 1E+300, is too large to lay out."},
+        {workshop([](Workshop& w) { w.slotWidth = -0.5; }),
+         "The slot width, -0.5, must be 0 or more."},
+        {workshop([](Workshop& w) { w.nutGap = inf; }),
+         "The nut gap, inf, must be a finite number."},
+        {workshop([](Workshop& w) { w.radiusAtNut = 305; }),
+         "The radius at the nut and at the end must both be 0 (a flat board) or both more than 0."},
+        {workshop([](Workshop& w) { w.slotWidth = 12; }),
+         "The slot width, 12, must be narrower than the narrowest fret spacing, 9.60067610948708.",
+         frets24},
+        {workshop([](Workshop& w) {
+             w.markers = {0, 3};
+         }),
+         "Position Markers: fret 0 is not on the board, whose frets are 1 to 24.", frets24},
+        {workshop([](Workshop& w) { w.markerDiameter = 30; }),
+         "The marker diameter, 30, does not fit between frets 4 and 5.", frets24},
+        {workshop([](Workshop& w) {
+             w.markerDiameter = 22;
+             w.markers = {24};
+             w.doubleMarkers = {};
+         }),
+         "The marker diameter, 22, does not fit between frets 23 and 24.", frets24},
+        {workshop([](Workshop& w) {
+             w.markerDiameter = 25;  // two of them across fret 3's 44 mm
+             w.markers = {};
+             w.doubleMarkers = {3};
+         }),
+         "The marker diameter, 25, does not fit across the board at fret 3.", frets24},
+        {workshop([](Workshop& w) { w.sideMarkerDiameter = 12; }),
+         "The side marker diameter, 12, does not fit between frets 20 and 21.", frets24},
+        {workshop([](Workshop& w) {
+             w.markers = {3, 30};
+         }),
+         "", frets24},  // 30 left out
     };
     for (const auto& row : rows)
         EXPECT_EQ(fannedRefusal(row.in, row.settings).value_or(""), row.message);
@@ -125,20 +166,25 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
 // The window's remembered texts, as a configuration carries them: lengths converted from the
 // units they were typed in, unreadable texts named and passed over.
 TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
-    const FannedTexts texts = {{"txtStrings", "7"},       {"txtFirstScale", "25.4"},
-                               {"txtLastScale", "abc"},   {"txtNutSpacing", "1e999"},
-                               {"cboPerpendicular", "0"}, {"txtPerpendicular", "9"},
-                               {"txtOverhang", "0.125"},  {"unitsType", "0"}};
+    const FannedTexts texts = {
+        {"txtStrings", "7"},          {"txtFirstScale", "25.4"}, {"txtLastScale", "abc"},
+        {"txtNutSpacing", "1e999"},   {"cboPerpendicular", "0"}, {"txtPerpendicular", "9"},
+        {"txtOverhang", "0.125"},     {"unitsType", "0"},        {"txtMarkers", " 3  5 12 "},
+        {"txtDoubleMarkers", "12 x"}, {"chkZeroFret", "1"},      {"txtNutGap", "0.25"}};
     FannedInputs in;
     EXPECT_EQ(readFannedTexts(texts, kUnitsMillimetres, in),
-              (std::vector<std::string>{"txtLastScale", "txtNutSpacing"}));
+              (std::vector<std::string>{"txtLastScale", "txtNutSpacing", "txtDoubleMarkers"}));
+    EXPECT_EQ(in.workshop.markers, (std::vector<int>{3, 5, 12}));
+    EXPECT_EQ(in.workshop.doubleMarkers, Workshop().doubleMarkers);
+    EXPECT_TRUE(in.workshop.zeroFret);
+    EXPECT_DOUBLE_EQ(in.workshop.nutGap, 6.35);
     EXPECT_EQ(in.strings, 7);
     EXPECT_DOUBLE_EQ(in.firstScale, 645.16);
     EXPECT_EQ(in.lastScale, FannedInputs().lastScale);
     EXPECT_EQ(in.perpendicularFret, 9);
     EXPECT_DOUBLE_EQ(in.bassOverhang, 3.175);
     FannedInputs inches;
-    EXPECT_TRUE(readFannedTexts(texts, kUnitsInches, inches).size() == 2);
+    EXPECT_TRUE(readFannedTexts(texts, kUnitsInches, inches).size() == 3);
     EXPECT_EQ(inches.firstScale, 25.4);
 }
 

@@ -14,6 +14,7 @@
 #include <charconv>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <set>
 #include <sstream>
 #include <tuple>
@@ -508,6 +509,152 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
     }
 }
 
+// What the cutter needs, read back from the DXF (its y negated): each slot's corners on the
+// edges, half the slot's width to either side of its fret; the markers midway between their
+// frets (on the midline, at a quarter and three quarters across, or on the bass edge); the
+// outline from the nut (the gap behind a zero fret) to the board's end, parallel to the last
+// fret; the saddle at each outer string's length plus its compensation; the radius straight
+// from the nut's to the end's.
+TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
+    Workshop compound;
+    compound.radiusAtNut = 305;
+    compound.radiusAtEnd = 406;
+    compound.trebleSaddle = 2;
+    compound.bassSaddle = 4;
+    Workshop zero = compound;
+    zero.zeroFret = true;
+    zero.boardEnd = 8;
+    zero.sideMarkers = false;
+    Workshop inch = workshopDefaults(kUnitsInches);
+    inch.radiusAtNut = 10;
+    inch.radiusAtEnd = 16;
+    const struct {
+        const char* name;
+        FannedInputs in;
+        bool inches;
+    } rows[] = {
+        {"straight 6-string 648 mm", {6, 648, 648, 35, 52, 0, 3, 3, {}, compound}, false},
+        {"fanned 7-string 648/686 mm, zero fret", {7, 648, 686, 41, 62, 0, 3, 4, 7, zero}, false},
+        {"fanned 6-string 25.5/27 in", {6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}, inch}, true},
+    };
+    FretboardSettings s;
+    s.nFrets = 24;
+    QTemporaryDir dir;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Workshop& w = row.in.workshop;
+        ASSERT_FALSE(fannedRefusal(row.in, s));
+        const FannedBoard b = layOutFannedBoard(row.in, s);
+        QString error;
+        ASSERT_TRUE(
+            saveBytes(dir.filePath("w.dxf"), drawingDxf(fannedDrawing(b, row.inches)), error));
+        const QJsonObject dxf = readDxf(dir.filePath("w.dxf"));
+        if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+        std::map<std::string, std::vector<std::vector<Point>>> read;  // by layer
+        for (const QJsonValue& v : dxf["entities"].toArray()) {
+            const QJsonArray e = v.toArray();
+            if (!e[1].isString()) continue;
+            const QJsonArray n = e[2].toArray();
+            std::vector<Point> points;
+            for (qsizetype i = 0; i + 1 < n.size(); i += 2)
+                points.push_back({n[i].toDouble(), -n[i + 1].toDouble()});
+            if (e[1].toString() == "circle") points.push_back({n[2].toDouble(), 0});  // diameter
+            read[e[0].toString().toStdString()].push_back(points);
+        }
+        const auto across = [](const Point& a, const Point& b, const Point& p) {  // signed
+            return ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) /
+                   std::hypot(b.x - a.x, b.y - a.y);
+        };
+        const auto meet = [](const Point& a, const Point& b, const Point& c, const Point& e) {
+            const double rx = b.x - a.x, ry = b.y - a.y, sx = e.x - c.x, sy = e.y - c.y;
+            const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / (rx * sy - ry * sx);
+            return Point{a.x + t * rx, a.y + t * ry};
+        };
+        const auto onMidline = [&](const Segment& f) { return meet(f.from, f.to, {0, 0}, {1, 0}); };
+        const auto near = [](const Point& p, const Point& q) {
+            return std::hypot(p.x - q.x, p.y - q.y) < 1e-9;
+        };
+        const Segment& treble = b.trebleEdge;
+        const Segment& bass = b.bassEdge;
+        // Slots: the zero fret's first, then every fret's.
+        std::vector<Segment> frets = b.frets;
+        if (b.zeroFret) frets.insert(frets.begin(), *b.zeroFret);
+        ASSERT_EQ(read["SLOTS"].size(), frets.size());
+        for (std::size_t i = 0; i < frets.size(); ++i) {
+            const std::vector<Point>& c = read["SLOTS"][i];
+            ASSERT_EQ(c.size(), 4u);
+            const Segment& f = frets[i];
+            for (std::size_t k = 0; k < 4; ++k) {
+                const double side = k == 0 || k == 3 ? -1 : 1;
+                EXPECT_NEAR(across(f.from, f.to, c[k]), side * w.slotWidth / 2, 1e-9) << i;
+                const Segment& edge = k < 2 ? treble : bass;
+                EXPECT_NEAR(across(edge.from, edge.to, c[k]), 0, 1e-9) << i;
+            }
+        }
+        // Markers: the line before fret 1 is where the scale starts.
+        const Segment start = b.zeroFret ? *b.zeroFret : b.nut;
+        std::vector<std::vector<Point>> markers, side;
+        for (int j = 1; j <= s.nFrets; ++j) {
+            const bool twin = std::count(w.doubleMarkers.begin(), w.doubleMarkers.end(), j) > 0;
+            if (!twin && !std::count(w.markers.begin(), w.markers.end(), j)) continue;
+            const Segment& before = j == 1 ? start : b.frets[j - 2];
+            const Segment& fret = b.frets[j - 1];
+            const Point a = onMidline(before), e = onMidline(fret);
+            const Point centre{(a.x + e.x) / 2, (a.y + e.y) / 2};
+            if (twin) {
+                const Point along{centre.x + fret.to.x - fret.from.x,
+                                  centre.y + fret.to.y - fret.from.y};
+                const Point t = meet(centre, along, treble.from, treble.to);
+                const Point u = meet(centre, along, bass.from, bass.to);
+                for (const double q : {0.25, 0.75})
+                    markers.push_back(
+                        {{t.x + q * (u.x - t.x), t.y + q * (u.y - t.y)}, {w.markerDiameter, 0}});
+            } else {
+                markers.push_back({centre, {w.markerDiameter, 0}});
+            }
+            if (w.sideMarkers) {
+                const Point m{(before.to.x + fret.to.x) / 2, (before.to.y + fret.to.y) / 2};
+                EXPECT_NEAR(across(bass.from, bass.to, m), 0, 1e-9);
+                side.push_back({m, {w.sideMarkerDiameter, 0}});
+            }
+        }
+        markers.insert(markers.end(), side.begin(), side.end());
+        ASSERT_EQ(read["MARKERS"].size(), markers.size());
+        for (std::size_t i = 0; i < markers.size(); ++i) {
+            EXPECT_TRUE(near(read["MARKERS"][i][0], markers[i][0])) << i;
+            EXPECT_NEAR(read["MARKERS"][i][1].x, markers[i][1].x, 1e-12) << i;
+        }
+        // The outline: nut, treble edge, board end, bass edge; the end parallel to the last
+        // fret, the board end past it along the midline; a zero fret's nut the gap behind it.
+        ASSERT_EQ(read["EDGES"].size(), 1u);
+        const std::vector<Point>& o = read["EDGES"][0];
+        ASSERT_EQ(o.size(), 4u);
+        const Segment& last = b.frets.back();
+        EXPECT_NEAR(across(last.from, last.to, o[1]) - across(last.from, last.to, o[2]), 0, 1e-9);
+        EXPECT_NEAR(onMidline({o[1], o[2]}).x - onMidline(last).x, w.boardEnd, 1e-9);
+        EXPECT_NEAR(onMidline(start).x - onMidline({o[0], o[3]}).x, w.zeroFret ? w.nutGap : 0,
+                    1e-9);
+        EXPECT_EQ(read["FRETS"].size(), 0u);  // lines, not outlines
+        // The saddle, each end its string's length plus the compensation from the string's start.
+        const Segment& first = b.strings.front();
+        const Segment& lastString = b.strings.back();
+        EXPECT_NEAR(std::hypot(b.saddle.from.x - first.from.x, b.saddle.from.y - first.from.y),
+                    row.in.firstScale + w.trebleSaddle, 1e-9);
+        EXPECT_NEAR(across(first.from, first.to, b.saddle.from), 0, 1e-9);
+        EXPECT_NEAR(
+            std::hypot(b.saddle.to.x - lastString.from.x, b.saddle.to.y - lastString.from.y),
+            row.in.lastScale + w.bassSaddle, 1e-9);
+        // The radius: the nut's at the nut, the end's at the board's end.
+        const double nutX = onMidline({o[0], o[3]}).x, endX = onMidline({o[1], o[2]}).x;
+        for (const FannedFret& f : b.table) {
+            const double x = onMidline(b.frets[f.fret - 1]).x;
+            EXPECT_NEAR(
+                f.radius,
+                w.radiusAtNut + (w.radiusAtEnd - w.radiusAtNut) * (x - nutX) / (endX - nutX), 1e-9);
+        }
+    }
+}
+
 // The dimension style names the text style's own handle (group 340), not whatever memory held:
 // the same drawing written twice is the same bytes.
 TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
@@ -600,6 +747,15 @@ TEST(ExportTest, FannedFretboardAsDxf) {
     EXPECT_NEAR(length(strings[0].toArray()), 648, 1e-6);  // the treble string, at the top
     EXPECT_NEAR(length(strings[6].toArray()), 686, 1e-6);
     EXPECT_GT(strings[0].toArray()[1].toDouble(), strings[6].toArray()[1].toDouble());
+    // The workshop's options: a zero fret's slot before the 24, two markers without side ones.
+    args = instrument;
+    args.insert(args.end(),
+                {"--zero-fret", "5", "--markers", "3 5", "--double-markers", "", "--side-markers",
+                 "no", "--saddle-compensation", "2,3", "--radius", "305,406", "--dxf", file});
+    ASSERT_EQ(runChartCommand(args, out, err), kExitOk) << err.str();
+    const QJsonObject workshop = readDxf(QString::fromStdString(file));
+    EXPECT_EQ(workshop["outlines"].toObject()["SLOTS"].toInt(), 25);
+    EXPECT_EQ(workshop["circles"].toObject()["MARKERS"].toInt(), 2);
     // The tiled PDF takes the scale correction given, as the straight template does.
     const QString pdf = dir.filePath("fanned.pdf");
     args = instrument;
@@ -614,7 +770,9 @@ TEST(ExportTest, FannedFretboardAsDxf) {
     for (const auto& [option, value, message] :
          {std::tuple{"--first-scale", "5", "The first string's scale length, 5, must be more"},
           {"--overhang", "1e999", "The fretboard overhang, inf, must be a finite number."},
-          {"--perpendicular-fret", "-1", "The perpendicular fret, -1, must be 0 (the nut)"}}) {
+          {"--perpendicular-fret", "-1", "The perpendicular fret, -1, must be 0 (the nut)"},
+          {"--slot-width", "50", "The slot width, 50, must be narrower than the narrowest"},
+          {"--radius", "305,0", "The radius at the nut and at the end must both be 0"}}) {
         args = instrument;
         args.insert(args.end(), {option, value, "--dxf", dir.filePath("x.dxf").toStdString()});
         std::ostringstream refusal;
