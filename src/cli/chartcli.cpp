@@ -179,7 +179,7 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     const SettingsList entries =
         configs ? configs->load(QString::fromStdString(name)) : SettingsList();
     if (entries.isEmpty()) throw Refusal{"No saved configuration is named " + name};
-    // The Fanned Frets inputs it carries, as Retrieve puts them back into that window; read
+    // The Fretboard Designer inputs it carries, as Retrieve puts them back into that window; read
     // once the configuration's units are known.
     const QString fannedPrefix = QStringLiteral("fanned.");
     FannedTexts fanned;
@@ -197,7 +197,7 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     request.configName = name;
 }
 
-// The fanned options and the Fanned Frets window's boxes they set, by the boxes' object names.
+// The fanned options and the Fretboard Designer's boxes they set, by the boxes' object names.
 constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
     {"--strings", "txtStrings"},
     {"--first-scale", "txtFirstScale"},
@@ -482,7 +482,7 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     }
     if (!request.unreadableFannedInputs.empty()) {
         err << "The saved configuration " << request.configName
-            << " has a Fanned Frets input that is not a number: "
+            << " has a Fretboard Designer input that is not a number: "
             << fannedInputOption(request.unreadableFannedInputs.front()) << ".\n";
         return kExitRefused;
     }

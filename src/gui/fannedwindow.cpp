@@ -140,14 +140,14 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
         return text(name, caption, numberText(value), length);
     };
     const auto check = [&](const char* name, const char* caption, bool on) {
-        auto* box = new QCheckBox(QString::fromLatin1(caption), this);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setAccessibleName(QString::fromLatin1(caption));
-        box->setChecked(on);
-        form->addRow(box);
-        connect(box, &QCheckBox::toggled, this, &FannedWindow::recalculate);
-        m_checks.push_back(box);
-        return box;
+        auto* checkBox = new QCheckBox(QString::fromLatin1(caption), this);
+        checkBox->setObjectName(QString::fromLatin1(name));
+        checkBox->setAccessibleName(QString::fromLatin1(caption));
+        checkBox->setChecked(on);
+        form->addRow(checkBox);
+        connect(checkBox, &QCheckBox::toggled, this, &FannedWindow::recalculate);
+        m_checks.push_back(checkBox);
+        return checkBox;
     };
     // The defaults are millimetres; followSettings() converts them when the window shows inches.
     strings = box("txtStrings", "Number of Strings", defaults.strings, false);
@@ -229,7 +229,7 @@ FannedTexts FannedWindow::texts() const {
     FannedTexts out;
     for (QLineEdit* box : m_boxes) out[box->objectName().toStdString()] = box->text().toStdString();
     for (QCheckBox* box : m_checks)
-        out[box->objectName().toStdString()] = box->isChecked() ? "1" : "0";
+        out[box->objectName().toStdString()] = std::string(1, box->isChecked() ? '1' : '0');
     out[perpendicularKind->objectName().toStdString()] =
         std::to_string(perpendicularKind->currentIndex());
     return out;

@@ -1,6 +1,7 @@
 #pragma once
-// "Fanned Frets": a multiscale fretboard from its strings' scale lengths and spacings, drawn
-// live and tabled fret by fret, printed at full scale on tiled pages, or exported.
+// The "Fretboard Designer": a fanned or straight fretboard from its strings' scale lengths,
+// spacings and workshop inputs, drawn live and tabled fret by fret, printed at full scale on
+// tiled pages, or exported.
 
 #include <QDialog>
 #include <QPointer>
@@ -24,7 +25,7 @@ class QTableWidget;
 
 namespace varnel {
 
-// The Fanned Frets inputs as a configuration's extra keys ("fanned." and the input's name),
+// The Fretboard Designer inputs as a configuration's extra keys ("fanned." and the input's name),
 // kept in the window's store; an open window shows a retrieved configuration's.
 class FannedConfigExtras : public ConfigExtras {
   public:

@@ -86,7 +86,7 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
 
 void Varnel::setFannedStore(SettingsStore* store) {
     m_fannedStore = store;
-    // Saved configurations carry the Fanned Frets inputs too.
+    // Saved configurations carry the Fretboard Designer inputs too.
     if (!m_fannedExtras) m_fannedExtras = std::make_unique<FannedConfigExtras>(m_model.settings());
     m_fannedExtras->setStore(store);
     m_fannedExtras->setWindow(m_fanned);
@@ -242,7 +242,7 @@ void Varnel::showModel(unsigned changes) {
     if (changes & WindowModel::kChartChanged) {
         ui.fretChart->setPlainText(QString::fromLatin1(m.chart()));
     }
-    // The Fanned Frets window draws from the same record: fret count, method and units.
+    // The Fretboard Designer draws from the same record: fret count, method and units.
     if (m_fanned && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
         m_fanned->followSettings();
 }

@@ -37,7 +37,7 @@ class Varnel : public QMainWindow {
 
     // Where Export saves: a save-file dialog unless replaced (tests).
     void setSaveFileChooser(SaveFileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
-    // Where the Fanned Frets window remembers its inputs (none: it does not).
+    // Where the Fretboard Designer remembers its inputs (none: it does not).
     void setFannedStore(SettingsStore* store);
 
     // Where "View ReadMe file" reads the guide; beside the executable unless set.

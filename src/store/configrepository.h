@@ -15,7 +15,7 @@ inline const QString kConfigNamePrefix = QStringLiteral("configName");
 // The largest number an index key can carry.
 constexpr int kMaxConfigCount = 32767;
 
-// Values a configuration carries beyond the main window's four (the Fanned Frets inputs), under
+// Values a configuration carries beyond the main window's four (the Fretboard Designer inputs), under
 // keys of their own; a configuration saved without them retrieves as before.
 class ConfigExtras {
   public:

@@ -57,7 +57,7 @@ class QSettingsStore : public SettingsStore {
     explicit QSettingsStore(const QString& iniPath);
     // A store of the user's beside the main one, in the same place under another name: the
     // printer choices (kPrinterStore, on Linux ~/.config/varnel/varnel-printers.conf) and the
-    // Fanned Frets inputs (kFannedStore).
+    // Fretboard Designer inputs (kFannedStore).
     struct Companion {
         QString suffix;
     };

@@ -215,6 +215,10 @@ TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
     click("optEnglish");
     EXPECT_EQ(fanned->table->rowCount(), 24);
     EXPECT_EQ(fanned->firstScale->text(), "25.511811");
+    // The workshop's lengths convert with the rest; the table names each fret's marker.
+    EXPECT_EQ(fanned->findChild<QLineEdit*>("txtSlotWidth")->text(), "0.02283464567");
+    EXPECT_EQ(fanned->table->item(2, 7)->text(), "single");
+    EXPECT_EQ(fanned->table->item(11, 7)->text(), "double");
     EXPECT_EQ(fanned->findChild<QLabel*>("txtFirstScaleUnit")->text(), "in");
     ASSERT_TRUE(fanned->board());
     EXPECT_NEAR(fanned->board()->table.back().alongFirst, 25.511811 * 0.75, 1e-9);

@@ -824,7 +824,7 @@ TEST(ExportTest, SavedConfigurationsOnTheCommandLine) {
     const auto [refused, none, reason] = run({"--config", "Strat", "--fanned"});
     EXPECT_EQ(refused, kExitRefused);
     EXPECT_EQ(reason,
-              "The saved configuration Strat has a Fanned Frets input that is not a number: "
+              "The saved configuration Strat has a Fretboard Designer input that is not a number: "
               "--last-scale.\n");
     EXPECT_EQ(std::get<0>(run({"--config", "Strat", "--fanned", "--last-scale", "27"})), kExitOk);
     // Defaults are millimetres, converted for an inch board: 648 mm is 25.511811 in.
