@@ -98,6 +98,23 @@ class BoardView : public QWidget {
     const bool& m_inches;
 };
 
+// A length box's number from one units into the other, as the shortest decimal within a
+// billionth of the converted length (under a micrometre on any fretboard): 648 mm shows as
+// 25.511811 in, and that as 648 mm again, however often the units change, with the window open
+// or not.
+void convertLength(QLineEdit* box, std::int16_t from, std::int16_t to) {
+    const auto value = finiteDoubleFromText(box->text());
+    if (!value || unitsTypeFrom(from) == unitsTypeFrom(to)) return;
+    const double length = *value * lengthFactor(from, to);
+    std::string text;
+    for (int digits = 1; digits <= 15; ++digits) {
+        text = formatSignificant(length, digits);
+        if (std::fabs(toDouble(text).value_or(0) - length) <= 1e-9 * std::fabs(length)) break;
+    }
+    const QSignalBlocker quiet(box);
+    box->setText(QString::fromStdString(text));
+}
+
 }  // namespace
 
 FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& printers,
@@ -240,23 +257,7 @@ void FannedWindow::convertLengths(std::int16_t from) {
     for (QLabel* unit : m_unitLabels)
         unit->setText(inches() ? QStringLiteral("in") : QStringLiteral("mm"));
     if (unitsTypeFrom(from) == m_shownUnits) return;
-    const double factor = lengthFactor(from, m_shownUnits);
-    // The shortest decimal within a billionth of the converted length (under a micrometre on
-    // any fretboard): 648 mm shows as 25.511811 in, and that as 648 mm again, however often the
-    // units change, with the window open or not.
-    const auto shortText = [](double length) {
-        std::string text;
-        for (int digits = 1; digits <= 15; ++digits) {
-            text = formatSignificant(length, digits);
-            if (std::fabs(toDouble(text).value_or(0) - length) <= 1e-9 * std::fabs(length)) break;
-        }
-        return QString::fromStdString(text);
-    };
-    for (QLineEdit* box : m_lengthBoxes) {
-        const QSignalBlocker quiet(box);
-        if (const auto value = finiteDoubleFromText(box->text()))
-            box->setText(shortText(*value * factor));
-    }
+    for (QLineEdit* box : m_lengthBoxes) convertLength(box, from, m_shownUnits);
 }
 
 void FannedWindow::followSettings() {
@@ -369,10 +370,18 @@ void FannedWindow::reloadInputs() {
             }
             return otherwise;
         };
-        // Quiet while they change: each change would store all the boxes, some not read yet.
+        const auto units = int16FromText(value(kUnitsKey, QString()));
+        storedUnits = units ? unitsTypeFrom(*units) : m_settings.unitsType;
+        // Quiet while they change: each change would store all the boxes, some not read yet. A
+        // length the store lacks (stored before the box was there) keeps its shown value.
         for (QLineEdit* box : m_boxes) {
             const QSignalBlocker quiet(box);
-            box->setText(value(box->objectName(), box->text()));
+            const QString text = value(box->objectName(), QString());
+            if (!text.isNull()) {
+                box->setText(text);
+            } else if (std::ranges::count(m_lengthBoxes, box) > 0) {
+                convertLength(box, m_shownUnits, storedUnits);
+            }
         }
         for (QCheckBox* box : m_checks) {
             const QSignalBlocker quiet(box);
@@ -384,8 +393,6 @@ void FannedWindow::reloadInputs() {
         const QString kind = value(perpendicularKind->objectName(),
                                    QString::number(perpendicularKind->currentIndex()));
         perpendicularKind->setCurrentIndex(kind == QLatin1String("1") ? 1 : 0);
-        const auto units = int16FromText(value(kUnitsKey, QString()));
-        storedUnits = units ? unitsTypeFrom(*units) : m_settings.unitsType;
     }
     perpendicular->setAccessibleName(perpendicularKind->currentText());
     m_remembered.clear();

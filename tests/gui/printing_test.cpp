@@ -185,6 +185,23 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
 namespace varnel {
 namespace {
 
+// Inputs stored before the workshop's boxes were there, in inches: the stored lengths stay as
+// typed, the workshop's defaults are shown in inches too.
+TEST_F(PrintingTest, OlderStoredInputsKeepTheWorkshopDefaultsInTheirUnits) {
+    test::TempStore fannedStore;
+    fannedStore.store().saveSetting("Fanned", "txtFirstScale", "25.5");
+    fannedStore.store().saveSetting("Fanned", "unitsType", "0");  // inches
+    window->setFannedStore(&fannedStore.store());
+    typeInto(fretsBox(), "22");
+    click("optEnglish");
+    item("mnuToolsFanned")->trigger();
+    auto* fanned = window->findChild<FannedWindow*>();
+    ASSERT_NE(fanned, nullptr);
+    EXPECT_EQ(fanned->firstScale->text(), "25.5");
+    EXPECT_EQ(fanned->findChild<QLineEdit*>("txtSlotWidth")->text(), "0.02283464567");
+    EXPECT_TRUE(fanned->board());
+}
+
 // The Fanned Frets window follows the main window's record (fret count, units: its lengths
 // converted, each box's unit beside it), stores only an accepted input that changed, and says
 // once that the store cannot be written.

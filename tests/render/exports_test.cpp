@@ -561,14 +561,14 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
             if (e[1].toString() == "circle") points.push_back({n[2].toDouble(), 0});  // diameter
             read[e[0].toString().toStdString()].push_back(points);
         }
-        const auto across = [](const Point& a, const Point& b, const Point& p) {  // signed
-            return ((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) /
-                   std::hypot(b.x - a.x, b.y - a.y);
+        const auto across = [](const Point& u, const Point& v, const Point& p) {  // signed
+            return ((v.x - u.x) * (p.y - u.y) - (v.y - u.y) * (p.x - u.x)) /
+                   std::hypot(v.x - u.x, v.y - u.y);
         };
-        const auto meet = [](const Point& a, const Point& b, const Point& c, const Point& e) {
-            const double rx = b.x - a.x, ry = b.y - a.y, sx = e.x - c.x, sy = e.y - c.y;
-            const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / (rx * sy - ry * sx);
-            return Point{a.x + t * rx, a.y + t * ry};
+        const auto meet = [](const Point& u, const Point& v, const Point& c, const Point& e) {
+            const double rx = v.x - u.x, ry = v.y - u.y, sx = e.x - c.x, sy = e.y - c.y;
+            const double t = ((c.x - u.x) * sy - (c.y - u.y) * sx) / (rx * sy - ry * sx);
+            return Point{u.x + t * rx, u.y + t * ry};
         };
         const auto onMidline = [&](const Segment& f) { return meet(f.from, f.to, {0, 0}, {1, 0}); };
         const auto near = [](const Point& p, const Point& q) {
