@@ -1,7 +1,6 @@
 #include "core/fanned.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <span>
 #include <utility>
@@ -66,8 +65,10 @@ Segment lineOf(const FannedBoard& board, const Segment& start, int j) {
     return j == 0 ? start : board.frets[static_cast<std::size_t>(j - 1)];
 }
 
-bool contains(const std::vector<int>& frets, int fret) {
-    return std::find(frets.begin(), frets.end(), fret) != frets.end();
+// The distance of a point from the line through a segment.
+double offLine(const Segment& s, const Point& p) {
+    const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
+    return std::fabs(dx * (p.y - s.from.y) - dy * (p.x - s.from.x)) / std::hypot(dx, dy);
 }
 
 }  // namespace
@@ -81,15 +82,10 @@ Workshop workshopDefaults(std::int16_t unitsType) {
     return w;
 }
 
-std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in) {
-    Workshop& w = in.workshop;
-    return {{"txtFirstScale", &in.firstScale},
-            {"txtLastScale", &in.lastScale},
-            {"txtNutSpacing", &in.nutSpacing},
-            {"txtBridgeSpacing", &in.bridgeSpacing},
-            {"txtOverhang", &in.trebleOverhang},
-            {"txtOverhang", &in.bassOverhang},
-            {"txtSlotWidth", &w.slotWidth},
+namespace {
+
+std::vector<std::pair<const char*, double*>> workshopLengths(Workshop& w) {
+    return {{"txtSlotWidth", &w.slotWidth},
             {"txtMarkerDiameter", &w.markerDiameter},
             {"txtSideMarkerDiameter", &w.sideMarkerDiameter},
             {"txtBoardEnd", &w.boardEnd},
@@ -98,6 +94,29 @@ std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in) {
             {"txtBassSaddle", &w.bassSaddle},
             {"txtRadiusNut", &w.radiusAtNut},
             {"txtRadiusEnd", &w.radiusAtEnd}};
+}
+
+}  // namespace
+
+std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in) {
+    std::vector<std::pair<const char*, double*>> lengths = {
+        {"txtFirstScale", &in.firstScale},   {"txtLastScale", &in.lastScale},
+        {"txtNutSpacing", &in.nutSpacing},   {"txtBridgeSpacing", &in.bridgeSpacing},
+        {"txtOverhang", &in.trebleOverhang}, {"txtOverhang", &in.bassOverhang}};
+    const auto workshop = workshopLengths(in.workshop);
+    lengths.insert(lengths.end(), workshop.begin(), workshop.end());
+    return lengths;
+}
+
+FannedTexts workshopDefaultTexts(std::int16_t unitsType) {
+    Workshop w = workshopDefaults(unitsType);
+    FannedTexts texts;
+    for (const auto& [box, length] : workshopLengths(w)) texts[box] = formatGeneral(*length);
+    texts["txtMarkers"] = fretListText(w.markers);
+    texts["txtDoubleMarkers"] = fretListText(w.doubleMarkers);
+    texts["chkSideMarkers"] = w.sideMarkers ? "1" : "0";
+    texts["chkZeroFret"] = w.zeroFret ? "1" : "0";
+    return texts;
 }
 
 std::string markerName(MarkerKind kind) {
@@ -151,38 +170,49 @@ std::optional<std::string> workshopRefusal(const FannedInputs& in, const Fretboa
         }
     }
     FannedInputs flat = in;
-    flat.workshop.slotWidth = 0;  // the slots are not needed to measure the spacings
+    flat.workshop.slotWidth = 0;  // the slots are not needed to measure the gaps
     const FannedBoard board = layOutFannedBoard(flat, s);
     const Segment start = board.zeroFret ? *board.zeroFret : board.nut;
-    // The spacing from line j - 1 to line j along the midline, the treble and the bass edge.
-    const auto spacings = [&](int j) {
-        const Segment& a = lineOf(board, start, j - 1);
-        const Segment& b = lineOf(board, start, j);
-        return std::array{distance(onMidline(a), onMidline(b)), distance(a.from, b.from),
-                          distance(a.to, b.to)};
+    // The gap square to fret j from the one before it, at its nearer end.
+    const auto gap = [&](int j) {
+        const Segment a = lineOf(board, start, j - 1);
+        const Segment b = lineOf(board, start, j);
+        return std::min(offLine(b, a.from), offLine(b, a.to));
     };
     double narrowest = 1e300;
-    for (int j = 1; j <= s.nFrets; ++j) {
-        for (const double spacing : spacings(j)) narrowest = std::min(narrowest, spacing);
-    }
+    for (int j = 1; j <= s.nFrets; ++j) narrowest = std::min(narrowest, gap(j));
     if (w.slotWidth > 0 && !(w.slotWidth < narrowest)) {
         return "The slot width, " + text(w.slotWidth) +
                ", must be narrower than the narrowest fret spacing, " + text(narrowest) + ".";
     }
-    for (const FannedFret& row : board.table) {
-        if (row.marker == MarkerKind::None) continue;
-        const auto [midline, treble, bass] = spacings(row.fret);
-        const std::string between = " does not fit between frets " + std::to_string(row.fret - 1) +
-                                    " and " + std::to_string(row.fret) + ".";
-        if (w.markerDiameter > midline - w.slotWidth)
-            return "The marker diameter, " + text(w.markerDiameter) + "," + between;
-        const double room = row.marker == MarkerKind::Double ? row.width / 2 : row.width;
-        if (w.markerDiameter > room) {
-            return "The marker diameter, " + text(w.markerDiameter) +
-                   ", does not fit across the board at fret " + std::to_string(row.fret) + ".";
+    const std::string halfSlot =
+        " must be at least half the slot width, " + text(w.slotWidth / 2) + ", ";
+    if (w.zeroFret && !(w.nutGap > w.slotWidth / 2))
+        return "The nut gap, " + text(w.nutGap) + "," + halfSlot + "to stand behind the zero fret.";
+    if (!(w.boardEnd >= w.slotWidth / 2))
+        return "The board end, " + text(w.boardEnd) + "," + halfSlot + "to hold the last slot.";
+    // Each marker clear of its two frets' slots, a face marker clear of the edges.
+    const auto clear = [&](const Circle& c, const char* name,
+                           bool face) -> std::optional<std::string> {
+        const double radius = c.diameter / 2;
+        const Segment before = lineOf(board, start, c.fret - 1);
+        const Segment after = lineOf(board, start, c.fret);
+        const std::string which = std::string("The ") + name + ", " + text(c.diameter) + ",";
+        if (std::min(offLine(before, c.centre), offLine(after, c.centre)) - w.slotWidth / 2 <
+            radius) {
+            return which + " does not fit between frets " + std::to_string(c.fret - 1) + " and " +
+                   std::to_string(c.fret) + ".";
         }
-        if (w.sideMarkers && w.sideMarkerDiameter > bass - w.slotWidth)
-            return "The side marker diameter, " + text(w.sideMarkerDiameter) + "," + between;
+        if (face && std::min(offLine(board.trebleEdge, c.centre),
+                             offLine(board.bassEdge, c.centre)) < radius)
+            return which + " does not fit across the board at fret " + std::to_string(c.fret) + ".";
+        return std::nullopt;
+    };
+    for (const Circle& c : board.markers) {
+        if (auto refusal = clear(c, "marker diameter", true)) return refusal;
+    }
+    for (const Circle& c : board.sideMarkers) {
+        if (auto refusal = clear(c, "side marker diameter", false)) return refusal;
     }
     return std::nullopt;
 }
@@ -401,7 +431,14 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     // The fingerboard's radius, straight from the nut's to the end's along the midline.
     const double nutX = onMidline(board.nut).x;
     const double endX = onMidline(board.boardEnd).x;
-    std::vector<Circle> sideMarkers;
+    // Each fret's marker, looked up once.
+    std::vector<MarkerKind> kinds(static_cast<std::size_t>(s.nFrets) + 1, MarkerKind::None);
+    for (const auto& [frets, kind] :
+         {std::pair{&w.markers, MarkerKind::Single}, {&w.doubleMarkers, MarkerKind::Double}}) {
+        for (const int fret : *frets) {
+            if (fret >= 1 && fret <= s.nFrets) kinds[static_cast<std::size_t>(fret)] = kind;
+        }
+    }
     for (FannedFret& row : board.table) {
         const Segment& fret = lineOf(board, start, row.fret);
         const Point crossing = onMidline(fret);
@@ -409,23 +446,23 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
         row.width = across.to.y - across.from.y;
         row.radius =
             w.radiusAtNut + (w.radiusAtEnd - w.radiusAtNut) * (crossing.x - nutX) / (endX - nutX);
-        const bool twin = contains(w.doubleMarkers, row.fret);
-        if (!twin && !contains(w.markers, row.fret)) continue;
-        row.marker = twin ? MarkerKind::Double : MarkerKind::Single;
+        row.marker = kinds[static_cast<std::size_t>(row.fret)];
+        if (row.marker == MarkerKind::None) continue;
+        const bool twin = row.marker == MarkerKind::Double;
         const Segment& before = lineOf(board, start, row.fret - 1);
         const Point centre = mid(onMidline(before), crossing);
         if (twin) {
             const Segment line = cut(
                 centre, {centre.x + fret.to.x - fret.from.x, centre.y + fret.to.y - fret.from.y},
                 board);
-            board.markers.push_back({along(line, 0.25), w.markerDiameter});
-            board.markers.push_back({along(line, 0.75), w.markerDiameter});
+            board.markers.push_back({along(line, 0.25), w.markerDiameter, row.fret});
+            board.markers.push_back({along(line, 0.75), w.markerDiameter, row.fret});
         } else {
-            board.markers.push_back({centre, w.markerDiameter});
+            board.markers.push_back({centre, w.markerDiameter, row.fret});
         }
-        if (w.sideMarkers) sideMarkers.push_back({mid(before.to, fret.to), w.sideMarkerDiameter});
+        if (w.sideMarkers)
+            board.sideMarkers.push_back({mid(before.to, fret.to), w.sideMarkerDiameter, row.fret});
     }
-    board.markers.insert(board.markers.end(), sideMarkers.begin(), sideMarkers.end());
     return board;
 }
 

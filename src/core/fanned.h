@@ -64,9 +64,11 @@ struct Segment {
     Point to;
 };
 
+// A marker: its centre and diameter, and the fret it stands before.
 struct Circle {
     Point centre;
     double diameter = 0;
+    int fret = 0;
 };
 
 enum class MarkerKind { None, Single, Double };
@@ -97,7 +99,8 @@ struct FannedBoard {
     Segment bassEdge;
     std::vector<Point> outline;                    // closed: nut, treble edge, board end, bass edge
     std::vector<std::vector<Point>> slotOutlines;  // closed, four-sided: zero fret, fret 1, ...
-    std::vector<Circle> markers;                   // centre markers, then side markers
+    std::vector<Circle> markers;                   // on the face
+    std::vector<Circle> sideMarkers;  // centred on the bass edge, drilled into the side
     std::vector<FannedFret> table;
 };
 
@@ -131,6 +134,10 @@ using FannedTexts = std::map<std::string, std::string, std::less<>>;
 // the window's order; their fields keep in's values.
 std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
                                          FannedInputs& in);
+
+// The workshop's default texts by box name, lengths in the units: what a configuration saved
+// before the workshop's inputs existed retrieves.
+FannedTexts workshopDefaultTexts(std::int16_t unitsType);
 
 // The inputs' lengths by the boxes that hold them (the overhang's sets both sides): what a
 // change of units converts.

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <set>
 #include <algorithm>
 #include <cmath>
 
@@ -344,16 +345,25 @@ bool FannedConfigExtras::ownsKey(const QString& key) const {
 
 void FannedConfigExtras::takeExtras(const SettingsList& extras) {
     if (m_store) {
-        bool units = false;
+        std::optional<std::int16_t> units;
+        std::set<std::string> taken;
         for (const auto& [key, value] : extras) {
             const QString name = key.mid(kExtraPrefix.size());
-            units = units || name == kUnitsKey;
+            if (name == kUnitsKey) units = int16FromText(value);
+            taken.insert(name.toStdString());
             m_store->saveSetting(kSection, name, value);
         }
         // Saved before the units were kept with them: the lengths are in the configuration's
         // own units, which the record has now.
         if (!units)
             m_store->saveSetting(kSection, kUnitsKey, QString::number(m_settings.unitsType));
+        // Saved before the workshop's inputs were: their defaults, in those units.
+        for (const auto& [name, text] :
+             workshopDefaultTexts(unitsTypeFrom(units.value_or(m_settings.unitsType)))) {
+            if (!taken.contains(name))
+                m_store->saveSetting(kSection, QString::fromStdString(name),
+                                     QString::fromStdString(text));
+        }
     }
     if (m_window) m_window->reloadInputs();
 }
@@ -364,11 +374,14 @@ void FannedWindow::reloadInputs() {
     std::int16_t storedUnits = kUnitsMillimetres;
     const SettingsList stored = m_store ? m_store->getAllSettings(kSection) : SettingsList();
     if (!stored.isEmpty()) {
-        const auto value = [&stored](const QString& key, const QString& otherwise) {
+        const auto find = [&stored](const QString& key) -> std::optional<QString> {
             for (const auto& [k, v] : stored) {
                 if (k == key) return v;
             }
-            return otherwise;
+            return std::nullopt;
+        };
+        const auto value = [&find](const QString& key, const QString& otherwise) {
+            return find(key).value_or(otherwise);
         };
         const auto units = int16FromText(value(kUnitsKey, QString()));
         storedUnits = units ? unitsTypeFrom(*units) : m_settings.unitsType;
@@ -376,9 +389,8 @@ void FannedWindow::reloadInputs() {
         // length the store lacks (stored before the box was there) keeps its shown value.
         for (QLineEdit* box : m_boxes) {
             const QSignalBlocker quiet(box);
-            const QString text = value(box->objectName(), QString());
-            if (!text.isNull()) {
-                box->setText(text);
+            if (const auto text = find(box->objectName())) {
+                box->setText(*text);
             } else if (std::ranges::count(m_lengthBoxes, box) > 0) {
                 convertLength(box, m_shownUnits, storedUnits);
             }

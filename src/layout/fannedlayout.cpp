@@ -20,6 +20,7 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
         kFrets,
         kSlots,
         kMarkers,
+        kSideMarkers,
         kNumbers
     };
     d.layers = {{"STRINGS", {150, 150, 150}, 1},
@@ -29,7 +30,8 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
                 {"SADDLE", {0, 0, 255}, 2},
                 {"FRETS", {0, 0, 0}, 1},
                 {"SLOTS", {255, 0, 0}, 1, false, kNumberFace, true},
-                {"MARKERS", {255, 0, 255}, 1},
+                {"MARKERS", {255, 0, 255}, 1, false, kNumberFace, true},
+                {"SIDEMARKERS", {255, 0, 255}, 1},
                 {"NUMBERS", {0, 0, 0}, 1}};
     for (const Segment& s : board.strings) d.lines.push_back({kStrings, s});
     d.outline(kEdges, board.outline);
@@ -40,6 +42,7 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
     for (const Segment& s : board.frets) d.lines.push_back({kFrets, s});
     for (const std::vector<Point>& slot : board.slotOutlines) d.outline(kSlots, slot);
     for (const Circle& c : board.markers) d.circle(kMarkers, c.centre, c.diameter);
+    for (const Circle& c : board.sideMarkers) d.circle(kSideMarkers, c.centre, c.diameter);
     const double drop = kFannedNumberDropMm * unitsPerMillimetre(inches);
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
         const Point& end = board.frets[i].to;
@@ -57,9 +60,11 @@ Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap
     // A cross at a piece's end needs its arm's room inside the printable width.
     t.pieceLength = printableWidth - 2 * arm;
     const double step = t.pieceLength - overlap;
-    t.pieces = step > 0
-                   ? std::max(1, static_cast<int>(std::ceil((e.right - e.left - overlap) / step)))
-                   : 0;
+    // Counted as a double first: an absurd length would overflow an int.
+    const double count =
+        step > 0 ? std::max(1.0, std::ceil((e.right - e.left - overlap) / step)) : 0;
+    t.pieces = count > kMaxPieces ? 0 : static_cast<int>(count);
+    t.tooMany = count > kMaxPieces;
     if (e.right - e.left <= t.pieceLength) t.pieces = 1;
     return t;
 }

@@ -23,6 +23,8 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches);
 // apart), and each piece is labelled "piece 2 of 4".
 constexpr double kPieceOverlapMm = 10;
 constexpr double kCrossArmMm = 3;
+// More pieces than any fretboard needs: a board that would take more is refused.
+constexpr int kMaxPieces = 1000;
 
 // The pieces' start along the drawing's x, in the drawing's unit, for a printable width.
 struct Tiling {
@@ -32,6 +34,7 @@ struct Tiling {
     int pieces = 0;
     double pieceStart(int k) const { return left + k * (pieceLength - overlap); }
     double overlap = 0;
+    bool tooMany = false;  // more than kMaxPieces
 };
 
 // The tiling of a drawing for a printable width, in the drawing's unit.

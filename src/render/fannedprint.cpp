@@ -15,6 +15,12 @@ std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& 
     if (!pages.pages.empty()) return std::nullopt;
     const double perMm = unitsPerMillimetre(inches);
     const Tiling& t = pages.tiling;
+    if (t.tooMany) {
+        return QStringLiteral(
+                   "The fretboard is too long to print: it would take more than %1 "
+                   "pieces of paper.")
+            .arg(kMaxPieces);
+    }
     return QStringLiteral(
                "The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. "
                "Print on larger paper or in the other orientation.")

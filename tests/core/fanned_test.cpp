@@ -132,7 +132,7 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
         {workshop([](Workshop& w) { w.radiusAtNut = 305; }),
          "The radius at the nut and at the end must both be 0 (a flat board) or both more than 0."},
         {workshop([](Workshop& w) { w.slotWidth = 12; }),
-         "The slot width, 12, must be narrower than the narrowest fret spacing, 9.60067610948708.",
+         "The slot width, 12, must be narrower than the narrowest fret spacing, 9.4398649495683.",
          frets24},
         {workshop([](Workshop& w) {
              w.markers = {0, 3};
@@ -158,6 +158,20 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
              w.markers = {3, 30};
          }),
          "", frets24},  // 30 left out
+        // Square to the slanted frets, the double pair's treble circle at fret 24 reaches into
+        // fret 23's slot though the midline spacing has room.
+        {workshop([](Workshop& w) { w.markerDiameter = 9.3; }),
+         "The marker diameter, 9.3, does not fit between frets 23 and 24.", frets24},
+        {workshop([](Workshop& w) {
+             w.zeroFret = true;
+             w.nutGap = 0.2;
+         }),
+         "The nut gap, 0.2, must be at least half the slot width, 0.29, to stand behind the zero "
+         "fret.",
+         frets24},
+        {workshop([](Workshop& w) { w.boardEnd = 0; }),
+         "The board end, 0, must be at least half the slot width, 0.29, to hold the last slot.",
+         frets24},
     };
     for (const auto& row : rows)
         EXPECT_EQ(fannedRefusal(row.in, row.settings).value_or(""), row.message);

@@ -438,8 +438,8 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
                 EXPECT_FALSE(drawFanned(printer, board, inches));
                 pages = fannedPages(board, inches, printer.frame(inches), printer, note).pages;
                 sheet = fannedDrawing(board, inches);
-                shared = {"STRINGS", "EDGES", "NUT",     "BRIDGE", "SADDLE",
-                          "FRETS",   "SLOTS", "MARKERS", "NUMBERS"};
+                shared = {"STRINGS", "EDGES", "NUT",     "BRIDGE",      "SADDLE",
+                          "FRETS",   "SLOTS", "MARKERS", "SIDEMARKERS", "NUMBERS"};
         }
         std::vector<Item> recorded = recordedItems(printer);
         if (row.document == 'K') {
@@ -618,11 +618,13 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
                 side.push_back({m, {w.sideMarkerDiameter, 0}});
             }
         }
-        markers.insert(markers.end(), side.begin(), side.end());
-        ASSERT_EQ(read["MARKERS"].size(), markers.size());
-        for (std::size_t i = 0; i < markers.size(); ++i) {
-            EXPECT_TRUE(near(read["MARKERS"][i][0], markers[i][0])) << i;
-            EXPECT_NEAR(read["MARKERS"][i][1].x, markers[i][1].x, 1e-12) << i;
+        for (const auto& [layer, circles] :
+             {std::pair{"MARKERS", &markers}, {"SIDEMARKERS", &side}}) {
+            ASSERT_EQ(read[layer].size(), circles->size()) << layer;
+            for (std::size_t i = 0; i < circles->size(); ++i) {
+                EXPECT_TRUE(near(read[layer][i][0], (*circles)[i][0])) << layer << i;
+                EXPECT_NEAR(read[layer][i][1].x, (*circles)[i][1].x, 1e-12) << layer << i;
+            }
         }
         // The outline: nut, treble edge, board end, bass edge; the end parallel to the last
         // fret, the board end past it along the midline; a zero fret's nut the gap behind it.
@@ -736,7 +738,8 @@ TEST(ExportTest, FannedFretboardAsDxf) {
                                              {"lines", "EDGES", 0},
                                              {"outlines", "EDGES", 1},
                                              {"outlines", "SLOTS", 24},
-                                             {"circles", "MARKERS", 22}}) {
+                                             {"circles", "MARKERS", 12},
+                                             {"circles", "SIDEMARKERS", 10}}) {
         EXPECT_EQ(dxf[kind].toObject()[layer].toInt(), count) << kind << " " << layer;
     }
     const QJsonArray strings = dxf["strings"].toArray();

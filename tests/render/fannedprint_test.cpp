@@ -78,6 +78,16 @@ TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
     }
     test::RecordingPrinter tiny(1.0, 1.0);
     EXPECT_TRUE(drawFanned(tiny, board, false));
+    // A board of a thousand pieces and more is refused, not counted past an int.
+    FretboardSettings s;
+    s.nFrets = 2;
+    for (const double scale : {2e5, 1e12}) {
+        const FannedBoard huge = layOutFannedBoard({6, scale, scale, 35, 52, 0.5, 3, 3, {}, {}}, s);
+        EXPECT_EQ(drawFanned(tiny, huge, false).value_or("").toStdString(),
+                  "The fretboard is too long to print: it would take more than 1000 pieces of "
+                  "paper.");
+        EXPECT_TRUE(tiny.lines.empty());
+    }
 }
 
 // On a PDF rendered at 1200 dpi, the two crosses at the end of the first piece stand 10 mm
