@@ -200,6 +200,13 @@ TEST_F(PrintingTest, OlderStoredInputsKeepTheWorkshopDefaultsInTheirUnits) {
     EXPECT_EQ(fanned->firstScale->text(), "25.5");
     EXPECT_EQ(fanned->findChild<QLineEdit*>("txtSlotWidth")->text(), "0.02283464567");
     EXPECT_TRUE(fanned->board());
+    // So does a configuration saved then, retrieved over this session's workshop inputs.
+    fannedStore.store().saveSetting("Fanned", "txtSlotWidth", "0.5");
+    const FretboardSettings record;
+    FannedConfigExtras extras(record);
+    extras.setStore(&fannedStore.store());
+    extras.takeExtras({{"fanned.txtFirstScale", "648"}, {"fanned.unitsType", "1"}});
+    EXPECT_EQ(fannedStore.store().getSetting("Fanned", "txtSlotWidth", ""), "0.58");
 }
 
 // The Fanned Frets window follows the main window's record (fret count, units: its lengths
