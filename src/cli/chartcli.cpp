@@ -63,6 +63,8 @@ constexpr const char* kUsage =
     "  --double-markers \"12 24\"  --marker-diameter D [6 mm]  --side-markers yes|no [yes]\n"
     "  --side-marker-diameter D [2 mm]  --board-end D [6 mm]  --zero-fret GAP [none]\n"
     "  --saddle-compensation TREBLE,BASS [0]  --radius NUT,END [0: flat]\n"
+    "  --edo N [12] and --period P [2/1]: N equal divisions of the period (a ratio such as\n"
+    "  3/1, or cents such as 1200.0); --scala FILE: a Scala scale (.scl)\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -133,6 +135,8 @@ struct ChartRequest {
     bool listConfigs = false;
     bool fanned = false;
     FannedInputs fannedInputs;
+    // The tuning options, as the designer's boxes hold them.
+    FannedTexts tuningTexts;
     // The saved configuration's fanned inputs that are no numbers, and its name.
     std::vector<std::string> unreadableFannedInputs;
     // The fanned inputs given by an option or a configuration, by the window's box names; the
@@ -219,7 +223,10 @@ constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
     {"--saddle-compensation", "txtTrebleSaddle"},
     {"--saddle-compensation", "txtBassSaddle"},
     {"--radius", "txtRadiusNut"},
-    {"--radius", "txtRadiusEnd"}};
+    {"--radius", "txtRadiusEnd"},
+    {"--edo", "txtDivisions"},
+    {"--period", "txtPeriod"},
+    {"--scala", "txtScalaFile"}};
 
 // The boxes a fanned option sets; none for other options.
 std::vector<const char*> fannedInputBoxes(std::string_view option) {
@@ -374,6 +381,19 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             if (!frets) throw bad(v);
             Workshop& w = request.fannedInputs.workshop;
             (option == "--markers" ? w.markers : w.doubleMarkers) = *frets;
+        } else if (option == "--edo" || option == "--period") {
+            const std::string& v = value();
+            const bool edo = option == "--edo";
+            const auto divisions = toInt16(v);
+            const auto period = pitchRatio(v);
+            if (edo ? !divisions || *divisions < 1 || *divisions > kMaxDivisions
+                    : !period || !(*period > 1) || !std::isfinite(*period))
+                throw bad(v);
+            request.tuningTexts["cboTemperament"] = "1";
+            request.tuningTexts[edo ? "txtDivisions" : "txtPeriod"] = v;
+        } else if (option == "--scala") {
+            request.tuningTexts["cboTemperament"] = "2";
+            request.tuningTexts["txtScalaFile"] = value();
         } else if (option == "--side-markers") {
             const std::string& v = value();
             if (v != "yes" && v != "no") throw bad(v);
@@ -490,6 +510,13 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
         err << kCheckInputsMessage << "\n";
         return kExitRefused;
     }
+    readFannedTexts(request.tuningTexts, s.unitsType, in);
+    // A Scala file named here must be there; one a saved configuration names may have moved,
+    // and twelve equal steps stand in, as in the designer.
+    if (!in.tuning.note.empty()) {
+        err << in.tuning.note << "\n";
+        if (request.tuningTexts.contains("txtScalaFile")) return kExitRefused;
+    }
     if (const auto refusal = fannedRefusal(in, s)) {
         err << *refusal << "\n";
         return kExitRefused;
@@ -497,14 +524,16 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     const FannedBoard board = layOutFannedBoard(in, s);
     const bool inches = s.unitsType == kUnitsInches;
     if (request.outputs.empty()) {
-        out << "Fret  Along first  Along last  Along midline  Angle    Width   Radius  Marker\r\n";
+        out << "Fret  Along first  Along last  Along midline  Angle    Width   Radius  Marker  "
+               "Cents\r\n";
         char row[128];
         for (const FannedFret& f : board.table) {
-            std::snprintf(row, sizeof row, "%4d  %11s  %10s  %13s  %5s  %7s  %7s  %s\r\n", f.fret,
-                          formatFixed(f.alongFirst, 3).c_str(), formatFixed(f.alongLast, 3).c_str(),
-                          formatFixed(f.alongMidline, 3).c_str(),
-                          formatFixed(f.angleDegrees, 2).c_str(), formatFixed(f.width, 3).c_str(),
-                          formatFixed(f.radius, 3).c_str(), markerName(f.marker).c_str());
+            std::snprintf(
+                row, sizeof row, "%4d  %11s  %10s  %13s  %5s  %7s  %7s  %-6s  %s\r\n", f.fret,
+                formatFixed(f.alongFirst, 3).c_str(), formatFixed(f.alongLast, 3).c_str(),
+                formatFixed(f.alongMidline, 3).c_str(), formatFixed(f.angleDegrees, 2).c_str(),
+                formatFixed(f.width, 3).c_str(), formatFixed(f.radius, 3).c_str(),
+                markerName(f.marker).c_str(), formatFixed(f.cents, 2).c_str());
             out << row;
         }
         return out ? kExitOk : kExitRefused;

@@ -147,8 +147,13 @@ double fretFraction(const FretboardSettings& s, int fret) {
     return 1 - std::pow(2.0, -fret / 12.0);
 }
 
+double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret) {
+    return in.tuning.scale ? stepFraction(*in.tuning.scale, fret) : fretFraction(s, fret);
+}
+
 double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s) {
-    return in.perpendicularFret ? fretFraction(s, *in.perpendicularFret) : in.perpendicularRatio;
+    return in.perpendicularFret ? fretFraction(in, s, *in.perpendicularFret)
+                                : in.perpendicularRatio;
 }
 
 namespace {
@@ -253,7 +258,8 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
         if (std::fabs(value) > kLargest)
             return std::string("The ") + name + ", " + text(value) + ", is too large to lay out.";
     }
-    if (s.calcType == kCalcRule18 && !(s.calcFact >= 0 && s.calcFact <= 1)) {
+    if (!in.tuning.refusal.empty()) return in.tuning.refusal;
+    if (!in.tuning.scale && s.calcType == kCalcRule18 && !(s.calcFact >= 0 && s.calcFact <= 1)) {
         return "The rule-of-18ths factor, " + text(s.calcFact) +
                ", must be 0 to 1 to place frets on the strings.";
     }
@@ -367,6 +373,35 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
          {std::pair{"chkSideMarkers", &w.sideMarkers}, {"chkZeroFret", &w.zeroFret}}) {
         if (const std::string* t = textOf(name)) *flag = *t == "1";
     }
+    // The tuning: twelve equal steps (0), equal divisions of a period (1), a Scala file (2).
+    const std::string* temperament = textOf("cboTemperament");
+    FannedTuning& tuning = in.tuning;
+    if (temperament) tuning = {};
+    if (temperament && *temperament == "1") {
+        const std::string* divisionsText = textOf("txtDivisions");
+        const auto divisions =
+            divisionsText ? toInt16(*divisionsText) : std::optional<std::int16_t>(12);
+        const std::string* periodText = textOf("txtPeriod");
+        const auto period = periodText ? pitchRatio(*periodText) : std::optional<double>(2.0);
+        if (!divisions || *divisions < 1 || *divisions > kMaxDivisions)
+            unreadable.emplace_back("txtDivisions");
+        if (!period || !(*period > 1) || !std::isfinite(*period))
+            unreadable.emplace_back("txtPeriod");
+        if (divisions && *divisions >= 1 && *divisions <= kMaxDivisions && period && *period > 1 &&
+            std::isfinite(*period))
+            tuning.scale = equalDivisions(*divisions, *period);
+    } else if (temperament && *temperament == "2") {
+        const std::string* path = textOf("txtScalaFile");
+        ScalaFile file = readScalaFile(path ? *path : std::string());
+        if (const Scale* read = std::get_if<Scale>(&file.scale)) {
+            tuning.scale = *read;
+        } else if (file.missing) {
+            tuning.note =
+                std::get<std::string>(file.scale) + " The frets follow twelve equal steps.";
+        } else {
+            tuning.refusal = std::get<std::string>(file.scale);
+        }
+    }
     return unreadable;
 }
 
@@ -404,7 +439,7 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
                     saddlePoint(board.strings.back(), in.lastScale, w.bassSaddle)};
     const Point startOnMidline = onMidline(start);
     for (int j = 1; j <= s.nFrets; ++j) {
-        const double r = fretFraction(s, j);
+        const double r = fretFraction(in, s, j);
         const Point a = along(first, r);
         const Point b = along(last, r);
         board.frets.push_back(cut(a, b, board));
@@ -414,6 +449,8 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
         row.alongLast = r * in.lastScale;
         row.alongMidline = meet(a, b, {0, 0}, {1, 0}).x - startOnMidline.x;
         row.angleDegrees = std::atan2(b.x - a.x, b.y - a.y) * 180 / kPi;
+        row.cents = centsOf(1 / (1 - r));
+        row.fromTwelve = row.cents - 100 * std::round(row.cents / 100);
         board.table.push_back(row);
     }
     // The board ends parallel to the last fret, the board end past it along the midline.

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/fretboard.h"
+#include "core/tuning.h"
 
 namespace varnel {
 
@@ -40,6 +41,19 @@ struct Workshop {
 };
 Workshop workshopDefaults(std::int16_t unitsType);
 
+// The tuning the frets follow: none for twelve equal steps to the octave, by the record's method
+// and factor; else equal divisions of a period, or a Scala file's scale.
+// The most equal divisions of a period a board takes.
+constexpr int kMaxDivisions = 1000;
+
+struct FannedTuning {
+    std::optional<Scale> scale;
+    // Why the chosen tuning makes no frets: refused.
+    std::string refusal;
+    // A chosen Scala file that is missing: twelve equal steps stand in, and this says so.
+    std::string note;
+};
+
 struct FannedInputs {
     int strings = 6;
     double firstScale = 648;  // treble
@@ -53,6 +67,7 @@ struct FannedInputs {
     // the ratio then follows from the method and factor.
     std::optional<int> perpendicularFret;
     Workshop workshop;
+    FannedTuning tuning;
 };
 
 struct Point {
@@ -82,6 +97,8 @@ struct FannedFret {
     double alongLast = 0;     // along the last string
     double alongMidline = 0;  // where the fret crosses the midline, from where the nut does
     double angleDegrees = 0;  // the fret's angle to the perpendicular of the midline
+    double cents = 0;         // its pitch above the open strings
+    double fromTwelve = 0;    // cents from the nearest fret of twelve equal steps
     double width = 0;         // the board's width across the midline at the fret
     double radius = 0;        // the fingerboard radius at the fret (0: flat)
     MarkerKind marker = MarkerKind::None;
@@ -105,8 +122,9 @@ struct FannedBoard {
 };
 
 // The fraction of a string's length at which fret j lies, by the record's method and factor; also
-// the perpendicular ratio that a perpendicular fret j gives.
+// the perpendicular ratio that a perpendicular fret j gives. The same in the inputs' tuning.
 double fretFraction(const FretboardSettings& s, int fret);
+double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret);
 
 // Why the inputs make no instrument with the record's method and factor (the message names the
 // input), or none: every length and the ratio finite and within 1e100, a rule-of-18ths factor

@@ -341,13 +341,15 @@ QByteArray drawingSvg(const Drawing& drawing) {
 QByteArray fannedCsv(const FannedBoard& board, bool inches) {
     QByteArray out =
         "fret,along_first_mm,along_last_mm,along_midline_mm,along_first_in,along_last_in,"
-        "along_midline_in,angle_degrees,width_mm,radius_mm,width_in,radius_in,marker\r\n";
+        "along_midline_in,angle_degrees,width_mm,radius_mm,width_in,radius_in,marker,cents,"
+        "from_12_equal_cents\r\n";
     for (const FannedFret& f : board.table) {
         std::string row = std::to_string(f.fret);
         appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, inches);
         row += ',' + shortest(f.angleDegrees);
         appendMillimetresThenInches(row, {f.width, f.radius}, inches);
-        row += ',' + markerName(f.marker) + "\r\n";
+        row += ',' + markerName(f.marker) + ',' + shortest(f.cents) + ',' + shortest(f.fromTwelve) +
+               "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
     return out;

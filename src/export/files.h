@@ -23,8 +23,9 @@ QByteArray drawingSvg(const Drawing& drawing);
 
 // The fanned fretboard's table as CSV: fret, distances along the first and last strings and the
 // midline in mm then in inches, the fret's angle to the perpendicular in degrees, the board's
-// width and radius at the fret in mm then in inches, and its marker ("none", "single",
-// "double").
+// width and radius at the fret in mm then in inches, its marker ("none", "single", "double"),
+// its cents above the open strings and their difference from the nearest fret of twelve equal
+// steps.
 QByteArray fannedCsv(const FannedBoard& board, bool inches);
 
 // CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -15,9 +16,9 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
-#include <set>
 #include <algorithm>
 #include <cmath>
+#include <set>
 
 #include "core/numtext.h"
 #include "gui/dialogparts.h"
@@ -132,6 +133,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     setAttribute(Qt::WA_DeleteOnClose);
     auto* scaleGroup = new QGroupBox(QStringLiteral("Strings and Scale"), this);
     auto* workshopGroup = new QGroupBox(QStringLiteral("Workshop"), this);
+    auto* tuningGroup = new QGroupBox(QStringLiteral("Tuning"), this);
     auto* form = new QFormLayout(scaleGroup);
     const FannedInputs defaults;
     const Workshop& w = defaults.workshop;
@@ -184,6 +186,25 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     form->addRow(perpendicularKind, perpendicular);
     m_boxes.push_back(perpendicular);
     overhang = box("txtOverhang", "Fretboard Overhang", defaults.trebleOverhang, true);
+    form = new QFormLayout(tuningGroup);
+    temperament = new QComboBox(this);
+    temperament->setObjectName(QStringLiteral("cboTemperament"));
+    temperament->setAccessibleName(QStringLiteral("Temperament"));
+    temperament->addItems({QStringLiteral("12 Equal"), QStringLiteral("Equal Divisions"),
+                           QStringLiteral("Scala File")});
+    form->addRow(QStringLiteral("Temperament:"), temperament);
+    connect(temperament, &QComboBox::currentIndexChanged, this, &FannedWindow::recalculate);
+    text("txtDivisions", "Divisions", QStringLiteral("12"), false);
+    text("txtPeriod", "Period", QStringLiteral("2/1"), false);
+    QLineEdit* scalaFile = text("txtScalaFile", "Scala File", QString(), false);
+    auto* browse = namedButton(this, "cmdBrowseScala", "Browse...");
+    form->addRow(QString(), browse);
+    connect(browse, &QPushButton::clicked, this, [this, scalaFile] {
+        const QString chosen =
+            QFileDialog::getOpenFileName(this, QStringLiteral("Scala File"), scalaFile->text(),
+                                         QStringLiteral("Scala scales (*.scl);;All files (*)"));
+        if (!chosen.isEmpty()) scalaFile->setText(chosen);
+    });
     form = new QFormLayout(workshopGroup);
     box("txtSlotWidth", "Slot Width", w.slotWidth, true);
     text("txtMarkers", "Position Markers", QString::fromStdString(fretListText(w.markers)), false);
@@ -209,14 +230,14 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     status->setObjectName(QStringLiteral("lblStatus"));
     status->setWordWrap(true);
     drawing = new BoardView(m_board, m_boardInches, this);
-    table = new QTableWidget(0, 8, this);
+    table = new QTableWidget(0, 10, this);
     table->setObjectName(QStringLiteral("tblFrets"));
     table->setAccessibleName(QStringLiteral("Fret Table"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Fret"), QStringLiteral("Along First String"),
-                                      QStringLiteral("Along Last String"),
-                                      QStringLiteral("Along Midline"),
-                                      QStringLiteral("Angle (degrees)"), QStringLiteral("Width"),
-                                      QStringLiteral("Radius"), QStringLiteral("Marker")});
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("Fret"), QStringLiteral("Along First String"),
+         QStringLiteral("Along Last String"), QStringLiteral("Along Midline"),
+         QStringLiteral("Angle (degrees)"), QStringLiteral("Width"), QStringLiteral("Radius"),
+         QStringLiteral("Marker"), QStringLiteral("Cents"), QStringLiteral("From 12 Equal")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -229,6 +250,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     auto* inputs = new QVBoxLayout;
     inputs->addWidget(scaleGroup);
+    inputs->addWidget(tuningGroup);
     inputs->addWidget(workshopGroup);
     inputs->addStretch();
     auto* top = new QHBoxLayout;
@@ -248,8 +270,8 @@ FannedTexts FannedWindow::texts() const {
     for (QLineEdit* box : m_boxes) out[box->objectName().toStdString()] = box->text().toStdString();
     for (QCheckBox* box : m_checks)
         out[box->objectName().toStdString()] = std::string(1, box->isChecked() ? '1' : '0');
-    out[perpendicularKind->objectName().toStdString()] =
-        std::to_string(perpendicularKind->currentIndex());
+    for (const QComboBox* choice : {perpendicularKind, temperament})
+        out[choice->objectName().toStdString()] = std::to_string(choice->currentIndex());
     return out;
 }
 
@@ -291,6 +313,13 @@ std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
         const QString caption = box ? box->accessibleName() : name;
         if (name.endsWith(QLatin1String("Markers")))
             return say(QStringLiteral("%1 must be fret numbers separated by blanks.").arg(caption));
+        if (name == QLatin1String("txtDivisions"))
+            return say(QStringLiteral("Divisions must be a whole number from 1 to %1.")
+                           .arg(kMaxDivisions));
+        if (name == QLatin1String("txtPeriod"))
+            return say(
+                QStringLiteral("Period must be a ratio such as 2/1 or 3/1, or cents such "
+                               "as 1200.0, above the open string."));
         return say(QStringLiteral("%1 must be a number.").arg(caption));
     }
     if (const auto why = fannedRefusal(in, m_settings)) return say(QString::fromStdString(*why));
@@ -307,8 +336,11 @@ void FannedWindow::recalculate() {
     m_boardInches = inches();
     status->setText(
         in ? QStringLiteral("%1 frets, %2.")
-                 .arg(m_settings.nFrets)
-                 .arg(inches() ? QStringLiteral("inches") : QStringLiteral("millimetres"))
+                     .arg(m_settings.nFrets)
+                     .arg(inches() ? QStringLiteral("inches") : QStringLiteral("millimetres")) +
+                 (in->tuning.note.empty()
+                      ? QString()
+                      : QLatin1Char(' ') + QString::fromStdString(in->tuning.note))
            : why);
     table->setRowCount(m_board ? static_cast<int>(m_board->table.size()) : 0);
     if (m_board) {
@@ -321,8 +353,10 @@ void FannedWindow::recalculate() {
                                      QString::fromStdString(formatFixed(f.angleDegrees, 2)),
                                      QString::fromStdString(formatFixed(f.width, 3)),
                                      QString::fromStdString(formatFixed(f.radius, 3)),
-                                     QString::fromStdString(markerName(f.marker))};
-            for (int c = 0; c < 8; ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
+                                     QString::fromStdString(markerName(f.marker)),
+                                     QString::fromStdString(formatFixed(f.cents, 2)),
+                                     QString::fromStdString(formatFixed(f.fromTwelve, 2))};
+            for (int c = 0; c < 10; ++c) table->setItem(row, c, new QTableWidgetItem(cells[c]));
         }
     }
     printButton->setEnabled(m_board.has_value());
@@ -401,10 +435,11 @@ void FannedWindow::reloadInputs() {
                                   box->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) ==
                             QLatin1String("1"));
         }
-        const QSignalBlocker quiet(perpendicularKind);
-        const QString kind = value(perpendicularKind->objectName(),
-                                   QString::number(perpendicularKind->currentIndex()));
-        perpendicularKind->setCurrentIndex(kind == QLatin1String("1") ? 1 : 0);
+        for (QComboBox* choice : {perpendicularKind, temperament}) {
+            const QSignalBlocker quiet(choice);
+            const auto index = int16FromText(value(choice->objectName(), QString()));
+            if (index && *index >= 0 && *index < choice->count()) choice->setCurrentIndex(*index);
+        }
     }
     perpendicular->setAccessibleName(perpendicularKind->currentText());
     m_remembered.clear();

@@ -72,6 +72,7 @@ class FannedWindow : public QDialog {
     QComboBox* perpendicularKind = nullptr;  // "Perpendicular Fret" or "Perpendicular Ratio"
     QLineEdit* perpendicular = nullptr;
     QLineEdit* overhang = nullptr;
+    QComboBox* temperament = nullptr;  // "12 Equal", "Equal Divisions" or "Scala File"
     QLabel* status = nullptr;
     QTableWidget* table = nullptr;
     QWidget* drawing = nullptr;

@@ -1,0 +1,126 @@
+#include "core/tuning.h"
+
+#include <charconv>
+#include <climits>
+#include <cmath>
+#include <fstream>
+
+namespace varnel {
+
+namespace {
+
+// A whole number from 0 to 2147483647 at the start of the text; its end in `end`.
+std::optional<long long> wholeNumber(std::string_view text, std::size_t& end) {
+    long long value = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || value < 0 || value > INT_MAX) return std::nullopt;
+    end = static_cast<std::size_t>(ptr - text.data());
+    return value;
+}
+
+std::string_view trimmedStart(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    return start == std::string_view::npos ? std::string_view() : text.substr(start);
+}
+
+}  // namespace
+
+double Scale::ratio(int steps) const {
+    const int n = size();
+    const int octaves = steps >= 0 ? steps / n : -((-steps + n - 1) / n);
+    const int degree = steps - octaves * n;
+    return std::pow(ratios.back(), octaves) * (degree == 0 ? 1.0 : ratios[degree - 1]);
+}
+
+Scale equalDivisions(int divisions, double period) {
+    Scale scale;
+    for (int k = 1; k <= divisions; ++k)
+        scale.ratios.push_back(k == divisions ? period : std::pow(period, double(k) / divisions));
+    return scale;
+}
+
+std::optional<double> pitchRatio(std::string_view text) {
+    text = trimmedStart(text);
+    const std::string_view value = text.substr(0, text.find_first_of(" \t\r"));
+    if (value.empty()) return std::nullopt;
+    if (value.find('.') != std::string_view::npos) {
+        double cents = 0;
+        const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), cents);
+        if (ec != std::errc() || ptr != value.data() + value.size() || !std::isfinite(cents))
+            return std::nullopt;
+        return std::exp2(cents / 1200);
+    }
+    std::size_t end = 0;
+    const auto a = wholeNumber(value, end);
+    if (!a) return std::nullopt;
+    if (end == value.size()) return static_cast<double>(*a);
+    std::size_t bEnd = 0;
+    const std::string_view rest = value.substr(end);
+    if (rest.front() != '/') return std::nullopt;
+    const auto b = wholeNumber(rest.substr(1), bEnd);
+    if (!b || *b == 0 || bEnd + 1 != rest.size()) return std::nullopt;
+    return static_cast<double>(*a) / static_cast<double>(*b);
+}
+
+std::variant<Scale, std::string> readScala(std::string_view text, const std::string& fileName) {
+    int lineNumber = 0;
+    const auto refusal = [&](const std::string& why) {
+        return fileName + ", line " + std::to_string(lineNumber) + ": " + why;
+    };
+    // The lines that are no comments, each with its number.
+    std::vector<std::pair<int, std::string_view>> lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        ++lineNumber;
+        if (line.empty() || line.front() != '!') lines.emplace_back(lineNumber, line);
+        if (end == std::string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    // The description, then the count.
+    if (lines.size() < 2) return refusal("the file has no note count.");
+    lineNumber = lines[1].first;
+    std::size_t end = 0;
+    const std::string_view countText = trimmedStart(lines[1].second);
+    const auto count = wholeNumber(countText, end);
+    if (!count || (end < countText.size() && countText[end] != ' ' && countText[end] != '\t'))
+        return refusal("the note count is not a whole number.");
+    if (*count == 0) return refusal("the scale has no notes.");
+    Scale scale;
+    for (long long k = 0; k < *count; ++k) {
+        const auto index = static_cast<std::size_t>(k) + 2;
+        if (index >= lines.size())
+            return refusal("the scale has " + std::to_string(k) + " of its " +
+                           std::to_string(*count) + " pitches.");
+        lineNumber = lines[index].first;
+        const auto ratio = pitchRatio(lines[index].second);
+        if (!ratio) return refusal("the pitch is not cents, a ratio or a whole number.");
+        const double before = scale.ratios.empty() ? 1.0 : scale.ratios.back();
+        if (!(*ratio > before))
+            return refusal("the pitch is not above the one before it; frets need rising pitches.");
+        scale.ratios.push_back(*ratio);
+    }
+    return scale;
+}
+
+ScalaFile readScalaFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    if (!file) return {path + " could not be read.", true};
+    std::string text(kMaxScalaBytes + 1, '\0');
+    file.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(file.gcount()));
+    if (text.size() > kMaxScalaBytes) return {path + " is larger than 1 MiB: no Scala file."};
+    if (text.find('\0') != std::string::npos) return {path + " is not text: no Scala file."};
+    return {readScala(text, path)};
+}
+
+double centsOf(double ratio) {
+    return 1200 * std::log2(ratio);
+}
+
+double stepFraction(const Scale& scale, int steps) {
+    return 1 - 1 / scale.ratio(steps);
+}
+
+}  // namespace varnel

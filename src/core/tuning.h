@@ -1,0 +1,49 @@
+#pragma once
+// Tunings other than twelve equal steps to the octave: any equal division of any interval, and
+// the scales of Scala files (.scl). A scale is N rising ratios 1 < r1 < ... < rN, rN its period;
+// the ratio m steps above the tonic is R(m) = rN^floor(m/N) * r(m mod N), with r0 = 1.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace varnel {
+
+struct Scale {
+    std::vector<double> ratios;  // r1 to rN
+    double ratio(int steps) const;
+    int size() const { return static_cast<int>(ratios.size()); }
+};
+
+// N equal divisions of the period: rk = P^(k/N).
+Scale equalDivisions(int divisions, double period);
+
+// A pitch as a Scala file writes it, leading blanks allowed and text after the value ignored:
+// cents when the value holds a "." (the ratio 2^(c/1200)), else a ratio "a/b" or a whole
+// number "a" (a/1), a and b from 0 to 2147483647; none for anything else, or b = 0.
+std::optional<double> pitchRatio(std::string_view text);
+
+// A Scala file's scale, or why it is none, naming the file and the line: no note count, fewer
+// pitch lines than the count, a pitch that is none, a ratio not above the one before it (frets
+// need rising pitches), a count of 0.
+std::variant<Scale, std::string> readScala(std::string_view text, const std::string& fileName);
+
+// The largest Scala file read: a scale file is a few kilobytes.
+constexpr std::size_t kMaxScalaBytes = 1 << 20;
+
+// The same from the file at the path: also refused when it cannot be read (missing is true
+// then), is larger than 1 MiB, or is no text (it holds a NUL).
+struct ScalaFile {
+    std::variant<Scale, std::string> scale;
+    bool missing = false;
+};
+ScalaFile readScalaFile(const std::string& path);
+
+// Cents of a ratio, and the fraction of a string's length where the pitch R(steps) above its
+// open note stands: 1 - 1/R(steps).
+double centsOf(double ratio);
+double stepFraction(const Scale& scale, int steps);
+
+}  // namespace varnel

@@ -1,0 +1,114 @@
+#include "core/tuning.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "core/fanned.h"
+
+namespace varnel {
+namespace {
+
+std::string writeFile(const std::string& name, const std::string& text) {
+    const auto path = std::filesystem::temp_directory_path() / ("varnel-tuning-" + name);
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+}
+
+// Each tuning through the designer's texts to the board: fret j stands along the first string at
+// (1 - 1/R(j)) of its length, R worked out here from the scale's own numbers.
+TEST(TuningTest, EqualDivisionsAndScalaScalesPlaceTheFrets) {
+    const std::vector<double> just = {16.0 / 15, 9.0 / 8, 6.0 / 5, 5.0 / 4, 4.0 / 3,  45.0 / 32,
+                                      3.0 / 2,   8.0 / 5, 5.0 / 3, 9.0 / 5, 15.0 / 8, 2.0};
+    const std::vector<double> meantoneCents = {76.049,  193.157,  310.265,  386.314,
+                                               503.422, 579.471,  696.578,  772.627,
+                                               889.735, 1006.843, 1082.892, 1200.0};
+    const std::string justFile =
+        writeFile("just.scl",
+                  "! 5-limit just\n5-limit just intonation\n 12\n!\n16/15\n9/8\n6/5 minor third\n"
+                  "5/4\n4/3\n45/32\n3/2\n8/5\n5/3\n9/5\n15/8\n2\n");
+    std::string meantone = "! quarter-comma\r\nQuarter-comma meantone\r\n12\r\n";
+    for (const double c : meantoneCents) meantone += "  " + std::to_string(c).substr(0, 9) + "\r\n";
+    const std::string meantoneFile = writeFile("meantone.scl", meantone);
+    const auto equal = [](int n, double period) {
+        std::vector<double> r;
+        for (int k = 1; k <= n; ++k) r.push_back(std::pow(period, double(k) / n));
+        return r;
+    };
+    std::vector<double> cents;
+    for (const double c : meantoneCents) cents.push_back(std::exp2(c / 1200));
+    const struct {
+        FannedTexts texts;
+        std::vector<double> ratios;
+    } rows[] = {
+        {{{"cboTemperament", "1"}, {"txtDivisions", "19"}}, equal(19, 2)},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "24"}, {"txtPeriod", "2/1"}}, equal(24, 2)},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "31"}, {"txtPeriod", "1200.0"}}, equal(31, 2)},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "13"}, {"txtPeriod", "3/1"}}, equal(13, 3)},
+        {{{"cboTemperament", "2"}, {"txtScalaFile", justFile}}, just},
+        {{{"cboTemperament", "2"}, {"txtScalaFile", meantoneFile}}, cents},
+    };
+    FretboardSettings s;
+    s.nFrets = 30;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.ratios.size());
+        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        in.workshop.markers = {};
+        in.workshop.doubleMarkers = {};
+        ASSERT_TRUE(readFannedTexts(row.texts, kUnitsMillimetres, in).empty());
+        ASSERT_FALSE(fannedRefusal(in, s));
+        const FannedBoard board = layOutFannedBoard(in, s);
+        const int n = static_cast<int>(row.ratios.size());
+        for (int j = 1; j <= s.nFrets; ++j) {
+            const double r = std::pow(row.ratios.back(), j / n) *
+                             (j % n == 0 ? 1.0 : row.ratios[static_cast<std::size_t>(j % n - 1)]);
+            EXPECT_NEAR(board.table[j - 1].alongFirst, 648 * (1 - 1 / r), 1e-9) << j;
+            EXPECT_NEAR(board.table[j - 1].cents, 1200 * std::log2(r), 1e-9) << j;
+        }
+    }
+}
+
+// A Scala file that is no scale is refused, naming the file and the line; a missing one lets
+// twelve equal steps stand in.
+TEST(TuningTest, ScalaFilesThatAreNoScaleAreRefusedByLine) {
+    const struct {
+        std::string text;
+        std::string message;  // after "FILE, line "
+    } rows[] = {
+        {"! only a comment\nA description\n", "2: the file has no note count."},
+        {"Two notes\n2\n9/8\n", "3: the scale has 1 of its 2 pitches."},
+        {"x\n1\n 3/0\n", "3: the pitch is not cents, a ratio or a whole number."},
+        {"x\n1\nfifth\n", "3: the pitch is not cents, a ratio or a whole number."},
+        {"x\n1\n4294967296/1\n", "3: the pitch is not cents, a ratio or a whole number."},
+        {"x\n2\n3/2\n!\n4/3\n",
+         "5: the pitch is not above the one before it; frets need rising "
+         "pitches."},
+        {"x\n1\n-100.0\n",
+         "3: the pitch is not above the one before it; frets need rising "
+         "pitches."},
+        {"x\n0\n", "2: the scale has no notes."},
+        {"x\nmany\n", "2: the note count is not a whole number."},
+    };
+    for (const auto& row : rows) {
+        const auto scale = readScala(row.text, "a.scl");
+        ASSERT_TRUE(std::holds_alternative<std::string>(scale)) << row.message;
+        EXPECT_EQ(std::get<std::string>(scale), "a.scl, line " + row.message);
+    }
+    EXPECT_TRUE(
+        std::get<std::string>(readScalaFile(writeFile("nul.scl", std::string("x\n1\n\0", 5))).scale)
+            .ends_with("is not text: no Scala file."));
+    EXPECT_TRUE(std::get<std::string>(
+                    readScalaFile(writeFile("big.scl", std::string(kMaxScalaBytes + 1, '!'))).scale)
+                    .ends_with("is larger than 1 MiB: no Scala file."));
+    FannedInputs in;
+    readFannedTexts({{"cboTemperament", "2"}, {"txtScalaFile", "/nonexistent/a.scl"}},
+                    kUnitsMillimetres, in);
+    EXPECT_FALSE(in.tuning.scale);
+    EXPECT_EQ(in.tuning.note,
+              "/nonexistent/a.scl could not be read. The frets follow twelve equal steps.");
+}
+
+}  // namespace
+}  // namespace varnel
