@@ -65,6 +65,7 @@ constexpr const char* kUsage =
     "  --saddle-compensation TREBLE,BASS [0]  --radius NUT,END [0: flat]\n"
     "  --edo N [12] and --period P [2/1]: N equal divisions of the period (a ratio such as\n"
     "  3/1, or cents such as 1200.0); --scala FILE: a Scala scale (.scl)\n"
+    "  --fret-set all|diatonic [all] and --extra-frets \"6+ 13+\": a dulcimer's frets\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -226,7 +227,9 @@ constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
     {"--radius", "txtRadiusEnd"},
     {"--edo", "txtDivisions"},
     {"--period", "txtPeriod"},
-    {"--scala", "txtScalaFile"}};
+    {"--scala", "txtScalaFile"},
+    {"--fret-set", "cboFretSet"},
+    {"--extra-frets", "txtExtraFrets"}};
 
 // The boxes a fanned option sets; none for other options.
 std::vector<const char*> fannedInputBoxes(std::string_view option) {
@@ -391,6 +394,12 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
                 throw bad(v);
             request.tuningTexts["cboTemperament"] = "1";
             request.tuningTexts[edo ? "txtDivisions" : "txtPeriod"] = v;
+        } else if (option == "--fret-set") {
+            const std::string& v = value();
+            if (v != "all" && v != "diatonic") throw bad(v);
+            request.tuningTexts["cboFretSet"] = v == "diatonic" ? "1" : "0";
+        } else if (option == "--extra-frets") {
+            request.tuningTexts["txtExtraFrets"] = value();
         } else if (option == "--scala") {
             request.tuningTexts["cboTemperament"] = "2";
             request.tuningTexts["txtScalaFile"] = value();
@@ -528,12 +537,13 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
                "Cents\r\n";
         char row[128];
         for (const FannedFret& f : board.table) {
-            std::snprintf(
-                row, sizeof row, "%4d  %11s  %10s  %13s  %5s  %7s  %7s  %-6s  %s\r\n", f.fret,
-                formatFixed(f.alongFirst, 3).c_str(), formatFixed(f.alongLast, 3).c_str(),
-                formatFixed(f.alongMidline, 3).c_str(), formatFixed(f.angleDegrees, 2).c_str(),
-                formatFixed(f.width, 3).c_str(), formatFixed(f.radius, 3).c_str(),
-                markerName(f.marker).c_str(), formatFixed(f.cents, 2).c_str());
+            std::snprintf(row, sizeof row, "%4s  %11s  %10s  %13s  %5s  %7s  %7s  %-6s  %s\r\n",
+                          f.label.c_str(), formatFixed(f.alongFirst, 3).c_str(),
+                          formatFixed(f.alongLast, 3).c_str(),
+                          formatFixed(f.alongMidline, 3).c_str(),
+                          formatFixed(f.angleDegrees, 2).c_str(), formatFixed(f.width, 3).c_str(),
+                          formatFixed(f.radius, 3).c_str(), markerName(f.marker).c_str(),
+                          formatFixed(f.cents, 2).c_str());
             out << row;
         }
         return out ? kExitOk : kExitRefused;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <span>
 #include <utility>
 
@@ -148,8 +149,28 @@ double fretFraction(const FretboardSettings& s, int fret) {
 }
 
 double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret) {
+    if (in.tuning.diatonic) return fretFraction(s, diatonicStep(fret));
     return in.tuning.scale ? stepFraction(*in.tuning.scale, fret) : fretFraction(s, fret);
 }
+
+namespace {
+
+// The board's frets: every step of the tuning numbered 1 to the fret count, or the diatonic
+// set. Precondition: no refusal.
+FretSet boardFrets(const FannedInputs& in, const FretboardSettings& s) {
+    if (in.tuning.diatonic) {
+        auto set = diatonicFrets(s.nFrets, in.tuning.extraFrets);
+        if (FretSet* frets = std::get_if<FretSet>(&set)) return std::move(*frets);
+    }
+    FretSet all;
+    for (int j = 1; j <= s.nFrets; ++j) {
+        all.steps.push_back(j);
+        all.labels.push_back(std::to_string(j));
+    }
+    return all;
+}
+
+}  // namespace
 
 double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s) {
     return in.perpendicularFret ? fretFraction(in, s, *in.perpendicularFret)
@@ -185,7 +206,8 @@ std::optional<std::string> workshopRefusal(const FannedInputs& in, const Fretboa
         return std::min(offLine(b, a.from), offLine(b, a.to));
     };
     double narrowest = 1e300;
-    for (int j = 1; j <= s.nFrets; ++j) narrowest = std::min(narrowest, gap(j));
+    for (int j = 1; j <= static_cast<int>(board.frets.size()); ++j)
+        narrowest = std::min(narrowest, gap(j));
     if (w.slotWidth > 0 && !(w.slotWidth < narrowest)) {
         return "The slot width, " + text(w.slotWidth) +
                ", must be narrower than the narrowest fret spacing, " + text(narrowest) + ".";
@@ -259,6 +281,11 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
             return std::string("The ") + name + ", " + text(value) + ", is too large to lay out.";
     }
     if (!in.tuning.refusal.empty()) return in.tuning.refusal;
+    if (in.tuning.diatonic) {
+        if (in.tuning.scale) return "The diatonic fret set is for 12 Equal.";
+        const auto set = diatonicFrets(s.nFrets, in.tuning.extraFrets);
+        if (const std::string* why = std::get_if<std::string>(&set)) return *why;
+    }
     if (!in.tuning.scale && s.calcType == kCalcRule18 && !(s.calcFact >= 0 && s.calcFact <= 1)) {
         return "The rule-of-18ths factor, " + text(s.calcFact) +
                ", must be 0 to 1 to place frets on the strings.";
@@ -373,10 +400,17 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
          {std::pair{"chkSideMarkers", &w.sideMarkers}, {"chkZeroFret", &w.zeroFret}}) {
         if (const std::string* t = textOf(name)) *flag = *t == "1";
     }
+    if (const std::string* set = textOf("cboFretSet")) in.tuning.diatonic = *set == "1";
+    if (const std::string* extra = textOf("txtExtraFrets")) in.tuning.extraFrets = *extra;
     // The tuning: twelve equal steps (0), equal divisions of a period (1), a Scala file (2).
     const std::string* temperament = textOf("cboTemperament");
     FannedTuning& tuning = in.tuning;
-    if (temperament) tuning = {};
+    if (temperament) {
+        const FannedTuning frets = tuning;
+        tuning = {};
+        tuning.diatonic = frets.diatonic;
+        tuning.extraFrets = frets.extraFrets;
+    }
     if (temperament && *temperament == "1") {
         const std::string* divisionsText = textOf("txtDivisions");
         const auto divisions =
@@ -438,13 +472,18 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     board.saddle = {saddlePoint(board.strings.front(), in.firstScale, w.trebleSaddle),
                     saddlePoint(board.strings.back(), in.lastScale, w.bassSaddle)};
     const Point startOnMidline = onMidline(start);
-    for (int j = 1; j <= s.nFrets; ++j) {
-        const double r = fretFraction(in, s, j);
+    const FretSet set = boardFrets(in, s);
+    const int count = static_cast<int>(set.steps.size());
+    for (int j = 1; j <= count; ++j) {
+        const int step = set.steps[static_cast<std::size_t>(j - 1)];
+        const double r =
+            in.tuning.scale ? stepFraction(*in.tuning.scale, step) : fretFraction(s, step);
         const Point a = along(first, r);
         const Point b = along(last, r);
         board.frets.push_back(cut(a, b, board));
         FannedFret row;
         row.fret = j;
+        row.label = set.labels[static_cast<std::size_t>(j - 1)];
         row.alongFirst = r * in.firstScale;
         row.alongLast = r * in.lastScale;
         row.alongMidline = meet(a, b, {0, 0}, {1, 0}).x - startOnMidline.x;
@@ -468,12 +507,15 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     // The fingerboard's radius, straight from the nut's to the end's along the midline.
     const double nutX = onMidline(board.nut).x;
     const double endX = onMidline(board.boardEnd).x;
-    // Each fret's marker, looked up once.
-    std::vector<MarkerKind> kinds(static_cast<std::size_t>(s.nFrets) + 1, MarkerKind::None);
+    // Each fret's marker, looked up once; a marker names a fret by its number.
+    std::map<std::string, int, std::less<>> byLabel;
+    for (int j = 1; j <= count; ++j) byLabel[set.labels[static_cast<std::size_t>(j - 1)]] = j;
+    std::vector<MarkerKind> kinds(static_cast<std::size_t>(count) + 1, MarkerKind::None);
     for (const auto& [frets, kind] :
          {std::pair{&w.markers, MarkerKind::Single}, {&w.doubleMarkers, MarkerKind::Double}}) {
         for (const int fret : *frets) {
-            if (fret >= 1 && fret <= s.nFrets) kinds[static_cast<std::size_t>(fret)] = kind;
+            const auto found = byLabel.find(std::to_string(fret));
+            if (found != byLabel.end()) kinds[static_cast<std::size_t>(found->second)] = kind;
         }
     }
     for (FannedFret& row : board.table) {

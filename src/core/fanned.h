@@ -52,6 +52,10 @@ struct FannedTuning {
     std::string refusal;
     // A chosen Scala file that is missing: twelve equal steps stand in, and this says so.
     std::string note;
+    // Twelve equal only: the diatonic frets (the record's fret count counts them) and the extra
+    // frets the text names ("6+ 13+").
+    bool diatonic = false;
+    std::string extraFrets;
 };
 
 struct FannedInputs {
@@ -92,7 +96,8 @@ std::string markerName(MarkerKind kind);
 
 // One row of the fret table.
 struct FannedFret {
-    int fret = 0;
+    int fret = 0;             // 1 to the number of frets on the board
+    std::string label;        // its number as shown: "7", or "6+" for an extra fret
     double alongFirst = 0;    // distance from the nut along the first string
     double alongLast = 0;     // along the last string
     double alongMidline = 0;  // where the fret crosses the midline, from where the nut does

@@ -1,5 +1,6 @@
 #include "core/tuning.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -113,6 +114,46 @@ ScalaFile readScalaFile(const std::string& path) {
     if (text.size() > kMaxScalaBytes) return {path + " is larger than 1 MiB: no Scala file."};
     if (text.find('\0') != std::string::npos) return {path + " is not text: no Scala file."};
     return {readScala(text, path)};
+}
+
+int diatonicStep(int fret) {
+    constexpr int kOctave[] = {2, 4, 5, 7, 9, 10, 12};
+    return fret <= 0 ? 0 : 12 * ((fret - 1) / 7) + kOctave[(fret - 1) % 7];
+}
+
+std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view extras) {
+    const auto step = diatonicStep;
+    std::vector<bool> extra(static_cast<std::size_t>(count) + 1, false);
+    std::size_t at = 0;
+    while ((at = extras.find_first_not_of(' ', at)) != std::string_view::npos) {
+        const std::size_t end = std::min(extras.find(' ', at), extras.size());
+        const std::string_view word = extras.substr(at, end - at);
+        std::size_t digits = 0;
+        const auto k = word.size() > 1 && word.back() == '+'
+                           ? wholeNumber(word.substr(0, word.size() - 1), digits)
+                           : std::nullopt;
+        if (!k || digits + 1 != word.size() || *k < 1 || *k > count) {
+            return "Extra Frets: \"" + std::string(word) + "\" is not k+ for a diatonic fret k " +
+                   "from 1 to " + std::to_string(count) + ".";
+        }
+        const int fret = static_cast<int>(*k);
+        if (step(fret + 1) - step(fret) == 1) {
+            return "Extra Frets: " + std::string(word) + " stands on diatonic fret " +
+                   std::to_string(fret + 1) + ".";
+        }
+        extra[static_cast<std::size_t>(*k)] = true;
+        at = end;
+    }
+    FretSet set;
+    for (int k = 1; k <= count; ++k) {
+        set.steps.push_back(step(k));
+        set.labels.push_back(std::to_string(k));
+        if (extra[static_cast<std::size_t>(k)]) {
+            set.steps.push_back(step(k) + 1);
+            set.labels.push_back(std::to_string(k) + "+");
+        }
+    }
+    return set;
 }
 
 double centsOf(double ratio) {

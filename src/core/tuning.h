@@ -41,6 +41,19 @@ struct ScalaFile {
 };
 ScalaFile readScalaFile(const std::string& path);
 
+// The frets of a diatonic fretboard (a dulcimer's): on the steps of twelve equal that are 2, 4,
+// 5, 7, 9, 10 and 12 semitones above the open string in every octave, `count` of them numbered
+// 1, 2, 3, ...; among them the extra frets the text names, "6+" one semitone above diatonic fret
+// 6 (blank-separated). Or why the text names no extra frets (a word that is not k+ for a
+// diatonic fret k of the board).
+struct FretSet {
+    std::vector<int> steps;           // semitones above the open string, rising
+    std::vector<std::string> labels;  // "1", "6+", ...
+};
+std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view extras);
+// The semitones of diatonic fret k (0 for the nut).
+int diatonicStep(int fret);
+
 // Cents of a ratio, and the fraction of a string's length where the pitch R(steps) above its
 // open note stands: 1 - 1/R(steps).
 double centsOf(double ratio);

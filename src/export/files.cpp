@@ -344,7 +344,7 @@ QByteArray fannedCsv(const FannedBoard& board, bool inches) {
         "along_midline_in,angle_degrees,width_mm,radius_mm,width_in,radius_in,marker,cents,"
         "from_12_equal_cents\r\n";
     for (const FannedFret& f : board.table) {
-        std::string row = std::to_string(f.fret);
+        std::string row = f.label;
         appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, inches);
         row += ',' + shortest(f.angleDegrees);
         appendMillimetresThenInches(row, {f.width, f.radius}, inches);

@@ -196,9 +196,17 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     connect(temperament, &QComboBox::currentIndexChanged, this, &FannedWindow::recalculate);
     text("txtDivisions", "Divisions", QStringLiteral("12"), false);
     text("txtPeriod", "Period", QStringLiteral("2/1"), false);
+    auto* fretSet = new QComboBox(this);
+    fretSet->setObjectName(QStringLiteral("cboFretSet"));
+    fretSet->setAccessibleName(QStringLiteral("Fret Set"));
+    fretSet->addItems({QStringLiteral("All"), QStringLiteral("Diatonic")});
+    connect(fretSet, &QComboBox::currentIndexChanged, this, &FannedWindow::recalculate);
+    m_choices.push_back(fretSet);
     QLineEdit* scalaFile = text("txtScalaFile", "Scala File", QString(), false);
     auto* browse = namedButton(this, "cmdBrowseScala", "Browse...");
     form->addRow(QString(), browse);
+    form->addRow(QStringLiteral("Fret Set:"), fretSet);
+    text("txtExtraFrets", "Extra Frets", QString(), false);
     connect(browse, &QPushButton::clicked, this, [this, scalaFile] {
         const QString chosen =
             QFileDialog::getOpenFileName(this, QStringLiteral("Scala File"), scalaFile->text(),
@@ -270,7 +278,7 @@ FannedTexts FannedWindow::texts() const {
     for (QLineEdit* box : m_boxes) out[box->objectName().toStdString()] = box->text().toStdString();
     for (QCheckBox* box : m_checks)
         out[box->objectName().toStdString()] = std::string(1, box->isChecked() ? '1' : '0');
-    for (const QComboBox* choice : {perpendicularKind, temperament})
+    for (const QComboBox* choice : choices())
         out[choice->objectName().toStdString()] = std::to_string(choice->currentIndex());
     return out;
 }
@@ -336,7 +344,7 @@ void FannedWindow::recalculate() {
     m_boardInches = inches();
     status->setText(
         in ? QStringLiteral("%1 frets, %2.")
-                     .arg(m_settings.nFrets)
+                     .arg(m_board->table.size())
                      .arg(inches() ? QStringLiteral("inches") : QStringLiteral("millimetres")) +
                  (in->tuning.note.empty()
                       ? QString()
@@ -346,7 +354,7 @@ void FannedWindow::recalculate() {
     if (m_board) {
         for (const FannedFret& f : m_board->table) {
             const int row = f.fret - 1;
-            const QString cells[] = {QString::number(f.fret),
+            const QString cells[] = {QString::fromStdString(f.label),
                                      QString::fromStdString(formatFixed(f.alongFirst, 3)),
                                      QString::fromStdString(formatFixed(f.alongLast, 3)),
                                      QString::fromStdString(formatFixed(f.alongMidline, 3)),
@@ -435,7 +443,7 @@ void FannedWindow::reloadInputs() {
                                   box->isChecked() ? QStringLiteral("1") : QStringLiteral("0")) ==
                             QLatin1String("1"));
         }
-        for (QComboBox* choice : {perpendicularKind, temperament}) {
+        for (QComboBox* choice : choices()) {
             const QSignalBlocker quiet(choice);
             const auto index = int16FromText(value(choice->objectName(), QString()));
             if (index && *index >= 0 && *index < choice->count()) choice->setCurrentIndex(*index);

@@ -103,6 +103,12 @@ class FannedWindow : public QDialog {
     std::vector<QLineEdit*> m_boxes;
     std::vector<QCheckBox*> m_checks;
     std::vector<QLineEdit*> m_lengthBoxes;
+    std::vector<QComboBox*> m_choices;  // beyond the perpendicular kind and the temperament
+    std::vector<QComboBox*> choices() const {
+        std::vector<QComboBox*> all = {perpendicularKind, temperament};
+        all.insert(all.end(), m_choices.begin(), m_choices.end());
+        return all;
+    }
     std::int16_t m_shownUnits = kUnitsMillimetres;  // the units the length boxes hold
     // What of the record the board was last laid out with: frets, method, factor.
     std::tuple<std::int16_t, std::int16_t, double> m_laidOutWith;

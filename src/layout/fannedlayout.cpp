@@ -46,7 +46,7 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
     const double drop = kFannedNumberDropMm * unitsPerMillimetre(inches);
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
         const Point& end = board.frets[i].to;
-        d.text(kNumbers, {end.x, end.y + drop}, kFannedNumberPoints, std::to_string(i + 1));
+        d.text(kNumbers, {end.x, end.y + drop}, kFannedNumberPoints, board.table[i].label);
     }
     return d;
 }

@@ -70,6 +70,36 @@ TEST(TuningTest, EqualDivisionsAndScalaScalesPlaceTheFrets) {
     }
 }
 
+// A dulcimer: the diatonic frets of twelve equal, numbered in order, with the extra frets named
+// among them; extra frets that are none, or stand on a diatonic fret, are refused.
+TEST(TuningTest, DiatonicFretSetsAndTheirExtraFrets) {
+    FretboardSettings s;
+    s.nFrets = 14;
+    FannedInputs in{4, 700, 700, 30, 40, 0, 3, 3, {}, {}};
+    in.workshop.markers = {3, 5, 7, 10, 14};
+    in.workshop.doubleMarkers = {};
+    readFannedTexts({{"cboFretSet", "1"}, {"txtExtraFrets", "6+ 13+"}}, kUnitsMillimetres, in);
+    ASSERT_FALSE(fannedRefusal(in, s));
+    const FannedBoard board = layOutFannedBoard(in, s);
+    const int steps[] = {2, 4, 5, 7, 9, 10, 11, 12, 14, 16, 17, 19, 21, 22, 23, 24};
+    const char* labels[] = {"1", "2", "3",  "4",  "5",  "6",  "6+",  "7",
+                            "8", "9", "10", "11", "12", "13", "13+", "14"};
+    ASSERT_EQ(board.table.size(), std::size(steps));
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        EXPECT_EQ(board.table[i].label, labels[i]);
+        EXPECT_NEAR(board.table[i].alongFirst, 700 * (1 - std::exp2(-steps[i] / 12.0)), 1e-9);
+    }
+    EXPECT_EQ(board.table[10].marker, MarkerKind::Single);  // 10, the 11th fret of the board
+    EXPECT_EQ(board.table[6].marker, MarkerKind::None);     // 6+
+    for (const auto& [extra, message] :
+         {std::pair{"2+", "Extra Frets: 2+ stands on diatonic fret 3."},
+          {"15+", "Extra Frets: \"15+\" is not k+ for a diatonic fret k from 1 to 14."},
+          {"6", "Extra Frets: \"6\" is not k+ for a diatonic fret k from 1 to 14."}}) {
+        in.tuning.extraFrets = extra;
+        EXPECT_EQ(fannedRefusal(in, s).value_or(""), message);
+    }
+}
+
 // A Scala file that is no scale is refused, naming the file and the line; a missing one lets
 // twelve equal steps stand in.
 TEST(TuningTest, ScalaFilesThatAreNoScaleAreRefusedByLine) {
