@@ -66,6 +66,8 @@ constexpr const char* kUsage =
     "  --edo N [12] and --period P [2/1]: N equal divisions of the period (a ratio such as\n"
     "  3/1, or cents such as 1200.0); --scala FILE: a Scala scale (.scl)\n"
     "  --fret-set all|diatonic [all] and --extra-frets \"6+ 13+\": a dulcimer's frets\n"
+    "  --tuning \"D1 D2 ...\": each string's open note as a degree of the scale [0 each]\n"
+    "  --fret-points FILE: where each fret crosses each string, as CSV\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -117,6 +119,7 @@ constexpr OutputOption kOutputOptions[] = {
     {"--dxf", Output::File, ExportFormat::TemplateDxf},
     {"--csv", Output::File, ExportFormat::ChartCsv},
     {"--chart-text", Output::File, ExportFormat::ChartText},
+    {"--fret-points", Output::File, ExportFormat::FretPoints},
 };
 
 const OutputOption* outputOption(std::string_view name) {
@@ -228,6 +231,7 @@ constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
     {"--edo", "txtDivisions"},
     {"--period", "txtPeriod"},
     {"--scala", "txtScalaFile"},
+    {"--tuning", "txtStringTuning"},
     {"--fret-set", "cboFretSet"},
     {"--extra-frets", "txtExtraFrets"}};
 
@@ -394,6 +398,10 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
                 throw bad(v);
             request.tuningTexts["cboTemperament"] = "1";
             request.tuningTexts[edo ? "txtDivisions" : "txtPeriod"] = v;
+        } else if (option == "--tuning") {
+            const std::string& v = value();
+            if (!fretListFromText(v)) throw bad(v);
+            request.tuningTexts["txtStringTuning"] = v;
         } else if (option == "--fret-set") {
             const std::string& v = value();
             if (v != "all" && v != "diatonic") throw bad(v);
@@ -551,7 +559,8 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     for (const OutputRequest& o : request.outputs) {
         if (o.output != Output::File || o.format == ExportFormat::ChartPdf ||
             o.format == ExportFormat::ChartText) {
-            err << "varnel-chart: --fanned writes --dxf, --svg, --csv and --template-pdf files, "
+            err << "varnel-chart: --fanned writes --dxf, --svg, --csv, --fret-points and "
+                   "--template-pdf files, "
                    "or its table\n";
             return kExitUsage;
         }
@@ -620,7 +629,10 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         const bool pdf = o.output == Output::File || o.output == Output::CalibrationPdf;
         const PageSetup setup = setupFor(request, pdf, remembered ? &*remembered : nullptr);
         std::optional<QString> failure;
-        if (o.output == Output::File) {
+        if (o.output == Output::File && o.format == ExportFormat::FretPoints) {
+            err << "varnel-chart: --fret-points needs --fanned\n";
+            return kExitUsage;
+        } else if (o.output == Output::File) {
             failure = exportDocument(o.format, QString::fromStdString(o.file), s, positions, setup);
         } else if (o.output == Output::CalibrationPdf) {
             failure = savePdf(QString::fromStdString(o.file), setup,

@@ -47,15 +47,17 @@ Point onMidline(const Segment& s) {
     return meet(s.from, s.to, {0, 0}, {1, 0});
 }
 
-// A fret's slot: the lines half the slot's width to either side of the fret, cut at the edges.
-std::vector<Point> slotOf(const Segment& fret, double width, const FannedBoard& board) {
+// A fret's slot: the lines half the slot's width to either side of the fret, cut at the two
+// lines that bound it (the edges, or a partial fret's bands).
+std::vector<Point> slotOf(const Segment& fret, double width, const Segment& lower,
+                          const Segment& upper) {
     const double length = distance(fret.from, fret.to);
     const double nx = -(fret.to.y - fret.from.y) / length * width / 2;
     const double ny = (fret.to.x - fret.from.x) / length * width / 2;
     const auto side = [&](double sign) {
         const Point a{fret.from.x + sign * nx, fret.from.y + sign * ny};
         const Point b{fret.to.x + sign * nx, fret.to.y + sign * ny};
-        return cut(a, b, board);
+        return Segment{meet(a, b, lower.from, lower.to), meet(a, b, upper.from, upper.to)};
     };
     const Segment before = side(-1), after = side(1);
     return {before.from, after.from, after.to, before.to};
@@ -281,6 +283,13 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
             return std::string("The ") + name + ", " + text(value) + ", is too large to lay out.";
     }
     if (!in.tuning.refusal.empty()) return in.tuning.refusal;
+    const std::vector<int>& degrees = in.tuning.degrees;
+    if (!degrees.empty() && static_cast<int>(degrees.size()) != in.strings) {
+        return "String Tuning gives " + std::to_string(degrees.size()) + " degrees for " +
+               std::to_string(in.strings) + " strings: give one a string, first string first.";
+    }
+    if (std::any_of(degrees.begin(), degrees.end(), [](int b) { return b < 0; }))
+        return "String Tuning: a string's degree must be 0 or more.";
     if (in.tuning.diatonic) {
         if (in.tuning.scale) return "The diatonic fret set is for 12 Equal.";
         const auto set = diatonicFrets(s.nFrets, in.tuning.extraFrets);
@@ -401,6 +410,13 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
         if (const std::string* t = textOf(name)) *flag = *t == "1";
     }
     if (const std::string* set = textOf("cboFretSet")) in.tuning.diatonic = *set == "1";
+    if (const std::string* tuned = textOf("txtStringTuning")) {
+        if (const auto degrees = fretListFromText(*tuned)) {
+            in.tuning.degrees = *degrees;
+        } else {
+            unreadable.emplace_back("txtStringTuning");
+        }
+    }
     if (const std::string* extra = textOf("txtExtraFrets")) in.tuning.extraFrets = *extra;
     // The tuning: twelve equal steps (0), equal divisions of a period (1), a Scala file (2).
     const std::string* temperament = textOf("cboTemperament");
@@ -410,6 +426,7 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
         tuning = {};
         tuning.diatonic = frets.diatonic;
         tuning.extraFrets = frets.extraFrets;
+        tuning.degrees = frets.degrees;
     }
     if (temperament && *temperament == "1") {
         const std::string* divisionsText = textOf("txtDivisions");
@@ -474,10 +491,22 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     const Point startOnMidline = onMidline(start);
     const FretSet set = boardFrets(in, s);
     const int count = static_cast<int>(set.steps.size());
+    // Each string's frets, from its own degree of the scale: R(b + step) / R(b) above it.
+    const auto ratio = [&](int m) {
+        return in.tuning.scale ? in.tuning.scale->ratio(m) : 1 / (1 - fretFraction(s, m));
+    };
+    const std::size_t strings = board.strings.size();
+    const auto degree = [&](std::size_t string) {
+        return in.tuning.degrees.empty() ? 0 : in.tuning.degrees[string];
+    };
+    // Where fret j stands on string k: the fraction of the outer strings the fret's line joins.
+    const auto fractionOf = [&](std::size_t k, int step) {
+        return 1 - ratio(degree(k)) / ratio(degree(k) + step);
+    };
     for (int j = 1; j <= count; ++j) {
         const int step = set.steps[static_cast<std::size_t>(j - 1)];
-        const double r =
-            in.tuning.scale ? stepFraction(*in.tuning.scale, step) : fretFraction(s, step);
+        // The whole fret line is the first string's; the last string's fret has its own.
+        const double r = fractionOf(0, step);
         const Point a = along(first, r);
         const Point b = along(last, r);
         board.frets.push_back(cut(a, b, board));
@@ -485,12 +514,55 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
         row.fret = j;
         row.label = set.labels[static_cast<std::size_t>(j - 1)];
         row.alongFirst = r * in.firstScale;
-        row.alongLast = r * in.lastScale;
+        row.alongLast = fractionOf(strings - 1, step) * in.lastScale;
         row.alongMidline = meet(a, b, {0, 0}, {1, 0}).x - startOnMidline.x;
         row.angleDegrees = std::atan2(b.x - a.x, b.y - a.y) * 180 / kPi;
         row.cents = centsOf(1 / (1 - r));
         row.fromTwelve = row.cents - 100 * std::round(row.cents / 100);
         board.table.push_back(row);
+    }
+    // The line halfway between neighbouring strings bounds each one's band; the outer strings'
+    // bands run to the edges.
+    std::vector<Segment> bounds{board.trebleEdge};
+    for (std::size_t k = 0; k + 1 < strings; ++k) {
+        const Segment& a = board.strings[k];
+        const Segment& b = board.strings[k + 1];
+        bounds.push_back({mid(a.from, b.from), mid(a.to, b.to)});
+    }
+    bounds.push_back(board.bassEdge);
+    const bool partial = std::any_of(in.tuning.degrees.begin(), in.tuning.degrees.end(),
+                                     [&](int b) { return b != degree(0); });
+    std::vector<double> fractions(strings);
+    std::vector<std::vector<Point>> pieceSlots;
+    for (int j = 1; j <= count; ++j) {
+        const int step = set.steps[static_cast<std::size_t>(j - 1)];
+        for (std::size_t k = 0; k < strings; ++k) {
+            fractions[k] = fractionOf(k, step);
+            const double rise = 1 / (1 - fractions[k]);
+            const Point a = along(first, fractions[k]);
+            const Point b = along(last, fractions[k]);
+            const Segment& string = board.strings[k];
+            board.fretPoints.push_back({static_cast<int>(k) + 1,
+                                        set.labels[static_cast<std::size_t>(j - 1)], centsOf(rise),
+                                        distance(string.from, meet(a, b, string.from, string.to))});
+        }
+        if (!partial) continue;
+        // Neighbours whose fret stands at one fraction share one piece.
+        std::vector<Segment> pieces;
+        for (std::size_t k = 0; k < strings;) {
+            std::size_t end = k + 1;
+            while (end < strings &&
+                   std::fabs(fractions[end] - fractions[k]) <= 1e-12 * fractions[k])
+                ++end;
+            const Point a = along(first, fractions[k]);
+            const Point b = along(last, fractions[k]);
+            pieces.push_back({meet(a, b, bounds[k].from, bounds[k].to),
+                              meet(a, b, bounds[end].from, bounds[end].to)});
+            if (w.slotWidth > 0)
+                pieceSlots.push_back(slotOf(pieces.back(), w.slotWidth, bounds[k], bounds[end]));
+            k = end;
+        }
+        board.fretPieces.push_back(std::move(pieces));
     }
     // The board ends parallel to the last fret, the board end past it along the midline.
     const Segment& lastFret = board.frets.back();
@@ -499,10 +571,19 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     board.bassEdge = {board.nut.to, board.boardEnd.to};
     board.outline = {board.nut.from, board.boardEnd.from, board.boardEnd.to, board.nut.to};
     if (w.slotWidth > 0) {
-        if (board.zeroFret)
-            board.slotOutlines.push_back(slotOf(*board.zeroFret, w.slotWidth, board));
-        for (const Segment& fret : board.frets)
-            board.slotOutlines.push_back(slotOf(fret, w.slotWidth, board));
+        if (board.zeroFret) {
+            board.slotOutlines.push_back(
+                slotOf(*board.zeroFret, w.slotWidth, board.trebleEdge, board.bassEdge));
+        }
+        // A partial fret's slots follow its pieces.
+        if (partial) {
+            board.slotOutlines.insert(board.slotOutlines.end(), pieceSlots.begin(),
+                                      pieceSlots.end());
+        } else {
+            for (const Segment& fret : board.frets)
+                board.slotOutlines.push_back(
+                    slotOf(fret, w.slotWidth, board.trebleEdge, board.bassEdge));
+        }
     }
     // The fingerboard's radius, straight from the nut's to the end's along the midline.
     const double nutX = onMidline(board.nut).x;

@@ -56,6 +56,8 @@ struct FannedTuning {
     // frets the text names ("6+ 13+").
     bool diatonic = false;
     std::string extraFrets;
+    // Each string's open note as a degree of the scale, first string first (none: all 0).
+    std::vector<int> degrees;
 };
 
 struct FannedInputs {
@@ -109,9 +111,23 @@ struct FannedFret {
     MarkerKind marker = MarkerKind::None;
 };
 
+// Where a fret crosses a string: the string (1 the first), the fret's number as shown, its
+// pitch in cents above the open string, and its distance along the string from the string's
+// nut point.
+struct FretPoint {
+    int string = 0;
+    std::string fret;
+    double cents = 0;
+    double fromNut = 0;
+};
+
 struct FannedBoard {
     std::vector<Segment> strings;  // first to last
     std::vector<Segment> frets;    // fret 1 to the fret count, edge to edge (treble end first)
+    // With strings tuned to different degrees of a scale that is not equal: each fret's pieces,
+    // each across the bands of the strings it serves (empty: every fret is its whole line).
+    std::vector<std::vector<Segment>> fretPieces;
+    std::vector<FretPoint> fretPoints;  // string by string, fret by fret
     std::optional<Segment> zeroFret;
     Segment nut;
     Segment bridge;

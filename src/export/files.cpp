@@ -355,6 +355,23 @@ QByteArray fannedCsv(const FannedBoard& board, bool inches) {
     return out;
 }
 
+QByteArray fretPointsCsv(const FannedBoard& board, bool inches) {
+    QByteArray out = "string,fret,cents,from_nut_mm,from_nut_in\r\n";
+    std::vector<const FretPoint*> points;
+    for (const FretPoint& point : board.fretPoints) points.push_back(&point);
+    // String by string, each string's frets in order.
+    std::stable_sort(points.begin(), points.end(),
+                     [](const FretPoint* a, const FretPoint* b) { return a->string < b->string; });
+    for (const FretPoint* point : points) {
+        std::string row =
+            std::to_string(point->string) + ',' + point->fret + ',' + shortest(point->cents);
+        appendMillimetresThenInches(row, {point->fromNut}, inches);
+        row += "\r\n";
+        out.append(row.data(), static_cast<qsizetype>(row.size()));
+    }
+    return out;
+}
+
 QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p) {
     const bool inches = s.unitsType == kUnitsInches;
     QByteArray out = "fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in\r\n";

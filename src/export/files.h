@@ -28,6 +28,10 @@ QByteArray drawingSvg(const Drawing& drawing);
 // steps.
 QByteArray fannedCsv(const FannedBoard& board, bool inches);
 
+// The fanned fretboard's fret points as CSV: string,fret,cents,from_nut_mm,from_nut_in, a row
+// per string per fret (string 1 the first), distances along the string from its nut point.
+QByteArray fretPointsCsv(const FannedBoard& board, bool inches);
+
 // CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per
 // fret, both units whatever the current one, each number the shortest text that reads back
 // the same double.

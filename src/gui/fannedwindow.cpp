@@ -205,6 +205,7 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     QLineEdit* scalaFile = text("txtScalaFile", "Scala File", QString(), false);
     auto* browse = namedButton(this, "cmdBrowseScala", "Browse...");
     form->addRow(QString(), browse);
+    text("txtStringTuning", "String Tuning", QString(), false);
     form->addRow(QStringLiteral("Fret Set:"), fretSet);
     text("txtExtraFrets", "Extra Frets", QString(), false);
     connect(browse, &QPushButton::clicked, this, [this, scalaFile] {
@@ -321,6 +322,10 @@ std::optional<FannedInputs> FannedWindow::inputs(QString* refusal) const {
         const QString caption = box ? box->accessibleName() : name;
         if (name.endsWith(QLatin1String("Markers")))
             return say(QStringLiteral("%1 must be fret numbers separated by blanks.").arg(caption));
+        if (name == QLatin1String("txtStringTuning"))
+            return say(
+                QStringLiteral("String Tuning must be a degree of the scale for each "
+                               "string, first string first, separated by blanks."));
         if (name == QLatin1String("txtDivisions"))
             return say(QStringLiteral("Divisions must be a whole number from 1 to %1.")
                            .arg(kMaxDivisions));
@@ -495,7 +500,8 @@ void FannedWindow::exportFile() {
     if (!m_board) return;
     // The files a fanned board makes.
     constexpr ExportFormat kFormats[] = {ExportFormat::TemplateDxf, ExportFormat::TemplateSvg,
-                                         ExportFormat::TemplatePdf, ExportFormat::ChartCsv};
+                                         ExportFormat::TemplatePdf, ExportFormat::ChartCsv,
+                                         ExportFormat::FretPoints};
     QStringList filters;
     for (const ExportFormat f : kFormats) filters << exportFilter(f);
     QString chosenFilter = filters.front();
@@ -505,8 +511,13 @@ void FannedWindow::exportFile() {
     // The name's own extension picks the format; a name without a known one gets the chosen
     // filter's format and its extension.
     const QString suffix = QFileInfo(file).suffix().toLower();
-    const auto known = std::find_if(std::begin(kFormats), std::end(kFormats),
-                                    [&](ExportFormat f) { return exportExtension(f) == suffix; });
+    // Two formats write .csv: the chosen filter's wins.
+    auto known = std::find_if(std::begin(kFormats), std::end(kFormats), [&](ExportFormat f) {
+        return exportExtension(f) == suffix && exportFilter(f) == chosenFilter;
+    });
+    if (known == std::end(kFormats))
+        known = std::find_if(std::begin(kFormats), std::end(kFormats),
+                             [&](ExportFormat f) { return exportExtension(f) == suffix; });
     ExportFormat format = kFormats[0];
     if (known != std::end(kFormats)) {
         format = *known;

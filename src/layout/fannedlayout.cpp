@@ -39,13 +39,22 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
     d.lines.push_back({kBridge, board.bridge});
     d.lines.push_back({kSaddle, board.saddle});
     if (board.zeroFret) d.lines.push_back({kFrets, *board.zeroFret});
-    for (const Segment& s : board.frets) d.lines.push_back({kFrets, s});
+    // Partial frets as their pieces.
+    if (board.fretPieces.empty()) {
+        for (const Segment& s : board.frets) d.lines.push_back({kFrets, s});
+    } else {
+        for (const auto& pieces : board.fretPieces) {
+            for (const Segment& s : pieces) d.lines.push_back({kFrets, s});
+        }
+    }
     for (const std::vector<Point>& slot : board.slotOutlines) d.outline(kSlots, slot);
     for (const Circle& c : board.markers) d.circle(kMarkers, c.centre, c.diameter);
     for (const Circle& c : board.sideMarkers) d.circle(kSideMarkers, c.centre, c.diameter);
     const double drop = kFannedNumberDropMm * unitsPerMillimetre(inches);
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
-        const Point& end = board.frets[i].to;
+        // Below the fret's bass end: its last piece's, when it is partial.
+        const Point& end =
+            board.fretPieces.empty() ? board.frets[i].to : board.fretPieces[i].back().to;
         d.text(kNumbers, {end.x, end.y + drop}, kFannedNumberPoints, board.table[i].label);
     }
     return d;

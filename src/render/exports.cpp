@@ -65,6 +65,7 @@ constexpr FormatNames kFormatNames[] = {
     {ExportFormat::ChartCsv, "csv", "CSV table (*.csv)"},
     {ExportFormat::ChartPdf, "pdf", "PDF document (*.pdf)"},
     {ExportFormat::ChartText, "txt", "Text (*.txt)"},
+    {ExportFormat::FretPoints, "csv", "Fret points as CSV (*.csv)"},
 };
 
 const FormatNames& namesOf(ExportFormat format) {
@@ -110,6 +111,7 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
         case ExportFormat::ChartCsv:
             return saveOrSay(fileName, chartCsv(s, p));
         case ExportFormat::ChartText:
+        case ExportFormat::FretPoints:
             break;
     }
     return saveOrSay(fileName, QByteArray::fromStdString(buildFretChart(s, p)));
@@ -126,6 +128,8 @@ std::optional<QString> exportFanned(ExportFormat format, const QString& fileName
             return saveOrSay(fileName, fannedCsv(board, inches));
         case ExportFormat::TemplateDxf:
             return saveOrSay(fileName, drawingDxf(fannedDrawing(board, inches)));
+        case ExportFormat::FretPoints:
+            return saveOrSay(fileName, fretPointsCsv(board, inches));
         case ExportFormat::ChartPdf:
         case ExportFormat::ChartText:
             break;

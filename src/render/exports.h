@@ -20,8 +20,16 @@ namespace varnel {
 std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
                                const std::function<std::optional<QString>(PrinterSurface&)>& draw);
 
-// The six files the program writes.
-enum class ExportFormat { TemplateSvg, TemplateDxf, TemplatePdf, ChartCsv, ChartPdf, ChartText };
+// The six files the program writes, and the fanned board's fret points.
+enum class ExportFormat {
+    TemplateSvg,
+    TemplateDxf,
+    TemplatePdf,
+    ChartCsv,
+    ChartPdf,
+    ChartText,
+    FretPoints
+};
 
 // The file's extension ("svg") and its file-dialog filter ("SVG drawing (*.svg)").
 QString exportExtension(ExportFormat format);
@@ -35,8 +43,8 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
                                       const PageSetup& setup);
 
 // The fanned fretboard's files: TemplateDxf, TemplateSvg, TemplatePdf (tiled, on the setup's
-// paper) and ChartCsv (its table). The message when nothing was written; kFannedFormatsMessage
-// for any other format.
+// paper), ChartCsv (its table) and FretPoints (a row per string per fret). The message when nothing
+// was written; kFannedFormatsMessage for any other format.
 inline const QString kFannedFormatsMessage =
     QStringLiteral("A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
 std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,

@@ -70,6 +70,83 @@ TEST(TuningTest, EqualDivisionsAndScalaScalesPlaceTheFrets) {
     }
 }
 
+// Strings tuned to different degrees of a just scale: each string's frets where its own ratios
+// fall, measured along the string; partial frets joined where neighbouring strings agree, each
+// piece ending on its bands' bounds. With equal degrees every fret is one line, as before.
+TEST(TuningTest, StringsTunedApartGetTheirOwnPartialFrets) {
+    const std::vector<double> just = {9.0 / 8, 5.0 / 4, 4.0 / 3, 3.0 / 2, 5.0 / 3, 15.0 / 8, 2.0};
+    const std::string file =
+        writeFile("major.scl", "Just major\n7\n9/8\n5/4\n4/3\n3/2\n5/3\n15/8\n2/1\n");
+    const auto R = [&](int m) {  // worked out here, not by the scale
+        return std::pow(2.0, m / 7) *
+               (m % 7 == 0 ? 1.0 : just[static_cast<std::size_t>(m % 7 - 1)]);
+    };
+    FretboardSettings s;
+    s.nFrets = 10;
+    for (const auto& [tuning, joined] : {std::pair{"0 3 3 0", true}, {"2 2 2 2", false}}) {
+        SCOPED_TRACE(tuning);
+        FannedInputs in{4, 640, 680, 30, 44, 0.5, 3, 3, {}, {}};
+        in.workshop.markers = {};
+        in.workshop.doubleMarkers = {};
+        ASSERT_TRUE(
+            readFannedTexts(
+                {{"cboTemperament", "2"}, {"txtScalaFile", file}, {"txtStringTuning", tuning}},
+                kUnitsMillimetres, in)
+                .empty());
+        ASSERT_FALSE(fannedRefusal(in, s));
+        const FannedBoard board = layOutFannedBoard(in, s);
+        const Segment& first = board.strings.front();
+        const Segment& last = board.strings.back();
+        const auto at = [](const Segment& g, double t) {
+            return Point{g.from.x + t * (g.to.x - g.from.x), g.from.y + t * (g.to.y - g.from.y)};
+        };
+        const auto meet = [](Point a, Point b, Point c, Point e) {
+            const double rx = b.x - a.x, ry = b.y - a.y, sx = e.x - c.x, sy = e.y - c.y;
+            const double t = ((c.x - a.x) * sy - (c.y - a.y) * sx) / (rx * sy - ry * sx);
+            return Point{a.x + t * rx, a.y + t * ry};
+        };
+        ASSERT_EQ(board.fretPoints.size(), 4u * 10);
+        for (const FretPoint& p : board.fretPoints) {
+            const int degree = tuning[2 * (p.string - 1)] - '0';
+            const int fret = std::stoi(p.fret);
+            const double f = 1 - R(degree) / R(degree + fret);
+            const Segment& string = board.strings[static_cast<std::size_t>(p.string - 1)];
+            const Point x = meet(at(first, f), at(last, f), string.from, string.to);
+            EXPECT_NEAR(p.fromNut, std::hypot(x.x - string.from.x, x.y - string.from.y), 1e-9);
+            EXPECT_NEAR(p.cents, 1200 * std::log2(R(degree + fret) / R(degree)), 1e-9);
+        }
+        if (!joined) {
+            EXPECT_TRUE(board.fretPieces.empty());
+            continue;
+        }
+        // Strings 1 and 4 (degree 0) and strings 2 and 3 (degree 3): three pieces a fret unless
+        // the two degrees' fractions meet, the middle one across two bands.
+        ASSERT_EQ(board.fretPieces.size(), 10u);
+        const auto bound = [&](std::size_t k) {  // between strings k - 1 and k
+            const Segment& a = board.strings[k - 1];
+            const Segment& b = board.strings[k];
+            return Segment{{(a.from.x + b.from.x) / 2, (a.from.y + b.from.y) / 2},
+                           {(a.to.x + b.to.x) / 2, (a.to.y + b.to.y) / 2}};
+        };
+        for (int j = 1; j <= 10; ++j) {
+            const auto& pieces = board.fretPieces[static_cast<std::size_t>(j - 1)];
+            // Where both degrees rise by the same ratio (the octave) the fret is whole.
+            const bool whole = std::fabs(R(j) - R(3 + j) / R(3)) < 1e-12;
+            ASSERT_EQ(pieces.size(), whole ? 1u : 3u) << j;
+            if (whole) continue;
+            for (const auto& [p, line] : {std::pair{pieces[0].to, bound(1)},
+                                          {pieces[1].from, bound(1)},
+                                          {pieces[1].to, bound(3)},
+                                          {pieces[2].from, bound(3)}}) {
+                const double dx = line.to.x - line.from.x, dy = line.to.y - line.from.y;
+                EXPECT_NEAR(
+                    (dx * (p.y - line.from.y) - dy * (p.x - line.from.x)) / std::hypot(dx, dy), 0,
+                    1e-9);
+            }
+        }
+    }
+}
+
 // A dulcimer: the diatonic frets of twelve equal, numbered in order, with the extra frets named
 // among them; extra frets that are none, or stand on a diatonic fret, are refused.
 TEST(TuningTest, DiatonicFretSetsAndTheirExtraFrets) {

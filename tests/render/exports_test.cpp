@@ -759,7 +759,27 @@ TEST(ExportTest, FannedFretboardAsDxf) {
     const QJsonObject workshop = readDxf(QString::fromStdString(file));
     EXPECT_EQ(workshop["outlines"].toObject()["SLOTS"].toInt(), 25);
     EXPECT_EQ(workshop["circles"].toObject()["MARKERS"].toInt(), 2);
-    // The tiled PDF takes the scale correction given, as the straight template does.
+    // Strings tuned apart in 19 equal: the fret points' first string is the table's first column.
+    const std::string table = dir.filePath("table.csv").toStdString();
+    const std::string points = dir.filePath("points.csv").toStdString();
+    args = instrument;
+    args.insert(args.end(), {"--edo", "19", "--tuning", "0 2 2 2 2 2 0", "--csv", table,
+                             "--fret-points", points});
+    ASSERT_EQ(runChartCommand(args, out, err), kExitOk) << err.str();
+    const auto rows = [](const std::string& name) {
+        QFile csv(QString::fromStdString(name));
+        csv.open(QIODevice::ReadOnly);
+        return csv.readAll().split('\n');
+    };
+    const QList<QByteArray> tableRows = rows(table), pointRows = rows(points);
+    EXPECT_EQ(pointRows[0], "string,fret,cents,from_nut_mm,from_nut_in\r");
+    ASSERT_EQ(pointRows.size(), 7 * 24 + 2);
+    for (int j = 1; j <= 24; ++j) {
+        const QList<QByteArray> point = pointRows[j].split(','), fret = tableRows[j].split(',');
+        EXPECT_EQ(point[0] + "," + point[1], "1," + QByteArray::number(j));
+        EXPECT_NEAR(point[3].toDouble(), fret[1].toDouble(), 1e-9) << j;
+    }
+
     const QString pdf = dir.filePath("fanned.pdf");
     args = instrument;
     args.insert(args.end(), {"--x-correction", "101.5", "--template-pdf", pdf.toStdString()});
