@@ -150,9 +150,25 @@ double fretFraction(const FretboardSettings& s, int fret) {
     return 1 - std::pow(2.0, -fret / 12.0);
 }
 
+namespace {
+
+// Where the fret `steps` above the open note of a string tuned to `degree` stands, as a
+// fraction of the string: 1 - R(degree) / R(degree + steps); R is the record's twelve equal
+// steps (by its method) without a scale.
+double stringFraction(const FannedInputs& in, const FretboardSettings& s, int degree, int steps) {
+    if (!in.tuning.scale && degree == 0) return fretFraction(s, steps);
+    const auto ratio = [&](int m) {
+        return in.tuning.scale ? in.tuning.scale->ratio(m) : 1 / (1 - fretFraction(s, m));
+    };
+    return 1 - ratio(degree) / ratio(degree + steps);
+}
+
+}  // namespace
+
 double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret) {
-    if (in.tuning.diatonic) return fretFraction(s, diatonicStep(fret));
-    return in.tuning.scale ? stepFraction(*in.tuning.scale, fret) : fretFraction(s, fret);
+    // The fret of that number on the first string.
+    const int steps = in.tuning.diatonic ? diatonicStep(fret) : fret;
+    return stringFraction(in, s, in.tuning.degrees.empty() ? 0 : in.tuning.degrees.front(), steps);
 }
 
 namespace {
@@ -492,16 +508,13 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     const FretSet set = boardFrets(in, s);
     const int count = static_cast<int>(set.steps.size());
     // Each string's frets, from its own degree of the scale: R(b + step) / R(b) above it.
-    const auto ratio = [&](int m) {
-        return in.tuning.scale ? in.tuning.scale->ratio(m) : 1 / (1 - fretFraction(s, m));
-    };
     const std::size_t strings = board.strings.size();
     const auto degree = [&](std::size_t string) {
         return in.tuning.degrees.empty() ? 0 : in.tuning.degrees[string];
     };
     // Where fret j stands on string k: the fraction of the outer strings the fret's line joins.
     const auto fractionOf = [&](std::size_t k, int step) {
-        return 1 - ratio(degree(k)) / ratio(degree(k) + step);
+        return stringFraction(in, s, degree(k), step);
     };
     for (int j = 1; j <= count; ++j) {
         const int step = set.steps[static_cast<std::size_t>(j - 1)];

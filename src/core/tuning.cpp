@@ -160,8 +160,4 @@ double centsOf(double ratio) {
     return 1200 * std::log2(ratio);
 }
 
-double stepFraction(const Scale& scale, int steps) {
-    return 1 - 1 / scale.ratio(steps);
-}
-
 }  // namespace varnel

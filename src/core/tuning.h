@@ -54,9 +54,7 @@ std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view ext
 // The semitones of diatonic fret k (0 for the nut).
 int diatonicStep(int fret);
 
-// Cents of a ratio, and the fraction of a string's length where the pitch R(steps) above its
-// open note stands: 1 - 1/R(steps).
+// Cents of a ratio.
 double centsOf(double ratio);
-double stepFraction(const Scale& scale, int steps);
 
 }  // namespace varnel
