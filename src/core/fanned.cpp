@@ -111,7 +111,7 @@ std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in) {
     return lengths;
 }
 
-FannedTexts workshopDefaultTexts(std::int16_t unitsType) {
+FannedTexts newerDefaultTexts(std::int16_t unitsType) {
     Workshop w = workshopDefaults(unitsType);
     FannedTexts texts;
     for (const auto& [box, length] : workshopLengths(w)) texts[box] = formatGeneral(*length);
@@ -119,6 +119,14 @@ FannedTexts workshopDefaultTexts(std::int16_t unitsType) {
     texts["txtDoubleMarkers"] = fretListText(w.doubleMarkers);
     texts["chkSideMarkers"] = w.sideMarkers ? "1" : "0";
     texts["chkZeroFret"] = w.zeroFret ? "1" : "0";
+    for (const auto& [box, text] : {std::pair{"cboTemperament", "0"},
+                                    {"txtDivisions", "12"},
+                                    {"txtPeriod", "2/1"},
+                                    {"txtScalaFile", ""},
+                                    {"txtStringTuning", ""},
+                                    {"cboFretSet", "0"},
+                                    {"txtExtraFrets", ""}})
+        texts[box] = text;
     return texts;
 }
 

@@ -174,9 +174,9 @@ using FannedTexts = std::map<std::string, std::string, std::less<>>;
 std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
                                          FannedInputs& in);
 
-// The workshop's default texts by box name, lengths in the units: what a configuration saved
-// before the workshop's inputs existed retrieves.
-FannedTexts workshopDefaultTexts(std::int16_t unitsType);
+// The workshop's and the tuning's default texts by box name, lengths in the units: what a
+// configuration saved before those inputs existed retrieves.
+FannedTexts newerDefaultTexts(std::int16_t unitsType);
 
 // The inputs' lengths by the boxes that hold them (the overhang's sets both sides): what a
 // change of units converts.

@@ -404,9 +404,10 @@ void FannedConfigExtras::takeExtras(const SettingsList& extras) {
         // own units, which the record has now.
         if (!units)
             m_store->saveSetting(kSection, kUnitsKey, QString::number(m_settings.unitsType));
-        // Saved before the workshop's inputs were: their defaults, in those units.
+        // Saved before the workshop's and the tuning's inputs were: their defaults, in those
+        // units.
         for (const auto& [name, text] :
-             workshopDefaultTexts(unitsTypeFrom(units.value_or(m_settings.unitsType)))) {
+             newerDefaultTexts(unitsTypeFrom(units.value_or(m_settings.unitsType)))) {
             if (!taken.contains(name))
                 m_store->saveSetting(kSection, QString::fromStdString(name),
                                      QString::fromStdString(text));
