@@ -3,12 +3,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <iterator>
 #include <optional>
 #include <ostream>
 #include <set>
 #include <string_view>
 
 #include "core/chart.h"
+#include "core/checkfit.h"
 #include "core/fanned.h"
 #include "core/input.h"
 #include "core/numtext.h"
@@ -68,6 +72,9 @@ constexpr const char* kUsage =
     "  --fret-set all|diatonic [all] and --extra-frets \"6+ 13+\": a dulcimer's frets\n"
     "  --tuning \"D1 D2 ...\": each string's open note as a degree of the scale [0 each]\n"
     "  --fret-points FILE: where each fret crosses each string, as CSV\n"
+    "Check an instrument (measured frets in; each model's fit and each fret's error out):\n"
+    "  --check FILE [--scale L]  FILE a CSV of fret,distance (or distances alone) from the\n"
+    "                         nut, - for standard input; --scale the measured scale length\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -139,6 +146,8 @@ struct ChartRequest {
     bool listConfigs = false;
     bool fanned = false;
     FannedInputs fannedInputs;
+    // --check: the file of measured fret positions ("-" standard input).
+    std::optional<std::string> checkFile;
     // The tuning options, as the designer's boxes hold them.
     FannedTexts tuningTexts;
     // The saved configuration's fanned inputs that are no numbers, and its name.
@@ -398,6 +407,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
                 throw bad(v);
             request.tuningTexts["cboTemperament"] = "1";
             request.tuningTexts[edo ? "txtDivisions" : "txtPeriod"] = v;
+        } else if (option == "--check") {
+            request.checkFile = value();
         } else if (option == "--tuning") {
             const std::string& v = value();
             if (!fretListFromText(v)) throw bad(v);
@@ -465,7 +476,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             throw UsageError{"unknown option '" + option + "'"};
         }
     }
-    if (!request.haveFrets && !request.listConfigs && !calibrationOnly(request))
+    if (!request.haveFrets && !request.listConfigs && !calibrationOnly(request) &&
+        !request.checkFile)
         throw UsageError{"--frets is required"};
     return request;
 }
@@ -505,6 +517,56 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
     if (request.xCorrection) setup.correction.horizontal = *request.xCorrection;
     if (request.yCorrection) setup.correction.vertical = *request.yCorrection;
     return setup;
+}
+
+// An instrument checked: its measured frets read, each model's fit, the best one's name, and the
+// table of frets; lengths and cents to 6 decimals.
+int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) {
+    std::string csv;
+    if (*request.checkFile == "-") {
+        csv.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else {
+        std::ifstream file(*request.checkFile, std::ios::binary);
+        if (!file) {
+            err << "The file " << *request.checkFile << " could not be read.\n";
+            return kExitRefused;
+        }
+        csv.assign(std::istreambuf_iterator<char>(file), {});
+    }
+    const auto measured = readMeasurements(csv);
+    if (const std::string* why = std::get_if<std::string>(&measured)) {
+        err << *why << "\n";
+        return kExitRefused;
+    }
+    std::optional<double> scale;
+    if (!request.scaleText.empty()) scale = toDouble(request.scaleText);
+    const FretboardSettings& s = request.settings;
+    const std::optional<double> custom = s.calcType == kCalcRule18 && s.calcFact != kFactorCommon &&
+                                                 s.calcFact != kFactorDervin &&
+                                                 s.calcFact != kFactorPrimitive
+                                             ? std::optional<double>(s.calcFact)
+                                             : std::nullopt;
+    const auto check = checkInstrument(std::get<std::vector<Measurement>>(measured), scale, custom);
+    if (const std::string* why = std::get_if<std::string>(&check)) {
+        err << *why << "\n";
+        return kExitRefused;
+    }
+    const InstrumentCheck& c = std::get<InstrumentCheck>(check);
+    const auto six = [](double v) { return formatFixed(v, 6); };
+    out << "model,scale_length,nut_offset,rms,largest   (measured = scale_length * model + "
+           "nut_offset)\n";
+    for (const ModelFit& m : c.models) {
+        out << m.name << "," << six(m.scaleLength) << "," << six(m.offset) << "," << six(m.rms)
+            << "," << six(m.largest) << "\n";
+    }
+    out << "best: " << c.models.front().name << "\n";
+    out << "fret,measured,best,residual,cents\n";
+    for (const FretCheck& f : c.frets) {
+        out << f.fret << "," << formatGeneral(f.measured) << "," << six(f.best) << ","
+            << six(f.residual) << "," << six(f.cents) << "\n";
+    }
+    out.flush();
+    return out ? kExitOk : kExitRefused;
 }
 
 // The fanned fretboard: its table on standard output, or its DXF and CSV files.
@@ -606,6 +668,7 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         out.flush();
         return out ? kExitOk : kExitRefused;
     }
+    if (request.checkFile) return runCheck(request, out, err);
     FretboardSettings& s = request.settings;
     s.nFrets = fretCountFromBox(request.fretsText, s.nFrets);
     if (request.fanned) return runFanned(request, out, err);

@@ -1,0 +1,141 @@
+#include "core/checkfit.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/fanned.h"
+#include "core/numtext.h"
+
+namespace varnel {
+
+namespace {
+
+std::string text(double value) {
+    return formatGeneral(value);
+}
+
+// The least-squares line measured = L g + o through the points (g, measured).
+ModelFit fit(const std::vector<Measurement>& measured, const FretboardSettings& model,
+             std::string name) {
+    const auto n = static_cast<double>(measured.size());
+    double meanG = 0, meanD = 0;
+    for (const Measurement& m : measured) {
+        meanG += fretFraction(model, m.fret) / n;
+        meanD += m.distance / n;
+    }
+    double covariance = 0, variance = 0;
+    for (const Measurement& m : measured) {
+        const double g = fretFraction(model, m.fret) - meanG;
+        covariance += g * (m.distance - meanD);
+        variance += g * g;
+    }
+    ModelFit result;
+    result.name = std::move(name);
+    result.factor = model.calcType == kCalcRule18 ? model.calcFact : 0;
+    result.scaleLength = covariance / variance;
+    result.offset = meanD - result.scaleLength * meanG;
+    double squares = 0;
+    for (const Measurement& m : measured) {
+        const double r =
+            m.distance - (result.scaleLength * fretFraction(model, m.fret) + result.offset);
+        squares += r * r;
+        result.largest = std::max(result.largest, std::fabs(r));
+    }
+    result.rms = std::sqrt(squares / n);
+    return result;
+}
+
+}  // namespace
+
+std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
+                                                           std::optional<double> scaleLength,
+                                                           std::optional<double> customFactor) {
+    std::stable_sort(measured.begin(), measured.end(),
+                     [](const Measurement& a, const Measurement& b) { return a.fret < b.fret; });
+    for (std::size_t i = 0; i < measured.size(); ++i) {
+        const Measurement& m = measured[i];
+        const std::string fret = "Fret " + std::to_string(m.fret);
+        if (m.fret < 1) return fret + ": a fret is numbered from 1.";
+        if (!std::isfinite(m.distance) || !(m.distance > 0))
+            return fret + ": the distance, " + text(m.distance) + ", must be a positive number.";
+        if (i > 0 && !(m.distance > measured[i - 1].distance)) {
+            return fret + " is measured no farther from the nut than fret " +
+                   std::to_string(measured[i - 1].fret) + ".";
+        }
+        if (i > 0 && m.fret == measured[i - 1].fret) return fret + " is measured twice.";
+    }
+    if (measured.size() < 3) return "Measure at least 3 frets to check an instrument.";
+    if (scaleLength && !(std::isfinite(*scaleLength) && *scaleLength > measured.back().distance)) {
+        return "The scale length, " + text(*scaleLength) + ", must be beyond the last fret, " +
+               text(measured.back().distance) + " from the nut.";
+    }
+    InstrumentCheck check;
+    FretboardSettings model;
+    model.calcType = kCalcTwelfthRoot;
+    check.models.push_back(fit(measured, model, "twelfth root"));
+    model.calcType = kCalcRule18;
+    std::vector<std::pair<std::string, double>> factors = {
+        {"common", kFactorCommon}, {"dervin", kFactorDervin}, {"primitive", kFactorPrimitive}};
+    if (customFactor) factors.emplace_back(text(*customFactor), *customFactor);
+    for (const auto& [name, factor] : factors) {
+        model.calcFact = factor;
+        check.models.push_back(fit(measured, model, "rule of 18ths, " + name));
+    }
+    std::stable_sort(check.models.begin(), check.models.end(),
+                     [](const ModelFit& a, const ModelFit& b) { return a.rms < b.rms; });
+    const ModelFit& best = check.models.front();
+    model.calcType = best.factor > 0 ? kCalcRule18 : kCalcTwelfthRoot;
+    model.calcFact = best.factor;
+    const double length = scaleLength.value_or(best.scaleLength);
+    for (const Measurement& m : measured) {
+        FretCheck row;
+        row.fret = m.fret;
+        row.measured = m.distance;
+        row.best = best.scaleLength * fretFraction(model, m.fret) + best.offset;
+        row.residual = m.distance - row.best;
+        row.cents = 1200 * std::log2(length / (length - m.distance) / std::exp2(m.fret / 12.0));
+        check.frets.push_back(row);
+    }
+    return check;
+}
+
+std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv) {
+    std::vector<Measurement> out;
+    int line = 0;
+    int nextFret = 1;
+    while (!csv.empty()) {
+        const std::size_t end = csv.find('\n');
+        std::string row(csv.substr(0, end));
+        csv = end == std::string_view::npos ? std::string_view() : csv.substr(end + 1);
+        ++line;
+        if (!row.empty() && row.back() == '\r') row.pop_back();
+        if (row.find_first_not_of(" \t,") == std::string::npos) continue;
+        const std::size_t comma = row.find(',');
+        const std::string first = row.substr(0, comma);
+        const std::string second =
+            comma == std::string::npos ? std::string() : row.substr(comma + 1);
+        if (comma == std::string::npos) {
+            const auto distance = toDouble(first);
+            if (!distance) {
+                if (line == 1) continue;  // a header
+                return "Line " + std::to_string(line) + ": \"" + row + "\" is not a distance.";
+            }
+            out.push_back({nextFret++, *distance});
+            continue;
+        }
+        const auto fret = toInt16(first);
+        if (!fret) {
+            if (line == 1) continue;
+            return "Line " + std::to_string(line) + ": \"" + first + "\" is not a fret number.";
+        }
+        nextFret = *fret + 1;
+        if (second.find_first_not_of(' ') == std::string::npos) continue;  // not measured
+        const auto distance = toDouble(second);
+        if (!distance)
+            return "Line " + std::to_string(line) + ": \"" + second + "\" is not a distance.";
+        out.push_back({*fret, *distance});
+    }
+    return out;
+}
+
+}  // namespace varnel

@@ -1,0 +1,59 @@
+#pragma once
+// Checking an instrument: measured fret positions in; for each model (the twelfth root, the
+// rule of 18ths with each of its factors), the scale length and nut offset that fit them best
+// by least squares, and how far off each fret is, in length and in cents.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace varnel {
+
+// A fret and its distance from the nut's playing edge to its centre.
+struct Measurement {
+    int fret = 0;
+    double distance = 0;
+};
+
+// A model's best fit: measured = scaleLength * g(fret) + offset, g the model's fraction of the
+// string at the fret; so a nut that stands d nearer the bridge than it should gives an offset
+// of -d. The residuals' root mean square and the largest in size.
+struct ModelFit {
+    std::string name;
+    double factor = 0;  // the rule of 18ths' factor; 0 for the twelfth root
+    double scaleLength = 0;
+    double offset = 0;
+    double rms = 0;
+    double largest = 0;
+};
+
+// Against the best model: the measured and the fitted distance, their difference, and the fret's
+// intonation error in cents, 1200 log2((L / (L - d)) / 2^(j/12)) for fret j measured at d with
+// the scale length L (the given one, else the best fit's); positive is sharp.
+struct FretCheck {
+    int fret = 0;
+    double measured = 0;
+    double best = 0;
+    double residual = 0;
+    double cents = 0;
+};
+
+struct InstrumentCheck {
+    std::vector<ModelFit> models;  // the best first, then by residual
+    std::vector<FretCheck> frets;
+};
+
+// The check, or why there is none, naming the fret at fault: fewer than 3 measured frets, a
+// distance that is not a positive number, a fret no farther from the nut than the one before,
+// a scale length not beyond the last fret. A custom factor adds its model.
+std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
+                                                           std::optional<double> scaleLength,
+                                                           std::optional<double> customFactor = {});
+
+// Measurements from CSV text: rows "fret,distance" or a distance alone (numbered from 1 in
+// order), a header line allowed; a blank distance skips its fret. Or why not, naming the line.
+std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv);
+
+}  // namespace varnel
