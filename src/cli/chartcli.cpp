@@ -21,6 +21,7 @@
 #include "render/exports.h"
 #include "render/fannedprint.h"
 #include "render/printerprovider.h"
+#include "render/printjobs.h"
 #include "store/configrepository.h"
 #include "store/preferences.h"
 #include "store/printerstore.h"
@@ -75,6 +76,7 @@ constexpr const char* kUsage =
     "Check an instrument (measured frets in; each model's fit and each fret's error out):\n"
     "  --check FILE [--scale L]  FILE a CSV of fret,distance (or distances alone) from the\n"
     "                         nut, - for standard input; --scale the measured scale length\n"
+    "  --check-pdf FILE       the report: the fit, the error of each fret plotted, the table\n"
     "Where (for the printer, and the paper of PDFs):\n"
     "  --printer NAME         the printer [the one chosen in Varnel's Printer Setup, else the\n"
     "                         system's default]\n"
@@ -146,8 +148,9 @@ struct ChartRequest {
     bool listConfigs = false;
     bool fanned = false;
     FannedInputs fannedInputs;
-    // --check: the file of measured fret positions ("-" standard input).
+    // --check: the file of measured fret positions ("-" standard input), and its report's PDF.
     std::optional<std::string> checkFile;
+    std::optional<std::string> checkPdf;
     // The tuning options, as the designer's boxes hold them.
     FannedTexts tuningTexts;
     // The saved configuration's fanned inputs that are no numbers, and its name.
@@ -409,6 +412,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             request.tuningTexts[edo ? "txtDivisions" : "txtPeriod"] = v;
         } else if (option == "--check") {
             request.checkFile = value();
+        } else if (option == "--check-pdf") {
+            request.checkPdf = value();
         } else if (option == "--tuning") {
             const std::string& v = value();
             if (!fretListFromText(v)) throw bad(v);
@@ -486,7 +491,7 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
 
 bool needsPrinting(const std::vector<std::string>& args) {
     return std::any_of(args.begin(), args.end(), [](const std::string& a) {
-        return outputOption(a) || a == "--config" || a == "--list-configs";
+        return outputOption(a) || a == "--config" || a == "--list-configs" || a == "--check-pdf";
     });
 }
 
@@ -552,6 +557,17 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
         return kExitRefused;
     }
     const InstrumentCheck& c = std::get<InstrumentCheck>(check);
+    if (request.checkPdf) {
+        const auto failure = savePdf(QString::fromStdString(*request.checkPdf), request.page,
+                                     [&c](PrinterSurface& printer) {
+                                         drawCheckReport(printer, c);
+                                         return std::optional<QString>();
+                                     });
+        if (failure) {
+            err << failure->toStdString() << "\n";
+            return kExitRefused;
+        }
+    }
     const auto six = [](double v) { return formatFixed(v, 6); };
     out << "model,scale_length,nut_offset,rms,largest   (measured = scale_length * model + "
            "nut_offset)\n";

@@ -2,6 +2,7 @@
 
 #include "core/numtext.h"
 #include "layout/chartlayout.h"
+#include "layout/checkreport.h"
 #include "layout/templatelayout.h"
 #include "render/printlimits.h"
 
@@ -99,6 +100,10 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 }
 
 }  // namespace
+
+void drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check) {
+    replayPages(printer, checkReportPages(check, printer.frame(false), printer, noteOf(printer)));
+}
 
 std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSettings& s,
                                  const FretPositions& p) {

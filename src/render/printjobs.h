@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "core/checkfit.h"
 #include "core/fretboard.h"
 #include "layout/drawing.h"
 #include "layout/templatelayout.h"
@@ -47,5 +48,8 @@ std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSetting
                                  const FretPositions& p);
 std::optional<QString> drawTemplate(PrinterSurface& printer, const FretboardSettings& s,
                                     const FretPositions& p);
+
+// The report of an instrument check (checkReportPages), drawn in millimetres.
+void drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check);
 
 }  // namespace varnel

@@ -23,6 +23,7 @@
 #include "core/chart.h"
 #include "examplecharts.h"
 #include "layout/chartlayout.h"
+#include "layout/checkreport.h"
 #include "layout/fannedlayout.h"
 #include "layout/templatelayout.h"
 #include "raster.h"
@@ -387,6 +388,7 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
         {'K', kUnitsInches, 0, true},
         {'F', kUnitsMillimetres, 0, true},
         {'F', kUnitsInches, 0, true},
+        {'R', kUnitsMillimetres, 0, true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(1, row.document) + " " + std::to_string(row.units) + " " +
@@ -429,6 +431,15 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
                 sheet = templateSheet(s, p, printer);
                 shared = {"NUT", "SLOTS", "NUMBERS"};
                 break;
+            case 'R': {  // an instrument check's report, measured from the chart's positions
+                std::vector<Measurement> measured;
+                for (int j = 1; j <= 22; ++j)
+                    measured.push_back({j, p.distFromNut[j] + 0.01 * (j % 3)});
+                const auto check = std::get<InstrumentCheck>(checkInstrument(measured, 648.0));
+                drawCheckReport(printer, check);
+                pages = checkReportPages(check, printer.frame(false), printer, note);
+                break;
+            }
             case 'K':  // the rulers and their numbers; the text beside them is the dialog's
                 printCalibrationPage(printer, row.units, "A4, portrait");
                 pages = calibrationPages(inches, calibrationRulers(printer, row.units), {}, 500,
@@ -803,6 +814,35 @@ TEST(ExportTest, FannedFretboardAsDxf) {
         EXPECT_EQ(refusal.str().rfind(message, 0), 0u) << refusal.str();
         EXPECT_FALSE(QFile::exists(dir.filePath("x.dxf")));
     }
+}
+
+// varnel-chart --check: the fit of each model to 6 decimals, the best named, the table; its
+// report as a PDF; measurements it cannot check exit 1 naming the fret, and write no file.
+TEST(ExportTest, CheckingAnInstrumentOnTheCommandLine) {
+    QTemporaryDir dir;
+    const auto write = [&](const char* name, const QByteArray& text) {
+        QFile file(dir.filePath(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(text);
+        return dir.filePath(name).toStdString();
+    };
+    const std::string good = write("good.csv", "fret,distance\n1,36.369\n2,70.697\n3,103.048\n");
+    const std::string bad = write("bad.csv", "1,36.369\n2,30\n3,103.048\n");
+    const std::string pdf = dir.filePath("report.pdf").toStdString();
+    std::ostringstream out, err;
+    ASSERT_EQ(runChartCommand({"--check", good, "--check-pdf", pdf}, out, err), kExitOk)
+        << err.str();
+    EXPECT_NE(out.str().find("\nbest: twelfth root\nfret,measured,best,residual,cents\n1,36.369,"),
+              std::string::npos)
+        << out.str();
+    EXPECT_NE(out.str().find("twelfth root,647.512717,0.035281,0.012201,0.017252\n"),
+              std::string::npos);
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(pdf)));
+    std::ostringstream refusal;
+    EXPECT_EQ(runChartCommand({"--check", bad, "--check-pdf", pdf + "2"}, out, refusal),
+              kExitRefused);
+    EXPECT_EQ(refusal.str(), "Fret 2 is measured no farther from the nut than fret 1.\n");
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf + "2")));
 }
 
 // varnel-chart takes a saved configuration as Retrieve does; later options override it.

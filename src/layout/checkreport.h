@@ -1,0 +1,23 @@
+#pragma once
+// The report of an instrument check, laid out once: the fit of every model, a plot of each
+// fret's error in cents (a bar a fret, the band of +-5 cents a trained ear begins to hear, the
+// rule of 18ths' error for comparison, the largest error labelled), then the table of frets,
+// continuing on further pages as needed, then the footer. In millimetres.
+
+#include <string>
+#include <vector>
+
+#include "core/checkfit.h"
+#include "layout/drawing.h"
+
+namespace varnel {
+
+// The band a trained ear begins to hear, in cents either side of true.
+constexpr double kAudibleCents = 5;
+// The plot's height on the page.
+constexpr double kPlotHeightMm = 60;
+
+std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFrame& frame,
+                                      const TextMeasure& measure, const std::string& note);
+
+}  // namespace varnel
