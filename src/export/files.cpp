@@ -372,6 +372,18 @@ QByteArray fretPointsCsv(const FannedBoard& board, bool inches) {
     return out;
 }
 
+QByteArray checkCsv(const InstrumentCheck& check, bool inches) {
+    QByteArray out = "fret,measured,best,residual_mm,cents\r\n";
+    for (const FretCheck& f : check.frets) {
+        const std::string row = std::to_string(f.fret) + ',' + shortest(f.measured) + ',' +
+                                shortest(f.best) + ',' +
+                                shortest(inches ? f.residual * kMillimetresPerInch : f.residual) +
+                                ',' + shortest(f.cents) + "\r\n";
+        out.append(row.data(), static_cast<qsizetype>(row.size()));
+    }
+    return out;
+}
+
 QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p) {
     const bool inches = s.unitsType == kUnitsInches;
     QByteArray out = "fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in\r\n";

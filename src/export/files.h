@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "core/checkfit.h"
 #include "core/fanned.h"
 #include "core/fretboard.h"
 #include "layout/drawing.h"
@@ -31,6 +32,10 @@ QByteArray fannedCsv(const FannedBoard& board, bool inches);
 // The fanned fretboard's fret points as CSV: string,fret,cents,from_nut_mm,from_nut_in, a row
 // per string per fret (string 1 the first), distances along the string from its nut point.
 QByteArray fretPointsCsv(const FannedBoard& board, bool inches);
+
+// An instrument check's table as CSV: fret,measured,best,residual_mm,cents (lengths in the
+// check's units, the residual in millimetres).
+QByteArray checkCsv(const InstrumentCheck& check, bool inches);
 
 // CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per
 // fret, both units whatever the current one, each number the shortest text that reads back

@@ -1,5 +1,7 @@
 #include "gui/fannedwindow.h"
 
+#include "gui/drawingview.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -36,9 +38,7 @@ const QString kExtraPrefix = QStringLiteral("fanned.");
 // The units the remembered lengths were typed in (a units code, as the main window's).
 const QString kUnitsKey = QStringLiteral("unitsType");
 
-// The board's drawing scaled into the widget, nut on the left: the lines in their layers'
-// colours and pens (a printer pixel a screen pixel), the numbers once they are large enough to
-// read.
+// The board's drawing scaled into the widget, nut on the left.
 class BoardView : public QWidget {
   public:
     explicit BoardView(const std::optional<FannedBoard>& board, const bool& inches, QWidget* parent)
@@ -51,48 +51,7 @@ class BoardView : public QWidget {
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
-        if (!m_board) return;
-        const Drawing drawing = fannedDrawing(*m_board, m_inches);
-        const Extent e = extentOf(drawing);
-        const double scale =
-            std::min((width() - 20) / (e.right - e.left), (height() - 20) / (e.bottom - e.top));
-        const auto at = [&](const Point& p) {
-            return QPointF(10 + (p.x - e.left) * scale, 10 + (p.y - e.top) * scale);
-        };
-        const auto colour = [&](std::size_t layer) {
-            const Colour& c = drawing.layers[layer].colour;
-            return QColor(c.red, c.green, c.blue);
-        };
-        painter.setRenderHint(QPainter::Antialiasing);
-        const auto pen = [&](std::size_t layer) {
-            painter.setPen(QPen(colour(layer), drawing.layers[layer].penPixels));
-        };
-        for (const DrawingLine& line : drawing.lines) {
-            pen(line.layer);
-            painter.drawLine(at(line.segment.from), at(line.segment.to));
-        }
-        for (const DrawingOutline& outline : drawing.outlines) {
-            pen(outline.layer);
-            QPolygonF polygon;
-            for (const Point& p : outline.points) polygon << at(p);
-            painter.drawPolygon(polygon);
-        }
-        for (const DrawingCircle& c : drawing.circles) {
-            pen(c.layer);
-            const double r = c.diameter / 2 * scale;
-            painter.drawEllipse(at(c.centre), r, r);
-        }
-        constexpr double kSmallestReadablePixels = 7;
-        for (const DrawingText& text : drawing.texts) {
-            const double size = pointsToUnit(text.points, drawing.inches) * scale;
-            if (size < kSmallestReadablePixels) break;
-            QFont font(QString::fromStdString(drawing.layers[text.layer].face));
-            font.setPixelSize(static_cast<int>(size));
-            painter.setFont(font);
-            painter.setPen(colour(text.layer));
-            painter.drawText(QRectF(at(text.topLeft), QSizeF(width(), height())),
-                             Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(text.text));
-        }
+        if (m_board) paintDrawing(painter, fannedDrawing(*m_board, m_inches), rect());
     }
 
   private:

@@ -80,6 +80,7 @@ struct MainWindowUi {
     QAction* saveDefaultsItem = nullptr;
     QAction* reloadDefaultsItem = nullptr;
     QAction* fannedItem = nullptr;
+    QAction* checkItem = nullptr;
     QAction* readMeItem = nullptr;
     QAction* aboutItem = nullptr;
 

@@ -21,6 +21,7 @@
 
 #include "gui/accessiblecombo.h"
 #include "gui/calibrationdialog.h"
+#include "gui/checkwindow.h"
 #include "gui/configdialogs.h"
 #include "gui/fannedwindow.h"
 #include "gui/fretchartview.h"
@@ -151,6 +152,13 @@ void Varnel::connectControls() {
         }
         m_fanned->show();
         m_fanned->raise();
+    });
+    onTrigger(ui.checkItem, [this] {
+        if (!m_check)
+            m_check =
+                new CheckWindow(m_model.settings(), m_printers, m_messages, m_chooseSaveFile, this);
+        m_check->show();
+        m_check->raise();
     });
     onTrigger(ui.aboutItem, [this] { showMessage(aboutText()); });
 

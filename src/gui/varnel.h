@@ -89,6 +89,7 @@ class Varnel : public QMainWindow {
     SettingsStore* m_fannedStore = nullptr;
     std::unique_ptr<class FannedConfigExtras> m_fannedExtras;
     QPointer<class FannedWindow> m_fanned;
+    QPointer<class CheckWindow> m_check;
     bool m_showingModel = false;
     bool m_centred = false;
 };

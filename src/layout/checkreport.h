@@ -17,6 +17,9 @@ constexpr double kAudibleCents = 5;
 // The plot's height on the page.
 constexpr double kPlotHeightMm = 60;
 
+// The plot alone, its top at y = 0, as wide as given: what the window shows.
+Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure);
+
 std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFrame& frame,
                                       const TextMeasure& measure, const std::string& note);
 

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include "gui/checkwindow.h"
 #include "gui/configdialogs.h"
 #include "gui/fannedwindow.h"
 #include "gui/printoptionsdialog.h"
@@ -184,6 +185,37 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
 
 namespace varnel {
 namespace {
+
+// Check an Instrument: pasted rows give the fit, the table and the plot; rows it cannot check
+// are said; the table exports as CSV; every control takes the keyboard and has a name.
+TEST_F(PrintingTest, CheckAnInstrumentFromPastedRows) {
+    QTemporaryDir dir;
+    window->setSaveFileChooser(
+        [&](const QString&, const QString&, QString*) { return dir.filePath("check.csv"); });
+    item("mnuToolsCheck")->trigger();
+    auto* check = window->findChild<CheckWindow*>();
+    ASSERT_NE(check, nullptr);
+    check->pasteMeasurements("fret\tdistance\n1\t36.369\n2\t70.697\n3\t103.048\n");
+    ASSERT_TRUE(check->check());
+    EXPECT_EQ(check->results->rowCount(), 3);
+    EXPECT_TRUE(check->fit->text().startsWith("Best: twelfth root\n"));
+    check->exportFile();
+    QFile csv(dir.filePath("check.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(csv.readLine().startsWith("fret,measured,best,residual_mm,cents"));
+    check->pasteMeasurements("1,36\n2,30\n3,100\n");
+    EXPECT_EQ(check->status->text(), "Fret 2 is measured no farther from the nut than fret 1.");
+    EXPECT_FALSE(check->check());
+    for (QWidget* control : check->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(control) && !qobject_cast<QPushButton*>(control) &&
+            !qobject_cast<QTableWidget*>(control))
+            continue;
+        EXPECT_NE(control->focusPolicy(), Qt::NoFocus) << control->objectName().toStdString();
+        const auto* button = qobject_cast<QPushButton*>(control);
+        EXPECT_FALSE(control->accessibleName().isEmpty() && (!button || button->text().isEmpty()))
+            << control->objectName().toStdString();
+    }
+}
 
 // Inputs stored before the workshop's boxes were there, in inches: the stored lengths stay as
 // typed, the workshop's defaults are shown in inches too.

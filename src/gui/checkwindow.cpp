@@ -1,0 +1,246 @@
+#include "gui/checkwindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "core/numtext.h"
+#include "gui/dialogparts.h"
+#include "gui/drawingview.h"
+#include "layout/checkreport.h"
+#include "render/printjobs.h"
+#include "text/qnumbertext.h"
+
+namespace varnel {
+
+namespace {
+
+// The cents of every fret against the best model, as the report plots them.
+class PlotView : public QWidget {
+  public:
+    PlotView(const std::optional<InstrumentCheck>& check, QWidget* parent)
+        : QWidget(parent), m_check(check) {
+        setMinimumSize(360, 160);
+        setAccessibleName(QStringLiteral("Cents per fret"));
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        if (m_check) paintDrawing(painter, checkPlot(*m_check, 200, NominalMeasure()), rect());
+    }
+
+  private:
+    const std::optional<InstrumentCheck>& m_check;
+};
+
+QString fixed(double value, int decimals) {
+    return QString::fromStdString(formatFixed(value, decimals));
+}
+
+}  // namespace
+
+CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& printers,
+                         MessageBox& messages, SaveFileChooser chooseFile, QWidget* parent)
+    : QDialog(parent, Qt::Window),
+      m_settings(settings),
+      m_printers(printers),
+      m_messages(messages),
+      m_chooseFile(std::move(chooseFile)) {
+    setObjectName(QStringLiteral("diaCheckInstrument"));
+    setWindowTitle(QStringLiteral("Check an Instrument"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    const int rows = settings.nFrets >= 3 && settings.nFrets <= 36 ? settings.nFrets : 24;
+    measured = new QTableWidget(rows, 2, this);
+    measured->setObjectName(QStringLiteral("tblMeasured"));
+    measured->setAccessibleName(QStringLiteral("Measured Positions"));
+    measured->setHorizontalHeaderLabels(
+        {QStringLiteral("Fret"), QStringLiteral("Distance from Nut")});
+    measured->verticalHeader()->hide();
+    for (int row = 0; row < rows; ++row)
+        measured->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
+    connect(measured, &QTableWidget::itemChanged, this, &CheckWindow::recalculate);
+    auto* paste = new QShortcut(QKeySequence::Paste, measured);
+    connect(paste, &QShortcut::activated, this,
+            [this] { pasteMeasurements(QApplication::clipboard()->text()); });
+    scaleLength = namedBox(this, "txtScaleLength", "Scale Length");
+    connect(scaleLength, &QLineEdit::textChanged, this, &CheckWindow::recalculate);
+    fit = new QLabel(this);
+    fit->setObjectName(QStringLiteral("lblFit"));
+    fit->setAccessibleName(QStringLiteral("Fit"));
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("lblStatus"));
+    status->setWordWrap(true);
+    results = new QTableWidget(0, 5, this);
+    results->setObjectName(QStringLiteral("tblResults"));
+    results->setAccessibleName(QStringLiteral("Errors per Fret"));
+    results->setHorizontalHeaderLabels({QStringLiteral("Fret"), QStringLiteral("Measured"),
+                                        QStringLiteral("Best"), QStringLiteral("Residual"),
+                                        QStringLiteral("Cents")});
+    results->verticalHeader()->hide();
+    results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    plot = new PlotView(m_check, this);
+    auto* open = namedButton(this, "cmdOpen", "&Open Measurements...");
+    auto* print = namedButton(this, "cmdPrintReport", "&Print Report");
+    auto* exportButton = namedButton(this, "cmdExport", "&Export...");
+    auto* close = namedButton(this, "cmdClose", "&Close");
+    connect(open, &QPushButton::clicked, this, &CheckWindow::openMeasurements);
+    connect(print, &QPushButton::clicked, this, &CheckWindow::printReport);
+    connect(exportButton, &QPushButton::clicked, this, &CheckWindow::exportFile);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    auto* form = new QFormLayout;
+    form->addRow(QStringLiteral("Scale Length (optional):"), scaleLength);
+    auto* right = new QVBoxLayout;
+    right->addLayout(form);
+    right->addWidget(fit);
+    right->addWidget(plot, 1);
+    right->addWidget(results, 1);
+    auto* top = new QHBoxLayout;
+    top->addWidget(measured);
+    top->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(status);
+    layout->addLayout(buttonRow({open, print, exportButton, close}));
+    resize(900, 620);
+    recalculate();
+}
+
+void CheckWindow::pasteMeasurements(const QString& text) {
+    QString csv = text;
+    csv.replace(QLatin1Char('\t'), QLatin1Char(','));
+    const auto read = readMeasurements(csv.toStdString());
+    if (const std::string* why = std::get_if<std::string>(&read)) {
+        status->setText(QString::fromStdString(*why));
+        return;
+    }
+    const auto& rows = std::get<std::vector<Measurement>>(read);
+    m_filling = true;
+    measured->setRowCount(std::max(measured->rowCount(), static_cast<int>(rows.size())));
+    for (int row = 0; row < measured->rowCount(); ++row) {
+        const bool given = row < static_cast<int>(rows.size());
+        const auto index = static_cast<std::size_t>(row);
+        measured->setItem(
+            row, 0, new QTableWidgetItem(QString::number(given ? rows[index].fret : row + 1)));
+        measured->setItem(
+            row, 1, new QTableWidgetItem(given ? numberText(rows[index].distance) : QString()));
+    }
+    m_filling = false;
+    recalculate();
+}
+
+void CheckWindow::openMeasurements() {
+    const QString name =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Open Measurements"), QString(),
+                                     QStringLiteral("CSV (*.csv);;All files (*)"));
+    if (name.isEmpty()) return;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > (1 << 20)) {
+        status->setText(QStringLiteral("The file %1 could not be read.").arg(name));
+        return;
+    }
+    pasteMeasurements(QString::fromUtf8(file.readAll()));
+}
+
+void CheckWindow::recalculate() {
+    if (m_filling) return;
+    std::vector<Measurement> rows;
+    m_check.reset();
+    const auto say = [this](const QString& why) {
+        status->setText(why);
+        fit->clear();
+        results->setRowCount(0);
+        plot->update();
+    };
+    for (int row = 0; row < measured->rowCount(); ++row) {
+        const QTableWidgetItem* fretItem = measured->item(row, 0);
+        const QTableWidgetItem* distanceItem = measured->item(row, 1);
+        const QString distanceText = distanceItem ? distanceItem->text().trimmed() : QString();
+        if (distanceText.isEmpty()) continue;  // not measured
+        const auto fret = int16FromText(fretItem ? fretItem->text().trimmed() : QString());
+        const auto distance = doubleFromText(distanceText);
+        if (!fret || !distance) {
+            return say(QStringLiteral("Row %1: \"%2\" is not a fret and a distance.")
+                           .arg(row + 1)
+                           .arg(distanceText));
+        }
+        rows.push_back({*fret, *distance});
+    }
+    std::optional<double> scale;
+    if (!scaleLength->text().trimmed().isEmpty()) {
+        scale = doubleFromText(scaleLength->text().trimmed());
+        if (!scale) return say(QStringLiteral("The Scale Length must be a number, or empty."));
+    }
+    const bool custom =
+        m_settings.calcType == kCalcRule18 && m_settings.calcFact != kFactorCommon &&
+        m_settings.calcFact != kFactorDervin && m_settings.calcFact != kFactorPrimitive;
+    auto checked = checkInstrument(
+        rows, scale, custom ? std::optional<double>(m_settings.calcFact) : std::nullopt);
+    if (const std::string* why = std::get_if<std::string>(&checked))
+        return say(QString::fromStdString(*why));
+    m_check = std::get<InstrumentCheck>(std::move(checked));
+    const ModelFit& best = m_check->models.front();
+    QString lines = QStringLiteral("Best: %1").arg(QString::fromStdString(best.name));
+    for (const ModelFit& m : m_check->models) {
+        lines += QStringLiteral("\n%1: scale length %2, nut offset %3, RMS %4, largest %5")
+                     .arg(QString::fromStdString(m.name), fixed(m.scaleLength, 3),
+                          fixed(m.offset, 3), fixed(m.rms, 3), fixed(m.largest, 3));
+    }
+    fit->setText(lines);
+    results->setRowCount(static_cast<int>(m_check->frets.size()));
+    for (int row = 0; row < results->rowCount(); ++row) {
+        const FretCheck& f = m_check->frets[static_cast<std::size_t>(row)];
+        const QString cells[] = {QString::number(f.fret), numberText(f.measured), fixed(f.best, 3),
+                                 fixed(f.residual, 3), fixed(f.cents, 2)};
+        for (int c = 0; c < 5; ++c) results->setItem(row, c, new QTableWidgetItem(cells[c]));
+    }
+    status->setText(QStringLiteral("%1 frets checked.").arg(m_check->frets.size()));
+    plot->update();
+}
+
+void CheckWindow::printReport() {
+    if (!m_check) return;
+    const auto failure = printDocument(m_printers, [this](PrinterSurface& printer) {
+        drawCheckReport(printer, *m_check);
+        return std::optional<QString>();
+    });
+    m_messages.show(failure ? failure->toStdString() : std::string("Report printed"));
+}
+
+void CheckWindow::exportFile() {
+    if (!m_check) return;
+    const QString pdf = QStringLiteral("PDF document (*.pdf)");
+    const QString csv = QStringLiteral("CSV table (*.csv)");
+    QString chosen = pdf;
+    const QString file = m_chooseFile(QStringLiteral("instrument-check.pdf"),
+                                      pdf + QStringLiteral(";;") + csv, &chosen);
+    if (file.isEmpty()) return;
+    const bool table =
+        file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive) ||
+        (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) && chosen == csv);
+    std::optional<QString> failure;
+    if (table) {
+        QString error;
+        if (!saveBytes(file, checkCsv(*m_check, m_settings.unitsType == kUnitsInches), error))
+            failure = QStringLiteral("The file %1 could not be written: %2").arg(file, error);
+    } else {
+        failure = savePdf(file, exportPaper(m_printers), [this](PrinterSurface& printer) {
+            drawCheckReport(printer, *m_check);
+            return std::optional<QString>();
+        });
+    }
+    if (failure) m_messages.show(failure->toStdString());
+}
+
+}  // namespace varnel
