@@ -81,8 +81,16 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
         model.calcFact = factor;
         check.models.push_back(fit(measured, model, "rule of 18ths, " + name));
     }
-    std::stable_sort(check.models.begin(), check.models.end(),
+    // The best first: a rule of 18ths only when it fits better than the twelfth root by more
+    // than a micrometre (the common factor follows the twelfth root to seven digits); the rest
+    // by residual.
+    std::stable_sort(check.models.begin() + 1, check.models.end(),
                      [](const ModelFit& a, const ModelFit& b) { return a.rms < b.rms; });
+    if (check.models[1].rms < check.models[0].rms - 1e-6) {
+        std::rotate(check.models.begin(), check.models.begin() + 1, check.models.begin() + 2);
+        std::stable_sort(check.models.begin() + 1, check.models.end(),
+                         [](const ModelFit& a, const ModelFit& b) { return a.rms < b.rms; });
+    }
     const ModelFit& best = check.models.front();
     model.calcType = best.factor > 0 ? kCalcRule18 : kCalcTwelfthRoot;
     model.calcFact = best.factor;

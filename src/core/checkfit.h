@@ -41,7 +41,8 @@ struct FretCheck {
 };
 
 struct InstrumentCheck {
-    std::vector<ModelFit> models;  // the best first, then by residual
+    std::vector<ModelFit> models;  // the best first (the twelfth root unless a rule of 18ths
+                                   // fits better by more than a micrometre), then by residual
     std::vector<FretCheck> frets;
 };
 
