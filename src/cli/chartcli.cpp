@@ -546,12 +546,8 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     std::optional<double> scale;
     if (!request.scaleText.empty()) scale = toDouble(request.scaleText);
     const FretboardSettings& s = request.settings;
-    const std::optional<double> custom = s.calcType == kCalcRule18 && s.calcFact != kFactorCommon &&
-                                                 s.calcFact != kFactorDervin &&
-                                                 s.calcFact != kFactorPrimitive
-                                             ? std::optional<double>(s.calcFact)
-                                             : std::nullopt;
-    const auto check = checkInstrument(std::get<std::vector<Measurement>>(measured), scale, custom);
+    const auto check = checkInstrument(std::get<std::vector<Measurement>>(measured), scale,
+                                       customFactor(s.calcType, s.calcFact));
     if (const std::string* why = std::get_if<std::string>(&check)) {
         err << *why << "\n";
         return kExitRefused;

@@ -107,6 +107,12 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
     return check;
 }
 
+std::optional<double> customFactor(std::int16_t calcType, double factor) {
+    const bool named =
+        factor == kFactorCommon || factor == kFactorDervin || factor == kFactorPrimitive;
+    return calcType == kCalcRule18 && !named ? std::optional<double>(factor) : std::nullopt;
+}
+
 std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv) {
     std::vector<Measurement> out;
     int line = 0;

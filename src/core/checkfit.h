@@ -3,6 +3,7 @@
 // rule of 18ths with each of its factors), the scale length and nut offset that fit them best
 // by least squares, and how far off each fret is, in length and in cents.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -52,6 +53,9 @@ struct InstrumentCheck {
 std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
                                                            std::optional<double> scaleLength,
                                                            std::optional<double> customFactor = {});
+
+// The record's rule-of-18ths factor when it is none of the three named ones: the custom model.
+std::optional<double> customFactor(std::int16_t calcType, double factor);
 
 // Measurements from CSV text: rows "fret,distance" or a distance alone (numbered from 1 in
 // order), a header line allowed; a blank distance skips its fret. Or why not, naming the line.

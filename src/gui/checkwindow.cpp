@@ -182,11 +182,8 @@ void CheckWindow::recalculate() {
         scale = doubleFromText(scaleLength->text().trimmed());
         if (!scale) return say(QStringLiteral("The Scale Length must be a number, or empty."));
     }
-    const bool custom =
-        m_settings.calcType == kCalcRule18 && m_settings.calcFact != kFactorCommon &&
-        m_settings.calcFact != kFactorDervin && m_settings.calcFact != kFactorPrimitive;
-    auto checked = checkInstrument(
-        rows, scale, custom ? std::optional<double>(m_settings.calcFact) : std::nullopt);
+    auto checked =
+        checkInstrument(rows, scale, customFactor(m_settings.calcType, m_settings.calcFact));
     if (const std::string* why = std::get_if<std::string>(&checked))
         return say(QString::fromStdString(*why));
     m_check = std::get<InstrumentCheck>(std::move(checked));
