@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -16,6 +15,7 @@
 #include "core/fanned.h"
 #include "core/input.h"
 #include "core/numtext.h"
+#include "core/tuning.h"
 #include "core/version.h"
 #include "render/chosenprinter.h"
 #include "render/exports.h"
@@ -527,16 +527,17 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
 // An instrument checked: its measured frets read, each model's fit, the best one's name, and the
 // table of frets; lengths and cents to 6 decimals.
 int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) {
+    // A measurements file is small: one larger than a mebibyte is none.
+    constexpr std::size_t kMaxBytes = 1 << 20;
     std::string csv;
     if (*request.checkFile == "-") {
         csv.assign(std::istreambuf_iterator<char>(std::cin), {});
+    } else if (const auto bytes = readFileBytes(*request.checkFile, kMaxBytes);
+               bytes && bytes->size() <= kMaxBytes) {
+        csv = *bytes;
     } else {
-        std::ifstream file(*request.checkFile, std::ios::binary);
-        if (!file) {
-            err << "The file " << *request.checkFile << " could not be read.\n";
-            return kExitRefused;
-        }
-        csv.assign(std::istreambuf_iterator<char>(file), {});
+        err << "The file " << *request.checkFile << " could not be read.\n";
+        return kExitRefused;
     }
     const auto measured = readMeasurements(csv);
     if (const std::string* why = std::get_if<std::string>(&measured)) {

@@ -107,6 +107,25 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
     return check;
 }
 
+std::optional<double> distanceFromText(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos) return std::nullopt;
+    text = text.substr(start, text.find_last_not_of(' ') - start + 1);
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos) return toDouble(std::string(text));
+    // [whole ]numerator/denominator, each a whole number.
+    const std::size_t blank = text.rfind(' ', slash);
+    const auto whole = blank == std::string_view::npos
+                           ? std::optional<std::int16_t>(0)
+                           : toInt16(std::string(text.substr(0, blank)));
+    const std::size_t from = blank == std::string_view::npos ? 0 : blank + 1;
+    const auto numerator = toInt16(std::string(text.substr(from, slash - from)));
+    const auto denominator = toInt16(std::string(text.substr(slash + 1)));
+    if (!whole || !numerator || !denominator || *whole < 0 || *numerator < 0 || *denominator <= 0)
+        return std::nullopt;
+    return *whole + static_cast<double>(*numerator) / *denominator;
+}
+
 std::optional<double> customFactor(std::int16_t calcType, double factor) {
     const bool named =
         factor == kFactorCommon || factor == kFactorDervin || factor == kFactorPrimitive;
@@ -129,7 +148,7 @@ std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string
         const std::string second =
             comma == std::string::npos ? std::string() : row.substr(comma + 1);
         if (comma == std::string::npos) {
-            const auto distance = toDouble(first);
+            const auto distance = distanceFromText(first);
             if (!distance) {
                 if (line == 1) continue;  // a header
                 return "Line " + std::to_string(line) + ": \"" + row + "\" is not a distance.";
@@ -144,7 +163,7 @@ std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string
         }
         nextFret = *fret + 1;
         if (second.find_first_not_of(' ') == std::string::npos) continue;  // not measured
-        const auto distance = toDouble(second);
+        const auto distance = distanceFromText(second);
         if (!distance)
             return "Line " + std::to_string(line) + ": \"" + second + "\" is not a distance.";
         out.push_back({*fret, *distance});

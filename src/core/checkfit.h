@@ -54,6 +54,10 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
                                                            std::optional<double> scaleLength,
                                                            std::optional<double> customFactor = {});
 
+// A measured distance as typed: a decimal ("41.275"), or inches with a fraction as a chart
+// shows them ("1 27/64", "27/64"); none for anything else.
+std::optional<double> distanceFromText(std::string_view text);
+
 // The record's rule-of-18ths factor when it is none of the three named ones: the custom model.
 std::optional<double> customFactor(std::int16_t calcType, double factor);
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 
 namespace varnel {
@@ -105,12 +106,26 @@ std::variant<Scale, std::string> readScala(std::string_view text, const std::str
     return scale;
 }
 
+std::optional<std::string> readFileBytes(const std::string& path, std::size_t maxBytes) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
+    try {
+        std::ifstream file(path, std::ios::binary);
+        if (!file) return std::nullopt;
+        std::string bytes(maxBytes + 1, '\0');
+        file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (file.bad()) return std::nullopt;
+        bytes.resize(static_cast<std::size_t>(file.gcount()));
+        return bytes;
+    } catch (const std::exception&) {  // a read error the stream reports by throwing
+        return std::nullopt;
+    }
+}
+
 ScalaFile readScalaFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return {path + " could not be read.", true};
-    std::string text(kMaxScalaBytes + 1, '\0');
-    file.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(file.gcount()));
+    const auto bytes = readFileBytes(path, kMaxScalaBytes);
+    if (!bytes) return {path + " could not be read.", true};
+    const std::string& text = *bytes;
     if (text.size() > kMaxScalaBytes) return {path + " is larger than 1 MiB: no Scala file."};
     if (text.find('\0') != std::string::npos) return {path + " is not text: no Scala file."};
     return {readScala(text, path)};

@@ -33,6 +33,10 @@ std::variant<Scale, std::string> readScala(std::string_view text, const std::str
 // The largest Scala file read: a scale file is a few kilobytes.
 constexpr std::size_t kMaxScalaBytes = 1 << 20;
 
+// The bytes of the regular file at the path, at most maxBytes + 1 of them (so that a longer one
+// shows); none when it cannot be read (missing, a folder, a read error), without throwing.
+std::optional<std::string> readFileBytes(const std::string& path, std::size_t maxBytes);
+
 // The same from the file at the path: also refused when it cannot be read (missing is true
 // then), is larger than 1 MiB, or is no text (it holds a NUL).
 struct ScalaFile {

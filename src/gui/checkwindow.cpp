@@ -169,7 +169,7 @@ void CheckWindow::recalculate() {
         const QString distanceText = distanceItem ? distanceItem->text().trimmed() : QString();
         if (distanceText.isEmpty()) continue;  // not measured
         const auto fret = int16FromText(fretItem ? fretItem->text().trimmed() : QString());
-        const auto distance = doubleFromText(distanceText);
+        const auto distance = distanceFromText(distanceText.toStdString());
         if (!fret || !distance) {
             return say(QStringLiteral("Row %1: \"%2\" is not a fret and a distance.")
                            .arg(row + 1)

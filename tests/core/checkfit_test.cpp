@@ -69,6 +69,12 @@ TEST(CheckFitTest, MeasurementsThatCannotBeCheckedAreRefusedByFret) {
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].fret, 3);
     EXPECT_EQ(std::get<std::vector<Measurement>>(readMeasurements("36\n70\n")).back().fret, 2);
+    // Inches as a chart shows them.
+    EXPECT_EQ(
+        std::get<std::vector<Measurement>>(readMeasurements("1,1 27/64\n2,59/64\n"))[0].distance,
+        1 + 27 / 64.0);
+    for (const char* text : {"1 27/0", "-1/2", "1 2/3/4", "a/b"})
+        EXPECT_FALSE(distanceFromText(text)) << text;
     EXPECT_EQ(std::get<std::string>(readMeasurements("1,36\n2,abc\n")),
               "Line 2: \"abc\" is not a distance.");
 }

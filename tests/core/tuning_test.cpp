@@ -209,6 +209,8 @@ TEST(TuningTest, ScalaFilesThatAreNoScaleAreRefusedByLine) {
     EXPECT_TRUE(std::get<std::string>(
                     readScalaFile(writeFile("big.scl", std::string(kMaxScalaBytes + 1, '!'))).scale)
                     .ends_with("is larger than 1 MiB: no Scala file."));
+    // A folder is no file; reading one threw before.
+    EXPECT_TRUE(readScalaFile(std::filesystem::temp_directory_path().string()).missing);
     FannedInputs in;
     readFannedTexts({{"cboTemperament", "2"}, {"txtScalaFile", "/nonexistent/a.scl"}},
                     kUnitsMillimetres, in);

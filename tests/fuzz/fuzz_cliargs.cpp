@@ -3,6 +3,7 @@
 // print, which is not what is fuzzed here.
 #include <cstdint>
 #include <cstdlib>
+#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@
 using namespace varnel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // "--check -" reads standard input: here it is empty, never a terminal to wait on.
+    static std::stringbuf empty;
+    std::cin.rdbuf(&empty);
     std::vector<std::string> args;
     std::string current;
     for (std::size_t i = 0; i < size; ++i) {

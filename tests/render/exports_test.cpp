@@ -842,6 +842,9 @@ TEST(ExportTest, CheckingAnInstrumentOnTheCommandLine) {
     EXPECT_EQ(runChartCommand({"--check", bad, "--check-pdf", pdf + "2"}, out, refusal),
               kExitRefused);
     EXPECT_EQ(refusal.str(), "Fret 2 is measured no farther from the nut than fret 1.\n");
+    std::ostringstream folder;  // a folder is no file (reading one threw before)
+    EXPECT_EQ(runChartCommand({"--check", dir.path().toStdString()}, out, folder), kExitRefused);
+    EXPECT_EQ(folder.str(), "The file " + dir.path().toStdString() + " could not be read.\n");
     EXPECT_FALSE(QFile::exists(QString::fromStdString(pdf + "2")));
 }
 
