@@ -401,15 +401,14 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             Workshop& w = request.fannedInputs.workshop;
             (option == "--markers" ? w.markers : w.doubleMarkers) = *frets;
         } else if (option == "--edo" || option == "--period") {
+            // Read as the designer reads its boxes: a value it cannot take is refused here.
             const std::string& v = value();
-            const bool edo = option == "--edo";
-            const auto divisions = toInt16(v);
-            const auto period = pitchRatio(v);
-            if (edo ? !divisions || *divisions < 1 || *divisions > kMaxDivisions
-                    : !period || !(*period > 1) || !std::isfinite(*period))
+            const char* box = option == "--edo" ? "txtDivisions" : "txtPeriod";
+            FannedInputs trial;
+            if (!readFannedTexts({{"cboTemperament", "1"}, {box, v}}, s.unitsType, trial).empty())
                 throw bad(v);
             request.tuningTexts["cboTemperament"] = "1";
-            request.tuningTexts[edo ? "txtDivisions" : "txtPeriod"] = v;
+            request.tuningTexts[box] = v;
         } else if (option == "--check") {
             request.checkFile = value();
         } else if (option == "--check-pdf") {

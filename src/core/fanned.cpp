@@ -142,13 +142,10 @@ std::string fretListText(const std::vector<int>& frets) {
 
 std::optional<std::vector<int>> fretListFromText(std::string_view text) {
     std::vector<int> frets;
-    std::size_t at = 0;
-    while ((at = text.find_first_not_of(' ', at)) != std::string_view::npos) {
-        const std::size_t end = std::min(text.find(' ', at), text.size());
-        const auto fret = toInt16(std::string(text.substr(at, end - at)));
+    for (const std::string_view word : wordsOf(text)) {
+        const auto fret = toInt16(std::string(word));
         if (!fret) return std::nullopt;
         frets.push_back(*fret);
-        at = end;
     }
     return frets;
 }

@@ -27,6 +27,17 @@ std::string_view trimmedStart(std::string_view text) {
 
 }  // namespace
 
+std::vector<std::string_view> wordsOf(std::string_view text) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while ((at = text.find_first_not_of(' ', at)) != std::string_view::npos) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+    return words;
+}
+
 double Scale::ratio(int steps) const {
     const int n = size();
     const int octaves = steps >= 0 ? steps / n : -((-steps + n - 1) / n);
@@ -139,10 +150,7 @@ int diatonicStep(int fret) {
 std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view extras) {
     const auto step = diatonicStep;
     std::vector<bool> extra(static_cast<std::size_t>(count) + 1, false);
-    std::size_t at = 0;
-    while ((at = extras.find_first_not_of(' ', at)) != std::string_view::npos) {
-        const std::size_t end = std::min(extras.find(' ', at), extras.size());
-        const std::string_view word = extras.substr(at, end - at);
+    for (const std::string_view word : wordsOf(extras)) {
         std::size_t digits = 0;
         const auto k = word.size() > 1 && word.back() == '+'
                            ? wholeNumber(word.substr(0, word.size() - 1), digits)
@@ -157,7 +165,6 @@ std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view ext
                    std::to_string(fret + 1) + ".";
         }
         extra[static_cast<std::size_t>(*k)] = true;
-        at = end;
     }
     FretSet set;
     for (int k = 1; k <= count; ++k) {

@@ -20,6 +20,9 @@ struct Scale {
 // N equal divisions of the period: rk = P^(k/N).
 Scale equalDivisions(int divisions, double period);
 
+// The blank-separated words of a text, as the designer's list boxes hold them.
+std::vector<std::string_view> wordsOf(std::string_view text);
+
 // A pitch as a Scala file writes it, leading blanks allowed and text after the value ignored:
 // cents when the value holds a "." (the ratio 2^(c/1200)), else a ratio "a/b" or a whole
 // number "a" (a/1), a and b from 0 to 2147483647; none for anything else, or b = 0.

@@ -228,9 +228,7 @@ void CheckWindow::exportFile() {
         (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) && chosen == csv);
     std::optional<QString> failure;
     if (table) {
-        QString error;
-        if (!saveBytes(file, checkCsv(*m_check, m_settings.unitsType == kUnitsInches), error))
-            failure = QStringLiteral("The file %1 could not be written: %2").arg(file, error);
+        failure = saveOrSay(file, checkCsv(*m_check, m_settings.unitsType == kUnitsInches));
     } else {
         failure = savePdf(file, exportPaper(m_printers), [this](PrinterSurface& printer) {
             drawCheckReport(printer, *m_check);

@@ -85,15 +85,11 @@ QString exportFilter(ExportFormat format) {
     return QString::fromLatin1(namesOf(format).filter);
 }
 
-namespace {
-
 std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& bytes) {
     QString error;
     if (saveBytes(fileName, bytes, error)) return std::nullopt;
     return fileNotWritten(fileName, error);
 }
-
-}  // namespace
 
 std::optional<QString> exportDocument(ExportFormat format, const QString& fileName,
                                       const FretboardSettings& s, const FretPositions& p,

@@ -15,6 +15,9 @@
 
 namespace varnel {
 
+// Writes the bytes to the file (saveBytes): the message for the user when it was not written.
+std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& bytes);
+
 // Prints a document into a PDF file on the setup's paper, whole or not at all: the refusal or
 // the failure, or none.
 std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
