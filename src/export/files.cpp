@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,26 @@ class MemoryDxfWriter : public DL_WriterA {
     }
     void dxfString(int gc, const char* value) const override { dxfString(gc, std::string(value)); }
     void dxfString(int gc, const std::string& value) const override {
+        append(gc, value);
+        if (!m_objects) return;
+        // dxflib writes the objects without their owners, which a strict reader then has to
+        // mend: each object is owned by the dictionary that lists it, the root by none.
+        if (gc == 0) {
+            m_object = value;
+        } else if (gc == 5) {
+            const auto owner = m_owners.find(value);
+            append(330, owner == m_owners.end() ? "0" : owner->second);
+            m_handle = value;
+        } else if ((gc == 350 || gc == 360) && m_object.find("DICTIONARY") != std::string::npos) {
+            m_owners.emplace(value, m_handle);
+        }
+    }
+    // What follows is the OBJECTS section.
+    void beginObjects() { m_objects = true; }
+    const std::string& text() const { return m_text; }
+
+  private:
+    void append(int gc, const std::string& value) const {
         // Group codes right-aligned in three columns, as dxflib writes them.
         m_text += gc < 10 ? "  " : gc < 100 ? " " : "";
         m_text += std::to_string(gc);
@@ -55,10 +76,11 @@ class MemoryDxfWriter : public DL_WriterA {
         m_text += value;
         m_text += '\n';
     }
-    const std::string& text() const { return m_text; }
-
-  private:
     mutable std::string m_text;
+    bool m_objects = false;
+    mutable std::string m_object;  // the type and handle of the object being written
+    mutable std::string m_handle;
+    mutable std::map<std::string, std::string> m_owners;  // handle -> its dictionary's handle
 };
 
 // An SVG drawing in its own unit (mm or in): width and height in that unit and a viewBox of the
@@ -236,6 +258,7 @@ QByteArray dxfDrawing(bool inches, const std::vector<std::pair<const char*, int>
     DxfOut out{dxf, *dw};
     entities(out);
     dw->sectionEnd();
+    dw->beginObjects();
     dxf.writeObjects(*dw);
     dxf.writeObjectsEnd(*dw);
     dw->dxfEOF();
@@ -344,7 +367,7 @@ QByteArray fannedCsv(const FannedBoard& board, bool inches) {
         "along_midline_in,angle_degrees,width_mm,radius_mm,width_in,radius_in,marker,cents,"
         "from_12_equal_cents\r\n";
     for (const FannedFret& f : board.table) {
-        std::string row = f.label;
+        std::string row = csvField(f.label);
         appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, inches);
         row += ',' + shortest(f.angleDegrees);
         appendMillimetresThenInches(row, {f.width, f.radius}, inches);
@@ -363,8 +386,8 @@ QByteArray fretPointsCsv(const FannedBoard& board, bool inches) {
     std::stable_sort(points.begin(), points.end(),
                      [](const FretPoint* a, const FretPoint* b) { return a->string < b->string; });
     for (const FretPoint* point : points) {
-        std::string row =
-            std::to_string(point->string) + ',' + point->fret + ',' + shortest(point->cents);
+        std::string row = std::to_string(point->string) + ',' + csvField(point->fret) + ',' +
+                          shortest(point->cents);
         appendMillimetresThenInches(row, {point->fromNut}, inches);
         row += "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
@@ -372,13 +395,15 @@ QByteArray fretPointsCsv(const FannedBoard& board, bool inches) {
     return out;
 }
 
-QByteArray checkCsv(const InstrumentCheck& check, bool inches) {
-    QByteArray out = "fret,measured,best,residual_mm,cents\r\n";
+QByteArray checkCsv(const InstrumentCheck& check) {
+    const std::string unit = checkUnit(check);
+    QByteArray out = QByteArray::fromStdString("fret,measured_" + unit + ",best_" + unit +
+                                               ",residual_mm,cents\r\n");
     for (const FretCheck& f : check.frets) {
+        const double residualMm = check.inches ? f.residual * kMillimetresPerInch : f.residual;
         const std::string row = std::to_string(f.fret) + ',' + shortest(f.measured) + ',' +
-                                shortest(f.best) + ',' +
-                                shortest(inches ? f.residual * kMillimetresPerInch : f.residual) +
-                                ',' + shortest(f.cents) + "\r\n";
+                                shortest(f.best) + ',' + shortest(residualMm) + ',' +
+                                shortest(f.cents) + "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
     return out;

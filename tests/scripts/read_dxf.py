@@ -1,13 +1,15 @@
 """Reads a DXF file with ezdxf, a reader independent of the program, and prints what the tests
-check as JSON: $INSUNITS, the audit's errors, the layers, the SLOTS and STRINGS lines, the NUMBERS
+check as JSON: $INSUNITS, the fixes and errors of loading and auditing, the layers, the SLOTS and STRINGS lines, the NUMBERS
 texts, how many lines, closed outlines and circles each layer holds, and every line, text,
 outline and circle with its layer."""
 import json
 import sys
 
 import ezdxf
+from ezdxf import recover
 
-doc = ezdxf.readfile(sys.argv[1])
+# What a strict reader has to mend on loading, then what its audit finds.
+doc, recovered = recover.readfile(sys.argv[1])
 auditor = doc.audit()
 msp = doc.modelspace()
 
@@ -33,6 +35,7 @@ def count(kind):
 print(json.dumps({
     "insunits": doc.header.get("$INSUNITS"),
     "errors": len(auditor.errors),
+    "fixes": len(recovered.fixes) + len(auditor.fixes),
     "layers": sorted(layer.dxf.name for layer in doc.layers),
     "slots": [[e.dxf.start.x, e.dxf.start.y, e.dxf.end.x, e.dxf.end.y]
               for e in msp.query('LINE[layer=="SLOTS"]')],
