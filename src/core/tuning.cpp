@@ -45,14 +45,24 @@ double Scale::ratio(int steps) const {
     return std::pow(ratios.back(), octaves) * (degree == 0 ? 1.0 : ratios[degree - 1]);
 }
 
-Scale equalDivisions(int divisions, double period) {
+double Scale::centsAbove(int steps) const {
+    const int n = size();
+    const int octaves = steps >= 0 ? steps / n : -((-steps + n - 1) / n);
+    const int degree = steps - octaves * n;
+    return cents.back() * octaves + (degree == 0 ? 0.0 : cents[degree - 1]);
+}
+
+Scale equalDivisions(int divisions, const Pitch& period) {
     Scale scale;
-    for (int k = 1; k <= divisions; ++k)
-        scale.ratios.push_back(k == divisions ? period : std::pow(period, double(k) / divisions));
+    for (int k = 1; k <= divisions; ++k) {
+        scale.ratios.push_back(k == divisions ? period.ratio
+                                              : std::pow(period.ratio, double(k) / divisions));
+        scale.cents.push_back(period.cents * k / divisions);
+    }
     return scale;
 }
 
-std::optional<double> pitchRatio(std::string_view text) {
+std::optional<Pitch> pitchOf(std::string_view text) {
     text = trimmedStart(text);
     const std::string_view value = text.substr(0, text.find_first_of(" \t\r"));
     if (value.empty()) return std::nullopt;
@@ -61,18 +71,22 @@ std::optional<double> pitchRatio(std::string_view text) {
         const auto [ptr, ec] = std::from_chars(value.data(), value.data() + value.size(), cents);
         if (ec != std::errc() || ptr != value.data() + value.size() || !std::isfinite(cents))
             return std::nullopt;
-        return std::exp2(cents / 1200);
+        return Pitch{std::exp2(cents / 1200), cents};
     }
     std::size_t end = 0;
     const auto a = wholeNumber(value, end);
     if (!a) return std::nullopt;
-    if (end == value.size()) return static_cast<double>(*a);
-    std::size_t bEnd = 0;
-    const std::string_view rest = value.substr(end);
-    if (rest.front() != '/') return std::nullopt;
-    const auto b = wholeNumber(rest.substr(1), bEnd);
-    if (!b || *b == 0 || bEnd + 1 != rest.size()) return std::nullopt;
-    return static_cast<double>(*a) / static_cast<double>(*b);
+    long long b = 1;
+    if (end < value.size()) {
+        std::size_t bEnd = 0;
+        const std::string_view rest = value.substr(end);
+        if (rest.front() != '/') return std::nullopt;
+        const auto denominator = wholeNumber(rest.substr(1), bEnd);
+        if (!denominator || *denominator == 0 || bEnd + 1 != rest.size()) return std::nullopt;
+        b = *denominator;
+    }
+    const double ratio = static_cast<double>(*a) / static_cast<double>(b);
+    return Pitch{ratio, centsOf(ratio)};
 }
 
 std::variant<Scale, std::string> readScala(std::string_view text, const std::string& fileName) {
@@ -107,12 +121,13 @@ std::variant<Scale, std::string> readScala(std::string_view text, const std::str
             return refusal("the scale has " + std::to_string(k) + " of its " +
                            std::to_string(*count) + " pitches.");
         lineNumber = lines[index].first;
-        const auto ratio = pitchRatio(lines[index].second);
-        if (!ratio) return refusal("the pitch is not cents, a ratio or a whole number.");
+        const auto pitch = pitchOf(lines[index].second);
+        if (!pitch) return refusal("the pitch is not cents, a ratio or a whole number.");
         const double before = scale.ratios.empty() ? 1.0 : scale.ratios.back();
-        if (!(*ratio > before))
+        if (!(pitch->ratio > before))
             return refusal("the pitch is not above the one before it; frets need rising pitches.");
-        scale.ratios.push_back(*ratio);
+        scale.ratios.push_back(pitch->ratio);
+        scale.cents.push_back(pitch->cents);
     }
     return scale;
 }

@@ -11,14 +11,24 @@
 
 namespace varnel {
 
+// A pitch above the tonic as a ratio and in cents, each as exact as the pitch was given: a
+// pitch given in cents keeps its cents to the digit, a ratio its ratio.
+struct Pitch {
+    double ratio = 1;
+    double cents = 0;
+};
+
 struct Scale {
     std::vector<double> ratios;  // r1 to rN
+    std::vector<double> cents;   // the same pitches in cents, as given
     double ratio(int steps) const;
+    // The cents `steps` above the tonic, from the pitches as given (twelve-equal step 3 is 300).
+    double centsAbove(int steps) const;
     int size() const { return static_cast<int>(ratios.size()); }
 };
 
-// N equal divisions of the period: rk = P^(k/N).
-Scale equalDivisions(int divisions, double period);
+// N equal divisions of the period: rk = P^(k/N), k/N of its cents.
+Scale equalDivisions(int divisions, const Pitch& period);
 
 // The blank-separated words of a text, as the designer's list boxes hold them.
 std::vector<std::string_view> wordsOf(std::string_view text);
@@ -26,7 +36,7 @@ std::vector<std::string_view> wordsOf(std::string_view text);
 // A pitch as a Scala file writes it, leading blanks allowed and text after the value ignored:
 // cents when the value holds a "." (the ratio 2^(c/1200)), else a ratio "a/b" or a whole
 // number "a" (a/1), a and b from 0 to 2147483647; none for anything else, or b = 0.
-std::optional<double> pitchRatio(std::string_view text);
+std::optional<Pitch> pitchOf(std::string_view text);
 
 // A Scala file's scale, or why it is none, naming the file and the line: no note count, fewer
 // pitch lines than the count, a pitch that is none, a ratio not above the one before it (frets

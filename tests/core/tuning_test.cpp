@@ -177,6 +177,78 @@ TEST(TuningTest, DiatonicFretSetsAndTheirExtraFrets) {
     }
 }
 
+// Cents are the pitches' own numbers, not a ratio's round trip: twelve-equal fret 3 is 300, and
+// a Scala pitch written 38.70968 is 38.70968, in the table and the fret points alike.
+TEST(TuningTest, CentsComeFromThePitchesAsGiven) {
+    const std::string file = writeFile("cents.scl", "cents\n2\n38.70968\n2/1\n");
+    const struct {
+        FannedTexts texts;
+        int fret;
+        double cents;
+    } rows[] = {
+        {{}, 3, 300},
+        {{{"txtStringTuning", "0 2 2 2 2 5"}}, 7, 700},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "19"}}, 3, 1200.0 * 3 / 19},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "31"}, {"txtPeriod", "1200.0"}}, 31, 1200},
+        {{{"cboTemperament", "2"}, {"txtScalaFile", file}}, 1, 38.70968},
+        {{{"cboTemperament", "2"}, {"txtScalaFile", file}}, 3, 1200 + 38.70968},
+    };
+    FretboardSettings s;
+    s.nFrets = 31;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.cents);
+        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        in.workshop.markers = in.workshop.doubleMarkers = {};
+        in.workshop.slotWidth = 0;  // the two-note scale's frets stand close
+        ASSERT_TRUE(readFannedTexts(row.texts, kUnitsMillimetres, in).empty());
+        ASSERT_EQ(fannedRefusal(in, s).value_or(""), "");
+        const FannedBoard board = layOutFannedBoard(in, s);
+        EXPECT_EQ(board.table[row.fret - 1].cents, row.cents);
+        EXPECT_EQ(board.fretPoints[static_cast<std::size_t>(row.fret - 1) * 6].cents, row.cents);
+    }
+}
+
+// The default markers are the twelve-equal guitar's; another tuning gets its own default (a
+// dulcimer's on the diatonic set, none where the frets fall elsewhere) instead of a refusal for
+// markers nobody asked for. Markers typed are kept and checked as typed.
+TEST(TuningTest, DefaultMarkersFollowTheTuning) {
+    const std::string just =
+        writeFile("just5.scl",
+                  "5-limit\n12\n16/15\n9/8\n6/5\n5/4\n4/3\n45/32\n3/2\n8/5\n5/3\n9/5\n15/8\n2\n");
+    const struct {
+        FannedTexts texts;
+        std::vector<int> typed;  // empty: the default markers
+        const char* markers;     // label and kind of each fret with a marker
+    } rows[] = {
+        {{}, {}, "3s 5s 7s 9s 12d 15s 17s 19s 21s 24d"},
+        {{{"cboFretSet", "1"}, {"txtExtraFrets", "6+ 13+"}}, {}, "3s 5s 7d 10s 12s 14d"},
+        {{{"cboTemperament", "2"}, {"txtScalaFile", just}, {"txtStringTuning", "0 5 10 3 7 0"}},
+         {},
+         ""},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "19"}}, {}, ""},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "19"}}, {5, 11}, "5s 11s"},
+    };
+    FretboardSettings s;
+    s.nFrets = 24;
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.markers);
+        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        if (!row.typed.empty()) {
+            in.workshop.markers = row.typed;
+            in.workshop.doubleMarkers = {};
+        }
+        ASSERT_TRUE(readFannedTexts(row.texts, kUnitsMillimetres, in).empty());
+        ASSERT_EQ(fannedRefusal(in, s).value_or(""), "");
+        std::string shown;
+        for (const FannedFret& f : layOutFannedBoard(in, s).table) {
+            if (f.marker == MarkerKind::None) continue;
+            shown +=
+                (shown.empty() ? "" : " ") + f.label + (f.marker == MarkerKind::Double ? "d" : "s");
+        }
+        EXPECT_EQ(shown, row.markers);
+    }
+}
+
 // A Scala file that is no scale is refused, naming the file and the line; a missing one lets
 // twelve equal steps stand in.
 TEST(TuningTest, ScalaFilesThatAreNoScaleAreRefusedByLine) {
