@@ -214,6 +214,8 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     request.unreadableFannedInputs =
         readFannedTexts(fanned, request.settings.unitsType, request.fannedInputs);
     for (const auto& [box, text] : fanned) request.fannedGiven.insert(box);
+    // The overhang's one box sets the bass side too, unless a bass overhang was saved with it.
+    if (fanned.contains("txtOverhang")) request.fannedGiven.insert("txtBassOverhang");
     request.configName = name;
 }
 
@@ -227,6 +229,7 @@ constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
     {"--perpendicular-fret", "txtPerpendicular"},
     {"--perpendicular-ratio", "txtPerpendicular"},
     {"--overhang", "txtOverhang"},
+    {"--overhang", "txtBassOverhang"},
     {"--slot-width", "txtSlotWidth"},
     {"--markers", "txtMarkers"},
     {"--double-markers", "txtDoubleMarkers"},
@@ -546,8 +549,9 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     std::optional<double> scale;
     if (!request.scaleText.empty()) scale = toDouble(request.scaleText);
     const FretboardSettings& s = request.settings;
-    const auto check = checkInstrument(std::get<std::vector<Measurement>>(measured), scale,
-                                       customFactor(s.calcType, s.calcFact));
+    const auto check =
+        checkInstrument(std::get<std::vector<Measurement>>(measured), scale,
+                        customFactor(s.calcType, s.calcFact), s.unitsType == kUnitsInches);
     if (const std::string* why = std::get_if<std::string>(&check)) {
         err << *why << "\n";
         return kExitRefused;
@@ -565,14 +569,16 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
         }
     }
     const auto six = [](double v) { return formatFixed(v, 6); };
-    out << "model,scale_length,nut_offset,rms,largest   (measured = scale_length * model + "
-           "nut_offset)\n";
+    const std::string unit = checkUnit(c);
+    out << "model,scale_length_" << unit << ",nut_offset_" << unit << ",rms_" << unit << ",largest_"
+        << unit << "   (measured = scale_length * model + nut_offset)\n";
     for (const ModelFit& m : c.models) {
-        out << m.name << "," << six(m.scaleLength) << "," << six(m.offset) << "," << six(m.rms)
-            << "," << six(m.largest) << "\n";
+        out << csvField(m.name) << "," << six(m.scaleLength) << "," << six(m.offset) << ","
+            << six(m.rms) << "," << six(m.largest) << "\n";
     }
     out << "best: " << c.models.front().name << "\n";
-    out << "fret,measured,best,residual,cents\n";
+    for (const std::string& finding : checkFindings(c)) out << finding << "\n";
+    out << "fret,measured_" << unit << ",best_" << unit << ",residual_" << unit << ",cents\n";
     for (const FretCheck& f : c.frets) {
         out << f.fret << "," << formatGeneral(f.measured) << "," << six(f.best) << ","
             << six(f.residual) << "," << six(f.cents) << "\n";
@@ -607,6 +613,14 @@ int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     if (!in.tuning.note.empty()) {
         err << in.tuning.note << "\n";
         if (request.tuningTexts.contains("txtScalaFile")) return kExitRefused;
+    }
+    // Where the frets cross the strings does not depend on the markers: fret points alone are
+    // never refused for them.
+    if (std::all_of(request.outputs.begin(), request.outputs.end(),
+                    [](const OutputRequest& o) { return o.format == ExportFormat::FretPoints; }) &&
+        !request.outputs.empty()) {
+        in.workshop.markers.clear();
+        in.workshop.doubleMarkers.clear();
     }
     if (const auto refusal = fannedRefusal(in, s)) {
         err << *refusal << "\n";

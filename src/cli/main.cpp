@@ -1,8 +1,33 @@
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <QApplication>
+#include <QDir>
+#include <cerrno>
 #include <iostream>
 
 #include "cli/chartcli.h"
 #include "store/settingsstore.h"
+
+namespace {
+
+// Without XDG_RUNTIME_DIR (root, containers, cron, CI) Qt falls back to a private folder of the
+// user's under the temporary folder, and says so on standard error at every run. The same
+// folder, made here as Qt would make it, keeps standard error for this program's own messages.
+void provideRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const passwd* user = getpwuid(geteuid());
+    const QByteArray name = user ? QByteArray(user->pw_name) : QByteArray::number(geteuid());
+    const QByteArray folder = QDir::tempPath().toLocal8Bit() + "/runtime-" + name;
+    struct stat info {};
+    if (mkdir(folder.constData(), 0700) != 0 && errno != EEXIST) return;
+    // Only a folder of the user's own that no one else may enter; else Qt's own words stand.
+    if (lstat(folder.constData(), &info) == 0 && S_ISDIR(info.st_mode) &&
+        info.st_uid == geteuid() && (info.st_mode & 0777) == 0700)
+        qputenv("XDG_RUNTIME_DIR", folder);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
@@ -15,6 +40,7 @@ int main(int argc, char** argv) {
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        provideRuntimeFolder();
         QApplication app(argc, argv);
         varnel::QSettingsStore store;
         varnel::QSettingsStore printerStore(varnel::kPrinterStore);

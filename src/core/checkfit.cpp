@@ -49,7 +49,8 @@ ModelFit fit(const std::vector<Measurement>& measured, const FretboardSettings& 
 
 std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
                                                            std::optional<double> scaleLength,
-                                                           std::optional<double> customFactor) {
+                                                           std::optional<double> customFactor,
+                                                           bool inches) {
     std::stable_sort(measured.begin(), measured.end(),
                      [](const Measurement& a, const Measurement& b) { return a.fret < b.fret; });
     for (std::size_t i = 0; i < measured.size(); ++i) {
@@ -70,6 +71,8 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
                text(measured.back().distance) + " from the nut.";
     }
     InstrumentCheck check;
+    check.scaleLength = scaleLength;
+    check.inches = inches;
     FretboardSettings model;
     model.calcType = kCalcTwelfthRoot;
     check.models.push_back(fit(measured, model, "twelfth root"));
@@ -94,7 +97,8 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
     const ModelFit& best = check.models.front();
     model.calcType = best.factor > 0 ? kCalcRule18 : kCalcTwelfthRoot;
     model.calcFact = best.factor;
-    const double length = scaleLength.value_or(best.scaleLength);
+    // The open string: nut to saddle.
+    const double length = scaleLength.value_or(best.scaleLength + best.offset);
     for (const Measurement& m : measured) {
         FretCheck row;
         row.fret = m.fret;
@@ -105,6 +109,33 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
         check.frets.push_back(row);
     }
     return check;
+}
+
+const char* checkUnit(const InstrumentCheck& check) {
+    return check.inches ? "in" : "mm";
+}
+
+std::vector<std::string> checkFindings(const InstrumentCheck& check) {
+    const ModelFit& best = check.models.front();
+    // A hundredth of a millimetre, a thousandth of an inch: what a rule and a caliper tell.
+    const int decimals = check.inches ? 3 : 2;
+    const auto said = [&](const char* part, double off, const char* toward, const char* from) {
+        const std::string size = formatFixed(std::fabs(off), decimals);
+        if (size == formatFixed(0, decimals))
+            return std::string("The ") + part + " stands where the frets want it.";
+        return std::string("The ") + part + " stands " + size + " " + checkUnit(check) + " " +
+               (off > 0 ? toward : from) + " from where the frets want it.";
+    };
+    // A nut nearer the bridge shortens every distance: its offset is negative.
+    std::vector<std::string> findings = {
+        said("nut", -best.offset, "toward the bridge", "away from the bridge")};
+    if (check.scaleLength) {
+        // Where the frets want the saddle, from the nut as it stands.
+        const double wanted = best.scaleLength + best.offset;
+        findings.push_back(
+            said("saddle", wanted - *check.scaleLength, "toward the nut", "away from the nut"));
+    }
+    return findings;
 }
 
 std::optional<double> distanceFromText(std::string_view text) {

@@ -45,14 +45,27 @@ struct InstrumentCheck {
     std::vector<ModelFit> models;  // the best first (the twelfth root unless a rule of 18ths
                                    // fits better by more than a micrometre), then by residual
     std::vector<FretCheck> frets;
+    std::optional<double> scaleLength;  // as given
+    bool inches = false;                // the unit every length was measured in
 };
 
 // The check, or why there is none, naming the fret at fault: fewer than 3 measured frets, a
 // distance that is not a positive number, a fret no farther from the nut than the one before,
-// a scale length not beyond the last fret. A custom factor adds its model.
+// a scale length not beyond the last fret. A custom factor adds its model. Without a given
+// scale length the saddle is taken to stand at the best fit's scale length from where the frets
+// put the nut, so the open string is that length plus the nut offset: a nut that stands off
+// shows as the same few cents at every fret, not as a drift.
 std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
                                                            std::optional<double> scaleLength,
-                                                           std::optional<double> customFactor = {});
+                                                           std::optional<double> customFactor = {},
+                                                           bool inches = false);
+
+// What the best fit says of the nut, and with a given scale length of the saddle, in words:
+// "The nut stands 0.39 mm toward the bridge from where the frets want it."
+std::vector<std::string> checkFindings(const InstrumentCheck& check);
+
+// "mm" or "in": the unit a check's lengths are in.
+const char* checkUnit(const InstrumentCheck& check);
 
 // A measured distance as typed: a decimal ("41.275"), or inches with a fraction as a chart
 // shows them ("1 27/64", "27/64"); none for anything else.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <span>
+#include <tuple>
 #include <utility>
 
 #include "core/numtext.h"
@@ -45,6 +46,13 @@ double distance(const Point& a, const Point& b) {
 
 Point onMidline(const Segment& s) {
     return meet(s.from, s.to, {0, 0}, {1, 0});
+}
+
+// The board's width square to the midline where a line crosses it.
+double widthAcross(const FannedBoard& board, const Segment& line) {
+    const Point crossing = onMidline(line);
+    const Segment across = cut(crossing, {crossing.x, crossing.y + 1}, board);
+    return across.to.y - across.from.y;
 }
 
 // A fret's slot: the lines half the slot's width to either side of the fret, cut at the two
@@ -105,7 +113,7 @@ std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in) {
     std::vector<std::pair<const char*, double*>> lengths = {
         {"txtFirstScale", &in.firstScale},   {"txtLastScale", &in.lastScale},
         {"txtNutSpacing", &in.nutSpacing},   {"txtBridgeSpacing", &in.bridgeSpacing},
-        {"txtOverhang", &in.trebleOverhang}, {"txtOverhang", &in.bassOverhang}};
+        {"txtOverhang", &in.trebleOverhang}, {"txtBassOverhang", &in.bassOverhang}};
     const auto workshop = workshopLengths(in.workshop);
     lengths.insert(lengths.end(), workshop.begin(), workshop.end());
     return lengths;
@@ -119,7 +127,8 @@ FannedTexts newerDefaultTexts(std::int16_t unitsType) {
     texts["txtDoubleMarkers"] = fretListText(w.doubleMarkers);
     texts["chkSideMarkers"] = w.sideMarkers ? "1" : "0";
     texts["chkZeroFret"] = w.zeroFret ? "1" : "0";
-    for (const auto& [box, text] : {std::pair{"cboTemperament", "0"},
+    for (const auto& [box, text] : {std::pair{"txtBassOverhang", ""},
+                                    {"cboTemperament", "0"},
                                     {"txtDivisions", "12"},
                                     {"txtPeriod", "2/1"},
                                     {"txtScalaFile", ""},
@@ -128,6 +137,16 @@ FannedTexts newerDefaultTexts(std::int16_t unitsType) {
                                     {"txtExtraFrets", ""}})
         texts[box] = text;
     return texts;
+}
+
+std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
+                                                           const FannedTuning& tuning) {
+    const Workshop guitar;
+    if (w.markers != guitar.markers || w.doubleMarkers != guitar.doubleMarkers)
+        return {w.markers, w.doubleMarkers};
+    if (tuning.scale) return {};
+    if (tuning.diatonic) return {{3, 5, 7, 10, 12, 14}, {7, 14}};
+    return {w.markers, w.doubleMarkers};
 }
 
 std::string markerName(MarkerKind kind) {
@@ -166,6 +185,15 @@ double stringFraction(const FannedInputs& in, const FretboardSettings& s, int de
         return in.tuning.scale ? in.tuning.scale->ratio(m) : 1 / (1 - fretFraction(s, m));
     };
     return 1 - ratio(degree) / ratio(degree + steps);
+}
+
+// The cents of that fret above the string's open note, from the pitches as given: twelve equal
+// steps are 100 cents each, a scale's pitches keep their own digits.
+double stringCents(const FannedInputs& in, const FretboardSettings& s, int degree, int steps) {
+    if (in.tuning.scale)
+        return in.tuning.scale->centsAbove(degree + steps) - in.tuning.scale->centsAbove(degree);
+    if (s.calcType != kCalcRule18) return 100.0 * steps;
+    return centsOf(1 / (1 - stringFraction(in, s, degree, steps)));
 }
 
 }  // namespace
@@ -258,6 +286,17 @@ std::optional<std::string> workshopRefusal(const FannedInputs& in, const Fretboa
             return which + " does not fit across the board at fret " + std::to_string(c.fret) + ".";
         return std::nullopt;
     };
+    // A radius no smaller than half the board where it applies (both ends: the radius and the
+    // width both change in a straight line along the board).
+    for (const auto& [name, radius, line] :
+         {std::tuple{"radius at the nut", w.radiusAtNut, board.nut},
+          {"radius at the end", w.radiusAtEnd, board.boardEnd}}) {
+        const double half = widthAcross(board, line) / 2;
+        if (radius > 0 && radius < half) {
+            return std::string("The ") + name + ", " + text(radius) +
+                   ", must be at least half the board's width there, " + text(half) + ".";
+        }
+    }
     for (const Circle& c : board.markers) {
         if (auto refusal = clear(c, "marker diameter", true)) return refusal;
     }
@@ -405,14 +444,18 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
             }
         }
     };
-    const auto lengths = fannedLengths(in);
-    for (std::size_t i = 0; i < lengths.size(); ++i) {
-        const auto& [name, length] = lengths[i];
-        if (i > 0 && std::string_view(lengths[i - 1].first) == name) {
-            *length = *lengths[i - 1].second;  // both sides from the one box
+    for (const auto& [name, length] : fannedLengths(in)) {
+        const std::string_view box = name;
+        if (box == "txtOverhang") {
+            readPerpendicular();  // the window's order
+            // The one box sets both sides; a bass overhang typed beside it, the bass side.
+            number(name, scale, [&in](double v) { in.trebleOverhang = in.bassOverhang = v; });
             continue;
         }
-        if (std::string_view(name) == "txtOverhang") readPerpendicular();  // the window's order
+        if (box == "txtBassOverhang") {
+            const std::string* t = textOf(box);
+            if (t && t->find_first_not_of(' ') == std::string::npos) continue;  // the same
+        }
         number(name, scale, [length = length](double v) { *length = v; });
     }
     Workshop& w = in.workshop;
@@ -454,13 +497,12 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
         const auto divisions =
             divisionsText ? toInt16(*divisionsText) : std::optional<std::int16_t>(12);
         const std::string* periodText = textOf("txtPeriod");
-        const auto period = periodText ? pitchRatio(*periodText) : std::optional<double>(2.0);
+        const auto period = periodText ? pitchOf(*periodText) : std::optional(Pitch{2, 1200});
         if (!divisions || *divisions < 1 || *divisions > kMaxDivisions)
             unreadable.emplace_back("txtDivisions");
-        if (!period || !(*period > 1) || !std::isfinite(*period))
-            unreadable.emplace_back("txtPeriod");
-        if (divisions && *divisions >= 1 && *divisions <= kMaxDivisions && period && *period > 1 &&
-            std::isfinite(*period))
+        const bool periodRises = period && period->ratio > 1 && std::isfinite(period->ratio);
+        if (!periodRises) unreadable.emplace_back("txtPeriod");
+        if (divisions && *divisions >= 1 && *divisions <= kMaxDivisions && periodRises)
             tuning.scale = equalDivisions(*divisions, *period);
     } else if (temperament && *temperament == "2") {
         const std::string* path = textOf("txtScalaFile");
@@ -535,7 +577,7 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
         row.alongLast = fractionOf(strings - 1, step) * in.lastScale;
         row.alongMidline = meet(a, b, {0, 0}, {1, 0}).x - startOnMidline.x;
         row.angleDegrees = std::atan2(b.x - a.x, b.y - a.y) * 180 / kPi;
-        row.cents = centsOf(1 / (1 - r));
+        row.cents = stringCents(in, s, degree(0), step);
         row.fromTwelve = row.cents - 100 * std::round(row.cents / 100);
         board.table.push_back(row);
     }
@@ -556,12 +598,12 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
         const int step = set.steps[static_cast<std::size_t>(j - 1)];
         for (std::size_t k = 0; k < strings; ++k) {
             fractions[k] = fractionOf(k, step);
-            const double rise = 1 / (1 - fractions[k]);
             const Point a = along(first, fractions[k]);
             const Point b = along(last, fractions[k]);
             const Segment& string = board.strings[k];
             board.fretPoints.push_back({static_cast<int>(k) + 1,
-                                        set.labels[static_cast<std::size_t>(j - 1)], centsOf(rise),
+                                        set.labels[static_cast<std::size_t>(j - 1)],
+                                        stringCents(in, s, degree(k), step),
                                         distance(string.from, meet(a, b, string.from, string.to))});
         }
         if (!partial) continue;
@@ -610,8 +652,9 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     std::map<std::string, int, std::less<>> byLabel;
     for (int j = 1; j <= count; ++j) byLabel[set.labels[static_cast<std::size_t>(j - 1)]] = j;
     std::vector<MarkerKind> kinds(static_cast<std::size_t>(count) + 1, MarkerKind::None);
+    const auto [singles, doubles] = boardMarkers(w, in.tuning);
     for (const auto& [frets, kind] :
-         {std::pair{&w.markers, MarkerKind::Single}, {&w.doubleMarkers, MarkerKind::Double}}) {
+         {std::pair{&singles, MarkerKind::Single}, {&doubles, MarkerKind::Double}}) {
         for (const int fret : *frets) {
             const auto found = byLabel.find(std::to_string(fret));
             if (found != byLabel.end()) kinds[static_cast<std::size_t>(found->second)] = kind;
@@ -620,8 +663,7 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
     for (FannedFret& row : board.table) {
         const Segment& fret = lineOf(board, start, row.fret);
         const Point crossing = onMidline(fret);
-        const Segment across = cut(crossing, {crossing.x, crossing.y + 1}, board);
-        row.width = across.to.y - across.from.y;
+        row.width = widthAcross(board, fret);
         row.radius =
             w.radiusAtNut + (w.radiusAtEnd - w.radiusAtNut) * (crossing.x - nutX) / (endX - nutX);
         row.marker = kinds[static_cast<std::size_t>(row.fret)];

@@ -15,6 +15,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/fretboard.h"
@@ -60,6 +61,13 @@ struct FannedTuning {
     std::vector<int> degrees;
 };
 
+// The position markers a board carries, single and double, by the fret numbers shown. The
+// twelve-equal guitar's set (the default) stands for the tuning's own default: the same on a
+// twelve-equal board, a dulcimer's (3 5 7 10 12 14, doubles at 7 and 14) on a diatonic fret
+// set, and none in another tuning, whose frets fall elsewhere. Other sets are taken as typed.
+std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
+                                                           const FannedTuning& tuning);
+
 struct FannedInputs {
     int strings = 6;
     double firstScale = 648;  // treble
@@ -71,7 +79,7 @@ struct FannedInputs {
     double bassOverhang = 3.5;
     // The fret (0 for the nut) that stands perpendicular to the midline, instead of the ratio:
     // the ratio then follows from the method and factor.
-    std::optional<int> perpendicularFret;
+    std::optional<int> perpendicularFret = 7;
     Workshop workshop;
     FannedTuning tuning;
 };
@@ -152,7 +160,7 @@ double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret
 // of 0 to 1 (its frets on the strings); no negative workshop length, both radii 0 or neither; and
 // with frets in the record, a slot narrower than the narrowest fret spacing, markers on fret 1
 // or above (those above the last fret are left out), each fitting between its frets and across
-// the board.
+// the board; a radius at least half the board's width at the nut and at the end.
 std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s);
 
 // The perpendicular ratio in use: the perpendicular fret's fraction when one is given.
@@ -160,7 +168,8 @@ double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s);
 
 // The Fretboard Designer's remembered inputs: its boxes' texts by their object names
 // ("txtStrings", "txtFirstScale", "txtLastScale", "txtNutSpacing", "txtBridgeSpacing",
-// "cboPerpendicular" (0 fret, 1 ratio), "txtPerpendicular", "txtOverhang", the workshop's
+// "cboPerpendicular" (0 fret, 1 ratio), "txtPerpendicular", "txtOverhang" (both sides),
+// "txtBassOverhang" (the bass side when not blank), the workshop's
 // "txtSlotWidth", "txtMarkers", "txtDoubleMarkers" (fret numbers, blank-separated),
 // "txtMarkerDiameter", "chkSideMarkers" and "chkZeroFret" ("1" or "0"),
 // "txtSideMarkerDiameter", "txtBoardEnd", "txtNutGap", "txtTrebleSaddle", "txtBassSaddle",
@@ -178,8 +187,7 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
 // configuration saved before those inputs existed retrieves.
 FannedTexts newerDefaultTexts(std::int16_t unitsType);
 
-// The inputs' lengths by the boxes that hold them (the overhang's sets both sides): what a
-// change of units converts.
+// The inputs' lengths by the boxes that hold them: what a change of units converts.
 std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in);
 
 // Fret numbers as the boxes show them ("3 5 7 12"), and read back (blank-separated whole

@@ -251,4 +251,23 @@ std::string formatInteger(long long value) {
     return std::to_string(value);
 }
 
+std::string convertedLengthText(double length) {
+    std::string text;
+    for (int digits = 1; digits <= 15; ++digits) {
+        text = formatSignificant(length, digits);
+        if (std::fabs(toDouble(text).value_or(0) - length) <= 1e-9 * std::fabs(length)) break;
+    }
+    return text;
+}
+
+std::string csvField(std::string_view text) {
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
 }  // namespace varnel

@@ -46,4 +46,13 @@ std::string formatFixed(double value, int decimals);
 // The pattern "###" for whole numbers: plain decimal digits with a leading minus when negative.
 std::string formatInteger(long long value);
 
+// A length converted between units as the shortest decimal within a billionth of it (under a
+// micrometre on any fretboard): 648 mm shows as 25.511811 in, and that as 648 mm again, however
+// often the units change.
+std::string convertedLengthText(double length);
+
+// A CSV field (RFC 4180): as it is, or in double quotes, its quotes doubled, when it holds a
+// comma, a quote or a line end.
+std::string csvField(std::string_view text);
+
 }  // namespace varnel

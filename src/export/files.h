@@ -33,9 +33,9 @@ QByteArray fannedCsv(const FannedBoard& board, bool inches);
 // per string per fret (string 1 the first), distances along the string from its nut point.
 QByteArray fretPointsCsv(const FannedBoard& board, bool inches);
 
-// An instrument check's table as CSV: fret,measured,best,residual_mm,cents (lengths in the
-// check's units, the residual in millimetres).
-QByteArray checkCsv(const InstrumentCheck& check, bool inches);
+// An instrument check's table as CSV: fret,measured_mm,best_mm,residual_mm,cents (measured_in
+// and best_in for a check in inches; the residual in millimetres whatever the check's unit).
+QByteArray checkCsv(const InstrumentCheck& check);
 
 // CSV (RFC 4180, CR LF): fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in, a row per
 // fret, both units whatever the current one, each number the shortest text that reads back

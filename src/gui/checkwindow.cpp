@@ -6,11 +6,14 @@
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -49,6 +52,36 @@ QString fixed(double value, int decimals) {
     return QString::fromStdString(formatFixed(value, decimals));
 }
 
+// Measurements typed as in a spreadsheet: Enter takes the cell and moves down, Delete and
+// Backspace clear the selected cells.
+class MeasurementTable : public QTableWidget {
+  public:
+    using QTableWidget::QTableWidget;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) {
+            for (QTableWidgetItem* item : selectedItems()) item->setText(QString());
+            return;
+        }
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            moveDown();
+            return;
+        }
+        QTableWidget::keyPressEvent(event);
+    }
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        if (hint == QAbstractItemDelegate::SubmitModelCache) moveDown();
+    }
+
+  private:
+    void moveDown() {
+        const QModelIndex at = currentIndex();
+        if (at.isValid() && at.row() + 1 < rowCount()) setCurrentCell(at.row() + 1, at.column());
+    }
+};
+
 }  // namespace
 
 CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& printers,
@@ -57,16 +90,15 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
       m_settings(settings),
       m_printers(printers),
       m_messages(messages),
-      m_chooseFile(std::move(chooseFile)) {
+      m_chooseFile(std::move(chooseFile)),
+      m_units(unitsTypeFrom(settings.unitsType)) {
     setObjectName(QStringLiteral("diaCheckInstrument"));
     setWindowTitle(QStringLiteral("Check an Instrument"));
-    setAttribute(Qt::WA_DeleteOnClose);
+    // Closing hides the window: what was typed is there at the next opening.
     const int rows = settings.nFrets >= 3 && settings.nFrets <= 36 ? settings.nFrets : 24;
-    measured = new QTableWidget(rows, 2, this);
+    measured = new MeasurementTable(rows, 2, this);
     measured->setObjectName(QStringLiteral("tblMeasured"));
     measured->setAccessibleName(QStringLiteral("Measured Positions"));
-    measured->setHorizontalHeaderLabels(
-        {QStringLiteral("Fret"), QStringLiteral("Distance from Nut")});
     measured->verticalHeader()->hide();
     for (int row = 0; row < rows; ++row)
         measured->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
@@ -76,6 +108,8 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
             [this] { pasteMeasurements(QApplication::clipboard()->text()); });
     scaleLength = namedBox(this, "txtScaleLength", "Scale Length");
     connect(scaleLength, &QLineEdit::textChanged, this, &CheckWindow::recalculate);
+    m_scaleUnit = new QLabel(this);
+    m_scaleUnit->setObjectName(QStringLiteral("txtScaleLengthUnit"));
     fit = new QLabel(this);
     fit->setObjectName(QStringLiteral("lblFit"));
     fit->setAccessibleName(QStringLiteral("Fit"));
@@ -85,9 +119,6 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     results = new QTableWidget(0, 5, this);
     results->setObjectName(QStringLiteral("tblResults"));
     results->setAccessibleName(QStringLiteral("Errors per Fret"));
-    results->setHorizontalHeaderLabels({QStringLiteral("Fret"), QStringLiteral("Measured"),
-                                        QStringLiteral("Best"), QStringLiteral("Residual"),
-                                        QStringLiteral("Cents")});
     results->verticalHeader()->hide();
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     plot = new PlotView(m_check, this);
@@ -100,7 +131,10 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     connect(exportButton, &QPushButton::clicked, this, &CheckWindow::exportFile);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Scale Length (optional):"), scaleLength);
+    auto* scaleRow = new QHBoxLayout;
+    scaleRow->addWidget(scaleLength);
+    scaleRow->addWidget(m_scaleUnit);
+    form->addRow(QStringLiteral("Scale Length (optional):"), scaleRow);
     auto* right = new QVBoxLayout;
     right->addLayout(form);
     right->addWidget(fit);
@@ -113,7 +147,50 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     layout->addLayout(top, 1);
     layout->addWidget(status);
     layout->addLayout(buttonRow({open, print, exportButton, close}));
+    showUnits();
     resize(900, 620);
+    recalculate();
+}
+
+bool CheckWindow::inches() const {
+    return m_units == kUnitsInches;
+}
+
+void CheckWindow::showUnits() {
+    const QString unit = inches() ? QStringLiteral("in") : QStringLiteral("mm");
+    const auto withUnit = [&unit](const char* caption) {
+        return QStringLiteral("%1 (%2)").arg(QLatin1String(caption), unit);
+    };
+    measured->setHorizontalHeaderLabels({QStringLiteral("Fret"), withUnit("Distance from Nut")});
+    results->setHorizontalHeaderLabels({QStringLiteral("Fret"), withUnit("Measured"),
+                                        withUnit("Best"), withUnit("Residual"),
+                                        QStringLiteral("Cents")});
+    m_scaleUnit->setText(unit);
+    // The headers readable at the opening size, the table no wider than they need.
+    measured->resizeColumnsToContents();
+    measured->setMinimumWidth(measured->horizontalHeader()->length() + 2 * measured->frameWidth() +
+                              measured->verticalScrollBar()->sizeHint().width());
+}
+
+void CheckWindow::followSettings() {
+    const std::int16_t units = unitsTypeFrom(m_settings.unitsType);
+    if (units == m_units) return;
+    const double factor = lengthFactor(m_units, units);
+    const auto converted = [factor](const QString& text) {
+        const auto value = distanceFromText(text.trimmed().toStdString());
+        return value ? QString::fromStdString(convertedLengthText(*value * factor)) : text;
+    };
+    m_filling = true;
+    for (int row = 0; row < measured->rowCount(); ++row) {
+        if (QTableWidgetItem* item = measured->item(row, 1)) item->setText(converted(item->text()));
+    }
+    {
+        const QSignalBlocker quiet(scaleLength);
+        scaleLength->setText(converted(scaleLength->text()));
+    }
+    m_filling = false;
+    m_units = units;
+    showUnits();
     recalculate();
 }
 
@@ -182,18 +259,17 @@ void CheckWindow::recalculate() {
         scale = doubleFromText(scaleLength->text().trimmed());
         if (!scale) return say(QStringLiteral("The Scale Length must be a number, or empty."));
     }
-    auto checked =
-        checkInstrument(rows, scale, customFactor(m_settings.calcType, m_settings.calcFact));
+    auto checked = checkInstrument(
+        rows, scale, customFactor(m_settings.calcType, m_settings.calcFact), inches());
     if (const std::string* why = std::get_if<std::string>(&checked))
         return say(QString::fromStdString(*why));
     m_check = std::get<InstrumentCheck>(std::move(checked));
     const ModelFit& best = m_check->models.front();
     QString lines = QStringLiteral("Best: %1").arg(QString::fromStdString(best.name));
-    for (const ModelFit& m : m_check->models) {
-        lines += QStringLiteral("\n%1: scale length %2, nut offset %3, RMS %4, largest %5")
-                     .arg(QString::fromStdString(m.name), fixed(m.scaleLength, 3),
-                          fixed(m.offset, 3), fixed(m.rms, 3), fixed(m.largest, 3));
-    }
+    for (const ModelFit& m : m_check->models)
+        lines += QLatin1Char('\n') + QString::fromStdString(fitText(*m_check, m));
+    for (const std::string& finding : checkFindings(*m_check))
+        lines += QLatin1Char('\n') + QString::fromStdString(finding);
     fit->setText(lines);
     results->setRowCount(static_cast<int>(m_check->frets.size()));
     for (int row = 0; row < results->rowCount(); ++row) {
@@ -220,7 +296,7 @@ void CheckWindow::exportFile() {
     const QString pdf = QStringLiteral("PDF document (*.pdf)");
     const QString csv = QStringLiteral("CSV table (*.csv)");
     QString chosen = pdf;
-    const QString file = m_chooseFile(QStringLiteral("instrument-check.pdf"),
+    const QString file = m_chooseFile(this, QStringLiteral("instrument-check.pdf"),
                                       pdf + QStringLiteral(";;") + csv, &chosen);
     if (file.isEmpty()) return;
     const bool table =
@@ -228,7 +304,7 @@ void CheckWindow::exportFile() {
         (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) && chosen == csv);
     std::optional<QString> failure;
     if (table) {
-        failure = saveOrSay(file, checkCsv(*m_check, m_settings.unitsType == kUnitsInches));
+        failure = saveOrSay(file, checkCsv(*m_check));
     } else {
         failure = savePdf(file, exportPaper(m_printers), [this](PrinterSurface& printer) {
             drawCheckReport(printer, *m_check);

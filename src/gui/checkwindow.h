@@ -33,6 +33,8 @@ class CheckWindow : public QDialog {
     void openMeasurements();
     void printReport();
     void exportFile();
+    // The main window's units changed: the typed lengths are converted into them.
+    void followSettings();
     const std::optional<InstrumentCheck>& check() const { return m_check; }
 
     QTableWidget* measured = nullptr;
@@ -44,6 +46,9 @@ class CheckWindow : public QDialog {
 
   private:
     void recalculate();
+    bool inches() const;
+    // Each length's unit beside it, or in its header.
+    void showUnits();
 
     const FretboardSettings& m_settings;
     PrinterProvider& m_printers;
@@ -51,6 +56,8 @@ class CheckWindow : public QDialog {
     SaveFileChooser m_chooseFile;
     std::optional<InstrumentCheck> m_check;
     bool m_filling = false;
+    std::int16_t m_units;  // the units the lengths were typed in
+    class QLabel* m_scaleUnit = nullptr;
 };
 
 }  // namespace varnel

@@ -59,21 +59,12 @@ class BoardView : public QWidget {
     const bool& m_inches;
 };
 
-// A length box's number from one units into the other, as the shortest decimal within a
-// billionth of the converted length (under a micrometre on any fretboard): 648 mm shows as
-// 25.511811 in, and that as 648 mm again, however often the units change, with the window open
-// or not.
+// A length box's number from one units into the other, with the window open or not.
 void convertLength(QLineEdit* box, std::int16_t from, std::int16_t to) {
     const auto value = finiteDoubleFromText(box->text());
     if (!value || unitsTypeFrom(from) == unitsTypeFrom(to)) return;
-    const double length = *value * lengthFactor(from, to);
-    std::string text;
-    for (int digits = 1; digits <= 15; ++digits) {
-        text = formatSignificant(length, digits);
-        if (std::fabs(toDouble(text).value_or(0) - length) <= 1e-9 * std::fabs(length)) break;
-    }
     const QSignalBlocker quiet(box);
-    box->setText(QString::fromStdString(text));
+    box->setText(QString::fromStdString(convertedLengthText(*value * lengthFactor(from, to))));
 }
 
 }  // namespace
@@ -141,10 +132,13 @@ FannedWindow::FannedWindow(const FretboardSettings& settings, PrinterProvider& p
     perpendicularKind->addItems(
         {QStringLiteral("Perpendicular Fret"), QStringLiteral("Perpendicular Ratio")});
     perpendicular = namedBox(this, "txtPerpendicular", "Perpendicular Fret");
-    perpendicular->setText(QStringLiteral("7"));
+    perpendicular->setText(QString::number(defaults.perpendicularFret.value_or(0)));
     form->addRow(perpendicularKind, perpendicular);
     m_boxes.push_back(perpendicular);
     overhang = box("txtOverhang", "Fretboard Overhang", defaults.trebleOverhang, true);
+    // Blank: the bass side overhangs as the treble side does.
+    text("txtBassOverhang", "Bass Overhang", QString(), true)
+        ->setPlaceholderText(QStringLiteral("same"));
     form = new QFormLayout(tuningGroup);
     temperament = new QComboBox(this);
     temperament->setObjectName(QStringLiteral("cboTemperament"));
@@ -465,8 +459,9 @@ void FannedWindow::exportFile() {
     QStringList filters;
     for (const ExportFormat f : kFormats) filters << exportFilter(f);
     QString chosenFilter = filters.front();
-    QString file = m_chooseFile(QStringLiteral("fanned-fretboard.") + exportExtension(kFormats[0]),
-                                filters.join(QStringLiteral(";;")), &chosenFilter);
+    QString file =
+        m_chooseFile(this, QStringLiteral("fanned-fretboard.") + exportExtension(kFormats[0]),
+                     filters.join(QStringLiteral(";;")), &chosenFilter);
     if (file.isEmpty()) return;
     // The name's own extension picks the format; a name without a known one gets the chosen
     // filter's format and its extension.

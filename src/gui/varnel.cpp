@@ -65,10 +65,10 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     useDesignFont(*this);
     installEditableComboAccessible();
     m_ui = std::make_unique<MainWindowUi>(*this);
-    m_chooseSaveFile = [this](const QString& suggested, const QString& filter,
+    m_chooseSaveFile = [this](QWidget* window, const QString& suggested, const QString& filter,
                               QString* chosenFilter) {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Export"), suggested, filter,
-                                            chosenFilter);
+        return QFileDialog::getSaveFileName(window ? window : this, QStringLiteral("Export"),
+                                            suggested, filter, chosenFilter);
     };
     m_model.setListener([this](unsigned changes) { showModel(changes); });
     connectControls();
@@ -253,6 +253,9 @@ void Varnel::showModel(unsigned changes) {
     // The Fretboard Designer draws from the same record: fret count, method and units.
     if (m_fanned && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
         m_fanned->followSettings();
+    // The instrument check converts its typed lengths into new units.
+    if (m_check && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
+        m_check->followSettings();
 }
 
 void Varnel::onFocusChanged(QWidget* old, QWidget* now) {

@@ -54,7 +54,7 @@ void Varnel::exportFile(ExportFormat format) {
     const FretPositions* positions = m_model.calculate();
     if (!positions) return;
     const FretboardSettings& s = m_model.settings();
-    const QString file = m_chooseSaveFile(suggestedFileName(s, exportExtension(format)),
+    const QString file = m_chooseSaveFile(this, suggestedFileName(s, exportExtension(format)),
                                           exportFilter(format), nullptr);
     if (file.isEmpty()) return;
     if (const auto failure = exportDocument(format, file, s, *positions, exportPaper(m_printers))) {

@@ -29,47 +29,102 @@ std::string signedFixed(double value, int decimals) {
 
 namespace {
 
-// The plot from `top` down, kPlotHeightMm high: frets along x, cents up.
+constexpr double kPlotPoints = 7;  // the plot's words and numbers
+
+// A step of 1, 2 or 5 times a power of ten that puts at most `most` ticks above zero.
+double tickStep(double span, int most) {
+    const double power = std::pow(10, std::floor(std::log10(span / most)));
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (span / (m * power) <= most) return m * power;
+    }
+    return 10 * power;
+}
+
+// The plot from `top` down, kPlotHeightMm high: a cents axis with its ticks on the left, a bar
+// a fret with the fret numbers under them, the band and the rule of 18ths' curve, a legend
+// under the numbers and the largest error named above the plot, all words clear of lines.
 void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, double width,
                      const TextMeasure& measure) {
-    // The plot: frets along x, cents up; the band, the bars, the rule of 18ths' curve.
-    const double height = kPlotHeightMm;
+    const auto textWidth = [&](const std::string& text) {
+        return inchesToUnit(measure.textWidthInches(kNumberFace, kPlotPoints, text), false);
+    };
+    const double line = inchesToUnit(measure.lineHeightInches(kNumberFace, kPlotPoints), false);
     const int lastFret = check.frets.back().fret;
-    double span = 2 * kAudibleCents;
     // The rule of 18ths' own error (its factor 1/18), whatever the scale length: flat, about a
     // cent a fret.
     const auto rule18 = [](int j) {
         return -1200 * (j * std::log2(1 - kFactorPrimitive) + j / 12.0);
     };
+    double span = 2 * kAudibleCents;
     for (const FretCheck& f : check.frets) span = std::max(span, std::fabs(f.cents) * 1.2);
     for (int j = 1; j <= lastFret; ++j) span = std::max(span, std::fabs(rule18(j)) * 1.2);
-    const double step = width / (lastFret + 1);
-    const auto x = [&](double fret) { return fret * step; };
-    const auto y = [&](double cents) { return top + height / 2 - cents / span * height / 2; };
-    page.line(kAxes, {0, y(0)}, {width, y(0)});
-    page.line(kAxes, {0, top}, {0, top + height});
+    const double step = tickStep(span, 4);
+    // Rows of words: the largest error above, the fret numbers and the legend below.
+    const double plotTop = top + line * 1.5;
+    const double plotBottom = top + kPlotHeightMm - line * 2.8;
+    const int tickCount = static_cast<int>(std::floor(span / step));
+    const auto tickLabel = [step](int k) { return (k > 0 ? "+" : "") + formatGeneral(k * step); };
+    double axisX = 0;
+    for (int k = -tickCount; k <= tickCount; ++k) axisX = std::max(axisX, textWidth(tickLabel(k)));
+    axisX += 2;  // the ticks' length and a gap
+    const double fretWidth = (width - axisX) / (lastFret + 1);
+    const auto x = [&](double fret) { return axisX + fret * fretWidth; };
+    const auto y = [&](double cents) {
+        return (plotTop + plotBottom) / 2 - cents / span * (plotBottom - plotTop) / 2;
+    };
+    page.line(kAxes, {axisX, y(0)}, {width, y(0)});
+    page.line(kAxes, {axisX, plotTop}, {axisX, plotBottom});
+    for (int k = -tickCount; k <= tickCount; ++k) {
+        const double c = k * step;
+        page.line(kAxes, {axisX - 1, y(c)}, {axisX, y(c)});
+        const std::string label = tickLabel(k);
+        page.text(kText, {axisX - 1.5 - textWidth(label), y(c) - line / 2}, kPlotPoints, label);
+    }
     for (const double band : {kAudibleCents, -kAudibleCents})
-        page.line(kBand, {0, y(band)}, {width, y(band)});
+        page.line(kBand, {axisX, y(band)}, {width, y(band)});
     for (int j = 1; j < lastFret; ++j)
         page.line(kRule, {x(j), y(rule18(j))}, {x(j + 1), y(rule18(j + 1))});
     const FretCheck* largest = &check.frets.front();
     for (const FretCheck& f : check.frets) {
-        page.outline(kBars, {{x(f.fret) - step / 4, y(0)},
-                             {x(f.fret) + step / 4, y(0)},
-                             {x(f.fret) + step / 4, y(f.cents)},
-                             {x(f.fret) - step / 4, y(f.cents)}});
+        page.outline(kBars, {{x(f.fret) - fretWidth / 4, y(0)},
+                             {x(f.fret) + fretWidth / 4, y(0)},
+                             {x(f.fret) + fretWidth / 4, y(f.cents)},
+                             {x(f.fret) - fretWidth / 4, y(f.cents)}});
         if (std::fabs(f.cents) > std::fabs(largest->cents)) largest = &f;
     }
-    const std::string label =
-        signedFixed(largest->cents, 2) + " cents at fret " + std::to_string(largest->fret);
-    const double labelWidth = inchesToUnit(measure.textWidthInches(kNumberFace, 8, label), false);
-    page.text(
-        kText,
-        {std::min(x(largest->fret), width - labelWidth), std::min(y(largest->cents), y(0)) - 4}, 8,
-        label);
+    // Fret numbers under the plot, as many as fit side by side.
+    const double numberWidth = textWidth(std::to_string(lastFret)) + 1;
+    const int every = std::max(1, static_cast<int>(std::ceil(numberWidth / fretWidth)));
+    for (int j = every; j <= lastFret; j += every) {
+        const std::string number = std::to_string(j);
+        page.text(kText, {x(j) - textWidth(number) / 2, plotBottom + line * 0.3}, kPlotPoints,
+                  number);
+    }
+    page.text(kText, {0, plotTop - line * 1.4}, kPlotPoints, "cents");
+    const std::string label = "largest: " + signedFixed(largest->cents, 2) + " cents at fret " +
+                              std::to_string(largest->fret);
+    page.text(kText, {width - textWidth(label), plotTop - line * 1.4}, kPlotPoints, label);
+    // The legend: a sample of each line with its words.
+    const double legendY = plotBottom + line * 1.5;
+    double at = axisX;
+    for (const auto& [layer, words] :
+         {std::pair{kBars, std::string("this instrument")},
+          {kBand, "+-" + formatGeneral(kAudibleCents) + " cents (audible)"},
+          {kRule, std::string("rule of 18ths (1/18)")}}) {
+        page.line(layer, {at, legendY + line / 2}, {at + 5, legendY + line / 2});
+        page.text(kText, {at + 6, legendY}, kPlotPoints, words);
+        at += 6 + textWidth(words) + 4;
+    }
 }
 
 }  // namespace
+
+std::string fitText(const InstrumentCheck& check, const ModelFit& fit) {
+    const std::string unit = std::string(" ") + checkUnit(check);
+    return fit.name + ": scale length " + formatFixed(fit.scaleLength, 3) + unit + ", nut offset " +
+           signedFixed(fit.offset, 3) + unit + ", RMS " + formatFixed(fit.rms, 3) + unit +
+           ", largest " + formatFixed(fit.largest, 3) + unit;
+}
 
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure) {
     Drawing plot = reportBlank();
@@ -79,22 +134,17 @@ Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure&
 
 std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFrame& frame,
                                       const TextMeasure& measure, const std::string& note) {
-    Drawing blank;
-    blank.layers = {{"TEXT", {0, 0, 0}, 1},   {"TABLE", {0, 0, 0}, 1, false, kChartFace},
-                    {"AXES", {0, 0, 0}, 1},   {"BAND", {0, 170, 0}, 1, true},
-                    {"BARS", {0, 0, 255}, 2}, {"RULE", {255, 0, 0}, 1}};
+    const Drawing blank = reportBlank();
     std::vector<Drawing> pages;
     TextFlow flow(pages, blank, frame.height);
     const ModelFit& best = check.models.front();
     flow.line(kText, 12, measure, "Varnel instrument check");
     flow.line(kText, kTextPoints, measure, {});
     flow.line(kText, kTextPoints, measure, "Best model: " + best.name);
-    for (const ModelFit& m : check.models) {
-        flow.line(kText, kTextPoints, measure,
-                  m.name + ": scale length " + formatFixed(m.scaleLength, 3) + " mm, nut offset " +
-                      signedFixed(m.offset, 3) + " mm, RMS " + formatFixed(m.rms, 3) +
-                      " mm, largest " + formatFixed(m.largest, 3) + " mm");
-    }
+    for (const ModelFit& m : check.models)
+        flow.line(kText, kTextPoints, measure, fitText(check, m));
+    for (const std::string& finding : checkFindings(check))
+        flow.line(kText, kTextPoints, measure, finding);
     flow.line(kText, kTextPoints, measure, {});
     // The plot, on a page of its own when it does not fit below the fit.
     if (flow.y + kPlotHeightMm > frame.height) {
@@ -103,10 +153,15 @@ std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFr
     }
     appendCheckPlot(pages.back(), check, flow.y, frame.width, measure);
     flow.y += kPlotHeightMm + 4;
-    flow.line(kTable, kTextPoints, measure, "fret   measured       best   residual     cents");
+    const std::string unit = std::string(" (") + checkUnit(check) + ")";
+    char header[96];
+    std::snprintf(header, sizeof header, "%4s %13s %13s %13s %9s", "fret",
+                  ("measured" + unit).c_str(), ("best" + unit).c_str(), ("residual" + unit).c_str(),
+                  "cents");
+    flow.line(kTable, kTextPoints, measure, header);
     for (const FretCheck& f : check.frets) {
         char row[96];
-        std::snprintf(row, sizeof row, "%4d %10s %10s %10s %9s", f.fret,
+        std::snprintf(row, sizeof row, "%4d %13s %13s %13s %9s", f.fret,
                       formatFixed(f.measured, 3).c_str(), formatFixed(f.best, 3).c_str(),
                       signedFixed(f.residual, 3).c_str(), signedFixed(f.cents, 2).c_str());
         flow.line(kTable, kTextPoints, measure, row);

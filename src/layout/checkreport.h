@@ -2,7 +2,8 @@
 // The report of an instrument check, laid out once: the fit of every model, a plot of each
 // fret's error in cents (a bar a fret, the band of +-5 cents a trained ear begins to hear, the
 // rule of 18ths' error for comparison, the largest error labelled), then the table of frets,
-// continuing on further pages as needed, then the footer. In millimetres.
+// continuing on further pages as needed, then the footer. Laid out in millimetres; its lengths
+// are said in the check's own unit.
 
 #include <string>
 #include <vector>
@@ -19,6 +20,9 @@ constexpr double kPlotHeightMm = 60;
 
 // The plot alone, its top at y = 0, as wide as given: what the window shows.
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure);
+
+// One model's fit as the report and the window say it, every length with its unit.
+std::string fitText(const InstrumentCheck& check, const ModelFit& fit);
 
 std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFrame& frame,
                                       const TextMeasure& measure, const std::string& note);

@@ -13,6 +13,8 @@
 #include "render/pagesetup.h"
 #include "render/printerprovider.h"
 
+class QWidget;
+
 namespace varnel {
 
 // Writes the bytes to the file (saveBytes): the message for the user when it was not written.
@@ -57,10 +59,11 @@ std::optional<QString> exportFanned(ExportFormat format, const QString& fileName
 // scale correction (the file may be printed anywhere).
 PageSetup exportPaper(PrinterProvider& printers);
 
-// Asks where to save a file: the suggested name and the file types' filters (";;" between them)
+// Asks where to save a file, over the window that asks (its dialog belongs to that window, and
+// the focus goes back there): the suggested name and the file types' filters (";;" between them)
 // in, the chosen path out (empty for none) and, when asked for, the filter chosen.
-using SaveFileChooser =
-    std::function<QString(const QString& suggested, const QString& filter, QString* chosenFilter)>;
+using SaveFileChooser = std::function<QString(QWidget* window, const QString& suggested,
+                                              const QString& filter, QString* chosenFilter)>;
 
 // A name to offer for a file: "fretboard-648mm-24.svg", "fretboard-25.5in-22.csv".
 QString suggestedFileName(const FretboardSettings& s, const QString& extension);

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <iterator>
 #include <sstream>
 
 #include "cli/chartcli.h"
@@ -80,6 +81,53 @@ TEST(ChartCommandTest, UsageErrorsExitWithTwo) {
     const CliRun help = run({"--help"});
     EXPECT_EQ(help.status, kExitOk);
     EXPECT_NE(help.out.find("usage: varnel-chart"), std::string::npos);
+}
+
+// The designer's options reach the board as the designer would lay it out: both overhangs, the
+// designer's own defaults (fret 7 square to the midline), the dulcimer's markers by default on
+// a diatonic set. Each row: the table's cell at a fret (by its label) and column.
+TEST(ChartCommandTest, DesignerOptionsReachTheBoard) {
+    const auto cell = [](const std::string& table, const std::string& fret, std::size_t column) {
+        std::istringstream lines(table);
+        for (std::string line; std::getline(lines, line);) {
+            std::istringstream words(line);
+            std::vector<std::string> cells{std::istream_iterator<std::string>(words), {}};
+            if (cells.size() > column && cells[0] == fret) return cells[column];
+        }
+        return std::string("no fret ") + fret;
+    };
+    const struct {
+        std::vector<std::string> args;
+        const char* fret;
+        std::size_t column;
+        const char* expected;
+    } rows[] = {
+        // 43.5 mm between the outer strings at fret 12, 3 mm over the treble, 10 over the bass.
+        {{"--strings", "6", "--first-scale", "648", "--last-scale", "648", "--nut-spacing", "35",
+          "--bridge-spacing", "52", "--perpendicular-ratio", "0", "--overhang", "3,10", "--frets",
+          "22"},
+         "12",
+         5,
+         "56.500"},
+        {{"--frets", "8"}, "7", 4, "0.00"},
+        {{"--frets", "24", "--fret-set", "diatonic", "--extra-frets", "6+ 13+"}, "7", 7, "double"},
+        {{"--frets", "24", "--fret-set", "diatonic", "--extra-frets", "6+ 13+"}, "9", 7, "none"},
+        {{"--frets", "24", "--edo", "19"}, "12", 7, "none"},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> args = {"--fanned"};
+        args.insert(args.end(), row.args.begin(), row.args.end());
+        const CliRun r = run(args);
+        ASSERT_EQ(r.status, kExitOk) << r.err;
+        EXPECT_EQ(cell(r.out, row.fret, row.column), row.expected) << row.args.back();
+    }
+    // Where the frets cross the strings does not depend on markers, even ones that do not fit.
+    QTemporaryDir dir;
+    const std::string points = dir.filePath("points.csv").toStdString();
+    const CliRun r = run({"--fanned", "--frets", "24", "--markers", "24", "--marker-diameter", "22",
+                          "--fret-points", points});
+    EXPECT_EQ(r.status, kExitOk) << r.err;
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(points)));
 }
 
 }  // namespace

@@ -40,14 +40,56 @@ TEST(CheckFitTest, ExactPositionsRecoverTheirModelLengthAndOffset) {
             EXPECT_NEAR(c.models.front().scaleLength, length, 1e-9);
             EXPECT_NEAR(c.models.front().offset, offset, 1e-9);
             EXPECT_NEAR(c.frets[4].residual, 0, 1e-9);
-            const double d = c.frets[4].measured;
-            EXPECT_NEAR(c.frets[4].cents,
-                        1200 * std::log2(length / (length - d) / std::exp2(5 / 12.0)), 1e-9);
+            // The open string runs from the nut as it stands to the fitted saddle.
+            const double d = c.frets[4].measured, open = length + offset;
+            EXPECT_NEAR(c.frets[4].cents, 1200 * std::log2(open / (open - d) / std::exp2(5 / 12.0)),
+                        1e-9);
         }
     }
     // A given scale length sets the cents; the fit stays the fit.
     const auto given = std::get<InstrumentCheck>(checkInstrument(made(0, 650, 0, 12), 648.0));
     EXPECT_NEAR(given.frets[11].cents, 1200 * std::log2(648 / (648 - 325.0) / 2), 1e-9);
+}
+
+// A nut that stands off is the same few cents at every fret, said in words in the check's own
+// unit; with a given scale length, so is the saddle's distance from where the frets want it.
+TEST(CheckFitTest, NutAndSaddleErrorsAreSaidInWords) {
+    const struct {
+        std::vector<Measurement> measured;
+        std::optional<double> scale;
+        bool inches;
+        std::vector<std::string> findings;
+        double cents;  // at every fret
+    } rows[] = {
+        {made(0, 648, -0.4, 22),
+         {},
+         false,
+         {"The nut stands 0.40 mm toward the bridge from where the frets want it."},
+         1200 * std::log2(647.6 / 648)},
+        {made(0, 25.5, 0.02, 12),
+         25.6,
+         true,
+         {"The nut stands 0.020 in away from the bridge from where the frets want it.",
+          "The saddle stands 0.080 in away from the nut from where the frets want it."},
+         NAN},
+        {made(0, 648, 0, 12),
+         647.5,
+         false,
+         {"The nut stands where the frets want it.",
+          "The saddle stands 0.50 mm toward the nut from where the frets want it."},
+         NAN},
+    };
+    for (const auto& row : rows) {
+        const auto c = std::get<InstrumentCheck>(
+            checkInstrument(row.measured, row.scale, std::nullopt, row.inches));
+        EXPECT_EQ(checkFindings(c), row.findings);
+        EXPECT_STREQ(checkUnit(c), row.inches ? "in" : "mm");
+        for (const FretCheck& f : c.frets) {
+            if (!std::isnan(row.cents)) {
+                EXPECT_NEAR(f.cents, row.cents, 1e-9) << f.fret;
+            }
+        }
+    }
 }
 
 TEST(CheckFitTest, MeasurementsThatCannotBeCheckedAreRefusedByFret) {

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace varnel {
 namespace {
@@ -169,6 +170,18 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
          "The nut gap, 0.2, must be at least half the slot width, 0.29, to stand behind the zero "
          "fret.",
          frets24},
+        // A radius under half the board's width cannot be sanded: a straight 41 mm board, and
+        // the fanned board's end.
+        {{6, 648, 648, 35, 35, 0.5, 3, 3, {}, {.radiusAtNut = 10, .radiusAtEnd = 406}},
+         "The radius at the nut, 10, must be at least half the board's width there, 20.5.",
+         frets24},
+        {workshop([](Workshop& w) {
+             w.radiusAtNut = 305;
+             w.radiusAtEnd = 20;
+         }),
+         "The radius at the end, 20, must be at least half the board's width there, "
+         "26.9532563716412.",
+         frets24},
         {workshop([](Workshop& w) { w.boardEnd = 0; }),
          "The board end, 0, must be at least half the slot width, 0.29, to hold the last slot.",
          frets24},
@@ -200,6 +213,16 @@ TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
     FannedInputs inches;
     EXPECT_TRUE(readFannedTexts(texts, kUnitsInches, inches).size() == 3);
     EXPECT_EQ(inches.firstScale, 25.4);
+    // The bass side overhangs by its own box when that is not blank.
+    for (const auto& [bass, treble, expected] :
+         {std::tuple{"", 3.0, 3.0}, {" ", 3.0, 3.0}, {"10", 3.0, 10.0}, {"0", 3.0, 0.0}}) {
+        FannedInputs sides;
+        EXPECT_TRUE(readFannedTexts({{"txtOverhang", "3"}, {"txtBassOverhang", bass}},
+                                    kUnitsMillimetres, sides)
+                        .empty());
+        EXPECT_EQ(sides.trebleOverhang, treble);
+        EXPECT_EQ(sides.bassOverhang, expected) << bass;
+    }
 }
 
 }  // namespace

@@ -80,10 +80,11 @@ TEST_F(WindowTest, ExportWritesTheChosenFile) {
     QTemporaryDir dir;
     QString offered;
     QString chosen = dir.filePath("strat.csv");
-    window->setSaveFileChooser([&](const QString& suggested, const QString& filter, QString*) {
-        offered = suggested + " " + filter;
-        return chosen;
-    });
+    window->setSaveFileChooser(
+        [&](QWidget*, const QString& suggested, const QString& filter, QString*) {
+            offered = suggested + " " + filter;
+            return chosen;
+        });
     item("mnuExportChartCsv")->trigger();
     EXPECT_EQ(offered, "fretboard-648mm-3.csv CSV table (*.csv)");
     EXPECT_TRUE(QFile::exists(chosen));

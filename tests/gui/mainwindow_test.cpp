@@ -224,25 +224,36 @@ TEST_F(WindowTest, ShowsTheLongestChartAndCopiesItsRows) {
     EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), chart());
     EXPECT_EQ(chartBox()->lineCount(), 4 + 3);
     // Selected rows stay readable: their text in the selection's text colour on its background.
-    const QImage shown = chartBox()->viewport()->grab().toImage();
+    // Where the glyphs lie is read from the same row unselected, and they are drawn without
+    // smoothing, so that whichever face the machine maps the chart's font to, a glyph's pixels
+    // are the text colour itself.
+    QFont solid = chartBox()->font();
+    solid.setStyleStrategy(QFont::NoAntialias);
+    chartBox()->setFont(solid);
     const QRect row = chartBox()->visualRect(chartBox()->model()->index(0, 0));
+    const QImage selected = chartBox()->viewport()->grab().toImage();
+    chartBox()->clearSelection();
+    const QImage plain = chartBox()->viewport()->grab().toImage();
     const QPalette& palette = chartBox()->palette();
-    int text = 0, background = 0;
+    const auto is = [&palette](const QColor& c, QPalette::ColorRole role) {
+        const QColor to = palette.color(QPalette::Active, role);
+        return std::abs(c.red() - to.red()) + std::abs(c.green() - to.green()) +
+                   std::abs(c.blue() - to.blue()) <
+               60;
+    };
+    int glyph = 0, glyphInSelectionText = 0, background = 0;
     for (int y = row.top(); y <= row.bottom(); ++y) {
         for (int x = row.left(); x <= row.right(); ++x) {
-            const QColor c = shown.pixelColor(x, y);
-            const auto near = [&c](QPalette::ColorRole role, const QPalette& p) {
-                const QColor to = p.color(QPalette::Active, role);
-                return std::abs(c.red() - to.red()) + std::abs(c.green() - to.green()) +
-                           std::abs(c.blue() - to.blue()) <
-                       60;
-            };
-            text += near(QPalette::HighlightedText, palette);
-            background += near(QPalette::Highlight, palette);
+            const bool inGlyph = is(plain.pixelColor(x, y), QPalette::Text);
+            glyph += inGlyph;
+            glyphInSelectionText +=
+                inGlyph && is(selected.pixelColor(x, y), QPalette::HighlightedText);
+            background += !inGlyph && is(selected.pixelColor(x, y), QPalette::Highlight);
         }
     }
-    EXPECT_GT(text, 10);
-    EXPECT_GT(background, text);
+    EXPECT_GT(glyph, 10);
+    EXPECT_GT(glyphInSelectionText, glyph * 9 / 10);
+    EXPECT_GT(background, glyph);
 }
 
 TEST_F(WindowTest, ExitRemembersTheHeightAndTheCloseBoxDoesNot) {

@@ -144,8 +144,11 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
     test::TempStore fannedStore;
     window->setFannedStore(&fannedStore.store());
     QTemporaryDir dir;
-    window->setSaveFileChooser(
-        [&](const QString&, const QString&, QString*) { return dir.filePath("f.dxf"); });
+    QWidget* askedOver = nullptr;
+    window->setSaveFileChooser([&](QWidget* over, const QString&, const QString&, QString*) {
+        askedOver = over;
+        return dir.filePath("f.dxf");
+    });
     typeInto(fretsBox(), "24");
     item("mnuToolsFanned")->trigger();
     auto* fanned = window->findChild<FannedWindow*>();
@@ -159,6 +162,7 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
     EXPECT_EQ(fannedStore.store().getSetting("Fanned", "txtStrings", ""), "7");
     QTest::mouseClick(fanned->exportButton, Qt::LeftButton);
     EXPECT_TRUE(QFile::exists(dir.filePath("f.dxf")));
+    EXPECT_EQ(askedOver, fanned);  // the dialog over the designer, not the main window
     QTest::mouseClick(fanned->printButton, Qt::LeftButton);
     ASSERT_EQ(printers.documents.size(), 1u);
     EXPECT_EQ(messages.take(), std::vector<std::string>{"Template printed"});
@@ -190,8 +194,12 @@ namespace {
 // are said; the table exports as CSV; every control takes the keyboard and has a name.
 TEST_F(PrintingTest, CheckAnInstrumentFromPastedRows) {
     QTemporaryDir dir;
-    window->setSaveFileChooser(
-        [&](const QString&, const QString&, QString*) { return dir.filePath("check.csv"); });
+    QWidget* askedOver = nullptr;
+    int exports = 0;
+    window->setSaveFileChooser([&](QWidget* over, const QString&, const QString&, QString*) {
+        askedOver = over;
+        return dir.filePath(QStringLiteral("check%1.csv").arg(++exports));
+    });
     item("mnuToolsCheck")->trigger();
     auto* check = window->findChild<CheckWindow*>();
     ASSERT_NE(check, nullptr);
@@ -199,10 +207,38 @@ TEST_F(PrintingTest, CheckAnInstrumentFromPastedRows) {
     ASSERT_TRUE(check->check());
     EXPECT_EQ(check->results->rowCount(), 3);
     EXPECT_TRUE(check->fit->text().startsWith("Best: twelfth root\n"));
+    EXPECT_TRUE(check->fit->text().contains(" mm, nut offset "));
     check->exportFile();
-    QFile csv(dir.filePath("check.csv"));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(csv.readLine().startsWith("fret,measured,best,residual_mm,cents"));
+    EXPECT_EQ(askedOver, check);
+    const auto csvRows = [&](int n) {
+        QFile csv(dir.filePath(QStringLiteral("check%1.csv").arg(n)));
+        EXPECT_TRUE(csv.open(QIODevice::ReadOnly));
+        return csv.readAll().split('\n');
+    };
+    EXPECT_EQ(csvRows(1)[0], "fret,measured_mm,best_mm,residual_mm,cents\r");
+    // Switched to inches, the typed lengths are converted: the residual stays what it was.
+    click("optEnglish");
+    EXPECT_EQ(check->measured->item(0, 1)->text(), "1.431850394");
+    EXPECT_EQ(check->measured->horizontalHeaderItem(1)->text(), "Distance from Nut (in)");
+    check->exportFile();
+    const QList<QByteArray> mm = csvRows(1), in = csvRows(2);
+    EXPECT_EQ(in[0], "fret,measured_in,best_in,residual_mm,cents\r");
+    EXPECT_NEAR(in[1].split(',')[3].toDouble(), mm[1].split(',')[3].toDouble(), 1e-6);
+    click("optMetric");
+    // Closed and opened again, the measurements are still there.
+    QTest::keyClick(check, Qt::Key_Escape);
+    EXPECT_FALSE(check->isVisible());
+    item("mnuToolsCheck")->trigger();
+    ASSERT_EQ(window->findChild<CheckWindow*>(), check);
+    EXPECT_EQ(check->measured->item(2, 1)->text(), "103.048");
+    // As in a spreadsheet: Enter moves down, Delete clears the selected cells.
+    check->measured->setCurrentCell(0, 1);
+    QTest::keyClick(check->measured, Qt::Key_Return);
+    EXPECT_EQ(check->measured->currentRow(), 1);
+    check->measured->setRangeSelected({1, 1, 2, 1}, true);
+    QTest::keyClick(check->measured, Qt::Key_Delete);
+    EXPECT_EQ(check->measured->item(2, 1)->text(), "");
+    EXPECT_EQ(check->measured->item(0, 1)->text(), "36.369");
     check->pasteMeasurements("1,36\n2,30\n3,100\n");
     EXPECT_EQ(check->status->text(), "Fret 2 is measured no farther from the nut than fret 1.");
     EXPECT_FALSE(check->check());
@@ -249,7 +285,7 @@ TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
     test::UnwritableStore store(fannedStore.store());
     window->setFannedStore(&store);
     QTemporaryDir dir;
-    window->setSaveFileChooser([&](const QString&, const QString&, QString* chosen) {
+    window->setSaveFileChooser([&](QWidget*, const QString&, const QString&, QString* chosen) {
         *chosen = exportFilter(ExportFormat::TemplateSvg);
         return dir.filePath("board");
     });

@@ -108,6 +108,7 @@ TEST(ExportTest, EveryWriterKeepsTheExactDistances) {
         if (!dxf.isEmpty()) {  // python3-ezdxf is installed by scripts/deps
             EXPECT_EQ(dxf["insunits"].toInt(), inches ? 1 : 4);
             EXPECT_EQ(dxf["errors"].toInt(), 0);
+            EXPECT_EQ(dxf["fixes"].toInt(), 0);  // nothing for a strict reader to mend
             EXPECT_EQ(dxf["numbers"].toInt(), row.frets + 1);
             // The nut on a layer of its own, so that cutting SLOTS leaves it alone.
             EXPECT_EQ(dxf["lines"].toObject()["NUT"].toInt(), 1);
@@ -561,6 +562,7 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
             saveBytes(dir.filePath("w.dxf"), drawingDxf(fannedDrawing(b, row.inches)), error));
         const QJsonObject dxf = readDxf(dir.filePath("w.dxf"));
         if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
+        EXPECT_EQ(dxf["fixes"].toInt() + dxf["errors"].toInt(), 0);
         std::map<std::string, std::vector<std::vector<Point>>> read;  // by layer
         for (const QJsonValue& v : dxf["entities"].toArray()) {
             const QJsonArray e = v.toArray();
@@ -739,6 +741,7 @@ TEST(ExportTest, FannedFretboardAsDxf) {
     const QJsonObject dxf = readDxf(QString::fromStdString(file));
     if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
     EXPECT_EQ(dxf["errors"].toInt(), 0);
+    EXPECT_EQ(dxf["fixes"].toInt(), 0);
     // The board is one closed outline, each slot another; the markers are circles: ten
     // positions, two of them double, each with a side marker.
     for (const auto& [kind, layer, count] : {std::tuple{"lines", "FRETS", 24},
@@ -832,12 +835,37 @@ TEST(ExportTest, CheckingAnInstrumentOnTheCommandLine) {
     std::ostringstream out, err;
     ASSERT_EQ(runChartCommand({"--check", good, "--check-pdf", pdf}, out, err), kExitOk)
         << err.str();
-    EXPECT_NE(out.str().find("\nbest: twelfth root\nfret,measured,best,residual,cents\n1,36.369,"),
+    EXPECT_NE(out.str().find("\nbest: twelfth root\nThe nut stands 0.04 mm away from the bridge "
+                             "from where the frets want it.\nfret,measured_mm,best_mm,residual_mm,"
+                             "cents\n1,36.369,"),
               std::string::npos)
         << out.str();
     EXPECT_NE(out.str().find("twelfth root,647.512717,0.035281,0.012201,0.017252\n"),
               std::string::npos);
+    // A field with a comma is quoted, so that a CSV reader finds five fields.
+    EXPECT_NE(out.str().find("\n\"rule of 18ths, common\",647.5"), std::string::npos);
     EXPECT_TRUE(QFile::exists(QString::fromStdString(pdf)));
+    // Measured in inches, the report says inches, never millimetres.
+    const std::string inches = write("in.csv", "1,1.432\n2,2.783\n3,4.057\n4,5.261\n");
+    std::ostringstream inchOut;
+    ASSERT_EQ(runChartCommand({"--check", inches, "--units", "in", "--scale", "25.5", "--check-pdf",
+                               pdf + ".in"},
+                              inchOut, err),
+              kExitOk)
+        << err.str();
+    EXPECT_NE(inchOut.str().find("model,scale_length_in,nut_offset_in,rms_in,largest_in"),
+              std::string::npos);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QString::fromStdString(pdf + ".in"), QStringLiteral("-")});
+    if (text.waitForFinished(30000) && text.exitCode() == 0) {  // poppler-utils, scripts/deps
+        const QString report = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(report.contains(QStringLiteral("twelfth root: scale length 25.495 in, nut ")))
+            << report.toStdString();
+        EXPECT_TRUE(report.contains(QStringLiteral(" in, RMS "))) << report.toStdString();
+        EXPECT_TRUE(report.contains(QStringLiteral("The saddle stands"))) << report.toStdString();
+        EXPECT_FALSE(report.contains(QStringLiteral(" mm"))) << report.toStdString();
+    }
     std::ostringstream refusal;
     EXPECT_EQ(runChartCommand({"--check", bad, "--check-pdf", pdf + "2"}, out, refusal),
               kExitRefused);
