@@ -100,6 +100,7 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     measured->setObjectName(QStringLiteral("tblMeasured"));
     measured->setAccessibleName(QStringLiteral("Measured Positions"));
     measured->verticalHeader()->hide();
+    measured->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < rows; ++row)
         measured->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
     connect(measured, &QTableWidget::itemChanged, this, &CheckWindow::recalculate);
