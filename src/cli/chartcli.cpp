@@ -12,7 +12,7 @@
 
 #include "core/chart.h"
 #include "core/checkfit.h"
-#include "core/fanned.h"
+#include "core/designerboard.h"
 #include "core/input.h"
 #include "core/numtext.h"
 #include "core/tuning.h"
@@ -30,7 +30,7 @@ namespace varnel {
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsageBeforeDesigner =
     "usage: varnel-chart --frets TEXT [--scale TEXT] [--preset N] [--units in|mm]\n"
     "                    [--precision coarse|fine] [--method root12|rule18]\n"
     "                    [--factor common|dervin|primitive|NUMBER]\n"
@@ -60,19 +60,10 @@ constexpr const char* kUsage =
     "                         configuration; options after it override them\n"
     "  --list-configs         the saved names, one a line\n"
     "Fanned frets (a multiscale fretboard; the table on standard output, or --dxf, --svg,\n"
-    "--csv and --template-pdf, the last tiled at full scale with alignment crosses):\n"
-    "  --fanned --strings N --first-scale L --last-scale L --nut-spacing W\n"
-    "  --bridge-spacing W (--perpendicular-fret N [7] | --perpendicular-ratio P)\n"
-    "  --overhang O or TREBLE,BASS [3.5 mm both]\n"
-    "  --slot-width W [0.58 mm]  --markers \"3 5 7 9 12 15 17 19 21 24\"\n"
-    "  --double-markers \"12 24\"  --marker-diameter D [6 mm]  --side-markers yes|no [yes]\n"
-    "  --side-marker-diameter D [2 mm]  --board-end D [6 mm]  --zero-fret GAP [none]\n"
-    "  --saddle-compensation TREBLE,BASS [0]  --radius NUT,END [0: flat]\n"
-    "  --edo N [12] and --period P [2/1]: N equal divisions of the period (a ratio such as\n"
-    "  3/1, or cents such as 1200.0); --scala FILE: a Scala scale (.scl)\n"
-    "  --fret-set all|diatonic [all] and --extra-frets \"6+ 13+\": a dulcimer's frets\n"
-    "  --tuning \"D1 D2 ...\": each string's open note as a degree of the scale [0 each]\n"
-    "  --fret-points FILE: where each fret crosses each string, as CSV\n"
+    "--csv, --fret-points and --template-pdf, the last tiled at full scale with alignment\n"
+    "crosses): --fanned and the Fretboard Designer's inputs (lengths default to millimetres,\n"
+    "converted for an inch board; --fret-points FILE: where each fret crosses each string)\n";
+constexpr const char* kUsageAfterDesigner =
     "Check an instrument (measured frets in; each model's fit and each fret's error out):\n"
     "  --check FILE [--scale L]  FILE a CSV of fret,distance (or distances alone) from the\n"
     "                         nut, - for standard input; --scale the measured scale length\n"
@@ -93,6 +84,10 @@ constexpr const char* kUsage =
     "  --guide top|center|bottom   alignment guide position [top]\n"
     "  --fret-numbers yes|no  print fret numbers on the template [yes]\n"
     "  --font-size PT         chart font size in points [14]\n";
+
+std::string usageText() {
+    return kUsageBeforeDesigner + designerOptionsHelp() + kUsageAfterDesigner;
+}
 
 struct UsageError {
     std::string reason;
@@ -147,17 +142,16 @@ struct ChartRequest {
     std::vector<OutputRequest> outputs;
     bool listConfigs = false;
     bool fanned = false;
-    FannedInputs fannedInputs;
+    // The designer's inputs as texts, in the order given: a saved configuration's (in its own
+    // units) and the options' (in the board's).
+    struct DesignerTexts {
+        FannedTexts texts;
+        bool fromConfiguration = false;
+    };
+    std::vector<DesignerTexts> designerTexts;
     // --check: the file of measured fret positions ("-" standard input), and its report's PDF.
     std::optional<std::string> checkFile;
     std::optional<std::string> checkPdf;
-    // The tuning options, as the designer's boxes hold them.
-    FannedTexts tuningTexts;
-    // The saved configuration's fanned inputs that are no numbers, and its name.
-    std::vector<std::string> unreadableFannedInputs;
-    // The fanned inputs given by an option or a configuration, by the window's box names; the
-    // others keep their defaults, which are millimetres.
-    std::set<std::string, std::less<>> fannedGiven;
     std::string configName;
     std::string fretsText;
     bool haveFrets = false;
@@ -211,60 +205,8 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     // Lengths saved before their units were kept with them are in the configuration's units.
     if (!fanned.contains("unitsType") && !fanned.empty())
         fanned["unitsType"] = std::to_string(request.settings.unitsType);
-    request.unreadableFannedInputs =
-        readFannedTexts(fanned, request.settings.unitsType, request.fannedInputs);
-    for (const auto& [box, text] : fanned) request.fannedGiven.insert(box);
-    // The overhang's one box sets the bass side too, unless a bass overhang was saved with it.
-    if (fanned.contains("txtOverhang")) request.fannedGiven.insert("txtBassOverhang");
+    request.designerTexts.push_back({std::move(fanned), true});
     request.configName = name;
-}
-
-// The fanned options and the Fretboard Designer's boxes they set, by the boxes' object names.
-constexpr std::pair<std::string_view, const char*> kFannedInputBoxes[] = {
-    {"--strings", "txtStrings"},
-    {"--first-scale", "txtFirstScale"},
-    {"--last-scale", "txtLastScale"},
-    {"--nut-spacing", "txtNutSpacing"},
-    {"--bridge-spacing", "txtBridgeSpacing"},
-    {"--perpendicular-fret", "txtPerpendicular"},
-    {"--perpendicular-ratio", "txtPerpendicular"},
-    {"--overhang", "txtOverhang"},
-    {"--overhang", "txtBassOverhang"},
-    {"--slot-width", "txtSlotWidth"},
-    {"--markers", "txtMarkers"},
-    {"--double-markers", "txtDoubleMarkers"},
-    {"--marker-diameter", "txtMarkerDiameter"},
-    {"--side-markers", "chkSideMarkers"},
-    {"--side-marker-diameter", "txtSideMarkerDiameter"},
-    {"--board-end", "txtBoardEnd"},
-    {"--zero-fret", "chkZeroFret"},
-    {"--zero-fret", "txtNutGap"},
-    {"--saddle-compensation", "txtTrebleSaddle"},
-    {"--saddle-compensation", "txtBassSaddle"},
-    {"--radius", "txtRadiusNut"},
-    {"--radius", "txtRadiusEnd"},
-    {"--edo", "txtDivisions"},
-    {"--period", "txtPeriod"},
-    {"--scala", "txtScalaFile"},
-    {"--tuning", "txtStringTuning"},
-    {"--fret-set", "cboFretSet"},
-    {"--extra-frets", "txtExtraFrets"}};
-
-// The boxes a fanned option sets; none for other options.
-std::vector<const char*> fannedInputBoxes(std::string_view option) {
-    std::vector<const char*> boxes;
-    for (const auto& [name, box] : kFannedInputBoxes) {
-        if (name == option) boxes.push_back(box);
-    }
-    return boxes;
-}
-
-// The option that sets a box, for messages: "--first-scale" for "txtFirstScale".
-std::string fannedInputOption(std::string_view box) {
-    for (const auto& [name, boxName] : kFannedInputBoxes) {
-        if (box == boxName) return std::string(name);
-    }
-    return std::string(box);
 }
 
 // True when every output asked for is the calibration page, which needs no fretboard.
@@ -287,10 +229,14 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             return UsageError{"invalid value for " + option + ": '" + v + "'"};
         };
         FretboardSettings& s = request.settings;
-        // Given here, a saved configuration's unreadable text for the input no longer matters.
-        for (const char* box : fannedInputBoxes(option)) {
-            std::erase(request.unreadableFannedInputs, std::string(box));
-            request.fannedGiven.insert(box);
+        if (isDesignerOption(option)) {
+            // Read as the designer reads its boxes: a value it cannot take is refused here.
+            const std::string& v = value();
+            auto texts = optionTexts(option, v);
+            FannedInputs trial;
+            if (!texts || !readFannedTexts(*texts, s.unitsType, trial).empty()) throw bad(v);
+            request.designerTexts.push_back({std::move(*texts), false});
+            continue;
         }
         if (option == "--frets") {
             request.fretsText = value();
@@ -346,93 +292,10 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             request.listConfigs = true;
         } else if (option == "--fanned") {
             request.fanned = true;
-        } else if (option == "--strings" || option == "--perpendicular-fret") {
-            const std::string& v = value();
-            const auto n = toInt16(v);
-            if (!n) throw bad(v);
-            if (option == "--strings") {
-                request.fannedInputs.strings = *n;
-            } else {
-                request.fannedInputs.perpendicularFret = *n;
-            }
-        } else if (option == "--first-scale" || option == "--last-scale" ||
-                   option == "--nut-spacing" || option == "--bridge-spacing" ||
-                   option == "--perpendicular-ratio") {
-            const std::string& v = value();
-            const auto x = toDouble(v);
-            if (!x) throw bad(v);
-            FannedInputs& f = request.fannedInputs;
-            (option == "--first-scale"      ? f.firstScale
-             : option == "--last-scale"     ? f.lastScale
-             : option == "--nut-spacing"    ? f.nutSpacing
-             : option == "--bridge-spacing" ? f.bridgeSpacing
-                                            : f.perpendicularRatio) = *x;
-            if (option == "--perpendicular-ratio") f.perpendicularFret.reset();
-        } else if (option == "--overhang" || option == "--saddle-compensation" ||
-                   option == "--radius") {
-            // One value for both, or the two with a comma between.
-            const std::string& v = value();
-            const std::size_t comma = v.find(',');
-            const auto one = toDouble(v.substr(0, comma));
-            const auto other = comma == std::string::npos ? one : toDouble(v.substr(comma + 1));
-            if (!one || !other) throw bad(v);
-            FannedInputs& f = request.fannedInputs;
-            Workshop& w = f.workshop;
-            const auto [a, b] = option == "--overhang"
-                                    ? std::pair{&f.trebleOverhang, &f.bassOverhang}
-                                : option == "--radius" ? std::pair{&w.radiusAtNut, &w.radiusAtEnd}
-                                                       : std::pair{&w.trebleSaddle, &w.bassSaddle};
-            *a = *one;
-            *b = *other;
-        } else if (option == "--slot-width" || option == "--marker-diameter" ||
-                   option == "--side-marker-diameter" || option == "--board-end" ||
-                   option == "--zero-fret") {
-            const std::string& v = value();
-            const auto x = toDouble(v);
-            if (!x) throw bad(v);
-            Workshop& w = request.fannedInputs.workshop;
-            w.zeroFret = w.zeroFret || option == "--zero-fret";
-            (option == "--slot-width"        ? w.slotWidth
-             : option == "--marker-diameter" ? w.markerDiameter
-             : option == "--board-end"       ? w.boardEnd
-             : option == "--zero-fret"       ? w.nutGap
-                                             : w.sideMarkerDiameter) = *x;
-        } else if (option == "--markers" || option == "--double-markers") {
-            const std::string& v = value();
-            const auto frets = fretListFromText(v);
-            if (!frets) throw bad(v);
-            Workshop& w = request.fannedInputs.workshop;
-            (option == "--markers" ? w.markers : w.doubleMarkers) = *frets;
-        } else if (option == "--edo" || option == "--period") {
-            // Read as the designer reads its boxes: a value it cannot take is refused here.
-            const std::string& v = value();
-            const char* box = option == "--edo" ? "txtDivisions" : "txtPeriod";
-            FannedInputs trial;
-            if (!readFannedTexts({{"cboTemperament", "1"}, {box, v}}, s.unitsType, trial).empty())
-                throw bad(v);
-            request.tuningTexts["cboTemperament"] = "1";
-            request.tuningTexts[box] = v;
         } else if (option == "--check") {
             request.checkFile = value();
         } else if (option == "--check-pdf") {
             request.checkPdf = value();
-        } else if (option == "--tuning") {
-            const std::string& v = value();
-            if (!fretListFromText(v)) throw bad(v);
-            request.tuningTexts["txtStringTuning"] = v;
-        } else if (option == "--fret-set") {
-            const std::string& v = value();
-            if (v != "all" && v != "diatonic") throw bad(v);
-            request.tuningTexts["cboFretSet"] = v == "diatonic" ? "1" : "0";
-        } else if (option == "--extra-frets") {
-            request.tuningTexts["txtExtraFrets"] = value();
-        } else if (option == "--scala") {
-            request.tuningTexts["cboTemperament"] = "2";
-            request.tuningTexts["txtScalaFile"] = value();
-        } else if (option == "--side-markers") {
-            const std::string& v = value();
-            if (v != "yes" && v != "no") throw bad(v);
-            request.fannedInputs.workshop.sideMarkers = v == "yes";
         } else if (option == "--printer") {
             request.page.printerName = QString::fromStdString(value());
             request.printerGiven = true;
@@ -590,29 +453,35 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
 // The fanned fretboard: its table on standard output, or its DXF and CSV files.
 int runFanned(ChartRequest& request, std::ostream& out, std::ostream& err) {
     FretboardSettings& s = request.settings;
-    FannedInputs& in = request.fannedInputs;
-    // A default length is millimetres, as the window's is: in inches it is converted.
-    const double factor = lengthFactor(kUnitsMillimetres, s.unitsType);
-    const auto given = [&request](const char* box) { return request.fannedGiven.contains(box); };
-    for (const auto& [box, length] : fannedLengths(in)) {
-        if (!given(box)) *length *= factor;
-    }
-    if (!request.unreadableFannedInputs.empty()) {
-        err << "The saved configuration " << request.configName
-            << " has a Fretboard Designer input that is not a number: "
-            << fannedInputOption(request.unreadableFannedInputs.front()) << ".\n";
-        return kExitRefused;
-    }
     if (s.nFrets < 1) {
         err << kCheckInputsMessage << "\n";
         return kExitRefused;
     }
-    readFannedTexts(request.tuningTexts, s.unitsType, in);
+    // The defaults, then each configuration and option in turn.
+    FannedInputs in = designerDefaults(s.unitsType);
+    std::vector<std::string> unreadable;  // a configuration's, unless an option gives it later
+    bool scalaGiven = false;
+    for (auto [texts, fromConfiguration] : request.designerTexts) {
+        if (!fromConfiguration) texts["unitsType"] = std::to_string(s.unitsType);
+        const std::vector<std::string> bad = readFannedTexts(texts, s.unitsType, in);
+        if (fromConfiguration) {
+            unreadable.insert(unreadable.end(), bad.begin(), bad.end());
+        } else {
+            std::erase_if(unreadable, [&](const std::string& key) { return texts.contains(key); });
+            scalaGiven = scalaGiven || texts.contains("txtScalaFile");
+        }
+    }
+    if (!unreadable.empty()) {
+        err << "The saved configuration " << request.configName
+            << " has a Fretboard Designer input that is not a number: "
+            << optionOf(unreadable.front()) << ".\n";
+        return kExitRefused;
+    }
     // A Scala file named here must be there; one a saved configuration names may have moved,
     // and twelve equal steps stand in, as in the designer.
     if (!in.tuning.note.empty()) {
         err << in.tuning.note << "\n";
-        if (request.tuningTexts.contains("txtScalaFile")) return kExitRefused;
+        if (scalaGiven) return kExitRefused;
     }
     // Where the frets cross the strings does not depend on the markers: fret points alone are
     // never refused for them.
@@ -672,14 +541,14 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         return kExitOk;
     }
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
-        out << kUsage;
+        out << usageText();
         return kExitOk;
     }
     ChartRequest request;
     try {
         request = parseArguments(args, stores.settings);
     } catch (const UsageError& e) {
-        err << "varnel-chart: " << e.reason << "\n" << kUsage;
+        err << "varnel-chart: " << e.reason << "\n" << usageText();
         return kExitUsage;
     } catch (const Refusal& e) {
         err << e.reason << "\n";

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/fanned.h"
+#include "core/designerboard.h"
 #include "core/numtext.h"
 
 namespace varnel {

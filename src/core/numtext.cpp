@@ -251,6 +251,12 @@ std::string formatInteger(long long value) {
     return std::to_string(value);
 }
 
+std::string formatShortest(double value) {
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
+}
+
 std::string convertedLengthText(double length) {
     std::string text;
     for (int digits = 1; digits <= 15; ++digits) {

@@ -46,6 +46,9 @@ std::string formatFixed(double value, int decimals);
 // The pattern "###" for whole numbers: plain decimal digits with a leading minus when negative.
 std::string formatInteger(long long value);
 
+// The shortest decimal that reads back as the same double (std::to_chars): what files write.
+std::string formatShortest(double value);
+
 // A length converted between units as the shortest decimal within a billionth of it (under a
 // micrometre on any fretboard): 648 mm shows as 25.511811 in, and that as 648 mm again, however
 // often the units change.

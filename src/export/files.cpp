@@ -21,9 +21,7 @@ constexpr double kMarginMm = 5;  // room around the drawing for its strokes and 
 
 // The shortest decimal text that reads back as the same double.
 std::string shortest(double value) {
-    char buffer[32];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("0");
+    return formatShortest(value);
 }
 QString shortestText(double value) {
     return QString::fromStdString(shortest(value));

@@ -6,7 +6,7 @@
 #include <QString>
 
 #include "core/checkfit.h"
-#include "core/fanned.h"
+#include "core/designerboard.h"
 #include "core/fretboard.h"
 #include "layout/drawing.h"
 

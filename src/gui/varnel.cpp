@@ -23,7 +23,7 @@
 #include "gui/calibrationdialog.h"
 #include "gui/checkwindow.h"
 #include "gui/configdialogs.h"
-#include "gui/fannedwindow.h"
+#include "gui/designerwindow.h"
 #include "gui/fretchartview.h"
 #include "gui/mainwindowui.h"
 #include "gui/printdialogs.h"
@@ -86,12 +86,18 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
 }
 
 void Varnel::setFannedStore(SettingsStore* store) {
-    m_fannedStore = store;
-    // Saved configurations carry the Fretboard Designer inputs too.
-    if (!m_fannedExtras) m_fannedExtras = std::make_unique<FannedConfigExtras>(m_model.settings());
-    m_fannedExtras->setStore(store);
-    m_fannedExtras->setWindow(m_fanned);
-    m_configs.setExtras(store ? m_fannedExtras.get() : nullptr);
+    m_designerInputs.reset();
+    if (store) m_designerInputs = std::make_unique<StoredDesignerInputs>(*store);
+    // Saved configurations carry the Fretboard Designer inputs too; an open designer shows a
+    // retrieved configuration's.
+    if (!m_designerExtras) {
+        m_designerExtras = std::make_unique<DesignerConfigExtras>(m_model.settings());
+        m_designerExtras->setRetrieved([this] {
+            if (m_fanned) m_fanned->model().reload();
+        });
+    }
+    m_designerExtras->setStore(store);
+    m_configs.setExtras(store ? m_designerExtras.get() : nullptr);
 }
 
 Varnel::~Varnel() {
@@ -146,9 +152,8 @@ void Varnel::connectControls() {
     onTrigger(ui.readMeItem, [this] { showReadMe(); });
     onTrigger(ui.fannedItem, [this] {
         if (!m_fanned) {
-            m_fanned = new FannedWindow(m_model.settings(), m_printers, m_messages, m_fannedStore,
-                                        m_chooseSaveFile, this);
-            if (m_fannedExtras) m_fannedExtras->setWindow(m_fanned);
+            m_fanned = new DesignerWindow(m_model.settings(), m_printers, m_messages,
+                                          m_designerInputs.get(), m_chooseSaveFile, this);
         }
         m_fanned->show();
         m_fanned->raise();
@@ -252,7 +257,7 @@ void Varnel::showModel(unsigned changes) {
     }
     // The Fretboard Designer draws from the same record: fret count, method and units.
     if (m_fanned && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
-        m_fanned->followSettings();
+        m_fanned->model().followRecord();
     // The instrument check converts its typed lengths into new units.
     if (m_check && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
         m_check->followSettings();

@@ -12,6 +12,7 @@
 #include "render/exports.h"
 #include "render/printerprovider.h"
 #include "store/configrepository.h"
+#include "store/designerstore.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
 
@@ -86,9 +87,9 @@ class Varnel : public QMainWindow {
     QPointer<ReadMeViewer> m_readMe;
     QPointer<CalibrationDialog> m_calibration;
     SaveFileChooser m_chooseSaveFile;
-    SettingsStore* m_fannedStore = nullptr;
-    std::unique_ptr<class FannedConfigExtras> m_fannedExtras;
-    QPointer<class FannedWindow> m_fanned;
+    std::unique_ptr<class StoredDesignerInputs> m_designerInputs;
+    std::unique_ptr<class DesignerConfigExtras> m_designerExtras;
+    QPointer<class DesignerWindow> m_fanned;
     QPointer<class CheckWindow> m_check;
     bool m_showingModel = false;
     bool m_centred = false;

@@ -1,5 +1,7 @@
 #include "layout/drawing.h"
 
+#include "core/fretboard.h"
+
 #include "core/version.h"
 
 #include <algorithm>

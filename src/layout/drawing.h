@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/fanned.h"
+#include "core/geometry.h"
 
 namespace varnel {
 

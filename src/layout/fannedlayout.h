@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/fanned.h"
+#include "core/designerboard.h"
 #include "layout/drawing.h"
 
 namespace varnel {

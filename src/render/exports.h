@@ -7,7 +7,7 @@
 #include <functional>
 #include <optional>
 
-#include "core/fanned.h"
+#include "core/designerboard.h"
 #include "core/fretboard.h"
 #include "export/files.h"
 #include "render/pagesetup.h"

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "core/fanned.h"
+#include "core/designerboard.h"
 #include "layout/fannedlayout.h"
 #include "render/printerprovider.h"
 #include "render/printersurface.h"

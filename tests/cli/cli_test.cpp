@@ -72,7 +72,15 @@ TEST(ChartCommandTest, UsageErrorsExitWithTwo) {
                                                {"--frets", "22", "--factor", "big"},
                                                {"--frets"},
                                                {"--scale", "650"},
-                                               {"--frets", "22", "--colour", "red"}}) {
+                                               {"--frets", "22", "--colour", "red"},
+                                               // the designer's boxes refuse these too
+                                               {"--fanned", "--overhang", "1e999"},
+                                               {"--fanned", "--side-markers", "maybe"},
+                                               {"--fanned", "--fret-set", "chromatic"},
+                                               {"--fanned", "--edo", "0"},
+                                               {"--fanned", "--period", "1/2"},
+                                               {"--fanned", "--strings", "six"},
+                                               {"--fanned", "--markers", "3 x"}}) {
         const CliRun r = run(args);
         EXPECT_EQ(r.status, kExitUsage) << args.back();
         EXPECT_EQ(r.out, "");

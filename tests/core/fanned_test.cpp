@@ -1,4 +1,4 @@
-#include "core/fanned.h"
+#include "core/designerboard.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +14,6 @@ double length(const Segment& s) {
 }
 Point at(const Segment& s, double t) {
     return {s.from.x + t * (s.to.x - s.from.x), s.from.y + t * (s.to.y - s.from.y)};
-}
-// Distance of a point from the line through a segment.
-double offLine(const Segment& s, const Point& p) {
-    const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
-    return std::fabs(dx * (p.y - s.from.y) - dy * (p.x - s.from.x)) / std::hypot(dx, dy);
 }
 
 // A table of instruments: each outer string exactly its scale length, the points at p on both

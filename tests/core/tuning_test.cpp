@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/fanned.h"
+#include "core/designerboard.h"
 
 namespace varnel {
 namespace {

@@ -11,8 +11,9 @@
 #include <QTemporaryDir>
 #include "gui/checkwindow.h"
 #include "gui/configdialogs.h"
-#include "gui/fannedwindow.h"
+#include "gui/designerwindow.h"
 #include "gui/printoptionsdialog.h"
+#include "store/designerstore.h"
 #include "uitest.h"
 
 namespace varnel {
@@ -151,7 +152,7 @@ TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
     });
     typeInto(fretsBox(), "24");
     item("mnuToolsFanned")->trigger();
-    auto* fanned = window->findChild<FannedWindow*>();
+    auto* fanned = window->findChild<DesignerWindow*>();
     ASSERT_NE(fanned, nullptr);
     EXPECT_EQ(fanned->windowTitle(), "Fretboard Designer");
     EXPECT_EQ(fanned->table->rowCount(), 24);
@@ -263,7 +264,7 @@ TEST_F(PrintingTest, OlderStoredInputsKeepTheWorkshopDefaultsInTheirUnits) {
     typeInto(fretsBox(), "22");
     click("optEnglish");
     item("mnuToolsFanned")->trigger();
-    auto* fanned = window->findChild<FannedWindow*>();
+    auto* fanned = window->findChild<DesignerWindow*>();
     ASSERT_NE(fanned, nullptr);
     EXPECT_EQ(fanned->firstScale->text(), "25.5");
     EXPECT_EQ(fanned->findChild<QLineEdit*>("txtSlotWidth")->text(), "0.02283464567");
@@ -271,7 +272,7 @@ TEST_F(PrintingTest, OlderStoredInputsKeepTheWorkshopDefaultsInTheirUnits) {
     // So does a configuration saved then, retrieved over this session's workshop inputs.
     fannedStore.store().saveSetting("Fanned", "txtSlotWidth", "0.5");
     const FretboardSettings record;
-    FannedConfigExtras extras(record);
+    DesignerConfigExtras extras(record);
     extras.setStore(&fannedStore.store());
     extras.takeExtras({{"fanned.txtFirstScale", "648"}, {"fanned.unitsType", "1"}});
     EXPECT_EQ(fannedStore.store().getSetting("Fanned", "txtSlotWidth", ""), "0.58");
@@ -291,7 +292,7 @@ TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
     });
     typeInto(fretsBox(), "22");
     item("mnuToolsFanned")->trigger();
-    auto* fanned = window->findChild<FannedWindow*>();
+    auto* fanned = window->findChild<DesignerWindow*>();
     ASSERT_NE(fanned, nullptr);
     EXPECT_EQ(messages.take(),
               std::vector<std::string>{"The settings could not be saved: read-only."});

@@ -1,7 +1,8 @@
 #pragma once
-// Fanned frets: a multiscale fretboard laid out in two dimensions. All lengths in the current
-// units. The neck's midline is the x axis, from the nut towards the bridge; y runs across the
-// neck, the first (treble) string on the negative side, the last (bass) on the positive side.
+// The Fretboard Designer's board: a fanned or straight fretboard laid out in two dimensions from
+// its inputs. All lengths in the current units. The neck's midline is the x axis, from the nut
+// towards the bridge; y runs across the neck, the first (treble) string on the negative side,
+// the last (bass) on the positive side.
 //
 // The outer strings are exactly their scale lengths long: with d = (Wb - Wn) / 2, the first
 // runs from (-p a1, -Wn/2) to ((1 - p) a1, -Wb/2), the last from (-p aN, Wn/2) to
@@ -11,55 +12,16 @@
 // string where the fret lies) of the two outer strings; it, the nut and the bridge are cut at the
 // edges, the outer strings moved outwards across the midline by the overhang.
 
-#include <cstdint>
-#include <map>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/designerinputs.h"
 #include "core/fretboard.h"
-#include "core/tuning.h"
+#include "core/geometry.h"
 
 namespace varnel {
-
-// What the cutter needs beyond the strings and the frets, lengths in the board's units (the
-// defaults here are millimetres: workshopDefaults gives them in inches).
-struct Workshop {
-    double slotWidth = 0.58;  // a 0.023 in fret saw's kerf; 0 draws centre lines only
-    std::vector<int> markers{3, 5, 7, 9, 12, 15, 17, 19, 21, 24};
-    std::vector<int> doubleMarkers{12, 24};
-    double markerDiameter = 6;
-    bool sideMarkers = true;
-    double sideMarkerDiameter = 2;
-    double boardEnd = 6;  // past the last fret, along the midline
-    bool zeroFret = false;
-    double nutGap = 5;        // from the zero fret back to the nut
-    double trebleSaddle = 0;  // saddle compensation, along the first and the last string
-    double bassSaddle = 0;
-    double radiusAtNut = 0;  // 0 at both ends: a flat board
-    double radiusAtEnd = 0;
-};
-Workshop workshopDefaults(std::int16_t unitsType);
-
-// The tuning the frets follow: none for twelve equal steps to the octave, by the record's method
-// and factor; else equal divisions of a period, or a Scala file's scale.
-// The most equal divisions of a period a board takes.
-constexpr int kMaxDivisions = 1000;
-
-struct FannedTuning {
-    std::optional<Scale> scale;
-    // Why the chosen tuning makes no frets: refused.
-    std::string refusal;
-    // A chosen Scala file that is missing: twelve equal steps stand in, and this says so.
-    std::string note;
-    // Twelve equal only: the diatonic frets (the record's fret count counts them) and the extra
-    // frets the text names ("6+ 13+").
-    bool diatonic = false;
-    std::string extraFrets;
-    // Each string's open note as a degree of the scale, first string first (none: all 0).
-    std::vector<int> degrees;
-};
 
 // The position markers a board carries, single and double, by the fret numbers shown. The
 // twelve-equal guitar's set (the default) stands for the tuning's own default: the same on a
@@ -67,31 +29,6 @@ struct FannedTuning {
 // set, and none in another tuning, whose frets fall elsewhere. Other sets are taken as typed.
 std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
                                                            const FannedTuning& tuning);
-
-struct FannedInputs {
-    int strings = 6;
-    double firstScale = 648;  // treble
-    double lastScale = 686;   // bass
-    double nutSpacing = 35;   // between the outer strings' centres, across the midline
-    double bridgeSpacing = 52;
-    double perpendicularRatio = 0.5;  // 0: perpendicular nut, 1: perpendicular bridge
-    double trebleOverhang = 3.5;
-    double bassOverhang = 3.5;
-    // The fret (0 for the nut) that stands perpendicular to the midline, instead of the ratio:
-    // the ratio then follows from the method and factor.
-    std::optional<int> perpendicularFret = 7;
-    Workshop workshop;
-    FannedTuning tuning;
-};
-
-struct Point {
-    double x = 0;
-    double y = 0;
-};
-struct Segment {
-    Point from;
-    Point to;
-};
 
 // A marker: its centre and diameter, and the fret it stands before.
 struct Circle {
@@ -166,34 +103,11 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
 // The perpendicular ratio in use: the perpendicular fret's fraction when one is given.
 double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s);
 
-// The Fretboard Designer's remembered inputs: its boxes' texts by their object names
-// ("txtStrings", "txtFirstScale", "txtLastScale", "txtNutSpacing", "txtBridgeSpacing",
-// "cboPerpendicular" (0 fret, 1 ratio), "txtPerpendicular", "txtOverhang" (both sides),
-// "txtBassOverhang" (the bass side when not blank), the workshop's
-// "txtSlotWidth", "txtMarkers", "txtDoubleMarkers" (fret numbers, blank-separated),
-// "txtMarkerDiameter", "chkSideMarkers" and "chkZeroFret" ("1" or "0"),
-// "txtSideMarkerDiameter", "txtBoardEnd", "txtNutGap", "txtTrebleSaddle", "txtBassSaddle",
-// "txtRadiusNut", "txtRadiusEnd", and "unitsType", the units the lengths were typed in), as the
-// window stores them and saved configurations carry them.
-using FannedTexts = std::map<std::string, std::string, std::less<>>;
-// Reads each text into in, its lengths converted from the stored units to unitsType (a units
-// code); a missing
-// text keeps in's value. The object names of the texts that are not numbers of their kind, in
-// the window's order; their fields keep in's values.
-std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
-                                         FannedInputs& in);
+// The board's line j: the scale's start (the nut, or the zero fret) for 0, else fret j.
+Segment scaleLine(const FannedBoard& board, int j);
 
-// The workshop's and the tuning's default texts by box name, lengths in the units: what a
-// configuration saved before those inputs existed retrieves.
-FannedTexts newerDefaultTexts(std::int16_t unitsType);
-
-// The inputs' lengths by the boxes that hold them: what a change of units converts.
-std::vector<std::pair<const char*, double*>> fannedLengths(FannedInputs& in);
-
-// Fret numbers as the boxes show them ("3 5 7 12"), and read back (blank-separated whole
-// numbers; none when a word is not one).
-std::string fretListText(const std::vector<int>& frets);
-std::optional<std::vector<int>> fretListFromText(std::string_view text);
+// The board's width square to the midline where a line crosses it.
+double widthAcross(const FannedBoard& board, const Segment& line);
 
 // The fretboard. Preconditions: no refusal, and at least one fret in s.nFrets.
 FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s);

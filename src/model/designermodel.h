@@ -1,0 +1,88 @@
+#pragma once
+// The Fretboard Designer's state below the toolkit: the inputs as typed (texts by key, lengths in
+// the units shown), the board they lay out or why they lay out none, computed once per change.
+// It follows the main window's record (frets, method, factor, units) and remembers accepted
+// inputs in its storage. The window only shows it and forwards edits.
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <utility>
+
+#include "core/designerboard.h"
+#include "core/fretboard.h"
+#include "model/designerstorage.h"
+
+namespace varnel {
+
+class DesignerModel {
+  public:
+    // What changed, for the listener: the texts (the model converted or reloaded them), the
+    // board and the status line.
+    static constexpr unsigned kTextsChanged = 1;
+    static constexpr unsigned kBoardChanged = 2;
+
+    // record: the main window's. storage: none, nothing is remembered.
+    DesignerModel(const FretboardSettings& record, DesignerStorage* storage);
+
+    void setListener(std::function<void(unsigned changes)> listener) {
+        m_listener = std::move(listener);
+    }
+
+    // The inputs' texts by key, lengths in units().
+    const FannedTexts& texts() const { return m_texts; }
+    const std::string& text(std::string_view key) const;
+    std::int16_t units() const { return m_units; }
+    bool inches() const { return m_units == kUnitsInches; }
+
+    // An input's text changed (a check box's "1" or "0", a choice's index).
+    void edit(std::string_view key, std::string text);
+    // The storage's inputs: at the start, and after a configuration is retrieved into it.
+    void reload();
+    // The record changed: the board follows its frets, method and factor, and new units
+    // convert the lengths.
+    void followRecord();
+
+    // The inputs as read, and the board they lay out (none when refused).
+    const std::optional<FannedInputs>& inputs() const { return m_inputs; }
+    const std::optional<FannedBoard>& board() const { return m_board; }
+    // The status line: the board's frets and units (and a missing Scala file), or why there is
+    // no board, naming the input.
+    const std::string& status() const { return m_status; }
+    // Why the inputs could not be remembered, once until a write succeeds; then none.
+    std::optional<std::string> takeStoreFailure() { return std::exchange(m_storeFailure, {}); }
+
+  private:
+    void recalculate();
+    void remember();
+    void convertLengths(std::int16_t from, std::int16_t to);
+    // A Scala file read once for as long as its path, size and time stay the same.
+    ScalaFile readScala(const std::string& path);
+
+    const FretboardSettings& m_record;
+    DesignerStorage* m_storage;
+    std::function<void(unsigned)> m_listener;
+    FannedTexts m_texts;
+    std::int16_t m_units;
+    std::optional<FannedInputs> m_inputs;
+    std::optional<FannedBoard> m_board;
+    std::string m_status;
+    // What of the record the board was last laid out with: frets, method, factor.
+    std::tuple<std::int16_t, std::int16_t, double> m_laidOutWith{};
+    FannedTexts m_remembered;  // what the storage holds, as last read or written
+    std::optional<std::string> m_storeFailure;
+    bool m_saidStoreFailure = false;
+    struct ScalaCache {
+        std::string path;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type time;
+        ScalaFile file;
+    };
+    std::optional<ScalaCache> m_scala;
+};
+
+}  // namespace varnel
