@@ -123,6 +123,11 @@ struct DesignerInput {
     std::function<std::string(const FannedInputs& in)> text = {};
     // What the value must be, said when a text is none: "must be a number."
     std::string_view unreadable = {};
+    // A number's value as the refusals judge it, and its name there ("first string's scale
+    // length"): finite and within reach of the layout, and 0 or more where notNegative.
+    std::function<double(const FannedInputs& in)> value = {};
+    std::string_view noun = {};
+    bool notNegative = false;
 };
 
 // Every input, in the form's order (the order the window reads and names them in).

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cmath>
-#include <span>
 #include <tuple>
 
 #include "core/designerboard.h"
@@ -94,32 +93,17 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
     if (in.strings < 2 || in.strings > 12) {
         return "The number of strings, " + std::to_string(in.strings) + ", must be 2 to 12.";
     }
-    const std::pair<const char*, double> numbers[] = {
-        {"first string's scale length", in.firstScale},
-        {"last string's scale length", in.lastScale},
-        {"string spacing at the nut", in.nutSpacing},
-        {"string spacing at the bridge", in.bridgeSpacing},
-        {"perpendicular ratio", in.perpendicularFret ? 0.0 : in.perpendicularRatio},
-        {"fretboard overhang", in.trebleOverhang},
-        {"fretboard overhang", in.bassOverhang},
-        {"slot width", w.slotWidth},
-        {"marker diameter", w.markerDiameter},
-        {"side marker diameter", w.sideMarkerDiameter},
-        {"board end", w.boardEnd},
-        {"nut gap", w.nutGap},
-        {"treble saddle compensation", w.trebleSaddle},
-        {"bass saddle compensation", w.bassSaddle},
-        {"radius at the nut", w.radiusAtNut},
-        {"radius at the end", w.radiusAtEnd},
-    };
+    // Every number of the inputs, by its name in refusals.
+    std::vector<std::pair<std::string_view, double>> numbers;
+    for (const DesignerInput& input : designerInputs()) {
+        if (input.value) numbers.emplace_back(input.noun, input.value(in));
+    }
     // Beyond about 1e150 the layout's squares overflow; no instrument comes near 1e100.
     constexpr double kLargest = 1e100;
     for (const auto& [name, value] : numbers) {
-        if (!std::isfinite(value)) {
-            return std::string("The ") + name + ", " + text(value) + ", must be a finite number.";
-        }
-        if (std::fabs(value) > kLargest)
-            return std::string("The ") + name + ", " + text(value) + ", is too large to lay out.";
+        const std::string said = "The " + std::string(name) + ", " + text(value);
+        if (!std::isfinite(value)) return said + ", must be a finite number.";
+        if (std::fabs(value) > kLargest) return said + ", is too large to lay out.";
     }
     if (!in.tuning.refusal.empty()) return in.tuning.refusal;
     const std::vector<int>& degrees = in.tuning.degrees;
@@ -163,9 +147,11 @@ std::optional<std::string> fannedRefusal(const FannedInputs& in, const Fretboard
     if (!(in.trebleOverhang >= 0) || !(in.bassOverhang >= 0)) {
         return "The fretboard overhang must be 0 or more.";
     }
-    for (const auto& [name, value] : std::span(numbers).subspan(7)) {
-        if (value < 0)
-            return std::string("The ") + name + ", " + text(value) + ", must be 0 or more.";
+    for (const DesignerInput& input : designerInputs()) {
+        if (input.notNegative && input.value(in) < 0) {
+            return "The " + std::string(input.noun) + ", " + text(input.value(in)) +
+                   ", must be 0 or more.";
+        }
     }
     if ((w.radiusAtNut > 0) != (w.radiusAtEnd > 0)) {
         return "The radius at the nut and at the end must both be 0 (a flat board) or both more "

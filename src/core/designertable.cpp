@@ -1,0 +1,346 @@
+// The table of the designer's inputs, one row each, in the form's order.
+#include <cmath>
+
+#include "core/designerinputs.h"
+#include "core/numtext.h"
+
+namespace varnel {
+
+namespace {
+
+using NumberField = double& (*)(FannedInputs&);
+
+const char* const kStrings = "Strings and Scale";
+const char* const kTuning = "Tuning";
+const char* const kWorkshop = "Workshop";
+
+// A length or a plain number: any finite number (the refusals judge its size), times the factor
+// when it is a length.
+DesignerInput number(std::string_view key, std::string_view caption, std::string_view group,
+                     InputKind kind, std::vector<InputOption> options, NumberField field) {
+    DesignerInput input{key, caption, group, kind, std::move(options)};
+    const bool length = kind == InputKind::Length;
+    input.read = [field, length](std::string_view text, double factor, FannedInputs& in) {
+        const auto value = toDouble(text);
+        if (!value || !std::isfinite(*value)) return false;
+        field(in) = *value * (length ? factor : 1);
+        return true;
+    };
+    input.text = [field](const FannedInputs& in) {
+        FannedInputs copy = in;
+        return formatShortest(field(copy));
+    };
+    input.value = [field](const FannedInputs& in) {
+        FannedInputs copy = in;
+        return field(copy);
+    };
+    input.unreadable = "must be a number.";
+    return input;
+}
+
+// A number as the refusals name it; a workshop length must be 0 or more.
+DesignerInput named(DesignerInput input, std::string_view noun) {
+    input.noun = noun;
+    input.notNegative = input.group == kWorkshop;
+    return input;
+}
+
+DesignerInput length(std::string_view key, std::string_view caption, std::string_view group,
+                     std::vector<InputOption> options, NumberField field) {
+    return number(key, caption, group, InputKind::Length, std::move(options), field);
+}
+
+DesignerInput frets(std::string_view key, std::string_view caption, InputOption option,
+                    std::vector<int>& (*field)(FannedInputs&)) {
+    DesignerInput input{key, caption, kWorkshop, InputKind::Frets, {option}};
+    input.read = [field](std::string_view text, double, FannedInputs& in) {
+        const auto read = fretListFromText(text);
+        if (read) field(in) = *read;
+        return read.has_value();
+    };
+    input.text = [field](const FannedInputs& in) {
+        FannedInputs copy = in;
+        return fretListText(field(copy));
+    };
+    input.unreadable = "must be fret numbers separated by blanks.";
+    return input;
+}
+
+DesignerInput flag(std::string_view key, std::string_view caption, std::vector<InputOption> options,
+                   bool& (*field)(FannedInputs&)) {
+    DesignerInput input{key, caption, kWorkshop, InputKind::Flag, std::move(options)};
+    input.words = {"yes", "no"};
+    input.read = [field](std::string_view text, double, FannedInputs& in) {
+        field(in) = text == "1";
+        return true;
+    };
+    input.text = [field](const FannedInputs& in) {
+        FannedInputs copy = in;
+        return std::string(field(copy) ? "1" : "0");
+    };
+    return input;
+}
+
+// A text kept as typed and judged when the tuning is worked out.
+DesignerInput words(std::string_view key, std::string_view caption, InputKind kind,
+                    std::vector<InputOption> options, std::string& (*field)(FannedInputs&)) {
+    DesignerInput input{key, caption, kTuning, kind, std::move(options)};
+    input.read = [field](std::string_view text, double, FannedInputs& in) {
+        field(in) = std::string(text);
+        return true;
+    };
+    input.text = [field](const FannedInputs& in) {
+        FannedInputs copy = in;
+        return field(copy);
+    };
+    return input;
+}
+
+std::vector<DesignerInput> makeInputs() {
+    using P = OptionPart;
+    std::vector<DesignerInput> inputs;
+    DesignerInput strings{"txtStrings",
+                          "Number of Strings",
+                          kStrings,
+                          InputKind::Count,
+                          {{"--strings", P::Whole, {}, "N  the number of strings, 2 to 12"}}};
+    strings.read = [](std::string_view text, double, FannedInputs& in) {
+        const auto n = toInt16(text);
+        if (n) in.strings = *n;
+        return n.has_value();
+    };
+    strings.text = [](const FannedInputs& in) { return std::to_string(in.strings); };
+    strings.unreadable = "must be a whole number.";
+    inputs.push_back(std::move(strings));
+    inputs.push_back(
+        named(length("txtFirstScale", "First String Scale Length", kStrings,
+                     {{"--first-scale", P::Whole, {}, "L  the first (treble) string's"}},
+                     [](FannedInputs& in) -> double& { return in.firstScale; }),
+              "first string's scale length"));
+    inputs.push_back(named(length("txtLastScale", "Last String Scale Length", kStrings,
+                                  {{"--last-scale", P::Whole, {}, "L  the last (bass) string's"}},
+                                  [](FannedInputs& in) -> double& { return in.lastScale; }),
+                           "last string's scale length"));
+    inputs.push_back(
+        named(length("txtNutSpacing", "String Spacing at Nut", kStrings,
+                     {{"--nut-spacing", P::Whole, {}, "W  outer strings' centres, at the nut"}},
+                     [](FannedInputs& in) -> double& { return in.nutSpacing; }),
+              "string spacing at the nut"));
+    inputs.push_back(named(length("txtBridgeSpacing", "String Spacing at Bridge", kStrings,
+                                  {{"--bridge-spacing", P::Whole, {}, "W  and at the bridge"}},
+                                  [](FannedInputs& in) -> double& { return in.bridgeSpacing; }),
+                           "string spacing at the bridge"));
+    // The perpendicular fret or ratio: one box, read as the choice beside it says.
+    DesignerInput kind{
+        "cboPerpendicular",
+        "Perpendicular Fret or Ratio",
+        kStrings,
+        InputKind::Choice,
+        {{"--perpendicular-fret", P::Fixed, "0"}, {"--perpendicular-ratio", P::Fixed, "1"}},
+        {"Perpendicular Fret", "Perpendicular Ratio"}};
+    kind.read = [](std::string_view text, double, FannedInputs& in) {
+        if (text == "1") {
+            in.perpendicularFret.reset();
+        } else if (!in.perpendicularFret) {
+            in.perpendicularFret = 0;  // the box's text says which
+        }
+        return true;
+    };
+    kind.text = [](const FannedInputs& in) {
+        return std::string(in.perpendicularFret ? "0" : "1");
+    };
+    inputs.push_back(std::move(kind));
+    DesignerInput perpendicular{
+        "txtPerpendicular",
+        "Perpendicular Fret",
+        kStrings,
+        InputKind::Number,
+        {{"--perpendicular-fret", P::Whole, {}, "N  the fret square to the midline, 0 the nut"},
+         {"--perpendicular-ratio",
+          P::Whole,
+          {},
+          "P  or the ratio: 0 square nut, 1 square bridge"}}};
+    perpendicular.read = [](std::string_view text, double, FannedInputs& in) {
+        if (in.perpendicularFret) {
+            const auto fret = toInt16(text);
+            if (fret) in.perpendicularFret = *fret;
+            return fret.has_value();
+        }
+        const auto ratio = toDouble(text);
+        if (!ratio || !std::isfinite(*ratio)) return false;
+        in.perpendicularRatio = *ratio;
+        return true;
+    };
+    perpendicular.text = [](const FannedInputs& in) {
+        return in.perpendicularFret ? std::to_string(*in.perpendicularFret)
+                                    : formatShortest(in.perpendicularRatio);
+    };
+    perpendicular.value = [](const FannedInputs& in) {
+        return in.perpendicularFret ? 0.0 : in.perpendicularRatio;
+    };
+    perpendicular.noun = "perpendicular ratio";
+    inputs.push_back(std::move(perpendicular));
+    // One box sets both sides; a bass overhang typed beside it, the bass side.
+    DesignerInput overhang =
+        length("txtOverhang", "Fretboard Overhang", kStrings,
+               {{"--overhang", P::First, {}, "O|TREBLE,BASS  the board beyond the outer strings"}},
+               [](FannedInputs& in) -> double& { return in.trebleOverhang; });
+    overhang.read = [read = overhang.read](std::string_view text, double factor, FannedInputs& in) {
+        if (!read(text, factor, in)) return false;
+        in.bassOverhang = in.trebleOverhang;
+        return true;
+    };
+    overhang.noun = "fretboard overhang";
+    inputs.push_back(std::move(overhang));
+    DesignerInput bass =
+        length("txtBassOverhang", "Bass Overhang", kStrings, {{"--overhang", P::SecondOrBlank}},
+               [](FannedInputs& in) -> double& { return in.bassOverhang; });
+    bass.read = [read = bass.read](std::string_view text, double factor, FannedInputs& in) {
+        return text.find_first_not_of(' ') == std::string_view::npos || read(text, factor, in);
+    };
+    bass.text = [](const FannedInputs& in) {
+        return in.bassOverhang == in.trebleOverhang ? std::string()
+                                                    : formatShortest(in.bassOverhang);
+    };
+    bass.noun = "fretboard overhang";
+    inputs.push_back(std::move(bass));
+
+    DesignerInput temperament{
+        "cboTemperament",
+        "Temperament",
+        kTuning,
+        InputKind::Choice,
+        {{"--edo", P::Fixed, "1"}, {"--period", P::Fixed, "1"}, {"--scala", P::Fixed, "2"}},
+        {"12 Equal", "Equal Divisions", "Scala File"}};
+    temperament.read = [](std::string_view text, double, FannedInputs& in) {
+        const auto index = toInt16(text);
+        in.tuning.temperament = index && *index >= 0 && *index <= 2 ? *index : 0;
+        return true;
+    };
+    temperament.text = [](const FannedInputs& in) { return std::to_string(in.tuning.temperament); };
+    inputs.push_back(std::move(temperament));
+    DesignerInput divisions =
+        words("txtDivisions", "Divisions", InputKind::Count,
+              {{"--edo", P::Whole, {}, "N  equal divisions of the period"}},
+              [](FannedInputs& in) -> std::string& { return in.tuning.divisions; });
+    divisions.unreadable = "must be a whole number from 1 to 1000.";
+    inputs.push_back(std::move(divisions));
+    DesignerInput period =
+        words("txtPeriod", "Period", InputKind::Pitch,
+              {{"--period", P::Whole, {}, "P  a ratio such as 3/1, or cents such as 1200.0"}},
+              [](FannedInputs& in) -> std::string& { return in.tuning.period; });
+    period.unreadable =
+        "must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.";
+    inputs.push_back(std::move(period));
+    inputs.push_back(words("txtScalaFile", "Scala File", InputKind::Path,
+                           {{"--scala", P::Whole, {}, "FILE  a Scala scale (.scl)"}},
+                           [](FannedInputs& in) -> std::string& { return in.tuning.scalaFile; }));
+    DesignerInput tuning{"txtStringTuning",
+                         "String Tuning",
+                         kTuning,
+                         InputKind::Degrees,
+                         {{"--tuning",
+                           P::Whole,
+                           {},
+                           "\"D1 D2 ...\"  each string's open note, a degree of the scale"}}};
+    tuning.read = [](std::string_view text, double, FannedInputs& in) {
+        const auto degrees = fretListFromText(text);
+        if (degrees) in.tuning.degrees = *degrees;
+        return degrees.has_value();
+    };
+    tuning.text = [](const FannedInputs& in) { return fretListText(in.tuning.degrees); };
+    tuning.unreadable =
+        "must be a degree of the scale for each string, first string first, separated by "
+        "blanks.";
+    inputs.push_back(std::move(tuning));
+    DesignerInput fretSet{"cboFretSet",
+                          "Fret Set",
+                          kTuning,
+                          InputKind::Choice,
+                          {{"--fret-set", P::Whole, {}, "all|diatonic  a dulcimer's frets"}},
+                          {"All", "Diatonic"},
+                          {"all", "diatonic"}};
+    fretSet.read = [](std::string_view text, double, FannedInputs& in) {
+        in.tuning.diatonic = text == "1";
+        return true;
+    };
+    fretSet.text = [](const FannedInputs& in) {
+        return std::string(in.tuning.diatonic ? "1" : "0");
+    };
+    inputs.push_back(std::move(fretSet));
+    inputs.push_back(
+        words("txtExtraFrets", "Extra Frets", InputKind::Words,
+              {{"--extra-frets", P::Whole, {}, "\"6+ 13+\"  among the diatonic frets"}},
+              [](FannedInputs& in) -> std::string& { return in.tuning.extraFrets; }));
+
+    inputs.push_back(
+        named(length("txtSlotWidth", "Slot Width", kWorkshop,
+                     {{"--slot-width", P::Whole, {}, "W  the saw's kerf; 0: centre lines"}},
+                     [](FannedInputs& in) -> double& { return in.workshop.slotWidth; }),
+              "slot width"));
+    inputs.push_back(
+        frets("txtMarkers", "Position Markers",
+              {"--markers",
+               P::Whole,
+               {},
+               "\"F ...\"  the frets with a marker (the default follows the tuning)"},
+              [](FannedInputs& in) -> std::vector<int>& { return in.workshop.markers; }));
+    inputs.push_back(
+        frets("txtDoubleMarkers", "Double Markers",
+              {"--double-markers", P::Whole, {}, "\"F ...\"  those with two"},
+              [](FannedInputs& in) -> std::vector<int>& { return in.workshop.doubleMarkers; }));
+    inputs.push_back(
+        named(length("txtMarkerDiameter", "Marker Diameter", kWorkshop,
+                     {{"--marker-diameter", P::Whole, {}, "D"}},
+                     [](FannedInputs& in) -> double& { return in.workshop.markerDiameter; }),
+              "marker diameter"));
+    inputs.push_back(flag("chkSideMarkers", "Side Markers",
+                          {{"--side-markers", P::Whole, {}, "yes|no  dots on the bass edge"}},
+                          [](FannedInputs& in) -> bool& { return in.workshop.sideMarkers; }));
+    inputs.push_back(
+        named(length("txtSideMarkerDiameter", "Side Marker Diameter", kWorkshop,
+                     {{"--side-marker-diameter", P::Whole, {}, "D"}},
+                     [](FannedInputs& in) -> double& { return in.workshop.sideMarkerDiameter; }),
+              "side marker diameter"));
+    inputs.push_back(
+        named(length("txtBoardEnd", "Board End", kWorkshop,
+                     {{"--board-end", P::Whole, {}, "D  the board past the last fret"}},
+                     [](FannedInputs& in) -> double& { return in.workshop.boardEnd; }),
+              "board end"));
+    inputs.push_back(flag("chkZeroFret", "Zero Fret", {{"--zero-fret", P::Fixed, "1"}},
+                          [](FannedInputs& in) -> bool& { return in.workshop.zeroFret; }));
+    inputs.push_back(
+        named(length("txtNutGap", "Nut Gap", kWorkshop,
+                     {{"--zero-fret", P::Whole, {}, "GAP  a zero fret, the nut GAP behind it"}},
+                     [](FannedInputs& in) -> double& { return in.workshop.nutGap; }),
+              "nut gap"));
+    inputs.push_back(named(
+        length("txtTrebleSaddle", "Treble Saddle Compensation", kWorkshop,
+               {{"--saddle-compensation", P::First, {}, "TREBLE,BASS  along the outer strings"}},
+               [](FannedInputs& in) -> double& { return in.workshop.trebleSaddle; }),
+        "treble saddle compensation"));
+    inputs.push_back(
+        named(length("txtBassSaddle", "Bass Saddle Compensation", kWorkshop,
+                     {{"--saddle-compensation", P::SecondOrFirst}},
+                     [](FannedInputs& in) -> double& { return in.workshop.bassSaddle; }),
+              "bass saddle compensation"));
+    inputs.push_back(
+        named(length("txtRadiusNut", "Radius at Nut", kWorkshop,
+                     {{"--radius", P::First, {}, "NUT,END  a compound radius; 0: flat"}},
+                     [](FannedInputs& in) -> double& { return in.workshop.radiusAtNut; }),
+              "radius at the nut"));
+    inputs.push_back(
+        named(length("txtRadiusEnd", "Radius at End", kWorkshop, {{"--radius", P::SecondOrFirst}},
+                     [](FannedInputs& in) -> double& { return in.workshop.radiusAtEnd; }),
+              "radius at the end"));
+    return inputs;
+}
+
+}  // namespace
+
+const std::vector<DesignerInput>& designerInputs() {
+    static const std::vector<DesignerInput> inputs = makeInputs();
+    return inputs;
+}
+
+}  // namespace varnel
