@@ -195,7 +195,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             const std::string& v = value();
             auto texts = optionTexts(option, v);
             FannedInputs trial;
-            if (!texts || !readFannedTexts(*texts, s.unitsType, trial).empty()) throw bad(v);
+            if (!texts || !readFannedTexts(*texts, unitsOf(s.unitsType), trial).empty())
+                throw bad(v);
             request.designerTexts.push_back({std::move(*texts), false});
             continue;
         }

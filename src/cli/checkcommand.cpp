@@ -50,9 +50,8 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     std::optional<double> scale;
     if (!request.scaleText.empty()) scale = toDouble(request.scaleText);
     const FretboardSettings& s = request.settings;
-    const auto check =
-        checkInstrument(std::get<std::vector<Measurement>>(measured), scale,
-                        customFactor(s.calcType, s.calcFact), s.unitsType == kUnitsInches);
+    const auto check = checkInstrument(std::get<std::vector<Measurement>>(measured), scale,
+                                       customFactor(s.calcType, s.calcFact), unitsOf(s.unitsType));
     if (const std::string* why = std::get_if<std::string>(&check)) {
         err << *why << "\n";
         return kExitRefused;

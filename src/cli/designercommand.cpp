@@ -34,12 +34,13 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
         return kExitRefused;
     }
     // The defaults, then each configuration and option in turn.
-    FannedInputs in = designerDefaults(s.unitsType);
+    const Units units = unitsOf(s.unitsType);
+    FannedInputs in = designerDefaults(units);
     std::vector<std::string> unreadable;  // a configuration's, unless an option gives it later
     bool scalaGiven = false;
     for (auto [texts, fromConfiguration] : request.designerTexts) {
         if (!fromConfiguration) texts["unitsType"] = std::to_string(s.unitsType);
-        const std::vector<std::string> bad = readFannedTexts(texts, s.unitsType, in);
+        const std::vector<std::string> bad = readFannedTexts(texts, units, in);
         if (fromConfiguration) {
             unreadable.insert(unreadable.end(), bad.begin(), bad.end());
         } else {
@@ -72,7 +73,6 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
         return kExitRefused;
     }
     const FannedBoard board = layOutFannedBoard(in, s);
-    const bool inches = s.unitsType == kUnitsInches;
     if (request.outputs.empty()) {
         out << "Fret  Along first  Along last  Along midline  Angle    Width   Radius  Marker  "
                "Cents\r\n";
@@ -97,7 +97,7 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
                    "or its table\n";
             return kExitUsage;
         }
-        const auto failure = exportFanned(o.format, QString::fromStdString(o.file), board, inches,
+        const auto failure = exportFanned(o.format, QString::fromStdString(o.file), board, units,
                                           setupFor(request, true, nullptr));
         if (failure) {
             err << failure->toStdString() << "\n";

@@ -50,7 +50,7 @@ ModelFit fit(const std::vector<Measurement>& measured, const FretboardSettings& 
 std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
                                                            std::optional<double> scaleLength,
                                                            std::optional<double> customFactor,
-                                                           bool inches) {
+                                                           Units units) {
     std::stable_sort(measured.begin(), measured.end(),
                      [](const Measurement& a, const Measurement& b) { return a.fret < b.fret; });
     for (std::size_t i = 0; i < measured.size(); ++i) {
@@ -72,7 +72,7 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
     }
     InstrumentCheck check;
     check.scaleLength = scaleLength;
-    check.inches = inches;
+    check.units = units;
     FretboardSettings model;
     model.calcType = kCalcTwelfthRoot;
     check.models.push_back(fit(measured, model, "twelfth root"));
@@ -112,13 +112,13 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
 }
 
 const char* checkUnit(const InstrumentCheck& check) {
-    return check.inches ? "in" : "mm";
+    return unitSymbol(check.units);
 }
 
 std::vector<std::string> checkFindings(const InstrumentCheck& check) {
     const ModelFit& best = check.models.front();
     // A hundredth of a millimetre, a thousandth of an inch: what a rule and a caliper tell.
-    const int decimals = check.inches ? 3 : 2;
+    const int decimals = check.units == Units::Inches ? 3 : 2;
     const auto said = [&](const char* part, double off, const char* toward, const char* from) {
         const std::string size = formatFixed(std::fabs(off), decimals);
         if (size == formatFixed(0, decimals))

@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/fretboard.h"
+
 namespace varnel {
 
 // A fret and its distance from the nut's playing edge to its centre.
@@ -46,7 +48,7 @@ struct InstrumentCheck {
                                    // fits better by more than a micrometre), then by residual
     std::vector<FretCheck> frets;
     std::optional<double> scaleLength;  // as given
-    bool inches = false;                // the unit every length was measured in
+    Units units = Units::Millimetres;   // the unit every length was measured in
 };
 
 // The check, or why there is none, naming the fret at fault: fewer than 3 measured frets, a
@@ -58,7 +60,7 @@ struct InstrumentCheck {
 std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
                                                            std::optional<double> scaleLength,
                                                            std::optional<double> customFactor = {},
-                                                           bool inches = false);
+                                                           Units units = Units::Millimetres);
 
 // What the best fit says of the nut, and with a given scale length of the saddle, in words:
 // "The nut stands 0.39 mm toward the bridge from where the frets want it."

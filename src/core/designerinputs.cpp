@@ -43,8 +43,8 @@ std::vector<std::string> resolveTuning(FannedTuning& tuning, const ScalaReader& 
 
 }  // namespace
 
-Workshop workshopDefaults(std::int16_t unitsType) {
-    return designerDefaults(unitsType).workshop;
+Workshop workshopDefaults(Units units) {
+    return designerDefaults(units).workshop;
 }
 
 const DesignerInput* designerInput(std::string_view key) {
@@ -62,13 +62,13 @@ std::string unreadableMessage(const DesignerInput& input, const FannedInputs& in
     return std::string(input.caption) + " " + std::string(input.unreadable);
 }
 
-std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
-                                         FannedInputs& in, const ScalaReader& readScala) {
+std::vector<std::string> readFannedTexts(const FannedTexts& texts, Units units, FannedInputs& in,
+                                         const ScalaReader& readScala) {
     // Lengths typed in the other unit are converted; texts stored before the unit was kept are
     // taken as typed.
     double factor = 1;
     if (const auto stored = texts.find("unitsType"); stored != texts.end()) {
-        if (const auto units = toInt16(stored->second)) factor = lengthFactor(*units, unitsType);
+        if (const auto code = toInt16(stored->second)) factor = lengthFactor(unitsOf(*code), units);
     }
     std::vector<std::string> unreadable;
     for (const DesignerInput& input : designerInputs()) {
@@ -86,17 +86,17 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t 
     return unreadable;
 }
 
-FannedTexts fannedTexts(const FannedInputs& in, std::int16_t unitsType) {
+FannedTexts fannedTexts(const FannedInputs& in, Units units) {
     FannedTexts texts;
     for (const DesignerInput& input : designerInputs())
         texts[std::string(input.key)] = input.text(in);
-    texts["unitsType"] = std::to_string(unitsTypeFrom(unitsType));
+    texts["unitsType"] = std::to_string(unitsCode(units));
     return texts;
 }
 
-FannedInputs designerDefaults(std::int16_t unitsType) {
+FannedInputs designerDefaults(Units units) {
     FannedInputs in;
-    const double factor = lengthFactor(kUnitsMillimetres, unitsType);
+    const double factor = lengthFactor(Units::Millimetres, units);
     for (const std::string_view key : lengthKeys()) {
         const DesignerInput& input = *designerInput(key);
         if (key != "txtBassOverhang") input.read(input.text(in), factor, in);

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/fretboard.h"
 #include "core/tuning.h"
 
 namespace varnel {
@@ -33,7 +34,7 @@ struct Workshop {
     double radiusAtNut = 0;  // 0 at both ends: a flat board
     double radiusAtEnd = 0;
 };
-Workshop workshopDefaults(std::int16_t unitsType);
+Workshop workshopDefaults(Units units);
 
 // The most equal divisions of a period a board takes.
 constexpr int kMaxDivisions = 1000;
@@ -138,17 +139,17 @@ const DesignerInput* designerInput(std::string_view key);
 std::string unreadableMessage(const DesignerInput& input, const FannedInputs& in);
 
 // Reads each text into in, its lengths converted from the texts' own "unitsType" (when given)
-// into unitsType (a units code); a missing text keeps in's value. The keys of the texts that
+// into the units; a missing text keeps in's value. The keys of the texts that
 // are none of their kind, in the form's order; their fields keep in's values. The tuning is then
 // worked out from what was read (a Scala file read through the reader).
 using ScalaReader = std::function<ScalaFile(const std::string& path)>;
-std::vector<std::string> readFannedTexts(const FannedTexts& texts, std::int16_t unitsType,
-                                         FannedInputs& in, const ScalaReader& readScala = {});
+std::vector<std::string> readFannedTexts(const FannedTexts& texts, Units units, FannedInputs& in,
+                                         const ScalaReader& readScala = {});
 
 // Every input's text for the inputs, lengths in the units, with "unitsType": the defaults' texts
 // (FannedInputs{} in the units) are what a store or configuration without an input retrieves.
-FannedTexts fannedTexts(const FannedInputs& in, std::int16_t unitsType);
-FannedInputs designerDefaults(std::int16_t unitsType);
+FannedTexts fannedTexts(const FannedInputs& in, Units units);
+FannedInputs designerDefaults(Units units);
 
 // The inputs' lengths by the boxes that hold them: what a change of units converts.
 std::vector<std::string_view> lengthKeys();

@@ -39,16 +39,32 @@ constexpr double kFactorPrimitive = 0.0555555;
 
 constexpr double kMillimetresPerInch = 25.4;
 
-// A millimetre in a drawing's own unit: inches or millimetres.
-constexpr double unitsPerMillimetre(bool inches) {
-    return inches ? 1 / kMillimetresPerInch : 1.0;
+// The unit of a length, a drawing or a measurement. Stored as its units code (the record's
+// unitsType: 0 inches, 1 millimetres).
+enum class Units : std::int16_t { Inches = kUnitsInches, Millimetres = kUnitsMillimetres };
+constexpr Units unitsOf(std::int16_t code) {
+    return code == kUnitsInches ? Units::Inches : Units::Millimetres;
+}
+constexpr std::int16_t unitsCode(Units units) {
+    return static_cast<std::int16_t>(units);
+}
+// "in" or "mm": the one place the units are named.
+constexpr const char* unitSymbol(Units units) {
+    return units == Units::Inches ? "in" : "mm";
 }
 
-// What a length in one units code is multiplied by to be in another: 1, 25.4 or 1/25.4.
+// A millimetre in a drawing's own unit: inches or millimetres.
+constexpr double unitsPerMillimetre(Units units) {
+    return units == Units::Inches ? 1 / kMillimetresPerInch : 1.0;
+}
+
+// What a length in one unit is multiplied by to be in another: 1, 25.4 or 1/25.4.
+constexpr double lengthFactor(Units from, Units to) {
+    if (from == to) return 1;
+    return from == Units::Inches ? kMillimetresPerInch : 1 / kMillimetresPerInch;
+}
 constexpr double lengthFactor(std::int16_t fromUnits, std::int16_t toUnits) {
-    const bool fromInches = unitsTypeFrom(fromUnits) == kUnitsInches;
-    if (fromInches == (unitsTypeFrom(toUnits) == kUnitsInches)) return 1;
-    return fromInches ? kMillimetresPerInch : 1 / kMillimetresPerInch;
+    return lengthFactor(unitsOf(fromUnits), unitsOf(toUnits));
 }
 
 // The largest fret count the 16-bit fret loops can walk.

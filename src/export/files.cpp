@@ -85,9 +85,9 @@ class MemoryDxfWriter : public DL_WriterA {
 // same box, so that one user unit is one millimetre (or inch).
 class SvgDrawing {
   public:
-    SvgDrawing(QByteArray& out, bool inches, double left, double top, double width, double height)
+    SvgDrawing(QByteArray& out, Units units, double left, double top, double width, double height)
         : m_xml(&out) {
-        const QString unit = unitSymbol(inches);
+        const QString unit = QString::fromLatin1(unitSymbol(units));
         m_xml.setAutoFormatting(true);
         m_xml.writeStartDocument();
         m_xml.writeStartElement(QStringLiteral("svg"));
@@ -135,13 +135,13 @@ class SvgDrawing {
     // Its id is the layer's name in lower case ("slots"); a dashed layer's dashes are those
     // of the printed page.
     void beginGroup(const DrawingLayer& layer, const QString& colour, double strokeWidth,
-                    bool inches) {
+                    Units units) {
         m_xml.writeStartElement(QStringLiteral("g"));
         m_xml.writeAttribute(QStringLiteral("id"), QString::fromStdString(layer.name).toLower());
         m_xml.writeAttribute(QStringLiteral("stroke"), colour);
         m_xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(strokeWidth));
         if (layer.dashed) {
-            const double perMm = unitsPerMillimetre(inches);
+            const double perMm = unitsPerMillimetre(units);
             m_xml.writeAttribute(QStringLiteral("stroke-dasharray"),
                                  shortestText(kDashMillimetres * perMm) + QLatin1Char(' ') +
                                      shortestText(kDashGapMillimetres * perMm));
@@ -168,16 +168,13 @@ class SvgDrawing {
 // Each value in millimetres, then each in inches, after a comma each; the values are in the
 // drawing's unit.
 void appendMillimetresThenInches(std::string& row, std::initializer_list<double> values,
-                                 bool inches) {
+                                 Units units) {
+    const bool inches = units == Units::Inches;
     for (const double v : values) row += ',' + shortest(inches ? v * kMillimetresPerInch : v);
     for (const double v : values) row += ',' + shortest(inches ? v : v / kMillimetresPerInch);
 }
 
 }  // namespace
-
-QString unitSymbol(bool inches) {
-    return inches ? QStringLiteral("in") : QStringLiteral("mm");
-}
 
 namespace {
 
@@ -209,13 +206,13 @@ struct DxfOut {
 };
 
 // A DXF drawing through dxflib: header with the units, the layers, then what `entities` draws.
-QByteArray dxfDrawing(bool inches, const std::vector<std::pair<const char*, int>>& layers,
+QByteArray dxfDrawing(Units units, const std::vector<std::pair<const char*, int>>& layers,
                       const std::function<void(DxfOut&)>& entities) {
     DL_Dxf dxf;  // writes AutoCAD 2000 (AC1015), dxflib's default
     const auto dw = std::make_unique<MemoryDxfWriter>();
     dxf.writeHeader(*dw);
     dw->dxfString(9, "$INSUNITS");
-    dw->dxfInt(70, inches ? 1 : 4);
+    dw->dxfInt(70, units == Units::Inches ? 1 : 4);  // $INSUNITS: inches, millimetres
     dw->sectionEnd();
     dw->sectionTables();
     dxf.writeVPort(*dw);
@@ -293,7 +290,7 @@ QByteArray drawingDxf(const Drawing& drawing) {
     std::vector<std::pair<const char*, int>> layers;
     for (const DrawingLayer& layer : drawing.layers)
         layers.emplace_back(layer.name.c_str(), dxfColour(layer.colour));
-    return dxfDrawing(drawing.inches, layers, [&](DxfOut& out) {
+    return dxfDrawing(drawing.units, layers, [&](DxfOut& out) {
         // y up: the drawing as the SVG and the pages show it, not its mirror image.
         const double up = drawing.yUp;
         const auto name = [&](std::size_t layer) { return drawing.layers[layer].name.c_str(); };
@@ -311,7 +308,7 @@ QByteArray drawingDxf(const Drawing& drawing) {
             out.circle(name(c.layer), flipped(c.centre), c.diameter);
         // A text's baseline one type size below its top.
         for (const DrawingText& t : drawing.texts) {
-            const double size = pointsToUnit(t.points, drawing.inches);
+            const double size = pointsToUnit(t.points, drawing.units);
             out.text(drawing.layers[t.layer].name.c_str(), t.topLeft.x, up - (t.topLeft.y + size),
                      size, QString::fromStdString(t.text));
         }
@@ -319,13 +316,13 @@ QByteArray drawingDxf(const Drawing& drawing) {
 }
 
 QByteArray drawingSvg(const Drawing& drawing) {
-    const double perMm = unitsPerMillimetre(drawing.inches);
-    const double pixel = kPixelInches * (drawing.inches ? 1.0 : kMillimetresPerInch);
+    const double perMm = unitsPerMillimetre(drawing.units);
+    const double pixel = kPixelInches * lengthFactor(Units::Inches, drawing.units);
     const Extent e = extentOf(drawing);
     const double margin = kMarginMm * perMm;
     QByteArray out;
     {
-        SvgDrawing svg(out, drawing.inches, e.left - margin, e.top - margin,
+        SvgDrawing svg(out, drawing.units, e.left - margin, e.top - margin,
                        e.right - e.left + 2 * margin, e.bottom - e.top + 2 * margin);
         if (!drawing.title.empty())
             svg.xml().writeTextElement(QStringLiteral("title"),
@@ -336,7 +333,7 @@ QByteArray drawingSvg(const Drawing& drawing) {
             // A cut layer's lines are hairlines.
             svg.beginGroup(layer, svgColour(layer.colour),
                            layer.cut ? kHairlineMm * perMm : layer.penPixels * pixel,
-                           drawing.inches);
+                           drawing.units);
             for (const DrawingLine& l : drawing.lines) {
                 if (l.layer == i)
                     svg.line(l.segment.from.x, l.segment.from.y, l.segment.to.x, l.segment.to.y);
@@ -349,7 +346,7 @@ QByteArray drawingSvg(const Drawing& drawing) {
             }
             for (const DrawingText& t : drawing.texts) {
                 if (t.layer == i) {
-                    const double size = pointsToUnit(t.points, drawing.inches);
+                    const double size = pointsToUnit(t.points, drawing.units);
                     svg.text(t.topLeft.x, t.topLeft.y + size, size, QString::fromStdString(t.text));
                 }
             }
@@ -359,16 +356,16 @@ QByteArray drawingSvg(const Drawing& drawing) {
     return out;
 }
 
-QByteArray fannedCsv(const FannedBoard& board, bool inches) {
+QByteArray fannedCsv(const FannedBoard& board, Units units) {
     QByteArray out =
         "fret,along_first_mm,along_last_mm,along_midline_mm,along_first_in,along_last_in,"
         "along_midline_in,angle_degrees,width_mm,radius_mm,width_in,radius_in,marker,cents,"
         "from_12_equal_cents\r\n";
     for (const FannedFret& f : board.table) {
         std::string row = csvField(f.label);
-        appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, inches);
+        appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, units);
         row += ',' + shortest(f.angleDegrees);
-        appendMillimetresThenInches(row, {f.width, f.radius}, inches);
+        appendMillimetresThenInches(row, {f.width, f.radius}, units);
         row += ',' + markerName(f.marker) + ',' + shortest(f.cents) + ',' + shortest(f.fromTwelve) +
                "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
@@ -376,7 +373,7 @@ QByteArray fannedCsv(const FannedBoard& board, bool inches) {
     return out;
 }
 
-QByteArray fretPointsCsv(const FannedBoard& board, bool inches) {
+QByteArray fretPointsCsv(const FannedBoard& board, Units units) {
     QByteArray out = "string,fret,cents,from_nut_mm,from_nut_in\r\n";
     std::vector<const FretPoint*> points;
     for (const FretPoint& point : board.fretPoints) points.push_back(&point);
@@ -386,7 +383,7 @@ QByteArray fretPointsCsv(const FannedBoard& board, bool inches) {
     for (const FretPoint* point : points) {
         std::string row = std::to_string(point->string) + ',' + csvField(point->fret) + ',' +
                           shortest(point->cents);
-        appendMillimetresThenInches(row, {point->fromNut}, inches);
+        appendMillimetresThenInches(row, {point->fromNut}, units);
         row += "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
@@ -398,7 +395,8 @@ QByteArray checkCsv(const InstrumentCheck& check) {
     QByteArray out = QByteArray::fromStdString("fret,measured_" + unit + ",best_" + unit +
                                                ",residual_mm,cents\r\n");
     for (const FretCheck& f : check.frets) {
-        const double residualMm = check.inches ? f.residual * kMillimetresPerInch : f.residual;
+        const double residualMm =
+            check.units == Units::Inches ? f.residual * kMillimetresPerInch : f.residual;
         const std::string row = std::to_string(f.fret) + ',' + shortest(f.measured) + ',' +
                                 shortest(f.best) + ',' + shortest(residualMm) + ',' +
                                 shortest(f.cents) + "\r\n";
@@ -408,14 +406,14 @@ QByteArray checkCsv(const InstrumentCheck& check) {
 }
 
 QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p) {
-    const bool inches = s.unitsType == kUnitsInches;
+    const Units units = unitsOf(s.unitsType);
     QByteArray out = "fret,from_nut_mm,from_fret_mm,from_nut_in,from_fret_in\r\n";
     out.reserve(static_cast<qsizetype>(p.count()) * 96 + out.size());
     std::string row;
     for (int i = 1; i <= p.count(); ++i) {
         const auto index = static_cast<std::size_t>(i);
         row = std::to_string(i);
-        appendMillimetresThenInches(row, {p.distFromNut[index], p.distFromFret[index]}, inches);
+        appendMillimetresThenInches(row, {p.distFromNut[index], p.distFromFret[index]}, units);
         row += "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }

@@ -27,11 +27,11 @@ QByteArray drawingSvg(const Drawing& drawing);
 // width and radius at the fret in mm then in inches, its marker ("none", "single", "double"),
 // its cents above the open strings and their difference from the nearest fret of twelve equal
 // steps.
-QByteArray fannedCsv(const FannedBoard& board, bool inches);
+QByteArray fannedCsv(const FannedBoard& board, Units units);
 
 // The fanned fretboard's fret points as CSV: string,fret,cents,from_nut_mm,from_nut_in, a row
 // per string per fret (string 1 the first), distances along the string from its nut point.
-QByteArray fretPointsCsv(const FannedBoard& board, bool inches);
+QByteArray fretPointsCsv(const FannedBoard& board, Units units);
 
 // An instrument check's table as CSV: fret,measured_mm,best_mm,residual_mm,cents (measured_in
 // and best_in for a check in inches; the residual in millimetres whatever the check's unit).
@@ -41,9 +41,6 @@ QByteArray checkCsv(const InstrumentCheck& check);
 // fret, both units whatever the current one, each number the shortest text that reads back
 // the same double.
 QByteArray chartCsv(const FretboardSettings& s, const FretPositions& p);
-
-// "mm" or "in".
-QString unitSymbol(bool inches);
 
 // Writes the bytes to the file whole, or not at all (a temporary file renamed into place);
 // "-" writes to standard output. False with the reason in error.

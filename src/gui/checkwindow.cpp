@@ -91,7 +91,7 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
       m_printers(printers),
       m_messages(messages),
       m_chooseFile(std::move(chooseFile)),
-      m_units(unitsTypeFrom(settings.unitsType)) {
+      m_units(unitsOf(settings.unitsType)) {
     setObjectName(QStringLiteral("diaCheckInstrument"));
     setWindowTitle(QStringLiteral("Check an Instrument"));
     // Closing hides the window: what was typed is there at the next opening.
@@ -153,12 +153,8 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     recalculate();
 }
 
-bool CheckWindow::inches() const {
-    return m_units == kUnitsInches;
-}
-
 void CheckWindow::showUnits() {
-    const QString unit = inches() ? QStringLiteral("in") : QStringLiteral("mm");
+    const QString unit = QString::fromLatin1(unitSymbol(m_units));
     const auto withUnit = [&unit](const char* caption) {
         return QStringLiteral("%1 (%2)").arg(QLatin1String(caption), unit);
     };
@@ -174,7 +170,7 @@ void CheckWindow::showUnits() {
 }
 
 void CheckWindow::followSettings() {
-    const std::int16_t units = unitsTypeFrom(m_settings.unitsType);
+    const Units units = unitsOf(m_settings.unitsType);
     if (units == m_units) return;
     const double factor = lengthFactor(m_units, units);
     const auto converted = [factor](const QString& text) {
@@ -260,8 +256,8 @@ void CheckWindow::recalculate() {
         scale = doubleFromText(scaleLength->text().trimmed());
         if (!scale) return say(QStringLiteral("The Scale Length must be a number, or empty."));
     }
-    auto checked = checkInstrument(
-        rows, scale, customFactor(m_settings.calcType, m_settings.calcFact), inches());
+    auto checked = checkInstrument(rows, scale,
+                                   customFactor(m_settings.calcType, m_settings.calcFact), m_units);
     if (const std::string* why = std::get_if<std::string>(&checked))
         return say(QString::fromStdString(*why));
     m_check = std::get<InstrumentCheck>(std::move(checked));

@@ -46,7 +46,6 @@ class CheckWindow : public QDialog {
 
   private:
     void recalculate();
-    bool inches() const;
     // Each length's unit beside it, or in its header.
     void showUnits();
 
@@ -56,7 +55,7 @@ class CheckWindow : public QDialog {
     SaveFileChooser m_chooseFile;
     std::optional<InstrumentCheck> m_check;
     bool m_filling = false;
-    std::int16_t m_units;  // the units the lengths were typed in
+    Units m_units;  // the units the lengths were typed in
     class QLabel* m_scaleUnit = nullptr;
 };
 

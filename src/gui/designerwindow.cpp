@@ -41,7 +41,7 @@ class BoardView : public QWidget {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
         if (m_model.board())
-            paintDrawing(painter, fannedDrawing(*m_model.board(), m_model.inches()), rect());
+            paintDrawing(painter, fannedDrawing(*m_model.board(), m_model.units()), rect());
     }
 
   private:
@@ -207,7 +207,7 @@ void DesignerWindow::showBoard() {
     const auto& board = m_model.board();
     perpendicular->setAccessibleName(perpendicularKind->currentText());
     for (QLabel* unit : m_unitLabels)
-        unit->setText(m_model.inches() ? QStringLiteral("in") : QStringLiteral("mm"));
+        unit->setText(QString::fromLatin1(unitSymbol(m_model.units())));
     status->setText(QString::fromStdString(m_model.status()));
     table->setRowCount(board ? static_cast<int>(board->table.size()) : 0);
     if (board) {
@@ -238,7 +238,7 @@ void DesignerWindow::showBoard() {
 
 void DesignerWindow::printTemplate() {
     if (!board()) return;
-    const auto failure = printDocument(m_printers, fannedDocument(*board(), m_model.inches()));
+    const auto failure = printDocument(m_printers, fannedDocument(*board(), m_model.units()));
     m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
 }
 
@@ -283,7 +283,7 @@ void DesignerWindow::exportFile() {
         }
     }
     const auto failure =
-        exportFanned(format, file, *board(), m_model.inches(), exportPaper(m_printers));
+        exportFanned(format, file, *board(), m_model.units(), exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());
 }
 

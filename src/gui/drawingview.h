@@ -47,7 +47,7 @@ inline void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF
     }
     constexpr double kSmallestReadablePixels = 7;
     for (const DrawingText& text : drawing.texts) {
-        const double size = pointsToUnit(text.points, drawing.inches) * scale;
+        const double size = pointsToUnit(text.points, drawing.units) * scale;
         if (size < kSmallestReadablePixels) continue;
         QFont font(QString::fromStdString(drawing.layers[text.layer].face));
         font.setPixelSize(static_cast<int>(size));

@@ -25,7 +25,7 @@ void Varnel::printWindowImage() {
     const auto failure =
         printDocument(m_printers, [&image](PrinterSurface& printer) -> std::optional<QString> {
             printer.setScaleMode(PageUnit::Inches);
-            const double width = printer.frame(true).width;
+            const double width = printer.frame(Units::Inches).width;
             const double height = width * image.height() / std::max(1, image.width());
             printer.drawImage(QRectF(0, 0, width, height), image);
             return std::nullopt;

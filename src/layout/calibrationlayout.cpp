@@ -17,9 +17,9 @@ struct Tick {
 };
 
 // The ticks of a ruler of the given length, in millimetres or inches.
-std::vector<Tick> ticks(double length, bool inches) {
+std::vector<Tick> ticks(double length, Units units) {
     std::vector<Tick> out;
-    if (inches) {
+    if (units == Units::Inches) {
         const int count = static_cast<int>(std::lround(length * 16));
         for (int i = 0; i <= count; ++i) {
             const double l = i % 16 == 0  ? 0.2
@@ -42,37 +42,35 @@ std::vector<Tick> ticks(double length, bool inches) {
 
 }  // namespace
 
-std::vector<Drawing> calibrationPages(bool inches, const RulerLengths& rulers,
+std::vector<Drawing> calibrationPages(Units units, const RulerLengths& rulers,
                                       const std::vector<std::string>& lines, double pageHeight,
                                       const TextMeasure& measure) {
     Drawing blank;
-    blank.inches = inches;
+    blank.units = units;
     blank.layers = {{"RULERS", {0, 0, 0}, 1}};
     std::vector<Drawing> pages{blank};
     Drawing& page = pages.back();
-    const auto inUnit = [inches](double lengthInches) {
-        return inchesToUnit(lengthInches, inches);
-    };
+    const auto inUnit = [units](double lengthInches) { return inchesToUnit(lengthInches, units); };
     // The horizontal ruler along the top edge, its ticks downward; the vertical one along the
     // left edge, its ticks to the right.
     page.line(0, {0, 0}, {rulers.horizontal, 0});
     page.line(0, {0, 0}, {0, rulers.vertical});
-    const double gap = inches ? 0.02 : 0.5;
-    for (const Tick& t : ticks(rulers.horizontal, inches)) {
+    const double gap = units == Units::Inches ? 0.02 : 0.5;
+    for (const Tick& t : ticks(rulers.horizontal, units)) {
         page.line(0, {t.at, 0}, {t.at, t.length});
         if (t.number.empty() || t.at == 0) continue;
         const double width = inUnit(measure.textWidthInches(kNumberFace, kNumberPoints, t.number));
         page.text(0, {t.at - width / 2, t.length + gap}, kNumberPoints, t.number);
     }
     const double numberHeight = inUnit(measure.lineHeightInches(kNumberFace, kNumberPoints));
-    for (const Tick& t : ticks(rulers.vertical, inches)) {
+    for (const Tick& t : ticks(rulers.vertical, units)) {
         page.line(0, {0, t.at}, {t.length, t.at});
         if (t.number.empty() || t.at == 0) continue;
         page.text(0, {t.length + gap, t.at - numberHeight / 2}, kNumberPoints, t.number);
     }
     TextFlow flow(pages, blank, pageHeight);
-    flow.x = inches ? 1.0 : 25.0;
-    flow.y = inches ? 1.0 : 25.0;
+    flow.x = units == Units::Inches ? 1.0 : 25.0;
+    flow.y = units == Units::Inches ? 1.0 : 25.0;
     for (const std::string& line : lines) flow.line(0, kTextPoints, measure, line);
     appendFooter(flow, 0, measure, {});
     return pages;

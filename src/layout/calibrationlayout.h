@@ -17,7 +17,7 @@ struct RulerLengths {
     double vertical = 0;
 };
 
-std::vector<Drawing> calibrationPages(bool inches, const RulerLengths& rulers,
+std::vector<Drawing> calibrationPages(Units units, const RulerLengths& rulers,
                                       const std::vector<std::string>& lines, double pageHeight,
                                       const TextMeasure& measure);
 

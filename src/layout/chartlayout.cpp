@@ -9,7 +9,7 @@ namespace varnel {
 ChartPages chartPages(const FretboardSettings& s, const FretPositions& p, const PageFrame& frame,
                       const TextMeasure& measure, const std::string& note) {
     Drawing blank;
-    blank.inches = true;
+    blank.units = Units::Inches;
     blank.layers = {{"CHART", {0, 0, 0}, 1, false, kChartFace}};
     const double points = s.chartFontSize;
     const double height = measure.lineHeightInches(kChartFace, points);

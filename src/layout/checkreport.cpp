@@ -46,9 +46,11 @@ double tickStep(double span, int most) {
 void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, double width,
                      const TextMeasure& measure) {
     const auto textWidth = [&](const std::string& text) {
-        return inchesToUnit(measure.textWidthInches(kNumberFace, kPlotPoints, text), false);
+        return inchesToUnit(measure.textWidthInches(kNumberFace, kPlotPoints, text),
+                            Units::Millimetres);
     };
-    const double line = inchesToUnit(measure.lineHeightInches(kNumberFace, kPlotPoints), false);
+    const double line =
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kPlotPoints), Units::Millimetres);
     const int lastFret = check.frets.back().fret;
     // The rule of 18ths' own error (its factor 1/18), whatever the scale length: flat, about a
     // cent a fret.

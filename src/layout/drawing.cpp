@@ -47,12 +47,12 @@ Extent extentOf(const Drawing& drawing) {
     return e;
 }
 
-double pointsToUnit(double points, bool inches) {
-    return inchesToUnit(points / kPointsPerInch, inches);
+double pointsToUnit(double points, Units units) {
+    return inchesToUnit(points / kPointsPerInch, units);
 }
 
-double inchesToUnit(double length, bool inches) {
-    return inches ? length : length * kMillimetresPerInch;
+double inchesToUnit(double length, Units units) {
+    return units == Units::Inches ? length : length * kMillimetresPerInch;
 }
 
 double NominalMeasure::textWidthInches(const std::string& face, double points,
@@ -78,7 +78,7 @@ void TextFlow::line(std::size_t layer, double points, double height, std::string
 void TextFlow::line(std::size_t layer, double points, const TextMeasure& measure,
                     std::string text) {
     const double height =
-        inchesToUnit(measure.lineHeightInches(m_blank.layers[layer].face, points), m_blank.inches);
+        inchesToUnit(measure.lineHeightInches(m_blank.layers[layer].face, points), m_blank.units);
     line(layer, points, height, std::move(text));
 }
 

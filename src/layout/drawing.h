@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/fretboard.h"
 #include "core/geometry.h"
 
 namespace varnel {
@@ -74,7 +75,7 @@ struct DrawingText {
 // A sheet, or one printed page with its origin at the printable area's top left corner. Files,
 // whose y points up, put a point at yUp - y.
 struct Drawing {
-    bool inches = false;
+    Units units = Units::Millimetres;
     std::string title;
     double yUp = 0;
     std::vector<DrawingLayer> layers;
@@ -161,7 +162,7 @@ struct Extent {
 Extent extentOf(const Drawing& drawing);
 
 // Points of type, and inches, to the drawing's unit.
-double pointsToUnit(double points, bool inches);
-double inchesToUnit(double length, bool inches);
+double pointsToUnit(double points, Units units);
+double inchesToUnit(double length, Units units);
 
 }  // namespace varnel

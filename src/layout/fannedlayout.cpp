@@ -7,9 +7,9 @@
 
 namespace varnel {
 
-Drawing fannedDrawing(const FannedBoard& board, bool inches) {
+Drawing fannedDrawing(const FannedBoard& board, Units units) {
     Drawing d;
-    d.inches = inches;
+    d.units = units;
     // Drawn in this order: what is cut lies over the strings and the edges.
     enum Layer : std::size_t {
         kStrings,
@@ -50,7 +50,7 @@ Drawing fannedDrawing(const FannedBoard& board, bool inches) {
     for (const std::vector<Point>& slot : board.slotOutlines) d.outline(kSlots, slot);
     for (const Circle& c : board.markers) d.circle(kMarkers, c.centre, c.diameter);
     for (const Circle& c : board.sideMarkers) d.circle(kSideMarkers, c.centre, c.diameter);
-    const double drop = kFannedNumberDropMm * unitsPerMillimetre(inches);
+    const double drop = kFannedNumberDropMm * unitsPerMillimetre(units);
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
         // Below the fret's bass end: its last piece's, when it is partial.
         const Point& end =
@@ -95,14 +95,14 @@ std::optional<Segment> clipped(const Segment& s, double x0, double x1) {
 
 }  // namespace
 
-FannedPages fannedPages(const FannedBoard& board, bool inches, const PageFrame& frame,
+FannedPages fannedPages(const FannedBoard& board, Units units, const PageFrame& frame,
                         const TextMeasure& measure, const std::string& note) {
-    const Drawing drawing = fannedDrawing(board, inches);
+    const Drawing drawing = fannedDrawing(board, units);
     const Extent e = extentOf(drawing);
-    const double perMm = unitsPerMillimetre(inches);
+    const double perMm = unitsPerMillimetre(units);
     const double arm = kCrossArmMm * perMm;
     const double textHeight =
-        inchesToUnit(measure.lineHeightInches(kNumberFace, kFannedNumberPoints), inches);
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kFannedNumberPoints), units);
     FannedPages out;
     // From the top: the "piece k of n" label, the upper crosses' band, the board, the fret
     // numbers below the bass edge, the lower crosses' band. Nothing drawn reaches into a label.

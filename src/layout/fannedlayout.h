@@ -15,7 +15,7 @@ constexpr double kFannedNumberPoints = 8;
 constexpr double kFannedNumberDropMm = 1.5;
 
 // In the board's coordinates and unit: x along the midline, y across it towards the bass.
-Drawing fannedDrawing(const FannedBoard& board, bool inches);
+Drawing fannedDrawing(const FannedBoard& board, Units units);
 
 // On paper the drawing is cut across its length into pieces as long as the printable width
 // allows, each overlapping the next by 10 mm, stacked down the pages. Two alignment crosses mark
@@ -47,7 +47,7 @@ struct FannedPages {
     Tiling tiling;
     double pieceHeight = 0;
 };
-FannedPages fannedPages(const FannedBoard& board, bool inches, const PageFrame& frame,
+FannedPages fannedPages(const FannedBoard& board, Units units, const PageFrame& frame,
                         const TextMeasure& measure, const std::string& note);
 
 }  // namespace varnel

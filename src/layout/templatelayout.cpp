@@ -8,7 +8,7 @@ enum TemplateLayer : std::size_t { kNut, kSlots, kGuide, kEdges, kNumbers };
 
 Drawing blankTemplate(const FretboardSettings& s) {
     Drawing d;
-    d.inches = s.unitsType == kUnitsInches;
+    d.units = unitsOf(s.unitsType);
     // The nut on a layer of its own: a cutter that cuts the slots leaves it alone.
     d.layers = {{"NUT", {0, 0, 0}, s.lineWidthVert},
                 {"SLOTS", {0, 0, 0}, s.lineWidthVert},
@@ -56,15 +56,15 @@ Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
                       const TextMeasure& measure) {
     Drawing d = blankTemplate(s);
     d.title = "Fret slot template, " + std::to_string(p.count()) + " frets, nut at x = 0 (" +
-              (d.inches ? "in" : "mm") + ")";
-    const double width = s.templateLineHeight * unitsPerMillimetre(d.inches);
+              unitSymbol(d.units) + ")";
+    const double width = s.templateLineHeight * unitsPerMillimetre(d.units);
     d.yUp = width;
     const std::int16_t guide = guidePosition(s);
     const double guideY = guideLineY(guide, 0.0, width);
     const double t =
-        inchesToUnit(measure.lineHeightInches(kNumberFace, kFretNumberPoints), d.inches);
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kFretNumberPoints), d.units);
     const double one =
-        inchesToUnit(measure.textWidthInches(kNumberFace, kFretNumberPoints, "1"), d.inches);
+        inchesToUnit(measure.textWidthInches(kNumberFace, kFretNumberPoints, "1"), d.units);
     const Strip strip{0, width, guideY, fretNumberTop(guide, guideY, t)};
     d.lines.reserve(p.distFromNut.size() + 3);
     d.texts.reserve(s.printFretNumbers ? p.distFromNut.size() : 0);
@@ -81,21 +81,21 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
                             const std::string& note) {
     Drawing blank = blankTemplate(s);
     const std::size_t footerLayer = blank.addLayer({"FOOTER", {0, 0, 0}, 1});
-    const bool inches = blank.inches;
+    const Units units = blank.units;
     // The strip's height and gap and the marker's width as 32-bit floats, the page's width as
     // it is: the wrapping below compares in floats.
-    const auto inUnit = [inches](float mm) {
-        return inches ? static_cast<float>(mm / kMillimetresPerInch) : mm;
+    const auto inUnit = [units](float mm) {
+        return units == Units::Inches ? static_cast<float>(mm / kMillimetresPerInch) : mm;
     };
     const float h = inUnit(s.templateLineHeight);
     const float gap = inUnit(s.templateLineSpace);
     const auto w = static_cast<float>(frame.pixel * s.lineWidthVert);
     const double W = frame.width;
     const auto numberWidth = [&](const std::string& text) {
-        return inchesToUnit(measure.textWidthInches(kNumberFace, kFretNumberPoints, text), inches);
+        return inchesToUnit(measure.textWidthInches(kNumberFace, kFretNumberPoints, text), units);
     };
     const auto t = static_cast<float>(
-        inchesToUnit(measure.lineHeightInches(kNumberFace, kFretNumberPoints), inches));
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kFretNumberPoints), units));
     const double numberDx = 0.1 * numberWidth("1");
     // Fret i fits at x when the printable width, less its number's width and a marker width,
     // lies strictly beyond x; both sides compared as 32-bit floats.

@@ -16,8 +16,8 @@ const std::string kUnitsKey = "unitsType";
 DesignerModel::DesignerModel(const FretboardSettings& record, DesignerStorage* storage)
     : m_record(record),
       m_storage(storage),
-      m_texts(fannedTexts(FannedInputs(), kUnitsMillimetres)),
-      m_units(kUnitsMillimetres) {
+      m_texts(fannedTexts(FannedInputs(), Units::Millimetres)),
+      m_units(Units::Millimetres) {
     m_texts.erase(kUnitsKey);  // the defaults are millimetres until reload() converts them
 }
 
@@ -38,11 +38,11 @@ void DesignerModel::reload() {
     // The stored lengths are in the units they were typed in: those stored with them, else the
     // record's (stored before the units were kept); with nothing stored, the defaults' mm.
     const FannedTexts stored = m_storage ? m_storage->load() : FannedTexts();
-    std::int16_t storedUnits = kUnitsMillimetres;
+    Units storedUnits = Units::Millimetres;
     if (!stored.empty()) {
         const auto units = stored.find(kUnitsKey);
         const auto code = units == stored.end() ? std::nullopt : toInt16(units->second);
-        storedUnits = unitsTypeFrom(code.value_or(m_record.unitsType));
+        storedUnits = unitsOf(code.value_or(m_record.unitsType));
         for (const DesignerInput& input : designerInputs()) {
             std::string& shown = m_texts[std::string(input.key)];
             const auto text = stored.find(input.key);
@@ -62,14 +62,14 @@ void DesignerModel::reload() {
     }
     m_remembered = stored;
     m_units = storedUnits;
-    convertLengths(storedUnits, unitsTypeFrom(m_record.unitsType));
+    convertLengths(storedUnits, unitsOf(m_record.unitsType));
     recalculate();
     if (m_listener) m_listener(kTextsChanged);
 }
 
 void DesignerModel::followRecord() {
     // Typing a scale length in the main window changes nothing here.
-    const std::int16_t units = unitsTypeFrom(m_record.unitsType);
+    const Units units = unitsOf(m_record.unitsType);
     if (units == m_units &&
         m_laidOutWith == std::tuple(m_record.nFrets, m_record.calcType, m_record.calcFact))
         return;
@@ -79,7 +79,7 @@ void DesignerModel::followRecord() {
     if (converted && m_listener) m_listener(kTextsChanged);
 }
 
-void DesignerModel::convertLengths(std::int16_t from, std::int16_t to) {
+void DesignerModel::convertLengths(Units from, Units to) {
     m_units = to;
     if (from == to) return;
     for (const std::string_view key : lengthKeys()) {
@@ -96,7 +96,7 @@ void DesignerModel::recalculate() {
     m_inputs.reset();
     FannedInputs in;
     FannedTexts texts = m_texts;
-    texts[kUnitsKey] = std::to_string(m_units);
+    texts[kUnitsKey] = std::to_string(unitsCode(m_units));
     const std::vector<std::string> unreadable = readFannedTexts(
         texts, m_units, in, [this](const std::string& path) { return readScala(path); });
     if (!unreadable.empty()) {
@@ -108,7 +108,7 @@ void DesignerModel::recalculate() {
     } else {
         m_board = layOutFannedBoard(in, m_record);
         m_status = std::to_string(m_board->table.size()) + " frets, " +
-                   (inches() ? "inches." : "millimetres.") +
+                   (m_units == Units::Inches ? "inches." : "millimetres.") +
                    (in.tuning.note.empty() ? "" : " " + in.tuning.note);
         m_inputs = std::move(in);
     }
@@ -120,7 +120,7 @@ void DesignerModel::remember() {
     if (!m_storage) return;
     // Only what changed since the storage was last read or written: one write a keystroke.
     FannedTexts now = m_texts;
-    now[kUnitsKey] = std::to_string(m_units);
+    now[kUnitsKey] = std::to_string(unitsCode(m_units));
     FannedTexts changed;
     for (const auto& [key, text] : now) {
         const auto known = m_remembered.find(key);

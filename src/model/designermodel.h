@@ -36,8 +36,7 @@ class DesignerModel {
     // The inputs' texts by key, lengths in units().
     const FannedTexts& texts() const { return m_texts; }
     const std::string& text(std::string_view key) const;
-    std::int16_t units() const { return m_units; }
-    bool inches() const { return m_units == kUnitsInches; }
+    Units units() const { return m_units; }
 
     // An input's text changed (a check box's "1" or "0", a choice's index).
     void edit(std::string_view key, std::string text);
@@ -59,7 +58,7 @@ class DesignerModel {
   private:
     void recalculate();
     void remember();
-    void convertLengths(std::int16_t from, std::int16_t to);
+    void convertLengths(Units from, Units to);
     // A Scala file read once for as long as its path, size and time stay the same.
     ScalaFile readScala(const std::string& path);
 
@@ -67,7 +66,7 @@ class DesignerModel {
     DesignerStorage* m_storage;
     std::function<void(unsigned)> m_listener;
     FannedTexts m_texts;
-    std::int16_t m_units;
+    Units m_units;
     std::optional<FannedInputs> m_inputs;
     std::optional<FannedBoard> m_board;
     std::string m_status;

@@ -31,7 +31,7 @@ RulerLengths calibrationRulers(double widthMm, double heightMm, const ScaleCorre
 }
 
 RulerLengths calibrationRulers(const PrinterSurface& printer, std::int16_t unitsType) {
-    const PageFrame frame = printer.frame(false);
+    const PageFrame frame = printer.frame(Units::Millimetres);
     return calibrationRulers(frame.width, frame.height, ScaleCorrection{}, unitsType);
 }
 
@@ -54,8 +54,8 @@ void printCalibrationPage(PrinterSurface& printer, std::int16_t unitsType, const
     };
     std::vector<std::string> text;
     for (const QString& line : lines) text.push_back(line.toStdString());
-    replayPages(printer,
-                calibrationPages(inches, lengths, text, printer.frame(inches).height, printer));
+    replayPages(printer, calibrationPages(unitsOf(unitsType), lengths, text,
+                                          printer.frame(unitsOf(unitsType)).height, printer));
 }
 
 CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,

@@ -114,18 +114,18 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
 }
 
 std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
-                                    const FannedBoard& board, bool inches, const PageSetup& setup) {
+                                    const FannedBoard& board, Units units, const PageSetup& setup) {
     switch (format) {
         case ExportFormat::TemplatePdf:
-            return savePdf(fileName, setup, fannedDocument(board, inches));
+            return savePdf(fileName, setup, fannedDocument(board, units));
         case ExportFormat::TemplateSvg:
-            return saveOrSay(fileName, drawingSvg(fannedDrawing(board, inches)));
+            return saveOrSay(fileName, drawingSvg(fannedDrawing(board, units)));
         case ExportFormat::ChartCsv:
-            return saveOrSay(fileName, fannedCsv(board, inches));
+            return saveOrSay(fileName, fannedCsv(board, units));
         case ExportFormat::TemplateDxf:
-            return saveOrSay(fileName, drawingDxf(fannedDrawing(board, inches)));
+            return saveOrSay(fileName, drawingDxf(fannedDrawing(board, units)));
         case ExportFormat::FretPoints:
-            return saveOrSay(fileName, fretPointsCsv(board, inches));
+            return saveOrSay(fileName, fretPointsCsv(board, units));
         case ExportFormat::ChartPdf:
         case ExportFormat::ChartText:
             break;
@@ -144,7 +144,7 @@ QString suggestedFileName(const FretboardSettings& s, const QString& extension) 
     const QString length = inches ? numberText(std::round(s.scaleLen * 100) / 100)
                                   : QString::number(std::llround(s.scaleLen));
     return QStringLiteral("fretboard-%1%2-%3.%4")
-        .arg(length, unitSymbol(inches))
+        .arg(length, QString::fromLatin1(unitSymbol(unitsOf(s.unitsType))))
         .arg(s.nFrets)
         .arg(extension);
 }

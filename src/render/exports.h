@@ -53,7 +53,7 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
 inline const QString kFannedFormatsMessage =
     QStringLiteral("A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
 std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
-                                    const FannedBoard& board, bool inches, const PageSetup& setup);
+                                    const FannedBoard& board, Units units, const PageSetup& setup);
 
 // The paper a window's PDF files are made on: the chosen printer's, without that printer's
 // scale correction (the file may be printed anywhere).

@@ -9,11 +9,11 @@ namespace varnel {
 namespace {
 
 // The pieces laid out on this printer, or why they do not fit.
-std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& board, bool inches,
+std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& board, Units units,
                                     FannedPages& pages) {
-    pages = fannedPages(board, inches, printer.frame(inches), printer, noteOf(printer));
+    pages = fannedPages(board, units, printer.frame(units), printer, noteOf(printer));
     if (!pages.pages.empty()) return std::nullopt;
-    const double perMm = unitsPerMillimetre(inches);
+    const double perMm = unitsPerMillimetre(units);
     const Tiling& t = pages.tiling;
     if (t.tooMany) {
         return QStringLiteral(
@@ -30,13 +30,13 @@ std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& 
 
 }  // namespace
 
-std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, bool inches) {
+std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, Units units) {
     FannedPages pages;
-    return replayUnlessRefused(printer, layOutFanned(printer, board, inches, pages), pages.pages);
+    return replayUnlessRefused(printer, layOutFanned(printer, board, units, pages), pages.pages);
 }
 
-DrawDocument fannedDocument(const FannedBoard& board, bool inches) {
-    return [&board, inches](PrinterSurface& printer) { return drawFanned(printer, board, inches); };
+DrawDocument fannedDocument(const FannedBoard& board, Units units) {
+    return [&board, units](PrinterSurface& printer) { return drawFanned(printer, board, units); };
 }
 
 }  // namespace varnel

@@ -13,9 +13,9 @@ namespace varnel {
 
 // Draws every piece of the board's drawing, then the footer: none; or, having drawn nothing,
 // why the board cannot be tiled on this printer (a piece does not fit the page).
-std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, bool inches);
+std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, Units units);
 
 // The tiled board as a document, laid out once, with its refusal; the board must outlive it.
-DrawDocument fannedDocument(const FannedBoard& board, bool inches);
+DrawDocument fannedDocument(const FannedBoard& board, Units units);
 
 }  // namespace varnel

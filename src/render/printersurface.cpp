@@ -46,8 +46,8 @@ double PrinterSurface::lineHeightInches(const std::string& face, double points) 
            dotsPerInch() / m_correction.vertical;
 }
 
-PageFrame PrinterSurface::frame(bool inches) const {
-    const double perInch = inches ? 1.0 : 25.4;
+PageFrame PrinterSurface::frame(Units units) const {
+    const double perInch = units == Units::Inches ? 1.0 : kMillimetresPerInch;
     const auto fromDotsIn = [&](double dots, double correction) {
         return dots / dotsPerInch() * perInch / correction;
     };

@@ -28,7 +28,7 @@ class PrinterSurface : public TextMeasure {
     void setScaleMode(PageUnit unit) { m_unit = unit; }
     // The printable area in a unit, without changing the current one: a corrected unit is a
     // true one on paper, so a printer that stretches the page offers fewer of them.
-    PageFrame frame(bool inches) const;
+    PageFrame frame(Units units) const;
     // The correction drawn with, and the printer it was measured on.
     void setCorrection(const ScaleCorrection& correction, const QString& printerName) {
         m_correction = correction;

@@ -24,7 +24,8 @@ void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages) {
     for (std::size_t k = 0; k < pages.size(); ++k) {
         const Drawing& page = pages[k];
         if (k > 0) printer.newPage();
-        printer.setScaleMode(page.inches ? PageUnit::Inches : PageUnit::Millimetres);
+        printer.setScaleMode(page.units == Units::Inches ? PageUnit::Inches
+                                                         : PageUnit::Millimetres);
         // Each item in its layer's pen and colour.
         const auto pen = [&](std::size_t index) {
             const DrawingLayer& layer = page.layers[index];
@@ -73,17 +74,19 @@ namespace {
 std::optional<QString> layOutChart(PrinterSurface& printer, const FretboardSettings& s,
                                    const FretPositions& p, ChartPages& chart) {
     if (auto refusal = printSettingRefusal(s, kChartSettings)) return refusal->message;
-    chart = chartPages(s, p, printer.frame(true), printer, noteOf(printer));
-    return chartPageRefusal(s, chart.widestLine * kMillimetresPerInch, printer.frame(false).width);
+    chart = chartPages(s, p, printer.frame(Units::Inches), printer, noteOf(printer));
+    return chartPageRefusal(s, chart.widestLine * kMillimetresPerInch,
+                            printer.frame(Units::Millimetres).width);
 }
 
 // The template laid out on this printer, or why it cannot be printed there.
 std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSettings& s,
                                       const FretPositions& p, TemplatePages& pages) {
     if (auto refusal = printSettingRefusal(s, kTemplateSettings)) return refusal->message;
-    if (auto refusal = templatePageRefusal(printer.frame(false), s)) return refusal;
-    const bool inches = s.unitsType == kUnitsInches;
-    const PageFrame frame = printer.frame(inches);
+    if (auto refusal = templatePageRefusal(printer.frame(Units::Millimetres), s)) return refusal;
+    const Units units = unitsOf(s.unitsType);
+    const bool inches = units == Units::Inches;
+    const PageFrame frame = printer.frame(units);
     pages = templatePages(s, p, frame, printer, noteOf(printer));
     const int fret = pages.fretTooFar;
     if (fret == 0) return std::nullopt;
@@ -102,7 +105,8 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 }  // namespace
 
 void drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check) {
-    replayPages(printer, checkReportPages(check, printer.frame(false), printer, noteOf(printer)));
+    replayPages(printer, checkReportPages(check, printer.frame(Units::Millimetres), printer,
+                                          noteOf(printer)));
 }
 
 std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSettings& s,

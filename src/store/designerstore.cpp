@@ -52,7 +52,7 @@ void DesignerConfigExtras::takeExtras(const SettingsList& extras) {
         }
         // Saved before the units were kept with them: the lengths are in the configuration's
         // own units, which the record has now.
-        const std::int16_t inUnits = unitsTypeFrom(units.value_or(m_record.unitsType));
+        const Units inUnits = unitsOf(units.value_or(m_record.unitsType));
         if (!units) m_store->saveSetting(kSection, kUnitsKey, QString::number(m_record.unitsType));
         // Saved before an input was there: its default, in those units.
         for (const auto& [name, text] : fannedTexts(designerDefaults(inUnits), inUnits)) {

@@ -57,33 +57,33 @@ TEST(CheckFitTest, NutAndSaddleErrorsAreSaidInWords) {
     const struct {
         std::vector<Measurement> measured;
         std::optional<double> scale;
-        bool inches;
+        Units units;
         std::vector<std::string> findings;
         double cents;  // at every fret
     } rows[] = {
         {made(0, 648, -0.4, 22),
          {},
-         false,
+         Units::Millimetres,
          {"The nut stands 0.40 mm toward the bridge from where the frets want it."},
          1200 * std::log2(647.6 / 648)},
         {made(0, 25.5, 0.02, 12),
          25.6,
-         true,
+         Units::Inches,
          {"The nut stands 0.020 in away from the bridge from where the frets want it.",
           "The saddle stands 0.080 in away from the nut from where the frets want it."},
          NAN},
         {made(0, 648, 0, 12),
          647.5,
-         false,
+         Units::Millimetres,
          {"The nut stands where the frets want it.",
           "The saddle stands 0.50 mm toward the nut from where the frets want it."},
          NAN},
     };
     for (const auto& row : rows) {
         const auto c = std::get<InstrumentCheck>(
-            checkInstrument(row.measured, row.scale, std::nullopt, row.inches));
+            checkInstrument(row.measured, row.scale, std::nullopt, row.units));
         EXPECT_EQ(checkFindings(c), row.findings);
-        EXPECT_STREQ(checkUnit(c), row.inches ? "in" : "mm");
+        EXPECT_STREQ(checkUnit(c), unitSymbol(row.units));
         for (const FretCheck& f : c.frets) {
             if (!std::isnan(row.cents)) {
                 EXPECT_NEAR(f.cents, row.cents, 1e-9) << f.fret;

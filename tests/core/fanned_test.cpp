@@ -28,9 +28,9 @@ TEST(FannedTest, InstrumentsMeetTheGeometry) {
     } rows[] = {
         {"6-string 648/686 mm", {6, 648, 686, 35, 52, 0.5, 3.5, 3.5, {}, {}}},
         {"8-string 25.5/28 in, fret 7",
-         {8, 25.5, 28, 1.9, 2.6, 0, 0.12, 0.15, 7, workshopDefaults(kUnitsInches)}},
+         {8, 25.5, 28, 1.9, 2.6, 0, 0.12, 0.15, 7, workshopDefaults(Units::Inches)}},
         {"4-string bass 34/37 in",
-         {4, 34, 37, 1.5, 2.3, 0.3, 0.1, 0.1, {}, workshopDefaults(kUnitsInches)}},
+         {4, 34, 37, 1.5, 2.3, 0.3, 0.1, 0.1, {}, workshopDefaults(Units::Inches)}},
         {"narrowing neck", {5, 640, 660, 40, 30, 1, 0, 2, {}, {}}},
     };
     for (const auto& row : rows) {
@@ -194,7 +194,7 @@ TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
         {"txtOverhang", "0.125"},     {"unitsType", "0"},        {"txtMarkers", " 3  5 12 "},
         {"txtDoubleMarkers", "12 x"}, {"chkZeroFret", "1"},      {"txtNutGap", "0.25"}};
     FannedInputs in;
-    EXPECT_EQ(readFannedTexts(texts, kUnitsMillimetres, in),
+    EXPECT_EQ(readFannedTexts(texts, Units::Millimetres, in),
               (std::vector<std::string>{"txtLastScale", "txtNutSpacing", "txtDoubleMarkers"}));
     EXPECT_EQ(in.workshop.markers, (std::vector<int>{3, 5, 12}));
     EXPECT_EQ(in.workshop.doubleMarkers, Workshop().doubleMarkers);
@@ -206,14 +206,14 @@ TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
     EXPECT_EQ(in.perpendicularFret, 9);
     EXPECT_DOUBLE_EQ(in.bassOverhang, 3.175);
     FannedInputs inches;
-    EXPECT_TRUE(readFannedTexts(texts, kUnitsInches, inches).size() == 3);
+    EXPECT_TRUE(readFannedTexts(texts, Units::Inches, inches).size() == 3);
     EXPECT_EQ(inches.firstScale, 25.4);
     // The bass side overhangs by its own box when that is not blank.
     for (const auto& [bass, treble, expected] :
          {std::tuple{"", 3.0, 3.0}, {" ", 3.0, 3.0}, {"10", 3.0, 10.0}, {"0", 3.0, 0.0}}) {
         FannedInputs sides;
         EXPECT_TRUE(readFannedTexts({{"txtOverhang", "3"}, {"txtBassOverhang", bass}},
-                                    kUnitsMillimetres, sides)
+                                    Units::Millimetres, sides)
                         .empty());
         EXPECT_EQ(sides.trebleOverhang, treble);
         EXPECT_EQ(sides.bassOverhang, expected) << bass;

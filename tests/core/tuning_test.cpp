@@ -57,7 +57,7 @@ TEST(TuningTest, EqualDivisionsAndScalaScalesPlaceTheFrets) {
         FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
         in.workshop.markers = {};
         in.workshop.doubleMarkers = {};
-        ASSERT_TRUE(readFannedTexts(row.texts, kUnitsMillimetres, in).empty());
+        ASSERT_TRUE(readFannedTexts(row.texts, Units::Millimetres, in).empty());
         ASSERT_FALSE(fannedRefusal(in, s));
         const FannedBoard board = layOutFannedBoard(in, s);
         const int n = static_cast<int>(row.ratios.size());
@@ -91,7 +91,7 @@ TEST(TuningTest, StringsTunedApartGetTheirOwnPartialFrets) {
         ASSERT_TRUE(
             readFannedTexts(
                 {{"cboTemperament", "2"}, {"txtScalaFile", file}, {"txtStringTuning", tuning}},
-                kUnitsMillimetres, in)
+                Units::Millimetres, in)
                 .empty());
         ASSERT_FALSE(fannedRefusal(in, s));
         const FannedBoard board = layOutFannedBoard(in, s);
@@ -155,7 +155,7 @@ TEST(TuningTest, DiatonicFretSetsAndTheirExtraFrets) {
     FannedInputs in{4, 700, 700, 30, 40, 0, 3, 3, {}, {}};
     in.workshop.markers = {3, 5, 7, 10, 14};
     in.workshop.doubleMarkers = {};
-    readFannedTexts({{"cboFretSet", "1"}, {"txtExtraFrets", "6+ 13+"}}, kUnitsMillimetres, in);
+    readFannedTexts({{"cboFretSet", "1"}, {"txtExtraFrets", "6+ 13+"}}, Units::Millimetres, in);
     ASSERT_FALSE(fannedRefusal(in, s));
     const FannedBoard board = layOutFannedBoard(in, s);
     const int steps[] = {2, 4, 5, 7, 9, 10, 11, 12, 14, 16, 17, 19, 21, 22, 23, 24};
@@ -200,7 +200,7 @@ TEST(TuningTest, CentsComeFromThePitchesAsGiven) {
         FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
         in.workshop.markers = in.workshop.doubleMarkers = {};
         in.workshop.slotWidth = 0;  // the two-note scale's frets stand close
-        ASSERT_TRUE(readFannedTexts(row.texts, kUnitsMillimetres, in).empty());
+        ASSERT_TRUE(readFannedTexts(row.texts, Units::Millimetres, in).empty());
         ASSERT_EQ(fannedRefusal(in, s).value_or(""), "");
         const FannedBoard board = layOutFannedBoard(in, s);
         EXPECT_EQ(board.table[row.fret - 1].cents, row.cents);
@@ -237,7 +237,7 @@ TEST(TuningTest, DefaultMarkersFollowTheTuning) {
             in.workshop.markers = row.typed;
             in.workshop.doubleMarkers = {};
         }
-        ASSERT_TRUE(readFannedTexts(row.texts, kUnitsMillimetres, in).empty());
+        ASSERT_TRUE(readFannedTexts(row.texts, Units::Millimetres, in).empty());
         ASSERT_EQ(fannedRefusal(in, s).value_or(""), "");
         std::string shown;
         for (const FannedFret& f : layOutFannedBoard(in, s).table) {
@@ -285,7 +285,7 @@ TEST(TuningTest, ScalaFilesThatAreNoScaleAreRefusedByLine) {
     EXPECT_TRUE(readScalaFile(std::filesystem::temp_directory_path().string()).missing);
     FannedInputs in;
     readFannedTexts({{"cboTemperament", "2"}, {"txtScalaFile", "/nonexistent/a.scl"}},
-                    kUnitsMillimetres, in);
+                    Units::Millimetres, in);
     EXPECT_FALSE(in.tuning.scale);
     EXPECT_EQ(in.tuning.note,
               "/nonexistent/a.scl could not be read. The frets follow twelve equal steps.");

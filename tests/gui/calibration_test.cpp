@@ -44,7 +44,8 @@ TEST(ScaleCorrectionTest, EveryCoordinateIsScaledAndTheFooterSaysSo) {
     RecordingPrinter plain;
     RecordingPrinter stretching;
     stretching.setCorrection({1.02, 1.0}, QStringLiteral("x"));
-    EXPECT_NEAR(stretching.frame(false).width, plain.frame(false).width / 1.02, 1e-9);
+    EXPECT_NEAR(stretching.frame(Units::Millimetres).width,
+                plain.frame(Units::Millimetres).width / 1.02, 1e-9);
 }
 
 TEST(CalibrationTest, RulersTakeWholeCentimetresOrInchesOfThePrintableArea) {

@@ -11,14 +11,14 @@ namespace {
 
 // 22 frets of a 648 mm guitar (or its 25.5 in), the nut standing 0.4 mm toward the bridge, the
 // frets a little off.
-InstrumentCheck measuredGuitar(bool inches) {
-    const double unit = inches ? 25.4 : 1;
+InstrumentCheck measuredGuitar(Units units) {
+    const double unit = lengthFactor(Units::Millimetres, units);
     std::vector<Measurement> measured;
     for (int j = 1; j <= 22; ++j) {
         const double mm = 648 * (1 - std::exp2(-j / 12.0)) - 0.4 + 0.05 * (j % 3);
-        measured.push_back({j, mm / unit});
+        measured.push_back({j, mm * unit});
     }
-    return std::get<InstrumentCheck>(checkInstrument(measured, std::nullopt, {}, inches));
+    return std::get<InstrumentCheck>(checkInstrument(measured, std::nullopt, {}, units));
 }
 
 std::vector<std::string> textsOf(const Drawing& page) {
@@ -32,7 +32,7 @@ std::vector<std::string> textsOf(const Drawing& page) {
 // line of the plot.
 TEST(CheckReportTest, ThePlotReadsAloneAndItsWordsKeepClearOfLines) {
     const NominalMeasure measure;
-    const Drawing plot = checkPlot(measuredGuitar(false), 180, measure);
+    const Drawing plot = checkPlot(measuredGuitar(Units::Millimetres), 180, measure);
     const std::vector<std::string> texts = textsOf(plot);
     const auto has = [&texts](const std::string& text) {
         return std::find(texts.begin(), texts.end(), text) != texts.end();
@@ -54,9 +54,10 @@ TEST(CheckReportTest, ThePlotReadsAloneAndItsWordsKeepClearOfLines) {
         lines.insert(lines.end(), sides.begin(), sides.end());
     }
     for (const DrawingText& t : plot.texts) {
-        const double width =
-            inchesToUnit(measure.textWidthInches(kNumberFace, t.points, t.text), false);
-        const double height = inchesToUnit(measure.lineHeightInches(kNumberFace, t.points), false);
+        const double width = inchesToUnit(measure.textWidthInches(kNumberFace, t.points, t.text),
+                                          Units::Millimetres);
+        const double height =
+            inchesToUnit(measure.lineHeightInches(kNumberFace, t.points), Units::Millimetres);
         for (const Segment& s : lines) {
             for (int k = 0; k <= 100; ++k) {
                 const double x = s.from.x + (s.to.x - s.from.x) * k / 100;
@@ -73,13 +74,14 @@ TEST(CheckReportTest, ThePlotReadsAloneAndItsWordsKeepClearOfLines) {
 
 // Every length on the report names the unit it was measured in.
 TEST(CheckReportTest, TheReportSaysTheUnitItWasMeasuredIn) {
-    for (const bool inches : {false, true}) {
+    for (const Units units : {Units::Millimetres, Units::Inches}) {
         const auto pages =
-            checkReportPages(measuredGuitar(inches), {180, 260, 0.04}, NominalMeasure(), "");
+            checkReportPages(measuredGuitar(units), {180, 260, 0.04}, NominalMeasure(), "");
         std::string all;
         for (const Drawing& page : pages) {
             for (const std::string& t : textsOf(page)) all += t + "\n";
         }
+        const bool inches = units == Units::Inches;
         const std::string unit = inches ? " in" : " mm", other = inches ? " mm" : " in";
         EXPECT_NE(all.find("twelfth root: scale length "), std::string::npos) << all;
         EXPECT_NE(all.find(unit + ", nut offset "), std::string::npos) << all;

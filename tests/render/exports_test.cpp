@@ -312,7 +312,7 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
         }
         for (const DrawingText& t : d.texts) {
             if (!layers.empty() && !layers.count(d.layers[t.layer].name)) continue;
-            const double top = t.topLeft.y + dy + dt * pointsToUnit(t.points, d.inches);
+            const double top = t.topLeft.y + dy + dt * pointsToUnit(t.points, d.units);
             items.push_back({name(t.layer), {t.topLeft.x + dx, fy(top)}, t.text});
         }
         return items;
@@ -411,7 +411,7 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
                                                     0.12,
                                                     0.15,
                                                     {},
-                                                    workshopDefaults(kUnitsInches)}
+                                                    workshopDefaults(Units::Inches)}
                                      : FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7, {}},
                               s);
         // Pages wide enough for one strip or piece, with a correction to carry.
@@ -424,11 +424,11 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
         switch (row.document) {
             case 'C':
                 EXPECT_FALSE(drawChart(printer, s, p));
-                pages = chartPages(s, p, printer.frame(true), printer, note).pages;
+                pages = chartPages(s, p, printer.frame(Units::Inches), printer, note).pages;
                 break;
             case 'T':
                 EXPECT_FALSE(drawTemplate(printer, s, p));
-                pages = templatePages(s, p, printer.frame(inches), printer, note).pages;
+                pages = templatePages(s, p, printer.frame(unitsOf(row.units)), printer, note).pages;
                 sheet = templateSheet(s, p, printer);
                 shared = {"NUT", "SLOTS", "NUMBERS"};
                 break;
@@ -438,18 +438,20 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
                     measured.push_back({j, p.distFromNut[j] + 0.01 * (j % 3)});
                 const auto check = std::get<InstrumentCheck>(checkInstrument(measured, 648.0));
                 drawCheckReport(printer, check);
-                pages = checkReportPages(check, printer.frame(false), printer, note);
+                pages = checkReportPages(check, printer.frame(Units::Millimetres), printer, note);
                 break;
             }
             case 'K':  // the rulers and their numbers; the text beside them is the dialog's
                 printCalibrationPage(printer, row.units, "A4, portrait");
-                pages = calibrationPages(inches, calibrationRulers(printer, row.units), {}, 500,
-                                         printer);
+                pages = calibrationPages(unitsOf(row.units), calibrationRulers(printer, row.units),
+                                         {}, 500, printer);
                 break;
             default:
-                EXPECT_FALSE(drawFanned(printer, board, inches));
-                pages = fannedPages(board, inches, printer.frame(inches), printer, note).pages;
-                sheet = fannedDrawing(board, inches);
+                EXPECT_FALSE(drawFanned(printer, board, unitsOf(row.units)));
+                pages = fannedPages(board, unitsOf(row.units), printer.frame(unitsOf(row.units)),
+                                    printer, note)
+                            .pages;
+                sheet = fannedDrawing(board, unitsOf(row.units));
                 shared = {"STRINGS", "EDGES", "NUT",     "BRIDGE",      "SADDLE",
                           "FRETS",   "SLOTS", "MARKERS", "SIDEMARKERS", "NUMBERS"};
         }
@@ -537,17 +539,23 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
     zero.zeroFret = true;
     zero.boardEnd = 8;
     zero.sideMarkers = false;
-    Workshop inch = workshopDefaults(kUnitsInches);
+    Workshop inch = workshopDefaults(Units::Inches);
     inch.radiusAtNut = 10;
     inch.radiusAtEnd = 16;
     const struct {
         const char* name;
         FannedInputs in;
-        bool inches;
+        Units units;
     } rows[] = {
-        {"straight 6-string 648 mm", {6, 648, 648, 35, 52, 0, 3, 3, {}, compound}, false},
-        {"fanned 7-string 648/686 mm, zero fret", {7, 648, 686, 41, 62, 0, 3, 4, 7, zero}, false},
-        {"fanned 6-string 25.5/27 in", {6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}, inch}, true},
+        {"straight 6-string 648 mm",
+         {6, 648, 648, 35, 52, 0, 3, 3, {}, compound},
+         Units::Millimetres},
+        {"fanned 7-string 648/686 mm, zero fret",
+         {7, 648, 686, 41, 62, 0, 3, 4, 7, zero},
+         Units::Millimetres},
+        {"fanned 6-string 25.5/27 in",
+         {6, 25.5, 27, 1.4, 2.1, 0.5, 0.12, 0.15, {}, inch},
+         Units::Inches},
     };
     FretboardSettings s;
     s.nFrets = 24;
@@ -559,7 +567,7 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
         const FannedBoard b = layOutFannedBoard(row.in, s);
         QString error;
         ASSERT_TRUE(
-            saveBytes(dir.filePath("w.dxf"), drawingDxf(fannedDrawing(b, row.inches)), error));
+            saveBytes(dir.filePath("w.dxf"), drawingDxf(fannedDrawing(b, row.units)), error));
         const QJsonObject dxf = readDxf(dir.filePath("w.dxf"));
         if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
         EXPECT_EQ(dxf["fixes"].toInt() + dxf["errors"].toInt(), 0);
@@ -679,7 +687,7 @@ TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
     const FannedBoard board = layOutFannedBoard({}, s);
     for (const QByteArray& dxf :
          {drawingDxf(templateSheet(s, calcFretPositions(s), NominalMeasure())),
-          drawingDxf(fannedDrawing(board, false))}) {
+          drawingDxf(fannedDrawing(board, Units::Millimetres))}) {
         const QList<QByteArray> lines = dxf.split('\n');
         // Group code and value pairs; the record a pair belongs to is the last code 0's value.
         QByteArray record, styleHandle, dimensionTextStyle;

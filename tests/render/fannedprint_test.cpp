@@ -27,9 +27,9 @@ FannedBoard sevenString() {
 TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
     const FannedBoard board = sevenString();
     test::RecordingPrinter printer(8.0, 10.5);
-    ASSERT_FALSE(drawFanned(printer, board, false));
-    const Tiling t =
-        tileDrawing(fannedDrawing(board, false), 8.0 * 25.4, kPieceOverlapMm, kCrossArmMm);
+    ASSERT_FALSE(drawFanned(printer, board, Units::Millimetres));
+    const Tiling t = tileDrawing(fannedDrawing(board, Units::Millimetres), 8.0 * 25.4,
+                                 kPieceOverlapMm, kCrossArmMm);
     EXPECT_EQ(t.pieces, 4);
     EXPECT_NEAR(t.pieceLength, 8.0 * 25.4 - 2 * kCrossArmMm, 1e-9);
     EXPECT_LE(t.pieceStart(t.pieces - 1) + t.pieceLength, t.right + t.pieceLength);
@@ -77,13 +77,13 @@ TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
         }
     }
     test::RecordingPrinter tiny(1.0, 1.0);
-    EXPECT_TRUE(drawFanned(tiny, board, false));
+    EXPECT_TRUE(drawFanned(tiny, board, Units::Millimetres));
     // A board of a thousand pieces and more is refused, not counted past an int.
     FretboardSettings s;
     s.nFrets = 2;
     for (const double scale : {2e5, 1e12}) {
         const FannedBoard huge = layOutFannedBoard({6, scale, scale, 35, 52, 0.5, 3, 3, {}, {}}, s);
-        EXPECT_EQ(drawFanned(tiny, huge, false).value_or("").toStdString(),
+        EXPECT_EQ(drawFanned(tiny, huge, Units::Millimetres).value_or("").toStdString(),
                   "The fretboard is too long to print: it would take more than 1000 pieces of "
                   "paper.");
         EXPECT_TRUE(tiny.lines.empty());
@@ -101,7 +101,7 @@ TEST(FannedPrintTest, CrossesOnPaperStandTenMillimetresApart) {
     PdfFileProvider pdf(file, a4);
     double textHeight = 0;
     ASSERT_FALSE(printDocument(pdf, [&](PrinterSurface& p) {
-        EXPECT_FALSE(drawFanned(p, board, false));
+        EXPECT_FALSE(drawFanned(p, board, Units::Millimetres));
         textHeight = p.lineHeightInches(kNumberFace, 8) * 25.4;
         return std::optional<QString>();
     }));
