@@ -59,10 +59,7 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     const InstrumentCheck& c = std::get<InstrumentCheck>(check);
     if (request.checkPdf) {
         const auto failure = savePdf(QString::fromStdString(*request.checkPdf), request.page,
-                                     [&c](PrinterSurface& printer) {
-                                         drawCheckReport(printer, c);
-                                         return std::optional<QString>();
-                                     });
+                                     checkReportDocument(c));
         if (failure) {
             err << failure->toStdString() << "\n";
             return kExitRefused;

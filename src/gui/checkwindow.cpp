@@ -281,10 +281,7 @@ void CheckWindow::recalculate() {
 
 void CheckWindow::printReport() {
     if (!m_check) return;
-    const auto failure = printDocument(m_printers, [this](PrinterSurface& printer) {
-        drawCheckReport(printer, *m_check);
-        return std::optional<QString>();
-    });
+    const auto failure = printDocument(m_printers, checkReportDocument(*m_check));
     m_messages.show(failure ? failure->toStdString() : std::string("Report printed"));
 }
 
@@ -303,10 +300,7 @@ void CheckWindow::exportFile() {
     if (table) {
         failure = saveOrSay(file, checkCsv(*m_check));
     } else {
-        failure = savePdf(file, exportPaper(m_printers), [this](PrinterSurface& printer) {
-            drawCheckReport(printer, *m_check);
-            return std::optional<QString>();
-        });
+        failure = savePdf(file, exportPaper(m_printers), checkReportDocument(*m_check));
     }
     if (failure) m_messages.show(failure->toStdString());
 }

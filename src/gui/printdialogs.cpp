@@ -26,15 +26,15 @@ bool choosePrinterSetup(PrinterProvider& printers, QWidget* parent) {
     return true;
 }
 
-std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
+std::optional<QString> previewDocument(PrinterProvider& printers, const Document& document,
                                        QWidget* parent) {
     std::optional<QString> refusal;  // outlives the dialog whose handler sets it
     QPrinter printer(QPrinter::HighResolution);
-    PainterPrinter::configure(printer, printers.pageSetup());
+    PainterPrinter::configure(printer, printers.pageSetup(), document.title);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, printers, draw); });
+                     [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, printers, document); });
     // The pages are drawn once before the dialog shows, so that a refused document shows its
     // message and no preview.
     if (auto* pages = dialog.findChild<QPrintPreviewWidget*>()) pages->updatePreview();

@@ -18,7 +18,7 @@ bool choosePrinterSetup(PrinterProvider& printers, QWidget* parent);
 // printing; printing from the preview prints those pages, on the printer then chosen with its
 // own correction. The document's refusal, when it has one, instead of a preview; the refusal
 // or failure of printing from the preview.
-std::optional<QString> previewDocument(PrinterProvider& printers, const DrawDocument& draw,
+std::optional<QString> previewDocument(PrinterProvider& printers, const Document& document,
                                        QWidget* parent);
 
 }  // namespace varnel

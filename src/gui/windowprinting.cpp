@@ -22,14 +22,15 @@ void Varnel::printFretDocument(bool fretTemplate) {
 void Varnel::printWindowImage() {
     // An image of the window, as wide as the printable area allows; no message on success.
     const QImage image = grab().toImage();
-    const auto failure =
-        printDocument(m_printers, [&image](PrinterSurface& printer) -> std::optional<QString> {
-            printer.setScaleMode(PageUnit::Inches);
-            const double width = printer.frame(Units::Inches).width;
-            const double height = width * image.height() / std::max(1, image.width());
-            printer.drawImage(QRectF(0, 0, width, height), image);
-            return std::nullopt;
-        });
+    const auto failure = printDocument(
+        m_printers,
+        {QStringLiteral("Window"), [&image](PrinterSurface& printer) -> std::optional<QString> {
+             printer.setScaleMode(PageUnit::Inches);
+             const double width = printer.frame(Units::Inches).width;
+             const double height = width * image.height() / std::max(1, image.width());
+             printer.drawImage(QRectF(0, 0, width, height), image);
+             return std::nullopt;
+         }});
     if (failure) showMessage(*failure);
 }
 

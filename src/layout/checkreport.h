@@ -15,8 +15,9 @@ namespace varnel {
 
 // The band a trained ear begins to hear, in cents either side of true.
 constexpr double kAudibleCents = 5;
-// The plot's height on the page.
+// The plot's height on the page, and the narrowest page its words fit across.
 constexpr double kPlotHeightMm = 60;
+constexpr double kReportMinimumWidthMm = 100;
 
 // The plot alone, its top at y = 0, as wide as given: what the window shows.
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure);

@@ -48,8 +48,8 @@ PageSetup ChosenPrinter::pageSetup() {
     return setup;
 }
 
-std::unique_ptr<PrinterSurface> ChosenPrinter::open(QString& error) {
-    return PainterPrinter::openPrinter(pageSetup(), error);
+std::unique_ptr<PrinterSurface> ChosenPrinter::open(const QString& title, QString& error) {
+    return PainterPrinter::openPrinter(pageSetup(), error, title);
 }
 
 void ChosenPrinter::setCorrection(const ScaleCorrection& c) {

@@ -13,7 +13,7 @@ class ChosenPrinter : public PrinterProvider {
     ChosenPrinter(PrinterChoiceKeeper& keeper, MessageBox& messages)
         : m_keeper(keeper), m_messages(messages) {}
 
-    std::unique_ptr<PrinterSurface> open(QString& error) override;
+    std::unique_ptr<PrinterSurface> open(const QString& title, QString& error) override;
     // The kept choice. A kept printer that no longer exists is said once, and the default
     // printer stands in for it.
     PageSetup pageSetup() override;

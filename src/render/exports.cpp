@@ -25,7 +25,7 @@ QString fileNotWritten(const QString& fileName, const QString& reason) {
 }  // namespace
 
 std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
-                               const std::function<std::optional<QString>(PrinterSurface&)>& draw) {
+                               const Document& document) {
     // The PDF is made beside its place, then renamed over it: a failure leaves nothing behind.
     const QFileInfo target(fileName);
     const QString part =
@@ -37,7 +37,7 @@ std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
         if (!probe.open(QIODevice::WriteOnly)) return fileNotWritten(fileName, probe.errorString());
     }
     PdfFileProvider pdf(part, setup);
-    if (auto failure = printDocument(pdf, draw)) {
+    if (auto failure = printDocument(pdf, document)) {
         QFile::remove(part);
         return failure->replace(part, QDir::toNativeSeparators(fileName));
     }

@@ -23,7 +23,7 @@ std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& byte
 // Prints a document into a PDF file on the setup's paper, whole or not at all: the refusal or
 // the failure, or none.
 std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
-                               const std::function<std::optional<QString>(PrinterSurface&)>& draw);
+                               const Document& document);
 
 // The six files the program writes, and the fanned board's fret points.
 enum class ExportFormat {

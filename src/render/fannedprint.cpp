@@ -35,8 +35,9 @@ std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& bo
     return replayUnlessRefused(printer, layOutFanned(printer, board, units, pages), pages.pages);
 }
 
-DrawDocument fannedDocument(const FannedBoard& board, Units units) {
-    return [&board, units](PrinterSurface& printer) { return drawFanned(printer, board, units); };
+Document fannedDocument(const FannedBoard& board, Units units) {
+    return {QStringLiteral("Fretboard Designer Template"),
+            [&board, units](PrinterSurface& printer) { return drawFanned(printer, board, units); }};
 }
 
 }  // namespace varnel

@@ -16,6 +16,6 @@ namespace varnel {
 std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, Units units);
 
 // The tiled board as a document, laid out once, with its refusal; the board must outlive it.
-DrawDocument fannedDocument(const FannedBoard& board, Units units);
+Document fannedDocument(const FannedBoard& board, Units units);
 
 }  // namespace varnel

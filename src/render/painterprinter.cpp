@@ -44,19 +44,20 @@ bool PainterPrinter::printerExists(const QString& name) {
     return !name.isEmpty() && !QPrinterInfo::printerInfo(name).isNull();
 }
 
-void PainterPrinter::configure(QPrinter& printer, const PageSetup& setup) {
+void PainterPrinter::configure(QPrinter& printer, const PageSetup& setup, const QString& title) {
     const QPrinterInfo info = printerExists(setup.printerName)
                                   ? QPrinterInfo::printerInfo(setup.printerName)
                                   : QPrinterInfo::defaultPrinter();
     if (!info.isNull()) printer.setPrinterName(info.printerName());
-    printer.setDocName(QStringLiteral("Varnel"));
+    printer.setDocName(title.isEmpty() ? QStringLiteral("Varnel")
+                                       : QStringLiteral("Varnel: %1").arg(title));
     printer.setFullPage(true);
     if (setup.paper) printer.setPageSize(QPageSize(*setup.paper));
     printer.setPageOrientation(setup.orientation);
 }
 
-std::unique_ptr<PainterPrinter> PainterPrinter::openPrinter(const PageSetup& setup,
-                                                            QString& error) {
+std::unique_ptr<PainterPrinter> PainterPrinter::openPrinter(const PageSetup& setup, QString& error,
+                                                            const QString& title) {
     const QPrinterInfo info = printerExists(setup.printerName)
                                   ? QPrinterInfo::printerInfo(setup.printerName)
                                   : QPrinterInfo::defaultPrinter();
@@ -67,7 +68,7 @@ std::unique_ptr<PainterPrinter> PainterPrinter::openPrinter(const PageSetup& set
     std::unique_ptr<PainterPrinter> surface(new PainterPrinter);
     surface->m_ownPrinter = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     surface->m_printer = surface->m_ownPrinter.get();
-    configure(*surface->m_printer, setup);
+    configure(*surface->m_printer, setup, title);
     if (!surface->begin(surface->m_printer, error)) return nullptr;
     surface->setCorrection(setup.correction, info.printerName());
     return surface;
@@ -89,7 +90,8 @@ QSizeF PainterPrinter::printableMillimetres(const PageSetup& setup) {
 }
 
 std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName,
-                                                        const PageSetup& setup, QString& error) {
+                                                        const PageSetup& setup, QString& error,
+                                                        const QString& title) {
     std::unique_ptr<PainterPrinter> surface(new PainterPrinter);
     surface->m_pdf = std::make_unique<QPdfWriter>(fileName);
     surface->m_isPdf = true;
@@ -97,6 +99,7 @@ std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName,
     QPdfWriter& pdf = *surface->m_pdf;
     pdf.setResolution(kPdfResolution);
     pdf.setCreator(QStringLiteral("Varnel"));
+    pdf.setTitle(title);
     pdf.setPageLayout(QPageLayout(setup.paper ? QPageSize(*setup.paper) : localeDefaultPageSize(),
                                   setup.orientation,
                                   QMarginsF(kPdfMarginMillimetres, kPdfMarginMillimetres,

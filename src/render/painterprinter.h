@@ -30,11 +30,14 @@ class PainterPrinter : public PrinterSurface {
     // The setup's printer (the default one when it names none, or none that exists) on its paper
     // and orientation, drawing with its correction; null with the reason in error when there is
     // no printer or it cannot start a document.
-    static std::unique_ptr<PainterPrinter> openPrinter(const PageSetup& setup, QString& error);
+    // The title names the print job ("Varnel: Fret Chart").
+    static std::unique_ptr<PainterPrinter> openPrinter(const PageSetup& setup, QString& error,
+                                                       const QString& title = {});
     // A PDF file on the setup's paper (by default the locale's, A4 or Letter) and orientation,
     // with margins of a typical printer's unprintable border, drawn with the setup's correction.
+    // The title is the PDF's.
     static std::unique_ptr<PainterPrinter> openPdf(const QString& fileName, const PageSetup& setup,
-                                                   QString& error);
+                                                   QString& error, const QString& title = {});
     static std::unique_ptr<PainterPrinter> openPdf(const QString& fileName, QString& error) {
         return openPdf(fileName, PageSetup{}, error);
     }
@@ -42,7 +45,7 @@ class PainterPrinter : public PrinterSurface {
     static std::unique_ptr<PainterPrinter> onPrinter(QPrinter& printer, const PageSetup& setup,
                                                      QString& error);
     // A QPrinter for the setup: the named printer when it exists, else the default one.
-    static void configure(QPrinter& printer, const PageSetup& setup);
+    static void configure(QPrinter& printer, const PageSetup& setup, const QString& title = {});
     // True when the system has a printer of that name.
     static bool printerExists(const QString& name);
     // The setup's printable area in millimetres, without starting a document.

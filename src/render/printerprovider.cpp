@@ -8,8 +8,8 @@
 
 namespace varnel {
 
-std::unique_ptr<PrinterSurface> PdfFileProvider::open(QString& error) {
-    return PainterPrinter::openPdf(m_fileName, m_setup, error);
+std::unique_ptr<PrinterSurface> PdfFileProvider::open(const QString& title, QString& error) {
+    return PainterPrinter::openPdf(m_fileName, m_setup, error, title);
 }
 
 namespace {
@@ -17,9 +17,9 @@ namespace {
 // Draws the document on an open printer (none: the message why it did not open), then ends it,
 // or aborts it when the drawing refused.
 std::optional<QString> drawAndEnd(PrinterSurface* printer, const QString& error,
-                                  const DrawDocument& draw) {
+                                  const Document& document) {
     if (!printer) return error;
-    if (auto refusal = draw(*printer)) {
+    if (auto refusal = document.draw(*printer)) {
         printer->abortDoc();
         return refusal;
     }
@@ -29,25 +29,28 @@ std::optional<QString> drawAndEnd(PrinterSurface* printer, const QString& error,
 
 }  // namespace
 
-std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocument& draw) {
+std::optional<QString> printDocument(PrinterProvider& printers, const Document& document) {
     QString error;
-    const std::unique_ptr<PrinterSurface> printer = printers.open(error);
-    return drawAndEnd(printer.get(), error, draw);
+    const std::unique_ptr<PrinterSurface> printer = printers.open(document.title, error);
+    return drawAndEnd(printer.get(), error, document);
 }
 
-DrawDocument chartDocument(const FretboardSettings& s, const FretPositions& p) {
-    return [&s, &p](PrinterSurface& printer) { return drawChart(printer, s, p); };
+Document chartDocument(const FretboardSettings& s, const FretPositions& p) {
+    return {QStringLiteral("Fret Chart"),
+            [&s, &p](PrinterSurface& printer) { return drawChart(printer, s, p); }};
 }
 
-DrawDocument templateDocument(const FretboardSettings& s, const FretPositions& p) {
-    return [&s, &p](PrinterSurface& printer) { return drawTemplate(printer, s, p); };
+Document templateDocument(const FretboardSettings& s, const FretPositions& p) {
+    return {QStringLiteral("Fret Slot Template"),
+            [&s, &p](PrinterSurface& printer) { return drawTemplate(printer, s, p); }};
 }
 
-DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup) {
-    return [unitsType, paper = paperDescription(setup)](PrinterSurface& printer) {
-        printCalibrationPage(printer, unitsType, paper);
-        return std::optional<QString>();
-    };
+Document calibrationDocument(std::int16_t unitsType, const PageSetup& setup) {
+    return {QStringLiteral("Calibration Page"),
+            [unitsType, paper = paperDescription(setup)](PrinterSurface& printer) {
+                printCalibrationPage(printer, unitsType, paper);
+                return std::optional<QString>();
+            }};
 }
 
 QString paperDescription(const PageSetup& setup) {
@@ -58,14 +61,14 @@ QString paperDescription(const PageSetup& setup) {
 }
 
 std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printers,
-                                     const DrawDocument& draw) {
+                                     const Document& document) {
     PageSetup setup;
     if (printer.outputFormat() == QPrinter::NativeFormat)
         setup.correction = printers.correctionFor(printer.printerName());
     QString error;
     const std::unique_ptr<PainterPrinter> surface =
         PainterPrinter::onPrinter(printer, setup, error);
-    return drawAndEnd(surface.get(), error, draw);
+    return drawAndEnd(surface.get(), error, document);
 }
 
 }  // namespace varnel

@@ -18,8 +18,9 @@ namespace varnel {
 class PrinterProvider {
   public:
     virtual ~PrinterProvider() = default;
-    // A printer ready for a new document; null with a message for the user in error.
-    virtual std::unique_ptr<PrinterSurface> open(QString& error) = 0;
+    // A printer ready for a new document of that title; null with a message for the user in
+    // error.
+    virtual std::unique_ptr<PrinterSurface> open(const QString& title, QString& error) = 0;
     // The printer, paper and orientation documents go to, with that printer's correction.
     virtual PageSetup pageSetup() { return {}; }
     // Keeps a new correction for the printer of pageSetup().
@@ -43,8 +44,8 @@ class PrinterProvider {
 class ChosenPrinterSetup : public PrinterProvider {
   public:
     explicit ChosenPrinterSetup(PageSetup setup) : m_setup(std::move(setup)) {}
-    std::unique_ptr<PrinterSurface> open(QString& error) override {
-        return PainterPrinter::openPrinter(m_setup, error);
+    std::unique_ptr<PrinterSurface> open(const QString& title, QString& error) override {
+        return PainterPrinter::openPrinter(m_setup, error, title);
     }
     PageSetup pageSetup() override { return m_setup; }
 
@@ -57,7 +58,7 @@ class PdfFileProvider : public PrinterProvider {
   public:
     explicit PdfFileProvider(QString fileName, PageSetup setup = {})
         : m_fileName(std::move(fileName)), m_setup(std::move(setup)) {}
-    std::unique_ptr<PrinterSurface> open(QString& error) override;
+    std::unique_ptr<PrinterSurface> open(const QString& title, QString& error) override;
     PageSetup pageSetup() override { return m_setup; }
 
   private:
@@ -65,19 +66,24 @@ class PdfFileProvider : public PrinterProvider {
     PageSetup m_setup;
 };
 
-// Draws one document on an open printer: the reason it refused, having drawn nothing, or none.
-using DrawDocument = std::function<std::optional<QString>(PrinterSurface&)>;
+// A printed document: its title (the print job's name, the PDF's title, the preview's) and how
+// it draws itself on an open printer, laid out for that printer once: the reason it refused,
+// having drawn nothing, or none.
+struct Document {
+    QString title;
+    std::function<std::optional<QString>(PrinterSurface&)> draw;
+};
 
 // The one print path of the program: opens a printer, draws, then ends the document, or aborts
 // it when the drawing refused. The message for the user when the document was refused or not
 // printed; none when it went to the printer.
-std::optional<QString> printDocument(PrinterProvider& printers, const DrawDocument& draw);
+std::optional<QString> printDocument(PrinterProvider& printers, const Document& document);
 
 // The fret chart, the fret slot template and the calibration page as documents; what they draw
 // from must outlive them.
-DrawDocument chartDocument(const FretboardSettings& s, const FretPositions& p);
-DrawDocument templateDocument(const FretboardSettings& s, const FretPositions& p);
-DrawDocument calibrationDocument(std::int16_t unitsType, const PageSetup& setup);
+Document chartDocument(const FretboardSettings& s, const FretPositions& p);
+Document templateDocument(const FretboardSettings& s, const FretPositions& p);
+Document calibrationDocument(std::int16_t unitsType, const PageSetup& setup);
 
 // The paper of a setup as the calibration page names it: "A4, portrait".
 QString paperDescription(const PageSetup& setup);
@@ -85,6 +91,6 @@ QString paperDescription(const PageSetup& setup);
 // Draws the document on a print preview's (or any other) printer, with the correction of the
 // printer it now prints on (none for a file): the refusal, the failure, or none.
 std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printers,
-                                     const DrawDocument& draw);
+                                     const Document& document);
 
 }  // namespace varnel

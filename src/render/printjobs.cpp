@@ -104,9 +104,22 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 
 }  // namespace
 
-void drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check) {
-    replayPages(printer, checkReportPages(check, printer.frame(Units::Millimetres), printer,
-                                          noteOf(printer)));
+std::optional<QString> drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check) {
+    const PageFrame frame = printer.frame(Units::Millimetres);
+    std::optional<QString> refusal;
+    if (frame.width < kReportMinimumWidthMm || frame.height < 2 * kPlotHeightMm) {
+        refusal = QStringLiteral("The page is too small for the report: it needs %1 x %2 mm.")
+                      .arg(kReportMinimumWidthMm)
+                      .arg(2 * kPlotHeightMm);
+    }
+    return replayUnlessRefused(printer, refusal,
+                               refusal ? std::vector<Drawing>()
+                                       : checkReportPages(check, frame, printer, noteOf(printer)));
+}
+
+Document checkReportDocument(const InstrumentCheck& check) {
+    return {QStringLiteral("Instrument Check"),
+            [&check](PrinterSurface& printer) { return drawCheckReport(printer, check); }};
 }
 
 std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSettings& s,

@@ -11,6 +11,7 @@
 #include "core/fretboard.h"
 #include "layout/drawing.h"
 #include "layout/templatelayout.h"
+#include "render/printerprovider.h"
 #include "render/printersurface.h"
 
 namespace varnel {
@@ -49,7 +50,10 @@ std::optional<QString> drawChart(PrinterSurface& printer, const FretboardSetting
 std::optional<QString> drawTemplate(PrinterSurface& printer, const FretboardSettings& s,
                                     const FretPositions& p);
 
-// The report of an instrument check (checkReportPages), drawn in millimetres.
-void drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check);
+// The report of an instrument check (checkReportPages), drawn in millimetres: none; or why
+// it cannot be printed there (a page too small for its plot), having drawn nothing.
+std::optional<QString> drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check);
+// The same as a document; the check must outlive it.
+Document checkReportDocument(const InstrumentCheck& check);
 
 }  // namespace varnel

@@ -5,6 +5,8 @@
 
 #include "core/fretboard.h"
 #include "layout/checkreport.h"
+#include "recordingprinter.h"
+#include "render/printjobs.h"
 
 namespace varnel {
 namespace {
@@ -89,6 +91,20 @@ TEST(CheckReportTest, TheReportSaysTheUnitItWasMeasuredIn) {
         EXPECT_NE(all.find("The nut stands "), std::string::npos) << all;
         EXPECT_EQ(all.find(other + ","), std::string::npos) << all;
     }
+}
+
+// The report is a document like the others: titled, and refused, having drawn nothing, on a
+// page too small for its plot.
+TEST(CheckReportTest, TheReportIsATitledDocumentThatCanRefuse) {
+    const InstrumentCheck check = measuredGuitar(Units::Millimetres);
+    test::RecordingPrinter tiny(3.0, 3.0);
+    EXPECT_EQ(drawCheckReport(tiny, check).value_or("").toStdString(),
+              "The page is too small for the report: it needs 100 x 120 mm.");
+    EXPECT_TRUE(tiny.lines.empty() && tiny.texts.empty());
+    test::RecordingPrinterProvider printers;
+    EXPECT_FALSE(printDocument(printers, checkReportDocument(check)));
+    EXPECT_FALSE(printDocument(printers, chartDocument(FretboardSettings{}, FretPositions{})));
+    EXPECT_EQ(printers.titles, QStringList({"Instrument Check", "Fret Chart"}));
 }
 
 }  // namespace

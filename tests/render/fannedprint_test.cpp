@@ -100,11 +100,11 @@ TEST(FannedPrintTest, CrossesOnPaperStandTenMillimetresApart) {
     a4.paper = QPageSize::A4;
     PdfFileProvider pdf(file, a4);
     double textHeight = 0;
-    ASSERT_FALSE(printDocument(pdf, [&](PrinterSurface& p) {
-        EXPECT_FALSE(drawFanned(p, board, Units::Millimetres));
-        textHeight = p.lineHeightInches(kNumberFace, 8) * 25.4;
-        return std::optional<QString>();
-    }));
+    ASSERT_FALSE(printDocument(pdf, {QStringLiteral("Board"), [&](PrinterSurface& p) {
+                                         EXPECT_FALSE(drawFanned(p, board, Units::Millimetres));
+                                         textHeight = p.lineHeightInches(kNumberFace, 8) * 25.4;
+                                         return std::optional<QString>();
+                                     }}));
     // A row through the upper crosses' vertical arms, below their horizontal arms.
     const double y = 6.35 + textHeight + kCrossArmMm / 2;
     const QImage row = test::renderPdf(file, dir.path(), 1200, {0, y, 210, 0.03});

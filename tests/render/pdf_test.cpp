@@ -175,7 +175,7 @@ TEST(PreviewTest, ShowsThePagesPrintingMakes) {
     };
     // The provider's printer is calibrated; the file it prints to here takes no correction.
     struct CalibratedPrinter : PrinterProvider {
-        std::unique_ptr<PrinterSurface> open(QString&) override { return nullptr; }
+        std::unique_ptr<PrinterSurface> open(const QString&, QString&) override { return nullptr; }
         ScaleCorrection correctionFor(const QString& name) override {
             asked << name;
             return {1.01, 1};

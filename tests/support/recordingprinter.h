@@ -96,7 +96,8 @@ class RecordingPrinter : public PrinterSurface {
 // answers as a system without a printer does.
 class RecordingPrinterProvider : public PrinterProvider {
   public:
-    std::unique_ptr<PrinterSurface> open(QString& error) override {
+    std::unique_ptr<PrinterSurface> open(const QString& title, QString& error) override {
+        titles << title;
         if (!available) {
             error = QStringLiteral(
                 "No printer is available. Install a printer, or make one the "
@@ -108,6 +109,7 @@ class RecordingPrinterProvider : public PrinterProvider {
         return printer;
     }
     bool available = true;
+    QStringList titles;  // of every document opened
     bool failAtEnd = false;
     double widthInches = 8.0;
     // Every document handed out, in order, as it stood when its printer was released.
