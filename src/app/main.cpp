@@ -7,6 +7,7 @@
 #include "gui/qtmessagebox.h"
 #include "gui/varnel.h"
 #include "render/chosenprinter.h"
+#include "store/designerstore.h"
 #include "store/printerstore.h"
 #include "store/settingsstore.h"
 
@@ -31,9 +32,13 @@ int main(int argc, char** argv) {
     varnel::QSettingsStore printerStore(varnel::kPrinterStore);
     varnel::StoredPrinterChoice printerChoice(printerStore, messages);
     varnel::ChosenPrinter printers(printerChoice, messages);
-    varnel::QSettingsStore fannedStore(varnel::kFannedStore);
+    varnel::QSettingsStore designerStore(varnel::kFannedStore);
+    varnel::StoredDesignerInputs designerInputs(designerStore);
     varnel::Varnel window(store, messages, printers);
-    window.setFannedStore(&fannedStore);
+    varnel::DesignerConfigExtras designerExtras(window.model().settings());
+    designerExtras.setStore(&designerStore);
+    designerExtras.setRetrieved([&window] { window.designerInputsRetrieved(); });
+    window.setDesignerStorage(&designerInputs, &designerExtras);
     messages.setParent(&window);
     window.show();
     return app.exec();

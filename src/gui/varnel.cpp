@@ -85,19 +85,13 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     m_ui->numberOfFrets->setFocus();
 }
 
-void Varnel::setFannedStore(SettingsStore* store) {
-    m_designerInputs.reset();
-    if (store) m_designerInputs = std::make_unique<StoredDesignerInputs>(*store);
-    // Saved configurations carry the Fretboard Designer inputs too; an open designer shows a
-    // retrieved configuration's.
-    if (!m_designerExtras) {
-        m_designerExtras = std::make_unique<DesignerConfigExtras>(m_model.settings());
-        m_designerExtras->setRetrieved([this] {
-            if (m_fanned) m_fanned->model().reload();
-        });
-    }
-    m_designerExtras->setStore(store);
-    m_configs.setExtras(store ? m_designerExtras.get() : nullptr);
+void Varnel::setDesignerStorage(DesignerStorage* inputs, ConfigExtras* extras) {
+    m_designerInputs = inputs;
+    m_configs.setExtras(extras);
+}
+
+void Varnel::designerInputsRetrieved() {
+    if (m_fanned) m_fanned->model().reload();
 }
 
 Varnel::~Varnel() {
@@ -153,7 +147,7 @@ void Varnel::connectControls() {
     onTrigger(ui.fannedItem, [this] {
         if (!m_fanned) {
             m_fanned = new DesignerWindow(m_model.settings(), m_printers, m_messages,
-                                          m_designerInputs.get(), m_chooseSaveFile, this);
+                                          m_designerInputs, m_chooseSaveFile, this);
         }
         m_fanned->show();
         m_fanned->raise();

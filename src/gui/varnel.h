@@ -7,12 +7,12 @@
 #include <QPointer>
 #include <memory>
 
+#include "model/designerstorage.h"
 #include "model/messagebox.h"
 #include "model/windowmodel.h"
 #include "render/exports.h"
 #include "render/printerprovider.h"
 #include "store/configrepository.h"
-#include "store/designerstore.h"
 #include "store/preferences.h"
 #include "store/settingsstore.h"
 
@@ -39,7 +39,11 @@ class Varnel : public QMainWindow {
     // Where Export saves: a save-file dialog unless replaced (tests).
     void setSaveFileChooser(SaveFileChooser chooser) { m_chooseSaveFile = std::move(chooser); }
     // Where the Fretboard Designer remembers its inputs (none: it does not).
-    void setFannedStore(SettingsStore* store);
+    // Where the Fretboard Designer remembers its inputs, and the extra keys saved
+    // configurations carry for it (none: neither).
+    void setDesignerStorage(DesignerStorage* inputs, ConfigExtras* extras);
+    // A retrieved configuration's designer inputs are in its storage: an open designer shows them.
+    void designerInputsRetrieved();
 
     // Where "View ReadMe file" reads the guide; beside the executable unless set.
     QString readMePath;
@@ -87,8 +91,7 @@ class Varnel : public QMainWindow {
     QPointer<ReadMeViewer> m_readMe;
     QPointer<CalibrationDialog> m_calibration;
     SaveFileChooser m_chooseSaveFile;
-    std::unique_ptr<class StoredDesignerInputs> m_designerInputs;
-    std::unique_ptr<class DesignerConfigExtras> m_designerExtras;
+    DesignerStorage* m_designerInputs = nullptr;
     QPointer<class DesignerWindow> m_fanned;
     QPointer<class CheckWindow> m_check;
     bool m_showingModel = false;

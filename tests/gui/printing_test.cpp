@@ -143,7 +143,7 @@ namespace {
 // inputs remembered, and an export through the save-file seam.
 TEST_F(PrintingTest, FannedFretsWindowLaysOutRefusesRemembersAndExports) {
     test::TempStore fannedStore;
-    window->setFannedStore(&fannedStore.store());
+    useDesignerStore(fannedStore.store());
     QTemporaryDir dir;
     QWidget* askedOver = nullptr;
     window->setSaveFileChooser([&](QWidget* over, const QString&, const QString&, QString*) {
@@ -260,7 +260,7 @@ TEST_F(PrintingTest, OlderStoredInputsKeepTheWorkshopDefaultsInTheirUnits) {
     test::TempStore fannedStore;
     fannedStore.store().saveSetting("Fanned", "txtFirstScale", "25.5");
     fannedStore.store().saveSetting("Fanned", "unitsType", "0");  // inches
-    window->setFannedStore(&fannedStore.store());
+    useDesignerStore(fannedStore.store());
     typeInto(fretsBox(), "22");
     click("optEnglish");
     item("mnuToolsFanned")->trigger();
@@ -284,7 +284,7 @@ TEST_F(PrintingTest, OlderStoredInputsKeepTheWorkshopDefaultsInTheirUnits) {
 TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
     test::TempStore fannedStore;
     test::UnwritableStore store(fannedStore.store());
-    window->setFannedStore(&store);
+    useDesignerStore(store);
     QTemporaryDir dir;
     window->setSaveFileChooser([&](QWidget*, const QString&, const QString&, QString* chosen) {
         *chosen = exportFilter(ExportFormat::TemplateSvg);

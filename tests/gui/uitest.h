@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include "gui/fretchartview.h"
 #include "gui/varnel.h"
+#include "store/designerstore.h"
 #include "recordingprinter.h"
 #include "testsupport.h"
 
@@ -25,6 +26,8 @@ class WindowTest : public ::testing::Test {
 
     // Opens (or reopens, as the next start of the program would) the window on the store.
     void open() {
+        designerExtras.reset();
+        designerInputs.reset();
         window.reset();
         window = std::make_unique<Varnel>(temp.store(), messages, printers);
         window->show();
@@ -60,10 +63,21 @@ class WindowTest : public ::testing::Test {
     std::string chart() const { return chartBox()->toPlainText().toStdString(); }
     const FretboardSettings& settings() const { return window->model().settings(); }
 
+    // The designer's inputs remembered in the store, and carried by configurations.
+    void useDesignerStore(SettingsStore& store) {
+        designerInputs = std::make_unique<StoredDesignerInputs>(store);
+        designerExtras = std::make_unique<DesignerConfigExtras>(settings());
+        designerExtras->setStore(&store);
+        designerExtras->setRetrieved([this] { window->designerInputsRetrieved(); });
+        window->setDesignerStorage(designerInputs.get(), designerExtras.get());
+    }
+
     TempStore temp;
     RecordingMessageBox messages;
     RecordingPrinterProvider printers;
     std::unique_ptr<Varnel> window;
+    std::unique_ptr<StoredDesignerInputs> designerInputs;
+    std::unique_ptr<DesignerConfigExtras> designerExtras;
 };
 
 }  // namespace varnel::test
