@@ -17,9 +17,9 @@
 #include "core/numtext.h"
 #include "core/tuning.h"
 #include "core/version.h"
+#include "render/boardprint.h"
 #include "render/chosenprinter.h"
 #include "render/exports.h"
-#include "render/fannedprint.h"
 #include "render/printerprovider.h"
 #include "render/printjobs.h"
 #include "store/configrepository.h"
@@ -90,7 +90,7 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
     if (request.checkFile) return runCheck(request, out, err);
     FretboardSettings& s = request.settings;
     s.nFrets = fretCountFromBox(request.fretsText, s.nFrets);
-    if (request.fanned) return runDesigner(request, out, err);
+    if (request.designer) return runDesigner(request, out, err);
     s.scaleLen = scaleLenFromBox(request.scaleText, request.preset, s.unitsType);
     // The calibration page needs no fretboard.
     if (!calibrationOnly(request) && !inputsAreValid(s)) {

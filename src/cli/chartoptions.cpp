@@ -16,9 +16,9 @@
 #include "core/numtext.h"
 #include "core/tuning.h"
 #include "core/version.h"
+#include "render/boardprint.h"
 #include "render/chosenprinter.h"
 #include "render/exports.h"
-#include "render/fannedprint.h"
 #include "render/printerprovider.h"
 #include "render/printjobs.h"
 #include "store/configrepository.h"
@@ -156,16 +156,16 @@ void applyConfiguration(ChartRequest& request, const std::string& name, Settings
     // The Fretboard Designer inputs it carries, as Retrieve puts them back into that window; read
     // once the configuration's units are known.
     const QString fannedPrefix = QStringLiteral("fanned.");
-    FannedTexts fanned;
+    DesignerTexts carried;
     for (const auto& [key, value] : entries) {
         if (key.startsWith(fannedPrefix))
-            fanned[key.mid(fannedPrefix.size()).toStdString()] = value.toStdString();
+            carried[key.mid(fannedPrefix.size()).toStdString()] = value.toStdString();
     }
     configs->retrieve(entries, target);
     // Lengths saved before their units were kept with them are in the configuration's units.
-    if (!fanned.contains("unitsType") && !fanned.empty())
-        fanned["unitsType"] = std::to_string(request.settings.unitsType);
-    request.designerTexts.push_back({std::move(fanned), true});
+    if (!carried.contains("unitsType") && !carried.empty())
+        carried["unitsType"] = std::to_string(request.settings.unitsType);
+    request.designerTexts.push_back({std::move(carried), true});
     request.configName = name;
 }
 
@@ -194,8 +194,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             // Read as the designer reads its boxes: a value it cannot take is refused here.
             const std::string& v = value();
             auto texts = optionTexts(option, v);
-            FannedInputs trial;
-            if (!texts || !readFannedTexts(*texts, unitsOf(s.unitsType), trial).empty())
+            DesignerInputs trial;
+            if (!texts || !readDesignerTexts(*texts, unitsOf(s.unitsType), trial).empty())
                 throw bad(v);
             request.designerTexts.push_back({std::move(*texts), false});
             continue;
@@ -253,7 +253,7 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
         } else if (option == "--list-configs") {
             request.listConfigs = true;
         } else if (option == "--fanned") {
-            request.fanned = true;
+            request.designer = true;
         } else if (option == "--check") {
             request.checkFile = value();
         } else if (option == "--check-pdf") {

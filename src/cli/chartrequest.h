@@ -43,14 +43,14 @@ struct ChartRequest {
     std::optional<double> yCorrection;
     std::vector<OutputRequest> outputs;
     bool listConfigs = false;
-    bool fanned = false;
+    bool designer = false;  // --fanned: the designer's board
     // The designer's inputs as texts, in the order given: a saved configuration's (in its own
     // units) and the options' (in the board's).
-    struct DesignerTexts {
-        FannedTexts texts;
+    struct DesignerOptionTexts {
+        DesignerTexts texts;
         bool fromConfiguration = false;
     };
-    std::vector<DesignerTexts> designerTexts;
+    std::vector<DesignerOptionTexts> designerTexts;
     // --check: the file of measured fret positions ("-" standard input), and its report's PDF.
     std::optional<std::string> checkFile;
     std::optional<std::string> checkPdf;

@@ -16,9 +16,9 @@
 #include "core/numtext.h"
 #include "core/tuning.h"
 #include "core/version.h"
+#include "render/boardprint.h"
 #include "render/chosenprinter.h"
 #include "render/exports.h"
-#include "render/fannedprint.h"
 #include "render/printerprovider.h"
 #include "render/printjobs.h"
 #include "store/configrepository.h"
@@ -35,12 +35,12 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
     }
     // The defaults, then each configuration and option in turn.
     const Units units = unitsOf(s.unitsType);
-    FannedInputs in = designerDefaults(units);
+    DesignerInputs in = designerDefaults(units);
     std::vector<std::string> unreadable;  // a configuration's, unless an option gives it later
     bool scalaGiven = false;
     for (auto [texts, fromConfiguration] : request.designerTexts) {
         if (!fromConfiguration) texts["unitsType"] = std::to_string(s.unitsType);
-        const std::vector<std::string> bad = readFannedTexts(texts, units, in);
+        const std::vector<std::string> bad = readDesignerTexts(texts, units, in);
         if (fromConfiguration) {
             unreadable.insert(unreadable.end(), bad.begin(), bad.end());
         } else {
@@ -68,16 +68,16 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
         in.workshop.markers.clear();
         in.workshop.doubleMarkers.clear();
     }
-    if (const auto refusal = fannedRefusal(in, s)) {
+    if (const auto refusal = designerRefusal(in, s)) {
         err << *refusal << "\n";
         return kExitRefused;
     }
-    const FannedBoard board = layOutFannedBoard(in, s);
+    const DesignerBoard board = layOutBoard(in, s);
     if (request.outputs.empty()) {
         out << "Fret  Along first  Along last  Along midline  Angle    Width   Radius  Marker  "
                "Cents\r\n";
         char row[128];
-        for (const FannedFret& f : board.table) {
+        for (const BoardFret& f : board.table) {
             std::snprintf(row, sizeof row, "%4s  %11s  %10s  %13s  %5s  %7s  %7s  %-6s  %s\r\n",
                           f.label.c_str(), formatFixed(f.alongFirst, 3).c_str(),
                           formatFixed(f.alongLast, 3).c_str(),
@@ -97,8 +97,8 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
                    "or its table\n";
             return kExitUsage;
         }
-        const auto failure = exportFanned(o.format, QString::fromStdString(o.file), board, units,
-                                          setupFor(request, true, nullptr));
+        const auto failure = exportBoard(o.format, QString::fromStdString(o.file), board, units,
+                                         setupFor(request, true, nullptr));
         if (failure) {
             err << failure->toStdString() << "\n";
             return kExitRefused;

@@ -19,7 +19,7 @@ Point shifted(const Point& p, double dy) {
 }
 
 // The line through a and b cut at the two edges.
-Segment cut(const Point& a, const Point& b, const FannedBoard& board) {
+Segment cut(const Point& a, const Point& b, const DesignerBoard& board) {
     return {meet(a, b, board.trebleEdge.from, board.trebleEdge.to),
             meet(a, b, board.bassEdge.from, board.bassEdge.to)};
 }
@@ -42,19 +42,19 @@ std::vector<Point> slotOf(const Segment& fret, double width, const Segment& lowe
 
 }  // namespace
 
-double widthAcross(const FannedBoard& board, const Segment& line) {
+double widthAcross(const DesignerBoard& board, const Segment& line) {
     const Point crossing = onXAxis(line);
     const Segment across = cut(crossing, {crossing.x, crossing.y + 1}, board);
     return across.to.y - across.from.y;
 }
 
-Segment scaleLine(const FannedBoard& board, int j) {
+Segment scaleLine(const DesignerBoard& board, int j) {
     if (j > 0) return board.frets[static_cast<std::size_t>(j - 1)];
     return board.zeroFret ? *board.zeroFret : board.nut;
 }
 
 std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
-                                                           const FannedTuning& tuning) {
+                                                           const DesignerTuning& tuning) {
     const Workshop guitar;
     if (w.markers != guitar.markers || w.doubleMarkers != guitar.doubleMarkers)
         return {w.markers, w.doubleMarkers};
@@ -77,7 +77,7 @@ namespace {
 // Where the fret `steps` above the open note of a string tuned to `degree` stands, as a
 // fraction of the string: 1 - R(degree) / R(degree + steps); R is the record's twelve equal
 // steps (by its method) without a scale.
-double stringFraction(const FannedInputs& in, const FretboardSettings& s, int degree, int steps) {
+double stringFraction(const DesignerInputs& in, const FretboardSettings& s, int degree, int steps) {
     if (!in.tuning.scale && degree == 0) return fretFraction(s, steps);
     const auto ratio = [&](int m) {
         return in.tuning.scale ? in.tuning.scale->ratio(m) : 1 / (1 - fretFraction(s, m));
@@ -87,7 +87,7 @@ double stringFraction(const FannedInputs& in, const FretboardSettings& s, int de
 
 // The cents of that fret above the string's open note, from the pitches as given: twelve equal
 // steps are 100 cents each, a scale's pitches keep their own digits.
-double stringCents(const FannedInputs& in, const FretboardSettings& s, int degree, int steps) {
+double stringCents(const DesignerInputs& in, const FretboardSettings& s, int degree, int steps) {
     if (in.tuning.scale)
         return in.tuning.scale->centsAbove(degree + steps) - in.tuning.scale->centsAbove(degree);
     if (s.calcType != kCalcRule18) return 100.0 * steps;
@@ -96,7 +96,7 @@ double stringCents(const FannedInputs& in, const FretboardSettings& s, int degre
 
 }  // namespace
 
-double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret) {
+double fretFraction(const DesignerInputs& in, const FretboardSettings& s, int fret) {
     // The fret of that number on the first string.
     const int steps = in.tuning.diatonic ? diatonicStep(fret) : fret;
     return stringFraction(in, s, in.tuning.degrees.empty() ? 0 : in.tuning.degrees.front(), steps);
@@ -106,7 +106,7 @@ namespace {
 
 // The board's frets: every step of the tuning numbered 1 to the fret count, or the diatonic
 // set. Precondition: no refusal.
-FretSet boardFrets(const FannedInputs& in, const FretboardSettings& s) {
+FretSet boardFrets(const DesignerInputs& in, const FretboardSettings& s) {
     if (in.tuning.diatonic) {
         auto set = diatonicFrets(s.nFrets, in.tuning.extraFrets);
         if (FretSet* frets = std::get_if<FretSet>(&set)) return std::move(*frets);
@@ -121,13 +121,13 @@ FretSet boardFrets(const FannedInputs& in, const FretboardSettings& s) {
 
 }  // namespace
 
-double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s) {
+double perpendicularRatio(const DesignerInputs& in, const FretboardSettings& s) {
     return in.perpendicularFret ? fretFraction(in, s, *in.perpendicularFret)
                                 : in.perpendicularRatio;
 }
 
-FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s) {
-    FannedBoard board;
+DesignerBoard layOutBoard(const DesignerInputs& in, const FretboardSettings& s) {
+    DesignerBoard board;
     const Workshop& w = in.workshop;
     const double d = (in.bridgeSpacing - in.nutSpacing) / 2;
     const double p = perpendicularRatio(in, s);
@@ -177,7 +177,7 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
         const Point a = along(first, r);
         const Point b = along(last, r);
         board.frets.push_back(cut(a, b, board));
-        FannedFret row;
+        BoardFret row;
         row.fret = j;
         row.label = set.labels[static_cast<std::size_t>(j - 1)];
         row.alongFirst = r * in.firstScale;
@@ -267,7 +267,7 @@ FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s
             if (found != byLabel.end()) kinds[static_cast<std::size_t>(found->second)] = kind;
         }
     }
-    for (FannedFret& row : board.table) {
+    for (BoardFret& row : board.table) {
         const Segment fret = scaleLine(board, row.fret);
         const Point crossing = onXAxis(fret);
         row.width = widthAcross(board, fret);

@@ -28,7 +28,7 @@ namespace varnel {
 // twelve-equal board, a dulcimer's (3 5 7 10 12 14, doubles at 7 and 14) on a diatonic fret
 // set, and none in another tuning, whose frets fall elsewhere. Other sets are taken as typed.
 std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
-                                                           const FannedTuning& tuning);
+                                                           const DesignerTuning& tuning);
 
 // A marker: its centre and diameter, and the fret it stands before.
 struct Circle {
@@ -42,7 +42,7 @@ enum class MarkerKind { None, Single, Double };
 std::string markerName(MarkerKind kind);
 
 // One row of the fret table.
-struct FannedFret {
+struct BoardFret {
     int fret = 0;             // 1 to the number of frets on the board
     std::string label;        // its number as shown: "7", or "6+" for an extra fret
     double alongFirst = 0;    // distance from the nut along the first string
@@ -66,7 +66,7 @@ struct FretPoint {
     double fromNut = 0;
 };
 
-struct FannedBoard {
+struct DesignerBoard {
     std::vector<Segment> strings;  // first to last
     std::vector<Segment> frets;    // fret 1 to the fret count, edge to edge (treble end first)
     // With strings tuned to different degrees of a scale that is not equal: each fret's pieces,
@@ -84,13 +84,13 @@ struct FannedBoard {
     std::vector<std::vector<Point>> slotOutlines;  // closed, four-sided: zero fret, fret 1, ...
     std::vector<Circle> markers;                   // on the face
     std::vector<Circle> sideMarkers;  // centred on the bass edge, drilled into the side
-    std::vector<FannedFret> table;
+    std::vector<BoardFret> table;
 };
 
 // The fraction of a string's length at which fret j lies, by the record's method and factor; also
 // the perpendicular ratio that a perpendicular fret j gives. The same in the inputs' tuning.
 double fretFraction(const FretboardSettings& s, int fret);
-double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret);
+double fretFraction(const DesignerInputs& in, const FretboardSettings& s, int fret);
 
 // Why the inputs make no instrument with the record's method and factor (the message names the
 // input), or none: every length and the ratio finite and within 1e100, a rule-of-18ths factor
@@ -98,18 +98,18 @@ double fretFraction(const FannedInputs& in, const FretboardSettings& s, int fret
 // with frets in the record, a slot narrower than the narrowest fret spacing, markers on fret 1
 // or above (those above the last fret are left out), each fitting between its frets and across
 // the board; a radius at least half the board's width at the nut and at the end.
-std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s);
+std::optional<std::string> designerRefusal(const DesignerInputs& in, const FretboardSettings& s);
 
 // The perpendicular ratio in use: the perpendicular fret's fraction when one is given.
-double perpendicularRatio(const FannedInputs& in, const FretboardSettings& s);
+double perpendicularRatio(const DesignerInputs& in, const FretboardSettings& s);
 
 // The board's line j: the scale's start (the nut, or the zero fret) for 0, else fret j.
-Segment scaleLine(const FannedBoard& board, int j);
+Segment scaleLine(const DesignerBoard& board, int j);
 
 // The board's width square to the midline where a line crosses it.
-double widthAcross(const FannedBoard& board, const Segment& line);
+double widthAcross(const DesignerBoard& board, const Segment& line);
 
 // The fretboard. Preconditions: no refusal, and at least one fret in s.nFrets.
-FannedBoard layOutFannedBoard(const FannedInputs& in, const FretboardSettings& s);
+DesignerBoard layOutBoard(const DesignerInputs& in, const FretboardSettings& s);
 
 }  // namespace varnel

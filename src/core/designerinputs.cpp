@@ -14,7 +14,7 @@ const char* const kWorkshop = "Workshop";
 
 // The tuning from what was read: an equal division's numbers judged, a Scala file read. The
 // keys of the texts that make no tuning.
-std::vector<std::string> resolveTuning(FannedTuning& tuning, const ScalaReader& readScala) {
+std::vector<std::string> resolveTuning(DesignerTuning& tuning, const ScalaReader& readScala) {
     std::vector<std::string> unreadable;
     tuning.scale.reset();
     tuning.refusal.clear();
@@ -54,7 +54,7 @@ const DesignerInput* designerInput(std::string_view key) {
     return nullptr;
 }
 
-std::string unreadableMessage(const DesignerInput& input, const FannedInputs& in) {
+std::string unreadableMessage(const DesignerInput& input, const DesignerInputs& in) {
     if (input.key == "txtPerpendicular") {
         return in.perpendicularFret ? "Perpendicular Fret must be a fret number, 0 for the nut."
                                     : "Perpendicular Ratio must be a number from 0 to 1.";
@@ -62,8 +62,8 @@ std::string unreadableMessage(const DesignerInput& input, const FannedInputs& in
     return std::string(input.caption) + " " + std::string(input.unreadable);
 }
 
-std::vector<std::string> readFannedTexts(const FannedTexts& texts, Units units, FannedInputs& in,
-                                         const ScalaReader& readScala) {
+std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units units,
+                                           DesignerInputs& in, const ScalaReader& readScala) {
     // Lengths typed in the other unit are converted; texts stored before the unit was kept are
     // taken as typed.
     double factor = 1;
@@ -86,16 +86,16 @@ std::vector<std::string> readFannedTexts(const FannedTexts& texts, Units units, 
     return unreadable;
 }
 
-FannedTexts fannedTexts(const FannedInputs& in, Units units) {
-    FannedTexts texts;
+DesignerTexts designerTexts(const DesignerInputs& in, Units units) {
+    DesignerTexts texts;
     for (const DesignerInput& input : designerInputs())
         texts[std::string(input.key)] = input.text(in);
     texts["unitsType"] = std::to_string(unitsCode(units));
     return texts;
 }
 
-FannedInputs designerDefaults(Units units) {
-    FannedInputs in;
+DesignerInputs designerDefaults(Units units) {
+    DesignerInputs in;
     const double factor = lengthFactor(Units::Millimetres, units);
     for (const std::string_view key : lengthKeys()) {
         const DesignerInput& input = *designerInput(key);
@@ -121,12 +121,12 @@ bool isDesignerOption(std::string_view option) {
     return false;
 }
 
-std::optional<FannedTexts> optionTexts(std::string_view option, std::string_view value) {
+std::optional<DesignerTexts> optionTexts(std::string_view option, std::string_view value) {
     const std::size_t comma = value.find(',');
     const bool two = comma != std::string_view::npos;
     const std::string_view first = value.substr(0, comma);
     const std::string_view second = two ? value.substr(comma + 1) : std::string_view();
-    FannedTexts texts;
+    DesignerTexts texts;
     for (const DesignerInput& input : designerInputs()) {
         for (const InputOption& o : input.options) {
             if (o.option != option) continue;
@@ -170,7 +170,7 @@ std::string optionOf(std::string_view key) {
 }
 
 std::string designerOptionsHelp() {
-    const FannedInputs defaults;
+    const DesignerInputs defaults;
     std::string help;
     for (const DesignerInput& input : designerInputs()) {
         bool first = true;

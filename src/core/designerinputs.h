@@ -41,7 +41,7 @@ constexpr int kMaxDivisions = 1000;
 
 // The tuning the frets follow: none for twelve equal steps to the octave, by the record's method
 // and factor; else equal divisions of a period, or a Scala file's scale.
-struct FannedTuning {
+struct DesignerTuning {
     // As typed: twelve equal (0), equal divisions of a period (1) or a Scala file (2); the
     // divisions and the period (a ratio, or cents with a point); the Scala file's path.
     int temperament = 0;
@@ -62,7 +62,7 @@ struct FannedTuning {
     std::vector<int> degrees;
 };
 
-struct FannedInputs {
+struct DesignerInputs {
     int strings = 6;
     double firstScale = 648;  // treble
     double lastScale = 686;   // bass
@@ -75,13 +75,13 @@ struct FannedInputs {
     // the ratio then follows from the method and factor.
     std::optional<int> perpendicularFret = 7;
     Workshop workshop;
-    FannedTuning tuning;
+    DesignerTuning tuning;
 };
 
 // The inputs' texts by their stored keys (the designer's object names, "txtStrings", ...), and
 // "unitsType", the units the lengths were typed in: as the window holds them, the store
 // remembers them and saved configurations carry them ("fanned." before each key).
-using FannedTexts = std::map<std::string, std::string, std::less<>>;
+using DesignerTexts = std::map<std::string, std::string, std::less<>>;
 
 enum class InputKind {
     Count,    // a whole number
@@ -119,14 +119,14 @@ struct DesignerInput {
     std::vector<std::string_view> words = {};
     // Reads the text into the inputs, a length times the factor; false when the text is none
     // of the input's kind (the inputs keep their value).
-    std::function<bool(std::string_view text, double factor, FannedInputs& in)> read = {};
+    std::function<bool(std::string_view text, double factor, DesignerInputs& in)> read = {};
     // The inputs' value as the input's text, in the inputs' units.
-    std::function<std::string(const FannedInputs& in)> text = {};
+    std::function<std::string(const DesignerInputs& in)> text = {};
     // What the value must be, said when a text is none: "must be a number."
     std::string_view unreadable = {};
     // A number's value as the refusals judge it, and its name there ("first string's scale
     // length"): finite and within reach of the layout, and 0 or more where notNegative.
-    std::function<double(const FannedInputs& in)> value = {};
+    std::function<double(const DesignerInputs& in)> value = {};
     std::string_view noun = {};
     bool notNegative = false;
 };
@@ -136,29 +136,29 @@ const std::vector<DesignerInput>& designerInputs();
 const DesignerInput* designerInput(std::string_view key);
 
 // The message for an input whose text is none of its kind: "Slot Width must be a number."
-std::string unreadableMessage(const DesignerInput& input, const FannedInputs& in);
+std::string unreadableMessage(const DesignerInput& input, const DesignerInputs& in);
 
 // Reads each text into in, its lengths converted from the texts' own "unitsType" (when given)
 // into the units; a missing text keeps in's value. The keys of the texts that
 // are none of their kind, in the form's order; their fields keep in's values. The tuning is then
 // worked out from what was read (a Scala file read through the reader).
 using ScalaReader = std::function<ScalaFile(const std::string& path)>;
-std::vector<std::string> readFannedTexts(const FannedTexts& texts, Units units, FannedInputs& in,
-                                         const ScalaReader& readScala = {});
+std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units units,
+                                           DesignerInputs& in, const ScalaReader& readScala = {});
 
 // Every input's text for the inputs, lengths in the units, with "unitsType": the defaults' texts
-// (FannedInputs{} in the units) are what a store or configuration without an input retrieves.
-FannedTexts fannedTexts(const FannedInputs& in, Units units);
-FannedInputs designerDefaults(Units units);
+// (DesignerInputs{} in the units) are what a store or configuration without an input retrieves.
+DesignerTexts designerTexts(const DesignerInputs& in, Units units);
+DesignerInputs designerDefaults(Units units);
 
 // The inputs' lengths by the boxes that hold them: what a change of units converts.
 std::vector<std::string_view> lengthKeys();
 
 // The texts a command-line option sets ("--radius 305,406": txtRadiusNut 305, txtRadiusEnd
 // 406; "--edo 19": cboTemperament 1, txtDivisions 19), or none when its value is none of the
-// option's words or pairs. Whether the texts read is for readFannedTexts to say.
+// option's words or pairs. Whether the texts read is for readDesignerTexts to say.
 bool isDesignerOption(std::string_view option);
-std::optional<FannedTexts> optionTexts(std::string_view option, std::string_view value);
+std::optional<DesignerTexts> optionTexts(std::string_view option, std::string_view value);
 
 // The designer's options for --help, a line each: "  --strings N  the number of strings [6]".
 std::string designerOptionsHelp();

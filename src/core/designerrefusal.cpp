@@ -10,7 +10,7 @@ namespace varnel {
 namespace {
 
 // What the board's own geometry refuses of the workshop inputs.
-std::optional<std::string> workshopRefusal(const FannedInputs& in, const FretboardSettings& s) {
+std::optional<std::string> workshopRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const Workshop& w = in.workshop;
     const auto text = [](double v) { return formatGeneral(v); };
     for (const auto& [name, frets] :
@@ -25,9 +25,9 @@ std::optional<std::string> workshopRefusal(const FannedInputs& in, const Fretboa
             }
         }
     }
-    FannedInputs flat = in;
+    DesignerInputs flat = in;
     flat.workshop.slotWidth = 0;  // the slots are not needed to measure the gaps
-    const FannedBoard board = layOutFannedBoard(flat, s);
+    const DesignerBoard board = layOutBoard(flat, s);
     // The gap square to fret j from the one before it, at its nearer end.
     const auto gap = [&](int j) {
         const Segment a = scaleLine(board, j - 1);
@@ -86,7 +86,7 @@ std::optional<std::string> workshopRefusal(const FannedInputs& in, const Fretboa
 
 }  // namespace
 
-std::optional<std::string> fannedRefusal(const FannedInputs& in, const FretboardSettings& s) {
+std::optional<std::string> designerRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const double d = std::fabs(in.bridgeSpacing - in.nutSpacing) / 2;
     const auto text = [](double v) { return formatGeneral(v); };
     const Workshop& w = in.workshop;

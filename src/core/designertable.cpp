@@ -8,7 +8,7 @@ namespace varnel {
 
 namespace {
 
-using NumberField = double& (*)(FannedInputs&);
+using NumberField = double& (*)(DesignerInputs&);
 
 const char* const kStrings = "Strings and Scale";
 const char* const kTuning = "Tuning";
@@ -20,18 +20,18 @@ DesignerInput number(std::string_view key, std::string_view caption, std::string
                      InputKind kind, std::vector<InputOption> options, NumberField field) {
     DesignerInput input{key, caption, group, kind, std::move(options)};
     const bool length = kind == InputKind::Length;
-    input.read = [field, length](std::string_view text, double factor, FannedInputs& in) {
+    input.read = [field, length](std::string_view text, double factor, DesignerInputs& in) {
         const auto value = toDouble(text);
         if (!value || !std::isfinite(*value)) return false;
         field(in) = *value * (length ? factor : 1);
         return true;
     };
-    input.text = [field](const FannedInputs& in) {
-        FannedInputs copy = in;
+    input.text = [field](const DesignerInputs& in) {
+        DesignerInputs copy = in;
         return formatShortest(field(copy));
     };
-    input.value = [field](const FannedInputs& in) {
-        FannedInputs copy = in;
+    input.value = [field](const DesignerInputs& in) {
+        DesignerInputs copy = in;
         return field(copy);
     };
     input.unreadable = "must be a number.";
@@ -51,15 +51,15 @@ DesignerInput length(std::string_view key, std::string_view caption, std::string
 }
 
 DesignerInput frets(std::string_view key, std::string_view caption, InputOption option,
-                    std::vector<int>& (*field)(FannedInputs&)) {
+                    std::vector<int>& (*field)(DesignerInputs&)) {
     DesignerInput input{key, caption, kWorkshop, InputKind::Frets, {option}};
-    input.read = [field](std::string_view text, double, FannedInputs& in) {
+    input.read = [field](std::string_view text, double, DesignerInputs& in) {
         const auto read = fretListFromText(text);
         if (read) field(in) = *read;
         return read.has_value();
     };
-    input.text = [field](const FannedInputs& in) {
-        FannedInputs copy = in;
+    input.text = [field](const DesignerInputs& in) {
+        DesignerInputs copy = in;
         return fretListText(field(copy));
     };
     input.unreadable = "must be fret numbers separated by blanks.";
@@ -67,15 +67,15 @@ DesignerInput frets(std::string_view key, std::string_view caption, InputOption 
 }
 
 DesignerInput flag(std::string_view key, std::string_view caption, std::vector<InputOption> options,
-                   bool& (*field)(FannedInputs&)) {
+                   bool& (*field)(DesignerInputs&)) {
     DesignerInput input{key, caption, kWorkshop, InputKind::Flag, std::move(options)};
     input.words = {"yes", "no"};
-    input.read = [field](std::string_view text, double, FannedInputs& in) {
+    input.read = [field](std::string_view text, double, DesignerInputs& in) {
         field(in) = text == "1";
         return true;
     };
-    input.text = [field](const FannedInputs& in) {
-        FannedInputs copy = in;
+    input.text = [field](const DesignerInputs& in) {
+        DesignerInputs copy = in;
         return std::string(field(copy) ? "1" : "0");
     };
     return input;
@@ -83,14 +83,14 @@ DesignerInput flag(std::string_view key, std::string_view caption, std::vector<I
 
 // A text kept as typed and judged when the tuning is worked out.
 DesignerInput words(std::string_view key, std::string_view caption, InputKind kind,
-                    std::vector<InputOption> options, std::string& (*field)(FannedInputs&)) {
+                    std::vector<InputOption> options, std::string& (*field)(DesignerInputs&)) {
     DesignerInput input{key, caption, kTuning, kind, std::move(options)};
-    input.read = [field](std::string_view text, double, FannedInputs& in) {
+    input.read = [field](std::string_view text, double, DesignerInputs& in) {
         field(in) = std::string(text);
         return true;
     };
-    input.text = [field](const FannedInputs& in) {
-        FannedInputs copy = in;
+    input.text = [field](const DesignerInputs& in) {
+        DesignerInputs copy = in;
         return field(copy);
     };
     return input;
@@ -104,31 +104,31 @@ std::vector<DesignerInput> makeInputs() {
                           kStrings,
                           InputKind::Count,
                           {{"--strings", P::Whole, {}, "N  the number of strings, 2 to 12"}}};
-    strings.read = [](std::string_view text, double, FannedInputs& in) {
+    strings.read = [](std::string_view text, double, DesignerInputs& in) {
         const auto n = toInt16(text);
         if (n) in.strings = *n;
         return n.has_value();
     };
-    strings.text = [](const FannedInputs& in) { return std::to_string(in.strings); };
+    strings.text = [](const DesignerInputs& in) { return std::to_string(in.strings); };
     strings.unreadable = "must be a whole number.";
     inputs.push_back(std::move(strings));
     inputs.push_back(
         named(length("txtFirstScale", "First String Scale Length", kStrings,
                      {{"--first-scale", P::Whole, {}, "L  the first (treble) string's"}},
-                     [](FannedInputs& in) -> double& { return in.firstScale; }),
+                     [](DesignerInputs& in) -> double& { return in.firstScale; }),
               "first string's scale length"));
     inputs.push_back(named(length("txtLastScale", "Last String Scale Length", kStrings,
                                   {{"--last-scale", P::Whole, {}, "L  the last (bass) string's"}},
-                                  [](FannedInputs& in) -> double& { return in.lastScale; }),
+                                  [](DesignerInputs& in) -> double& { return in.lastScale; }),
                            "last string's scale length"));
     inputs.push_back(
         named(length("txtNutSpacing", "String Spacing at Nut", kStrings,
                      {{"--nut-spacing", P::Whole, {}, "W  outer strings' centres, at the nut"}},
-                     [](FannedInputs& in) -> double& { return in.nutSpacing; }),
+                     [](DesignerInputs& in) -> double& { return in.nutSpacing; }),
               "string spacing at the nut"));
     inputs.push_back(named(length("txtBridgeSpacing", "String Spacing at Bridge", kStrings,
                                   {{"--bridge-spacing", P::Whole, {}, "W  and at the bridge"}},
-                                  [](FannedInputs& in) -> double& { return in.bridgeSpacing; }),
+                                  [](DesignerInputs& in) -> double& { return in.bridgeSpacing; }),
                            "string spacing at the bridge"));
     // The perpendicular fret or ratio: one box, read as the choice beside it says.
     DesignerInput kind{
@@ -138,7 +138,7 @@ std::vector<DesignerInput> makeInputs() {
         InputKind::Choice,
         {{"--perpendicular-fret", P::Fixed, "0"}, {"--perpendicular-ratio", P::Fixed, "1"}},
         {"Perpendicular Fret", "Perpendicular Ratio"}};
-    kind.read = [](std::string_view text, double, FannedInputs& in) {
+    kind.read = [](std::string_view text, double, DesignerInputs& in) {
         if (text == "1") {
             in.perpendicularFret.reset();
         } else if (!in.perpendicularFret) {
@@ -146,7 +146,7 @@ std::vector<DesignerInput> makeInputs() {
         }
         return true;
     };
-    kind.text = [](const FannedInputs& in) {
+    kind.text = [](const DesignerInputs& in) {
         return std::string(in.perpendicularFret ? "0" : "1");
     };
     inputs.push_back(std::move(kind));
@@ -160,7 +160,7 @@ std::vector<DesignerInput> makeInputs() {
           P::Whole,
           {},
           "P  or the ratio: 0 square nut, 1 square bridge"}}};
-    perpendicular.read = [](std::string_view text, double, FannedInputs& in) {
+    perpendicular.read = [](std::string_view text, double, DesignerInputs& in) {
         if (in.perpendicularFret) {
             const auto fret = toInt16(text);
             if (fret) in.perpendicularFret = *fret;
@@ -171,11 +171,11 @@ std::vector<DesignerInput> makeInputs() {
         in.perpendicularRatio = *ratio;
         return true;
     };
-    perpendicular.text = [](const FannedInputs& in) {
+    perpendicular.text = [](const DesignerInputs& in) {
         return in.perpendicularFret ? std::to_string(*in.perpendicularFret)
                                     : formatShortest(in.perpendicularRatio);
     };
-    perpendicular.value = [](const FannedInputs& in) {
+    perpendicular.value = [](const DesignerInputs& in) {
         return in.perpendicularFret ? 0.0 : in.perpendicularRatio;
     };
     perpendicular.noun = "perpendicular ratio";
@@ -184,8 +184,9 @@ std::vector<DesignerInput> makeInputs() {
     DesignerInput overhang =
         length("txtOverhang", "Fretboard Overhang", kStrings,
                {{"--overhang", P::First, {}, "O|TREBLE,BASS  the board beyond the outer strings"}},
-               [](FannedInputs& in) -> double& { return in.trebleOverhang; });
-    overhang.read = [read = overhang.read](std::string_view text, double factor, FannedInputs& in) {
+               [](DesignerInputs& in) -> double& { return in.trebleOverhang; });
+    overhang.read = [read = overhang.read](std::string_view text, double factor,
+                                           DesignerInputs& in) {
         if (!read(text, factor, in)) return false;
         in.bassOverhang = in.trebleOverhang;
         return true;
@@ -194,11 +195,11 @@ std::vector<DesignerInput> makeInputs() {
     inputs.push_back(std::move(overhang));
     DesignerInput bass =
         length("txtBassOverhang", "Bass Overhang", kStrings, {{"--overhang", P::SecondOrBlank}},
-               [](FannedInputs& in) -> double& { return in.bassOverhang; });
-    bass.read = [read = bass.read](std::string_view text, double factor, FannedInputs& in) {
+               [](DesignerInputs& in) -> double& { return in.bassOverhang; });
+    bass.read = [read = bass.read](std::string_view text, double factor, DesignerInputs& in) {
         return text.find_first_not_of(' ') == std::string_view::npos || read(text, factor, in);
     };
-    bass.text = [](const FannedInputs& in) {
+    bass.text = [](const DesignerInputs& in) {
         return in.bassOverhang == in.trebleOverhang ? std::string()
                                                     : formatShortest(in.bassOverhang);
     };
@@ -212,29 +213,31 @@ std::vector<DesignerInput> makeInputs() {
         InputKind::Choice,
         {{"--edo", P::Fixed, "1"}, {"--period", P::Fixed, "1"}, {"--scala", P::Fixed, "2"}},
         {"12 Equal", "Equal Divisions", "Scala File"}};
-    temperament.read = [](std::string_view text, double, FannedInputs& in) {
+    temperament.read = [](std::string_view text, double, DesignerInputs& in) {
         const auto index = toInt16(text);
         in.tuning.temperament = index && *index >= 0 && *index <= 2 ? *index : 0;
         return true;
     };
-    temperament.text = [](const FannedInputs& in) { return std::to_string(in.tuning.temperament); };
+    temperament.text = [](const DesignerInputs& in) {
+        return std::to_string(in.tuning.temperament);
+    };
     inputs.push_back(std::move(temperament));
     DesignerInput divisions =
         words("txtDivisions", "Divisions", InputKind::Count,
               {{"--edo", P::Whole, {}, "N  equal divisions of the period"}},
-              [](FannedInputs& in) -> std::string& { return in.tuning.divisions; });
+              [](DesignerInputs& in) -> std::string& { return in.tuning.divisions; });
     divisions.unreadable = "must be a whole number from 1 to 1000.";
     inputs.push_back(std::move(divisions));
     DesignerInput period =
         words("txtPeriod", "Period", InputKind::Pitch,
               {{"--period", P::Whole, {}, "P  a ratio such as 3/1, or cents such as 1200.0"}},
-              [](FannedInputs& in) -> std::string& { return in.tuning.period; });
+              [](DesignerInputs& in) -> std::string& { return in.tuning.period; });
     period.unreadable =
         "must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.";
     inputs.push_back(std::move(period));
     inputs.push_back(words("txtScalaFile", "Scala File", InputKind::Path,
                            {{"--scala", P::Whole, {}, "FILE  a Scala scale (.scl)"}},
-                           [](FannedInputs& in) -> std::string& { return in.tuning.scalaFile; }));
+                           [](DesignerInputs& in) -> std::string& { return in.tuning.scalaFile; }));
     DesignerInput tuning{"txtStringTuning",
                          "String Tuning",
                          kTuning,
@@ -243,12 +246,12 @@ std::vector<DesignerInput> makeInputs() {
                            P::Whole,
                            {},
                            "\"D1 D2 ...\"  each string's open note, a degree of the scale"}}};
-    tuning.read = [](std::string_view text, double, FannedInputs& in) {
+    tuning.read = [](std::string_view text, double, DesignerInputs& in) {
         const auto degrees = fretListFromText(text);
         if (degrees) in.tuning.degrees = *degrees;
         return degrees.has_value();
     };
-    tuning.text = [](const FannedInputs& in) { return fretListText(in.tuning.degrees); };
+    tuning.text = [](const DesignerInputs& in) { return fretListText(in.tuning.degrees); };
     tuning.unreadable =
         "must be a degree of the scale for each string, first string first, separated by "
         "blanks.";
@@ -260,23 +263,23 @@ std::vector<DesignerInput> makeInputs() {
                           {{"--fret-set", P::Whole, {}, "all|diatonic  a dulcimer's frets"}},
                           {"All", "Diatonic"},
                           {"all", "diatonic"}};
-    fretSet.read = [](std::string_view text, double, FannedInputs& in) {
+    fretSet.read = [](std::string_view text, double, DesignerInputs& in) {
         in.tuning.diatonic = text == "1";
         return true;
     };
-    fretSet.text = [](const FannedInputs& in) {
+    fretSet.text = [](const DesignerInputs& in) {
         return std::string(in.tuning.diatonic ? "1" : "0");
     };
     inputs.push_back(std::move(fretSet));
     inputs.push_back(
         words("txtExtraFrets", "Extra Frets", InputKind::Words,
               {{"--extra-frets", P::Whole, {}, "\"6+ 13+\"  among the diatonic frets"}},
-              [](FannedInputs& in) -> std::string& { return in.tuning.extraFrets; }));
+              [](DesignerInputs& in) -> std::string& { return in.tuning.extraFrets; }));
 
     inputs.push_back(
         named(length("txtSlotWidth", "Slot Width", kWorkshop,
                      {{"--slot-width", P::Whole, {}, "W  the saw's kerf; 0: centre lines"}},
-                     [](FannedInputs& in) -> double& { return in.workshop.slotWidth; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.slotWidth; }),
               "slot width"));
     inputs.push_back(
         frets("txtMarkers", "Position Markers",
@@ -284,54 +287,54 @@ std::vector<DesignerInput> makeInputs() {
                P::Whole,
                {},
                "\"F ...\"  the frets with a marker (the default follows the tuning)"},
-              [](FannedInputs& in) -> std::vector<int>& { return in.workshop.markers; }));
+              [](DesignerInputs& in) -> std::vector<int>& { return in.workshop.markers; }));
     inputs.push_back(
         frets("txtDoubleMarkers", "Double Markers",
               {"--double-markers", P::Whole, {}, "\"F ...\"  those with two"},
-              [](FannedInputs& in) -> std::vector<int>& { return in.workshop.doubleMarkers; }));
+              [](DesignerInputs& in) -> std::vector<int>& { return in.workshop.doubleMarkers; }));
     inputs.push_back(
         named(length("txtMarkerDiameter", "Marker Diameter", kWorkshop,
                      {{"--marker-diameter", P::Whole, {}, "D"}},
-                     [](FannedInputs& in) -> double& { return in.workshop.markerDiameter; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.markerDiameter; }),
               "marker diameter"));
     inputs.push_back(flag("chkSideMarkers", "Side Markers",
                           {{"--side-markers", P::Whole, {}, "yes|no  dots on the bass edge"}},
-                          [](FannedInputs& in) -> bool& { return in.workshop.sideMarkers; }));
+                          [](DesignerInputs& in) -> bool& { return in.workshop.sideMarkers; }));
     inputs.push_back(
         named(length("txtSideMarkerDiameter", "Side Marker Diameter", kWorkshop,
                      {{"--side-marker-diameter", P::Whole, {}, "D"}},
-                     [](FannedInputs& in) -> double& { return in.workshop.sideMarkerDiameter; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.sideMarkerDiameter; }),
               "side marker diameter"));
     inputs.push_back(
         named(length("txtBoardEnd", "Board End", kWorkshop,
                      {{"--board-end", P::Whole, {}, "D  the board past the last fret"}},
-                     [](FannedInputs& in) -> double& { return in.workshop.boardEnd; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.boardEnd; }),
               "board end"));
     inputs.push_back(flag("chkZeroFret", "Zero Fret", {{"--zero-fret", P::Fixed, "1"}},
-                          [](FannedInputs& in) -> bool& { return in.workshop.zeroFret; }));
+                          [](DesignerInputs& in) -> bool& { return in.workshop.zeroFret; }));
     inputs.push_back(
         named(length("txtNutGap", "Nut Gap", kWorkshop,
                      {{"--zero-fret", P::Whole, {}, "GAP  a zero fret, the nut GAP behind it"}},
-                     [](FannedInputs& in) -> double& { return in.workshop.nutGap; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.nutGap; }),
               "nut gap"));
     inputs.push_back(named(
         length("txtTrebleSaddle", "Treble Saddle Compensation", kWorkshop,
                {{"--saddle-compensation", P::First, {}, "TREBLE,BASS  along the outer strings"}},
-               [](FannedInputs& in) -> double& { return in.workshop.trebleSaddle; }),
+               [](DesignerInputs& in) -> double& { return in.workshop.trebleSaddle; }),
         "treble saddle compensation"));
     inputs.push_back(
         named(length("txtBassSaddle", "Bass Saddle Compensation", kWorkshop,
                      {{"--saddle-compensation", P::SecondOrFirst}},
-                     [](FannedInputs& in) -> double& { return in.workshop.bassSaddle; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.bassSaddle; }),
               "bass saddle compensation"));
     inputs.push_back(
         named(length("txtRadiusNut", "Radius at Nut", kWorkshop,
                      {{"--radius", P::First, {}, "NUT,END  a compound radius; 0: flat"}},
-                     [](FannedInputs& in) -> double& { return in.workshop.radiusAtNut; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.radiusAtNut; }),
               "radius at the nut"));
     inputs.push_back(
         named(length("txtRadiusEnd", "Radius at End", kWorkshop, {{"--radius", P::SecondOrFirst}},
-                     [](FannedInputs& in) -> double& { return in.workshop.radiusAtEnd; }),
+                     [](DesignerInputs& in) -> double& { return in.workshop.radiusAtEnd; }),
               "radius at the end"));
     return inputs;
 }

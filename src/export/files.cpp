@@ -356,12 +356,12 @@ QByteArray drawingSvg(const Drawing& drawing) {
     return out;
 }
 
-QByteArray fannedCsv(const FannedBoard& board, Units units) {
+QByteArray boardCsv(const DesignerBoard& board, Units units) {
     QByteArray out =
         "fret,along_first_mm,along_last_mm,along_midline_mm,along_first_in,along_last_in,"
         "along_midline_in,angle_degrees,width_mm,radius_mm,width_in,radius_in,marker,cents,"
         "from_12_equal_cents\r\n";
-    for (const FannedFret& f : board.table) {
+    for (const BoardFret& f : board.table) {
         std::string row = csvField(f.label);
         appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, units);
         row += ',' + shortest(f.angleDegrees);
@@ -373,7 +373,7 @@ QByteArray fannedCsv(const FannedBoard& board, Units units) {
     return out;
 }
 
-QByteArray fretPointsCsv(const FannedBoard& board, Units units) {
+QByteArray fretPointsCsv(const DesignerBoard& board, Units units) {
     QByteArray out = "string,fret,cents,from_nut_mm,from_nut_in\r\n";
     std::vector<const FretPoint*> points;
     for (const FretPoint& point : board.fretPoints) points.push_back(&point);

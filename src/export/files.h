@@ -22,16 +22,16 @@ QByteArray drawingDxf(const Drawing& drawing);
 // 1/600 inch a pixel, its dashes, its face), each text's baseline one type size below its top.
 QByteArray drawingSvg(const Drawing& drawing);
 
-// The fanned fretboard's table as CSV: fret, distances along the first and last strings and the
+// The designer's board's table as CSV: fret, distances along the first and last strings and the
 // midline in mm then in inches, the fret's angle to the perpendicular in degrees, the board's
 // width and radius at the fret in mm then in inches, its marker ("none", "single", "double"),
 // its cents above the open strings and their difference from the nearest fret of twelve equal
 // steps.
-QByteArray fannedCsv(const FannedBoard& board, Units units);
+QByteArray boardCsv(const DesignerBoard& board, Units units);
 
-// The fanned fretboard's fret points as CSV: string,fret,cents,from_nut_mm,from_nut_in, a row
+// The designer's board's fret points as CSV: string,fret,cents,from_nut_mm,from_nut_in, a row
 // per string per fret (string 1 the first), distances along the string from its nut point.
-QByteArray fretPointsCsv(const FannedBoard& board, Units units);
+QByteArray fretPointsCsv(const DesignerBoard& board, Units units);
 
 // An instrument check's table as CSV: fret,measured_mm,best_mm,residual_mm,cents (measured_in
 // and best_in for a check in inches; the residual in millimetres whatever the check's unit).

@@ -21,8 +21,8 @@
 #include "core/numtext.h"
 #include "gui/dialogparts.h"
 #include "gui/drawingview.h"
-#include "layout/fannedlayout.h"
-#include "render/fannedprint.h"
+#include "layout/boardlayout.h"
+#include "render/boardprint.h"
 
 namespace varnel {
 
@@ -41,7 +41,7 @@ class BoardView : public QWidget {
         QPainter painter(this);
         painter.fillRect(rect(), Qt::white);
         if (m_model.board())
-            paintDrawing(painter, fannedDrawing(*m_model.board(), m_model.units()), rect());
+            paintDrawing(painter, boardDrawing(*m_model.board(), m_model.units()), rect());
     }
 
   private:
@@ -211,7 +211,7 @@ void DesignerWindow::showBoard() {
     status->setText(QString::fromStdString(m_model.status()));
     table->setRowCount(board ? static_cast<int>(board->table.size()) : 0);
     if (board) {
-        for (const FannedFret& f : board->table) {
+        for (const BoardFret& f : board->table) {
             const int row = f.fret - 1;
             const std::string cells[] = {f.label,
                                          formatFixed(f.alongFirst, 3),
@@ -238,7 +238,7 @@ void DesignerWindow::showBoard() {
 
 void DesignerWindow::printTemplate() {
     if (!board()) return;
-    const auto failure = printDocument(m_printers, fannedDocument(*board(), m_model.units()));
+    const auto failure = printDocument(m_printers, boardDocument(*board(), m_model.units()));
     m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
 }
 
@@ -283,7 +283,7 @@ void DesignerWindow::exportFile() {
         }
     }
     const auto failure =
-        exportFanned(format, file, *board(), m_model.units(), exportPaper(m_printers));
+        exportBoard(format, file, *board(), m_model.units(), exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());
 }
 

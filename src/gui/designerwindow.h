@@ -32,7 +32,7 @@ class DesignerWindow : public QDialog {
                    DesignerStorage* storage, SaveFileChooser chooseFile, QWidget* parent = nullptr);
 
     DesignerModel& model() { return m_model; }
-    const std::optional<FannedBoard>& board() const { return m_model.board(); }
+    const std::optional<DesignerBoard>& board() const { return m_model.board(); }
 
     void printTemplate();
     void exportFile();

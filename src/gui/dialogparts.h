@@ -1,5 +1,6 @@
 #pragma once
-// Parts of the dialogs laid out by Qt's layouts (the calibration and fanned frets windows).
+// Parts of the dialogs laid out by Qt's layouts (the calibration window and the Fretboard
+// Designer).
 
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -267,7 +267,7 @@ void MainWindowUi::createMenus(QMainWindow& window) {
 
     // Alt+T belongs to "Print &Template": the menu takes O.
     toolsMenu = named(bar->addMenu(QStringLiteral("T&ools")), "mnuTools");
-    fannedItem = item(toolsMenu, "mnuToolsFanned", "Fretboard &Designer...");
+    designerItem = item(toolsMenu, "mnuToolsFanned", "Fretboard &Designer...");
     checkItem = item(toolsMenu, "mnuToolsCheck", "&Check an Instrument...");
 
     helpMenu = named(bar->addMenu(QStringLiteral("&Help")), "mnuHelp");

@@ -79,7 +79,7 @@ struct MainWindowUi {
     QAction* explainItem = nullptr;
     QAction* saveDefaultsItem = nullptr;
     QAction* reloadDefaultsItem = nullptr;
-    QAction* fannedItem = nullptr;
+    QAction* designerItem = nullptr;
     QAction* checkItem = nullptr;
     QAction* readMeItem = nullptr;
     QAction* aboutItem = nullptr;

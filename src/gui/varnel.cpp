@@ -91,7 +91,7 @@ void Varnel::setDesignerStorage(DesignerStorage* inputs, ConfigExtras* extras) {
 }
 
 void Varnel::designerInputsRetrieved() {
-    if (m_fanned) m_fanned->model().reload();
+    if (m_designer) m_designer->model().reload();
 }
 
 Varnel::~Varnel() {
@@ -144,13 +144,13 @@ void Varnel::connectControls() {
     });
     onTrigger(ui.reloadDefaultsItem, [this] { m_model.reloadPreferences(m_preferences); });
     onTrigger(ui.readMeItem, [this] { showReadMe(); });
-    onTrigger(ui.fannedItem, [this] {
-        if (!m_fanned) {
-            m_fanned = new DesignerWindow(m_model.settings(), m_printers, m_messages,
-                                          m_designerInputs, m_chooseSaveFile, this);
+    onTrigger(ui.designerItem, [this] {
+        if (!m_designer) {
+            m_designer = new DesignerWindow(m_model.settings(), m_printers, m_messages,
+                                            m_designerInputs, m_chooseSaveFile, this);
         }
-        m_fanned->show();
-        m_fanned->raise();
+        m_designer->show();
+        m_designer->raise();
     });
     onTrigger(ui.checkItem, [this] {
         if (!m_check)
@@ -250,8 +250,8 @@ void Varnel::showModel(unsigned changes) {
         ui.fretChart->setPlainText(QString::fromLatin1(m.chart()));
     }
     // The Fretboard Designer draws from the same record: fret count, method and units.
-    if (m_fanned && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
-        m_fanned->model().followRecord();
+    if (m_designer && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
+        m_designer->model().followRecord();
     // The instrument check converts its typed lengths into new units.
     if (m_check && (changes & (WindowModel::kChoicesChanged | WindowModel::kInputsChanged)))
         m_check->followSettings();

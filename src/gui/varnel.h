@@ -92,7 +92,7 @@ class Varnel : public QMainWindow {
     QPointer<CalibrationDialog> m_calibration;
     SaveFileChooser m_chooseSaveFile;
     DesignerStorage* m_designerInputs = nullptr;
-    QPointer<class DesignerWindow> m_fanned;
+    QPointer<class DesignerWindow> m_designer;
     QPointer<class CheckWindow> m_check;
     bool m_showingModel = false;
     bool m_centred = false;

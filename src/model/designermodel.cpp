@@ -16,7 +16,7 @@ const std::string kUnitsKey = "unitsType";
 DesignerModel::DesignerModel(const FretboardSettings& record, DesignerStorage* storage)
     : m_record(record),
       m_storage(storage),
-      m_texts(fannedTexts(FannedInputs(), Units::Millimetres)),
+      m_texts(designerTexts(DesignerInputs(), Units::Millimetres)),
       m_units(Units::Millimetres) {
     m_texts.erase(kUnitsKey);  // the defaults are millimetres until reload() converts them
 }
@@ -37,7 +37,7 @@ void DesignerModel::edit(std::string_view key, std::string text) {
 void DesignerModel::reload() {
     // The stored lengths are in the units they were typed in: those stored with them, else the
     // record's (stored before the units were kept); with nothing stored, the defaults' mm.
-    const FannedTexts stored = m_storage ? m_storage->load() : FannedTexts();
+    const DesignerTexts stored = m_storage ? m_storage->load() : DesignerTexts();
     Units storedUnits = Units::Millimetres;
     if (!stored.empty()) {
         const auto units = stored.find(kUnitsKey);
@@ -94,19 +94,19 @@ void DesignerModel::recalculate() {
     m_laidOutWith = {m_record.nFrets, m_record.calcType, m_record.calcFact};
     m_board.reset();
     m_inputs.reset();
-    FannedInputs in;
-    FannedTexts texts = m_texts;
+    DesignerInputs in;
+    DesignerTexts texts = m_texts;
     texts[kUnitsKey] = std::to_string(unitsCode(m_units));
-    const std::vector<std::string> unreadable = readFannedTexts(
+    const std::vector<std::string> unreadable = readDesignerTexts(
         texts, m_units, in, [this](const std::string& path) { return readScala(path); });
     if (!unreadable.empty()) {
         m_status = unreadableMessage(*designerInput(unreadable.front()), in);
-    } else if (const auto refusal = fannedRefusal(in, m_record)) {
+    } else if (const auto refusal = designerRefusal(in, m_record)) {
         m_status = *refusal;
     } else if (m_record.nFrets < 1) {
         m_status = "Type the number of frets in the main window.";
     } else {
-        m_board = layOutFannedBoard(in, m_record);
+        m_board = layOutBoard(in, m_record);
         m_status = std::to_string(m_board->table.size()) + " frets, " +
                    (m_units == Units::Inches ? "inches." : "millimetres.") +
                    (in.tuning.note.empty() ? "" : " " + in.tuning.note);
@@ -119,9 +119,9 @@ void DesignerModel::recalculate() {
 void DesignerModel::remember() {
     if (!m_storage) return;
     // Only what changed since the storage was last read or written: one write a keystroke.
-    FannedTexts now = m_texts;
+    DesignerTexts now = m_texts;
     now[kUnitsKey] = std::to_string(unitsCode(m_units));
-    FannedTexts changed;
+    DesignerTexts changed;
     for (const auto& [key, text] : now) {
         const auto known = m_remembered.find(key);
         if (known == m_remembered.end() || known->second != text) changed[key] = text;

@@ -34,7 +34,7 @@ class DesignerModel {
     }
 
     // The inputs' texts by key, lengths in units().
-    const FannedTexts& texts() const { return m_texts; }
+    const DesignerTexts& texts() const { return m_texts; }
     const std::string& text(std::string_view key) const;
     Units units() const { return m_units; }
 
@@ -47,8 +47,8 @@ class DesignerModel {
     void followRecord();
 
     // The inputs as read, and the board they lay out (none when refused).
-    const std::optional<FannedInputs>& inputs() const { return m_inputs; }
-    const std::optional<FannedBoard>& board() const { return m_board; }
+    const std::optional<DesignerInputs>& inputs() const { return m_inputs; }
+    const std::optional<DesignerBoard>& board() const { return m_board; }
     // The status line: the board's frets and units (and a missing Scala file), or why there is
     // no board, naming the input.
     const std::string& status() const { return m_status; }
@@ -65,14 +65,14 @@ class DesignerModel {
     const FretboardSettings& m_record;
     DesignerStorage* m_storage;
     std::function<void(unsigned)> m_listener;
-    FannedTexts m_texts;
+    DesignerTexts m_texts;
     Units m_units;
-    std::optional<FannedInputs> m_inputs;
-    std::optional<FannedBoard> m_board;
+    std::optional<DesignerInputs> m_inputs;
+    std::optional<DesignerBoard> m_board;
     std::string m_status;
     // What of the record the board was last laid out with: frets, method, factor.
     std::tuple<std::int16_t, std::int16_t, double> m_laidOutWith{};
-    FannedTexts m_remembered;  // what the storage holds, as last read or written
+    DesignerTexts m_remembered;  // what the storage holds, as last read or written
     std::optional<std::string> m_storeFailure;
     bool m_saidStoreFailure = false;
     struct ScalaCache {

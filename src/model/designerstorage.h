@@ -13,9 +13,9 @@ class DesignerStorage {
   public:
     virtual ~DesignerStorage() = default;
     // The remembered texts; empty when none are.
-    virtual FannedTexts load() = 0;
+    virtual DesignerTexts load() = 0;
     // Remembers these texts, the others staying as they are; why not, when they could not be.
-    virtual std::optional<std::string> save(const FannedTexts& texts) = 0;
+    virtual std::optional<std::string> save(const DesignerTexts& texts) = 0;
 };
 
 }  // namespace varnel

@@ -7,9 +7,9 @@
 #include <filesystem>
 
 #include "core/chart.h"
-#include "layout/fannedlayout.h"
+#include "layout/boardlayout.h"
 #include "layout/templatelayout.h"
-#include "render/fannedprint.h"
+#include "render/boardprint.h"
 #include "render/printerprovider.h"
 #include "text/qnumbertext.h"
 
@@ -113,24 +113,25 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
     return saveOrSay(fileName, QByteArray::fromStdString(buildFretChart(s, p)));
 }
 
-std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
-                                    const FannedBoard& board, Units units, const PageSetup& setup) {
+std::optional<QString> exportBoard(ExportFormat format, const QString& fileName,
+                                   const DesignerBoard& board, Units units,
+                                   const PageSetup& setup) {
     switch (format) {
         case ExportFormat::TemplatePdf:
-            return savePdf(fileName, setup, fannedDocument(board, units));
+            return savePdf(fileName, setup, boardDocument(board, units));
         case ExportFormat::TemplateSvg:
-            return saveOrSay(fileName, drawingSvg(fannedDrawing(board, units)));
+            return saveOrSay(fileName, drawingSvg(boardDrawing(board, units)));
         case ExportFormat::ChartCsv:
-            return saveOrSay(fileName, fannedCsv(board, units));
+            return saveOrSay(fileName, boardCsv(board, units));
         case ExportFormat::TemplateDxf:
-            return saveOrSay(fileName, drawingDxf(fannedDrawing(board, units)));
+            return saveOrSay(fileName, drawingDxf(boardDrawing(board, units)));
         case ExportFormat::FretPoints:
             return saveOrSay(fileName, fretPointsCsv(board, units));
         case ExportFormat::ChartPdf:
         case ExportFormat::ChartText:
             break;
     }
-    return kFannedFormatsMessage;
+    return kBoardFormatsMessage;
 }
 
 PageSetup exportPaper(PrinterProvider& printers) {

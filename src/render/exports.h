@@ -1,6 +1,6 @@
 #pragma once
 // The documents as files for the workshop: the template as SVG and DXF (its sheet), the chart's
-// numbers as CSV, the chart text, and the printed documents as PDF; the fanned board's files.
+// numbers as CSV, the chart text, and the printed documents as PDF; the designer's board's files.
 
 #include <QByteArray>
 #include <QString>
@@ -25,7 +25,7 @@ std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& byte
 std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
                                const Document& document);
 
-// The six files the program writes, and the fanned board's fret points.
+// The six files the program writes, and the designer's board's fret points.
 enum class ExportFormat {
     TemplateSvg,
     TemplateDxf,
@@ -47,13 +47,13 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
                                       const FretboardSettings& s, const FretPositions& p,
                                       const PageSetup& setup);
 
-// The fanned fretboard's files: TemplateDxf, TemplateSvg, TemplatePdf (tiled, on the setup's
+// The designer's board's files: TemplateDxf, TemplateSvg, TemplatePdf (tiled, on the setup's
 // paper), ChartCsv (its table) and FretPoints (a row per string per fret). The message when nothing
-// was written; kFannedFormatsMessage for any other format.
-inline const QString kFannedFormatsMessage =
+// was written; kBoardFormatsMessage for any other format.
+inline const QString kBoardFormatsMessage =
     QStringLiteral("A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
-std::optional<QString> exportFanned(ExportFormat format, const QString& fileName,
-                                    const FannedBoard& board, Units units, const PageSetup& setup);
+std::optional<QString> exportBoard(ExportFormat format, const QString& fileName,
+                                   const DesignerBoard& board, Units units, const PageSetup& setup);
 
 // The paper a window's PDF files are made on: the chosen printer's, without that printer's
 // scale correction (the file may be printed anywhere).

@@ -14,14 +14,14 @@ const QString kUnitsKey = QStringLiteral("unitsType");
 
 }  // namespace
 
-FannedTexts StoredDesignerInputs::load() {
-    FannedTexts texts;
+DesignerTexts StoredDesignerInputs::load() {
+    DesignerTexts texts;
     for (const auto& [key, value] : m_store.getAllSettings(kSection))
         texts[key.toStdString()] = value.toStdString();
     return texts;
 }
 
-std::optional<std::string> StoredDesignerInputs::save(const FannedTexts& texts) {
+std::optional<std::string> StoredDesignerInputs::save(const DesignerTexts& texts) {
     for (const auto& [key, text] : texts)
         m_store.saveSetting(kSection, QString::fromStdString(key), QString::fromStdString(text));
     const auto failure = m_store.takeWriteFailure();
@@ -55,7 +55,7 @@ void DesignerConfigExtras::takeExtras(const SettingsList& extras) {
         const Units inUnits = unitsOf(units.value_or(m_record.unitsType));
         if (!units) m_store->saveSetting(kSection, kUnitsKey, QString::number(m_record.unitsType));
         // Saved before an input was there: its default, in those units.
-        for (const auto& [name, text] : fannedTexts(designerDefaults(inUnits), inUnits)) {
+        for (const auto& [name, text] : designerTexts(designerDefaults(inUnits), inUnits)) {
             if (!taken.contains(name) && name != kUnitsKey.toStdString())
                 m_store->saveSetting(kSection, QString::fromStdString(name),
                                      QString::fromStdString(text));

@@ -15,8 +15,8 @@ namespace varnel {
 class StoredDesignerInputs : public DesignerStorage {
   public:
     explicit StoredDesignerInputs(SettingsStore& store) : m_store(store) {}
-    FannedTexts load() override;
-    std::optional<std::string> save(const FannedTexts& texts) override;
+    DesignerTexts load() override;
+    std::optional<std::string> save(const DesignerTexts& texts) override;
 
   private:
     SettingsStore& m_store;

@@ -40,7 +40,7 @@ TEST(TuningTest, EqualDivisionsAndScalaScalesPlaceTheFrets) {
     std::vector<double> cents;
     for (const double c : meantoneCents) cents.push_back(std::exp2(c / 1200));
     const struct {
-        FannedTexts texts;
+        DesignerTexts texts;
         std::vector<double> ratios;
     } rows[] = {
         {{{"cboTemperament", "1"}, {"txtDivisions", "19"}}, equal(19, 2)},
@@ -54,12 +54,12 @@ TEST(TuningTest, EqualDivisionsAndScalaScalesPlaceTheFrets) {
     s.nFrets = 30;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.ratios.size());
-        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        DesignerInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
         in.workshop.markers = {};
         in.workshop.doubleMarkers = {};
-        ASSERT_TRUE(readFannedTexts(row.texts, Units::Millimetres, in).empty());
-        ASSERT_FALSE(fannedRefusal(in, s));
-        const FannedBoard board = layOutFannedBoard(in, s);
+        ASSERT_TRUE(readDesignerTexts(row.texts, Units::Millimetres, in).empty());
+        ASSERT_FALSE(designerRefusal(in, s));
+        const DesignerBoard board = layOutBoard(in, s);
         const int n = static_cast<int>(row.ratios.size());
         for (int j = 1; j <= s.nFrets; ++j) {
             const double r = std::pow(row.ratios.back(), j / n) *
@@ -85,16 +85,16 @@ TEST(TuningTest, StringsTunedApartGetTheirOwnPartialFrets) {
     s.nFrets = 10;
     for (const auto& [tuning, joined] : {std::pair{"0 3 3 0", true}, {"2 2 2 2", false}}) {
         SCOPED_TRACE(tuning);
-        FannedInputs in{4, 640, 680, 30, 44, 0.5, 3, 3, {}, {}};
+        DesignerInputs in{4, 640, 680, 30, 44, 0.5, 3, 3, {}, {}};
         in.workshop.markers = {};
         in.workshop.doubleMarkers = {};
         ASSERT_TRUE(
-            readFannedTexts(
+            readDesignerTexts(
                 {{"cboTemperament", "2"}, {"txtScalaFile", file}, {"txtStringTuning", tuning}},
                 Units::Millimetres, in)
                 .empty());
-        ASSERT_FALSE(fannedRefusal(in, s));
-        const FannedBoard board = layOutFannedBoard(in, s);
+        ASSERT_FALSE(designerRefusal(in, s));
+        const DesignerBoard board = layOutBoard(in, s);
         const Segment& first = board.strings.front();
         const Segment& last = board.strings.back();
         const auto at = [](const Segment& g, double t) {
@@ -152,12 +152,12 @@ TEST(TuningTest, StringsTunedApartGetTheirOwnPartialFrets) {
 TEST(TuningTest, DiatonicFretSetsAndTheirExtraFrets) {
     FretboardSettings s;
     s.nFrets = 14;
-    FannedInputs in{4, 700, 700, 30, 40, 0, 3, 3, {}, {}};
+    DesignerInputs in{4, 700, 700, 30, 40, 0, 3, 3, {}, {}};
     in.workshop.markers = {3, 5, 7, 10, 14};
     in.workshop.doubleMarkers = {};
-    readFannedTexts({{"cboFretSet", "1"}, {"txtExtraFrets", "6+ 13+"}}, Units::Millimetres, in);
-    ASSERT_FALSE(fannedRefusal(in, s));
-    const FannedBoard board = layOutFannedBoard(in, s);
+    readDesignerTexts({{"cboFretSet", "1"}, {"txtExtraFrets", "6+ 13+"}}, Units::Millimetres, in);
+    ASSERT_FALSE(designerRefusal(in, s));
+    const DesignerBoard board = layOutBoard(in, s);
     const int steps[] = {2, 4, 5, 7, 9, 10, 11, 12, 14, 16, 17, 19, 21, 22, 23, 24};
     const char* labels[] = {"1", "2", "3",  "4",  "5",  "6",  "6+",  "7",
                             "8", "9", "10", "11", "12", "13", "13+", "14"};
@@ -173,7 +173,7 @@ TEST(TuningTest, DiatonicFretSetsAndTheirExtraFrets) {
           {"15+", "Extra Frets: \"15+\" is not k+ for a diatonic fret k from 1 to 14."},
           {"6", "Extra Frets: \"6\" is not k+ for a diatonic fret k from 1 to 14."}}) {
         in.tuning.extraFrets = extra;
-        EXPECT_EQ(fannedRefusal(in, s).value_or(""), message);
+        EXPECT_EQ(designerRefusal(in, s).value_or(""), message);
     }
 }
 
@@ -182,7 +182,7 @@ TEST(TuningTest, DiatonicFretSetsAndTheirExtraFrets) {
 TEST(TuningTest, CentsComeFromThePitchesAsGiven) {
     const std::string file = writeFile("cents.scl", "cents\n2\n38.70968\n2/1\n");
     const struct {
-        FannedTexts texts;
+        DesignerTexts texts;
         int fret;
         double cents;
     } rows[] = {
@@ -197,12 +197,12 @@ TEST(TuningTest, CentsComeFromThePitchesAsGiven) {
     s.nFrets = 31;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.cents);
-        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        DesignerInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
         in.workshop.markers = in.workshop.doubleMarkers = {};
         in.workshop.slotWidth = 0;  // the two-note scale's frets stand close
-        ASSERT_TRUE(readFannedTexts(row.texts, Units::Millimetres, in).empty());
-        ASSERT_EQ(fannedRefusal(in, s).value_or(""), "");
-        const FannedBoard board = layOutFannedBoard(in, s);
+        ASSERT_TRUE(readDesignerTexts(row.texts, Units::Millimetres, in).empty());
+        ASSERT_EQ(designerRefusal(in, s).value_or(""), "");
+        const DesignerBoard board = layOutBoard(in, s);
         EXPECT_EQ(board.table[row.fret - 1].cents, row.cents);
         EXPECT_EQ(board.fretPoints[static_cast<std::size_t>(row.fret - 1) * 6].cents, row.cents);
     }
@@ -216,7 +216,7 @@ TEST(TuningTest, DefaultMarkersFollowTheTuning) {
         writeFile("just5.scl",
                   "5-limit\n12\n16/15\n9/8\n6/5\n5/4\n4/3\n45/32\n3/2\n8/5\n5/3\n9/5\n15/8\n2\n");
     const struct {
-        FannedTexts texts;
+        DesignerTexts texts;
         std::vector<int> typed;  // empty: the default markers
         const char* markers;     // label and kind of each fret with a marker
     } rows[] = {
@@ -232,15 +232,15 @@ TEST(TuningTest, DefaultMarkersFollowTheTuning) {
     s.nFrets = 24;
     for (const auto& row : rows) {
         SCOPED_TRACE(row.markers);
-        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        DesignerInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
         if (!row.typed.empty()) {
             in.workshop.markers = row.typed;
             in.workshop.doubleMarkers = {};
         }
-        ASSERT_TRUE(readFannedTexts(row.texts, Units::Millimetres, in).empty());
-        ASSERT_EQ(fannedRefusal(in, s).value_or(""), "");
+        ASSERT_TRUE(readDesignerTexts(row.texts, Units::Millimetres, in).empty());
+        ASSERT_EQ(designerRefusal(in, s).value_or(""), "");
         std::string shown;
-        for (const FannedFret& f : layOutFannedBoard(in, s).table) {
+        for (const BoardFret& f : layOutBoard(in, s).table) {
             if (f.marker == MarkerKind::None) continue;
             shown +=
                 (shown.empty() ? "" : " ") + f.label + (f.marker == MarkerKind::Double ? "d" : "s");
@@ -283,9 +283,9 @@ TEST(TuningTest, ScalaFilesThatAreNoScaleAreRefusedByLine) {
                     .ends_with("is larger than 1 MiB: no Scala file."));
     // A folder is no file; reading one threw before.
     EXPECT_TRUE(readScalaFile(std::filesystem::temp_directory_path().string()).missing);
-    FannedInputs in;
-    readFannedTexts({{"cboTemperament", "2"}, {"txtScalaFile", "/nonexistent/a.scl"}},
-                    Units::Millimetres, in);
+    DesignerInputs in;
+    readDesignerTexts({{"cboTemperament", "2"}, {"txtScalaFile", "/nonexistent/a.scl"}},
+                      Units::Millimetres, in);
     EXPECT_FALSE(in.tuning.scale);
     EXPECT_EQ(in.tuning.note,
               "/nonexistent/a.scl could not be read. The frets follow twelve equal steps.");

@@ -324,9 +324,9 @@ TEST_F(PrintingTest, FannedFretsFollowTheMainWindowAndStoreWhatChanged) {
     QFile svg(dir.filePath("board.svg"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
     EXPECT_TRUE(svg.readAll().contains("<svg"));
-    EXPECT_EQ(exportFanned(ExportFormat::ChartText, dir.filePath("b.txt"), *fanned->board(),
-                           Units::Millimetres, {}),
-              kFannedFormatsMessage);
+    EXPECT_EQ(exportBoard(ExportFormat::ChartText, dir.filePath("b.txt"), *fanned->board(),
+                          Units::Millimetres, {}),
+              kBoardFormatsMessage);
     EXPECT_FALSE(QFile::exists(dir.filePath("b.txt")));
 
     // A configuration saved in inches before the units were kept with the fanned inputs: they

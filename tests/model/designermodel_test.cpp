@@ -11,11 +11,11 @@ namespace {
 // A storage in memory that says it cannot write while `failing` is set (what was written is
 // kept all the same, as a store that reports a late failure).
 struct MemoryStorage : DesignerStorage {
-    FannedTexts stored;
-    std::vector<FannedTexts> writes;
+    DesignerTexts stored;
+    std::vector<DesignerTexts> writes;
     bool failing = false;
-    FannedTexts load() override { return stored; }
-    std::optional<std::string> save(const FannedTexts& texts) override {
+    DesignerTexts load() override { return stored; }
+    std::optional<std::string> save(const DesignerTexts& texts) override {
         writes.push_back(texts);
         for (const auto& [key, text] : texts) stored[key] = text;
         return failing ? std::optional<std::string>("read-only.") : std::nullopt;
@@ -98,7 +98,7 @@ TEST(DesignerModelTest, RemembersWhatChangedAndReadsOlderStores) {
     EXPECT_EQ(model.takeStoreFailure(), "The settings could not be saved: read-only.");
     model.edit("txtStrings", "7");
     model.edit("txtStrings", "13");  // refused: not remembered
-    EXPECT_EQ(storage.writes.back(), (FannedTexts{{"txtStrings", "7"}}));
+    EXPECT_EQ(storage.writes.back(), (DesignerTexts{{"txtStrings", "7"}}));
     EXPECT_EQ(model.takeStoreFailure(), std::nullopt);  // said once
     storage.failing = false;
     model.edit("txtStrings", "8");

@@ -22,15 +22,15 @@
 #include "cli/chartcli.h"
 #include "core/chart.h"
 #include "examplecharts.h"
+#include "layout/boardlayout.h"
 #include "layout/chartlayout.h"
 #include "layout/checkreport.h"
-#include "layout/fannedlayout.h"
 #include "layout/templatelayout.h"
 #include "raster.h"
 #include "recordingprinter.h"
+#include "render/boardprint.h"
 #include "render/calibration.h"
 #include "render/exports.h"
-#include "render/fannedprint.h"
 #include "render/printjobs.h"
 #include "store/configrepository.h"
 #include "testsupport.h"
@@ -401,19 +401,19 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
         if (row.units == kUnitsInches) s.scaleLen = 25.5;
         const bool inches = row.units == kUnitsInches;
         const FretPositions p = calcFretPositions(s);
-        const FannedBoard board =
-            layOutFannedBoard(inches ? FannedInputs{6,
-                                                    25.5,
-                                                    27,
-                                                    1.4,
-                                                    2.1,
-                                                    0.5,
-                                                    0.12,
-                                                    0.15,
-                                                    {},
-                                                    workshopDefaults(Units::Inches)}
-                                     : FannedInputs{7, 648, 686, 41, 62, 0, 3, 4, 7, {}},
-                              s);
+        const DesignerBoard board =
+            layOutBoard(inches ? DesignerInputs{6,
+                                                25.5,
+                                                27,
+                                                1.4,
+                                                2.1,
+                                                0.5,
+                                                0.12,
+                                                0.15,
+                                                {},
+                                                workshopDefaults(Units::Inches)}
+                               : DesignerInputs{7, 648, 686, 41, 62, 0, 3, 4, 7, {}},
+                        s);
         // Pages wide enough for one strip or piece, with a correction to carry.
         test::RecordingPrinter printer(40, 20);
         printer.setCorrection(correction, "Laser");
@@ -447,11 +447,11 @@ TEST(ExportTest, EveryDocumentIsOneDrawingOnEverySurface) {
                                          {}, 500, printer);
                 break;
             default:
-                EXPECT_FALSE(drawFanned(printer, board, unitsOf(row.units)));
-                pages = fannedPages(board, unitsOf(row.units), printer.frame(unitsOf(row.units)),
-                                    printer, note)
+                EXPECT_FALSE(drawBoard(printer, board, unitsOf(row.units)));
+                pages = boardPages(board, unitsOf(row.units), printer.frame(unitsOf(row.units)),
+                                   printer, note)
                             .pages;
-                sheet = fannedDrawing(board, unitsOf(row.units));
+                sheet = boardDrawing(board, unitsOf(row.units));
                 shared = {"STRINGS", "EDGES", "NUT",     "BRIDGE",      "SADDLE",
                           "FRETS",   "SLOTS", "MARKERS", "SIDEMARKERS", "NUMBERS"};
         }
@@ -544,7 +544,7 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
     inch.radiusAtEnd = 16;
     const struct {
         const char* name;
-        FannedInputs in;
+        DesignerInputs in;
         Units units;
     } rows[] = {
         {"straight 6-string 648 mm",
@@ -563,11 +563,11 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const Workshop& w = row.in.workshop;
-        ASSERT_FALSE(fannedRefusal(row.in, s));
-        const FannedBoard b = layOutFannedBoard(row.in, s);
+        ASSERT_FALSE(designerRefusal(row.in, s));
+        const DesignerBoard b = layOutBoard(row.in, s);
         QString error;
         ASSERT_TRUE(
-            saveBytes(dir.filePath("w.dxf"), drawingDxf(fannedDrawing(b, row.units)), error));
+            saveBytes(dir.filePath("w.dxf"), drawingDxf(boardDrawing(b, row.units)), error));
         const QJsonObject dxf = readDxf(dir.filePath("w.dxf"));
         if (dxf.isEmpty()) GTEST_SKIP() << "python3-ezdxf is not installed";
         EXPECT_EQ(dxf["fixes"].toInt() + dxf["errors"].toInt(), 0);
@@ -669,7 +669,7 @@ TEST(ExportTest, TheWorkshopGeometryReadsBackFromTheDxf) {
             row.in.lastScale + w.bassSaddle, 1e-9);
         // The radius: the nut's at the nut, the end's at the board's end.
         const double nutX = onMidline({o[0], o[3]}).x, endX = onMidline({o[1], o[2]}).x;
-        for (const FannedFret& f : b.table) {
+        for (const BoardFret& f : b.table) {
             const double x = onMidline(b.frets[f.fret - 1]).x;
             EXPECT_NEAR(
                 f.radius,
@@ -684,10 +684,10 @@ TEST(ExportTest, DxfDimensionStyleNamesTheTextStyle) {
     FretboardSettings s;
     s.scaleLen = 647.7;
     s.nFrets = 3;
-    const FannedBoard board = layOutFannedBoard({}, s);
+    const DesignerBoard board = layOutBoard({}, s);
     for (const QByteArray& dxf :
          {drawingDxf(templateSheet(s, calcFretPositions(s), NominalMeasure())),
-          drawingDxf(fannedDrawing(board, Units::Millimetres))}) {
+          drawingDxf(boardDrawing(board, Units::Millimetres))}) {
         const QList<QByteArray> lines = dxf.split('\n');
         // Group code and value pairs; the record a pair belongs to is the last code 0's value.
         QByteArray record, styleHandle, dimensionTextStyle;

@@ -1,5 +1,5 @@
 #pragma once
-// The fanned fretboard as one drawing, which the tiled pages, the window and the files all
+// The designer's board as one drawing, which the tiled pages, the window and the files all
 // show: strings, edges, nut, bridge, frets, and each fret's number just below the bass edge.
 
 #include <string>
@@ -11,11 +11,11 @@
 namespace varnel {
 
 // The fret numbers' type, and how far below the bass end of its fret a number's top stands.
-constexpr double kFannedNumberPoints = 8;
-constexpr double kFannedNumberDropMm = 1.5;
+constexpr double kBoardNumberPoints = 8;
+constexpr double kBoardNumberDropMm = 1.5;
 
 // In the board's coordinates and unit: x along the midline, y across it towards the bass.
-Drawing fannedDrawing(const FannedBoard& board, Units units);
+Drawing boardDrawing(const DesignerBoard& board, Units units);
 
 // On paper the drawing is cut across its length into pieces as long as the printable width
 // allows, each overlapping the next by 10 mm, stacked down the pages. Two alignment crosses mark
@@ -42,12 +42,12 @@ Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap
 
 // The pieces on pages of the frame (in the board's unit), then the footer with the note under
 // it; no pages when a piece does not fit the page (no piece, or one higher than the page).
-struct FannedPages {
+struct BoardPages {
     std::vector<Drawing> pages;
     Tiling tiling;
     double pieceHeight = 0;
 };
-FannedPages fannedPages(const FannedBoard& board, Units units, const PageFrame& frame,
-                        const TextMeasure& measure, const std::string& note);
+BoardPages boardPages(const DesignerBoard& board, Units units, const PageFrame& frame,
+                      const TextMeasure& measure, const std::string& note);
 
 }  // namespace varnel

@@ -19,12 +19,12 @@ Point at(const Segment& s, double t) {
 // A table of instruments: each outer string exactly its scale length, the points at p on both
 // joined by a perpendicular to the midline, every fret through the points at r_j of the outer
 // strings and ending on the edges.
-TEST(FannedTest, InstrumentsMeetTheGeometry) {
+TEST(DesignerBoardTest, InstrumentsMeetTheGeometry) {
     FretboardSettings twelfth;
     twelfth.nFrets = 24;
     const struct {
         const char* name;
-        FannedInputs in;
+        DesignerInputs in;
     } rows[] = {
         {"6-string 648/686 mm", {6, 648, 686, 35, 52, 0.5, 3.5, 3.5, {}, {}}},
         {"8-string 25.5/28 in, fret 7",
@@ -35,11 +35,11 @@ TEST(FannedTest, InstrumentsMeetTheGeometry) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        FannedInputs in = row.in;
-        ASSERT_FALSE(fannedRefusal(in, twelfth));
+        DesignerInputs in = row.in;
+        ASSERT_FALSE(designerRefusal(in, twelfth));
         if (in.perpendicularFret)
             in.perpendicularRatio = fretFraction(twelfth, *in.perpendicularFret);
-        const FannedBoard b = layOutFannedBoard(in, twelfth);
+        const DesignerBoard b = layOutBoard(in, twelfth);
         ASSERT_EQ(b.strings.size(), static_cast<std::size_t>(in.strings));
         const Segment& first = b.strings.front();
         const Segment& last = b.strings.back();
@@ -62,12 +62,12 @@ TEST(FannedTest, InstrumentsMeetTheGeometry) {
 }
 
 // One scale and parallel strings: frets perpendicular to the midline, where the chart has them.
-TEST(FannedTest, ASingleScaleGivesTheChartsFrets) {
+TEST(DesignerBoardTest, ASingleScaleGivesTheChartsFrets) {
     FretboardSettings s;
     s.nFrets = 22;
     s.scaleLen = 647.7;
     const FretPositions chart = calcFretPositions(s);
-    const FannedBoard b = layOutFannedBoard({6, 647.7, 647.7, 40, 40, 0, 3, 3, {}, {}}, s);
+    const DesignerBoard b = layOutBoard({6, 647.7, 647.7, 40, 40, 0, 3, 3, {}, {}}, s);
     for (int j = 1; j <= 22; ++j) {
         EXPECT_NEAR(b.frets[j - 1].from.x, chart.distFromNut[j], 1e-9) << j;
         EXPECT_NEAR(b.frets[j - 1].to.x, chart.distFromNut[j], 1e-9) << j;
@@ -77,7 +77,7 @@ TEST(FannedTest, ASingleScaleGivesTheChartsFrets) {
 
 // Refusals name the input; no length that is not finite passes, and a perpendicular fret is
 // refused as a fret, not as the ratio it would give.
-TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
+TEST(DesignerBoardTest, InputsThatMakeNoInstrumentAreRefusedByName) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     FretboardSettings rule18;
     rule18.calcType = kCalcRule18;
@@ -86,12 +86,12 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
     frets24.nFrets = 24;
     // The workshop inputs of a 648/686 mm board, one changed.
     const auto workshop = [](auto&& change) {
-        FannedInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
+        DesignerInputs in{6, 648, 686, 35, 52, 0.5, 3, 3, {}, {}};
         change(in.workshop);
         return in;
     };
     const struct {
-        FannedInputs in;
+        DesignerInputs in;
         const char* message;
         FretboardSettings settings = {};
     } rows[] = {
@@ -182,19 +182,19 @@ TEST(FannedTest, InputsThatMakeNoInstrumentAreRefusedByName) {
          frets24},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(fannedRefusal(row.in, row.settings).value_or(""), row.message);
+        EXPECT_EQ(designerRefusal(row.in, row.settings).value_or(""), row.message);
 }
 
 // The window's remembered texts, as a configuration carries them: lengths converted from the
 // units they were typed in, unreadable texts named and passed over.
-TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
-    const FannedTexts texts = {
+TEST(DesignerBoardTest, RememberedTextsAreReadInTheRecordsUnits) {
+    const DesignerTexts texts = {
         {"txtStrings", "7"},          {"txtFirstScale", "25.4"}, {"txtLastScale", "abc"},
         {"txtNutSpacing", "1e999"},   {"cboPerpendicular", "0"}, {"txtPerpendicular", "9"},
         {"txtOverhang", "0.125"},     {"unitsType", "0"},        {"txtMarkers", " 3  5 12 "},
         {"txtDoubleMarkers", "12 x"}, {"chkZeroFret", "1"},      {"txtNutGap", "0.25"}};
-    FannedInputs in;
-    EXPECT_EQ(readFannedTexts(texts, Units::Millimetres, in),
+    DesignerInputs in;
+    EXPECT_EQ(readDesignerTexts(texts, Units::Millimetres, in),
               (std::vector<std::string>{"txtLastScale", "txtNutSpacing", "txtDoubleMarkers"}));
     EXPECT_EQ(in.workshop.markers, (std::vector<int>{3, 5, 12}));
     EXPECT_EQ(in.workshop.doubleMarkers, Workshop().doubleMarkers);
@@ -202,18 +202,18 @@ TEST(FannedTest, RememberedTextsAreReadInTheRecordsUnits) {
     EXPECT_DOUBLE_EQ(in.workshop.nutGap, 6.35);
     EXPECT_EQ(in.strings, 7);
     EXPECT_DOUBLE_EQ(in.firstScale, 645.16);
-    EXPECT_EQ(in.lastScale, FannedInputs().lastScale);
+    EXPECT_EQ(in.lastScale, DesignerInputs().lastScale);
     EXPECT_EQ(in.perpendicularFret, 9);
     EXPECT_DOUBLE_EQ(in.bassOverhang, 3.175);
-    FannedInputs inches;
-    EXPECT_TRUE(readFannedTexts(texts, Units::Inches, inches).size() == 3);
+    DesignerInputs inches;
+    EXPECT_TRUE(readDesignerTexts(texts, Units::Inches, inches).size() == 3);
     EXPECT_EQ(inches.firstScale, 25.4);
     // The bass side overhangs by its own box when that is not blank.
     for (const auto& [bass, treble, expected] :
          {std::tuple{"", 3.0, 3.0}, {" ", 3.0, 3.0}, {"10", 3.0, 10.0}, {"0", 3.0, 0.0}}) {
-        FannedInputs sides;
-        EXPECT_TRUE(readFannedTexts({{"txtOverhang", "3"}, {"txtBassOverhang", bass}},
-                                    Units::Millimetres, sides)
+        DesignerInputs sides;
+        EXPECT_TRUE(readDesignerTexts({{"txtOverhang", "3"}, {"txtBassOverhang", bass}},
+                                      Units::Millimetres, sides)
                         .empty());
         EXPECT_EQ(sides.trebleOverhang, treble);
         EXPECT_EQ(sides.bassOverhang, expected) << bass;

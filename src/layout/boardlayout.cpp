@@ -1,4 +1,4 @@
-#include "layout/fannedlayout.h"
+#include "layout/boardlayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,7 @@
 
 namespace varnel {
 
-Drawing fannedDrawing(const FannedBoard& board, Units units) {
+Drawing boardDrawing(const DesignerBoard& board, Units units) {
     Drawing d;
     d.units = units;
     // Drawn in this order: what is cut lies over the strings and the edges.
@@ -50,12 +50,12 @@ Drawing fannedDrawing(const FannedBoard& board, Units units) {
     for (const std::vector<Point>& slot : board.slotOutlines) d.outline(kSlots, slot);
     for (const Circle& c : board.markers) d.circle(kMarkers, c.centre, c.diameter);
     for (const Circle& c : board.sideMarkers) d.circle(kSideMarkers, c.centre, c.diameter);
-    const double drop = kFannedNumberDropMm * unitsPerMillimetre(units);
+    const double drop = kBoardNumberDropMm * unitsPerMillimetre(units);
     for (std::size_t i = 0; i < board.frets.size(); ++i) {
         // Below the fret's bass end: its last piece's, when it is partial.
         const Point& end =
             board.fretPieces.empty() ? board.frets[i].to : board.fretPieces[i].back().to;
-        d.text(kNumbers, {end.x, end.y + drop}, kFannedNumberPoints, board.table[i].label);
+        d.text(kNumbers, {end.x, end.y + drop}, kBoardNumberPoints, board.table[i].label);
     }
     return d;
 }
@@ -95,18 +95,18 @@ std::optional<Segment> clipped(const Segment& s, double x0, double x1) {
 
 }  // namespace
 
-FannedPages fannedPages(const FannedBoard& board, Units units, const PageFrame& frame,
-                        const TextMeasure& measure, const std::string& note) {
-    const Drawing drawing = fannedDrawing(board, units);
+BoardPages boardPages(const DesignerBoard& board, Units units, const PageFrame& frame,
+                      const TextMeasure& measure, const std::string& note) {
+    const Drawing drawing = boardDrawing(board, units);
     const Extent e = extentOf(drawing);
     const double perMm = unitsPerMillimetre(units);
     const double arm = kCrossArmMm * perMm;
     const double textHeight =
-        inchesToUnit(measure.lineHeightInches(kNumberFace, kFannedNumberPoints), units);
-    FannedPages out;
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kBoardNumberPoints), units);
+    BoardPages out;
     // From the top: the "piece k of n" label, the upper crosses' band, the board, the fret
     // numbers below the bass edge, the lower crosses' band. Nothing drawn reaches into a label.
-    const double numbersBelow = kFannedNumberDropMm * perMm + textHeight;
+    const double numbersBelow = kBoardNumberDropMm * perMm + textHeight;
     out.pieceHeight = textHeight + 2 * arm + e.bottom - e.top + numbersBelow + 2 * arm;
     out.tiling = tileDrawing(drawing, frame.width, kPieceOverlapMm * perMm, arm);
     const Tiling& t = out.tiling;
@@ -166,7 +166,7 @@ FannedPages fannedPages(const FannedBoard& board, Units units, const PageFrame& 
             cross(t.pieceStart(k + 1));
             cross(t.pieceStart(k + 1) + t.overlap);
         }
-        page.text(marks, {0, top}, kFannedNumberPoints,
+        page.text(marks, {0, top}, kBoardNumberPoints,
                   "piece " + std::to_string(k + 1) + " of " + std::to_string(t.pieces));
         top += out.pieceHeight + textHeight;
     }

@@ -1,4 +1,4 @@
-#include "render/fannedprint.h"
+#include "render/boardprint.h"
 
 #include <cmath>
 
@@ -9,9 +9,9 @@ namespace varnel {
 namespace {
 
 // The pieces laid out on this printer, or why they do not fit.
-std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& board, Units units,
-                                    FannedPages& pages) {
-    pages = fannedPages(board, units, printer.frame(units), printer, noteOf(printer));
+std::optional<QString> layOutPieces(PrinterSurface& printer, const DesignerBoard& board,
+                                    Units units, BoardPages& pages) {
+    pages = boardPages(board, units, printer.frame(units), printer, noteOf(printer));
     if (!pages.pages.empty()) return std::nullopt;
     const double perMm = unitsPerMillimetre(units);
     const Tiling& t = pages.tiling;
@@ -30,14 +30,14 @@ std::optional<QString> layOutFanned(PrinterSurface& printer, const FannedBoard& 
 
 }  // namespace
 
-std::optional<QString> drawFanned(PrinterSurface& printer, const FannedBoard& board, Units units) {
-    FannedPages pages;
-    return replayUnlessRefused(printer, layOutFanned(printer, board, units, pages), pages.pages);
+std::optional<QString> drawBoard(PrinterSurface& printer, const DesignerBoard& board, Units units) {
+    BoardPages pages;
+    return replayUnlessRefused(printer, layOutPieces(printer, board, units, pages), pages.pages);
 }
 
-Document fannedDocument(const FannedBoard& board, Units units) {
+Document boardDocument(const DesignerBoard& board, Units units) {
     return {QStringLiteral("Fretboard Designer Template"),
-            [&board, units](PrinterSurface& printer) { return drawFanned(printer, board, units); }};
+            [&board, units](PrinterSurface& printer) { return drawBoard(printer, board, units); }};
 }
 
 }  // namespace varnel

@@ -8,7 +8,7 @@
 
 #include "raster.h"
 #include "recordingprinter.h"
-#include "render/fannedprint.h"
+#include "render/boardprint.h"
 #include "render/painterprinter.h"
 #include "render/printerprovider.h"
 #include "render/printjobs.h"
@@ -16,19 +16,19 @@
 namespace varnel {
 namespace {
 
-FannedBoard sevenString() {
+DesignerBoard sevenString() {
     FretboardSettings s;
     s.nFrets = 24;
-    return layOutFannedBoard({7, 648, 686, 41, 62, 0, 3, 4, 7, {}}, s);
+    return layOutBoard({7, 648, 686, 41, 62, 0, 3, 4, 7, {}}, s);
 }
 
 // On a recording surface: pieces as long as the page allows, overlapping by 10 mm, and at
 // every cut two crosses at the same drawing coordinates on both pieces, 10 mm apart.
-TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
-    const FannedBoard board = sevenString();
+TEST(BoardPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
+    const DesignerBoard board = sevenString();
     test::RecordingPrinter printer(8.0, 10.5);
-    ASSERT_FALSE(drawFanned(printer, board, Units::Millimetres));
-    const Tiling t = tileDrawing(fannedDrawing(board, Units::Millimetres), 8.0 * 25.4,
+    ASSERT_FALSE(drawBoard(printer, board, Units::Millimetres));
+    const Tiling t = tileDrawing(boardDrawing(board, Units::Millimetres), 8.0 * 25.4,
                                  kPieceOverlapMm, kCrossArmMm);
     EXPECT_EQ(t.pieces, 4);
     EXPECT_NEAR(t.pieceLength, 8.0 * 25.4 - 2 * kCrossArmMm, 1e-9);
@@ -77,13 +77,13 @@ TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
         }
     }
     test::RecordingPrinter tiny(1.0, 1.0);
-    EXPECT_TRUE(drawFanned(tiny, board, Units::Millimetres));
+    EXPECT_TRUE(drawBoard(tiny, board, Units::Millimetres));
     // A board of a thousand pieces and more is refused, not counted past an int.
     FretboardSettings s;
     s.nFrets = 2;
     for (const double scale : {2e5, 1e12}) {
-        const FannedBoard huge = layOutFannedBoard({6, scale, scale, 35, 52, 0.5, 3, 3, {}, {}}, s);
-        EXPECT_EQ(drawFanned(tiny, huge, Units::Millimetres).value_or("").toStdString(),
+        const DesignerBoard huge = layOutBoard({6, scale, scale, 35, 52, 0.5, 3, 3, {}, {}}, s);
+        EXPECT_EQ(drawBoard(tiny, huge, Units::Millimetres).value_or("").toStdString(),
                   "The fretboard is too long to print: it would take more than 1000 pieces of "
                   "paper.");
         EXPECT_TRUE(tiny.lines.empty());
@@ -92,16 +92,16 @@ TEST(FannedPrintTest, PiecesOverlapAndCrossesMatchAcrossEveryCut) {
 
 // On a PDF rendered at 1200 dpi, the two crosses at the end of the first piece stand 10 mm
 // apart.
-TEST(FannedPrintTest, CrossesOnPaperStandTenMillimetresApart) {
+TEST(BoardPrintTest, CrossesOnPaperStandTenMillimetresApart) {
     QTemporaryDir dir;
     const QString file = dir.filePath("fanned.pdf");
-    const FannedBoard board = sevenString();
+    const DesignerBoard board = sevenString();
     PageSetup a4;
     a4.paper = QPageSize::A4;
     PdfFileProvider pdf(file, a4);
     double textHeight = 0;
     ASSERT_FALSE(printDocument(pdf, {QStringLiteral("Board"), [&](PrinterSurface& p) {
-                                         EXPECT_FALSE(drawFanned(p, board, Units::Millimetres));
+                                         EXPECT_FALSE(drawBoard(p, board, Units::Millimetres));
                                          textHeight = p.lineHeightInches(kNumberFace, 8) * 25.4;
                                          return std::optional<QString>();
                                      }}));
