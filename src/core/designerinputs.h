@@ -76,6 +76,8 @@ struct DesignerInputs {
     std::optional<int> perpendicularFret = 7;
     Workshop workshop;
     DesignerTuning tuning;
+    // The designer's own fret count (varnel-chart takes the record's).
+    int frets = 24;
 };
 
 // The inputs' texts by their stored keys (the designer's object names, "txtStrings", ...), and

@@ -99,6 +99,15 @@ DesignerInput words(std::string_view key, std::string_view caption, InputKind ki
 std::vector<DesignerInput> makeInputs() {
     using P = OptionPart;
     std::vector<DesignerInput> inputs;
+    DesignerInput fretCount{"txtFrets", "Number of Frets", kStrings, InputKind::Count, {}};
+    fretCount.read = [](std::string_view text, double, DesignerInputs& in) {
+        const auto n = toInt16(text);
+        if (n && *n >= 1 && *n <= kMaxFrets) in.frets = *n;
+        return n && *n >= 1 && *n <= kMaxFrets;
+    };
+    fretCount.text = [](const DesignerInputs& in) { return std::to_string(in.frets); };
+    fretCount.unreadable = "must be a whole number from 1 to 32766.";
+    inputs.push_back(std::move(fretCount));
     DesignerInput strings{"txtStrings",
                           "Number of Strings",
                           kStrings,

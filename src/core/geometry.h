@@ -46,4 +46,13 @@ inline double offLine(const Segment& s, const Point& p) {
     return std::fabs(dx * (p.y - s.from.y) - dy * (p.x - s.from.x)) / std::hypot(dx, dy);
 }
 
+// The distance of a point from a segment (from its nearer end beyond them).
+inline double distanceToSegment(const Segment& s, const Point& p) {
+    const double dx = s.to.x - s.from.x, dy = s.to.y - s.from.y;
+    const double lengthSquared = dx * dx + dy * dy;
+    if (!(lengthSquared > 0)) return distance(s.from, p);
+    const double t = ((p.x - s.from.x) * dx + (p.y - s.from.y) * dy) / lengthSquared;
+    return distance(along(s, t < 0 ? 0 : t > 1 ? 1 : t), p);
+}
+
 }  // namespace varnel

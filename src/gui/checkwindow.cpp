@@ -28,26 +28,6 @@ namespace varnel {
 
 namespace {
 
-// The cents of every fret against the best model, as the report plots them.
-class PlotView : public QWidget {
-  public:
-    PlotView(const std::optional<InstrumentCheck>& check, QWidget* parent)
-        : QWidget(parent), m_check(check) {
-        setMinimumSize(360, 160);
-        setAccessibleName(QStringLiteral("Cents per fret"));
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        if (m_check) paintDrawing(painter, checkPlot(*m_check, 200, NominalMeasure()), rect());
-    }
-
-  private:
-    const std::optional<InstrumentCheck>& m_check;
-};
-
 QString fixed(double value, int decimals) {
     return QString::fromStdString(formatFixed(value, decimals));
 }
@@ -122,7 +102,10 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     results->setAccessibleName(QStringLiteral("Errors per Fret"));
     results->verticalHeader()->hide();
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    plot = new PlotView(m_check, this);
+    plot = new DrawingView(this);
+    plot->setObjectName(QStringLiteral("drwPlot"));
+    plot->setAccessibleName(QStringLiteral("Cents per fret"));
+    plot->setMinimumSize(360, 160);
     auto* open = namedButton(this, "cmdOpen", "&Open Measurements...");
     auto* print = namedButton(this, "cmdPrintReport", "&Print Report");
     auto* exportButton = namedButton(this, "cmdExport", "&Export...");
@@ -235,7 +218,7 @@ void CheckWindow::recalculate() {
         status->setText(why);
         fit->clear();
         results->setRowCount(0);
-        plot->update();
+        plot->setDrawing(std::nullopt);
     };
     for (int row = 0; row < measured->rowCount(); ++row) {
         const QTableWidgetItem* fretItem = measured->item(row, 0);
@@ -276,7 +259,8 @@ void CheckWindow::recalculate() {
         for (int c = 0; c < 5; ++c) results->setItem(row, c, new QTableWidgetItem(cells[c]));
     }
     status->setText(QStringLiteral("%1 frets checked.").arg(m_check->frets.size()));
-    plot->update();
+    // The cents of every fret against the best model, as the report plots them.
+    plot->setDrawing(checkPlot(*m_check, 200, NominalMeasure()));
 }
 
 void CheckWindow::printReport() {

@@ -42,7 +42,7 @@ class CheckWindow : public QDialog {
     QLabel* fit = nullptr;
     QLabel* status = nullptr;
     QTableWidget* results = nullptr;
-    QWidget* plot = nullptr;
+    class DrawingView* plot = nullptr;
 
   private:
     void recalculate();

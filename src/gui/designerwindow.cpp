@@ -1,56 +1,136 @@
 #include "gui/designerwindow.h"
 
+#include <QAbstractTableModel>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QTableWidget>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/numtext.h"
 #include "gui/dialogparts.h"
 #include "gui/drawingview.h"
+#include "gui/printdialogs.h"
 #include "layout/boardlayout.h"
 #include "render/boardprint.h"
 
 namespace varnel {
 
-namespace {
-
-// The board's drawing scaled into the widget, nut on the left.
-class BoardView : public QWidget {
+// The fret table as a model the view asks for what it shows: nothing is filled in ahead, so a
+// board of 32766 frets costs no more than one of 22. A row per fret: its distances, angle,
+// width, radius, marker and cents; or, a column per string, where the fret crosses each string.
+class FretTableModel : public QAbstractTableModel {
   public:
-    BoardView(const DesignerModel& model, QWidget* parent) : QWidget(parent), m_model(model) {
-        setMinimumSize(420, 140);
-        setAccessibleName(QStringLiteral("Fretboard drawing"));
+    explicit FretTableModel(const DesignerModel& model, QObject* parent)
+        : QAbstractTableModel(parent), m_model(model) {}
+    void setPerString(bool perString) {
+        beginResetModel();
+        m_perString = perString;
+        endResetModel();
     }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.fillRect(rect(), Qt::white);
-        if (m_model.board())
-            paintDrawing(painter, boardDrawing(*m_model.board(), m_model.units()), rect());
+    void boardChanged() {
+        beginResetModel();
+        endResetModel();
+    }
+    int rowCount(const QModelIndex& parent = {}) const override {
+        const auto& board = m_model.board();
+        return parent.isValid() || !board ? 0 : static_cast<int>(board->table.size());
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        const auto& board = m_model.board();
+        if (parent.isValid()) return 0;
+        return m_perString ? 1 + (board ? static_cast<int>(board->strings.size()) : 0) : 10;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        const auto& board = m_model.board();
+        if (!board || !index.isValid()) return {};
+        if (role == Qt::TextAlignmentRole && index.column() > 0)
+            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+        if (role != Qt::DisplayRole) return {};
+        const BoardFret& f = board->table[static_cast<std::size_t>(index.row())];
+        const int column = index.column();
+        if (column == 0) return QString::fromStdString(f.label);
+        const int decimals = m_model.units() == Units::Inches ? 3 : 2;
+        if (m_perString) {
+            const std::size_t point =
+                static_cast<std::size_t>(index.row()) * board->strings.size() +
+                static_cast<std::size_t>(column - 1);
+            return QString::fromStdString(formatFixed(board->fretPoints[point].fromNut, decimals));
+        }
+        const std::string cells[] = {formatFixed(f.alongFirst, decimals),
+                                     formatFixed(f.alongLast, decimals),
+                                     formatFixed(f.alongMidline, decimals),
+                                     formatFixed(f.angleDegrees, 2),
+                                     formatFixed(f.width, decimals),
+                                     formatFixed(f.radius, decimals),
+                                     markerName(f.marker),
+                                     formatFixed(f.cents, 2),
+                                     formatFixed(f.fromTwelve, 2)};
+        return QString::fromStdString(cells[static_cast<std::size_t>(column - 1)]);
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+        if (section == 0) return QStringLiteral("Fret");
+        const QString unit =
+            QStringLiteral(" (%1)").arg(QLatin1String(unitSymbol(m_model.units())));
+        if (m_perString) return QStringLiteral("String %1").arg(section) + unit;
+        const QString headers[] = {QStringLiteral("Along First String") + unit,
+                                   QStringLiteral("Along Last String") + unit,
+                                   QStringLiteral("Along Midline") + unit,
+                                   QStringLiteral("Angle (degrees)"),
+                                   QStringLiteral("Width") + unit,
+                                   QStringLiteral("Radius") + unit,
+                                   QStringLiteral("Marker"),
+                                   QStringLiteral("Cents"),
+                                   QStringLiteral("From 12 Equal")};
+        return headers[section - 1];
     }
 
   private:
     const DesignerModel& m_model;
+    bool m_perString = false;
 };
+
+namespace {
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// What the window asks of a screen when it fits: its own best size.
+constexpr QSize kPreferredSize(1200, 720);
+// The keys the window's size and splitter are remembered under, beside the inputs.
+const std::string kSizeKey = "windowSize";
+const std::string kSplitterKey = "splitterSizes";
+
+// The layers each check box shows or hides, by the drawing's names.
+struct LayerSwitch {
+    const char* name;
+    const char* caption;
+    std::vector<std::string> layers;
+};
+const LayerSwitch kLayerSwitches[] = {
+    {"chkLayerStrings", "Strin&gs", {"STRINGS"}},
+    {"chkLayerSlots", "S&lots", {"SLOTS", "FRETS"}},
+    {"chkLayerMarkers", "Mar&kers", {"MARKERS", "SIDEMARKERS"}},
+    {"chkLayerNumbers", "Nu&mbers", {"NUMBERS"}},
+    {"chkLayerSaddle", "Sa&ddle", {"SADDLE", "BRIDGE"}},
+};
 
 }  // namespace
 
@@ -61,20 +141,105 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
       m_model(record, storage),
       m_printers(printers),
       m_messages(messages),
+      m_storage(storage),
       m_chooseFile(std::move(chooseFile)) {
     setObjectName(QStringLiteral("diaFannedFrets"));
     setWindowTitle(QStringLiteral("Fretboard Designer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    auto* inputs = new QVBoxLayout;
+    QWidget* inputs = inputPages();
+    strings = findChild<QLineEdit*>(QStringLiteral("txtStrings"));
+    firstScale = findChild<QLineEdit*>(QStringLiteral("txtFirstScale"));
+    perpendicularKind = findChild<QComboBox*>(QStringLiteral("cboPerpendicular"));
+    perpendicular = findChild<QLineEdit*>(QStringLiteral("txtPerpendicular"));
+    temperament = findChild<QComboBox*>(QStringLiteral("cboTemperament"));
+    findChild<QLineEdit*>(QStringLiteral("txtBassOverhang"))
+        ->setPlaceholderText(QStringLiteral("same"));
+
+    status = new QLabel(this);
+    status->setObjectName(QStringLiteral("lblStatus"));
+    status->setWordWrap(true);
+    status->setMinimumHeight(status->fontMetrics().lineSpacing() * 2);
+
+    splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("splitDesigner"));
+    splitter->addWidget(drawingPane());
+    auto* tablePane = new QWidget(splitter);
+    auto* tableLayout = new QVBoxLayout(tablePane);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    columnPerString = new QCheckBox(QStringLiteral("A Column per &String"), tablePane);
+    columnPerString->setObjectName(QStringLiteral("chkColumnPerString"));
+    columnPerString->setAccessibleName(QStringLiteral("A Column per String"));
+    table = new QTableView(tablePane);
+    table->setObjectName(QStringLiteral("tblFrets"));
+    table->setAccessibleName(QStringLiteral("Fret Table"));
+    m_table = new FretTableModel(m_model, this);
+    table->setModel(m_table);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    table->horizontalHeader()->setStretchLastSection(true);
+    tableLayout->addWidget(columnPerString);
+    tableLayout->addWidget(table);
+    splitter->addWidget(tablePane);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    connect(columnPerString, &QCheckBox::toggled, this,
+            [this](bool on) { m_table->setPerString(on); });
+
+    previewButton = namedButton(this, "cmdPrintPreview", "Print Pre&view...");
+    printButton = namedButton(this, "cmdPrintTemplate", "Print &Template");
+    exportButton = namedButton(this, "cmdExport", "&Export...");
+    closeButton = namedButton(this, "cmdClose", "&Close");
+    connect(previewButton, &QPushButton::clicked, this, &DesignerWindow::previewTemplate);
+    connect(printButton, &QPushButton::clicked, this, &DesignerWindow::printTemplate);
+    connect(exportButton, &QPushButton::clicked, this, &DesignerWindow::exportFile);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    auto* top = new QHBoxLayout;
+    top->addWidget(inputs);
+    top->addWidget(splitter, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(status);
+    layout->addLayout(buttonRow({previewButton, printButton, exportButton, closeButton}));
+    setMinimumSize(640, 400);
+    m_model.setListener([this](unsigned changes) { showModel(changes); });
+    m_model.reload();  // what the window last held, else the defaults
+    restoreGeometry();
+}
+
+DesignerWindow::~DesignerWindow() = default;
+
+QWidget* DesignerWindow::inputPages() {
+    // The inputs on tabs, one a group, each scrolling when the screen is short.
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("tabInputs"));
     std::map<std::string_view, QFormLayout*> forms;
+    const auto formOf = [&](std::string_view group) {
+        QFormLayout*& form = forms[group];
+        if (!form) {
+            auto* page = new QWidget;
+            form = new QFormLayout(page);
+            auto* scroll = new QScrollArea;
+            scroll->setWidget(page);
+            scroll->setWidgetResizable(true);
+            scroll->setFrameShape(QFrame::NoFrame);
+            tabs->addTab(scroll, qText(group));
+        }
+        return form;
+    };
+    // The designer's units stand first, with its fret count.
+    units = new QComboBox(this);
+    units->setObjectName(QStringLiteral("cboUnits"));
+    units->setAccessibleName(QStringLiteral("Units"));
+    units->addItems({QStringLiteral("mm"), QStringLiteral("in")});
+    formOf("Strings and Scale")->addRow(QStringLiteral("&Units:"), units);
+    connect(units, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (!m_showing) m_model.setUnits(index == 1 ? Units::Inches : Units::Millimetres);
+    });
     QComboBox* pendingLabel = nullptr;  // a choice that stands as the next box's label
     for (const DesignerInput& input : designerInputs()) {
-        QFormLayout*& form = forms[input.group];
-        if (!form) {
-            auto* group = new QGroupBox(qText(input.group), this);
-            form = new QFormLayout(group);
-            inputs->addWidget(group);
-        }
+        QFormLayout* form = formOf(input.group);
         const QString key = qText(input.key), caption = qText(input.caption);
         const QString text = qText(m_model.text(input.key));
         const auto edited = [this, key = std::string(input.key)](const std::string& value) {
@@ -129,7 +294,7 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
             form->addRow(caption + QLatin1Char(':'), row);
         }
         if (input.kind == InputKind::Path) {
-            auto* browse = namedButton(this, "cmdBrowseScala", "Browse...");
+            auto* browse = namedButton(this, "cmdBrowseScala", "&Browse...");
             form->addRow(QString(), browse);
             connect(browse, &QPushButton::clicked, this, [this, box, caption] {
                 const QString chosen = QFileDialog::getOpenFileName(
@@ -139,48 +304,86 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
             });
         }
     }
-    inputs->addStretch();
-    strings = findChild<QLineEdit*>(QStringLiteral("txtStrings"));
-    firstScale = findChild<QLineEdit*>(QStringLiteral("txtFirstScale"));
-    perpendicularKind = findChild<QComboBox*>(QStringLiteral("cboPerpendicular"));
-    perpendicular = findChild<QLineEdit*>(QStringLiteral("txtPerpendicular"));
-    temperament = findChild<QComboBox*>(QStringLiteral("cboTemperament"));
-    findChild<QLineEdit*>(QStringLiteral("txtBassOverhang"))
-        ->setPlaceholderText(QStringLiteral("same"));
+    tabs->setMinimumWidth(tabs->sizeHint().width());
+    return tabs;
+}
 
-    status = new QLabel(this);
-    status->setObjectName(QStringLiteral("lblStatus"));
-    status->setWordWrap(true);
-    drawing = new BoardView(m_model, this);
-    table = new QTableWidget(0, 10, this);
-    table->setObjectName(QStringLiteral("tblFrets"));
-    table->setAccessibleName(QStringLiteral("Fret Table"));
-    table->setHorizontalHeaderLabels(
-        {QStringLiteral("Fret"), QStringLiteral("Along First String"),
-         QStringLiteral("Along Last String"), QStringLiteral("Along Midline"),
-         QStringLiteral("Angle (degrees)"), QStringLiteral("Width"), QStringLiteral("Radius"),
-         QStringLiteral("Marker"), QStringLiteral("Cents"), QStringLiteral("From 12 Equal")});
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+QWidget* DesignerWindow::drawingPane() {
+    auto* pane = new QWidget(this);
+    auto* layout = new QVBoxLayout(pane);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* tools = new QHBoxLayout;
+    auto* fit = namedButton(this, "cmdFit", "&Fit");
+    auto* trueSize = namedButton(this, "cmdTrueSize", "T&rue Size");
+    tools->addWidget(fit);
+    tools->addWidget(trueSize);
+    drawing = new DrawingView(pane);
+    drawing->setObjectName(QStringLiteral("drwBoard"));
+    drawing->setAccessibleName(QStringLiteral("Fretboard drawing"));
+    drawing->setMinimumSize(240, 100);
+    connect(fit, &QPushButton::clicked, drawing, &DrawingView::fit);
+    connect(trueSize, &QPushButton::clicked, drawing, &DrawingView::showTrueSize);
+    for (const LayerSwitch& layer : kLayerSwitches) {
+        auto* shown = new QCheckBox(QString::fromLatin1(layer.caption), pane);
+        shown->setObjectName(QString::fromLatin1(layer.name));
+        shown->setAccessibleName(QString::fromLatin1(layer.caption).remove(QLatin1Char('&')));
+        shown->setChecked(true);
+        connect(shown, &QCheckBox::toggled, this, [this, &layer](bool on) {
+            for (const std::string& name : layer.layers) drawing->setLayerShown(name, on);
+        });
+        tools->addWidget(shown);
+    }
+    tools->addStretch();
+    layout->addLayout(tools);
+    layout->addWidget(drawing, 1);
+    drawing->setHoverListener([this](std::optional<Point> at) {
+        const std::string said = at ? m_model.describePoint(*at) : std::string();
+        status->setText(QString::fromStdString(said.empty() ? m_model.status() : said));
+    });
+    return pane;
+}
 
-    printButton = namedButton(this, "cmdPrintTemplate", "Print &Template");
-    exportButton = namedButton(this, "cmdExport", "&Export...");
-    closeButton = namedButton(this, "cmdClose", "&Close");
-    connect(printButton, &QPushButton::clicked, this, &DesignerWindow::printTemplate);
-    connect(exportButton, &QPushButton::clicked, this, &DesignerWindow::exportFile);
-    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
-    auto* top = new QHBoxLayout;
-    top->addLayout(inputs);
-    top->addWidget(drawing, 1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(status);
-    layout->addWidget(table, 1);
-    layout->addLayout(buttonRow({printButton, exportButton, closeButton}));
-    resize(980, 720);
-    m_model.setListener([this](unsigned changes) { showModel(changes); });
-    m_model.reload();  // what the window last held, else the defaults
+void DesignerWindow::fitInto(const QRect& available) {
+    // The frame (title bar and borders) is outside the window's own size.
+    const QSize frame = frameGeometry().size() - size();
+    const QSize room = available.size() - frame.expandedTo(QSize(0, 0));
+    resize(kPreferredSize.boundedTo(room).expandedTo(minimumSize()));
+    move(available.topLeft() + QPoint(std::max(0, (room.width() - width()) / 2),
+                                      std::max(0, (room.height() - height()) / 2)));
+}
+
+void DesignerWindow::restoreGeometry() {
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (shown) fitInto(shown->availableGeometry());
+    if (!m_storage) return;
+    const DesignerTexts stored = m_storage->load();
+    const auto numbers = [&stored](const std::string& key) {
+        std::vector<int> values;
+        if (const auto found = stored.find(key); found != stored.end()) {
+            if (const auto read = fretListFromText(found->second)) values = *read;
+        }
+        return values;
+    };
+    const std::vector<int> size = numbers(kSizeKey);
+    if (size.size() == 2 && size[0] > 0 && size[1] > 0 && shown) {
+        // Never larger than this screen.
+        const QSize room = shown->availableGeometry().size();
+        resize(QSize(size[0], size[1]).boundedTo(room).expandedTo(minimumSize()));
+    }
+    const std::vector<int> parts = numbers(kSplitterKey);
+    if (parts.size() == 2 && parts[0] > 0 && parts[1] > 0) splitter->setSizes({parts[0], parts[1]});
+}
+
+void DesignerWindow::rememberGeometry() {
+    if (!m_storage) return;
+    const QList<int> parts = splitter->sizes();
+    m_storage->save({{kSizeKey, fretListText({width(), height()})},
+                     {kSplitterKey, fretListText({parts.value(0), parts.value(1)})}});
+}
+
+void DesignerWindow::closeEvent(QCloseEvent* event) {
+    rememberGeometry();
+    QDialog::closeEvent(event);
 }
 
 void DesignerWindow::showModel(unsigned changes) {
@@ -200,6 +403,7 @@ void DesignerWindow::showTexts() {
             choice->setCurrentIndex(text.toInt());
         }
     }
+    units->setCurrentIndex(m_model.units() == Units::Inches ? 1 : 0);
     m_showing = false;
 }
 
@@ -209,30 +413,13 @@ void DesignerWindow::showBoard() {
     for (QLabel* unit : m_unitLabels)
         unit->setText(QString::fromLatin1(unitSymbol(m_model.units())));
     status->setText(QString::fromStdString(m_model.status()));
-    table->setRowCount(board ? static_cast<int>(board->table.size()) : 0);
-    if (board) {
-        for (const BoardFret& f : board->table) {
-            const int row = f.fret - 1;
-            const std::string cells[] = {f.label,
-                                         formatFixed(f.alongFirst, 3),
-                                         formatFixed(f.alongLast, 3),
-                                         formatFixed(f.alongMidline, 3),
-                                         formatFixed(f.angleDegrees, 2),
-                                         formatFixed(f.width, 3),
-                                         formatFixed(f.radius, 3),
-                                         markerName(f.marker),
-                                         formatFixed(f.cents, 2),
-                                         formatFixed(f.fromTwelve, 2)};
-            for (int c = 0; c < 10; ++c) {
-                table->setItem(row, c,
-                               new QTableWidgetItem(
-                                   QString::fromStdString(cells[static_cast<std::size_t>(c)])));
-            }
-        }
-    }
+    m_table->boardChanged();
+    table->resizeColumnsToContents();  // as wide as the rows shown and the header need
+    previewButton->setEnabled(board.has_value());
     printButton->setEnabled(board.has_value());
     exportButton->setEnabled(board.has_value());
-    drawing->update();
+    drawing->setDrawing(board ? std::optional(boardDrawing(*board, m_model.units()))
+                              : std::nullopt);
     if (const auto failure = m_model.takeStoreFailure()) m_messages.show(*failure);
 }
 
@@ -240,6 +427,13 @@ void DesignerWindow::printTemplate() {
     if (!board()) return;
     const auto failure = printDocument(m_printers, boardDocument(*board(), m_model.units()));
     m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
+}
+
+void DesignerWindow::previewTemplate() {
+    if (!board()) return;
+    if (const auto refusal =
+            previewDocument(m_printers, boardDocument(*board(), m_model.units()), this))
+        m_messages.show(refusal->toStdString());
 }
 
 void DesignerWindow::exportFile() {

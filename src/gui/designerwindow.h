@@ -1,8 +1,9 @@
 #pragma once
 // The "Fretboard Designer": a fanned or straight fretboard from its strings' scale lengths,
-// spacings, tuning and workshop inputs, drawn live and tabled fret by fret, printed at full
-// scale on tiled pages, or exported. Its state is a DesignerModel; this window shows it and
-// forwards edits, its form made from the table of inputs.
+// spacings, tuning and workshop inputs, drawn live in a view that zooms and pans, tabled fret by
+// fret, previewed, printed at full scale on tiled pages, or exported. Its state is a
+// DesignerModel; this window shows it and forwards edits, its form made from the table of
+// inputs. It opens to fit the screen, and remembers its size and how its splitter divides it.
 
 #include <QDialog>
 #include <map>
@@ -19,22 +20,31 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QSplitter;
+class QTableView;
 
 namespace varnel {
+
+class DrawingView;
+class FretTableModel;
 
 class DesignerWindow : public QDialog {
     Q_OBJECT
   public:
-    // record: the main window's, for the fret count, method, factor and units. storage: where
-    // the inputs are remembered (none: not remembered).
+    // record: the main window's, for its fret count, method, factor and units. storage: where
+    // the inputs, the window's size and its splitter are remembered (none: not remembered).
     DesignerWindow(const FretboardSettings& record, PrinterProvider& printers, MessageBox& messages,
                    DesignerStorage* storage, SaveFileChooser chooseFile, QWidget* parent = nullptr);
+    ~DesignerWindow() override;
 
     DesignerModel& model() { return m_model; }
     const std::optional<DesignerBoard>& board() const { return m_model.board(); }
 
+    // Sizes the window to fit the screen's available area (its preferred size when that fits).
+    void fitInto(const QRect& available);
+
     void printTemplate();
+    void previewTemplate();
     void exportFile();
 
     QLineEdit* strings = nullptr;
@@ -42,23 +52,37 @@ class DesignerWindow : public QDialog {
     QComboBox* perpendicularKind = nullptr;  // "Perpendicular Fret" or "Perpendicular Ratio"
     QLineEdit* perpendicular = nullptr;
     QComboBox* temperament = nullptr;  // "12 Equal", "Equal Divisions" or "Scala File"
+    QComboBox* units = nullptr;        // "mm" or "in"
     QLabel* status = nullptr;
-    QTableWidget* table = nullptr;
-    QWidget* drawing = nullptr;
+    QTableView* table = nullptr;
+    QCheckBox* columnPerString = nullptr;
+    DrawingView* drawing = nullptr;
+    QSplitter* splitter = nullptr;
+    QPushButton* previewButton = nullptr;
     QPushButton* printButton = nullptr;
     QPushButton* exportButton = nullptr;
     QPushButton* closeButton = nullptr;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // Shows what the model changed.
     void showModel(unsigned changes);
     void showTexts();
     void showBoard();
+    QWidget* inputPages();
+    QWidget* drawingPane();
+    // The window's size and the splitter's division, as remembered and to remember.
+    void restoreGeometry();
+    void rememberGeometry();
 
     DesignerModel m_model;
     PrinterProvider& m_printers;
     MessageBox& m_messages;
+    DesignerStorage* m_storage;
     SaveFileChooser m_chooseFile;
+    FretTableModel* m_table = nullptr;
     // Each input's control by key, and the unit beside each length.
     std::map<std::string, QWidget*, std::less<>> m_controls;
     std::vector<QLabel*> m_unitLabels;

@@ -11,6 +11,11 @@ namespace {
 
 const std::string kUnitsKey = "unitsType";
 
+// The decimals a length is shown to: hundredths of a millimetre, thousandths of an inch.
+int decimals(Units units) {
+    return units == Units::Inches ? 3 : 2;
+}
+
 }  // namespace
 
 DesignerModel::DesignerModel(const FretboardSettings& record, DesignerStorage* storage)
@@ -31,6 +36,8 @@ void DesignerModel::edit(std::string_view key, std::string text) {
     const auto found = m_texts.find(key);
     if (found == m_texts.end() || found->second == text) return;
     found->second = std::move(text);
+    if (const auto exact = m_exact.find(key); exact != m_exact.end())
+        m_exact.erase(exact);  // typed anew
     recalculate();
 }
 
@@ -62,51 +69,113 @@ void DesignerModel::reload() {
     }
     m_remembered = stored;
     m_units = storedUnits;
-    convertLengths(storedUnits, unitsOf(m_record.unitsType));
+    m_exact.clear();
+    for (const std::string_view key : lengthKeys()) {
+        const std::string& text = m_texts[std::string(key)];
+        const auto value = toDouble(text);
+        if (value && std::isfinite(*value) && text.find('.') != std::string::npos &&
+            text.size() - text.find('.') - 1 > static_cast<std::size_t>(decimals(m_units)))
+            showLength(std::string(key), *value);
+    }
+    // The main window's fret count and units, when it has them, are the designer's.
+    m_recordFrets = m_record.nFrets;
+    m_recordUnits = unitsOf(m_record.unitsType);
+    if (m_record.nFrets >= 1) m_texts["txtFrets"] = std::to_string(m_record.nFrets);
+    convertLengths(storedUnits, m_recordUnits);
     recalculate();
     if (m_listener) m_listener(kTextsChanged);
 }
 
 void DesignerModel::followRecord() {
     // Typing a scale length in the main window changes nothing here.
+    bool textsChanged = false;
     const Units units = unitsOf(m_record.unitsType);
-    if (units == m_units &&
-        m_laidOutWith == std::tuple(m_record.nFrets, m_record.calcType, m_record.calcFact))
-        return;
-    const bool converted = units != m_units;
+    if (units != m_recordUnits) {
+        m_recordUnits = units;
+        textsChanged = units != m_units;
+        convertLengths(m_units, units);
+    }
+    if (m_record.nFrets != m_recordFrets) {
+        m_recordFrets = m_record.nFrets;
+        const std::string frets = std::to_string(m_record.nFrets);
+        if (m_record.nFrets >= 1 && m_texts["txtFrets"] != frets) {
+            m_texts["txtFrets"] = frets;
+            textsChanged = true;
+        }
+    }
+    if (!textsChanged && m_laidOutWith == std::pair(m_record.calcType, m_record.calcFact)) return;
+    recalculate();
+    if (textsChanged && m_listener) m_listener(kTextsChanged);
+}
+
+void DesignerModel::setUnits(Units units) {
+    if (units == m_units) return;
     convertLengths(m_units, units);
     recalculate();
-    if (converted && m_listener) m_listener(kTextsChanged);
+    if (m_listener) m_listener(kTextsChanged);
 }
 
 void DesignerModel::convertLengths(Units from, Units to) {
+    if (from == to) {
+        m_units = to;
+        return;
+    }
+    const DesignerTexts exact = exactTexts();
     m_units = to;
-    if (from == to) return;
     for (const std::string_view key : lengthKeys()) {
-        std::string& text = m_texts[std::string(key)];
-        const auto value = toDouble(text);
+        const auto value = toDouble(exact.at(std::string(key)));
         if (value && std::isfinite(*value))
-            text = convertedLengthText(*value * lengthFactor(from, to));
+            showLength(std::string(key), *value * lengthFactor(from, to));
     }
 }
 
+void DesignerModel::showLength(const std::string& key, double exact) {
+    std::string text = formatFixed(exact, decimals(m_units));
+    if (text.find('.') != std::string::npos) {
+        while (text.back() == '0') text.pop_back();
+        if (text.back() == '.') text.pop_back();
+    }
+    if (text == "-0") text = "0";
+    m_texts[key] = text;
+    if (toDouble(text) == exact) {
+        m_exact.erase(key);
+    } else {
+        m_exact[key] = {text, exact};
+    }
+}
+
+DesignerTexts DesignerModel::exactTexts() const {
+    DesignerTexts texts = m_texts;
+    for (const auto& [key, shown] : m_exact) {
+        std::string& text = texts[key];
+        if (text == shown.first) text = formatShortest(shown.second);
+    }
+    return texts;
+}
+
+FretboardSettings DesignerModel::boardRecord(const DesignerInputs& in) const {
+    FretboardSettings record = m_record;
+    record.nFrets = static_cast<std::int16_t>(in.frets);
+    record.unitsType = unitsCode(m_units);
+    return record;
+}
+
 void DesignerModel::recalculate() {
-    m_laidOutWith = {m_record.nFrets, m_record.calcType, m_record.calcFact};
+    m_laidOutWith = {m_record.calcType, m_record.calcFact};
     m_board.reset();
     m_inputs.reset();
     DesignerInputs in;
-    DesignerTexts texts = m_texts;
+    DesignerTexts texts = exactTexts();
     texts[kUnitsKey] = std::to_string(unitsCode(m_units));
     const std::vector<std::string> unreadable = readDesignerTexts(
         texts, m_units, in, [this](const std::string& path) { return readScala(path); });
+    const FretboardSettings record = boardRecord(in);
     if (!unreadable.empty()) {
         m_status = unreadableMessage(*designerInput(unreadable.front()), in);
-    } else if (const auto refusal = designerRefusal(in, m_record)) {
+    } else if (const auto refusal = designerRefusal(in, record)) {
         m_status = *refusal;
-    } else if (m_record.nFrets < 1) {
-        m_status = "Type the number of frets in the main window.";
     } else {
-        m_board = layOutBoard(in, m_record);
+        m_board = layOutBoard(in, record);
         m_status = std::to_string(m_board->table.size()) + " frets, " +
                    (m_units == Units::Inches ? "inches." : "millimetres.") +
                    (in.tuning.note.empty() ? "" : " " + in.tuning.note);
@@ -116,10 +185,41 @@ void DesignerModel::recalculate() {
     if (m_listener) m_listener(kBoardChanged);
 }
 
+std::string DesignerModel::describePoint(const Point& p) const {
+    if (!m_board || !m_inputs) return {};
+    const DesignerBoard& board = *m_board;
+    const auto length = [this](double value) {
+        return formatFixed(value, decimals(m_units)) + " " + unitSymbol(m_units);
+    };
+    // The nearest fret (or partial fret's piece) and string.
+    std::size_t fret = 0;
+    double nearest = 1e300;
+    for (std::size_t j = 0; j < board.frets.size(); ++j) {
+        const std::vector<Segment> pieces =
+            board.fretPieces.empty() ? std::vector<Segment>{board.frets[j]} : board.fretPieces[j];
+        for (const Segment& piece : pieces) {
+            const double d = distanceToSegment(piece, p);
+            if (d < nearest) {
+                nearest = d;
+                fret = j;
+            }
+        }
+    }
+    std::size_t string = 0;
+    for (std::size_t k = 1; k < board.strings.size(); ++k) {
+        if (distanceToSegment(board.strings[k], p) < distanceToSegment(board.strings[string], p))
+            string = k;
+    }
+    const FretPoint& point = board.fretPoints[fret * board.strings.size() + string];
+    return "Along " + length(p.x - onXAxis(board.nut).x) + ", across " + length(p.y) + "; fret " +
+           point.fret + " on string " + std::to_string(string + 1) + ": " + length(point.fromNut) +
+           " from the nut, slot " + length(m_inputs->workshop.slotWidth) + ".";
+}
+
 void DesignerModel::remember() {
     if (!m_storage) return;
     // Only what changed since the storage was last read or written: one write a keystroke.
-    DesignerTexts now = m_texts;
+    DesignerTexts now = exactTexts();
     now[kUnitsKey] = std::to_string(unitsCode(m_units));
     DesignerTexts changed;
     for (const auto& [key, text] : now) {

@@ -1,12 +1,15 @@
 #pragma once
 // The Fretboard Designer's state below the toolkit: the inputs as typed (texts by key, lengths in
-// the units shown), the board they lay out or why they lay out none, computed once per change.
-// It follows the main window's record (frets, method, factor, units) and remembers accepted
-// inputs in its storage. The window only shows it and forwards edits.
+// its own units), the board they lay out or why they lay out none, computed once per change.
+// It has its own fret count and units, takes the main window's when they change there, follows
+// its method and factor, and remembers accepted inputs in its storage. A length it converted is
+// shown to the precision that matters (hundredths of a millimetre, thousandths of an inch) while
+// its exact value is laid out and remembered. The window only shows it and forwards edits.
 
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,10 +43,12 @@ class DesignerModel {
 
     // An input's text changed (a check box's "1" or "0", a choice's index).
     void edit(std::string_view key, std::string text);
+    // The designer's units: the lengths are converted into them.
+    void setUnits(Units units);
     // The storage's inputs: at the start, and after a configuration is retrieved into it.
     void reload();
-    // The record changed: the board follows its frets, method and factor, and new units
-    // convert the lengths.
+    // The record changed: new frets and units there become the designer's, its method and
+    // factor lay the board out again.
     void followRecord();
 
     // The inputs as read, and the board they lay out (none when refused).
@@ -52,6 +57,10 @@ class DesignerModel {
     // The status line: the board's frets and units (and a missing Scala file), or why there is
     // no board, naming the input.
     const std::string& status() const { return m_status; }
+    // What lies under a point of the board's drawing, for the status line: where it is along
+    // the midline (from the nut) and across, the nearest fret on the nearest string, its
+    // distance from the nut along that string and its slot's width; empty without a board.
+    std::string describePoint(const Point& p) const;
     // Why the inputs could not be remembered, once until a write succeeds; then none.
     std::optional<std::string> takeStoreFailure() { return std::exchange(m_storeFailure, {}); }
 
@@ -59,6 +68,13 @@ class DesignerModel {
     void recalculate();
     void remember();
     void convertLengths(Units from, Units to);
+    // Shows a length to the precision that matters, keeping its exact value behind the text.
+    void showLength(const std::string& key, double exact);
+    // The texts as laid out and remembered: each length shown rounded, at its exact value.
+    DesignerTexts exactTexts() const;
+    // The record the board is laid out with: the main window's, with the designer's frets and
+    // units.
+    FretboardSettings boardRecord(const DesignerInputs& in) const;
     // A Scala file read once for as long as its path, size and time stay the same.
     ScalaFile readScala(const std::string& path);
 
@@ -70,8 +86,12 @@ class DesignerModel {
     std::optional<DesignerInputs> m_inputs;
     std::optional<DesignerBoard> m_board;
     std::string m_status;
-    // What of the record the board was last laid out with: frets, method, factor.
-    std::tuple<std::int16_t, std::int16_t, double> m_laidOutWith{};
+    std::pair<std::int16_t, double> m_laidOutWith{};  // the method and factor
+    // The record's frets and units as last seen: a change there is taken here.
+    std::int16_t m_recordFrets = 0;
+    Units m_recordUnits = Units::Millimetres;
+    // The exact value behind a rounded length, with the text it was shown as.
+    std::map<std::string, std::pair<std::string, double>, std::less<>> m_exact;
     DesignerTexts m_remembered;  // what the storage holds, as last read or written
     std::optional<std::string> m_storeFailure;
     bool m_saidStoreFailure = false;

@@ -31,8 +31,11 @@ std::optional<std::string> StoredDesignerInputs::save(const DesignerTexts& texts
 SettingsList DesignerConfigExtras::extras() {
     SettingsList out;
     if (!m_store) return out;
-    for (const auto& [key, value] : m_store->getAllSettings(kSection))
-        out.append({kExtraPrefix + key, value});
+    // The inputs and their units; not the designer window's size.
+    for (const auto& [key, value] : m_store->getAllSettings(kSection)) {
+        if (key == kUnitsKey || designerInput(key.toStdString()))
+            out.append({kExtraPrefix + key, value});
+    }
     return out;
 }
 

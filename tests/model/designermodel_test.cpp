@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
+
+#include "core/numtext.h"
 
 namespace varnel {
 namespace {
@@ -55,32 +58,60 @@ TEST(DesignerModelTest, EachEditIsLaidOutOrRefusedByName) {
     }
 }
 
-// The model follows the main window's record: its frets and method lay the board out again,
-// new units convert the lengths as typed; without frets it says where to type them.
-TEST(DesignerModelTest, FollowsTheRecordAndConvertsTheLengths) {
+// The designer has its own fret count and units, and takes the main window's when they change
+// there. A length it converts is shown to the precision that matters, its exact value laid out.
+TEST(DesignerModelTest, HasItsOwnFretsAndUnitsAndKeepsExactLengths) {
     FretboardSettings record;
     DesignerModel model(record, nullptr);
     unsigned told = 0;
     model.setListener([&](unsigned changes) { told |= changes; });
     model.reload();
-    EXPECT_EQ(model.status(), "Type the number of frets in the main window.");
-    record.nFrets = 24;
+    EXPECT_EQ(model.status(), "24 frets, millimetres.");  // its own, with none in the record
+    record.nFrets = 22;
     model.followRecord();
     ASSERT_TRUE(model.board());
-    EXPECT_EQ(model.board()->table.size(), 24u);
+    EXPECT_EQ(model.text("txtFrets"), "22");
+    EXPECT_EQ(model.board()->table.size(), 22u);
+    model.edit("txtFrets", "36");
+    EXPECT_EQ(model.board()->table.size(), 36u);
+    EXPECT_EQ(record.nFrets, 22);  // the main window keeps its own
     told = 0;
     model.followRecord();  // nothing of the record changed: nothing to do
     EXPECT_EQ(told, 0u);
+    EXPECT_EQ(model.text("txtFrets"), "36");
     record.unitsType = kUnitsInches;
     model.followRecord();
     EXPECT_EQ(told, DesignerModel::kTextsChanged | DesignerModel::kBoardChanged);
-    EXPECT_EQ(model.text("txtFirstScale"), "25.511811");
-    EXPECT_EQ(model.text("txtSlotWidth"), "0.02283464567");
+    EXPECT_EQ(model.text("txtFirstScale"), "25.512");
+    EXPECT_EQ(model.text("txtSlotWidth"), "0.023");
     EXPECT_EQ(model.text("txtBassOverhang"), "");  // blank stays blank: the same as the treble
-    EXPECT_EQ(model.status(), "24 frets, inches.");
-    record.unitsType = kUnitsMillimetres;
-    model.followRecord();
+    EXPECT_EQ(model.inputs()->firstScale, 648 / 25.4);
+    EXPECT_EQ(model.status(), "36 frets, inches.");
+    model.setUnits(Units::Millimetres);  // the designer's own units box
     EXPECT_EQ(model.text("txtFirstScale"), "648");
+    EXPECT_EQ(model.inputs()->firstScale, 648);
+    model.setUnits(Units::Inches);
+    model.edit("txtFirstScale", "25.5");  // typed anew: as typed
+    EXPECT_EQ(model.inputs()->firstScale, 25.5);
+    model.setUnits(Units::Millimetres);
+    EXPECT_EQ(model.text("txtFirstScale"), "647.7");
+}
+
+// The hover readout: where a point lies, and the nearest fret on the nearest string.
+TEST(DesignerModelTest, SaysWhatLiesUnderAPoint) {
+    FretboardSettings record;
+    record.nFrets = 22;
+    DesignerModel model(record, nullptr);
+    model.reload();
+    model.edit("txtLastScale", "648");
+    model.edit("txtBridgeSpacing", "35");  // a straight board: frets square to the midline
+    const DesignerBoard& board = *model.board();
+    const Segment fret7 = board.frets[6];
+    const Point near7{fret7.from.x + 1, -17.5 + 0.2};  // by the first string
+    EXPECT_EQ(model.describePoint(near7), "Along " + formatFixed(near7.x - board.nut.from.x, 2) +
+                                              " mm, across -17.30 mm; fret 7 on string 1: " +
+                                              formatFixed(648 * (1 - std::exp2(-7 / 12.0)), 2) +
+                                              " mm from the nut, slot 0.58 mm.");
 }
 
 // Accepted inputs are remembered, only what changed, in the units they were typed in; a
@@ -110,7 +141,7 @@ TEST(DesignerModelTest, RemembersWhatChangedAndReadsOlderStores) {
     DesignerModel inches(record, &older);
     inches.reload();
     EXPECT_EQ(inches.text("txtFirstScale"), "25.5");
-    EXPECT_EQ(inches.text("txtLastScale"), "27.007874");  // the default, in inches
+    EXPECT_EQ(inches.text("txtLastScale"), "27.008");  // the default, in inches
     EXPECT_EQ(inches.text("txtBassOverhang"), "");
     ASSERT_TRUE(inches.inputs());
     EXPECT_EQ(inches.inputs()->bassOverhang, 0.125);
