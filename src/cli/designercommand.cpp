@@ -38,10 +38,11 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
     DesignerInputs in = designerDefaults(units);
     std::vector<std::string> unreadable;  // a configuration's, unless an option gives it later
     bool scalaGiven = false;
-    for (auto [texts, fromConfiguration] : request.designerTexts) {
-        if (!fromConfiguration) texts["unitsType"] = std::to_string(s.unitsType);
+    for (const auto& given : request.designerTexts) {
+        DesignerTexts texts = given.texts;
+        if (!given.fromConfiguration) texts["unitsType"] = std::to_string(s.unitsType);
         const std::vector<std::string> bad = readDesignerTexts(texts, units, in);
-        if (fromConfiguration) {
+        if (given.fromConfiguration) {
             unreadable.insert(unreadable.end(), bad.begin(), bad.end());
         } else {
             std::erase_if(unreadable, [&](const std::string& key) { return texts.contains(key); });
