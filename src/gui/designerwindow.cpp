@@ -208,7 +208,11 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     restoreGeometry();
 }
 
-DesignerWindow::~DesignerWindow() = default;
+DesignerWindow::~DesignerWindow() {
+    // The widgets outlive the model while they are taken down: they must not ask it anything.
+    drawing->setHoverListener({});
+    m_model.setListener({});
+}
 
 QWidget* DesignerWindow::inputPages() {
     // The inputs on tabs, one a group, each scrolling when the screen is short.

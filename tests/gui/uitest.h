@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include "gui/fretchartview.h"
 #include "gui/varnel.h"
-#include "store/designerstore.h"
 #include "recordingprinter.h"
+#include "store/designerstore.h"
 #include "testsupport.h"
 
 namespace varnel::test {
@@ -26,9 +26,9 @@ class WindowTest : public ::testing::Test {
 
     // Opens (or reopens, as the next start of the program would) the window on the store.
     void open() {
+        window.reset();
         designerExtras.reset();
         designerInputs.reset();
-        window.reset();
         window = std::make_unique<Varnel>(temp.store(), messages, printers);
         window->show();
         QApplication::setActiveWindow(window.get());
