@@ -14,6 +14,16 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+std::string tuningName(const DesignerInputs& in, const FretboardSettings& s) {
+    const DesignerTuning& t = in.tuning;
+    if (t.scale && t.temperament == 1) return t.divisions + " equal divisions of " + t.period;
+    if (t.scale) {
+        const std::size_t slash = t.scalaFile.find_last_of("/\\");
+        return "Scala file " + t.scalaFile.substr(slash == std::string::npos ? 0 : slash + 1);
+    }
+    return (t.diatonic ? "diatonic frets, " : "") + methodDescription(s);
+}
+
 Point shifted(const Point& p, double dy) {
     return {p.x, p.y + dy};
 }
@@ -290,6 +300,11 @@ DesignerBoard layOutBoard(const DesignerInputs& in, const FretboardSettings& s) 
         if (w.sideMarkers)
             board.sideMarkers.push_back({mid(before.to, fret.to), w.sideMarkerDiameter, row.fret});
     }
+    board.firstScale = in.firstScale;
+    board.lastScale = in.lastScale;
+    board.tuningName = tuningName(in, s);
+    board.radiusAtNut = w.radiusAtNut;
+    board.radiusAtEnd = w.radiusAtEnd;
     return board;
 }
 

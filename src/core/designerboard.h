@@ -85,6 +85,14 @@ struct DesignerBoard {
     std::vector<Circle> markers;                   // on the face
     std::vector<Circle> sideMarkers;  // centred on the bass edge, drilled into the side
     std::vector<BoardFret> table;
+    // What the board is, for its printed labels: the outer strings' scale lengths, and the
+    // tuning ("twelfth root of 2", "19 equal divisions of 2/1", "Scala file just.scl"); the
+    // radius at the nut and at the end (0 at both: flat).
+    double firstScale = 0;
+    double lastScale = 0;
+    std::string tuningName;
+    double radiusAtNut = 0;
+    double radiusAtEnd = 0;
 };
 
 // The fraction of a string's length at which fret j lies, by the record's method and factor; also

@@ -2,10 +2,17 @@
 
 #include <cmath>
 
+#include "core/numtext.h"
+
 namespace varnel {
 
 std::string_view unitLabel(std::int16_t unitsType) {
     return unitLabels[unitsType == kUnitsInches ? 0 : 1];
+}
+
+std::string methodDescription(const FretboardSettings& s) {
+    return s.calcType == kCalcRule18 ? "rule of 18ths, factor " + formatGeneral(s.calcFact)
+                                     : std::string("twelfth root of 2");
 }
 
 bool inputsAreValid(const FretboardSettings& s) {

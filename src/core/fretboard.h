@@ -130,4 +130,7 @@ bool inputsAreValid(const FretboardSettings& s);
 // Fret positions for frets 1 to nFrets. Precondition: inputsAreValid(s) and nFrets <= kMaxFrets.
 FretPositions calcFretPositions(const FretboardSettings& s);
 
+// The method as a printed template names it: "twelfth root of 2", "rule of 18ths, factor 17.817".
+std::string methodDescription(const FretboardSettings& s);
+
 }  // namespace varnel

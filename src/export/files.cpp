@@ -17,6 +17,8 @@ namespace varnel {
 
 namespace {
 
+// The namespace in which vector editors read a group as a layer; plain SVG readers ignore it.
+const QString kInkscapeNamespace = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
 constexpr double kMarginMm = 5;  // room around the drawing for its strokes and numbers
 
 // The shortest decimal text that reads back as the same double.
@@ -92,6 +94,7 @@ class SvgDrawing {
         m_xml.writeStartDocument();
         m_xml.writeStartElement(QStringLiteral("svg"));
         m_xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+        m_xml.writeNamespace(kInkscapeNamespace, QStringLiteral("inkscape"));
         m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
         m_xml.writeAttribute(QStringLiteral("width"), shortestText(width) + unit);
         m_xml.writeAttribute(QStringLiteral("height"), shortestText(height) + unit);
@@ -124,6 +127,25 @@ class SvgDrawing {
         m_xml.writeAttribute(QStringLiteral("r"), shortestText(diameter / 2));
         m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
     }
+    // An arc as a path, clockwise on the page from its start angle to its end (a whole turn as
+    // two halves: one arc command cannot end where it starts).
+    void arc(const DrawingArc& arc) {
+        const Point from = arc.at(arc.startDegrees);
+        QString d =
+            QStringLiteral("M ") + shortestText(from.x) + QLatin1Char(',') + shortestText(from.y);
+        const double span = arc.endDegrees - arc.startDegrees;
+        const int halves = span >= 360 ? 2 : 1;
+        for (int k = 1; k <= halves; ++k) {
+            const Point to = arc.at(arc.startDegrees + span * k / halves);
+            d += QStringLiteral(" A %1 %1 0 %2 1 %3,%4")
+                     .arg(shortestText(arc.radius),
+                          span / halves > 180 ? QStringLiteral("1") : QStringLiteral("0"),
+                          shortestText(to.x), shortestText(to.y));
+        }
+        m_xml.writeEmptyElement(QStringLiteral("path"));
+        m_xml.writeAttribute(QStringLiteral("d"), d);
+        m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    }
     void line(double x1, double y1, double x2, double y2) {
         m_xml.writeEmptyElement(QStringLiteral("line"));
         m_xml.writeAttribute(QStringLiteral("x1"), shortestText(x1));
@@ -132,12 +154,16 @@ class SvgDrawing {
         m_xml.writeAttribute(QStringLiteral("y2"), shortestText(y2));
     }
     // A layer's group: its lines stroked with its colour and pen, its texts filled with it.
-    // Its id is the layer's name in lower case ("slots"); a dashed layer's dashes are those
-    // of the printed page.
+    // Its id is the layer's name in lower case ("slots"), and a vector editor lists it as a
+    // layer by its name ("SLOTS"); a dashed layer's dashes are those of the printed page.
     void beginGroup(const DrawingLayer& layer, const QString& colour, double strokeWidth,
                     Units units) {
+        const QString name = QString::fromStdString(layer.name);
         m_xml.writeStartElement(QStringLiteral("g"));
-        m_xml.writeAttribute(QStringLiteral("id"), QString::fromStdString(layer.name).toLower());
+        m_xml.writeAttribute(QStringLiteral("id"), name.toLower());
+        m_xml.writeAttribute(kInkscapeNamespace, QStringLiteral("groupmode"),
+                             QStringLiteral("layer"));
+        m_xml.writeAttribute(kInkscapeNamespace, QStringLiteral("label"), name);
         m_xml.writeAttribute(QStringLiteral("stroke"), colour);
         m_xml.writeAttribute(QStringLiteral("stroke-width"), shortestText(strokeWidth));
         if (layer.dashed) {
@@ -196,6 +222,12 @@ struct DxfOut {
     void circle(const char* layer, const Point& centre, double diameter) {
         dxf.writeCircle(writer, DL_CircleData(centre.x, centre.y, 0, diameter / 2),
                         DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
+    }
+    // An arc counter-clockwise from one angle to the other, in degrees, as DXF has them.
+    void arc(const char* layer, const Point& centre, double radius, double startDegrees,
+             double endDegrees) {
+        dxf.writeArc(writer, DL_ArcData(centre.x, centre.y, 0, radius, startDegrees, endDegrees),
+                     DL_Attributes(layer, 256, -1, "BYLAYER", 1.0));
     }
     void text(const char* layer, double x, double y, double height, const QString& text) {
         dxf.writeText(
@@ -306,6 +338,15 @@ QByteArray drawingDxf(const Drawing& drawing) {
         }
         for (const DrawingCircle& c : drawing.circles)
             out.circle(name(c.layer), flipped(c.centre), c.diameter);
+        // Mirrored, a clockwise arc runs counter-clockwise between the negated angles.
+        const auto turn = [](double degrees) {
+            const double a = std::fmod(degrees, 360);
+            return a < 0 ? a + 360 : a;
+        };
+        for (const DrawingArc& a : drawing.arcs) {
+            out.arc(name(a.layer), flipped(a.centre), a.radius, turn(-a.endDegrees),
+                    turn(-a.startDegrees));
+        }
         // A text's baseline one type size below its top.
         for (const DrawingText& t : drawing.texts) {
             const double size = pointsToUnit(t.points, drawing.units);
@@ -343,6 +384,9 @@ QByteArray drawingSvg(const Drawing& drawing) {
             }
             for (const DrawingCircle& c : drawing.circles) {
                 if (c.layer == i) svg.circle(c.centre, c.diameter);
+            }
+            for (const DrawingArc& a : drawing.arcs) {
+                if (a.layer == i) svg.arc(a);
             }
             for (const DrawingText& t : drawing.texts) {
                 if (t.layer == i) {

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QWheelEvent>
 #include <algorithm>
@@ -74,6 +75,19 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const ViewTransform
         if (!visible.intersects(QRectF(centre - QPointF(r, r), centre + QPointF(r, r)))) continue;
         pen(c.layer);
         painter.drawEllipse(centre, r, r);
+    }
+    for (const DrawingArc& arc : drawing.arcs) {
+        if (!shown[arc.layer]) continue;
+        const double r = arc.radius * view.scale;
+        const QPointF centre = view.toScreen(arc.centre);
+        const QRectF box(centre - QPointF(r, r), centre + QPointF(r, r));
+        if (!visible.intersects(box)) continue;
+        pen(arc.layer);
+        // Qt counts angles counter-clockwise on the screen, the drawing clockwise.
+        QPainterPath path;
+        path.arcMoveTo(box, -arc.startDegrees);
+        path.arcTo(box, -arc.startDegrees, -(arc.endDegrees - arc.startDegrees));
+        painter.drawPath(path);
     }
     for (const DrawingText& text : drawing.texts) {
         if (!shown[text.layer]) continue;

@@ -5,6 +5,9 @@
 #include <optional>
 #include <string>
 
+#include "core/numtext.h"
+#include "layout/pagelabels.h"
+
 namespace varnel {
 
 Drawing boardDrawing(const DesignerBoard& board, Units units) {
@@ -95,80 +98,193 @@ std::optional<Segment> clipped(const Segment& s, double x0, double x1) {
 
 }  // namespace
 
+namespace {
+
+// Where fret i crosses the first string, when a fret line is drawn there (a partial fret may
+// stop short of it).
+std::optional<Point> crossingOnFirstString(const DesignerBoard& board, std::size_t i) {
+    const Segment& string = board.strings.front();
+    const double length = std::hypot(string.to.x - string.from.x, string.to.y - string.from.y);
+    const double t = board.table[i].alongFirst / length;
+    const Point p{string.from.x + t * (string.to.x - string.from.x),
+                  string.from.y + t * (string.to.y - string.from.y)};
+    if (board.fretPieces.empty()) return p;
+    for (const Segment& piece : board.fretPieces[i]) {
+        const double dx = piece.to.x - piece.from.x, dy = piece.to.y - piece.from.y;
+        const double along =
+            ((p.x - piece.from.x) * dx + (p.y - piece.from.y) * dy) / (dx * dx + dy * dy);
+        if (along >= -1e-9 && along <= 1 + 1e-9) return p;
+    }
+    return std::nullopt;
+}
+
+// The first and the last line across the first string that a piece shows whole, and the
+// distance between them along the string.
+std::string pieceCheck(const DesignerBoard& board, Units units, double x0, double x1) {
+    struct Mark {
+        std::string name;
+        double along;
+    };
+    std::vector<Mark> marks;
+    if (board.strings.empty()) return {};
+    const Point start = board.strings.front().from;
+    if (start.x >= x0 && start.x <= x1) marks.push_back({board.zeroFret ? "zero fret" : "nut", 0});
+    for (std::size_t i = 0; i < board.table.size() && i < board.frets.size(); ++i) {
+        const auto p = crossingOnFirstString(board, i);
+        if (p && p->x >= x0 && p->x <= x1)
+            marks.push_back({"fret " + board.table[i].label, board.table[i].alongFirst});
+    }
+    if (marks.size() < 2) return {};
+    return "first string, " + checkDimensionText(marks.front().name, marks.back().name,
+                                                 marks.back().along - marks.front().along, units);
+}
+
+}  // namespace
+
+std::string boardDescription(const DesignerBoard& board, Units units) {
+    const std::string unit = std::string(" ") + unitSymbol(units);
+    const std::string scale =
+        board.firstScale == board.lastScale
+            ? formatGeneral(board.firstScale) + unit
+            : formatGeneral(board.firstScale) + " to " + formatGeneral(board.lastScale) + unit;
+    const std::size_t frets = board.frets.size();
+    return "scale " + scale + ", " + std::to_string(frets) + (frets == 1 ? " fret, " : " frets, ") +
+           board.tuningName;
+}
+
 BoardPages boardPages(const DesignerBoard& board, Units units, const PageFrame& frame,
                       const TextMeasure& measure, const std::string& note) {
-    const Drawing drawing = boardDrawing(board, units);
-    const Extent e = extentOf(drawing);
+    const double textHeight =
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kBoardNumberPoints), units);
+    TiledPart part{
+        boardDrawing(board, units), kBoardNumberDropMm * unitsPerMillimetre(units) + textHeight,
+        [&board, units](double x0, double x1) { return pieceCheck(board, units, x0, x1); }};
+    return tiledPages({std::move(part)}, units, frame, measure, boardDescription(board, units),
+                      note);
+}
+
+BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const PageFrame& frame,
+                      const TextMeasure& measure, const std::string& description,
+                      const std::string& note) {
     const double perMm = unitsPerMillimetre(units);
     const double arm = kCrossArmMm * perMm;
+    const double gap = perMm;
     const double textHeight =
         inchesToUnit(measure.lineHeightInches(kNumberFace, kBoardNumberPoints), units);
     BoardPages out;
-    // From the top: the "piece k of n" label, the upper crosses' band, the board, the fret
-    // numbers below the bass edge, the lower crosses' band. Nothing drawn reaches into a label.
-    const double numbersBelow = kBoardNumberDropMm * perMm + textHeight;
-    out.pieceHeight = textHeight + 2 * arm + e.bottom - e.top + numbersBelow + 2 * arm;
-    out.tiling = tileDrawing(drawing, frame.width, kPieceOverlapMm * perMm, arm);
-    const Tiling& t = out.tiling;
-    if (t.pieces == 0 || out.pieceHeight > frame.height) return out;
-    Drawing blank = drawing;
-    blank.lines.clear();
-    blank.outlines.clear();
-    blank.circles.clear();
-    blank.texts.clear();
+    if (parts.empty()) return out;
+    // Every piece: its labels, the upper crosses' band, the drawing, the room below it, the
+    // lower crosses' band, then the rule and its check. Nothing drawn reaches into a label.
+    std::vector<Tiling> tilings;
+    int total = 0;
+    for (const TiledPart& part : parts) {
+        tilings.push_back(tileDrawing(part.drawing, frame.width, kPieceOverlapMm * perMm, arm));
+        total += tilings.back().pieces;
+        if (tilings.back().tooMany || total > kMaxPieces) tilings.back().tooMany = true;
+    }
+    out.tiling = tilings.front();
+    out.tiling.tooMany =
+        std::any_of(tilings.begin(), tilings.end(), [](const Tiling& t) { return t.tooMany; });
+    const auto pieceText = [](int k, int n) {
+        return "piece " + std::to_string(k) + " of " + std::to_string(n);
+    };
+    const std::vector<std::string> widest{pieceText(total, total), description, programText()};
+    const double labelsHeight =
+        appendLabelRow(nullptr, 0, 0, frame.width, widest, widest, measure, units);
+    const double ruleHeight = appendCheckRule(nullptr, 0, 0, frame.width, "check", measure, units);
+    const auto heightOf = [&](const TiledPart& part) {
+        const Extent e = extentOf(part.drawing);
+        return labelsHeight + 2 * arm + e.bottom - e.top + part.roomBelow + 2 * arm + gap +
+               ruleHeight;
+    };
+    for (const TiledPart& part : parts) out.pieceHeight = std::max(out.pieceHeight, heightOf(part));
+    const bool anyEmpty =
+        std::any_of(tilings.begin(), tilings.end(), [](const Tiling& t) { return t.pieces == 0; });
+    if (anyEmpty || out.tiling.tooMany || out.pieceHeight > frame.height) return out;
+    Drawing blank = parts.front().drawing.blank();
     const std::size_t marks = blank.addLayer({"CROSSES", {0, 0, 0}, 1});
+    const std::size_t labels = blank.addLayer(labelLayer());
     out.pages.push_back(blank);
     double top = 0;
-    for (int k = 0; k < t.pieces; ++k) {
-        if (top > 0 && top + out.pieceHeight > frame.height) {
-            out.pages.push_back(blank);
-            top = 0;
+    int number = 0;
+    for (std::size_t n = 0; n < parts.size(); ++n) {
+        const Drawing& drawing = parts[n].drawing;
+        const Tiling& t = tilings[n];
+        const Extent e = extentOf(drawing);
+        const double height = heightOf(parts[n]);
+        // The part's layers after the page's own: each item keeps its style.
+        std::vector<std::size_t> layerOf;
+        for (const DrawingLayer& layer : drawing.layers) {
+            const auto known =
+                std::find_if(blank.layers.begin(), blank.layers.end(),
+                             [&](const DrawingLayer& l) { return l.name == layer.name; });
+            layerOf.push_back(known != blank.layers.end()
+                                  ? static_cast<std::size_t>(known - blank.layers.begin())
+                                  : blank.addLayer(layer));
         }
-        Drawing& page = out.pages.back();
-        const double x0 = t.pieceStart(k);
-        const double x1 = x0 + t.pieceLength;
-        // Drawing coordinates to the page: the piece's start at the cross arm's room.
-        const double dx = arm - x0;
-        const double dy = top + textHeight + 2 * arm - e.top;
-        // The drawing's lines, outlines (as their sides), circles and texts on this piece.
-        const auto clip = [&](std::size_t layer, const Segment& segment) {
-            if (const auto part = clipped(segment, x0, x1)) {
-                page.line(layer, {part->from.x + dx, part->from.y + dy},
-                          {part->to.x + dx, part->to.y + dy});
+        for (Drawing& page : out.pages) page.layers = blank.layers;
+        for (int k = 0; k < t.pieces; ++k) {
+            if (top > 0 && top + height > frame.height) {
+                out.pages.push_back(blank);
+                top = 0;
             }
-        };
-        for (const DrawingLine& line : drawing.lines) clip(line.layer, line.segment);
-        for (const DrawingOutline& outline : drawing.outlines) {
-            for (const Segment& side : sidesOf(outline)) clip(outline.layer, side);
-        }
-        for (const DrawingCircle& c : drawing.circles) {
-            if (c.centre.x >= x0 && c.centre.x <= x1)
-                page.circle(c.layer, {c.centre.x + dx, c.centre.y + dy}, c.diameter);
-        }
-        for (const DrawingText& text : drawing.texts) {
-            if (text.topLeft.x < x0 || text.topLeft.x > x1) continue;
-            page.text(text.layer, {text.topLeft.x + dx, text.topLeft.y + dy}, text.points,
-                      text.text);
-        }
-        // Crosses at both ends of each overlap this piece shares, the same drawing coordinates
-        // on both pieces.
-        const auto cross = [&](double x) {
-            for (const double y : {e.top - arm, e.bottom + numbersBelow + arm}) {
-                page.line(marks, {x + dx - arm, y + dy}, {x + dx + arm, y + dy});
-                page.line(marks, {x + dx, y + dy - arm}, {x + dx, y + dy + arm});
+            Drawing& page = out.pages.back();
+            const double x0 = t.pieceStart(k);
+            const double x1 = x0 + t.pieceLength;
+            // Drawing coordinates to the page: the piece's start at the cross arm's room.
+            const double dx = arm - x0;
+            const double dy = top + labelsHeight + 2 * arm - e.top;
+            const auto onPage = [&](const Point& p) { return Point{p.x + dx, p.y + dy}; };
+            // The drawing's lines, outlines (as their sides), circles, arcs and texts on this
+            // piece.
+            const auto clip = [&](std::size_t layer, const Segment& segment) {
+                if (const auto part = clipped(segment, x0, x1))
+                    page.line(layerOf[layer], onPage(part->from), onPage(part->to));
+            };
+            for (const DrawingLine& line : drawing.lines) clip(line.layer, line.segment);
+            for (const DrawingOutline& outline : drawing.outlines) {
+                for (const Segment& side : sidesOf(outline)) clip(outline.layer, side);
             }
-        };
-        if (k > 0) {
-            cross(x0);
-            cross(x0 + t.overlap);
+            for (const DrawingCircle& c : drawing.circles) {
+                if (c.centre.x >= x0 && c.centre.x <= x1)
+                    page.circle(layerOf[c.layer], onPage(c.centre), c.diameter);
+            }
+            for (const DrawingArc& arc : drawing.arcs) {
+                for (DrawingArc piece : arcBetween(arc, x0, x1)) {
+                    piece.layer = layerOf[arc.layer];
+                    piece.centre = onPage(piece.centre);
+                    page.arcs.push_back(piece);
+                }
+            }
+            for (const DrawingText& text : drawing.texts) {
+                if (text.topLeft.x < x0 || text.topLeft.x > x1) continue;
+                page.text(layerOf[text.layer], onPage(text.topLeft), text.points, text.text);
+            }
+            // Crosses at both ends of each overlap this piece shares, the same drawing
+            // coordinates on both pieces.
+            const auto cross = [&](double x) {
+                for (const double y : {e.top - arm, e.bottom + parts[n].roomBelow + arm}) {
+                    page.line(marks, {x + dx - arm, y + dy}, {x + dx + arm, y + dy});
+                    page.line(marks, {x + dx, y + dy - arm}, {x + dx, y + dy + arm});
+                }
+            };
+            if (k > 0) {
+                cross(x0);
+                cross(x0 + t.overlap);
+            }
+            if (k + 1 < t.pieces) {
+                cross(t.pieceStart(k + 1));
+                cross(t.pieceStart(k + 1) + t.overlap);
+            }
+            ++number;
+            appendLabelRow(&page, labels, top, frame.width,
+                           {pieceText(number, total), description, programText()}, widest, measure,
+                           units);
+            const std::string check = parts[n].check ? parts[n].check(x0, x1) : std::string();
+            appendCheckRule(&page, labels, top + height - ruleHeight, frame.width, check, measure,
+                            units);
+            top += height + textHeight;
         }
-        if (k + 1 < t.pieces) {
-            cross(t.pieceStart(k + 1));
-            cross(t.pieceStart(k + 1) + t.overlap);
-        }
-        page.text(marks, {0, top}, kBoardNumberPoints,
-                  "piece " + std::to_string(k + 1) + " of " + std::to_string(t.pieces));
-        top += out.pieceHeight + textHeight;
     }
     TextFlow footer(out.pages, blank, frame.height);
     footer.y = top;

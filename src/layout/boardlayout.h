@@ -2,6 +2,7 @@
 // The designer's board as one drawing, which the tiled pages, the window and the files all
 // show: strings, edges, nut, bridge, frets, and each fret's number just below the bass edge.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,13 +41,33 @@ struct Tiling {
 // The tiling of a drawing for a printable width, in the drawing's unit.
 Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap, double arm);
 
-// The pieces on pages of the frame (in the board's unit), then the footer with the note under
-// it; no pages when a piece does not fit the page (no piece, or one higher than the page).
+// A drawing to print in pieces: the room below its lines that the texts hanging under them take
+// (the fret numbers), and what a piece showing the drawing between two x can be checked by ("nut
+// to fret 5 = 163.351 mm"; none when empty).
+struct TiledPart {
+    Drawing drawing;
+    double roomBelow = 0;
+    std::function<std::string(double x0, double x1)> check;
+};
+
+// The parts' pieces stacked down pages of the frame (in the unit), then the footer with the note
+// under it. Each piece carries at its top "piece k of n" (counted over all parts), the
+// description and the program, and under its lower crosses the check rule and its check
+// dimension. No pages when a piece does not fit the page (no piece, or one higher than the page,
+// or more than kMaxPieces).
 struct BoardPages {
     std::vector<Drawing> pages;
-    Tiling tiling;
-    double pieceHeight = 0;
+    Tiling tiling;           // the first part's
+    double pieceHeight = 0;  // the highest piece's
 };
+BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const PageFrame& frame,
+                      const TextMeasure& measure, const std::string& description,
+                      const std::string& note);
+
+// What a board is for: "scale 648 to 686 mm, 24 frets, twelfth root of 2".
+std::string boardDescription(const DesignerBoard& board, Units units);
+
+// The board's pieces, each checked along its first string.
 BoardPages boardPages(const DesignerBoard& board, Units units, const PageFrame& frame,
                       const TextMeasure& measure, const std::string& note);
 

@@ -1,10 +1,12 @@
 #include "layout/drawing.h"
 
-#include "core/fretboard.h"
-
-#include "core/version.h"
-
 #include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <optional>
+
+#include "core/fretboard.h"
+#include "core/version.h"
 
 namespace varnel {
 
@@ -20,6 +22,92 @@ constexpr double kChartAdvanceEm = 0.6;
 constexpr double kChartLineEm = 1.1328;
 
 }  // namespace
+
+Point DrawingArc::at(double degrees) const {
+    const double a = degrees * std::numbers::pi / 180;
+    return {centre.x + radius * std::cos(a), centre.y + radius * std::sin(a)};
+}
+
+Drawing Drawing::blank() const {
+    Drawing d;
+    d.units = units;
+    d.title = title;
+    d.yUp = yUp;
+    d.layers = layers;
+    return d;
+}
+
+Drawing Drawing::moved(double dx, double dy) const {
+    Drawing d = *this;
+    const auto move = [dx, dy](Point& p) {
+        p.x += dx;
+        p.y += dy;
+    };
+    for (DrawingLine& l : d.lines) {
+        move(l.segment.from);
+        move(l.segment.to);
+    }
+    for (DrawingOutline& o : d.outlines) std::for_each(o.points.begin(), o.points.end(), move);
+    for (DrawingCircle& c : d.circles) move(c.centre);
+    for (DrawingArc& a : d.arcs) move(a.centre);
+    for (DrawingText& t : d.texts) move(t.topLeft);
+    return d;
+}
+
+Drawing keepLayers(const Drawing& drawing, const std::vector<std::string>& names) {
+    Drawing d = drawing.blank();
+    d.layers.clear();
+    // Each kept layer's new index, by its old one.
+    std::vector<std::optional<std::size_t>> index(drawing.layers.size());
+    for (std::size_t i = 0; i < drawing.layers.size(); ++i) {
+        if (std::find(names.begin(), names.end(), drawing.layers[i].name) == names.end()) continue;
+        index[i] = d.addLayer(drawing.layers[i]);
+    }
+    const auto keep = [&](const auto& items, auto& kept) {
+        for (auto item : items) {
+            if (!index[item.layer]) continue;
+            item.layer = *index[item.layer];
+            kept.push_back(std::move(item));
+        }
+    };
+    keep(drawing.lines, d.lines);
+    keep(drawing.outlines, d.outlines);
+    keep(drawing.circles, d.circles);
+    keep(drawing.arcs, d.arcs);
+    keep(drawing.texts, d.texts);
+    return d;
+}
+
+std::vector<DrawingArc> arcBetween(const DrawingArc& arc, double x0, double x1) {
+    // The arc is cut where it crosses x0 or x1; each part is wholly inside the band or wholly
+    // outside it.
+    std::vector<double> cuts{arc.startDegrees, arc.endDegrees};
+    for (const double x : {x0, x1}) {
+        const double c = (x - arc.centre.x) / arc.radius;
+        if (!(std::fabs(c) <= 1)) continue;
+        const double a = std::acos(c) * 180 / std::numbers::pi;
+        for (const double base : {a, -a}) {
+            // Every turn of the angle that lies within the arc.
+            for (double t = base + 360 * std::ceil((arc.startDegrees - base) / 360);
+                 t < arc.endDegrees; t += 360) {
+                if (t > arc.startDegrees) cuts.push_back(t);
+            }
+        }
+    }
+    std::sort(cuts.begin(), cuts.end());
+    std::vector<DrawingArc> parts;
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+        if (cuts[i + 1] <= cuts[i]) continue;
+        const double x = arc.at((cuts[i] + cuts[i + 1]) / 2).x;
+        if (x < x0 || x > x1) continue;
+        if (!parts.empty() && parts.back().endDegrees == cuts[i]) {
+            parts.back().endDegrees = cuts[i + 1];
+        } else {
+            parts.push_back({arc.layer, arc.centre, arc.radius, cuts[i], cuts[i + 1]});
+        }
+    }
+    return parts;
+}
 
 std::vector<Segment> sidesOf(const DrawingOutline& outline) {
     std::vector<Segment> sides;
@@ -44,6 +132,13 @@ Extent extentOf(const Drawing& drawing) {
         for (const Point& p : outline.points) take(p, 0);
     }
     for (const DrawingCircle& circle : drawing.circles) take(circle.centre, circle.diameter / 2);
+    for (const DrawingArc& arc : drawing.arcs) {
+        take(arc.at(arc.startDegrees), 0);
+        take(arc.at(arc.endDegrees), 0);
+        // The arc's extreme points where it passes them: at 0, 90, 180 and 270 degrees.
+        for (double a = 90 * std::ceil(arc.startDegrees / 90); a < arc.endDegrees; a += 90)
+            take(arc.at(a), 0);
+    }
     return e;
 }
 

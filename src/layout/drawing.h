@@ -64,6 +64,17 @@ struct DrawingCircle {
     double diameter = 0;
 };
 
+// An arc of a circle, from one angle to a larger one in degrees, the angle growing from +x
+// towards +y (clockwise on a page, whose y points down).
+struct DrawingArc {
+    std::size_t layer = 0;
+    Point centre;
+    double radius = 0;
+    double startDegrees = 0;
+    double endDegrees = 0;
+    Point at(double degrees) const;
+};
+
 // A line of text: its top left corner, and its type size in points.
 struct DrawingText {
     std::size_t layer = 0;
@@ -82,6 +93,7 @@ struct Drawing {
     std::vector<DrawingLine> lines;
     std::vector<DrawingOutline> outlines;
     std::vector<DrawingCircle> circles;
+    std::vector<DrawingArc> arcs;
     std::vector<DrawingText> texts;
 
     std::size_t addLayer(DrawingLayer layer) {
@@ -95,10 +107,21 @@ struct Drawing {
     void circle(std::size_t layer, Point centre, double diameter) {
         circles.push_back({layer, centre, diameter});
     }
+    void arc(std::size_t layer, Point centre, double radius, double startDegrees,
+             double endDegrees) {
+        arcs.push_back({layer, centre, radius, startDegrees, endDegrees});
+    }
     void text(std::size_t layer, Point topLeft, double points, std::string text) {
         texts.push_back({layer, topLeft, points, std::move(text)});
     }
+    // The same drawing, empty: its unit, title and layers.
+    Drawing blank() const;
+    // The drawing moved by (dx, dy).
+    Drawing moved(double dx, double dy) const;
 };
+
+// Only what lies on the named layers, which keep their order and style.
+Drawing keepLayers(const Drawing& drawing, const std::vector<std::string>& names);
 
 // How a surface sets type: a text's width and the height of a line, in inches, of a face at a
 // size in points (a printer answers with its own font metrics, files with nominal ones).
@@ -155,7 +178,11 @@ void appendFooter(TextFlow& flow, std::size_t layer, const TextMeasure& measure,
 // An outline's sides, the last from its last point back to its first.
 std::vector<Segment> sidesOf(const DrawingOutline& outline);
 
-// The box every line, outline and circle lies within.
+// The parts of an arc whose points lie between two x, in order (more than one where the arc
+// leaves the band and comes back).
+std::vector<DrawingArc> arcBetween(const DrawingArc& arc, double x0, double x1);
+
+// The box every line, outline, circle and arc lies within.
 struct Extent {
     double left, right, top, bottom;
 };

@@ -1,5 +1,8 @@
 #include "layout/templatelayout.h"
 
+#include "core/numtext.h"
+#include "layout/pagelabels.h"
+
 namespace varnel {
 
 namespace {
@@ -76,12 +79,35 @@ Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
     return d;
 }
 
+std::string templateDescription(const FretboardSettings& s, int frets) {
+    return "scale " + formatGeneral(s.scaleLen) + " " + unitSymbol(unitsOf(s.unitsType)) + ", " +
+           std::to_string(frets) + (frets == 1 ? " fret, " : " frets, ") + methodDescription(s);
+}
+
 TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
                             const PageFrame& frame, const TextMeasure& measure,
                             const std::string& note) {
     Drawing blank = blankTemplate(s);
     const std::size_t footerLayer = blank.addLayer({"FOOTER", {0, 0, 0}, 1});
+    const std::size_t labels = blank.addLayer(labelLayer());
     const Units units = blank.units;
+    // The labels and the rule at the foot of each page; the strips end above them.
+    const std::string description = templateDescription(s, p.count());
+    const auto pageText = [](std::size_t k, std::size_t n) {
+        return "page " + std::to_string(k) + " of " + std::to_string(n);
+    };
+    const auto appendFoot = [&](Drawing* page, double top, const std::string& pageLabel,
+                                const std::string& check) {
+        const double gap = unitsPerMillimetre(units);
+        const double row = appendLabelRow(
+            page, labels, top + gap, frame.width, {pageLabel, description, programText()},
+            {pageText(999, 999), description, programText()}, measure, units);
+        return gap + row + gap +
+               appendCheckRule(page, labels, top + gap + row + gap, frame.width, check, measure,
+                               units);
+    };
+    const double footHeight = appendFoot(nullptr, 0, {}, "check");
+    const double stripsEnd = frame.height - footHeight;
     // The strip's height and gap and the marker's width as 32-bit floats, the page's width as
     // it is: the wrapping below compares in floats.
     const auto inUnit = [units](float mm) {
@@ -113,6 +139,8 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
     }
     const std::int16_t guide = guidePosition(s);
     out.pages.push_back(blank);
+    // The frets of each page's first strip, the first and the last: its check dimension.
+    std::vector<std::pair<int, int>> checked{{0, 0}};
     float lineTop = -h;
     double markerX = 0;
     int markersOnLine = 0;
@@ -122,10 +150,11 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
         if (markersOnLine == 0) {
             markerX = w;
             lineTop = lineTop + h + gap;
-            // A strip that would end below the printable area starts the next page, one line
-            // gap below its top.
-            if (linesOnPage > 0 && lineTop + h > frame.height) {
+            // A strip that would end in the labels starts the next page, one line gap below
+            // its top.
+            if (linesOnPage > 0 && lineTop + h > stripsEnd) {
                 out.pages.push_back(blank);
+                checked.emplace_back(i, i);
                 lineTop = gap;
                 linesOnPage = 0;
             }
@@ -143,11 +172,25 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
             }
         }
         appendFret(out.pages.back(), strip, markerX, i, numberDx, s.printFretNumbers);
+        if (linesOnPage == 1) checked.back().second = i;
         ++markersOnLine;
     }
-    TextFlow footer(out.pages, blank, frame.height);
+    TextFlow footer(out.pages, blank, stripsEnd);
     footer.y = lineTop + h;
     appendFooter(footer, footerLayer, measure, note);
+    const std::size_t n = out.pages.size();
+    for (std::size_t k = 0; k < n; ++k) {
+        std::string check;
+        if (k < checked.size() && checked[k].second > checked[k].first) {
+            const auto [from, to] = checked[k];
+            check = checkDimensionText(
+                fretName(from), fretName(to),
+                p.distFromNut[static_cast<std::size_t>(to)] -
+                    (from == 0 ? 0 : p.distFromNut[static_cast<std::size_t>(from)]),
+                units);
+        }
+        appendFoot(&out.pages[k], stripsEnd, pageText(k + 1, n), check);
+    }
     return out;
 }
 

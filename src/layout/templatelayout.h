@@ -34,11 +34,17 @@ Length guideLineY(std::int16_t guide, Length lineTop, Length lineHeight) {
 Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
                       const TextMeasure& measure);
 
+// What the template is for: "scale 647.7 mm, 22 frets, twelfth root of 2" (or "rule of 18ths,
+// factor 17.817").
+std::string templateDescription(const FretboardSettings& s, int frets);
+
 // The template on pages of the frame (in the current units): strips as high as the fretboard
 // is wide, a marker at every fret at its true distance from the previous one, guide and edge
 // lines, optional fret numbers; a fret that does not fit starts the next strip, which repeats
-// the fret before it; a strip that would end below the page starts a new page. Then the footer,
-// with the note under it. A fret farther from the previous one than fits across an empty strip
+// the fret before it; a strip that would end above the page's labels starts a new page. Then
+// the footer, with the note under it. At the foot of every page its labels (the page's number,
+// what the template is for, the program), the check rule and a check dimension measured along
+// the page's first strip. A fret farther from the previous one than fits across an empty strip
 // leaves no pages and is named instead.
 struct TemplatePages {
     std::vector<Drawing> pages;

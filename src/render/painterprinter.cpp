@@ -4,9 +4,11 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
+#include <QPainterPath>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <cmath>
 
 #include "core/fretboard.h"
 
@@ -158,12 +160,21 @@ void PainterPrinter::drawLineDots(const QPointF& from, const QPointF& to, const 
     m_painter.drawLine(from + m_printable.topLeft(), to + m_printable.topLeft());
 }
 
-void PainterPrinter::drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots) {
+void PainterPrinter::drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots,
+                                     double startDegrees, double spanDegrees) {
     QPen pen(colour);
     pen.setWidthF(widthDots);
     m_painter.setPen(pen);
     m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawEllipse(box.translated(m_printable.topLeft()));
+    const QRectF placed = box.translated(m_printable.topLeft());
+    if (std::fabs(spanDegrees) >= 360) {
+        m_painter.drawEllipse(placed);
+        return;
+    }
+    QPainterPath path;
+    path.arcMoveTo(placed, startDegrees);
+    path.arcTo(placed, startDegrees, spanDegrees);
+    m_painter.drawPath(path);
 }
 
 void PainterPrinter::drawTextDots(const QPointF& topLeft, const QString& text, const QFont& font) {

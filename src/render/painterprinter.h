@@ -61,7 +61,8 @@ class PainterPrinter : public PrinterSurface {
     double printableHeightDots() const override { return m_printable.height(); }
     void drawLineDots(const QPointF& from, const QPointF& to, const QColor& colour,
                       double widthDots, LineStyle style) override;
-    void drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots) override;
+    void drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots,
+                         double startDegrees, double spanDegrees) override;
     void drawTextDots(const QPointF& topLeft, const QString& text, const QFont& font) override;
     void drawImageDots(const QRectF& target, const QImage& image) override;
     double textWidthDots(const QString& text, const QFont& font) const override;

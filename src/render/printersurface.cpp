@@ -11,12 +11,18 @@ void PrinterSurface::line(double x1, double y1, double x2, double y2, const QCol
 }
 
 void PrinterSurface::circle(double x, double y, double diameter, const QColor& colour) {
+    arc({0, {x, y}, diameter / 2, 0, 360}, colour);
+}
+
+void PrinterSurface::arc(const DrawingArc& arc, const QColor& colour) {
     const double widthDots = m_drawWidth > 0 ? m_drawWidth * pixelInches() * dotsPerInch() : 0;
     const double h = m_correction.horizontal, v = m_correction.vertical;
-    const double r = diameter / 2;
-    drawEllipseDots(QRectF(QPointF(toDots(x - r, h), toDots(y - r, v)),
-                           QPointF(toDots(x + r, h), toDots(y + r, v))),
-                    colour, widthDots);
+    const double r = arc.radius;
+    const Point& c = arc.centre;
+    // A corrected circle is an ellipse; its angles stay those of the circle.
+    drawEllipseDots(QRectF(QPointF(toDots(c.x - r, h), toDots(c.y - r, v)),
+                           QPointF(toDots(c.x + r, h), toDots(c.y + r, v))),
+                    colour, widthDots, -arc.startDegrees, -(arc.endDegrees - arc.startDegrees));
 }
 
 QFont PrinterSurface::fontOf(const QString& face, double points) {

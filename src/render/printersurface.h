@@ -42,6 +42,8 @@ class PrinterSurface : public TextMeasure {
     void line(double x1, double y1, double x2, double y2, const QColor& colour);
     // A circle of the pen, its centre and diameter in the page unit.
     void circle(double x, double y, double diameter, const QColor& colour);
+    // An arc of the pen (as a drawing's: degrees growing clockwise on the page, from +x).
+    void arc(const DrawingArc& arc, const QColor& colour);
     // The font of a face at a size: "Courier" stands for a fixed-pitch face the system has.
     static QFont fontOf(const QString& face, double points);
     void setFont(const QString& face, double points) { m_font = fontOf(face, points); }
@@ -69,7 +71,10 @@ class PrinterSurface : public TextMeasure {
     virtual double printableHeightDots() const = 0;
     virtual void drawLineDots(const QPointF& from, const QPointF& to, const QColor& colour,
                               double widthDots, LineStyle style) = 0;
-    virtual void drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots) = 0;
+    // The ellipse in the box, or the part of it from a start angle through a span, in degrees
+    // as Qt counts them (counter-clockwise on the page).
+    virtual void drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots,
+                                 double startDegrees = 0, double spanDegrees = 360) = 0;
     virtual void drawTextDots(const QPointF& topLeft, const QString& text, const QFont& font) = 0;
     virtual void drawImageDots(const QRectF& target, const QImage& image) = 0;
     virtual double textWidthDots(const QString& text, const QFont& font) const = 0;

@@ -45,6 +45,7 @@ void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages) {
             const QColor colour = pen(c.layer);
             printer.circle(c.centre.x, c.centre.y, c.diameter, colour);
         }
+        for (const DrawingArc& arc : page.arcs) printer.arc(arc, pen(arc.layer));
         for (const DrawingText& text : page.texts) {
             printer.setFont(QString::fromStdString(page.layers[text.layer].face), text.points);
             printer.text(text.topLeft.x, text.topLeft.y, QString::fromStdString(text.text));

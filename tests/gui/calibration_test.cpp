@@ -28,6 +28,7 @@ TEST(ScaleCorrectionTest, EveryCoordinateIsScaledAndTheFooterSaysSo) {
     RecordingPrinter printer(20.0);  // one strip holds every fret
     printer.setCorrection({1.015, 0.99}, QStringLiteral("Workshop"));
     ASSERT_FALSE(drawTemplate(printer, s, p));
+    printer.dropPageFeet();
     std::vector<test::RecordedLine> markers;
     for (const auto& l : printer.lines) {
         if (l.from.x() == l.to.x()) markers.push_back(l);

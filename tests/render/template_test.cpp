@@ -48,6 +48,7 @@ TEST(TemplateTest, WrapsAndRepeatsTheLastFretAtExactPositions) {
     const FretboardSettings s = templateSettings(5);
     const FretPositions p = calcFretPositions(s);
     ASSERT_FALSE(drawTemplate(printer, s, p));
+    printer.dropPageFeet();
 
     const double w = static_cast<float>(kMmPerDot);  // the marker width is a 32-bit float
     const double d[] = {0,
@@ -127,6 +128,7 @@ TEST(TemplateTest, GuidePositionChoosesEdges) {
         s.hLinePos = c.pos;
         s.lineWidthHorz = 1;
         EXPECT_FALSE(drawTemplate(printer, s, calcFretPositions(s)));
+        printer.dropPageFeet();
         const auto rules = rulesOf(printer);
         ASSERT_EQ(rules.size(), c.rules.size()) << c.pos;
         for (std::size_t k = 0; k < rules.size(); ++k) {
@@ -142,6 +144,7 @@ TEST(TemplateTest, NumbersSitAboveABottomGuideAndCanBeLeftOut) {
     FretboardSettings s = templateSettings(12);
     s.hLinePos = kGuideBottom;
     EXPECT_FALSE(drawTemplate(printer, s, calcFretPositions(s)));
+    printer.dropPageFeet();
     ASSERT_GE(printer.texts.size(), 13u);
     EXPECT_EQ(printer.texts[12].text, "12");
     EXPECT_NEAR(printer.texts[12].topLeft.y(), 2 + 25 - 0.1 * 25.4, 1e-5);
@@ -149,6 +152,7 @@ TEST(TemplateTest, NumbersSitAboveABottomGuideAndCanBeLeftOut) {
     RecordingPrinter silent(20.0);
     s.printFretNumbers = false;
     EXPECT_FALSE(drawTemplate(silent, s, calcFretPositions(s)));
+    silent.dropPageFeet();
     ASSERT_EQ(silent.texts.size(), 1u);  // the footer only
     EXPECT_EQ(markersOf(silent).size(), markersOf(printer).size());
 }
@@ -160,6 +164,7 @@ TEST(TemplateTest, InchesUseInchPageUnits) {
     s.templateLineSpace = 0;
     const FretPositions p = calcFretPositions(s);
     EXPECT_FALSE(drawTemplate(printer, s, p));
+    printer.dropPageFeet();
     const auto markers = markersOf(printer);
     ASSERT_EQ(markers.size(), 13u);
     EXPECT_NEAR(markers[0].to.y() - markers[0].from.y(), 1.0, 1e-6);  // exactly an inch high
@@ -183,6 +188,7 @@ TEST(TemplateTest, AFretExactlyAtTheLimitStartsANewLine) {
             static_cast<double>(limit) - static_cast<float>(w) - 10 - (atLimit ? 0 : 1e-3);
         p.distFromNut = {0, 10, 10 + p.distFromFret[2]};
         ASSERT_FALSE(drawTemplate(printer, s, p));
+        printer.dropPageFeet();
         EXPECT_EQ(markersOf(printer).size(), atLimit ? 4u : 3u);
     }
 }
@@ -217,6 +223,7 @@ TEST(TemplateTest, StripsBelowThePrintableHeightGoToNewPages) {
     RecordingPrinter printer(3.0, 2.0);  // 50.8 mm high: one strip of 25 + 2 per page
     const FretboardSettings s = templateSettings(5);
     EXPECT_FALSE(drawTemplate(printer, s, calcFretPositions(s)));
+    printer.dropPageFeet();
     const auto markers = markersOf(printer);
     ASSERT_EQ(markers.size(), 8u);
     EXPECT_EQ(printer.pageCount(), 3);
@@ -233,6 +240,7 @@ TEST(TemplateTest, LongTemplatesOfManyFretsTerminate) {
     FretboardSettings s = templateSettings(kMaxFrets);
     const FretPositions p = calcFretPositions(s);
     ASSERT_FALSE(drawTemplate(printer, s, p));
+    printer.dropPageFeet();
     EXPECT_GE(markersOf(printer).size(), static_cast<std::size_t>(kMaxFrets) + 1);
 }
 

@@ -3,6 +3,8 @@
 // coordinate exactly; and a provider that hands out recording printers.
 
 #include <QImage>
+#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "render/printerprovider.h"
@@ -24,6 +26,8 @@ struct RecordedCircle {
     QColor colour;
     double widthDots;
     int page;
+    double startDegrees = 0;  // an arc's, as Qt counts them
+    double spanDegrees = 360;
 };
 
 struct RecordedText {
@@ -54,6 +58,23 @@ class RecordingPrinter : public PrinterSurface {
     bool failAtEnd = false;
     int page = 1;
 
+    // Drops each template page's foot (its labels and check rule, from the top of its "page k
+    // of n" label down), leaving the strips and the footer to look at.
+    void dropPageFeet() {
+        std::map<int, double> footTop;
+        for (const RecordedText& t : texts) {
+            if (t.text.startsWith(QStringLiteral("page "))) footTop[t.page] = t.topLeft.y();
+        }
+        const auto inFoot = [&](int onPage, double y) {
+            const auto top = footTop.find(onPage);
+            return top != footTop.end() && y >= top->second - 1e-9;
+        };
+        std::erase_if(lines, [&](const RecordedLine& l) {
+            return inFoot(l.page, std::min(l.from.y(), l.to.y()));
+        });
+        std::erase_if(texts, [&](const RecordedText& t) { return inFoot(t.page, t.topLeft.y()); });
+    }
+
   protected:
     double dotsPerInch() const override { return kDpi; }
     double printableWidthDots() const override { return m_widthDots; }
@@ -64,9 +85,11 @@ class RecordingPrinter : public PrinterSurface {
                          QPointF(fromDots(to.x()), fromDots(to.y())), colour, widthDots, style,
                          page});
     }
-    void drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots) override {
+    void drawEllipseDots(const QRectF& box, const QColor& colour, double widthDots,
+                         double startDegrees, double spanDegrees) override {
         circles.push_back({QPointF(fromDots(box.center().x()), fromDots(box.center().y())),
-                           fromDots(box.width()), colour, widthDots, page});
+                           fromDots(box.width()), colour, widthDots, page, startDegrees,
+                           spanDegrees});
     }
     void drawTextDots(const QPointF& topLeft, const QString& text, const QFont& font) override {
         texts.push_back({QPointF(fromDots(topLeft.x()), fromDots(topLeft.y())), text, font.family(),
