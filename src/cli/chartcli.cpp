@@ -111,8 +111,9 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         const bool pdf = o.output == Output::File || o.output == Output::CalibrationPdf;
         const PageSetup setup = setupFor(request, pdf, remembered ? &*remembered : nullptr);
         std::optional<QString> failure;
-        if (o.output == Output::File && o.format == ExportFormat::FretPoints) {
-            err << "varnel-chart: --fret-points needs --fanned\n";
+        if ((o.output == Output::File && o.format == ExportFormat::FretPoints) ||
+            o.output == Output::RadiusGauges) {
+            err << "varnel-chart: --fret-points and the radius gauges need --fanned\n";
             return kExitUsage;
         } else if (o.output == Output::File) {
             failure = exportDocument(o.format, QString::fromStdString(o.file), s, positions, setup);

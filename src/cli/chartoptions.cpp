@@ -61,7 +61,13 @@ constexpr const char* kUsageBeforeDesigner =
     "Fanned frets (a multiscale fretboard; the table on standard output, or --dxf, --svg,\n"
     "--csv, --fret-points and --template-pdf, the last tiled at full scale with alignment\n"
     "crosses): --fanned and the Fretboard Designer's inputs (lengths default to millimetres,\n"
-    "converted for an inch board; --fret-points FILE: where each fret crosses each string)\n";
+    "converted for an inch board; --fret-points FILE: where each fret crosses each string)\n"
+    "  --board-only           the DXF and SVG hold only what lies on the board, the page\n"
+    "                         fitted to its outline (no strings, bridge or saddle)\n"
+    "  --radius-gauges-pdf FILE --radius-gauges-dxf FILE --radius-gauges-svg FILE\n"
+    "                         concave and convex gauges of the radius at the nut and at the\n"
+    "                         end, as wide as the board plus 20 mm, at true scale\n"
+    "  --radius-gauge R       a gauge of this radius too (in the board's units; repeatable)\n";
 constexpr const char* kUsageAfterDesigner =
     "Check an instrument (measured frets in; each model's fit and each fret's error out):\n"
     "  --check FILE [--scale L]  FILE a CSV of fret,distance (or distances alone) from the\n"
@@ -110,6 +116,9 @@ constexpr OutputOption kOutputOptions[] = {
     {"--csv", Output::File, ExportFormat::ChartCsv},
     {"--chart-text", Output::File, ExportFormat::ChartText},
     {"--fret-points", Output::File, ExportFormat::FretPoints},
+    {"--radius-gauges-pdf", Output::RadiusGauges, ExportFormat::TemplatePdf},
+    {"--radius-gauges-dxf", Output::RadiusGauges, ExportFormat::TemplateDxf},
+    {"--radius-gauges-svg", Output::RadiusGauges, ExportFormat::TemplateSvg},
 };
 
 const OutputOption* outputOption(std::string_view name) {
@@ -246,7 +255,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             if (!factor) throw bad(v);
             s.calcFact = *factor;
         } else if (const OutputOption* o = outputOption(option)) {
-            const bool toFile = o->output == Output::File || o->output == Output::CalibrationPdf;
+            const bool toFile = o->output == Output::File || o->output == Output::CalibrationPdf ||
+                                o->output == Output::RadiusGauges;
             request.outputs.push_back({o->output, toFile ? value() : std::string(), o->format});
         } else if (option == "--config") {
             applyConfiguration(request, value(), store);
@@ -254,6 +264,13 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             request.listConfigs = true;
         } else if (option == "--fanned") {
             request.designer = true;
+        } else if (option == "--board-only") {
+            request.boardOnly = true;
+        } else if (option == "--radius-gauge") {
+            const std::string& v = value();
+            const auto radius = toDouble(v);
+            if (!radius || !std::isfinite(*radius) || *radius <= 0) throw bad(v);
+            request.gaugeRadii.push_back(*radius);
         } else if (option == "--check") {
             request.checkFile = value();
         } else if (option == "--check-pdf") {

@@ -26,8 +26,16 @@ struct Refusal {
     std::string reason;
 };
 
-// Printing on the printer, the calibration page as a PDF, or one of the exported files.
-enum class Output { PrintChart, PrintTemplate, PrintCalibration, CalibrationPdf, File };
+// Printing on the printer, the calibration page as a PDF, one of the exported files, or the
+// designer's radius gauges as a file (PDF, DXF or SVG by the format).
+enum class Output {
+    PrintChart,
+    PrintTemplate,
+    PrintCalibration,
+    CalibrationPdf,
+    File,
+    RadiusGauges
+};
 
 struct OutputRequest {
     Output output;
@@ -43,7 +51,9 @@ struct ChartRequest {
     std::optional<double> yCorrection;
     std::vector<OutputRequest> outputs;
     bool listConfigs = false;
-    bool designer = false;  // --fanned: the designer's board
+    bool designer = false;   // --fanned: the designer's board
+    bool boardOnly = false;  // --board-only: its DXF and SVG hold only what lies on the board
+    std::vector<double> gaugeRadii;  // --radius-gauge: gauges beyond the board's two radii
     // The designer's inputs as texts, in the order given: a saved configuration's (in its own
     // units) and the options' (in the board's).
     struct DesignerOptionTexts {

@@ -91,6 +91,17 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
         return out ? kExitOk : kExitRefused;
     }
     for (const OutputRequest& o : request.outputs) {
+        if (o.output == Output::RadiusGauges) {
+            const auto failure =
+                exportGauges(o.format, QString::fromStdString(o.file),
+                             boardGauges(board, units, request.gaugeRadii),
+                             boardDescription(board, units), setupFor(request, true, nullptr));
+            if (failure) {
+                err << failure->toStdString() << "\n";
+                return kExitRefused;
+            }
+            continue;
+        }
         if (o.output != Output::File || o.format == ExportFormat::ChartPdf ||
             o.format == ExportFormat::ChartText) {
             err << "varnel-chart: --fanned writes --dxf, --svg, --csv, --fret-points and "
@@ -99,7 +110,7 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
             return kExitUsage;
         }
         const auto failure = exportBoard(o.format, QString::fromStdString(o.file), board, units,
-                                         setupFor(request, true, nullptr));
+                                         setupFor(request, true, nullptr), request.boardOnly);
         if (failure) {
             err << failure->toStdString() << "\n";
             return kExitRefused;

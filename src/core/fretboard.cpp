@@ -11,8 +11,10 @@ std::string_view unitLabel(std::int16_t unitsType) {
 }
 
 std::string methodDescription(const FretboardSettings& s) {
-    return s.calcType == kCalcRule18 ? "rule of 18ths, factor " + formatGeneral(s.calcFact)
-                                     : std::string("twelfth root of 2");
+    // The factor is kept as its reciprocal (1/17.817); the rule is known by its divisor.
+    return s.calcType == kCalcRule18
+               ? "rule of 18ths, factor " + formatGeneral(std::round(1000 / s.calcFact) / 1000)
+               : std::string("twelfth root of 2");
 }
 
 bool inputsAreValid(const FretboardSettings& s) {

@@ -13,6 +13,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -190,6 +191,20 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     previewButton = namedButton(this, "cmdPrintPreview", "Print Pre&view...");
     printButton = namedButton(this, "cmdPrintTemplate", "Print &Template");
     exportButton = namedButton(this, "cmdExport", "&Export...");
+    boardOnly = new QCheckBox(QStringLiteral("Board &only"), this);
+    boardOnly->setObjectName(QStringLiteral("chkBoardOnly"));
+    boardOnly->setAccessibleName(QStringLiteral("Export the board only"));
+    boardOnly->setToolTip(QStringLiteral(
+        "DXF and SVG files hold only what lies on the board: no strings, bridge or saddle"));
+    gaugesButton = namedButton(this, "cmdRadiusGauges", "Rad&ius Gauges");
+    auto* gaugesMenu = new QMenu(gaugesButton);
+    gaugesMenu->addAction(QStringLiteral("&Print Radius Gauges"), this,
+                          &DesignerWindow::printGauges);
+    gaugesMenu->addAction(QStringLiteral("Pre&view Radius Gauges..."), this,
+                          &DesignerWindow::previewGauges);
+    gaugesMenu->addAction(QStringLiteral("&Export Radius Gauges..."), this,
+                          &DesignerWindow::exportGaugeFile);
+    gaugesButton->setMenu(gaugesMenu);
     closeButton = namedButton(this, "cmdClose", "&Close");
     connect(previewButton, &QPushButton::clicked, this, &DesignerWindow::previewTemplate);
     connect(printButton, &QPushButton::clicked, this, &DesignerWindow::printTemplate);
@@ -201,7 +216,10 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(status);
-    layout->addLayout(buttonRow({previewButton, printButton, exportButton, closeButton}));
+    auto* buttons =
+        buttonRow({previewButton, printButton, exportButton, gaugesButton, closeButton});
+    buttons->insertWidget(buttons->indexOf(exportButton) + 1, boardOnly);
+    layout->addLayout(buttons);
     setMinimumSize(640, 400);
     m_model.setListener([this](unsigned changes) { showModel(changes); });
     m_model.reload();  // what the window last held, else the defaults
@@ -422,6 +440,7 @@ void DesignerWindow::showBoard() {
     previewButton->setEnabled(board.has_value());
     printButton->setEnabled(board.has_value());
     exportButton->setEnabled(board.has_value());
+    gaugesButton->setEnabled(board.has_value());
     drawing->setDrawing(board ? std::optional(boardDrawing(*board, m_model.units()))
                               : std::nullopt);
     if (const auto failure = m_model.takeStoreFailure()) m_messages.show(*failure);
@@ -440,48 +459,90 @@ void DesignerWindow::previewTemplate() {
         m_messages.show(refusal->toStdString());
 }
 
-void DesignerWindow::exportFile() {
-    if (!board()) return;
-    // The files a board makes.
-    constexpr ExportFormat kFormats[] = {ExportFormat::TemplateDxf, ExportFormat::TemplateSvg,
-                                         ExportFormat::TemplatePdf, ExportFormat::ChartCsv,
-                                         ExportFormat::FretPoints};
+std::optional<std::pair<QString, ExportFormat>> DesignerWindow::chooseExport(
+    const std::vector<ExportFormat>& formats, const QString& stem) {
     QStringList filters;
-    for (const ExportFormat f : kFormats) filters << exportFilter(f);
+    for (const ExportFormat f : formats) filters << exportFilter(f);
     QString chosenFilter = filters.front();
-    QString file =
-        m_chooseFile(this, QStringLiteral("fanned-fretboard.") + exportExtension(kFormats[0]),
-                     filters.join(QStringLiteral(";;")), &chosenFilter);
-    if (file.isEmpty()) return;
+    QString file = m_chooseFile(this, stem + QLatin1Char('.') + exportExtension(formats.front()),
+                                filters.join(QStringLiteral(";;")), &chosenFilter);
+    if (file.isEmpty()) return std::nullopt;
     // The name's own extension picks the format; a name without a known one gets the chosen
     // filter's format and its extension.
     const QString suffix = QFileInfo(file).suffix().toLower();
     // Two formats write .csv: the chosen filter's wins.
-    auto known = std::find_if(std::begin(kFormats), std::end(kFormats), [&](ExportFormat f) {
+    auto known = std::find_if(formats.begin(), formats.end(), [&](ExportFormat f) {
         return exportExtension(f) == suffix && exportFilter(f) == chosenFilter;
     });
-    if (known == std::end(kFormats))
-        known = std::find_if(std::begin(kFormats), std::end(kFormats),
+    if (known == formats.end())
+        known = std::find_if(formats.begin(), formats.end(),
                              [&](ExportFormat f) { return exportExtension(f) == suffix; });
-    ExportFormat format = kFormats[0];
-    if (known != std::end(kFormats)) {
-        format = *known;
-    } else {
-        for (const ExportFormat f : kFormats) {
-            if (exportFilter(f) == chosenFilter) format = f;
-        }
-        file += QLatin1Char('.') + exportExtension(format);
-        // The save dialog asked about replacing the name as chosen, not this one.
-        if (QFileInfo::exists(file)) {
-            m_messages.show(QStringLiteral("%1 exists already. To replace it, choose it by its "
-                                           "full name.")
-                                .arg(QDir::toNativeSeparators(file))
-                                .toStdString());
-            return;
-        }
+    if (known != formats.end()) return std::pair(file, *known);
+    ExportFormat format = formats.front();
+    for (const ExportFormat f : formats) {
+        if (exportFilter(f) == chosenFilter) format = f;
     }
+    file += QLatin1Char('.') + exportExtension(format);
+    // The save dialog asked about replacing the name as chosen, not this one.
+    if (QFileInfo::exists(file)) {
+        m_messages.show(QStringLiteral("%1 exists already. To replace it, choose it by its "
+                                       "full name.")
+                            .arg(QDir::toNativeSeparators(file))
+                            .toStdString());
+        return std::nullopt;
+    }
+    return std::pair(file, format);
+}
+
+void DesignerWindow::exportFile() {
+    if (!board()) return;
+    // The files a board makes.
+    const auto chosen =
+        chooseExport({ExportFormat::TemplateDxf, ExportFormat::TemplateSvg,
+                      ExportFormat::TemplatePdf, ExportFormat::ChartCsv, ExportFormat::FretPoints},
+                     QStringLiteral("fanned-fretboard"));
+    if (!chosen) return;
+    const auto failure = exportBoard(chosen->second, chosen->first, *board(), m_model.units(),
+                                     exportPaper(m_printers), boardOnly->isChecked());
+    if (failure) m_messages.show(failure->toStdString());
+}
+
+std::optional<RadiusGauges> DesignerWindow::gaugesToMake() {
+    if (!board()) return std::nullopt;
+    RadiusGauges gauges = boardGauges(*board(), m_model.units(), {});
+    if (const auto refusal = gaugeRefusal(gauges)) {
+        m_messages.show(*refusal);
+        return std::nullopt;
+    }
+    return gauges;
+}
+
+void DesignerWindow::printGauges() {
+    const auto gauges = gaugesToMake();
+    if (!gauges) return;
+    const auto failure = printDocument(
+        m_printers, gaugeDocument(*gauges, boardDescription(*board(), m_model.units())));
+    m_messages.show(failure ? failure->toStdString() : std::string("Radius gauges printed"));
+}
+
+void DesignerWindow::previewGauges() {
+    const auto gauges = gaugesToMake();
+    if (!gauges) return;
+    if (const auto refusal = previewDocument(
+            m_printers, gaugeDocument(*gauges, boardDescription(*board(), m_model.units())), this))
+        m_messages.show(refusal->toStdString());
+}
+
+void DesignerWindow::exportGaugeFile() {
+    const auto gauges = gaugesToMake();
+    if (!gauges) return;
+    const auto chosen = chooseExport(
+        {ExportFormat::TemplateDxf, ExportFormat::TemplateSvg, ExportFormat::TemplatePdf},
+        QStringLiteral("radius-gauges"));
+    if (!chosen) return;
     const auto failure =
-        exportBoard(format, file, *board(), m_model.units(), exportPaper(m_printers));
+        exportGauges(chosen->second, chosen->first, *gauges,
+                     boardDescription(*board(), m_model.units()), exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());
 }
 

@@ -46,6 +46,10 @@ class DesignerWindow : public QDialog {
     void printTemplate();
     void previewTemplate();
     void exportFile();
+    // The radius gauges of the board's two radii.
+    void printGauges();
+    void previewGauges();
+    void exportGaugeFile();
 
     QLineEdit* strings = nullptr;
     QLineEdit* firstScale = nullptr;
@@ -61,6 +65,8 @@ class DesignerWindow : public QDialog {
     QPushButton* previewButton = nullptr;
     QPushButton* printButton = nullptr;
     QPushButton* exportButton = nullptr;
+    QCheckBox* boardOnly = nullptr;       // the DXF and SVG without strings, bridge and saddle
+    QPushButton* gaugesButton = nullptr;  // its menu prints, previews and exports the gauges
     QPushButton* closeButton = nullptr;
 
   protected:
@@ -73,6 +79,12 @@ class DesignerWindow : public QDialog {
     void showBoard();
     QWidget* inputPages();
     QWidget* drawingPane();
+    // Asks for a file of one of the formats, named from the stem: the name and the format
+    // (by the name's extension, else the filter chosen), or none when nothing is to be written.
+    std::optional<std::pair<QString, ExportFormat>> chooseExport(
+        const std::vector<ExportFormat>& formats, const QString& stem);
+    // The board's gauges, or none having said why there are none.
+    std::optional<RadiusGauges> gaugesToMake();
     // The window's size and the splitter's division, as remembered and to remember.
     void restoreGeometry();
     void rememberGeometry();

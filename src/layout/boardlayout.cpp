@@ -63,6 +63,11 @@ Drawing boardDrawing(const DesignerBoard& board, Units units) {
     return d;
 }
 
+Drawing boardOnlyDrawing(const DesignerBoard& board, Units units) {
+    return keepLayers(boardDrawing(board, units),
+                      {"EDGES", "NUT", "FRETS", "SLOTS", "MARKERS", "NUMBERS"});
+}
+
 Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap, double arm) {
     const Extent e = extentOf(drawing);
     Tiling t;

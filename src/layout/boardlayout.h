@@ -18,6 +18,11 @@ constexpr double kBoardNumberDropMm = 1.5;
 // In the board's coordinates and unit: x along the midline, y across it towards the bass.
 Drawing boardDrawing(const DesignerBoard& board, Units units);
 
+// Only what lies on the board's face: its outline, the nut, the frets and their slots, the
+// markers and the fret numbers (no strings, bridge, saddle or side markers), so that a file's
+// page is the board's outline and its margin.
+Drawing boardOnlyDrawing(const DesignerBoard& board, Units units);
+
 // On paper the drawing is cut across its length into pieces as long as the printable width
 // allows, each overlapping the next by 10 mm, stacked down the pages. Two alignment crosses mark
 // every cut, at the same drawing coordinates on both pieces (the two ends of the overlap, 10 mm

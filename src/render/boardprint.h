@@ -1,11 +1,13 @@
 #pragma once
-// The designer's board at full scale on paper: its pieces (boardPages) on the printer.
+// The designer's board at full scale on paper: its pieces (boardPages) on the printer; and its
+// radius gauges.
 
 #include <QString>
 #include <optional>
 
 #include "core/designerboard.h"
 #include "layout/boardlayout.h"
+#include "layout/gaugelayout.h"
 #include "render/printerprovider.h"
 #include "render/printersurface.h"
 
@@ -17,5 +19,11 @@ std::optional<QString> drawBoard(PrinterSurface& printer, const DesignerBoard& b
 
 // The tiled board as a document, laid out once, with its refusal; the board must outlive it.
 Document boardDocument(const DesignerBoard& board, Units units);
+
+// The radius gauges in pieces, labelled as for the board the description names; or, having
+// drawn nothing, why not.
+std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& gauges,
+                                  const std::string& description);
+Document gaugeDocument(const RadiusGauges& gauges, const std::string& description);
 
 }  // namespace varnel

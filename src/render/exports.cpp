@@ -114,17 +114,20 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
 }
 
 std::optional<QString> exportBoard(ExportFormat format, const QString& fileName,
-                                   const DesignerBoard& board, Units units,
-                                   const PageSetup& setup) {
+                                   const DesignerBoard& board, Units units, const PageSetup& setup,
+                                   bool boardOnly) {
+    const auto drawing = [&] {
+        return boardOnly ? boardOnlyDrawing(board, units) : boardDrawing(board, units);
+    };
     switch (format) {
         case ExportFormat::TemplatePdf:
             return savePdf(fileName, setup, boardDocument(board, units));
         case ExportFormat::TemplateSvg:
-            return saveOrSay(fileName, drawingSvg(boardDrawing(board, units)));
+            return saveOrSay(fileName, drawingSvg(drawing()));
         case ExportFormat::ChartCsv:
             return saveOrSay(fileName, boardCsv(board, units));
         case ExportFormat::TemplateDxf:
-            return saveOrSay(fileName, drawingDxf(boardDrawing(board, units)));
+            return saveOrSay(fileName, drawingDxf(drawing()));
         case ExportFormat::FretPoints:
             return saveOrSay(fileName, fretPointsCsv(board, units));
         case ExportFormat::ChartPdf:
@@ -148,6 +151,19 @@ QString suggestedFileName(const FretboardSettings& s, const QString& extension) 
         .arg(length, QString::fromLatin1(unitSymbol(unitsOf(s.unitsType))))
         .arg(s.nFrets)
         .arg(extension);
+}
+
+std::optional<QString> exportGauges(ExportFormat format, const QString& fileName,
+                                    const RadiusGauges& gauges, const std::string& description,
+                                    const PageSetup& setup) {
+    if (format == ExportFormat::TemplatePdf)
+        return savePdf(fileName, setup, gaugeDocument(gauges, description));
+    if (format != ExportFormat::TemplateDxf && format != ExportFormat::TemplateSvg)
+        return QStringLiteral("Radius gauges are written as a DXF, SVG or PDF file.");
+    if (const auto refusal = gaugeRefusal(gauges)) return QString::fromStdString(*refusal);
+    const Drawing sheet = gaugeSheet(gauges);
+    return saveOrSay(fileName,
+                     format == ExportFormat::TemplateDxf ? drawingDxf(sheet) : drawingSvg(sheet));
 }
 
 }  // namespace varnel

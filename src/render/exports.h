@@ -10,6 +10,7 @@
 #include "core/designerboard.h"
 #include "core/fretboard.h"
 #include "export/files.h"
+#include "layout/gaugelayout.h"
 #include "render/pagesetup.h"
 #include "render/printerprovider.h"
 
@@ -52,8 +53,17 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
 // was written; kBoardFormatsMessage for any other format.
 inline const QString kBoardFormatsMessage =
     QStringLiteral("A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
+// With boardOnly, the DXF and SVG hold only what lies on the board (boardOnlyDrawing).
 std::optional<QString> exportBoard(ExportFormat format, const QString& fileName,
-                                   const DesignerBoard& board, Units units, const PageSetup& setup);
+                                   const DesignerBoard& board, Units units, const PageSetup& setup,
+                                   bool boardOnly = false);
+
+// The radius gauges' files: TemplatePdf (pieces on the setup's paper, labelled for the board the
+// description names), TemplateDxf and TemplateSvg (every gauge on one sheet). The message when
+// nothing was written.
+std::optional<QString> exportGauges(ExportFormat format, const QString& fileName,
+                                    const RadiusGauges& gauges, const std::string& description,
+                                    const PageSetup& setup);
 
 // The paper a window's PDF files are made on: the chosen printer's, without that printer's
 // scale correction (the file may be printed anywhere).

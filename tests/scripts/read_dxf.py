@@ -1,7 +1,7 @@
 """Reads a DXF file with ezdxf, a reader independent of the program, and prints what the tests
 check as JSON: $INSUNITS, the fixes and errors of loading and auditing, the layers, the SLOTS and STRINGS lines, the NUMBERS
 texts, how many lines, closed outlines and circles each layer holds, and every line, text,
-outline and circle with its layer."""
+outline and circle with its layer, and every arc (centre, radius, start and end points)."""
 import json
 import sys
 
@@ -45,6 +45,8 @@ print(json.dumps({
     "lines": count("LINE"),
     "outlines": count("LWPOLYLINE"),
     "circles": count("CIRCLE"),
+    "arcs": [[e.dxf.layer, e.dxf.center.x, e.dxf.center.y, e.dxf.radius, e.start_point.x,
+              e.start_point.y, e.end_point.x, e.end_point.y] for e in msp.query("ARC")],
     "entities": [entity(e) for e in msp
                  if e.dxftype() in ("LINE", "TEXT", "LWPOLYLINE", "CIRCLE")],
 }))

@@ -1,0 +1,127 @@
+#include "layout/gaugelayout.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "core/numtext.h"
+#include "layout/pagelabels.h"
+
+namespace varnel {
+
+namespace {
+
+constexpr double kRadiusPoints = 12;
+constexpr double kPlacePoints = 8;
+constexpr double kGaugeGapMm = 10;  // between gauges on the sheet
+
+Drawing blankGauge(Units units) {
+    Drawing d;
+    d.units = units;
+    d.title = "Radius gauges (" + std::string(unitSymbol(units)) + ")";
+    d.layers = {{"GAUGE", {255, 0, 0}, 1, false, kNumberFace, true}, {"GAUGETEXT", {0, 0, 0}, 1}};
+    return d;
+}
+
+// One gauge with its top left corner at the origin: a block as wide as the chord whose lower
+// side is the arc, hollow (concave) or bulging (convex); the radius printed inside.
+Drawing gauge(const RadiusGauges& gauges, const GaugeRadius& r, bool concave) {
+    Drawing d = blankGauge(gauges.units);
+    const double perMm = unitsPerMillimetre(gauges.units);
+    const double w = gauges.width;
+    const double half = std::asin(w / 2 / r.radius) * 180 / std::numbers::pi;
+    const double sagitta = r.radius - std::sqrt(r.radius * r.radius - w * w / 4);
+    const double stock = kGaugeStockMm * perMm;
+    const double h = concave ? stock + sagitta : stock;
+    d.line(0, {0, h}, {0, 0});
+    d.line(0, {0, 0}, {w, 0});
+    d.line(0, {w, 0}, {w, h});
+    // The arc from the right side's foot back to the left's: its ends are the sides' feet.
+    if (concave) {
+        d.arc(0, {w / 2, h - sagitta + r.radius}, r.radius, 270 - half, 270 + half);
+    } else {
+        d.arc(0, {w / 2, h + sagitta - r.radius}, r.radius, 90 - half, 90 + half);
+    }
+    const std::string unit = std::string(" ") + unitSymbol(gauges.units);
+    d.text(1, {5 * perMm, 4 * perMm}, kRadiusPoints, "R " + formatGeneral(r.radius) + unit);
+    const std::string kind = concave ? "concave" : "convex";
+    d.text(1, {5 * perMm, 11 * perMm}, kPlacePoints,
+           r.place.empty() ? kind : kind + ", " + r.place);
+    return d;
+}
+
+void append(Drawing& sheet, const Drawing& part) {
+    sheet.lines.insert(sheet.lines.end(), part.lines.begin(), part.lines.end());
+    sheet.arcs.insert(sheet.arcs.end(), part.arcs.begin(), part.arcs.end());
+    sheet.texts.insert(sheet.texts.end(), part.texts.begin(), part.texts.end());
+}
+
+}  // namespace
+
+RadiusGauges boardGauges(const DesignerBoard& board, Units units,
+                         const std::vector<double>& givenRadii) {
+    RadiusGauges g;
+    g.units = units;
+    if (board.radiusAtNut != 0 || board.radiusAtEnd != 0) {
+        if (board.radiusAtNut == board.radiusAtEnd) {
+            g.radii.push_back({board.radiusAtNut, "at the nut and the end"});
+        } else {
+            g.radii.push_back({board.radiusAtNut, "at the nut"});
+            g.radii.push_back({board.radiusAtEnd, "at the end"});
+        }
+    }
+    for (const double r : givenRadii) g.radii.push_back({r, {}});
+    g.width = std::max(widthAcross(board, board.nut), widthAcross(board, board.boardEnd)) +
+              kGaugeWiderMm * unitsPerMillimetre(units);
+    return g;
+}
+
+std::optional<std::string> gaugeRefusal(const RadiusGauges& gauges) {
+    if (gauges.radii.empty())
+        return "The fretboard is flat: there is no radius to make a gauge for.";
+    const std::string unit = std::string(" ") + unitSymbol(gauges.units);
+    for (const GaugeRadius& r : gauges.radii) {
+        if (!(std::isfinite(r.radius) && r.radius > 0 && std::isfinite(gauges.width)))
+            return "A gauge's radius must be a number above 0.";
+        if (r.radius < gauges.width / 2) {
+            return "A radius of " + formatGeneral(r.radius) + unit + " is too small for a gauge " +
+                   formatFixed(gauges.width, 1) + unit +
+                   " wide: it must be at least half the width.";
+        }
+    }
+    return std::nullopt;
+}
+
+Drawing gaugeSheet(const RadiusGauges& gauges) {
+    Drawing sheet = blankGauge(gauges.units);
+    const double gap = kGaugeGapMm * unitsPerMillimetre(gauges.units);
+    double top = 0;
+    for (const GaugeRadius& r : gauges.radii) {
+        const Drawing concave = gauge(gauges, r, true);
+        const Drawing convex = gauge(gauges, r, false);
+        append(sheet, concave.moved(0, top));
+        append(sheet, convex.moved(gauges.width + gap, top));
+        const Extent a = extentOf(concave), b = extentOf(convex);
+        top += std::max(a.bottom, b.bottom) + gap;
+    }
+    sheet.yUp = top - gap;
+    return sheet;
+}
+
+std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges) {
+    std::vector<TiledPart> parts;
+    for (const GaugeRadius& r : gauges.radii) {
+        for (const bool concave : {true, false}) {
+            const double width = gauges.width;
+            const Units units = gauges.units;
+            // A piece that shows the whole gauge can be checked across its width.
+            parts.push_back({gauge(gauges, r, concave), 0, [width, units](double x0, double x1) {
+                                 return x0 <= 0 && x1 >= width
+                                            ? "gauge width = " + checkLengthText(width, units)
+                                            : std::string();
+                             }});
+        }
+    }
+    return parts;
+}
+
+}  // namespace varnel

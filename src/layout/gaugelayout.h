@@ -1,0 +1,47 @@
+#pragma once
+// Radius gauges: for each radius a concave gauge (to lay across the board's face) and a convex
+// one (to check a sanding block), at true scale, as wide as the board plus 20 mm, each with its
+// radius printed inside. One sheet for a laser's files, and pieces for the printer.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/designerboard.h"
+#include "layout/boardlayout.h"
+#include "layout/drawing.h"
+
+namespace varnel {
+
+// How much wider than the board a gauge is, and how much stock it keeps above its arc.
+constexpr double kGaugeWiderMm = 20;
+constexpr double kGaugeStockMm = 25;
+
+struct GaugeRadius {
+    double radius = 0;  // in the gauges' unit
+    std::string place;  // "at the nut", "at the end", or empty for a radius given as such
+};
+
+struct RadiusGauges {
+    std::vector<GaugeRadius> radii;
+    double width = 0;  // the arcs' chord
+    Units units = Units::Millimetres;
+};
+
+// The board's gauges: its radius at the nut and at the end (once when they are the same; none
+// for a flat board), then each radius given, as wide as the board at its widest plus 20 mm.
+RadiusGauges boardGauges(const DesignerBoard& board, Units units,
+                         const std::vector<double>& givenRadii);
+
+// Why the gauges cannot be made: none to make, or a radius that is not a number above 0 or is
+// too small to span the gauge's width.
+std::optional<std::string> gaugeRefusal(const RadiusGauges& gauges);
+
+// Every gauge on one sheet, a row per radius, the concave gauge left of the convex: the outlines
+// on a cut layer GAUGE (lines and true arcs meeting end to end), the texts on GAUGETEXT.
+Drawing gaugeSheet(const RadiusGauges& gauges);
+
+// Each gauge as a part of its own, for the printer's pieces.
+std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges);
+
+}  // namespace varnel
