@@ -112,8 +112,9 @@ int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std
         const PageSetup setup = setupFor(request, pdf, remembered ? &*remembered : nullptr);
         std::optional<QString> failure;
         if ((o.output == Output::File && o.format == ExportFormat::FretPoints) ||
-            o.output == Output::RadiusGauges) {
-            err << "varnel-chart: --fret-points and the radius gauges need --fanned\n";
+            o.output == Output::RadiusGauges || o.output == Output::Intonation) {
+            err << "varnel-chart: --fret-points, the radius gauges and the intonation need "
+                   "--fanned\n";
             return kExitUsage;
         } else if (o.output == Output::File) {
             failure = exportDocument(o.format, QString::fromStdString(o.file), s, positions, setup);

@@ -67,7 +67,9 @@ constexpr const char* kUsageBeforeDesigner =
     "  --radius-gauges-pdf FILE --radius-gauges-dxf FILE --radius-gauges-svg FILE\n"
     "                         concave and convex gauges of the radius at the nut and at the\n"
     "                         end, as wide as the board plus 20 mm, at true scale\n"
-    "  --radius-gauge R       a gauge of this radius too (in the board's units; repeatable)\n";
+    "  --radius-gauge R       a gauge of this radius too (in the board's units; repeatable)\n"
+    "  --intonation-csv FILE --intonation-pdf FILE   with --string-set: each string's saddle\n"
+    "                         and nut setbacks and its errors in cents, as a table or a report\n";
 constexpr const char* kUsageAfterDesigner =
     "Check an instrument (measured frets in; each model's fit and each fret's error out):\n"
     "  --check FILE [--scale L]  FILE a CSV of fret,distance (or distances alone) from the\n"
@@ -119,6 +121,8 @@ constexpr OutputOption kOutputOptions[] = {
     {"--radius-gauges-pdf", Output::RadiusGauges, ExportFormat::TemplatePdf},
     {"--radius-gauges-dxf", Output::RadiusGauges, ExportFormat::TemplateDxf},
     {"--radius-gauges-svg", Output::RadiusGauges, ExportFormat::TemplateSvg},
+    {"--intonation-csv", Output::Intonation, ExportFormat::ChartCsv},
+    {"--intonation-pdf", Output::Intonation, ExportFormat::TemplatePdf},
 };
 
 const OutputOption* outputOption(std::string_view name) {
@@ -256,7 +260,8 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
             s.calcFact = *factor;
         } else if (const OutputOption* o = outputOption(option)) {
             const bool toFile = o->output == Output::File || o->output == Output::CalibrationPdf ||
-                                o->output == Output::RadiusGauges;
+                                o->output == Output::RadiusGauges ||
+                                o->output == Output::Intonation;
             request.outputs.push_back({o->output, toFile ? value() : std::string(), o->format});
         } else if (option == "--config") {
             applyConfiguration(request, value(), store);

@@ -27,14 +27,16 @@ struct Refusal {
 };
 
 // Printing on the printer, the calibration page as a PDF, one of the exported files, or the
-// designer's radius gauges as a file (PDF, DXF or SVG by the format).
+// designer's radius gauges as a file (PDF, DXF or SVG by the format), or its intonation (CSV or
+// PDF).
 enum class Output {
     PrintChart,
     PrintTemplate,
     PrintCalibration,
     CalibrationPdf,
     File,
-    RadiusGauges
+    RadiusGauges,
+    Intonation
 };
 
 struct OutputRequest {

@@ -16,6 +16,7 @@
 #include "core/numtext.h"
 #include "core/tuning.h"
 #include "core/version.h"
+#include "layout/intonationreport.h"
 #include "render/boardprint.h"
 #include "render/chosenprinter.h"
 #include "render/exports.h"
@@ -88,14 +89,22 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
                           formatFixed(f.cents, 2).c_str());
             out << row;
         }
+        // With a string set, each string's intonation after the frets.
+        if (!board.intonation.empty()) {
+            out << "\r\n";
+            for (const std::string& line : intonationLines(board, units)) out << line << "\r\n";
+        }
         return out ? kExitOk : kExitRefused;
     }
     for (const OutputRequest& o : request.outputs) {
-        if (o.output == Output::RadiusGauges) {
+        if (o.output == Output::RadiusGauges || o.output == Output::Intonation) {
+            const QString file = QString::fromStdString(o.file);
+            const PageSetup setup = setupFor(request, true, nullptr);
             const auto failure =
-                exportGauges(o.format, QString::fromStdString(o.file),
-                             boardGauges(board, units, request.gaugeRadii),
-                             boardDescription(board, units), setupFor(request, true, nullptr));
+                o.output == Output::Intonation
+                    ? exportIntonation(o.format, file, board, units, setup)
+                    : exportGauges(o.format, file, boardGauges(board, units, request.gaugeRadii),
+                                   boardDescription(board, units), setup);
             if (failure) {
                 err << failure->toStdString() << "\n";
                 return kExitRefused;

@@ -14,6 +14,49 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+// Each string's saddle (and nut) setback from its string set and the action, over the frets to
+// intonate: its frets and their cents as the board places them on that string.
+void intonateBoard(const DesignerInputs& in, const FretboardSettings& s, DesignerBoard& board) {
+    const IntonationInputs& i = in.intonation;
+    const std::size_t strings = board.strings.size();
+    const std::size_t frets = board.table.size();
+    if (!i.set || i.saddle == SaddleKind::Typed || i.set->strings.size() < strings || i.frets < 2 ||
+        static_cast<std::size_t>(i.frets) > frets)
+        return;
+    const double metres = unitsOf(s.unitsType) == Units::Inches ? 0.0254 : 1e-3;
+    std::vector<StringGeometry> geometry(strings);
+    std::vector<double> places(strings);
+    for (std::size_t k = 0; k < strings; ++k) {
+        StringGeometry& g = geometry[k];
+        const Segment& string = board.strings[k];
+        g.length = std::hypot(string.to.x - string.from.x, string.to.y - string.from.y);
+        g.octave = g.length / 2;
+        g.actionNut = i.actionNut;
+        g.action12 = i.action12;
+        g.metresPerUnit = metres;
+        for (std::size_t j = 0; j < frets; ++j) {
+            const FretPoint& point = board.fretPoints[j * strings + k];
+            // Fret 12 is where the string's octave stands.
+            if (std::fabs(point.cents - 1200) < 1e-6) g.octave = point.fromNut;
+            if (j >= static_cast<std::size_t>(i.frets)) continue;
+            g.frets.push_back(point.fromNut);
+            g.fretCents.push_back(point.cents);
+        }
+        places[k] = static_cast<double>(k) / static_cast<double>(strings - 1);
+    }
+    const std::vector<StringSpec> specs(i.set->strings.begin(),
+                                        i.set->strings.begin() + static_cast<long>(strings));
+    board.intonation =
+        intonate(specs, geometry, i.nutToo, i.saddle == SaddleKind::Straight, places);
+    board.intonationInputs = i;
+    for (std::size_t k = 0; k < strings; ++k) {
+        const Segment& string = board.strings[k];
+        const double length = geometry[k].length;
+        board.saddlePoints.push_back(along(string, (length + board.intonation[k].saddle) / length));
+        if (i.nutToo) board.nutPoints.push_back(along(string, board.intonation[k].nut / length));
+    }
+}
+
 std::string tuningName(const DesignerInputs& in, const FretboardSettings& s) {
     const DesignerTuning& t = in.tuning;
     if (t.scale && t.temperament == 1) return t.divisions + " equal divisions of " + t.period;
@@ -305,6 +348,7 @@ DesignerBoard layOutBoard(const DesignerInputs& in, const FretboardSettings& s) 
     board.tuningName = tuningName(in, s);
     board.radiusAtNut = w.radiusAtNut;
     board.radiusAtEnd = w.radiusAtEnd;
+    intonateBoard(in, s, board);
     return board;
 }
 

@@ -93,6 +93,13 @@ struct DesignerBoard {
     std::string tuningName;
     double radiusAtNut = 0;
     double radiusAtEnd = 0;
+    // With a string set (and a saddle not typed): each string's intonation, and the compensated
+    // saddle through each string's saddle point and, when the nut moves too, the nut through
+    // each string's nut point. Empty otherwise: the saddle is the typed compensation's line.
+    std::vector<StringIntonation> intonation;
+    std::vector<Point> saddlePoints;
+    std::vector<Point> nutPoints;
+    IntonationInputs intonationInputs;  // what it was worked out from
 };
 
 // The fraction of a string's length at which fret j lies, by the record's method and factor; also

@@ -41,6 +41,24 @@ std::vector<std::string> resolveTuning(DesignerTuning& tuning, const ScalaReader
     return unreadable;
 }
 
+// The string set from its name or path: a shipped set's name, else a file.
+void resolveStringSet(IntonationInputs& intonation, const StringSetReader& readStrings) {
+    intonation.set.reset();
+    intonation.refusal.clear();
+    const std::string& named = intonation.stringSet;
+    if (named.find_first_not_of(' ') == std::string::npos) return;
+    if (const StringSet* shipped = shippedStringSet(named)) {
+        intonation.set = *shipped;
+        return;
+    }
+    auto read = readStrings ? readStrings(named) : readStringSetFile(named);
+    if (auto* set = std::get_if<StringSet>(&read)) {
+        intonation.set = std::move(*set);
+    } else {
+        intonation.refusal = std::get<std::string>(read);
+    }
+}
+
 }  // namespace
 
 Workshop workshopDefaults(Units units) {
@@ -63,7 +81,8 @@ std::string unreadableMessage(const DesignerInput& input, const DesignerInputs& 
 }
 
 std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units units,
-                                           DesignerInputs& in, const ScalaReader& readScala) {
+                                           DesignerInputs& in, const ScalaReader& readScala,
+                                           const StringSetReader& readStrings) {
     // Lengths typed in the other unit are converted; texts stored before the unit was kept are
     // taken as typed.
     double factor = 1;
@@ -76,10 +95,12 @@ std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units uni
         if (text != texts.end() && !input.read(text->second, factor, in))
             unreadable.emplace_back(input.key);
     }
+    resolveStringSet(in.intonation, readStrings);
     for (std::string& key : resolveTuning(in.tuning, readScala)) {
         // In the form's order.
         const auto later = std::find_if(unreadable.begin(), unreadable.end(), [&](const auto& k) {
-            return k == "txtStringTuning" || designerInput(k)->group == kWorkshop;
+            return k == "txtStringTuning" || designerInput(k)->group == kWorkshop ||
+                   designerInput(k)->group == "Intonation";
         });
         unreadable.insert(later, std::move(key));
     }

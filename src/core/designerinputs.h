@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/fretboard.h"
+#include "core/intonation.h"
 #include "core/tuning.h"
 
 namespace varnel {
@@ -62,6 +63,23 @@ struct DesignerTuning {
     std::vector<int> degrees;
 };
 
+// How the strings are intonated: a string set (a shipped set's name, or a CSV file's path; empty
+// for none, when the saddle is the typed compensation), the action at the nut and at fret 12
+// (above the fret tops, in the board's units), the frets to intonate, whether the nut moves too,
+// and the saddle: per string, one straight line, or the typed compensation.
+enum class SaddleKind { PerString, Straight, Typed };
+struct IntonationInputs {
+    std::string stringSet;
+    double actionNut = 0.5;
+    double action12 = 2.0;
+    int frets = 12;
+    bool nutToo = false;
+    SaddleKind saddle = SaddleKind::PerString;
+    // Worked out: the set named, or why it could not be read.
+    std::optional<StringSet> set;
+    std::string refusal;
+};
+
 struct DesignerInputs {
     int strings = 6;
     double firstScale = 648;  // treble
@@ -76,6 +94,7 @@ struct DesignerInputs {
     std::optional<int> perpendicularFret = 7;
     Workshop workshop;
     DesignerTuning tuning;
+    IntonationInputs intonation;
     // The designer's own fret count (varnel-chart takes the record's).
     int frets = 24;
 };
@@ -144,9 +163,13 @@ std::string unreadableMessage(const DesignerInput& input, const DesignerInputs& 
 // into the units; a missing text keeps in's value. The keys of the texts that
 // are none of their kind, in the form's order; their fields keep in's values. The tuning is then
 // worked out from what was read (a Scala file read through the reader).
+// A string set named by a path is read through its reader.
 using ScalaReader = std::function<ScalaFile(const std::string& path)>;
+using StringSetReader =
+    std::function<std::variant<StringSet, std::string>(const std::string& path)>;
 std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units units,
-                                           DesignerInputs& in, const ScalaReader& readScala = {});
+                                           DesignerInputs& in, const ScalaReader& readScala = {},
+                                           const StringSetReader& readStrings = {});
 
 // Every input's text for the inputs, lengths in the units, with "unitsType": the defaults' texts
 // (DesignerInputs{} in the units) are what a store or configuration without an input retrieves.

@@ -9,6 +9,28 @@ namespace varnel {
 
 namespace {
 
+// What the intonation cannot be worked out from: a set that could not be read or has too few
+// strings, an action lower at fret 12 than at the nut, frets to intonate that are not there.
+std::optional<std::string> intonationRefusal(const DesignerInputs& in, const FretboardSettings& s) {
+    const IntonationInputs& i = in.intonation;
+    if (!i.refusal.empty()) return i.refusal;
+    if (!i.set || i.saddle == SaddleKind::Typed) return std::nullopt;
+    const auto text = [](double v) { return formatGeneral(v); };
+    if (static_cast<int>(i.set->strings.size()) < in.strings) {
+        return "The string set has " + std::to_string(i.set->strings.size()) +
+               " strings, fewer than the board's " + std::to_string(in.strings) + ".";
+    }
+    if (!(i.action12 >= i.actionNut)) {
+        return "The action at fret 12, " + text(i.action12) +
+               ", must be at least the action at the nut, " + text(i.actionNut) + ".";
+    }
+    if (i.frets < 2 || i.frets > s.nFrets) {
+        return "Frets to Intonate, " + std::to_string(i.frets) + ", must be 2 to the number of " +
+               "frets, " + std::to_string(s.nFrets) + ".";
+    }
+    return std::nullopt;
+}
+
 // What the board's own geometry refuses of the workshop inputs.
 std::optional<std::string> workshopRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const Workshop& w = in.workshop;
@@ -27,6 +49,7 @@ std::optional<std::string> workshopRefusal(const DesignerInputs& in, const Fretb
     }
     DesignerInputs flat = in;
     flat.workshop.slotWidth = 0;  // the slots are not needed to measure the gaps
+    flat.intonation.set.reset();  // nor the strings' intonation
     const DesignerBoard board = layOutBoard(flat, s);
     // The gap square to fret j from the one before it, at its nearer end.
     const auto gap = [&](int j) {
@@ -157,7 +180,9 @@ std::optional<std::string> designerRefusal(const DesignerInputs& in, const Fretb
         return "The radius at the nut and at the end must both be 0 (a flat board) or both more "
                "than 0.";
     }
-    return s.nFrets >= 1 ? workshopRefusal(in, s) : std::nullopt;
+    if (s.nFrets < 1) return std::nullopt;
+    if (auto refusal = workshopRefusal(in, s)) return refusal;
+    return intonationRefusal(in, s);
 }
 
 }  // namespace varnel

@@ -13,6 +13,7 @@ using NumberField = double& (*)(DesignerInputs&);
 const char* const kStrings = "Strings and Scale";
 const char* const kTuning = "Tuning";
 const char* const kWorkshop = "Workshop";
+const char* const kIntonation = "Intonation";
 
 // A length or a plain number: any finite number (the refusals judge its size), times the factor
 // when it is a length.
@@ -345,6 +346,73 @@ std::vector<DesignerInput> makeInputs() {
         named(length("txtRadiusEnd", "Radius at End", kWorkshop, {{"--radius", P::SecondOrFirst}},
                      [](DesignerInputs& in) -> double& { return in.workshop.radiusAtEnd; }),
               "radius at the end"));
+
+    DesignerInput stringSet{"txtStringSet",
+                            "String Set",
+                            kIntonation,
+                            InputKind::Path,
+                            {{"--string-set",
+                              P::Whole,
+                              {},
+                              "NAME|FILE  acoustic-12-53, electric-10-46, "
+                              "classical-normal, bass-45-105, or a CSV file"}}};
+    stringSet.read = [](std::string_view text, double, DesignerInputs& in) {
+        in.intonation.stringSet = std::string(text);
+        return true;
+    };
+    stringSet.text = [](const DesignerInputs& in) { return in.intonation.stringSet; };
+    inputs.push_back(std::move(stringSet));
+    for (const bool nut : {true, false}) {
+        DesignerInput action = length(
+            nut ? "txtActionNut" : "txtAction12", nut ? "Action at Nut" : "Action at Fret 12",
+            kIntonation,
+            {nut ? InputOption{"--action",
+                               P::First,
+                               {},
+                               "NUT,FRET12  the strings' height above the frets"}
+                 : InputOption{"--action", P::SecondOrFirst}},
+            nut ? [](DesignerInputs& in) -> double& { return in.intonation.actionNut; }
+                : [](DesignerInputs& in) -> double& { return in.intonation.action12; });
+        action.noun = nut ? "action at the nut" : "action at fret 12";
+        action.notNegative = true;
+        inputs.push_back(std::move(action));
+    }
+    DesignerInput intonated{"txtIntonateFrets",
+                            "Frets to Intonate",
+                            kIntonation,
+                            InputKind::Count,
+                            {{"--intonate-frets", P::Whole, {}, "K  frets 1 to K in tune"}}};
+    intonated.read = [](std::string_view text, double, DesignerInputs& in) {
+        const auto n = toInt16(text);
+        if (n) in.intonation.frets = *n;
+        return n.has_value();
+    };
+    intonated.text = [](const DesignerInputs& in) { return std::to_string(in.intonation.frets); };
+    intonated.unreadable = "must be a whole number.";
+    inputs.push_back(std::move(intonated));
+    DesignerInput nutToo =
+        flag("chkNutCompensation", "Nut Compensation",
+             {{"--nut-compensation", P::Whole, {}, "yes|no  move each string's nut point too"}},
+             [](DesignerInputs& in) -> bool& { return in.intonation.nutToo; });
+    nutToo.group = kIntonation;
+    inputs.push_back(std::move(nutToo));
+    DesignerInput saddle{"cboSaddle",
+                         "Saddle",
+                         kIntonation,
+                         InputKind::Choice,
+                         {{"--saddle", P::Whole, {}, "per-string|straight|typed"}},
+                         {"Per String", "Straight", "Typed Compensation"},
+                         {"per-string", "straight", "typed"}};
+    saddle.read = [](std::string_view text, double, DesignerInputs& in) {
+        const auto index = toInt16(text);
+        in.intonation.saddle = index && *index >= 0 && *index <= 2 ? static_cast<SaddleKind>(*index)
+                                                                   : SaddleKind::PerString;
+        return true;
+    };
+    saddle.text = [](const DesignerInputs& in) {
+        return std::to_string(static_cast<int>(in.intonation.saddle));
+    };
+    inputs.push_back(std::move(saddle));
     return inputs;
 }
 

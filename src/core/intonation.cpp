@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/numtext.h"
+#include "core/tuning.h"
 
 namespace varnel {
 
@@ -209,6 +210,16 @@ const std::vector<StringSet>& shippedStringSets() {
         return out;
     }();
     return sets;
+}
+
+std::variant<StringSet, std::string> readStringSetFile(const std::string& path) {
+    constexpr std::size_t kMaxBytes = 1 << 20;
+    const auto bytes = readFileBytes(path, kMaxBytes);
+    if (!bytes) return path + " could not be read.";
+    if (bytes->size() > kMaxBytes) return path + " is larger than 1 MiB: no string set.";
+    auto set = parseStringSet(*bytes, path);
+    if (auto* why = std::get_if<std::string>(&set)) return path + ": " + *why;
+    return set;
 }
 
 const StringSet* shippedStringSet(std::string_view name) {

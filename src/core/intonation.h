@@ -45,6 +45,9 @@ std::variant<StringSet, std::string> parseStringSet(std::string_view text, std::
 const std::vector<StringSet>& shippedStringSets();
 const StringSet* shippedStringSet(std::string_view name);
 
+// A string set's CSV file read and parsed (at most 1 MiB): the set, or why not.
+std::variant<StringSet, std::string> readStringSetFile(const std::string& path);
+
 // One string on the board, for the model: lengths in the board's unit.
 struct StringGeometry {
     double length = 0;              // L

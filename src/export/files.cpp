@@ -417,6 +417,18 @@ QByteArray boardCsv(const DesignerBoard& board, Units units) {
     return out;
 }
 
+QByteArray intonationCsv(const DesignerBoard& board) {
+    QByteArray out = "string,saddle_setback,nut_setback,rms_before,rms_after,max_after\r\n";
+    for (std::size_t i = 0; i < board.intonation.size(); ++i) {
+        const StringIntonation& s = board.intonation[i];
+        const std::string row = std::to_string(i + 1) + ',' + shortest(s.saddle) + ',' +
+                                shortest(s.nut) + ',' + shortest(s.rmsBefore) + ',' +
+                                shortest(s.rmsAfter) + ',' + shortest(s.maxAfter) + "\r\n";
+        out.append(row.data(), static_cast<qsizetype>(row.size()));
+    }
+    return out;
+}
+
 QByteArray fretPointsCsv(const DesignerBoard& board, Units units) {
     QByteArray out = "string,fret,cents,from_nut_mm,from_nut_in\r\n";
     std::vector<const FretPoint*> points;

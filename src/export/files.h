@@ -33,6 +33,10 @@ QByteArray boardCsv(const DesignerBoard& board, Units units);
 // per string per fret (string 1 the first), distances along the string from its nut point.
 QByteArray fretPointsCsv(const DesignerBoard& board, Units units);
 
+// Each string's intonation, a row a string: its saddle and nut setbacks in the board's unit, its
+// RMS error before and after and its largest error after, in cents.
+QByteArray intonationCsv(const DesignerBoard& board);
+
 // An instrument check's table as CSV: fret,measured_mm,best_mm,residual_mm,cents (measured_in
 // and best_in for a check in inches; the residual in millimetres whatever the check's unit).
 QByteArray checkCsv(const InstrumentCheck& check);

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -28,6 +29,7 @@
 #include "gui/drawingview.h"
 #include "gui/printdialogs.h"
 #include "layout/boardlayout.h"
+#include "layout/intonationreport.h"
 #include "render/boardprint.h"
 
 namespace varnel {
@@ -50,7 +52,9 @@ class FretTableModel : public QAbstractTableModel {
     }
     int rowCount(const QModelIndex& parent = {}) const override {
         const auto& board = m_model.board();
-        return parent.isValid() || !board ? 0 : static_cast<int>(board->table.size());
+        return parent.isValid() || !board
+                   ? 0
+                   : intonationRows() + static_cast<int>(board->table.size());
     }
     int columnCount(const QModelIndex& parent = {}) const override {
         const auto& board = m_model.board();
@@ -63,14 +67,15 @@ class FretTableModel : public QAbstractTableModel {
         if (role == Qt::TextAlignmentRole && index.column() > 0)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
         if (role != Qt::DisplayRole) return {};
-        const BoardFret& f = board->table[static_cast<std::size_t>(index.row())];
         const int column = index.column();
-        if (column == 0) return QString::fromStdString(f.label);
         const int decimals = m_model.units() == Units::Inches ? 3 : 2;
+        if (index.row() < intonationRows()) return intonationCell(index.row(), column, decimals);
+        const int row = index.row() - intonationRows();
+        const BoardFret& f = board->table[static_cast<std::size_t>(row)];
+        if (column == 0) return QString::fromStdString(f.label);
         if (m_perString) {
-            const std::size_t point =
-                static_cast<std::size_t>(index.row()) * board->strings.size() +
-                static_cast<std::size_t>(column - 1);
+            const std::size_t point = static_cast<std::size_t>(row) * board->strings.size() +
+                                      static_cast<std::size_t>(column - 1);
             return QString::fromStdString(formatFixed(board->fretPoints[point].fromNut, decimals));
         }
         const std::string cells[] = {formatFixed(f.alongFirst, decimals),
@@ -103,6 +108,27 @@ class FretTableModel : public QAbstractTableModel {
     }
 
   private:
+    // A column per string begins with each string's intonation, when there is one.
+    static constexpr int kIntonationRows = 6;
+    int intonationRows() const {
+        const auto& board = m_model.board();
+        return m_perString && board && !board->intonation.empty() ? kIntonationRows : 0;
+    }
+    QVariant intonationCell(int row, int column, int decimals) const {
+        if (column == 0) {
+            const QString names[kIntonationRows] = {
+                QStringLiteral("Saddle setback"),     QStringLiteral("Nut setback"),
+                QStringLiteral("RMS before (cents)"), QStringLiteral("Largest before (cents)"),
+                QStringLiteral("RMS after (cents)"),  QStringLiteral("Largest after (cents)")};
+            return names[row];
+        }
+        const StringIntonation& s =
+            m_model.board()->intonation[static_cast<std::size_t>(column - 1)];
+        const double values[kIntonationRows] = {s.saddle,    s.nut,      s.rmsBefore,
+                                                s.maxBefore, s.rmsAfter, s.maxAfter};
+        return QString::fromStdString(formatFixed(values[row], row < 2 ? decimals + 1 : 2));
+    }
+
     const DesignerModel& m_model;
     bool m_perString = false;
 };
@@ -115,6 +141,8 @@ QString qText(std::string_view text) {
 
 // What the window asks of a screen when it fits: its own best size.
 constexpr QSize kPreferredSize(1200, 720);
+// The width the intonation's table and plot are laid out at, in millimetres.
+constexpr double kIntonationSheetMm = 180;
 // The keys the window's size and splitter are remembered under, beside the inputs.
 const std::string kSizeKey = "windowSize";
 const std::string kSplitterKey = "splitterSizes";
@@ -163,7 +191,14 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
 
     splitter = new QSplitter(Qt::Vertical, this);
     splitter->setObjectName(QStringLiteral("splitDesigner"));
-    splitter->addWidget(drawingPane());
+    auto* views = new QTabWidget(this);
+    views->setObjectName(QStringLiteral("tabViews"));
+    views->addTab(drawingPane(), QStringLiteral("Board"));
+    intonationView = new DrawingView(views);
+    intonationView->setObjectName(QStringLiteral("drwIntonation"));
+    intonationView->setAccessibleName(QStringLiteral("Intonation table and plot"));
+    views->addTab(intonationView, QStringLiteral("Intonation"));
+    splitter->addWidget(views);
     auto* tablePane = new QWidget(splitter);
     auto* tableLayout = new QVBoxLayout(tablePane);
     tableLayout->setContentsMargins(0, 0, 0, 0);
@@ -185,8 +220,10 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     splitter->addWidget(tablePane);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
-    connect(columnPerString, &QCheckBox::toggled, this,
-            [this](bool on) { m_table->setPerString(on); });
+    connect(columnPerString, &QCheckBox::toggled, this, [this](bool on) {
+        m_table->setPerString(on);
+        table->resizeColumnsToContents();
+    });
 
     previewButton = namedButton(this, "cmdPrintPreview", "Print Pre&view...");
     printButton = namedButton(this, "cmdPrintTemplate", "Print &Template");
@@ -205,6 +242,15 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     gaugesMenu->addAction(QStringLiteral("&Export Radius Gauges..."), this,
                           &DesignerWindow::exportGaugeFile);
     gaugesButton->setMenu(gaugesMenu);
+    intonationButton = namedButton(this, "cmdIntonation", "Intonation Re&port");
+    auto* intonationMenu = new QMenu(intonationButton);
+    intonationMenu->addAction(QStringLiteral("&Print Intonation Report"), this,
+                              &DesignerWindow::printIntonation);
+    intonationMenu->addAction(QStringLiteral("Pre&view Intonation Report..."), this,
+                              &DesignerWindow::previewIntonation);
+    intonationMenu->addAction(QStringLiteral("&Export Intonation..."), this,
+                              &DesignerWindow::exportIntonationFile);
+    intonationButton->setMenu(intonationMenu);
     closeButton = namedButton(this, "cmdClose", "&Close");
     connect(previewButton, &QPushButton::clicked, this, &DesignerWindow::previewTemplate);
     connect(printButton, &QPushButton::clicked, this, &DesignerWindow::printTemplate);
@@ -216,8 +262,8 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(status);
-    auto* buttons =
-        buttonRow({previewButton, printButton, exportButton, gaugesButton, closeButton});
+    auto* buttons = buttonRow(
+        {previewButton, printButton, exportButton, gaugesButton, intonationButton, closeButton});
     buttons->insertWidget(buttons->indexOf(exportButton) + 1, boardOnly);
     layout->addLayout(buttons);
     setMinimumSize(640, 400);
@@ -295,6 +341,29 @@ QWidget* DesignerWindow::inputPages() {
             m_controls[std::string(input.key)] = check;
             continue;
         }
+        if (input.key == "txtStringSet") {
+            // A shipped set chosen by name, or a file's path typed or loaded.
+            auto* set = new QComboBox(this);
+            set->setObjectName(key);
+            set->setAccessibleName(caption);
+            set->setEditable(true);
+            set->addItem(QString());
+            for (const StringSet& shipped : shippedStringSets())
+                set->addItem(QString::fromStdString(shipped.name));
+            set->setCurrentText(text);
+            connect(set, &QComboBox::editTextChanged, this,
+                    [edited](const QString& value) { edited(value.toStdString()); });
+            m_controls[std::string(input.key)] = set;
+            form->addRow(caption + QLatin1Char(':'), set);
+            auto* load = namedButton(this, "cmdLoadStringSet", "Lo&ad...");
+            form->addRow(QString(), load);
+            connect(load, &QPushButton::clicked, this, [this, set, caption] {
+                const QString chosen = QFileDialog::getOpenFileName(
+                    this, caption, QString(), QStringLiteral("String sets (*.csv);;All files (*)"));
+                if (!chosen.isEmpty()) set->setCurrentText(chosen);
+            });
+            continue;
+        }
         auto* box = new QLineEdit(text, this);
         box->setObjectName(key);
         box->setAccessibleName(caption);
@@ -326,7 +395,8 @@ QWidget* DesignerWindow::inputPages() {
             });
         }
     }
-    tabs->setMinimumWidth(tabs->sizeHint().width());
+    // Every tab's name in view, and every page's widest row.
+    tabs->setMinimumWidth(std::max(tabs->sizeHint().width(), tabs->tabBar()->sizeHint().width()));
     return tabs;
 }
 
@@ -421,7 +491,10 @@ void DesignerWindow::showTexts() {
             if (box->text() != text) box->setText(text);
         } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
             check->setChecked(text == QLatin1String("1"));
-        } else if (auto* choice = qobject_cast<QComboBox*>(control)) {
+        } else if (auto* choice = qobject_cast<QComboBox*>(control);
+                   choice && choice->isEditable()) {
+            if (choice->currentText() != text) choice->setCurrentText(text);
+        } else if (choice) {
             choice->setCurrentIndex(text.toInt());
         }
     }
@@ -443,6 +516,13 @@ void DesignerWindow::showBoard() {
     gaugesButton->setEnabled(board.has_value());
     drawing->setDrawing(board ? std::optional(boardDrawing(*board, m_model.units()))
                               : std::nullopt);
+    // The intonation's table and plot, as the report prints them.
+    const bool intonated = board && !board->intonation.empty();
+    intonationView->setDrawing(
+        intonated ? std::optional(intonationSheet(*board, m_model.units(), kIntonationSheetMm,
+                                                  NominalMeasure()))
+                  : std::nullopt);
+    intonationButton->setEnabled(intonated);
     if (const auto failure = m_model.takeStoreFailure()) m_messages.show(*failure);
 }
 
@@ -544,6 +624,29 @@ void DesignerWindow::exportGaugeFile() {
         exportGauges(chosen->second, chosen->first, *gauges,
                      boardDescription(*board(), m_model.units()), exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());
+}
+
+void DesignerWindow::printIntonation() {
+    if (!board()) return;
+    const auto failure = printDocument(m_printers, intonationDocument(*board(), m_model.units()));
+    m_messages.show(failure ? failure->toStdString() : std::string("Intonation report printed"));
+}
+
+void DesignerWindow::previewIntonation() {
+    if (!board()) return;
+    if (const auto refusal =
+            previewDocument(m_printers, intonationDocument(*board(), m_model.units()), this))
+        m_messages.show(refusal->toStdString());
+}
+
+void DesignerWindow::exportIntonationFile() {
+    if (!board()) return;
+    const auto chosen = chooseExport({ExportFormat::ChartCsv, ExportFormat::TemplatePdf},
+                                     QStringLiteral("intonation"));
+    if (!chosen) return;
+    if (const auto failure = exportIntonation(chosen->second, chosen->first, *board(),
+                                              m_model.units(), exportPaper(m_printers)))
+        m_messages.show(failure->toStdString());
 }
 
 }  // namespace varnel

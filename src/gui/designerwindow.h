@@ -50,6 +50,10 @@ class DesignerWindow : public QDialog {
     void printGauges();
     void previewGauges();
     void exportGaugeFile();
+    // The intonation report (with a string set).
+    void printIntonation();
+    void previewIntonation();
+    void exportIntonationFile();
 
     QLineEdit* strings = nullptr;
     QLineEdit* firstScale = nullptr;
@@ -65,8 +69,10 @@ class DesignerWindow : public QDialog {
     QPushButton* previewButton = nullptr;
     QPushButton* printButton = nullptr;
     QPushButton* exportButton = nullptr;
-    QCheckBox* boardOnly = nullptr;       // the DXF and SVG without strings, bridge and saddle
-    QPushButton* gaugesButton = nullptr;  // its menu prints, previews and exports the gauges
+    QCheckBox* boardOnly = nullptr;           // the DXF and SVG without strings, bridge and saddle
+    QPushButton* gaugesButton = nullptr;      // its menu prints, previews and exports the gauges
+    QPushButton* intonationButton = nullptr;  // and this one the intonation report
+    DrawingView* intonationView = nullptr;    // the intonation's table and plot
     QPushButton* closeButton = nullptr;
 
   protected:

@@ -38,9 +38,21 @@ Drawing boardDrawing(const DesignerBoard& board, Units units) {
                 {"NUMBERS", {0, 0, 0}, 1}};
     for (const Segment& s : board.strings) d.lines.push_back({kStrings, s});
     d.outline(kEdges, board.outline);
-    d.lines.push_back({kNut, board.nut});
+    // A compensated nut and saddle run through each string's point; else they are straight.
+    const auto polyline = [&d](std::size_t layer, const std::vector<Point>& points) {
+        for (std::size_t k = 0; k + 1 < points.size(); ++k) d.line(layer, points[k], points[k + 1]);
+    };
+    if (board.nutPoints.empty()) {
+        d.lines.push_back({kNut, board.nut});
+    } else {
+        polyline(kNut, board.nutPoints);
+    }
     d.lines.push_back({kBridge, board.bridge});
-    d.lines.push_back({kSaddle, board.saddle});
+    if (board.saddlePoints.empty()) {
+        d.lines.push_back({kSaddle, board.saddle});
+    } else {
+        polyline(kSaddle, board.saddlePoints);
+    }
     if (board.zeroFret) d.lines.push_back({kFrets, *board.zeroFret});
     // Partial frets as their pieces.
     if (board.fretPieces.empty()) {

@@ -31,15 +31,6 @@ namespace {
 
 constexpr double kPlotPoints = 7;  // the plot's words and numbers
 
-// A step of 1, 2 or 5 times a power of ten that puts at most `most` ticks above zero.
-double tickStep(double span, int most) {
-    const double power = std::pow(10, std::floor(std::log10(span / most)));
-    for (const double m : {1.0, 2.0, 5.0}) {
-        if (span / (m * power) <= most) return m * power;
-    }
-    return 10 * power;
-}
-
 // The plot from `top` down, kPlotHeightMm high: a cents axis with its ticks on the left, a bar
 // a fret with the fret numbers under them, the band and the rule of 18ths' curve, a legend
 // under the numbers and the largest error named above the plot, all words clear of lines.
@@ -120,6 +111,14 @@ void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, do
 }
 
 }  // namespace
+
+double tickStep(double span, int most) {
+    const double power = std::pow(10, std::floor(std::log10(span / most)));
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (span / (m * power) <= most) return m * power;
+    }
+    return 10 * power;
+}
 
 std::string fitText(const InstrumentCheck& check, const ModelFit& fit) {
     const std::string unit = std::string(" ") + checkUnit(check);

@@ -19,6 +19,10 @@ constexpr double kAudibleCents = 5;
 constexpr double kPlotHeightMm = 60;
 constexpr double kReportMinimumWidthMm = 100;
 
+// A step of 1, 2 or 5 times a power of ten that puts at most `most` ticks in the span above
+// zero: a plot's ticks.
+double tickStep(double span, int most);
+
 // The plot alone, its top at y = 0, as wide as given: what the window shows.
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure);
 

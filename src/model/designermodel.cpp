@@ -168,7 +168,11 @@ void DesignerModel::recalculate() {
     DesignerTexts texts = exactTexts();
     texts[kUnitsKey] = std::to_string(unitsCode(m_units));
     const std::vector<std::string> unreadable = readDesignerTexts(
-        texts, m_units, in, [this](const std::string& path) { return readScala(path); });
+        texts, m_units, in,
+        [this](const std::string& path) { return readOnce(m_scala, path, &readScalaFile); },
+        [this](const std::string& path) {
+            return readOnce(m_stringSet, path, &readStringSetFile);
+        });
     const FretboardSettings record = boardRecord(in);
     if (!unreadable.empty()) {
         m_status = unreadableMessage(*designerInput(unreadable.front()), in);
@@ -239,21 +243,22 @@ void DesignerModel::remember() {
     }
 }
 
-ScalaFile DesignerModel::readScala(const std::string& path) {
+template <typename Read>
+Read DesignerModel::readOnce(std::optional<FileCache<Read>>& cache, const std::string& path,
+                             Read (*read)(const std::string&)) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     const auto time =
         error ? std::filesystem::file_time_type() : std::filesystem::last_write_time(path, error);
-    if (!error && m_scala && m_scala->path == path && m_scala->size == size &&
-        m_scala->time == time)
-        return m_scala->file;
-    ScalaFile file = readScalaFile(path);
+    if (!error && cache && cache->path == path && cache->size == size && cache->time == time)
+        return cache->value;
+    Read value = read(path);
     if (!error) {
-        m_scala = ScalaCache{path, size, time, file};
+        cache = FileCache<Read>{path, size, time, value};
     } else {
-        m_scala.reset();
+        cache.reset();
     }
-    return file;
+    return value;
 }
 
 }  // namespace varnel

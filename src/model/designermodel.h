@@ -75,8 +75,18 @@ class DesignerModel {
     // The record the board is laid out with: the main window's, with the designer's frets and
     // units.
     FretboardSettings boardRecord(const DesignerInputs& in) const;
-    // A Scala file read once for as long as its path, size and time stay the same.
-    ScalaFile readScala(const std::string& path);
+    // A file read once for as long as its path, size and time stay the same: the Scala file and
+    // the string set the inputs name.
+    template <typename Read>
+    struct FileCache {
+        std::string path;
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type time;
+        Read value;
+    };
+    template <typename Read>
+    static Read readOnce(std::optional<FileCache<Read>>& cache, const std::string& path,
+                         Read (*read)(const std::string&));
 
     const FretboardSettings& m_record;
     DesignerStorage* m_storage;
@@ -95,13 +105,8 @@ class DesignerModel {
     DesignerTexts m_remembered;  // what the storage holds, as last read or written
     std::optional<std::string> m_storeFailure;
     bool m_saidStoreFailure = false;
-    struct ScalaCache {
-        std::string path;
-        std::uintmax_t size = 0;
-        std::filesystem::file_time_type time;
-        ScalaFile file;
-    };
-    std::optional<ScalaCache> m_scala;
+    std::optional<FileCache<ScalaFile>> m_scala;
+    std::optional<FileCache<std::variant<StringSet, std::string>>> m_stringSet;
 };
 
 }  // namespace varnel

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "layout/intonationreport.h"
 #include "render/printjobs.h"
 
 namespace varnel {
@@ -57,6 +58,23 @@ std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& g
 Document gaugeDocument(const RadiusGauges& gauges, const std::string& description) {
     return {QStringLiteral("Radius Gauges"), [gauges, description](PrinterSurface& printer) {
                 return drawGauges(printer, gauges, description);
+            }};
+}
+
+std::optional<QString> drawIntonationReport(PrinterSurface& printer, const DesignerBoard& board,
+                                            Units units) {
+    if (board.intonation.empty()) return kNoIntonationMessage;
+    const PageFrame frame = printer.frame(Units::Millimetres);
+    const std::optional<QString> refusal = reportPageRefusal(frame);
+    return replayUnlessRefused(
+        printer, refusal,
+        refusal ? std::vector<Drawing>()
+                : intonationReportPages(board, units, frame, printer, noteOf(printer)));
+}
+
+Document intonationDocument(const DesignerBoard& board, Units units) {
+    return {QStringLiteral("Intonation Report"), [&board, units](PrinterSurface& printer) {
+                return drawIntonationReport(printer, board, units);
             }};
 }
 

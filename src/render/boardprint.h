@@ -26,4 +26,11 @@ std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& g
                                   const std::string& description);
 Document gaugeDocument(const RadiusGauges& gauges, const std::string& description);
 
+// The intonation report of a board with a string set; or, having drawn nothing, why not.
+inline const QString kNoIntonationMessage =
+    QStringLiteral("The intonation needs a string set: choose one under Intonation.");
+std::optional<QString> drawIntonationReport(PrinterSurface& printer, const DesignerBoard& board,
+                                            Units units);
+Document intonationDocument(const DesignerBoard& board, Units units);
+
 }  // namespace varnel

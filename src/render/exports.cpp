@@ -166,4 +166,13 @@ std::optional<QString> exportGauges(ExportFormat format, const QString& fileName
                      format == ExportFormat::TemplateDxf ? drawingDxf(sheet) : drawingSvg(sheet));
 }
 
+std::optional<QString> exportIntonation(ExportFormat format, const QString& fileName,
+                                        const DesignerBoard& board, Units units,
+                                        const PageSetup& setup) {
+    if (board.intonation.empty()) return kNoIntonationMessage;
+    if (format == ExportFormat::TemplatePdf)
+        return savePdf(fileName, setup, intonationDocument(board, units));
+    return saveOrSay(fileName, intonationCsv(board));
+}
+
 }  // namespace varnel

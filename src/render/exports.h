@@ -58,6 +58,12 @@ std::optional<QString> exportBoard(ExportFormat format, const QString& fileName,
                                    const DesignerBoard& board, Units units, const PageSetup& setup,
                                    bool boardOnly = false);
 
+// The intonation's files: ChartCsv (intonationCsv) and TemplatePdf (the report on the setup's
+// paper). The message when nothing was written (kNoIntonationMessage without a string set).
+std::optional<QString> exportIntonation(ExportFormat format, const QString& fileName,
+                                        const DesignerBoard& board, Units units,
+                                        const PageSetup& setup);
+
 // The radius gauges' files: TemplatePdf (pieces on the setup's paper, labelled for the board the
 // description names), TemplateDxf and TemplateSvg (every gauge on one sheet). The message when
 // nothing was written.

@@ -105,14 +105,17 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 
 }  // namespace
 
+std::optional<QString> reportPageRefusal(const PageFrame& frame) {
+    if (frame.width >= kReportMinimumWidthMm && frame.height >= 2 * kPlotHeightMm)
+        return std::nullopt;
+    return QStringLiteral("The page is too small for the report: it needs %1 x %2 mm.")
+        .arg(kReportMinimumWidthMm)
+        .arg(2 * kPlotHeightMm);
+}
+
 std::optional<QString> drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check) {
     const PageFrame frame = printer.frame(Units::Millimetres);
-    std::optional<QString> refusal;
-    if (frame.width < kReportMinimumWidthMm || frame.height < 2 * kPlotHeightMm) {
-        refusal = QStringLiteral("The page is too small for the report: it needs %1 x %2 mm.")
-                      .arg(kReportMinimumWidthMm)
-                      .arg(2 * kPlotHeightMm);
-    }
+    const std::optional<QString> refusal = reportPageRefusal(frame);
     return replayUnlessRefused(printer, refusal,
                                refusal ? std::vector<Drawing>()
                                        : checkReportPages(check, frame, printer, noteOf(printer)));

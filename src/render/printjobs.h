@@ -56,4 +56,7 @@ std::optional<QString> drawCheckReport(PrinterSurface& printer, const Instrument
 // The same as a document; the check must outlive it.
 Document checkReportDocument(const InstrumentCheck& check);
 
+// Why a report's page is too small (a millimetre frame): none when it is not.
+std::optional<QString> reportPageRefusal(const PageFrame& frame);
+
 }  // namespace varnel

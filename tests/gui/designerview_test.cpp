@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -109,6 +110,20 @@ TEST_F(DesignerViewTest, TheTableShowsEveryStringOnRequest) {
     const DesignerBoard& board = *designer->board();
     EXPECT_EQ(rows->index(11, 6).data().toString().toStdString(),
               formatFixed(board.fretPoints[11 * 6 + 5].fromNut, 2));
+    // With a string set, each string's intonation stands above its frets, and the intonation's
+    // own view and report come alive.
+    EXPECT_FALSE(designer->intonationButton->isEnabled());
+    designer->findChild<QComboBox*>("txtStringSet")->setCurrentText("acoustic-12-53");
+    ASSERT_EQ(designer->board()->intonation.size(), 6u);
+    EXPECT_EQ(rows->rowCount(), 6 + 24);
+    EXPECT_EQ(rows->index(0, 0).data().toString(), "Saddle setback");
+    EXPECT_EQ(rows->index(0, 6).data().toString().toStdString(),
+              formatFixed(designer->board()->intonation[5].saddle, 3));
+    EXPECT_EQ(rows->index(6 + 11, 6).data().toString().toStdString(),
+              formatFixed(board.fretPoints[11 * 6 + 5].fromNut, 2));
+    EXPECT_TRUE(designer->intonationButton->isEnabled());
+    designer->findChild<QComboBox*>("txtStringSet")->setCurrentText("");
+    EXPECT_EQ(rows->rowCount(), 24);
 }
 
 }  // namespace

@@ -1,0 +1,168 @@
+#include "layout/intonationreport.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "core/numtext.h"
+#include "layout/boardlayout.h"
+#include "layout/checkreport.h"
+
+namespace varnel {
+
+namespace {
+
+enum Layer : std::size_t { kText, kTable, kAxes, kBefore, kAfter, kFrame };
+constexpr double kTextPoints = 9;
+constexpr double kPlotPoints = 7;
+constexpr double kIntonationPlotMm = 70;
+
+Drawing reportBlank() {
+    Drawing blank;
+    blank.layers = {{"TEXT", {0, 0, 0}, 1},    {"TABLE", {0, 0, 0}, 1, false, kChartFace},
+                    {"AXES", {0, 0, 0}, 1},    {"BEFORE", {150, 150, 150}, 1, true},
+                    {"AFTER", {0, 0, 255}, 2}, {"FRAME", {200, 200, 200}, 1}};
+    return blank;
+}
+
+std::string signedFixed(double value, int decimals) {
+    return (value >= 0 ? "+" : "") + formatFixed(value, decimals);
+}
+
+// The plot from `top` down: a cents axis with its ticks, frets 1 to K along, each string's
+// errors before and after as lines, the string's number at the end of its line after.
+void appendPlot(Drawing& page, const DesignerBoard& board, double top, double width,
+                const TextMeasure& measure) {
+    const auto textWidth = [&](const std::string& text) {
+        return inchesToUnit(measure.textWidthInches(kNumberFace, kPlotPoints, text),
+                            Units::Millimetres);
+    };
+    const double line =
+        inchesToUnit(measure.lineHeightInches(kNumberFace, kPlotPoints), Units::Millimetres);
+    const std::size_t frets = board.intonation.front().before.size();
+    double span = 2;
+    for (const StringIntonation& s : board.intonation) {
+        for (const double e : s.before) span = std::max(span, std::fabs(e) * 1.1);
+        for (const double e : s.after) span = std::max(span, std::fabs(e) * 1.1);
+    }
+    const double step = tickStep(span, 4);
+    const double plotTop = top + line * 1.5;
+    const double plotBottom = top + kIntonationPlotMm - line * 1.6;
+    const int ticks = static_cast<int>(std::floor(span / step));
+    const auto tickLabel = [step](int k) { return (k > 0 ? "+" : "") + formatGeneral(k * step); };
+    double axisX = 0;
+    for (int k = -ticks; k <= ticks; ++k) axisX = std::max(axisX, textWidth(tickLabel(k)));
+    axisX += 2;
+    const double right = width - textWidth("12") - 2;  // room for the strings' numbers
+    const double fretWidth = (right - axisX) / static_cast<double>(frets);
+    const auto x = [&](std::size_t k) {
+        return axisX + (static_cast<double>(k) + 0.5) * fretWidth;
+    };
+    const auto y = [&](double cents) {
+        return (plotTop + plotBottom) / 2 - cents / span * (plotBottom - plotTop) / 2;
+    };
+    page.line(kAxes, {axisX, y(0)}, {right, y(0)});
+    page.line(kAxes, {axisX, plotTop}, {axisX, plotBottom});
+    for (int k = -ticks; k <= ticks; ++k) {
+        page.line(kAxes, {axisX - 1, y(k * step)}, {axisX, y(k * step)});
+        const std::string label = tickLabel(k);
+        page.text(kText, {axisX - 1.5 - textWidth(label), y(k * step) - line / 2}, kPlotPoints,
+                  label);
+    }
+    page.text(kText, {0, plotTop - line * 1.4}, kPlotPoints, "cents");
+    for (std::size_t k = 0; k < frets; ++k) {
+        const std::string number = std::to_string(k + 1);
+        page.text(kText, {x(k) - textWidth(number) / 2, plotBottom + line * 0.3}, kPlotPoints,
+                  number);
+    }
+    for (std::size_t i = 0; i < board.intonation.size(); ++i) {
+        const StringIntonation& s = board.intonation[i];
+        for (std::size_t k = 0; k + 1 < frets; ++k) {
+            page.line(kBefore, {x(k), y(s.before[k])}, {x(k + 1), y(s.before[k + 1])});
+            page.line(kAfter, {x(k), y(s.after[k])}, {x(k + 1), y(s.after[k + 1])});
+        }
+        // Before, the strings' lines fan out: each is named at its end.
+        page.text(kText, {x(frets - 1) + 2, y(s.before.back()) - line / 2}, kPlotPoints,
+                  std::to_string(i + 1));
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> intonationLines(const DesignerBoard& board, Units units) {
+    const IntonationInputs& in = board.intonationInputs;
+    const std::string unit = unitSymbol(units);
+    const int decimals = units == Units::Inches ? 4 : 3;
+    const char* saddle[] = {"per string", "straight", "typed"};
+    std::vector<std::string> lines{
+        "String set: " + (in.set ? in.set->name : std::string()),
+        "Action: " + formatGeneral(in.actionNut) + " " + unit + " at the nut, " +
+            formatGeneral(in.action12) + " " + unit + " at fret 12",
+        "Frets 1 to " + std::to_string(in.frets) + " in tune; saddle " +
+            saddle[static_cast<int>(in.saddle)] + (in.nutToo ? ", nut compensated" : ""),
+        {}};
+    char row[160];
+    std::snprintf(row, sizeof row, "%-3s %-10s %10s %10s %8s %8s %8s %8s", "", "string",
+                  ("saddle " + unit).c_str(), ("nut " + unit).c_str(), "rms", "largest", "rms",
+                  "largest");
+    lines.push_back(row);
+    std::snprintf(row, sizeof row, "%-3s %-10s %10s %10s %17s %17s", "", "", "", "", "cents before",
+                  "cents after");
+    lines.push_back(row);
+    for (std::size_t i = 0; i < board.intonation.size(); ++i) {
+        const StringIntonation& s = board.intonation[i];
+        const std::string name = in.set ? in.set->strings[i].name : std::string();
+        std::snprintf(row, sizeof row, "%-3zu %-10.10s %10s %10s %8s %8s %8s %8s", i + 1,
+                      name.c_str(), formatFixed(s.saddle, decimals).c_str(),
+                      formatFixed(s.nut, decimals).c_str(), formatFixed(s.rmsBefore, 2).c_str(),
+                      signedFixed(s.maxBefore, 2).c_str(), formatFixed(s.rmsAfter, 2).c_str(),
+                      signedFixed(s.maxAfter, 2).c_str());
+        lines.push_back(row);
+    }
+    return lines;
+}
+
+Drawing intonationSheet(const DesignerBoard& board, Units units, double width,
+                        const TextMeasure& measure) {
+    std::vector<Drawing> pages;
+    const Drawing blank = reportBlank();
+    TextFlow flow(pages, blank, 1e9);
+    for (const std::string& text : intonationLines(board, units))
+        flow.line(kTable, kTextPoints, measure, text);
+    flow.line(kText, kTextPoints, measure, {});
+    Drawing& sheet = pages.back();
+    if (!board.intonation.empty()) appendPlot(sheet, board, flow.y, width, measure);
+    // A frame round the whole sheet, so that a view fitting its lines shows the table too.
+    const double bottom = flow.y + kIntonationPlotMm;
+    sheet.outline(kFrame, {{-2, -2}, {width + 2, -2}, {width + 2, bottom}, {-2, bottom}});
+    return sheet;
+}
+
+std::vector<Drawing> intonationReportPages(const DesignerBoard& board, Units units,
+                                           const PageFrame& frame, const TextMeasure& measure,
+                                           const std::string& note) {
+    const Drawing blank = reportBlank();
+    std::vector<Drawing> pages;
+    TextFlow flow(pages, blank, frame.height);
+    flow.line(kText, 12, measure, "Varnel intonation report");
+    flow.line(kText, kTextPoints, measure, {});
+    flow.line(kText, kTextPoints, measure, boardDescription(board, units));
+    for (const std::string& text : intonationLines(board, units))
+        flow.line(kTable, kTextPoints, measure, text);
+    flow.line(kText, kTextPoints, measure, {});
+    if (!board.intonation.empty()) {
+        if (flow.y + kIntonationPlotMm > frame.height) {
+            pages.push_back(blank);
+            flow.y = 0;
+        }
+        appendPlot(pages.back(), board, flow.y, frame.width, measure);
+        flow.y += kIntonationPlotMm;
+        flow.line(kText, kPlotPoints, measure,
+                  "Each string's error at each fret, dashed before and solid after the "
+                  "compensation.");
+    }
+    appendFooter(flow, kText, measure, note);
+    return pages;
+}
+
+}  // namespace varnel
