@@ -103,6 +103,25 @@ void BM_DesignerKeystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_DesignerKeystroke)->Unit(benchmark::kMillisecond);
 
+// A keystroke in the designer with a string set: each string intonated on its own (0), or one
+// straight saddle with every nut (1), then the drawing made.
+void BM_IntonatedKeystroke(benchmark::State& state) {
+    varnel::FretboardSettings record;
+    varnel::DesignerModel model(record, nullptr);
+    model.reload();
+    model.edit("txtStringSet", "electric-10-46");
+    if (state.range(0) == 1) {
+        model.edit("cboSaddle", "1");
+        model.edit("chkNutCompensation", "1");
+    }
+    int strokes = 0;
+    for (auto _ : state) {
+        model.edit("txtAction12", strokes++ % 2 ? "2" : "2.1");
+        benchmark::DoNotOptimize(varnel::boardDrawing(*model.board(), model.units()));
+    }
+}
+BENCHMARK(BM_IntonatedKeystroke)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <numbers>
 #include <sstream>
 
@@ -65,81 +64,143 @@ bool solve(std::vector<std::vector<double>> a, std::vector<double>& b) {
     return true;
 }
 
-using Residuals = std::function<std::vector<double>(const std::vector<double>&)>;
+// One string's sum of squared errors as a function of its saddle setback s and nut setback n:
+// its gradient and Hessian, and the Gauss-Newton part of the Hessian, by central differences of
+// the errors (smooth and nearly linear in both).
+struct LocalDerivatives {
+    double cost = 0;
+    double gradient[2] = {0, 0};
+    double hessian[2][2] = {{0, 0}, {0, 0}};
+    double gaussNewton[2][2] = {{0, 0}, {0, 0}};
+};
 
-// Half the gradient of the sum of the residuals' squares (J^T r), and the residuals' Jacobian
-// J, by central differences.
-constexpr double kStep = 1e-4;  // of the unit: the differences' error is of its square
+constexpr double kStep = 1e-3;  // of the unit: the differences' error is of its square
 
-std::vector<double> halfGradient(const Residuals& residuals, const std::vector<double>& p,
-                                 std::vector<std::vector<double>>* jacobianOut = nullptr) {
-    const std::vector<double> r = residuals(p);
-    std::vector<double> g(p.size());
-    for (std::size_t j = 0; j < p.size(); ++j) {
-        std::vector<double> up = p, down = p;
-        up[j] += kStep;
-        down[j] -= kStep;
-        const std::vector<double> a = residuals(up), b = residuals(down);
-        std::vector<double> column(r.size());
-        for (std::size_t i = 0; i < r.size(); ++i) {
-            column[i] = (a[i] - b[i]) / (2 * kStep);
-            g[j] += column[i] * r[i];
-        }
-        if (jacobianOut) jacobianOut->push_back(std::move(column));
+LocalDerivatives derivatives(const StringSpec& string, const StringGeometry& g, double s, double n,
+                             bool nutToo) {
+    const double h = kStep;
+    const auto at = [&](double ds, double dn) { return centsErrors(string, g, s + ds, n + dn); };
+    const std::vector<double> r = at(0, 0), sUp = at(h, 0), sDown = at(-h, 0);
+    std::vector<double> nUp, nDown, pp, pm, mp, mm;
+    if (nutToo) {
+        nUp = at(0, h);
+        nDown = at(0, -h);
+        pp = at(h, h);
+        pm = at(h, -h);
+        mp = at(-h, h);
+        mm = at(-h, -h);
     }
-    return g;
+    LocalDerivatives d;
+    for (std::size_t k = 0; k < r.size(); ++k) {
+        const double js = (sUp[k] - sDown[k]) / (2 * h);
+        const double jn = nutToo ? (nUp[k] - nDown[k]) / (2 * h) : 0;
+        const double rss = (sUp[k] - 2 * r[k] + sDown[k]) / (h * h);
+        const double rnn = nutToo ? (nUp[k] - 2 * r[k] + nDown[k]) / (h * h) : 0;
+        const double rsn = nutToo ? (pp[k] - pm[k] - mp[k] + mm[k]) / (4 * h * h) : 0;
+        d.cost += r[k] * r[k];
+        d.gradient[0] += 2 * js * r[k];
+        d.gradient[1] += 2 * jn * r[k];
+        d.gaussNewton[0][0] += 2 * js * js;
+        d.gaussNewton[0][1] += 2 * js * jn;
+        d.gaussNewton[1][1] += 2 * jn * jn;
+        d.hessian[0][0] += 2 * (js * js + r[k] * rss);
+        d.hessian[0][1] += 2 * (js * jn + r[k] * rsn);
+        d.hessian[1][1] += 2 * (jn * jn + r[k] * rnn);
+    }
+    d.hessian[1][0] = d.hessian[0][1];
+    d.gaussNewton[1][0] = d.gaussNewton[0][1];
+    return d;
 }
 
-double sumOfSquares(const Residuals& residuals, const std::vector<double>& p) {
-    double sum = 0;
-    for (const double r : residuals(p)) sum += r * r;
-    return sum;
-}
+// The setbacks that minimise the sum of every string's squared errors. The parameters: per
+// string its s (and n); or, straight, the treble and bass setbacks (each string's s between
+// them by its place) and each string's n. Newton's method on the exact gradient and Hessian put
+// together from each string's own (the strings do not share errors); a Gauss-Newton step where
+// Newton's would not lower the sum (a large setback and the nut are nearly dependent for a
+// heavy string, and Gauss-Newton alone settles too slowly there).
+struct Setbacks {
+    std::vector<double> saddle;
+    std::vector<double> nut;
+};
 
-// The parameters that minimise the sum of the residuals' squares, from a start: Newton's method
-// on the gradient, its Hessian by differences of the gradient (quadratic convergence: a large
-// setback and the nut together are too nearly dependent for Gauss-Newton to settle quickly);
-// a Gauss-Newton step where Newton's would not lower the sum.
-std::vector<double> leastSquares(const Residuals& residuals, std::vector<double> p) {
-    for (int iteration = 0; iteration < 50; ++iteration) {
-        std::vector<std::vector<double>> jacobian;
-        const std::vector<double> g = halfGradient(residuals, p, &jacobian);
-        std::vector<std::vector<double>> hessian(p.size(), std::vector<double>(p.size()));
-        for (std::size_t k = 0; k < p.size(); ++k) {
-            std::vector<double> up = p, down = p;
-            up[k] += kStep;
-            down[k] -= kStep;
-            const std::vector<double> a = halfGradient(residuals, up);
-            const std::vector<double> b = halfGradient(residuals, down);
-            for (std::size_t j = 0; j < p.size(); ++j) hessian[j][k] = (a[j] - b[j]) / (2 * kStep);
+Setbacks optimumSetbacks(const std::vector<StringSpec>& strings,
+                         const std::vector<StringGeometry>& geometry, bool nutToo, bool straight,
+                         const std::vector<double>& places) {
+    const std::size_t count = std::min(strings.size(), geometry.size());
+    const std::size_t perString = nutToo ? 2 : 1;
+    const std::size_t size = straight ? 2 + (nutToo ? count : 0) : count * perString;
+    // Each string's s and n from the parameters, and how s moves with them.
+    const auto saddleOf = [&](const std::vector<double>& p, std::size_t i) {
+        return straight ? p[0] + (p[1] - p[0]) * places[i] : p[i * perString];
+    };
+    const auto nutIndex = [&](std::size_t i) { return straight ? 2 + i : i * perString + 1; };
+    const auto nutOf = [&](const std::vector<double>& p, std::size_t i) {
+        return nutToo ? p[nutIndex(i)] : 0.0;
+    };
+    const auto costOf = [&](const std::vector<double>& p) {
+        double sum = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            for (const double e : centsErrors(strings[i], geometry[i], saddleOf(p, i), nutOf(p, i)))
+                sum += e * e;
         }
-        std::vector<double> step(g.size());
-        for (std::size_t j = 0; j < g.size(); ++j) step[j] = -g[j];
-        std::vector<double> trial = p;
+        return sum;
+    };
+    std::vector<double> p(size, 0.0);
+    for (int iteration = 0; iteration < 50; ++iteration) {
+        std::vector<double> gradient(size, 0.0);
+        std::vector<std::vector<double>> hessian(size, std::vector<double>(size, 0.0));
+        std::vector<std::vector<double>> gaussNewton = hessian;
+        double cost = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const LocalDerivatives d =
+                derivatives(strings[i], geometry[i], saddleOf(p, i), nutOf(p, i), nutToo);
+            cost += d.cost;
+            // The parameters string i's s and n move with, and how much.
+            std::vector<std::pair<std::size_t, double>> sWith, nWith;
+            if (straight) {
+                sWith = {{0, 1 - places[i]}, {1, places[i]}};
+            } else {
+                sWith = {{i * perString, 1.0}};
+            }
+            if (nutToo) nWith = {{nutIndex(i), 1.0}};
+            const std::vector<std::pair<std::size_t, double>>* with[2] = {&sWith, &nWith};
+            for (int a = 0; a < 2; ++a) {
+                for (const auto& [j, fj] : *with[a]) {
+                    gradient[j] += fj * d.gradient[a];
+                    for (int b = 0; b < 2; ++b) {
+                        for (const auto& [k, fk] : *with[b]) {
+                            hessian[j][k] += fj * fk * d.hessian[a][b];
+                            gaussNewton[j][k] += fj * fk * d.gaussNewton[a][b];
+                        }
+                    }
+                }
+            }
+        }
+        std::vector<double> step(size);
+        for (std::size_t j = 0; j < size; ++j) step[j] = -gradient[j];
         bool newton = solve(hessian, step);
         if (newton) {
-            for (std::size_t j = 0; j < p.size(); ++j) trial[j] += step[j];
-            newton = sumOfSquares(residuals, trial) <= sumOfSquares(residuals, p);
+            std::vector<double> trial = p;
+            for (std::size_t j = 0; j < size; ++j) trial[j] += step[j];
+            newton = costOf(trial) <= cost;
         }
         if (!newton) {
-            std::vector<std::vector<double>> normal(p.size(), std::vector<double>(p.size()));
-            for (std::size_t j = 0; j < p.size(); ++j) {
-                for (std::size_t k = 0; k < p.size(); ++k) {
-                    for (std::size_t i = 0; i < jacobian[j].size(); ++i)
-                        normal[j][k] += jacobian[j][i] * jacobian[k][i];
-                }
-                step[j] = -g[j];
-            }
-            if (!solve(normal, step)) return p;
+            for (std::size_t j = 0; j < size; ++j) step[j] = -gradient[j];
+            if (!solve(gaussNewton, step)) break;
         }
         double largest = 0;
-        for (std::size_t j = 0; j < p.size(); ++j) {
+        for (std::size_t j = 0; j < size; ++j) {
             p[j] += step[j];
             largest = std::max(largest, std::fabs(step[j]));
         }
         if (!(largest > 1e-12)) break;  // also when a step is not a number
     }
-    return p;
+    Setbacks out;
+    for (std::size_t i = 0; i < count; ++i) {
+        out.saddle.push_back(saddleOf(p, i));
+        out.nut.push_back(nutOf(p, i));
+    }
+    return out;
 }
 
 double rootMeanSquare(const std::vector<double>& values) {
@@ -265,43 +326,27 @@ std::vector<StringIntonation> intonate(const std::vector<StringSpec>& strings,
                                        bool straight, const std::vector<double>& places) {
     const std::size_t count = std::min(strings.size(), geometry.size());
     std::vector<StringIntonation> out(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        out[i].before = centsErrors(strings[i], geometry[i], 0, 0);
-        out[i].rmsBefore = rootMeanSquare(out[i].before);
-        out[i].maxBefore = largestBySize(out[i].before);
-    }
+    // Strings on their own are solved one by one: the same optimum, in small systems.
+    Setbacks best;
     if (straight) {
-        // The treble and bass setbacks, then each string's nut.
-        const Residuals all = [&](const std::vector<double>& p) {
-            std::vector<double> r;
-            for (std::size_t i = 0; i < count; ++i) {
-                const double s = p[0] + (p[1] - p[0]) * places[i];
-                const std::vector<double> e =
-                    centsErrors(strings[i], geometry[i], s, nutToo ? p[2 + i] : 0);
-                r.insert(r.end(), e.begin(), e.end());
-            }
-            return r;
-        };
-        const std::vector<double> p =
-            leastSquares(all, std::vector<double>(nutToo ? 2 + count : 2));
-        for (std::size_t i = 0; i < count; ++i) {
-            out[i].saddle = p[0] + (p[1] - p[0]) * places[i];
-            out[i].nut = nutToo ? p[2 + i] : 0;
-        }
+        best = optimumSetbacks(strings, geometry, nutToo, true, places);
     } else {
         for (std::size_t i = 0; i < count; ++i) {
-            const Residuals one = [&](const std::vector<double>& p) {
-                return centsErrors(strings[i], geometry[i], p[0], nutToo ? p[1] : 0);
-            };
-            const std::vector<double> p = leastSquares(one, std::vector<double>(nutToo ? 2 : 1));
-            out[i].saddle = p[0];
-            out[i].nut = nutToo ? p[1] : 0;
+            const Setbacks one = optimumSetbacks({strings[i]}, {geometry[i]}, nutToo, false, {});
+            best.saddle.push_back(one.saddle.front());
+            best.nut.push_back(one.nut.front());
         }
     }
     for (std::size_t i = 0; i < count; ++i) {
-        out[i].after = centsErrors(strings[i], geometry[i], out[i].saddle, out[i].nut);
-        out[i].rmsAfter = rootMeanSquare(out[i].after);
-        out[i].maxAfter = largestBySize(out[i].after);
+        StringIntonation& s = out[i];
+        s.saddle = best.saddle[i];
+        s.nut = best.nut[i];
+        s.before = centsErrors(strings[i], geometry[i], 0, 0);
+        s.rmsBefore = rootMeanSquare(s.before);
+        s.maxBefore = largestBySize(s.before);
+        s.after = centsErrors(strings[i], geometry[i], s.saddle, s.nut);
+        s.rmsAfter = rootMeanSquare(s.after);
+        s.maxAfter = largestBySize(s.after);
     }
     return out;
 }
