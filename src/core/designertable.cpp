@@ -51,6 +51,23 @@ DesignerInput length(std::string_view key, std::string_view caption, std::string
     return number(key, caption, group, InputKind::Length, std::move(options), field);
 }
 
+// A whole number, judged by the refusals.
+DesignerInput count(std::string_view key, std::string_view caption, std::string_view group,
+                    InputOption option, int& (*field)(DesignerInputs&)) {
+    DesignerInput input{key, caption, group, InputKind::Count, {option}};
+    input.read = [field](std::string_view text, double, DesignerInputs& in) {
+        const auto n = toInt16(text);
+        if (n) field(in) = *n;
+        return n.has_value();
+    };
+    input.text = [field](const DesignerInputs& in) {
+        DesignerInputs copy = in;
+        return std::to_string(field(copy));
+    };
+    input.unreadable = "must be a whole number.";
+    return input;
+}
+
 DesignerInput frets(std::string_view key, std::string_view caption, InputOption option,
                     std::vector<int>& (*field)(DesignerInputs&)) {
     DesignerInput input{key, caption, kWorkshop, InputKind::Frets, {option}};
@@ -109,19 +126,9 @@ std::vector<DesignerInput> makeInputs() {
     fretCount.text = [](const DesignerInputs& in) { return std::to_string(in.frets); };
     fretCount.unreadable = "must be a whole number from 1 to 32766.";
     inputs.push_back(std::move(fretCount));
-    DesignerInput strings{"txtStrings",
-                          "Number of Strings",
-                          kStrings,
-                          InputKind::Count,
-                          {{"--strings", P::Whole, {}, "N  the number of strings, 2 to 12"}}};
-    strings.read = [](std::string_view text, double, DesignerInputs& in) {
-        const auto n = toInt16(text);
-        if (n) in.strings = *n;
-        return n.has_value();
-    };
-    strings.text = [](const DesignerInputs& in) { return std::to_string(in.strings); };
-    strings.unreadable = "must be a whole number.";
-    inputs.push_back(std::move(strings));
+    inputs.push_back(count("txtStrings", "Number of Strings", kStrings,
+                           {"--strings", P::Whole, {}, "N  the number of strings, 2 to 12"},
+                           [](DesignerInputs& in) -> int& { return in.strings; }));
     inputs.push_back(
         named(length("txtFirstScale", "First String Scale Length", kStrings,
                      {{"--first-scale", P::Whole, {}, "L  the first (treble) string's"}},
@@ -377,19 +384,9 @@ std::vector<DesignerInput> makeInputs() {
         action.notNegative = true;
         inputs.push_back(std::move(action));
     }
-    DesignerInput intonated{"txtIntonateFrets",
-                            "Frets to Intonate",
-                            kIntonation,
-                            InputKind::Count,
-                            {{"--intonate-frets", P::Whole, {}, "K  frets 1 to K in tune"}}};
-    intonated.read = [](std::string_view text, double, DesignerInputs& in) {
-        const auto n = toInt16(text);
-        if (n) in.intonation.frets = *n;
-        return n.has_value();
-    };
-    intonated.text = [](const DesignerInputs& in) { return std::to_string(in.intonation.frets); };
-    intonated.unreadable = "must be a whole number.";
-    inputs.push_back(std::move(intonated));
+    inputs.push_back(count("txtIntonateFrets", "Frets to Intonate", kIntonation,
+                           {"--intonate-frets", P::Whole, {}, "K  frets 1 to K in tune"},
+                           [](DesignerInputs& in) -> int& { return in.intonation.frets; }));
     DesignerInput nutToo =
         flag("chkNutCompensation", "Nut Compensation",
              {{"--nut-compensation", P::Whole, {}, "yes|no  move each string's nut point too"}},

@@ -276,4 +276,8 @@ std::string csvField(std::string_view text) {
     return quoted + '"';
 }
 
+std::string formatSigned(double value, int decimals) {
+    return (value >= 0 ? "+" : "") + formatFixed(value, decimals);
+}
+
 }  // namespace varnel

@@ -42,6 +42,8 @@ std::string formatGeneral(float value);
 // 15-significant-digit decimal form of the value rounded with halves away from zero, at least
 // one digit before the point, no grouping. Infinities and NaN give "inf", "-inf", "nan".
 std::string formatFixed(double value, int decimals);
+// The same with its sign always shown: "+1.25", "-0.40".
+std::string formatSigned(double value, int decimals);
 
 // The pattern "###" for whole numbers: plain decimal digits with a leading minus when negative.
 std::string formatInteger(long long value);

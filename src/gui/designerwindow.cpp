@@ -233,24 +233,26 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     boardOnly->setAccessibleName(QStringLiteral("Export the board only"));
     boardOnly->setToolTip(QStringLiteral(
         "DXF and SVG files hold only what lies on the board: no strings, bridge or saddle"));
-    gaugesButton = namedButton(this, "cmdRadiusGauges", "Rad&ius Gauges");
-    auto* gaugesMenu = new QMenu(gaugesButton);
-    gaugesMenu->addAction(QStringLiteral("&Print Radius Gauges"), this,
-                          &DesignerWindow::printGauges);
-    gaugesMenu->addAction(QStringLiteral("Pre&view Radius Gauges..."), this,
-                          &DesignerWindow::previewGauges);
-    gaugesMenu->addAction(QStringLiteral("&Export Radius Gauges..."), this,
-                          &DesignerWindow::exportGaugeFile);
-    gaugesButton->setMenu(gaugesMenu);
-    intonationButton = namedButton(this, "cmdIntonation", "Intonation Re&port");
-    auto* intonationMenu = new QMenu(intonationButton);
-    intonationMenu->addAction(QStringLiteral("&Print Intonation Report"), this,
-                              &DesignerWindow::printIntonation);
-    intonationMenu->addAction(QStringLiteral("Pre&view Intonation Report..."), this,
-                              &DesignerWindow::previewIntonation);
-    intonationMenu->addAction(QStringLiteral("&Export Intonation..."), this,
-                              &DesignerWindow::exportIntonationFile);
-    intonationButton->setMenu(intonationMenu);
+    // A button whose menu prints, previews and exports a document of the board's.
+    using Action = void (DesignerWindow::*)();
+    const auto documentButton = [this](const char* name, const char* caption,
+                                       const QString& document, Action printing, Action previewing,
+                                       Action exporting) {
+        QPushButton* button = namedButton(this, name, caption);
+        auto* menu = new QMenu(button);
+        menu->addAction(QStringLiteral("&Print ") + document, this, printing);
+        menu->addAction(QStringLiteral("Pre&view %1...").arg(document), this, previewing);
+        menu->addAction(QStringLiteral("&Export %1...").arg(document), this, exporting);
+        button->setMenu(menu);
+        return button;
+    };
+    gaugesButton = documentButton("cmdRadiusGauges", "Rad&ius Gauges",
+                                  QStringLiteral("Radius Gauges"), &DesignerWindow::printGauges,
+                                  &DesignerWindow::previewGauges, &DesignerWindow::exportGaugeFile);
+    intonationButton =
+        documentButton("cmdIntonation", "Intonation Re&port", QStringLiteral("Intonation Report"),
+                       &DesignerWindow::printIntonation, &DesignerWindow::previewIntonation,
+                       &DesignerWindow::exportIntonationFile);
     closeButton = namedButton(this, "cmdClose", "&Close");
     connect(previewButton, &QPushButton::clicked, this, &DesignerWindow::previewTemplate);
     connect(printButton, &QPushButton::clicked, this, &DesignerWindow::printTemplate);
@@ -526,17 +528,22 @@ void DesignerWindow::showBoard() {
     if (const auto failure = m_model.takeStoreFailure()) m_messages.show(*failure);
 }
 
+void DesignerWindow::print(const Document& document, const std::string& done) {
+    const auto failure = printDocument(m_printers, document);
+    m_messages.show(failure ? failure->toStdString() : done);
+}
+
+void DesignerWindow::preview(const Document& document) {
+    if (const auto refusal = previewDocument(m_printers, document, this))
+        m_messages.show(refusal->toStdString());
+}
+
 void DesignerWindow::printTemplate() {
-    if (!board()) return;
-    const auto failure = printDocument(m_printers, boardDocument(*board(), m_model.units()));
-    m_messages.show(failure ? failure->toStdString() : std::string("Template printed"));
+    if (board()) print(boardDocument(*board(), m_model.units()), "Template printed");
 }
 
 void DesignerWindow::previewTemplate() {
-    if (!board()) return;
-    if (const auto refusal =
-            previewDocument(m_printers, boardDocument(*board(), m_model.units()), this))
-        m_messages.show(refusal->toStdString());
+    if (board()) preview(boardDocument(*board(), m_model.units()));
 }
 
 std::optional<std::pair<QString, ExportFormat>> DesignerWindow::chooseExport(
@@ -598,19 +605,14 @@ std::optional<RadiusGauges> DesignerWindow::gaugesToMake() {
 }
 
 void DesignerWindow::printGauges() {
-    const auto gauges = gaugesToMake();
-    if (!gauges) return;
-    const auto failure = printDocument(
-        m_printers, gaugeDocument(*gauges, boardDescription(*board(), m_model.units())));
-    m_messages.show(failure ? failure->toStdString() : std::string("Radius gauges printed"));
+    if (const auto gauges = gaugesToMake())
+        print(gaugeDocument(*gauges, boardDescription(*board(), m_model.units())),
+              "Radius gauges printed");
 }
 
 void DesignerWindow::previewGauges() {
-    const auto gauges = gaugesToMake();
-    if (!gauges) return;
-    if (const auto refusal = previewDocument(
-            m_printers, gaugeDocument(*gauges, boardDescription(*board(), m_model.units())), this))
-        m_messages.show(refusal->toStdString());
+    if (const auto gauges = gaugesToMake())
+        preview(gaugeDocument(*gauges, boardDescription(*board(), m_model.units())));
 }
 
 void DesignerWindow::exportGaugeFile() {
@@ -627,16 +629,11 @@ void DesignerWindow::exportGaugeFile() {
 }
 
 void DesignerWindow::printIntonation() {
-    if (!board()) return;
-    const auto failure = printDocument(m_printers, intonationDocument(*board(), m_model.units()));
-    m_messages.show(failure ? failure->toStdString() : std::string("Intonation report printed"));
+    if (board()) print(intonationDocument(*board(), m_model.units()), "Intonation report printed");
 }
 
 void DesignerWindow::previewIntonation() {
-    if (!board()) return;
-    if (const auto refusal =
-            previewDocument(m_printers, intonationDocument(*board(), m_model.units()), this))
-        m_messages.show(refusal->toStdString());
+    if (board()) preview(intonationDocument(*board(), m_model.units()));
 }
 
 void DesignerWindow::exportIntonationFile() {

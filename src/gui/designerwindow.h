@@ -89,6 +89,9 @@ class DesignerWindow : public QDialog {
     // (by the name's extension, else the filter chosen), or none when nothing is to be written.
     std::optional<std::pair<QString, ExportFormat>> chooseExport(
         const std::vector<ExportFormat>& formats, const QString& stem);
+    // Prints a document, saying when it is done or why not; previews one.
+    void print(const Document& document, const std::string& done);
+    void preview(const Document& document);
     // The board's gauges, or none having said why there are none.
     std::optional<RadiusGauges> gaugesToMake();
     // The window's size and the splitter's division, as remembered and to remember.

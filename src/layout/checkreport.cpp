@@ -13,16 +13,9 @@ namespace {
 enum Layer : std::size_t { kText, kTable, kAxes, kBand, kBars, kRule };
 constexpr double kTextPoints = 10;
 
-Drawing reportBlank() {
-    Drawing blank;
-    blank.layers = {{"TEXT", {0, 0, 0}, 1},   {"TABLE", {0, 0, 0}, 1, false, kChartFace},
-                    {"AXES", {0, 0, 0}, 1},   {"BAND", {0, 170, 0}, 1, true},
-                    {"BARS", {0, 0, 255}, 2}, {"RULE", {255, 0, 0}, 1}};
-    return blank;
-}
-
-std::string signedFixed(double value, int decimals) {
-    return (value >= 0 ? "+" : "") + formatFixed(value, decimals);
+Drawing checkBlank() {
+    return reportBlank(
+        {{"BAND", {0, 170, 0}, 1, true}, {"BARS", {0, 0, 255}, 2}, {"RULE", {255, 0, 0}, 1}});
 }
 
 }  // namespace
@@ -37,11 +30,9 @@ constexpr double kPlotPoints = 7;  // the plot's words and numbers
 void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, double width,
                      const TextMeasure& measure) {
     const auto textWidth = [&](const std::string& text) {
-        return inchesToUnit(measure.textWidthInches(kNumberFace, kPlotPoints, text),
-                            Units::Millimetres);
+        return textWidthIn(Units::Millimetres, measure, kNumberFace, kPlotPoints, text);
     };
-    const double line =
-        inchesToUnit(measure.lineHeightInches(kNumberFace, kPlotPoints), Units::Millimetres);
+    const double line = lineHeightIn(Units::Millimetres, measure, kNumberFace, kPlotPoints);
     const int lastFret = check.frets.back().fret;
     // The rule of 18ths' own error (its factor 1/18), whatever the scale length: flat, about a
     // cent a fret.
@@ -51,28 +42,15 @@ void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, do
     double span = 2 * kAudibleCents;
     for (const FretCheck& f : check.frets) span = std::max(span, std::fabs(f.cents) * 1.2);
     for (int j = 1; j <= lastFret; ++j) span = std::max(span, std::fabs(rule18(j)) * 1.2);
-    const double step = tickStep(span, 4);
     // Rows of words: the largest error above, the fret numbers and the legend below.
     const double plotTop = top + line * 1.5;
     const double plotBottom = top + kPlotHeightMm - line * 2.8;
-    const int tickCount = static_cast<int>(std::floor(span / step));
-    const auto tickLabel = [step](int k) { return (k > 0 ? "+" : "") + formatGeneral(k * step); };
-    double axisX = 0;
-    for (int k = -tickCount; k <= tickCount; ++k) axisX = std::max(axisX, textWidth(tickLabel(k)));
-    axisX += 2;  // the ticks' length and a gap
+    const CentsAxis axis =
+        appendCentsAxis(page, kAxes, kText, plotTop, plotBottom, span, width, kPlotPoints, measure);
+    const double axisX = axis.x;
     const double fretWidth = (width - axisX) / (lastFret + 1);
     const auto x = [&](double fret) { return axisX + fret * fretWidth; };
-    const auto y = [&](double cents) {
-        return (plotTop + plotBottom) / 2 - cents / span * (plotBottom - plotTop) / 2;
-    };
-    page.line(kAxes, {axisX, y(0)}, {width, y(0)});
-    page.line(kAxes, {axisX, plotTop}, {axisX, plotBottom});
-    for (int k = -tickCount; k <= tickCount; ++k) {
-        const double c = k * step;
-        page.line(kAxes, {axisX - 1, y(c)}, {axisX, y(c)});
-        const std::string label = tickLabel(k);
-        page.text(kText, {axisX - 1.5 - textWidth(label), y(c) - line / 2}, kPlotPoints, label);
-    }
+    const auto y = [&](double cents) { return axis.y(cents); };
     for (const double band : {kAudibleCents, -kAudibleCents})
         page.line(kBand, {axisX, y(band)}, {width, y(band)});
     for (int j = 1; j < lastFret; ++j)
@@ -93,8 +71,7 @@ void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, do
         page.text(kText, {x(j) - textWidth(number) / 2, plotBottom + line * 0.3}, kPlotPoints,
                   number);
     }
-    page.text(kText, {0, plotTop - line * 1.4}, kPlotPoints, "cents");
-    const std::string label = "largest: " + signedFixed(largest->cents, 2) + " cents at fret " +
+    const std::string label = "largest: " + formatSigned(largest->cents, 2) + " cents at fret " +
                               std::to_string(largest->fret);
     page.text(kText, {width - textWidth(label), plotTop - line * 1.4}, kPlotPoints, label);
     // The legend: a sample of each line with its words.
@@ -112,6 +89,38 @@ void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, do
 
 }  // namespace
 
+CentsAxis appendCentsAxis(Drawing& page, std::size_t axes, std::size_t text, double top,
+                          double bottom, double span, double right, double points,
+                          const TextMeasure& measure) {
+    const auto textWidth = [&](const std::string& words) {
+        return textWidthIn(Units::Millimetres, measure, kNumberFace, points, words);
+    };
+    const double line = lineHeightIn(Units::Millimetres, measure, kNumberFace, points);
+    const double step = tickStep(span, 4);
+    const int ticks = static_cast<int>(std::floor(span / step));
+    const auto label = [step](int k) { return (k > 0 ? "+" : "") + formatGeneral(k * step); };
+    CentsAxis axis{0, top, bottom, span};
+    for (int k = -ticks; k <= ticks; ++k) axis.x = std::max(axis.x, textWidth(label(k)));
+    axis.x += 2;  // the ticks' length and a gap
+    page.line(axes, {axis.x, axis.y(0)}, {right, axis.y(0)});
+    page.line(axes, {axis.x, top}, {axis.x, bottom});
+    for (int k = -ticks; k <= ticks; ++k) {
+        const double y = axis.y(k * step);
+        page.line(axes, {axis.x - 1, y}, {axis.x, y});
+        page.text(text, {axis.x - 1.5 - textWidth(label(k)), y - line / 2}, points, label(k));
+    }
+    page.text(text, {0, top - line * 1.4}, points, "cents");
+    return axis;
+}
+
+Drawing reportBlank(std::vector<DrawingLayer> plotLayers) {
+    Drawing blank;
+    blank.layers = {
+        {"TEXT", {0, 0, 0}, 1}, {"TABLE", {0, 0, 0}, 1, false, kChartFace}, {"AXES", {0, 0, 0}, 1}};
+    blank.layers.insert(blank.layers.end(), plotLayers.begin(), plotLayers.end());
+    return blank;
+}
+
 double tickStep(double span, int most) {
     const double power = std::pow(10, std::floor(std::log10(span / most)));
     for (const double m : {1.0, 2.0, 5.0}) {
@@ -123,19 +132,19 @@ double tickStep(double span, int most) {
 std::string fitText(const InstrumentCheck& check, const ModelFit& fit) {
     const std::string unit = std::string(" ") + checkUnit(check);
     return fit.name + ": scale length " + formatFixed(fit.scaleLength, 3) + unit + ", nut offset " +
-           signedFixed(fit.offset, 3) + unit + ", RMS " + formatFixed(fit.rms, 3) + unit +
+           formatSigned(fit.offset, 3) + unit + ", RMS " + formatFixed(fit.rms, 3) + unit +
            ", largest " + formatFixed(fit.largest, 3) + unit;
 }
 
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure) {
-    Drawing plot = reportBlank();
+    Drawing plot = checkBlank();
     appendCheckPlot(plot, check, 0, width, measure);
     return plot;
 }
 
 std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFrame& frame,
                                       const TextMeasure& measure, const std::string& note) {
-    const Drawing blank = reportBlank();
+    const Drawing blank = checkBlank();
     std::vector<Drawing> pages;
     TextFlow flow(pages, blank, frame.height);
     const ModelFit& best = check.models.front();
@@ -164,7 +173,7 @@ std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFr
         char row[96];
         std::snprintf(row, sizeof row, "%4d %13s %13s %13s %9s", f.fret,
                       formatFixed(f.measured, 3).c_str(), formatFixed(f.best, 3).c_str(),
-                      signedFixed(f.residual, 3).c_str(), signedFixed(f.cents, 2).c_str());
+                      formatSigned(f.residual, 3).c_str(), formatSigned(f.cents, 2).c_str());
         flow.line(kTable, kTextPoints, measure, row);
     }
     appendFooter(flow, kText, measure, note);

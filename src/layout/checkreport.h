@@ -19,9 +19,26 @@ constexpr double kAudibleCents = 5;
 constexpr double kPlotHeightMm = 60;
 constexpr double kReportMinimumWidthMm = 100;
 
+// A report's blank page: its layers TEXT, TABLE (fixed pitch) and AXES, then its plot's own.
+Drawing reportBlank(std::vector<DrawingLayer> plotLayers);
+
 // A step of 1, 2 or 5 times a power of ten that puts at most `most` ticks in the span above
 // zero: a plot's ticks.
 double tickStep(double span, int most);
+
+// A plot's axis of cents from `top` to `bottom` (0 in the middle, ticks either side to the span,
+// labelled at its left, "cents" above it) and the zero line across to `right`: where the axis
+// stands and where a number of cents lies.
+struct CentsAxis {
+    double x = 0;
+    double top = 0;
+    double bottom = 0;
+    double span = 1;
+    double y(double cents) const { return (top + bottom) / 2 - cents / span * (bottom - top) / 2; }
+};
+CentsAxis appendCentsAxis(Drawing& page, std::size_t axes, std::size_t text, double top,
+                          double bottom, double span, double right, double points,
+                          const TextMeasure& measure);
 
 // The plot alone, its top at y = 0, as wide as given: what the window shows.
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure);

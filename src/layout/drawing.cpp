@@ -150,6 +150,16 @@ double inchesToUnit(double length, Units units) {
     return units == Units::Inches ? length : length * kMillimetresPerInch;
 }
 
+double textWidthIn(Units units, const TextMeasure& measure, const std::string& face, double points,
+                   const std::string& text) {
+    return inchesToUnit(measure.textWidthInches(face, points, text), units);
+}
+
+double lineHeightIn(Units units, const TextMeasure& measure, const std::string& face,
+                    double points) {
+    return inchesToUnit(measure.lineHeightInches(face, points), units);
+}
+
 double NominalMeasure::textWidthInches(const std::string& face, double points,
                                        const std::string& text) const {
     const double advance = face == kChartFace ? kChartAdvanceEm : kNumberAdvanceEm;

@@ -133,6 +133,12 @@ class TextMeasure {
     virtual double lineHeightInches(const std::string& face, double points) const = 0;
 };
 
+// A text's width, and a line's height, of a face at a size, in a unit.
+double textWidthIn(Units units, const TextMeasure& measure, const std::string& face, double points,
+                   const std::string& text);
+double lineHeightIn(Units units, const TextMeasure& measure, const std::string& face,
+                    double points);
+
 // The faces' nominal metrics, for surfaces without fonts of their own (SVG, DXF): a digit's
 // advance and a line's height as fractions of the type size.
 class NominalMeasure : public TextMeasure {

@@ -17,16 +17,10 @@ constexpr double kTextPoints = 9;
 constexpr double kPlotPoints = 7;
 constexpr double kIntonationPlotMm = 70;
 
-Drawing reportBlank() {
-    Drawing blank;
-    blank.layers = {{"TEXT", {0, 0, 0}, 1},    {"TABLE", {0, 0, 0}, 1, false, kChartFace},
-                    {"AXES", {0, 0, 0}, 1},    {"BEFORE", {150, 150, 150}, 1, true},
-                    {"AFTER", {0, 0, 255}, 2}, {"FRAME", {200, 200, 200}, 1}};
-    return blank;
-}
-
-std::string signedFixed(double value, int decimals) {
-    return (value >= 0 ? "+" : "") + formatFixed(value, decimals);
+Drawing intonationBlank() {
+    return reportBlank({{"BEFORE", {150, 150, 150}, 1, true},
+                        {"AFTER", {0, 0, 255}, 2},
+                        {"FRAME", {200, 200, 200}, 1}});
 }
 
 // The plot from `top` down: a cents axis with its ticks, frets 1 to K along, each string's
@@ -34,42 +28,25 @@ std::string signedFixed(double value, int decimals) {
 void appendPlot(Drawing& page, const DesignerBoard& board, double top, double width,
                 const TextMeasure& measure) {
     const auto textWidth = [&](const std::string& text) {
-        return inchesToUnit(measure.textWidthInches(kNumberFace, kPlotPoints, text),
-                            Units::Millimetres);
+        return textWidthIn(Units::Millimetres, measure, kNumberFace, kPlotPoints, text);
     };
-    const double line =
-        inchesToUnit(measure.lineHeightInches(kNumberFace, kPlotPoints), Units::Millimetres);
+    const double line = lineHeightIn(Units::Millimetres, measure, kNumberFace, kPlotPoints);
     const std::size_t frets = board.intonation.front().before.size();
     double span = 2;
     for (const StringIntonation& s : board.intonation) {
         for (const double e : s.before) span = std::max(span, std::fabs(e) * 1.1);
         for (const double e : s.after) span = std::max(span, std::fabs(e) * 1.1);
     }
-    const double step = tickStep(span, 4);
     const double plotTop = top + line * 1.5;
     const double plotBottom = top + kIntonationPlotMm - line * 1.6;
-    const int ticks = static_cast<int>(std::floor(span / step));
-    const auto tickLabel = [step](int k) { return (k > 0 ? "+" : "") + formatGeneral(k * step); };
-    double axisX = 0;
-    for (int k = -ticks; k <= ticks; ++k) axisX = std::max(axisX, textWidth(tickLabel(k)));
-    axisX += 2;
     const double right = width - textWidth("12") - 2;  // room for the strings' numbers
-    const double fretWidth = (right - axisX) / static_cast<double>(frets);
+    const CentsAxis axis =
+        appendCentsAxis(page, kAxes, kText, plotTop, plotBottom, span, right, kPlotPoints, measure);
+    const double fretWidth = (right - axis.x) / static_cast<double>(frets);
     const auto x = [&](std::size_t k) {
-        return axisX + (static_cast<double>(k) + 0.5) * fretWidth;
+        return axis.x + (static_cast<double>(k) + 0.5) * fretWidth;
     };
-    const auto y = [&](double cents) {
-        return (plotTop + plotBottom) / 2 - cents / span * (plotBottom - plotTop) / 2;
-    };
-    page.line(kAxes, {axisX, y(0)}, {right, y(0)});
-    page.line(kAxes, {axisX, plotTop}, {axisX, plotBottom});
-    for (int k = -ticks; k <= ticks; ++k) {
-        page.line(kAxes, {axisX - 1, y(k * step)}, {axisX, y(k * step)});
-        const std::string label = tickLabel(k);
-        page.text(kText, {axisX - 1.5 - textWidth(label), y(k * step) - line / 2}, kPlotPoints,
-                  label);
-    }
-    page.text(kText, {0, plotTop - line * 1.4}, kPlotPoints, "cents");
+    const auto y = [&](double cents) { return axis.y(cents); };
     for (std::size_t k = 0; k < frets; ++k) {
         const std::string number = std::to_string(k + 1);
         page.text(kText, {x(k) - textWidth(number) / 2, plotBottom + line * 0.3}, kPlotPoints,
@@ -115,8 +92,8 @@ std::vector<std::string> intonationLines(const DesignerBoard& board, Units units
         std::snprintf(row, sizeof row, "%-3zu %-10.10s %10s %10s %8s %8s %8s %8s", i + 1,
                       name.c_str(), formatFixed(s.saddle, decimals).c_str(),
                       formatFixed(s.nut, decimals).c_str(), formatFixed(s.rmsBefore, 2).c_str(),
-                      signedFixed(s.maxBefore, 2).c_str(), formatFixed(s.rmsAfter, 2).c_str(),
-                      signedFixed(s.maxAfter, 2).c_str());
+                      formatSigned(s.maxBefore, 2).c_str(), formatFixed(s.rmsAfter, 2).c_str(),
+                      formatSigned(s.maxAfter, 2).c_str());
         lines.push_back(row);
     }
     return lines;
@@ -125,7 +102,7 @@ std::vector<std::string> intonationLines(const DesignerBoard& board, Units units
 Drawing intonationSheet(const DesignerBoard& board, Units units, double width,
                         const TextMeasure& measure) {
     std::vector<Drawing> pages;
-    const Drawing blank = reportBlank();
+    const Drawing blank = intonationBlank();
     TextFlow flow(pages, blank, 1e9);
     for (const std::string& text : intonationLines(board, units))
         flow.line(kTable, kTextPoints, measure, text);
@@ -141,7 +118,7 @@ Drawing intonationSheet(const DesignerBoard& board, Units units, double width,
 std::vector<Drawing> intonationReportPages(const DesignerBoard& board, Units units,
                                            const PageFrame& frame, const TextMeasure& measure,
                                            const std::string& note) {
-    const Drawing blank = reportBlank();
+    const Drawing blank = intonationBlank();
     std::vector<Drawing> pages;
     TextFlow flow(pages, blank, frame.height);
     flow.line(kText, 12, measure, "Varnel intonation report");

@@ -15,11 +15,11 @@ constexpr double kLabelGapMm = 4;
 constexpr double kTickMm = 3;
 
 double labelHeight(const TextMeasure& measure, Units units) {
-    return inchesToUnit(measure.lineHeightInches(kNumberFace, kLabelPoints), units);
+    return lineHeightIn(units, measure, kNumberFace, kLabelPoints);
 }
 
 double labelWidth(const TextMeasure& measure, Units units, const std::string& text) {
-    return inchesToUnit(measure.textWidthInches(kNumberFace, kLabelPoints, text), units);
+    return textWidthIn(units, measure, kNumberFace, kLabelPoints, text);
 }
 
 }  // namespace

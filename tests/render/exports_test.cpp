@@ -21,6 +21,7 @@
 
 #include "cli/chartcli.h"
 #include "core/chart.h"
+#include "dxfreader.h"
 #include "examplecharts.h"
 #include "layout/boardlayout.h"
 #include "layout/chartlayout.h"
@@ -38,14 +39,7 @@
 namespace varnel {
 namespace {
 
-// The DXF as an independent reader (Python's ezdxf) sees it; null when it cannot be run.
-QJsonObject readDxf(const QString& file) {
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(VARNEL_SOURCE_DIR "/tests/scripts/read_dxf.py"), file});
-    if (!python.waitForFinished(120000) || python.exitCode() != 0) return {};
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-}
+using test::readDxf;
 
 double parsed(std::string_view text) {
     double value = 0;

@@ -11,6 +11,7 @@
 #include "cli/chartcli.h"
 #include "core/designerboard.h"
 #include "core/numtext.h"
+#include "dxfreader.h"
 #include "layout/boardlayout.h"
 #include "recordingprinter.h"
 #include "render/boardprint.h"
@@ -18,13 +19,7 @@
 namespace varnel {
 namespace {
 
-QJsonObject readDxf(const QString& file) {
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(VARNEL_SOURCE_DIR "/tests/scripts/read_dxf.py"), file});
-    if (!python.waitForFinished(120000) || python.exitCode() != 0) return {};
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-}
+using test::readDxf;
 
 int chart(const std::vector<std::string>& args, std::string* output = nullptr,
           std::string* error = nullptr) {

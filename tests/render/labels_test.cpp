@@ -13,6 +13,7 @@
 
 #include "cli/chartcli.h"
 #include "core/numtext.h"
+#include "dxfreader.h"
 #include "layout/gaugelayout.h"
 #include "layout/pagelabels.h"
 #include "layout/templatelayout.h"
@@ -24,14 +25,7 @@
 namespace varnel {
 namespace {
 
-// The DXF as Python's ezdxf reads it; null when it cannot be run.
-QJsonObject readDxf(const QString& file) {
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral(VARNEL_SOURCE_DIR "/tests/scripts/read_dxf.py"), file});
-    if (!python.waitForFinished(120000) || python.exitCode() != 0) return {};
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-}
+using test::readDxf;
 
 // No line of a page reaches into the box of any of its labels: no point of a hundred along it.
 void expectLabelsClear(const Drawing& page, const TextMeasure& measure, const std::string& what) {
