@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 #include <tuple>
 #include <utility>
@@ -30,15 +31,17 @@ void intonateBoard(const DesignerInputs& in, const FretboardSettings& s, Designe
         StringGeometry& g = geometry[k];
         const Segment& string = board.strings[k];
         g.length = std::hypot(string.to.x - string.from.x, string.to.y - string.from.y);
-        g.octave = g.length / 2;
+        g.octave = g.length / 2;  // where fret 12 would stand, on a board without one
         g.actionNut = i.actionNut;
         g.action12 = i.action12;
         g.metresPerUnit = metres;
         for (std::size_t j = 0; j < frets; ++j) {
             const FretPoint& point = board.fretPoints[j * strings + k];
-            // Fret 12 is where the string's octave stands.
-            if (std::fabs(point.cents - 1200) < 1e-6) g.octave = point.fromNut;
-            if (j >= static_cast<std::size_t>(i.frets)) continue;
+            // The action is measured at the fret numbered 12; frets 1 to K by their numbers
+            // (a diatonic board's extra fret "6+" among them).
+            const int number = std::atoi(point.fret.c_str());
+            if (point.fret == "12") g.octave = point.fromNut;
+            if (number > i.frets) continue;
             g.frets.push_back(point.fromNut);
             g.fretCents.push_back(point.cents);
         }

@@ -24,6 +24,10 @@ std::optional<std::string> intonationRefusal(const DesignerInputs& in, const Fre
         return "The action at fret 12, " + text(i.action12) +
                ", must be at least the action at the nut, " + text(i.actionNut) + ".";
     }
+    if (i.nutToo && in.workshop.zeroFret) {
+        return "Nut Compensation moves each string's nut point, but with a zero fret the strings "
+               "speak from the zero fret: turn one of them off.";
+    }
     if (i.frets < 2 || i.frets > s.nFrets) {
         return "Frets to Intonate, " + std::to_string(i.frets) + ", must be 2 to the number of " +
                "frets, " + std::to_string(s.nFrets) + ".";

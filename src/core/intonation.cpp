@@ -189,11 +189,10 @@ Setbacks optimumSetbacks(const std::vector<StringSpec>& strings,
             if (!solve(gaussNewton, step)) break;
         }
         double largest = 0;
-        for (std::size_t j = 0; j < size; ++j) {
-            p[j] += step[j];
-            largest = std::max(largest, std::fabs(step[j]));
-        }
-        if (!(largest > 1e-12)) break;  // also when a step is not a number
+        for (const double d : step) largest = std::max(largest, std::fabs(d));
+        if (!std::isfinite(largest)) break;  // the setbacks so far stand
+        for (std::size_t j = 0; j < size; ++j) p[j] += step[j];
+        if (!(largest > 1e-12)) break;
     }
     Setbacks out;
     for (std::size_t i = 0; i < count; ++i) {
@@ -251,11 +250,16 @@ std::variant<StringSet, std::string> parseStringSet(std::string_view text, std::
         const auto positive = [](const std::optional<double>& v) {
             return v && std::isfinite(*v) && *v > 0;
         };
-        if (!positive(tension)) return where + " has no tension above 0.";
-        if (!positive(core)) return where + " has no core diameter above 0.";
-        if (!positive(modulus)) return where + " has no modulus above 0.";
-        set.strings.push_back(
-            {std::string(f[0]), *tension * tensionFactor, *core * coreFactor, *modulus * 1e9});
+        // In SI units, as the model takes them: a value too large for them is none.
+        const auto si = [](const std::optional<double>& v, double factor) {
+            return v ? std::optional<double>(*v * factor) : std::nullopt;
+        };
+        const auto newtons = si(tension, tensionFactor), metres = si(core, coreFactor),
+                   pascals = si(modulus, 1e9);
+        if (!positive(newtons)) return where + " has no tension above 0.";
+        if (!positive(metres)) return where + " has no core diameter above 0.";
+        if (!positive(pascals)) return where + " has no modulus above 0.";
+        set.strings.push_back({std::string(f[0]), *newtons, *metres, *pascals});
     }
     if (!header || set.strings.empty()) return std::string("The string set names no strings.");
     return set;

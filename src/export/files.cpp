@@ -344,8 +344,12 @@ QByteArray drawingDxf(const Drawing& drawing) {
             return a < 0 ? a + 360 : a;
         };
         for (const DrawingArc& a : drawing.arcs) {
-            out.arc(name(a.layer), flipped(a.centre), a.radius, turn(-a.endDegrees),
-                    turn(-a.startDegrees));
+            if (a.endDegrees - a.startDegrees >= 360) {
+                out.circle(name(a.layer), flipped(a.centre), 2 * a.radius);
+            } else {
+                out.arc(name(a.layer), flipped(a.centre), a.radius, turn(-a.endDegrees),
+                        turn(-a.startDegrees));
+            }
         }
         // A text's baseline one type size below its top.
         for (const DrawingText& t : drawing.texts) {

@@ -45,7 +45,15 @@ Drawing boardDrawing(const DesignerBoard& board, Units units) {
     if (board.nutPoints.empty()) {
         d.lines.push_back({kNut, board.nut});
     } else {
-        polyline(kNut, board.nutPoints);
+        // From edge to edge, as the nut it stands for: its outer pieces carried on to the edges.
+        std::vector<Point> nut = board.nutPoints;
+        if (nut.size() >= 2) {
+            const Segment& treble = board.trebleEdge;
+            const Segment& bass = board.bassEdge;
+            nut.insert(nut.begin(), meet(nut[0], nut[1], treble.from, treble.to));
+            nut.push_back(meet(nut[nut.size() - 2], nut.back(), bass.from, bass.to));
+        }
+        polyline(kNut, nut);
     }
     d.lines.push_back({kBridge, board.bridge});
     if (board.saddlePoints.empty()) {
@@ -144,8 +152,13 @@ std::string pieceCheck(const DesignerBoard& board, Units units, double x0, doubl
     };
     std::vector<Mark> marks;
     if (board.strings.empty()) return {};
-    const Point start = board.strings.front().from;
-    if (start.x >= x0 && start.x <= x1) marks.push_back({board.zeroFret ? "zero fret" : "nut", 0});
+    // The nut where it is drawn: a compensated one stands its setback along the string.
+    const bool moved = !board.nutPoints.empty();
+    const Point start = moved ? board.nutPoints.front() : board.strings.front().from;
+    if (start.x >= x0 && start.x <= x1) {
+        marks.push_back(
+            {board.zeroFret ? "zero fret" : "nut", moved ? board.intonation.front().nut : 0});
+    }
     for (std::size_t i = 0; i < board.table.size() && i < board.frets.size(); ++i) {
         const auto p = crossingOnFirstString(board, i);
         if (p && p->x >= x0 && p->x <= x1)

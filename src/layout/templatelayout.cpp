@@ -130,6 +130,10 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
         return limit > static_cast<float>(x);
     };
     TemplatePages out;
+    if (gap + h > stripsEnd) {
+        out.footTooHigh = footHeight;
+        return out;
+    }
     for (int i = 1; i <= p.count(); ++i) {
         // On an empty strip the fret follows the repeated one, which stands at x = w.
         if (!fits(i, w + p.distFromFret[static_cast<std::size_t>(i)])) {

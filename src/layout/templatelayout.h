@@ -49,6 +49,9 @@ std::string templateDescription(const FretboardSettings& s, int frets);
 struct TemplatePages {
     std::vector<Drawing> pages;
     int fretTooFar = 0;
+    // A strip and the page's foot (its labels and rule) more than fits on the page: no pages,
+    // and the foot's height.
+    double footTooHigh = 0;
 };
 TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
                             const PageFrame& frame, const TextMeasure& measure,

@@ -28,7 +28,7 @@ Document gaugeDocument(const RadiusGauges& gauges, const std::string& descriptio
 
 // The intonation report of a board with a string set; or, having drawn nothing, why not.
 inline const QString kNoIntonationMessage =
-    QStringLiteral("The intonation needs a string set: choose one under Intonation.");
+    QStringLiteral("The intonation needs a string set (Intonation, String Set; --string-set).");
 std::optional<QString> drawIntonationReport(PrinterSurface& printer, const DesignerBoard& board,
                                             Units units);
 Document intonationDocument(const DesignerBoard& board, Units units);

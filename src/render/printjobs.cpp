@@ -89,6 +89,18 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
     const bool inches = units == Units::Inches;
     const PageFrame frame = printer.frame(units);
     pages = templatePages(s, p, frame, printer, noteOf(printer));
+    if (pages.footTooHigh > 0) {
+        const double perMm = unitsPerMillimetre(units);
+        return QStringLiteral(
+                   "A template line of %1 mm, the space of %2 mm above it and the page's labels "
+                   "and check rule (%3 mm) are more than fits on the page (%4 mm printable). Set "
+                   "a smaller Space between template lines or Vertical Line Length, or print on "
+                   "larger paper.")
+            .arg(QString::fromStdString(formatGeneral(s.templateLineHeight)),
+                 QString::fromStdString(formatGeneral(s.templateLineSpace)))
+            .arg(QString::fromStdString(formatFixed(pages.footTooHigh / perMm, 1)))
+            .arg(QString::fromStdString(formatFixed(frame.height / perMm, 1)));
+    }
     const int fret = pages.fretTooFar;
     if (fret == 0) return std::nullopt;
     const QString unit = inches ? QStringLiteral(" inches") : QStringLiteral(" mm");

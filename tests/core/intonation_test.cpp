@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "core/designerboard.h"
 #include "core/intonation.h"
 
 namespace varnel {
@@ -183,6 +184,8 @@ TEST(IntonationTest, StringSetsAreReadOrRefused) {
          "Line 2 of the string set has no core diameter above 0."},
         {"name,tension_N,core_mm,modulus_GPa\nE,70,0.3,inf\n",
          "Line 2 of the string set has no modulus above 0."},
+        {"name,tension_N,core_mm,modulus_GPa\nE,70,0.3,1e300\n",
+         "Line 2 of the string set has no modulus above 0."},
         {"name,tension_N,core_mm,modulus_GPa\nE,70,0.3\n",
          "Line 2 of the string set does not have four fields."},
     };
@@ -190,6 +193,49 @@ TEST(IntonationTest, StringSetsAreReadOrRefused) {
         const auto read = parseStringSet(b.text, "x");
         ASSERT_TRUE(std::holds_alternative<std::string>(read)) << b.text;
         EXPECT_EQ(std::get<std::string>(read), b.refusal);
+    }
+}
+
+// On a board the action at fret 12 is taken where the fret numbered 12 stands, and frets 1 to K
+// by their numbers: in 19 equal fret 12 is not the octave, and a diatonic board's fret 12 lies
+// beyond it, its extra frets among the first K.
+TEST(IntonationTest, TheBoardsFret12AndFretsByTheirNumbers) {
+    const struct {
+        std::vector<std::pair<std::string, std::string>> options;
+        int frets;
+    } rows[] = {
+        {{{"--edo", "19"}}, 24},
+        {{{"--fret-set", "diatonic"}, {"--extra-frets", "6+"}}, 14},
+        {{}, 22},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.frets);
+        FretboardSettings s;
+        s.nFrets = static_cast<std::int16_t>(row.frets);
+        DesignerInputs in = designerDefaults(Units::Millimetres);
+        DesignerTexts texts{{"unitsType", "1"}, {"txtStringSet", "acoustic-12-53"}};
+        for (const auto& [option, value] : row.options) texts.merge(*optionTexts(option, value));
+        ASSERT_TRUE(readDesignerTexts(texts, Units::Millimetres, in).empty());
+        ASSERT_FALSE(designerRefusal(in, s));
+        const DesignerBoard board = layOutBoard(in, s);
+        ASSERT_EQ(board.intonation.size(), 6u);
+        // The first string's geometry from its fret points, by their labels.
+        const Segment& first = board.strings.front();
+        StringGeometry g;
+        g.length = std::hypot(first.to.x - first.from.x, first.to.y - first.from.y);
+        g.octave = 0;
+        g.actionNut = 0.5;
+        g.action12 = 2.0;
+        for (std::size_t j = 0; j < board.table.size(); ++j) {
+            const FretPoint& point = board.fretPoints[j * 6];
+            if (point.fret == "12") g.octave = point.fromNut;
+            if (std::stoi(point.fret) > 12) continue;
+            g.frets.push_back(point.fromNut);
+            g.fretCents.push_back(point.cents);
+        }
+        ASSERT_GT(g.octave, 0);
+        EXPECT_EQ(board.intonation.front().before,
+                  centsErrors(shippedStringSets().front().strings[0], g, 0, 0));
     }
 }
 

@@ -88,7 +88,13 @@ TEST(PrintLimitsTest, BadSettingsAreRefusedBeforeAnythingIsDrawn) {
          "The space between template lines of 1000000 mm leaves no room on the page for a "
          "template line of 25 mm (266.7 mm printable). Set a smaller Space between template "
          "lines in Preferences, Set Print Options."},
-        {PrintSetting::LineSpace, 241.5, "", ""},  // 241.5 + 25 + a 4-pixel guide fits
+        // 241.5 + 25 + a 4-pixel guide fits the page, but not above its labels and rule.
+        {PrintSetting::LineSpace, 241.5, "T",
+         "A template line of 25 mm, the space of 241.5 mm above it and the page's labels and "
+         "check rule (12.6 mm) are more than fits on the page (266.7 mm printable). Set a "
+         "smaller Space between template lines or Vertical Line Length, or print on larger "
+         "paper."},
+        {PrintSetting::LineSpace, 228, "", ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.message);

@@ -214,6 +214,15 @@ TEST(TemplateTest, RefusesAFretWiderThanAnEmptyLineAndNeverLoops) {
     RecordingPrinter wide;
     EXPECT_TRUE(drawTemplate(wide, diverging, calcFretPositions(diverging)).has_value());
 
+    // A strip that fits the page but not above the page's labels and rule is refused.
+    RecordingPrinter shortPage(8.0, 1.2);
+    const FretboardSettings crowded = templateSettings(2);
+    EXPECT_TRUE(drawTemplate(shortPage, crowded, calcFretPositions(crowded))
+                    .value_or("")
+                    .startsWith("A template line of 25 mm, the space of 2 mm above it and the "
+                                "page's labels and check rule ("));
+    EXPECT_TRUE(shortPage.lines.empty());
+
     FretboardSettings badHeight = templateSettings(2);
     badHeight.templateLineHeight = std::numeric_limits<float>::infinity();
     EXPECT_TRUE(drawTemplate(wide, badHeight, calcFretPositions(badHeight)).has_value());
