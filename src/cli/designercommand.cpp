@@ -104,7 +104,7 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
                 o.output == Output::Intonation
                     ? exportIntonation(o.format, file, board, units, setup)
                     : exportGauges(o.format, file, boardGauges(board, units, request.gaugeRadii),
-                                   boardDescription(board, units), setup);
+                                   setup);
             if (failure) {
                 err << failure->toStdString() << "\n";
                 return kExitRefused;

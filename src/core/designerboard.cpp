@@ -24,7 +24,7 @@ void intonateBoard(const DesignerInputs& in, const FretboardSettings& s, Designe
     if (!i.set || i.saddle == SaddleKind::Typed || i.set->strings.size() < strings || i.frets < 2 ||
         static_cast<std::size_t>(i.frets) > frets)
         return;
-    const double metres = unitsOf(s.unitsType) == Units::Inches ? 0.0254 : 1e-3;
+    const double metres = 1e-3 / unitsPerMillimetre(unitsOf(s.unitsType));
     std::vector<StringGeometry> geometry(strings);
     std::vector<double> places(strings);
     for (std::size_t k = 0; k < strings; ++k) {

@@ -5,6 +5,7 @@
 #include <numbers>
 #include <sstream>
 
+#include "core/fretboard.h"
 #include "core/numtext.h"
 #include "core/tuning.h"
 
@@ -13,7 +14,7 @@ namespace varnel {
 namespace {
 
 constexpr double kNewtonsPerPound = 4.4482216152605;
-constexpr double kMetresPerInch = 0.0254;
+constexpr double kMetresPerInch = kMillimetresPerInch / 1000;
 
 // The sets the program carries, as their CSV files are written (data/strings).
 struct ShippedText {

@@ -605,14 +605,11 @@ std::optional<RadiusGauges> DesignerWindow::gaugesToMake() {
 }
 
 void DesignerWindow::printGauges() {
-    if (const auto gauges = gaugesToMake())
-        print(gaugeDocument(*gauges, boardDescription(*board(), m_model.units())),
-              "Radius gauges printed");
+    if (const auto gauges = gaugesToMake()) print(gaugeDocument(*gauges), "Radius gauges printed");
 }
 
 void DesignerWindow::previewGauges() {
-    if (const auto gauges = gaugesToMake())
-        preview(gaugeDocument(*gauges, boardDescription(*board(), m_model.units())));
+    if (const auto gauges = gaugesToMake()) preview(gaugeDocument(*gauges));
 }
 
 void DesignerWindow::exportGaugeFile() {
@@ -623,8 +620,7 @@ void DesignerWindow::exportGaugeFile() {
         QStringLiteral("radius-gauges"));
     if (!chosen) return;
     const auto failure =
-        exportGauges(chosen->second, chosen->first, *gauges,
-                     boardDescription(*board(), m_model.units()), exportPaper(m_printers));
+        exportGauges(chosen->second, chosen->first, *gauges, exportPaper(m_printers));
     if (failure) m_messages.show(failure->toStdString());
 }
 

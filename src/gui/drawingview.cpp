@@ -93,14 +93,16 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const ViewTransform
         if (!shown[text.layer]) continue;
         const double size = pointsToUnit(text.points, drawing.units) * view.scale;
         if (size < kSmallestReadablePixels) continue;
-        const QPointF at = view.toScreen(text.topLeft);
-        if (!visible.contains(at) && !visible.intersects(QRectF(at, QSizeF(size * 4, size * 2))))
-            continue;
+        // The text's box, by a generous em a character: for leaving out what cannot be seen;
+        // the text itself is never cut at the box.
+        const QRectF box(view.toScreen(text.topLeft),
+                         QSizeF(size * static_cast<double>(text.text.size() + 1), size * 2));
+        if (!visible.intersects(box)) continue;
         QFont font(QString::fromStdString(drawing.layers[text.layer].face));
         font.setPixelSize(std::max(1, static_cast<int>(size)));
         painter.setFont(font);
         painter.setPen(colour(text.layer));
-        painter.drawText(QRectF(at, QSizeF(size * 40, size * 2)), Qt::AlignLeft | Qt::AlignTop,
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                          QString::fromStdString(text.text));
     }
 }

@@ -172,14 +172,8 @@ std::string pieceCheck(const DesignerBoard& board, Units units, double x0, doubl
 }  // namespace
 
 std::string boardDescription(const DesignerBoard& board, Units units) {
-    const std::string unit = std::string(" ") + unitSymbol(units);
-    const std::string scale =
-        board.firstScale == board.lastScale
-            ? formatGeneral(board.firstScale) + unit
-            : formatGeneral(board.firstScale) + " to " + formatGeneral(board.lastScale) + unit;
-    const std::size_t frets = board.frets.size();
-    return "scale " + scale + ", " + std::to_string(frets) + (frets == 1 ? " fret, " : " frets, ") +
-           board.tuningName;
+    return boardLabel(board.firstScale, board.lastScale, units, board.frets.size(),
+                      board.tuningName);
 }
 
 BoardPages boardPages(const DesignerBoard& board, Units units, const PageFrame& frame,
@@ -234,6 +228,19 @@ BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const Pa
     Drawing blank = parts.front().drawing.blank();
     const std::size_t marks = blank.addLayer({"CROSSES", {0, 0, 0}, 1});
     const std::size_t labels = blank.addLayer(labelLayer());
+    // Every part's layers on the pages, one by a name: each item keeps its style.
+    std::vector<std::vector<std::size_t>> layersOf;
+    for (const TiledPart& part : parts) {
+        std::vector<std::size_t>& layerOf = layersOf.emplace_back();
+        for (const DrawingLayer& layer : part.drawing.layers) {
+            const auto known =
+                std::find_if(blank.layers.begin(), blank.layers.end(),
+                             [&](const DrawingLayer& l) { return l.name == layer.name; });
+            layerOf.push_back(known != blank.layers.end()
+                                  ? static_cast<std::size_t>(known - blank.layers.begin())
+                                  : blank.addLayer(layer));
+        }
+    }
     out.pages.push_back(blank);
     double top = 0;
     int number = 0;
@@ -242,17 +249,7 @@ BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const Pa
         const Tiling& t = tilings[n];
         const Extent e = extentOf(drawing);
         const double height = heightOf(parts[n]);
-        // The part's layers after the page's own: each item keeps its style.
-        std::vector<std::size_t> layerOf;
-        for (const DrawingLayer& layer : drawing.layers) {
-            const auto known =
-                std::find_if(blank.layers.begin(), blank.layers.end(),
-                             [&](const DrawingLayer& l) { return l.name == layer.name; });
-            layerOf.push_back(known != blank.layers.end()
-                                  ? static_cast<std::size_t>(known - blank.layers.begin())
-                                  : blank.addLayer(layer));
-        }
-        for (Drawing& page : out.pages) page.layers = blank.layers;
+        const std::vector<std::size_t>& layerOf = layersOf[n];
         for (int k = 0; k < t.pieces; ++k) {
             if (top > 0 && top + height > frame.height) {
                 out.pages.push_back(blank);

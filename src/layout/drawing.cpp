@@ -54,6 +54,14 @@ Drawing Drawing::moved(double dx, double dy) const {
     return d;
 }
 
+void Drawing::append(const Drawing& other) {
+    lines.insert(lines.end(), other.lines.begin(), other.lines.end());
+    outlines.insert(outlines.end(), other.outlines.begin(), other.outlines.end());
+    circles.insert(circles.end(), other.circles.begin(), other.circles.end());
+    arcs.insert(arcs.end(), other.arcs.begin(), other.arcs.end());
+    texts.insert(texts.end(), other.texts.begin(), other.texts.end());
+}
+
 Drawing keepLayers(const Drawing& drawing, const std::vector<std::string>& names) {
     Drawing d = drawing.blank();
     d.layers.clear();

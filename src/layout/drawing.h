@@ -118,6 +118,8 @@ struct Drawing {
     Drawing blank() const;
     // The drawing moved by (dx, dy).
     Drawing moved(double dx, double dy) const;
+    // Adds another drawing's items, on this one's layers of the same index.
+    void append(const Drawing& other);
 };
 
 // Only what lies on the named layers, which keep their order and style.

@@ -49,12 +49,6 @@ Drawing gauge(const RadiusGauges& gauges, const GaugeRadius& r, bool concave) {
     return d;
 }
 
-void append(Drawing& sheet, const Drawing& part) {
-    sheet.lines.insert(sheet.lines.end(), part.lines.begin(), part.lines.end());
-    sheet.arcs.insert(sheet.arcs.end(), part.arcs.begin(), part.arcs.end());
-    sheet.texts.insert(sheet.texts.end(), part.texts.begin(), part.texts.end());
-}
-
 }  // namespace
 
 RadiusGauges boardGauges(const DesignerBoard& board, Units units,
@@ -72,6 +66,7 @@ RadiusGauges boardGauges(const DesignerBoard& board, Units units,
     for (const double r : givenRadii) g.radii.push_back({r, {}});
     g.width = std::max(widthAcross(board, board.nut), widthAcross(board, board.boardEnd)) +
               kGaugeWiderMm * unitsPerMillimetre(units);
+    g.board = boardDescription(board, units);
     return g;
 }
 
@@ -98,8 +93,8 @@ Drawing gaugeSheet(const RadiusGauges& gauges) {
     for (const GaugeRadius& r : gauges.radii) {
         const Drawing concave = gauge(gauges, r, true);
         const Drawing convex = gauge(gauges, r, false);
-        append(sheet, concave.moved(0, top));
-        append(sheet, convex.moved(gauges.width + gap, top));
+        sheet.append(concave.moved(0, top));
+        sheet.append(convex.moved(gauges.width + gap, top));
         const Extent a = extentOf(concave), b = extentOf(convex);
         top += std::max(a.bottom, b.bottom) + gap;
     }

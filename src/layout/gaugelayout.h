@@ -26,6 +26,7 @@ struct RadiusGauges {
     std::vector<GaugeRadius> radii;
     double width = 0;  // the arcs' chord
     Units units = Units::Millimetres;
+    std::string board;  // what the board is, for the printed labels
 };
 
 // The board's gauges: its radius at the nut and at the end (once when they are the same; none

@@ -28,6 +28,15 @@ DrawingLayer labelLayer() {
     return {"LABELS", {0, 0, 0}, 1};
 }
 
+std::string boardLabel(double firstScale, double lastScale, Units units, std::size_t frets,
+                       const std::string& method) {
+    const std::string scale = firstScale == lastScale
+                                  ? formatGeneral(firstScale)
+                                  : formatGeneral(firstScale) + " to " + formatGeneral(lastScale);
+    return "scale " + scale + " " + unitSymbol(units) + ", " + std::to_string(frets) +
+           (frets == 1 ? " fret, " : " frets, ") + method;
+}
+
 std::string programText() {
     return "Varnel v." + std::string(kVersionText);
 }

@@ -17,6 +17,11 @@ constexpr double kLabelPoints = 8;
 // The layer labels and rules are drawn on.
 DrawingLayer labelLayer();
 
+// What a printed board is for: "scale 648 mm, 22 frets, twelfth root of 2", or with two scale
+// lengths "scale 648 to 686 mm, ...".
+std::string boardLabel(double firstScale, double lastScale, Units units, std::size_t frets,
+                       const std::string& method);
+
 // "Varnel v.1.01".
 std::string programText();
 

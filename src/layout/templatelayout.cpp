@@ -80,8 +80,8 @@ Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
 }
 
 std::string templateDescription(const FretboardSettings& s, int frets) {
-    return "scale " + formatGeneral(s.scaleLen) + " " + unitSymbol(unitsOf(s.unitsType)) + ", " +
-           std::to_string(frets) + (frets == 1 ? " fret, " : " frets, ") + methodDescription(s);
+    return boardLabel(s.scaleLen, s.scaleLen, unitsOf(s.unitsType), static_cast<std::size_t>(frets),
+                      methodDescription(s));
 }
 
 TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,

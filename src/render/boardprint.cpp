@@ -44,32 +44,27 @@ Document boardDocument(const DesignerBoard& board, Units units) {
             [&board, units](PrinterSurface& printer) { return drawBoard(printer, board, units); }};
 }
 
-std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& gauges,
-                                  const std::string& description) {
+std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& gauges) {
     if (const auto refusal = gaugeRefusal(gauges)) return QString::fromStdString(*refusal);
     const Units units = gauges.units;
     const BoardPages pages = tiledPages(gaugeParts(gauges), units, printer.frame(units), printer,
-                                        "radius gauges for " + description, noteOf(printer));
+                                        "radius gauges for " + gauges.board, noteOf(printer));
     return replayUnlessRefused(
         printer, piecesRefusal(pages, units, QStringLiteral("The radius gauges"), true),
         pages.pages);
 }
 
-Document gaugeDocument(const RadiusGauges& gauges, const std::string& description) {
-    return {QStringLiteral("Radius Gauges"), [gauges, description](PrinterSurface& printer) {
-                return drawGauges(printer, gauges, description);
-            }};
+Document gaugeDocument(const RadiusGauges& gauges) {
+    return {QStringLiteral("Radius Gauges"),
+            [gauges](PrinterSurface& printer) { return drawGauges(printer, gauges); }};
 }
 
 std::optional<QString> drawIntonationReport(PrinterSurface& printer, const DesignerBoard& board,
                                             Units units) {
     if (board.intonation.empty()) return kNoIntonationMessage;
-    const PageFrame frame = printer.frame(Units::Millimetres);
-    const std::optional<QString> refusal = reportPageRefusal(frame);
-    return replayUnlessRefused(
-        printer, refusal,
-        refusal ? std::vector<Drawing>()
-                : intonationReportPages(board, units, frame, printer, noteOf(printer)));
+    return drawReport(printer, [&](const PageFrame& frame, const std::string& note) {
+        return intonationReportPages(board, units, frame, printer, note);
+    });
 }
 
 Document intonationDocument(const DesignerBoard& board, Units units) {

@@ -20,11 +20,9 @@ std::optional<QString> drawBoard(PrinterSurface& printer, const DesignerBoard& b
 // The tiled board as a document, laid out once, with its refusal; the board must outlive it.
 Document boardDocument(const DesignerBoard& board, Units units);
 
-// The radius gauges in pieces, labelled as for the board the description names; or, having
-// drawn nothing, why not.
-std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& gauges,
-                                  const std::string& description);
-Document gaugeDocument(const RadiusGauges& gauges, const std::string& description);
+// The radius gauges in pieces, labelled for their board; or, having drawn nothing, why not.
+std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& gauges);
+Document gaugeDocument(const RadiusGauges& gauges);
 
 // The intonation report of a board with a string set; or, having drawn nothing, why not.
 inline const QString kNoIntonationMessage =

@@ -154,10 +154,8 @@ QString suggestedFileName(const FretboardSettings& s, const QString& extension) 
 }
 
 std::optional<QString> exportGauges(ExportFormat format, const QString& fileName,
-                                    const RadiusGauges& gauges, const std::string& description,
-                                    const PageSetup& setup) {
-    if (format == ExportFormat::TemplatePdf)
-        return savePdf(fileName, setup, gaugeDocument(gauges, description));
+                                    const RadiusGauges& gauges, const PageSetup& setup) {
+    if (format == ExportFormat::TemplatePdf) return savePdf(fileName, setup, gaugeDocument(gauges));
     if (format != ExportFormat::TemplateDxf && format != ExportFormat::TemplateSvg)
         return QStringLiteral("Radius gauges are written as a DXF, SVG or PDF file.");
     if (const auto refusal = gaugeRefusal(gauges)) return QString::fromStdString(*refusal);

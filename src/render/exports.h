@@ -64,12 +64,10 @@ std::optional<QString> exportIntonation(ExportFormat format, const QString& file
                                         const DesignerBoard& board, Units units,
                                         const PageSetup& setup);
 
-// The radius gauges' files: TemplatePdf (pieces on the setup's paper, labelled for the board the
-// description names), TemplateDxf and TemplateSvg (every gauge on one sheet). The message when
-// nothing was written.
+// The radius gauges' files: TemplatePdf (pieces on the setup's paper, labelled for their board),
+// TemplateDxf and TemplateSvg (every gauge on one sheet). The message when nothing was written.
 std::optional<QString> exportGauges(ExportFormat format, const QString& fileName,
-                                    const RadiusGauges& gauges, const std::string& description,
-                                    const PageSetup& setup);
+                                    const RadiusGauges& gauges, const PageSetup& setup);
 
 // The paper a window's PDF files are made on: the chosen printer's, without that printer's
 // scale correction (the file may be printed anywhere).

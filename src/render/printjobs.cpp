@@ -117,20 +117,21 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 
 }  // namespace
 
-std::optional<QString> reportPageRefusal(const PageFrame& frame) {
-    if (frame.width >= kReportMinimumWidthMm && frame.height >= 2 * kPlotHeightMm)
-        return std::nullopt;
-    return QStringLiteral("The page is too small for the report: it needs %1 x %2 mm.")
-        .arg(kReportMinimumWidthMm)
-        .arg(2 * kPlotHeightMm);
+std::optional<QString> drawReport(PrinterSurface& printer, const ReportLayout& layOut) {
+    const PageFrame frame = printer.frame(Units::Millimetres);
+    if (frame.width < kReportMinimumWidthMm || frame.height < 2 * kPlotHeightMm) {
+        return QStringLiteral("The page is too small for the report: it needs %1 x %2 mm.")
+            .arg(kReportMinimumWidthMm)
+            .arg(2 * kPlotHeightMm);
+    }
+    replayPages(printer, layOut(frame, noteOf(printer)));
+    return std::nullopt;
 }
 
 std::optional<QString> drawCheckReport(PrinterSurface& printer, const InstrumentCheck& check) {
-    const PageFrame frame = printer.frame(Units::Millimetres);
-    const std::optional<QString> refusal = reportPageRefusal(frame);
-    return replayUnlessRefused(printer, refusal,
-                               refusal ? std::vector<Drawing>()
-                                       : checkReportPages(check, frame, printer, noteOf(printer)));
+    return drawReport(printer, [&](const PageFrame& frame, const std::string& note) {
+        return checkReportPages(check, frame, printer, note);
+    });
 }
 
 Document checkReportDocument(const InstrumentCheck& check) {

@@ -3,6 +3,7 @@
 // each ended by the footer line.
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include <vector>
@@ -56,7 +57,10 @@ std::optional<QString> drawCheckReport(PrinterSurface& printer, const Instrument
 // The same as a document; the check must outlive it.
 Document checkReportDocument(const InstrumentCheck& check);
 
-// Why a report's page is too small (a millimetre frame): none when it is not.
-std::optional<QString> reportPageRefusal(const PageFrame& frame);
+// A report on pages in millimetres: laid out on the printer's frame with its correction note and
+// drawn; or, having drawn nothing, why the page is too small for it.
+using ReportLayout =
+    std::function<std::vector<Drawing>(const PageFrame& frame, const std::string& note)>;
+std::optional<QString> drawReport(PrinterSurface& printer, const ReportLayout& layOut);
 
 }  // namespace varnel

@@ -250,7 +250,7 @@ TEST(GaugeTest, GaugesHaveTheirRadiiAndClosedOutlines) {
         // On paper 60 mm wide each gauge takes pieces; every arc keeps its radius.
         test::RecordingPrinter narrow(60 / 25.4, 10);
         const RadiusGauges gauges = boardGauges(board, units, {});
-        ASSERT_FALSE(drawGauges(narrow, gauges, boardDescription(board, units)));
+        ASSERT_FALSE(drawGauges(narrow, gauges));
         int pieces = 0;
         for (const auto& t : narrow.texts) pieces += t.text.startsWith("piece ");
         EXPECT_GT(pieces, static_cast<int>(2 * gauges.radii.size()));
