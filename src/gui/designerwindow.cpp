@@ -1,8 +1,6 @@
 #include "gui/designerwindow.h"
 
-#include <QAbstractTableModel>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -27,111 +25,13 @@
 #include "core/numtext.h"
 #include "gui/dialogparts.h"
 #include "gui/drawingview.h"
+#include "gui/frettablemodel.h"
 #include "gui/printdialogs.h"
 #include "layout/boardlayout.h"
 #include "layout/intonationreport.h"
 #include "render/boardprint.h"
 
 namespace varnel {
-
-// The fret table as a model the view asks for what it shows: nothing is filled in ahead, so a
-// board of 32766 frets costs no more than one of 22. A row per fret: its distances, angle,
-// width, radius, marker and cents; or, a column per string, where the fret crosses each string.
-class FretTableModel : public QAbstractTableModel {
-  public:
-    explicit FretTableModel(const DesignerModel& model, QObject* parent)
-        : QAbstractTableModel(parent), m_model(model) {}
-    void setPerString(bool perString) {
-        beginResetModel();
-        m_perString = perString;
-        endResetModel();
-    }
-    void boardChanged() {
-        beginResetModel();
-        endResetModel();
-    }
-    int rowCount(const QModelIndex& parent = {}) const override {
-        const auto& board = m_model.board();
-        return parent.isValid() || !board
-                   ? 0
-                   : intonationRows() + static_cast<int>(board->table.size());
-    }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        const auto& board = m_model.board();
-        if (parent.isValid()) return 0;
-        return m_perString ? 1 + (board ? static_cast<int>(board->strings.size()) : 0) : 10;
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        const auto& board = m_model.board();
-        if (!board || !index.isValid()) return {};
-        if (role == Qt::TextAlignmentRole && index.column() > 0)
-            return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
-        if (role != Qt::DisplayRole) return {};
-        const int column = index.column();
-        const int decimals = m_model.units() == Units::Inches ? 3 : 2;
-        if (index.row() < intonationRows()) return intonationCell(index.row(), column, decimals);
-        const int row = index.row() - intonationRows();
-        const BoardFret& f = board->table[static_cast<std::size_t>(row)];
-        if (column == 0) return QString::fromStdString(f.label);
-        if (m_perString) {
-            const std::size_t point = static_cast<std::size_t>(row) * board->strings.size() +
-                                      static_cast<std::size_t>(column - 1);
-            return QString::fromStdString(formatFixed(board->fretPoints[point].fromNut, decimals));
-        }
-        const std::string cells[] = {formatFixed(f.alongFirst, decimals),
-                                     formatFixed(f.alongLast, decimals),
-                                     formatFixed(f.alongMidline, decimals),
-                                     formatFixed(f.angleDegrees, 2),
-                                     formatFixed(f.width, decimals),
-                                     formatFixed(f.radius, decimals),
-                                     markerName(f.marker),
-                                     formatFixed(f.cents, 2),
-                                     formatFixed(f.fromTwelve, 2)};
-        return QString::fromStdString(cells[static_cast<std::size_t>(column - 1)]);
-    }
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-        if (section == 0) return QStringLiteral("Fret");
-        const QString unit =
-            QStringLiteral(" (%1)").arg(QLatin1String(unitSymbol(m_model.units())));
-        if (m_perString) return QStringLiteral("String %1").arg(section) + unit;
-        const QString headers[] = {QStringLiteral("Along First String") + unit,
-                                   QStringLiteral("Along Last String") + unit,
-                                   QStringLiteral("Along Midline") + unit,
-                                   QStringLiteral("Angle (degrees)"),
-                                   QStringLiteral("Width") + unit,
-                                   QStringLiteral("Radius") + unit,
-                                   QStringLiteral("Marker"),
-                                   QStringLiteral("Cents"),
-                                   QStringLiteral("From 12 Equal")};
-        return headers[section - 1];
-    }
-
-  private:
-    // A column per string begins with each string's intonation, when there is one.
-    static constexpr int kIntonationRows = 6;
-    int intonationRows() const {
-        const auto& board = m_model.board();
-        return m_perString && board && !board->intonation.empty() ? kIntonationRows : 0;
-    }
-    QVariant intonationCell(int row, int column, int decimals) const {
-        if (column == 0) {
-            const QString names[kIntonationRows] = {
-                QStringLiteral("Saddle setback"),     QStringLiteral("Nut setback"),
-                QStringLiteral("RMS before (cents)"), QStringLiteral("Largest before (cents)"),
-                QStringLiteral("RMS after (cents)"),  QStringLiteral("Largest after (cents)")};
-            return names[row];
-        }
-        const StringIntonation& s =
-            m_model.board()->intonation[static_cast<std::size_t>(column - 1)];
-        const double values[kIntonationRows] = {s.saddle,    s.nut,      s.rmsBefore,
-                                                s.maxBefore, s.rmsAfter, s.maxAfter};
-        return QString::fromStdString(formatFixed(values[row], row < 2 ? decimals + 1 : 2));
-    }
-
-    const DesignerModel& m_model;
-    bool m_perString = false;
-};
 
 namespace {
 
@@ -475,9 +375,10 @@ void DesignerWindow::rememberGeometry() {
                      {kSplitterKey, fretListText({parts.value(0), parts.value(1)})}});
 }
 
-void DesignerWindow::closeEvent(QCloseEvent* event) {
+// Closing the window, Escape and Close all end here.
+void DesignerWindow::done(int result) {
     rememberGeometry();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 void DesignerWindow::showModel(unsigned changes) {
@@ -526,120 +427,6 @@ void DesignerWindow::showBoard() {
                   : std::nullopt);
     intonationButton->setEnabled(intonated);
     if (const auto failure = m_model.takeStoreFailure()) m_messages.show(*failure);
-}
-
-void DesignerWindow::print(const Document& document, const std::string& done) {
-    const auto failure = printDocument(m_printers, document);
-    m_messages.show(failure ? failure->toStdString() : done);
-}
-
-void DesignerWindow::preview(const Document& document) {
-    if (const auto refusal = previewDocument(m_printers, document, this))
-        m_messages.show(refusal->toStdString());
-}
-
-void DesignerWindow::printTemplate() {
-    if (board()) print(boardDocument(*board(), m_model.units()), "Template printed");
-}
-
-void DesignerWindow::previewTemplate() {
-    if (board()) preview(boardDocument(*board(), m_model.units()));
-}
-
-std::optional<std::pair<QString, ExportFormat>> DesignerWindow::chooseExport(
-    const std::vector<ExportFormat>& formats, const QString& stem) {
-    QStringList filters;
-    for (const ExportFormat f : formats) filters << exportFilter(f);
-    QString chosenFilter = filters.front();
-    QString file = m_chooseFile(this, stem + QLatin1Char('.') + exportExtension(formats.front()),
-                                filters.join(QStringLiteral(";;")), &chosenFilter);
-    if (file.isEmpty()) return std::nullopt;
-    // The name's own extension picks the format; a name without a known one gets the chosen
-    // filter's format and its extension.
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    // Two formats write .csv: the chosen filter's wins.
-    auto known = std::find_if(formats.begin(), formats.end(), [&](ExportFormat f) {
-        return exportExtension(f) == suffix && exportFilter(f) == chosenFilter;
-    });
-    if (known == formats.end())
-        known = std::find_if(formats.begin(), formats.end(),
-                             [&](ExportFormat f) { return exportExtension(f) == suffix; });
-    if (known != formats.end()) return std::pair(file, *known);
-    ExportFormat format = formats.front();
-    for (const ExportFormat f : formats) {
-        if (exportFilter(f) == chosenFilter) format = f;
-    }
-    file += QLatin1Char('.') + exportExtension(format);
-    // The save dialog asked about replacing the name as chosen, not this one.
-    if (QFileInfo::exists(file)) {
-        m_messages.show(QStringLiteral("%1 exists already. To replace it, choose it by its "
-                                       "full name.")
-                            .arg(QDir::toNativeSeparators(file))
-                            .toStdString());
-        return std::nullopt;
-    }
-    return std::pair(file, format);
-}
-
-void DesignerWindow::exportFile() {
-    if (!board()) return;
-    // The files a board makes.
-    const auto chosen =
-        chooseExport({ExportFormat::TemplateDxf, ExportFormat::TemplateSvg,
-                      ExportFormat::TemplatePdf, ExportFormat::ChartCsv, ExportFormat::FretPoints},
-                     QStringLiteral("fanned-fretboard"));
-    if (!chosen) return;
-    const auto failure = exportBoard(chosen->second, chosen->first, *board(), m_model.units(),
-                                     exportPaper(m_printers), boardOnly->isChecked());
-    if (failure) m_messages.show(failure->toStdString());
-}
-
-std::optional<RadiusGauges> DesignerWindow::gaugesToMake() {
-    if (!board()) return std::nullopt;
-    RadiusGauges gauges = boardGauges(*board(), m_model.units(), {});
-    if (const auto refusal = gaugeRefusal(gauges)) {
-        m_messages.show(*refusal);
-        return std::nullopt;
-    }
-    return gauges;
-}
-
-void DesignerWindow::printGauges() {
-    if (const auto gauges = gaugesToMake()) print(gaugeDocument(*gauges), "Radius gauges printed");
-}
-
-void DesignerWindow::previewGauges() {
-    if (const auto gauges = gaugesToMake()) preview(gaugeDocument(*gauges));
-}
-
-void DesignerWindow::exportGaugeFile() {
-    const auto gauges = gaugesToMake();
-    if (!gauges) return;
-    const auto chosen = chooseExport(
-        {ExportFormat::TemplateDxf, ExportFormat::TemplateSvg, ExportFormat::TemplatePdf},
-        QStringLiteral("radius-gauges"));
-    if (!chosen) return;
-    const auto failure =
-        exportGauges(chosen->second, chosen->first, *gauges, exportPaper(m_printers));
-    if (failure) m_messages.show(failure->toStdString());
-}
-
-void DesignerWindow::printIntonation() {
-    if (board()) print(intonationDocument(*board(), m_model.units()), "Intonation report printed");
-}
-
-void DesignerWindow::previewIntonation() {
-    if (board()) preview(intonationDocument(*board(), m_model.units()));
-}
-
-void DesignerWindow::exportIntonationFile() {
-    if (!board()) return;
-    const auto chosen = chooseExport({ExportFormat::ChartCsv, ExportFormat::TemplatePdf},
-                                     QStringLiteral("intonation"));
-    if (!chosen) return;
-    if (const auto failure = exportIntonation(chosen->second, chosen->first, *board(),
-                                              m_model.units(), exportPaper(m_printers)))
-        m_messages.show(failure->toStdString());
 }
 
 }  // namespace varnel

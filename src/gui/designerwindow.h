@@ -76,7 +76,7 @@ class DesignerWindow : public QDialog {
     QPushButton* closeButton = nullptr;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void done(int result) override;
 
   private:
     // Shows what the model changed.

@@ -75,6 +75,8 @@ TEST_F(DesignerViewTest, TheDrawingZoomsPansAndSaysWhatIsUnderTheCursor) {
 // the window opens whole: every button and the status line lie inside it, and it inside the
 // screen.
 TEST_F(DesignerViewTest, TheWindowFitsALaptopScreen) {
+    test::TempStore designerStore;
+    useDesignerStore(designerStore.store());
     DesignerWindow* designer = openDesigner();
     ASSERT_TRUE(designer);
     for (const QRect screen : {QRect(0, 0, 1366, 768 - 40), QRect(0, 0, 1024, 576 - 32)}) {
@@ -95,6 +97,15 @@ TEST_F(DesignerViewTest, TheWindowFitsALaptopScreen) {
                                              << "," << at.y() << " in " << screen.width();
         }
     }
+    // Its size is remembered however it is closed, Escape too.
+    designer->show();
+    designer->resize(700, 500);
+    QTest::keyClick(designer, Qt::Key_Escape);
+    EXPECT_FALSE(designer->isVisible());
+    delete designer;
+    designer = openDesigner();
+    ASSERT_TRUE(designer);
+    EXPECT_EQ(designer->size(), QSize(700, 500));
 }
 
 // The table is a view of the board: a row a fret, or a column a string.
