@@ -114,7 +114,15 @@ std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
     const Workshop guitar;
     if (w.markers != guitar.markers || w.doubleMarkers != guitar.doubleMarkers)
         return {w.markers, w.doubleMarkers};
-    if (tuning.scale) return {};
+    // A scale of twelve equal steps of the octave is twelve equal, however it was typed.
+    const auto twelveEqual = [](const Scale& scale) {
+        if (scale.size() != 12) return false;
+        for (int k = 1; k <= 12; ++k) {
+            if (std::fabs(scale.centsAbove(k) - 100.0 * k) > 1e-6) return false;
+        }
+        return true;
+    };
+    if (tuning.scale && !twelveEqual(*tuning.scale)) return {};
     if (tuning.diatonic) return {{3, 5, 7, 10, 12, 14}, {7, 14}};
     return {w.markers, w.doubleMarkers};
 }

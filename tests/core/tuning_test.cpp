@@ -226,6 +226,11 @@ TEST(TuningTest, DefaultMarkersFollowTheTuning) {
          {},
          ""},
         {{{"cboTemperament", "1"}, {"txtDivisions", "19"}}, {}, ""},
+        // Twelve equal divisions of the octave are twelve equal, however they are chosen.
+        {{{"cboTemperament", "1"}, {"txtDivisions", "12"}, {"txtPeriod", "1200.0"}},
+         {},
+         "3s 5s 7s 9s 12d 15s 17s 19s 21s 24d"},
+        {{{"cboTemperament", "1"}, {"txtDivisions", "12"}, {"txtPeriod", "3/1"}}, {}, ""},
         {{{"cboTemperament", "1"}, {"txtDivisions", "19"}}, {5, 11}, "5s 11s"},
     };
     FretboardSettings s;
