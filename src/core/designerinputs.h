@@ -150,6 +150,8 @@ struct DesignerInput {
     std::function<double(const DesignerInputs& in)> value = {};
     std::string_view noun = {};
     bool notNegative = false;
+    // The caption's letter that Alt takes to the control (none: 0), unique on its tab.
+    char mnemonic = 0;
 };
 
 // Every input, in the form's order (the order the window reads and names them in).

@@ -84,9 +84,10 @@ DesignerInput frets(std::string_view key, std::string_view caption, InputOption 
     return input;
 }
 
-DesignerInput flag(std::string_view key, std::string_view caption, std::vector<InputOption> options,
-                   bool& (*field)(DesignerInputs&)) {
+DesignerInput flag(std::string_view key, std::string_view caption, char mnemonic,
+                   std::vector<InputOption> options, bool& (*field)(DesignerInputs&)) {
     DesignerInput input{key, caption, kWorkshop, InputKind::Flag, std::move(options)};
+    input.mnemonic = mnemonic;
     input.words = {"yes", "no"};
     input.read = [field](std::string_view text, double, DesignerInputs& in) {
         field(in) = text == "1";
@@ -125,6 +126,7 @@ std::vector<DesignerInput> makeInputs() {
     };
     fretCount.text = [](const DesignerInputs& in) { return std::to_string(in.frets); };
     fretCount.unreadable = "must be a whole number from 1 to 32766.";
+    fretCount.mnemonic = 'N';
     inputs.push_back(std::move(fretCount));
     inputs.push_back(count("txtStrings", "Number of Strings", kStrings,
                            {"--strings", P::Whole, {}, "N  the number of strings, 2 to 12"},
@@ -314,7 +316,7 @@ std::vector<DesignerInput> makeInputs() {
                      {{"--marker-diameter", P::Whole, {}, "D"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.markerDiameter; }),
               "marker diameter"));
-    inputs.push_back(flag("chkSideMarkers", "Side Markers",
+    inputs.push_back(flag("chkSideMarkers", "Side Markers", 'a',
                           {{"--side-markers", P::Whole, {}, "yes|no  dots on the bass edge"}},
                           [](DesignerInputs& in) -> bool& { return in.workshop.sideMarkers; }));
     inputs.push_back(
@@ -327,7 +329,7 @@ std::vector<DesignerInput> makeInputs() {
                      {{"--board-end", P::Whole, {}, "D  the board past the last fret"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.boardEnd; }),
               "board end"));
-    inputs.push_back(flag("chkZeroFret", "Zero Fret", {{"--zero-fret", P::Fixed, "1"}},
+    inputs.push_back(flag("chkZeroFret", "Zero Fret", 'Z', {{"--zero-fret", P::Fixed, "1"}},
                           [](DesignerInputs& in) -> bool& { return in.workshop.zeroFret; }));
     inputs.push_back(
         named(length("txtNutGap", "Nut Gap", kWorkshop,
@@ -388,7 +390,7 @@ std::vector<DesignerInput> makeInputs() {
                            {"--intonate-frets", P::Whole, {}, "K  frets 1 to K in tune"},
                            [](DesignerInputs& in) -> int& { return in.intonation.frets; }));
     DesignerInput nutToo =
-        flag("chkNutCompensation", "Nut Compensation",
+        flag("chkNutCompensation", "Nut Compensation", 'N',
              {{"--nut-compensation", P::Whole, {}, "yes|no  move each string's nut point too"}},
              [](DesignerInputs& in) -> bool& { return in.intonation.nutToo; });
     nutToo.group = kIntonation;

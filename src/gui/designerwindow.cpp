@@ -39,6 +39,12 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The caption with its mnemonic letter marked.
+QString withMnemonic(const QString& caption, char letter) {
+    const qsizetype at = letter ? caption.indexOf(QLatin1Char(letter)) : -1;
+    return at < 0 ? caption : QString(caption).insert(at, QLatin1Char('&'));
+}
+
 // What the window asks of a screen when it fits: its own best size.
 constexpr QSize kPreferredSize(1200, 720);
 // The width the intonation's table and plot are laid out at, in millimetres.
@@ -233,7 +239,7 @@ QWidget* DesignerWindow::inputPages() {
             continue;
         }
         if (input.kind == InputKind::Flag) {
-            auto* check = new QCheckBox(caption, this);
+            auto* check = new QCheckBox(withMnemonic(caption, input.mnemonic), this);
             check->setObjectName(key);
             check->setAccessibleName(caption);
             check->setChecked(text == QLatin1String("1"));
@@ -283,6 +289,10 @@ QWidget* DesignerWindow::inputPages() {
         if (pendingLabel) {
             form->addRow(pendingLabel, row);
             pendingLabel = nullptr;
+        } else if (input.mnemonic) {
+            auto* label = new QLabel(withMnemonic(caption, input.mnemonic) + ':', this);
+            label->setBuddy(box);
+            form->addRow(label, row);
         } else {
             form->addRow(caption + QLatin1Char(':'), row);
         }
