@@ -165,6 +165,13 @@ std::optional<double> customFactor(std::int16_t calcType, double factor) {
 
 std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv) {
     std::vector<Measurement> out;
+    // As spreadsheets save CSV where a comma is the decimal point: semicolons between fields.
+    const bool semicolons = csv.find(';') != std::string_view::npos;
+    const char separator = semicolons ? ';' : ',';
+    const auto distanceOf = [semicolons](std::string text) {
+        if (semicolons) std::replace(text.begin(), text.end(), ',', '.');
+        return distanceFromText(text);
+    };
     int line = 0;
     int nextFret = 1;
     while (!csv.empty()) {
@@ -173,13 +180,13 @@ std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string
         csv = end == std::string_view::npos ? std::string_view() : csv.substr(end + 1);
         ++line;
         if (!row.empty() && row.back() == '\r') row.pop_back();
-        if (row.find_first_not_of(" \t,") == std::string::npos) continue;
-        const std::size_t comma = row.find(',');
-        const std::string first = row.substr(0, comma);
+        if (row.find_first_not_of(" \t,;") == std::string::npos) continue;
+        const std::size_t split = row.find(separator);
+        const std::string first = row.substr(0, split);
         const std::string second =
-            comma == std::string::npos ? std::string() : row.substr(comma + 1);
-        if (comma == std::string::npos) {
-            const auto distance = distanceFromText(first);
+            split == std::string::npos ? std::string() : row.substr(split + 1);
+        if (split == std::string::npos) {
+            const auto distance = distanceOf(first);
             if (!distance) {
                 if (line == 1) continue;  // a header
                 return "Line " + std::to_string(line) + ": \"" + row + "\" is not a distance.";
@@ -194,7 +201,7 @@ std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string
         }
         nextFret = *fret + 1;
         if (second.find_first_not_of(' ') == std::string::npos) continue;  // not measured
-        const auto distance = distanceFromText(second);
+        const auto distance = distanceOf(second);
         if (!distance)
             return "Line " + std::to_string(line) + ": \"" + second + "\" is not a distance.";
         out.push_back({*fret, *distance});

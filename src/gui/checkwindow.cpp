@@ -22,14 +22,23 @@
 #include "gui/drawingview.h"
 #include "layout/checkreport.h"
 #include "render/printjobs.h"
+#include "text/localnumbers.h"
 #include "text/qnumbertext.h"
 
 namespace varnel {
 
 namespace {
 
+// Numbers shown as the locale writes them.
 QString fixed(double value, int decimals) {
-    return QString::fromStdString(formatFixed(value, decimals));
+    return localDecimals(QString::fromStdString(formatFixed(value, decimals)));
+}
+QString shown(double value) {
+    return localDecimals(numberText(value));
+}
+// A typed distance, with the locale's decimal separator or a point.
+std::optional<double> typedDistance(const QString& text) {
+    return distanceFromText(pointDecimals(text.trimmed()).toStdString());
 }
 
 // Measurements typed as in a spreadsheet: Enter takes the cell and moves down, Delete and
@@ -157,8 +166,9 @@ void CheckWindow::followSettings() {
     if (units == m_units) return;
     const double factor = lengthFactor(m_units, units);
     const auto converted = [factor](const QString& text) {
-        const auto value = distanceFromText(text.trimmed().toStdString());
-        return value ? QString::fromStdString(convertedLengthText(*value * factor)) : text;
+        const auto value = typedDistance(text);
+        return value ? localDecimals(QString::fromStdString(convertedLengthText(*value * factor)))
+                     : text;
     };
     m_filling = true;
     for (int row = 0; row < measured->rowCount(); ++row) {
@@ -175,8 +185,15 @@ void CheckWindow::followSettings() {
 }
 
 void CheckWindow::pasteMeasurements(const QString& text) {
+    // A spreadsheet copies its cells with tabs between them: read as a file with semicolons,
+    // where a decimal comma may stand. A column alone is distances in the locale's way.
     QString csv = text;
-    csv.replace(QLatin1Char('\t'), QLatin1Char(','));
+    csv.replace(QLatin1Char('\t'), QLatin1Char(';'));
+    if (!csv.contains(QLatin1Char(';'))) csv = pointDecimals(csv);
+    fillMeasurements(csv);
+}
+
+void CheckWindow::fillMeasurements(const QString& csv) {
     const auto read = readMeasurements(csv.toStdString());
     if (const std::string* why = std::get_if<std::string>(&read)) {
         status->setText(QString::fromStdString(*why));
@@ -190,8 +207,8 @@ void CheckWindow::pasteMeasurements(const QString& text) {
         const auto index = static_cast<std::size_t>(row);
         measured->setItem(
             row, 0, new QTableWidgetItem(QString::number(given ? rows[index].fret : row + 1)));
-        measured->setItem(
-            row, 1, new QTableWidgetItem(given ? numberText(rows[index].distance) : QString()));
+        measured->setItem(row, 1,
+                          new QTableWidgetItem(given ? shown(rows[index].distance) : QString()));
     }
     m_filling = false;
     recalculate();
@@ -207,7 +224,7 @@ void CheckWindow::openMeasurements() {
         status->setText(QStringLiteral("The file %1 could not be read.").arg(name));
         return;
     }
-    pasteMeasurements(QString::fromUtf8(file.readAll()));
+    fillMeasurements(QString::fromUtf8(file.readAll()));
 }
 
 void CheckWindow::recalculate() {
@@ -226,7 +243,7 @@ void CheckWindow::recalculate() {
         const QString distanceText = distanceItem ? distanceItem->text().trimmed() : QString();
         if (distanceText.isEmpty()) continue;  // not measured
         const auto fret = int16FromText(fretItem ? fretItem->text().trimmed() : QString());
-        const auto distance = distanceFromText(distanceText.toStdString());
+        const auto distance = typedDistance(distanceText);
         if (!fret || !distance) {
             return say(QStringLiteral("Row %1: \"%2\" is not a fret and a distance.")
                            .arg(row + 1)
@@ -236,7 +253,7 @@ void CheckWindow::recalculate() {
     }
     std::optional<double> scale;
     if (!scaleLength->text().trimmed().isEmpty()) {
-        scale = doubleFromText(scaleLength->text().trimmed());
+        scale = doubleFromText(pointDecimals(scaleLength->text().trimmed()));
         if (!scale) return say(QStringLiteral("The Scale Length must be a number, or empty."));
     }
     auto checked = checkInstrument(rows, scale,
@@ -250,11 +267,11 @@ void CheckWindow::recalculate() {
         lines += QLatin1Char('\n') + QString::fromStdString(fitText(*m_check, m));
     for (const std::string& finding : checkFindings(*m_check))
         lines += QLatin1Char('\n') + QString::fromStdString(finding);
-    fit->setText(lines);
+    fit->setText(localDecimals(lines));
     results->setRowCount(static_cast<int>(m_check->frets.size()));
     for (int row = 0; row < results->rowCount(); ++row) {
         const FretCheck& f = m_check->frets[static_cast<std::size_t>(row)];
-        const QString cells[] = {QString::number(f.fret), numberText(f.measured), fixed(f.best, 3),
+        const QString cells[] = {QString::number(f.fret), shown(f.measured), fixed(f.best, 3),
                                  fixed(f.residual, 3), fixed(f.cents, 2)};
         for (int c = 0; c < 5; ++c) results->setItem(row, c, new QTableWidgetItem(cells[c]));
     }

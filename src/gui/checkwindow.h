@@ -27,8 +27,9 @@ class CheckWindow : public QDialog {
     CheckWindow(const FretboardSettings& settings, PrinterProvider& printers, MessageBox& messages,
                 SaveFileChooser chooseFile, QWidget* parent = nullptr);
 
-    // Rows of "fret,distance" or a distance alone (tabs as commas), as a spreadsheet copies
-    // them, into the table from its first row; said in the status line when they are none.
+    // Rows of "fret,distance" or a distance alone, or cells between tabs as a spreadsheet
+    // copies them, into the table from its first row; said in the status line when they are
+    // none. Numbers may have the locale's decimal separator.
     void pasteMeasurements(const QString& text);
     void openMeasurements();
     void printReport();
@@ -45,6 +46,8 @@ class CheckWindow : public QDialog {
     class DrawingView* plot = nullptr;
 
   private:
+    // Measurements as CSV (semicolons and decimal commas too) into the table.
+    void fillMeasurements(const QString& csv);
     void recalculate();
     // Each length's unit beside it, or in its header.
     void showUnits();

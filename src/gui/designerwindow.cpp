@@ -30,6 +30,7 @@
 #include "layout/boardlayout.h"
 #include "layout/intonationreport.h"
 #include "render/boardprint.h"
+#include "text/localnumbers.h"
 
 namespace varnel {
 
@@ -45,8 +46,8 @@ QString withMnemonic(const QString& caption, char letter) {
     return at < 0 ? caption : QString(caption).insert(at, QLatin1Char('&'));
 }
 
-// What the window asks of a screen when it fits: its own best size.
-constexpr QSize kPreferredSize(1200, 720);
+// The room kept for a title bar and borders the window manager has not measured yet.
+constexpr QSize kFrameAllowance(8, 40);
 // The width the intonation's table and plot are laid out at, in millimetres.
 constexpr double kIntonationSheetMm = 180;
 // The keys the window's size and splitter are remembered under, beside the inputs.
@@ -272,11 +273,14 @@ QWidget* DesignerWindow::inputPages() {
             });
             continue;
         }
-        auto* box = new QLineEdit(text, this);
+        // Numbers in the locale's way (a path as it is).
+        const bool numbers = input.kind != InputKind::Path;
+        auto* box = new QLineEdit(numbers ? localDecimals(text) : text, this);
         box->setObjectName(key);
         box->setAccessibleName(caption);
-        connect(box, &QLineEdit::textChanged, this,
-                [edited](const QString& value) { edited(value.toStdString()); });
+        connect(box, &QLineEdit::textChanged, this, [edited, numbers](const QString& value) {
+            edited((numbers ? pointDecimals(value) : value).toStdString());
+        });
         m_controls[std::string(input.key)] = box;
         auto* row = new QHBoxLayout;
         row->addWidget(box);
@@ -342,25 +346,25 @@ QWidget* DesignerWindow::drawingPane() {
     layout->addWidget(drawing, 1);
     drawing->setHoverListener([this](std::optional<Point> at) {
         const std::string said = at ? m_model.describePoint(*at) : std::string();
-        status->setText(QString::fromStdString(said.empty() ? m_model.status() : said));
+        status->setText(said.empty() ? QString::fromStdString(m_model.status())
+                                     : localDecimals(QString::fromStdString(said)));
     });
     return pane;
 }
 
-void DesignerWindow::fitInto(const QRect& available) {
-    // The frame (title bar and borders) is outside the window's own size.
-    const QSize frame = frameGeometry().size() - size();
-    const QSize room = available.size() - frame.expandedTo(QSize(0, 0));
-    resize(kPreferredSize.boundedTo(room).expandedTo(minimumSize()));
+void DesignerWindow::fitInto(const QRect& available, QSize wanted) {
+    // The frame (title bar and borders) is outside the window's own size; before the window is
+    // first shown the window manager has not said how large it is, so room is kept for one.
+    const QSize frame =
+        isVisible() ? (frameGeometry().size() - size()).expandedTo(QSize(0, 0)) : kFrameAllowance;
+    const QSize room = available.size() - frame;
+    resize(wanted.boundedTo(room).expandedTo(minimumSize()));
     move(available.topLeft() + QPoint(std::max(0, (room.width() - width()) / 2),
                                       std::max(0, (room.height() - height()) / 2)));
 }
 
 void DesignerWindow::restoreGeometry() {
-    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-    if (shown) fitInto(shown->availableGeometry());
-    if (!m_storage) return;
-    const DesignerTexts stored = m_storage->load();
+    const DesignerTexts stored = m_storage ? m_storage->load() : DesignerTexts();
     const auto numbers = [&stored](const std::string& key) {
         std::vector<int> values;
         if (const auto found = stored.find(key); found != stored.end()) {
@@ -368,12 +372,11 @@ void DesignerWindow::restoreGeometry() {
         }
         return values;
     };
+    // The size it had, within this screen, else its own best size.
     const std::vector<int> size = numbers(kSizeKey);
-    if (size.size() == 2 && size[0] > 0 && size[1] > 0 && shown) {
-        // Never larger than this screen.
-        const QSize room = shown->availableGeometry().size();
-        resize(QSize(size[0], size[1]).boundedTo(room).expandedTo(minimumSize()));
-    }
+    const bool remembered = size.size() == 2 && size[0] > 0 && size[1] > 0;
+    if (const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen())
+        fitInto(shown->availableGeometry(), remembered ? QSize(size[0], size[1]) : kPreferredSize);
     const std::vector<int> parts = numbers(kSplitterKey);
     if (parts.size() == 2 && parts[0] > 0 && parts[1] > 0) splitter->setSizes({parts[0], parts[1]});
 }
@@ -401,7 +404,10 @@ void DesignerWindow::showTexts() {
     for (const auto& [key, control] : m_controls) {
         const QString text = QString::fromStdString(m_model.text(key));
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
-            if (box->text() != text) box->setText(text);
+            // What the user typed stays as typed while it means the same.
+            const bool numbers = designerInput(key)->kind != InputKind::Path;
+            if ((numbers ? pointDecimals(box->text()) : box->text()) != text)
+                box->setText(numbers ? localDecimals(text) : text);
         } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
             check->setChecked(text == QLatin1String("1"));
         } else if (auto* choice = qobject_cast<QComboBox*>(control);

@@ -40,8 +40,11 @@ class DesignerWindow : public QDialog {
     DesignerModel& model() { return m_model; }
     const std::optional<DesignerBoard>& board() const { return m_model.board(); }
 
-    // Sizes the window to fit the screen's available area (its preferred size when that fits).
-    void fitInto(const QRect& available);
+    // The window's own best size.
+    static constexpr QSize kPreferredSize{1200, 720};
+    // Sizes the window to fit the screen's available area with its frame, at the size wanted
+    // when that fits, and centres it there.
+    void fitInto(const QRect& available, QSize wanted = kPreferredSize);
 
     void printTemplate();
     void previewTemplate();

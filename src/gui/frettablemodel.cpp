@@ -1,6 +1,7 @@
 #include "gui/frettablemodel.h"
 
 #include "core/numtext.h"
+#include "text/localnumbers.h"
 
 namespace varnel {
 
@@ -28,11 +29,15 @@ int FretTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant FretTableModel::data(const QModelIndex& index, int role) const {
-    const auto& board = m_model.board();
-    if (!board || !index.isValid()) return {};
+    if (!m_model.board() || !index.isValid()) return {};
     if (role == Qt::TextAlignmentRole && index.column() > 0)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     if (role != Qt::DisplayRole) return {};
+    return localDecimals(cellText(index));
+}
+
+QString FretTableModel::cellText(const QModelIndex& index) const {
+    const auto& board = m_model.board();
     const int column = index.column();
     const int decimals = m_model.units() == Units::Inches ? 3 : 2;
     if (index.row() < intonationRows()) return intonationCell(index.row(), column, decimals);
@@ -78,7 +83,7 @@ int FretTableModel::intonationRows() const {
     return m_perString && board && !board->intonation.empty() ? kIntonationRows : 0;
 }
 
-QVariant FretTableModel::intonationCell(int row, int column, int decimals) const {
+QString FretTableModel::intonationCell(int row, int column, int decimals) const {
     if (column == 0) {
         const QString names[kIntonationRows] = {
             QStringLiteral("Saddle setback"),     QStringLiteral("Nut setback"),

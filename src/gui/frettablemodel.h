@@ -25,7 +25,9 @@ class FretTableModel : public QAbstractTableModel {
     // A column per string begins with each string's intonation, when there is one.
     static constexpr int kIntonationRows = 6;
     int intonationRows() const;
-    QVariant intonationCell(int row, int column, int decimals) const;
+    // A cell's text with decimal points.
+    QString cellText(const QModelIndex& index) const;
+    QString intonationCell(int row, int column, int decimals) const;
 
     const DesignerModel& m_model;
     bool m_perString = false;

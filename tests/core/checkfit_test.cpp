@@ -119,6 +119,28 @@ TEST(CheckFitTest, MeasurementsThatCannotBeCheckedAreRefusedByFret) {
         EXPECT_FALSE(distanceFromText(text)) << text;
     EXPECT_EQ(std::get<std::string>(readMeasurements("1,36\n2,abc\n")),
               "Line 2: \"abc\" is not a distance.");
+    // As spreadsheets in comma locales save CSV: semicolons between fields, decimal commas (or
+    // points); a file with a semicolon anywhere is read so throughout.
+    const struct {
+        const char* csv;
+        std::vector<Measurement> rows;
+    } semicolons[] = {
+        {"Bund;Abstand\r\n1;36,37\r\n2;\r\n3;100,5\r\n", {{1, 36.37}, {3, 100.5}}},
+        {"1;36.37\n2;70,25\n", {{1, 36.37}, {2, 70.25}}},
+        {"1;1 27/64\n", {{1, 1 + 27 / 64.0}}},
+    };
+    for (const auto& file : semicolons) {
+        const auto read = readMeasurements(file.csv);
+        ASSERT_TRUE(std::holds_alternative<std::vector<Measurement>>(read)) << file.csv;
+        const auto& got = std::get<std::vector<Measurement>>(read);
+        ASSERT_EQ(got.size(), file.rows.size()) << file.csv;
+        for (std::size_t i = 0; i < got.size(); ++i) {
+            EXPECT_EQ(got[i].fret, file.rows[i].fret) << file.csv;
+            EXPECT_EQ(got[i].distance, file.rows[i].distance) << file.csv;
+        }
+    }
+    EXPECT_EQ(std::get<std::string>(readMeasurements("1;36,37\n2;70,2,5\n")),
+              "Line 2: \"70,2,5\" is not a distance.");
 }
 
 // Measuring noise of 0.05 mm on a 22-fret board: the worst of 1000 boards from a fixed seed
