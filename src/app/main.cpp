@@ -10,6 +10,7 @@
 #include "store/designerstore.h"
 #include "store/printerstore.h"
 #include "store/settingsstore.h"
+#include "text/translations.h"
 
 int main(int argc, char** argv) {
     // Answered before any window system is needed.
@@ -20,12 +21,23 @@ int main(int argc, char** argv) {
     }
     if (first == "--help" || first == "-h") {
         std::cout
-            << "usage: varnel [--version | --help]\n\n"
+            << "usage: varnel [--version | --help | --lang LANGUAGE]\n\n"
                "Varnel, the fret calculator and template printer. Its guide is shown by\n"
-               "Help, View ReadMe file; varnel-chart(1) does the same from the command line.\n";
+               "Help, View ReadMe file; varnel-chart(1) does the same from the command line.\n"
+               "It speaks the desktop's language (LANGUAGE, LANG) where it has a translation\n"
+               "(de, fr, es); --lang chooses one: --lang de, --lang en.\n";
         return 0;
     }
+    QString language;
+    if (first == "--lang") {
+        if (argc < 3) {
+            std::cerr << "varnel: --lang needs a language, as in --lang de\n";
+            return 2;
+        }
+        language = QString::fromLocal8Bit(argv[2]);
+    }
     QApplication app(argc, argv);
+    varnel::installTranslations(language);
     app.setApplicationDisplayName(QString());
     varnel::QSettingsStore store;
     varnel::QtMessageBox messages;

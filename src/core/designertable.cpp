@@ -3,6 +3,7 @@
 
 #include "core/designerinputs.h"
 #include "core/numtext.h"
+#include "core/translatable.h"
 
 namespace varnel {
 
@@ -10,10 +11,10 @@ namespace {
 
 using NumberField = double& (*)(DesignerInputs&);
 
-const char* const kStrings = "Strings and Scale";
-const char* const kTuning = "Tuning";
-const char* const kWorkshop = "Workshop";
-const char* const kIntonation = "Intonation";
+const char* const kStrings = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Strings and Scale");
+const char* const kTuning = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Tuning");
+const char* const kWorkshop = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Workshop");
+const char* const kIntonation = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Intonation");
 
 // A length or a plain number: any finite number (the refusals judge its size), times the factor
 // when it is a length.
@@ -118,7 +119,11 @@ DesignerInput words(std::string_view key, std::string_view caption, InputKind ki
 std::vector<DesignerInput> makeInputs() {
     using P = OptionPart;
     std::vector<DesignerInput> inputs;
-    DesignerInput fretCount{"txtFrets", "Number of Frets", kStrings, InputKind::Count, {}};
+    DesignerInput fretCount{"txtFrets",
+                            QT_TRANSLATE_NOOP("varnel::DesignerInput", "Number of Frets"),
+                            kStrings,
+                            InputKind::Count,
+                            {}};
     fretCount.read = [](std::string_view text, double, DesignerInputs& in) {
         const auto n = toInt16(text);
         if (n && *n >= 1 && *n <= kMaxFrets) in.frets = *n;
@@ -128,35 +133,42 @@ std::vector<DesignerInput> makeInputs() {
     fretCount.unreadable = "must be a whole number from 1 to 32766.";
     fretCount.mnemonic = 'N';
     inputs.push_back(std::move(fretCount));
-    inputs.push_back(count("txtStrings", "Number of Strings", kStrings,
-                           {"--strings", P::Whole, {}, "N  the number of strings, 2 to 12"},
-                           [](DesignerInputs& in) -> int& { return in.strings; }));
     inputs.push_back(
-        named(length("txtFirstScale", "First String Scale Length", kStrings,
-                     {{"--first-scale", P::Whole, {}, "L  the first (treble) string's"}},
+        count("txtStrings", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Number of Strings"),
+              kStrings, {"--strings", P::Whole, {}, "N  the number of strings, 2 to 12"},
+              [](DesignerInputs& in) -> int& { return in.strings; }));
+    inputs.push_back(
+        named(length("txtFirstScale",
+                     QT_TRANSLATE_NOOP("varnel::DesignerInput", "First String Scale Length"),
+                     kStrings, {{"--first-scale", P::Whole, {}, "L  the first (treble) string's"}},
                      [](DesignerInputs& in) -> double& { return in.firstScale; }),
               "first string's scale length"));
-    inputs.push_back(named(length("txtLastScale", "Last String Scale Length", kStrings,
-                                  {{"--last-scale", P::Whole, {}, "L  the last (bass) string's"}},
-                                  [](DesignerInputs& in) -> double& { return in.lastScale; }),
-                           "last string's scale length"));
     inputs.push_back(
-        named(length("txtNutSpacing", "String Spacing at Nut", kStrings,
-                     {{"--nut-spacing", P::Whole, {}, "W  outer strings' centres, at the nut"}},
-                     [](DesignerInputs& in) -> double& { return in.nutSpacing; }),
-              "string spacing at the nut"));
-    inputs.push_back(named(length("txtBridgeSpacing", "String Spacing at Bridge", kStrings,
-                                  {{"--bridge-spacing", P::Whole, {}, "W  and at the bridge"}},
-                                  [](DesignerInputs& in) -> double& { return in.bridgeSpacing; }),
-                           "string spacing at the bridge"));
+        named(length("txtLastScale",
+                     QT_TRANSLATE_NOOP("varnel::DesignerInput", "Last String Scale Length"),
+                     kStrings, {{"--last-scale", P::Whole, {}, "L  the last (bass) string's"}},
+                     [](DesignerInputs& in) -> double& { return in.lastScale; }),
+              "last string's scale length"));
+    inputs.push_back(named(
+        length("txtNutSpacing", QT_TRANSLATE_NOOP("varnel::DesignerInput", "String Spacing at Nut"),
+               kStrings, {{"--nut-spacing", P::Whole, {}, "W  outer strings' centres, at the nut"}},
+               [](DesignerInputs& in) -> double& { return in.nutSpacing; }),
+        "string spacing at the nut"));
+    inputs.push_back(
+        named(length("txtBridgeSpacing",
+                     QT_TRANSLATE_NOOP("varnel::DesignerInput", "String Spacing at Bridge"),
+                     kStrings, {{"--bridge-spacing", P::Whole, {}, "W  and at the bridge"}},
+                     [](DesignerInputs& in) -> double& { return in.bridgeSpacing; }),
+              "string spacing at the bridge"));
     // The perpendicular fret or ratio: one box, read as the choice beside it says.
     DesignerInput kind{
         "cboPerpendicular",
-        "Perpendicular Fret or Ratio",
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "Perpendicular Fret or Ratio"),
         kStrings,
         InputKind::Choice,
         {{"--perpendicular-fret", P::Fixed, "0"}, {"--perpendicular-ratio", P::Fixed, "1"}},
-        {"Perpendicular Fret", "Perpendicular Ratio"}};
+        {QT_TRANSLATE_NOOP("varnel::DesignerInput", "Perpendicular Fret"),
+         QT_TRANSLATE_NOOP("varnel::DesignerInput", "Perpendicular Ratio")}};
     kind.read = [](std::string_view text, double, DesignerInputs& in) {
         if (text == "1") {
             in.perpendicularFret.reset();
@@ -171,7 +183,7 @@ std::vector<DesignerInput> makeInputs() {
     inputs.push_back(std::move(kind));
     DesignerInput perpendicular{
         "txtPerpendicular",
-        "Perpendicular Fret",
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "Perpendicular Fret"),
         kStrings,
         InputKind::Number,
         {{"--perpendicular-fret", P::Whole, {}, "N  the fret square to the midline, 0 the nut"},
@@ -200,10 +212,10 @@ std::vector<DesignerInput> makeInputs() {
     perpendicular.noun = "perpendicular ratio";
     inputs.push_back(std::move(perpendicular));
     // One box sets both sides; a bass overhang typed beside it, the bass side.
-    DesignerInput overhang =
-        length("txtOverhang", "Fretboard Overhang", kStrings,
-               {{"--overhang", P::First, {}, "O|TREBLE,BASS  the board beyond the outer strings"}},
-               [](DesignerInputs& in) -> double& { return in.trebleOverhang; });
+    DesignerInput overhang = length(
+        "txtOverhang", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Fretboard Overhang"), kStrings,
+        {{"--overhang", P::First, {}, "O|TREBLE,BASS  the board beyond the outer strings"}},
+        [](DesignerInputs& in) -> double& { return in.trebleOverhang; });
     overhang.read = [read = overhang.read](std::string_view text, double factor,
                                            DesignerInputs& in) {
         if (!read(text, factor, in)) return false;
@@ -213,7 +225,8 @@ std::vector<DesignerInput> makeInputs() {
     overhang.noun = "fretboard overhang";
     inputs.push_back(std::move(overhang));
     DesignerInput bass =
-        length("txtBassOverhang", "Bass Overhang", kStrings, {{"--overhang", P::SecondOrBlank}},
+        length("txtBassOverhang", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Bass Overhang"),
+               kStrings, {{"--overhang", P::SecondOrBlank}},
                [](DesignerInputs& in) -> double& { return in.bassOverhang; });
     bass.read = [read = bass.read](std::string_view text, double factor, DesignerInputs& in) {
         return text.find_first_not_of(' ') == std::string_view::npos || read(text, factor, in);
@@ -227,11 +240,13 @@ std::vector<DesignerInput> makeInputs() {
 
     DesignerInput temperament{
         "cboTemperament",
-        "Temperament",
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "Temperament"),
         kTuning,
         InputKind::Choice,
         {{"--edo", P::Fixed, "1"}, {"--period", P::Fixed, "1"}, {"--scala", P::Fixed, "2"}},
-        {"12 Equal", "Equal Divisions", "Scala File"}};
+        {QT_TRANSLATE_NOOP("varnel::DesignerInput", "12 Equal"),
+         QT_TRANSLATE_NOOP("varnel::DesignerInput", "Equal Divisions"),
+         QT_TRANSLATE_NOOP("varnel::DesignerInput", "Scala File")}};
     temperament.read = [](std::string_view text, double, DesignerInputs& in) {
         const auto index = toInt16(text);
         in.tuning.temperament = index && *index >= 0 && *index <= 2 ? *index : 0;
@@ -242,23 +257,24 @@ std::vector<DesignerInput> makeInputs() {
     };
     inputs.push_back(std::move(temperament));
     DesignerInput divisions =
-        words("txtDivisions", "Divisions", InputKind::Count,
-              {{"--edo", P::Whole, {}, "N  equal divisions of the period"}},
+        words("txtDivisions", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Divisions"),
+              InputKind::Count, {{"--edo", P::Whole, {}, "N  equal divisions of the period"}},
               [](DesignerInputs& in) -> std::string& { return in.tuning.divisions; });
     divisions.unreadable = "must be a whole number from 1 to 1000.";
     inputs.push_back(std::move(divisions));
     DesignerInput period =
-        words("txtPeriod", "Period", InputKind::Pitch,
+        words("txtPeriod", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Period"), InputKind::Pitch,
               {{"--period", P::Whole, {}, "P  a ratio such as 3/1, or cents such as 1200.0"}},
               [](DesignerInputs& in) -> std::string& { return in.tuning.period; });
     period.unreadable =
         "must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.";
     inputs.push_back(std::move(period));
-    inputs.push_back(words("txtScalaFile", "Scala File", InputKind::Path,
+    inputs.push_back(words("txtScalaFile", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Scala File"),
+                           InputKind::Path,
                            {{"--scala", P::Whole, {}, "FILE  a Scala scale (.scl)"}},
                            [](DesignerInputs& in) -> std::string& { return in.tuning.scalaFile; }));
     DesignerInput tuning{"txtStringTuning",
-                         "String Tuning",
+                         QT_TRANSLATE_NOOP("varnel::DesignerInput", "String Tuning"),
                          kTuning,
                          InputKind::Degrees,
                          {{"--tuning",
@@ -276,11 +292,12 @@ std::vector<DesignerInput> makeInputs() {
         "blanks.";
     inputs.push_back(std::move(tuning));
     DesignerInput fretSet{"cboFretSet",
-                          "Fret Set",
+                          QT_TRANSLATE_NOOP("varnel::DesignerInput", "Fret Set"),
                           kTuning,
                           InputKind::Choice,
                           {{"--fret-set", P::Whole, {}, "all|diatonic  a dulcimer's frets"}},
-                          {"All", "Diatonic"},
+                          {QT_TRANSLATE_NOOP("varnel::DesignerInput", "All"),
+                           QT_TRANSLATE_NOOP("varnel::DesignerInput", "Diatonic")},
                           {"all", "diatonic"}};
     fretSet.read = [](std::string_view text, double, DesignerInputs& in) {
         in.tuning.diatonic = text == "1";
@@ -290,74 +307,80 @@ std::vector<DesignerInput> makeInputs() {
         return std::string(in.tuning.diatonic ? "1" : "0");
     };
     inputs.push_back(std::move(fretSet));
-    inputs.push_back(
-        words("txtExtraFrets", "Extra Frets", InputKind::Words,
-              {{"--extra-frets", P::Whole, {}, "\"6+ 13+\"  among the diatonic frets"}},
-              [](DesignerInputs& in) -> std::string& { return in.tuning.extraFrets; }));
+    inputs.push_back(words(
+        "txtExtraFrets", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Extra Frets"),
+        InputKind::Words, {{"--extra-frets", P::Whole, {}, "\"6+ 13+\"  among the diatonic frets"}},
+        [](DesignerInputs& in) -> std::string& { return in.tuning.extraFrets; }));
 
+    inputs.push_back(named(
+        length("txtSlotWidth", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Slot Width"), kWorkshop,
+               {{"--slot-width", P::Whole, {}, "W  the saw's kerf; 0: centre lines"}},
+               [](DesignerInputs& in) -> double& { return in.workshop.slotWidth; }),
+        "slot width"));
     inputs.push_back(
-        named(length("txtSlotWidth", "Slot Width", kWorkshop,
-                     {{"--slot-width", P::Whole, {}, "W  the saw's kerf; 0: centre lines"}},
-                     [](DesignerInputs& in) -> double& { return in.workshop.slotWidth; }),
-              "slot width"));
-    inputs.push_back(
-        frets("txtMarkers", "Position Markers",
+        frets("txtMarkers", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Position Markers"),
               {"--markers",
                P::Whole,
                {},
                "\"F ...\"  the frets with a marker (the default follows the tuning)"},
               [](DesignerInputs& in) -> std::vector<int>& { return in.workshop.markers; }));
     inputs.push_back(
-        frets("txtDoubleMarkers", "Double Markers",
+        frets("txtDoubleMarkers", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Double Markers"),
               {"--double-markers", P::Whole, {}, "\"F ...\"  those with two"},
               [](DesignerInputs& in) -> std::vector<int>& { return in.workshop.doubleMarkers; }));
-    inputs.push_back(
-        named(length("txtMarkerDiameter", "Marker Diameter", kWorkshop,
-                     {{"--marker-diameter", P::Whole, {}, "D"}},
-                     [](DesignerInputs& in) -> double& { return in.workshop.markerDiameter; }),
-              "marker diameter"));
-    inputs.push_back(flag("chkSideMarkers", "Side Markers", 'a',
+    inputs.push_back(named(
+        length("txtMarkerDiameter", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Marker Diameter"),
+               kWorkshop, {{"--marker-diameter", P::Whole, {}, "D"}},
+               [](DesignerInputs& in) -> double& { return in.workshop.markerDiameter; }),
+        "marker diameter"));
+    inputs.push_back(flag("chkSideMarkers",
+                          QT_TRANSLATE_NOOP("varnel::DesignerInput", "Side Markers"), 'a',
                           {{"--side-markers", P::Whole, {}, "yes|no  dots on the bass edge"}},
                           [](DesignerInputs& in) -> bool& { return in.workshop.sideMarkers; }));
     inputs.push_back(
-        named(length("txtSideMarkerDiameter", "Side Marker Diameter", kWorkshop,
+        named(length("txtSideMarkerDiameter",
+                     QT_TRANSLATE_NOOP("varnel::DesignerInput", "Side Marker Diameter"), kWorkshop,
                      {{"--side-marker-diameter", P::Whole, {}, "D"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.sideMarkerDiameter; }),
               "side marker diameter"));
     inputs.push_back(
-        named(length("txtBoardEnd", "Board End", kWorkshop,
-                     {{"--board-end", P::Whole, {}, "D  the board past the last fret"}},
+        named(length("txtBoardEnd", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Board End"),
+                     kWorkshop, {{"--board-end", P::Whole, {}, "D  the board past the last fret"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.boardEnd; }),
               "board end"));
-    inputs.push_back(flag("chkZeroFret", "Zero Fret", 'Z', {{"--zero-fret", P::Fixed, "1"}},
+    inputs.push_back(flag("chkZeroFret", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Zero Fret"),
+                          'Z', {{"--zero-fret", P::Fixed, "1"}},
                           [](DesignerInputs& in) -> bool& { return in.workshop.zeroFret; }));
     inputs.push_back(
-        named(length("txtNutGap", "Nut Gap", kWorkshop,
+        named(length("txtNutGap", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Nut Gap"), kWorkshop,
                      {{"--zero-fret", P::Whole, {}, "GAP  a zero fret, the nut GAP behind it"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.nutGap; }),
               "nut gap"));
     inputs.push_back(named(
-        length("txtTrebleSaddle", "Treble Saddle Compensation", kWorkshop,
+        length("txtTrebleSaddle",
+               QT_TRANSLATE_NOOP("varnel::DesignerInput", "Treble Saddle Compensation"), kWorkshop,
                {{"--saddle-compensation", P::First, {}, "TREBLE,BASS  along the outer strings"}},
                [](DesignerInputs& in) -> double& { return in.workshop.trebleSaddle; }),
         "treble saddle compensation"));
     inputs.push_back(
-        named(length("txtBassSaddle", "Bass Saddle Compensation", kWorkshop,
-                     {{"--saddle-compensation", P::SecondOrFirst}},
+        named(length("txtBassSaddle",
+                     QT_TRANSLATE_NOOP("varnel::DesignerInput", "Bass Saddle Compensation"),
+                     kWorkshop, {{"--saddle-compensation", P::SecondOrFirst}},
                      [](DesignerInputs& in) -> double& { return in.workshop.bassSaddle; }),
               "bass saddle compensation"));
     inputs.push_back(
-        named(length("txtRadiusNut", "Radius at Nut", kWorkshop,
-                     {{"--radius", P::First, {}, "NUT,END  a compound radius; 0: flat"}},
+        named(length("txtRadiusNut", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Radius at Nut"),
+                     kWorkshop, {{"--radius", P::First, {}, "NUT,END  a compound radius; 0: flat"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.radiusAtNut; }),
               "radius at the nut"));
     inputs.push_back(
-        named(length("txtRadiusEnd", "Radius at End", kWorkshop, {{"--radius", P::SecondOrFirst}},
+        named(length("txtRadiusEnd", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Radius at End"),
+                     kWorkshop, {{"--radius", P::SecondOrFirst}},
                      [](DesignerInputs& in) -> double& { return in.workshop.radiusAtEnd; }),
               "radius at the end"));
 
     DesignerInput stringSet{"txtStringSet",
-                            "String Set",
+                            QT_TRANSLATE_NOOP("varnel::DesignerInput", "String Set"),
                             kIntonation,
                             InputKind::Path,
                             {{"--string-set",
@@ -373,7 +396,9 @@ std::vector<DesignerInput> makeInputs() {
     inputs.push_back(std::move(stringSet));
     for (const bool nut : {true, false}) {
         DesignerInput action = length(
-            nut ? "txtActionNut" : "txtAction12", nut ? "Action at Nut" : "Action at Fret 12",
+            nut ? "txtActionNut" : "txtAction12",
+            nut ? QT_TRANSLATE_NOOP("varnel::DesignerInput", "Action at Nut")
+                : QT_TRANSLATE_NOOP("varnel::DesignerInput", "Action at Fret 12"),
             kIntonation,
             {nut ? InputOption{"--action",
                                P::First,
@@ -386,21 +411,24 @@ std::vector<DesignerInput> makeInputs() {
         action.notNegative = true;
         inputs.push_back(std::move(action));
     }
-    inputs.push_back(count("txtIntonateFrets", "Frets to Intonate", kIntonation,
-                           {"--intonate-frets", P::Whole, {}, "K  frets 1 to K in tune"},
-                           [](DesignerInputs& in) -> int& { return in.intonation.frets; }));
-    DesignerInput nutToo =
-        flag("chkNutCompensation", "Nut Compensation", 'N',
-             {{"--nut-compensation", P::Whole, {}, "yes|no  move each string's nut point too"}},
-             [](DesignerInputs& in) -> bool& { return in.intonation.nutToo; });
+    inputs.push_back(
+        count("txtIntonateFrets", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Frets to Intonate"),
+              kIntonation, {"--intonate-frets", P::Whole, {}, "K  frets 1 to K in tune"},
+              [](DesignerInputs& in) -> int& { return in.intonation.frets; }));
+    DesignerInput nutToo = flag(
+        "chkNutCompensation", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Nut Compensation"), 'N',
+        {{"--nut-compensation", P::Whole, {}, "yes|no  move each string's nut point too"}},
+        [](DesignerInputs& in) -> bool& { return in.intonation.nutToo; });
     nutToo.group = kIntonation;
     inputs.push_back(std::move(nutToo));
     DesignerInput saddle{"cboSaddle",
-                         "Saddle",
+                         QT_TRANSLATE_NOOP("varnel::DesignerInput", "Saddle"),
                          kIntonation,
                          InputKind::Choice,
                          {{"--saddle", P::Whole, {}, "per-string|straight|typed"}},
-                         {"Per String", "Straight", "Typed Compensation"},
+                         {QT_TRANSLATE_NOOP("varnel::DesignerInput", "Per String"),
+                          QT_TRANSLATE_NOOP("varnel::DesignerInput", "Straight"),
+                          QT_TRANSLATE_NOOP("varnel::DesignerInput", "Typed Compensation")},
                          {"per-string", "straight", "typed"}};
     saddle.read = [](std::string_view text, double, DesignerInputs& in) {
         const auto index = toInt16(text);

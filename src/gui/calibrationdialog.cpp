@@ -23,27 +23,26 @@ CalibrationDialog::CalibrationDialog(const RulerLengths& printed, std::int16_t u
       m_messages(messages),
       m_store(std::move(store)) {
     setObjectName(QStringLiteral("diaPrinterCalibration"));
-    setWindowTitle(QStringLiteral("Printer Scale Calibration"));
+    setWindowTitle(tr("Printer Scale Calibration"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     useDesignFont(*this);
-    const QString unit =
-        unitsType == kUnitsInches ? QStringLiteral("inches") : QStringLiteral("mm");
-    auto* help = new QLabel(
-        QStringLiteral("Print File, Print..., Calibration Page on this printer, measure each ruler "
-                       "with a steel rule from its first tick to its last, and enter the lengths "
-                       "(in %1).")
-            .arg(unit),
-        this);
+    const QString unit = unitsType == kUnitsInches ? tr("inches") : QStringLiteral("mm");
+    auto* help =
+        new QLabel(tr("Print File, Print..., Calibration Page on this printer, measure each ruler "
+                      "with a steel rule from its first tick to its last, and enter the lengths "
+                      "(in %1).")
+                       .arg(unit),
+                   this);
     help->setWordWrap(true);
-    measuredHorizontal = namedBox(this, "txtMeasuredHorizontal", "Measured Horizontal Ruler");
-    measuredVertical = namedBox(this, "txtMeasuredVertical", "Measured Vertical Ruler");
+    measuredHorizontal = namedBox(this, "txtMeasuredHorizontal", tr("Measured Horizontal Ruler"));
+    measuredVertical = namedBox(this, "txtMeasuredVertical", tr("Measured Vertical Ruler"));
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Measured &horizontal ruler (%1):").arg(unit), measuredHorizontal);
-    form->addRow(QStringLiteral("Measured &vertical ruler (%1):").arg(unit), measuredVertical);
-    okButton = namedButton(this, "OKButton", "OK");
-    cancelButton = namedButton(this, "CancelButton", "Cancel");
-    resetButton = namedButton(this, "ResetButton", "Reset");
+    form->addRow(tr("Measured &horizontal ruler (%1):").arg(unit), measuredHorizontal);
+    form->addRow(tr("Measured &vertical ruler (%1):").arg(unit), measuredVertical);
+    okButton = namedButton(this, "OKButton", tr("OK"));
+    cancelButton = namedButton(this, "CancelButton", tr("Cancel"));
+    resetButton = namedButton(this, "ResetButton", tr("Reset"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(help);
     layout->addLayout(form);

@@ -82,12 +82,12 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
       m_chooseFile(std::move(chooseFile)),
       m_units(unitsOf(settings.unitsType)) {
     setObjectName(QStringLiteral("diaCheckInstrument"));
-    setWindowTitle(QStringLiteral("Check an Instrument"));
+    setWindowTitle(tr("Check an Instrument"));
     // Closing hides the window: what was typed is there at the next opening.
     const int rows = settings.nFrets >= 3 && settings.nFrets <= 36 ? settings.nFrets : 24;
     measured = new MeasurementTable(rows, 2, this);
     measured->setObjectName(QStringLiteral("tblMeasured"));
-    measured->setAccessibleName(QStringLiteral("Measured Positions"));
+    measured->setAccessibleName(tr("Measured Positions"));
     measured->verticalHeader()->hide();
     measured->horizontalHeader()->setStretchLastSection(true);
     for (int row = 0; row < rows; ++row)
@@ -96,29 +96,29 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     auto* paste = new QShortcut(QKeySequence::Paste, measured);
     connect(paste, &QShortcut::activated, this,
             [this] { pasteMeasurements(QApplication::clipboard()->text()); });
-    scaleLength = namedBox(this, "txtScaleLength", "Scale Length");
+    scaleLength = namedBox(this, "txtScaleLength", tr("Scale Length"));
     connect(scaleLength, &QLineEdit::textChanged, this, &CheckWindow::recalculate);
     m_scaleUnit = new QLabel(this);
     m_scaleUnit->setObjectName(QStringLiteral("txtScaleLengthUnit"));
     fit = new QLabel(this);
     fit->setObjectName(QStringLiteral("lblFit"));
-    fit->setAccessibleName(QStringLiteral("Fit"));
+    fit->setAccessibleName(tr("Fit"));
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("lblStatus"));
     status->setWordWrap(true);
     results = new QTableWidget(0, 5, this);
     results->setObjectName(QStringLiteral("tblResults"));
-    results->setAccessibleName(QStringLiteral("Errors per Fret"));
+    results->setAccessibleName(tr("Errors per Fret"));
     results->verticalHeader()->hide();
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     plot = new DrawingView(this);
     plot->setObjectName(QStringLiteral("drwPlot"));
-    plot->setAccessibleName(QStringLiteral("Cents per fret"));
+    plot->setAccessibleName(tr("Cents per fret"));
     plot->setMinimumSize(360, 160);
-    auto* open = namedButton(this, "cmdOpen", "&Open Measurements...");
-    auto* print = namedButton(this, "cmdPrintReport", "&Print Report");
-    auto* exportButton = namedButton(this, "cmdExport", "&Export...");
-    auto* close = namedButton(this, "cmdClose", "&Close");
+    auto* open = namedButton(this, "cmdOpen", tr("&Open Measurements..."));
+    auto* print = namedButton(this, "cmdPrintReport", tr("&Print Report"));
+    auto* exportButton = namedButton(this, "cmdExport", tr("&Export..."));
+    auto* close = namedButton(this, "cmdClose", tr("&Close"));
     connect(open, &QPushButton::clicked, this, &CheckWindow::openMeasurements);
     connect(print, &QPushButton::clicked, this, &CheckWindow::printReport);
     connect(exportButton, &QPushButton::clicked, this, &CheckWindow::exportFile);
@@ -127,7 +127,7 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     auto* scaleRow = new QHBoxLayout;
     scaleRow->addWidget(scaleLength);
     scaleRow->addWidget(m_scaleUnit);
-    form->addRow(QStringLiteral("Scale Length (optional):"), scaleRow);
+    form->addRow(tr("Scale Length (optional):"), scaleRow);
     auto* right = new QVBoxLayout;
     right->addLayout(form);
     right->addWidget(fit);
@@ -147,13 +147,12 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
 
 void CheckWindow::showUnits() {
     const QString unit = QString::fromLatin1(unitSymbol(m_units));
-    const auto withUnit = [&unit](const char* caption) {
-        return QStringLiteral("%1 (%2)").arg(QLatin1String(caption), unit);
+    const auto withUnit = [&unit](const QString& caption) {
+        return QStringLiteral("%1 (%2)").arg(caption, unit);
     };
-    measured->setHorizontalHeaderLabels({QStringLiteral("Fret"), withUnit("Distance from Nut")});
-    results->setHorizontalHeaderLabels({QStringLiteral("Fret"), withUnit("Measured"),
-                                        withUnit("Best"), withUnit("Residual"),
-                                        QStringLiteral("Cents")});
+    measured->setHorizontalHeaderLabels({tr("Fret"), withUnit(tr("Distance from Nut"))});
+    results->setHorizontalHeaderLabels({tr("Fret"), withUnit(tr("Measured")), withUnit(tr("Best")),
+                                        withUnit(tr("Residual")), tr("Cents")});
     m_scaleUnit->setText(unit);
     // The headers readable at the opening size, the table no wider than they need.
     measured->resizeColumnsToContents();
@@ -215,13 +214,12 @@ void CheckWindow::fillMeasurements(const QString& csv) {
 }
 
 void CheckWindow::openMeasurements() {
-    const QString name =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Open Measurements"), QString(),
-                                     QStringLiteral("CSV (*.csv);;All files (*)"));
+    const QString name = QFileDialog::getOpenFileName(this, tr("Open Measurements"), QString(),
+                                                      tr("CSV (*.csv);;All files (*)"));
     if (name.isEmpty()) return;
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly) || file.size() > (1 << 20)) {
-        status->setText(QStringLiteral("The file %1 could not be read.").arg(name));
+        status->setText(tr("The file %1 could not be read.").arg(name));
         return;
     }
     fillMeasurements(QString::fromUtf8(file.readAll()));
@@ -245,16 +243,15 @@ void CheckWindow::recalculate() {
         const auto fret = int16FromText(fretItem ? fretItem->text().trimmed() : QString());
         const auto distance = typedDistance(distanceText);
         if (!fret || !distance) {
-            return say(QStringLiteral("Row %1: \"%2\" is not a fret and a distance.")
-                           .arg(row + 1)
-                           .arg(distanceText));
+            return say(
+                tr("Row %1: \"%2\" is not a fret and a distance.").arg(row + 1).arg(distanceText));
         }
         rows.push_back({*fret, *distance});
     }
     std::optional<double> scale;
     if (!scaleLength->text().trimmed().isEmpty()) {
         scale = doubleFromText(pointDecimals(scaleLength->text().trimmed()));
-        if (!scale) return say(QStringLiteral("The Scale Length must be a number, or empty."));
+        if (!scale) return say(tr("The Scale Length must be a number, or empty."));
     }
     auto checked = checkInstrument(rows, scale,
                                    customFactor(m_settings.calcType, m_settings.calcFact), m_units);
@@ -262,7 +259,7 @@ void CheckWindow::recalculate() {
         return say(QString::fromStdString(*why));
     m_check = std::get<InstrumentCheck>(std::move(checked));
     const ModelFit& best = m_check->models.front();
-    QString lines = QStringLiteral("Best: %1").arg(QString::fromStdString(best.name));
+    QString lines = tr("Best: %1").arg(QString::fromStdString(best.name));
     for (const ModelFit& m : m_check->models)
         lines += QLatin1Char('\n') + QString::fromStdString(fitText(*m_check, m));
     for (const std::string& finding : checkFindings(*m_check))
@@ -275,7 +272,7 @@ void CheckWindow::recalculate() {
                                  fixed(f.residual, 3), fixed(f.cents, 2)};
         for (int c = 0; c < 5; ++c) results->setItem(row, c, new QTableWidgetItem(cells[c]));
     }
-    status->setText(QStringLiteral("%1 frets checked.").arg(m_check->frets.size()));
+    status->setText(tr("%1 frets checked.").arg(m_check->frets.size()));
     // The cents of every fret against the best model, as the report plots them.
     plot->setDrawing(checkPlot(*m_check, 200, NominalMeasure()));
 }
@@ -288,8 +285,8 @@ void CheckWindow::printReport() {
 
 void CheckWindow::exportFile() {
     if (!m_check) return;
-    const QString pdf = QStringLiteral("PDF document (*.pdf)");
-    const QString csv = QStringLiteral("CSV table (*.csv)");
+    const QString pdf = tr("PDF document (*.pdf)");
+    const QString csv = tr("CSV table (*.csv)");
     QString chosen = pdf;
     const QString file = m_chooseFile(this, QStringLiteral("instrument-check.pdf"),
                                       pdf + QStringLiteral(";;") + csv, &chosen);

@@ -1,5 +1,7 @@
 #include "gui/configdialogs.h"
 
+#include <QCoreApplication>
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,7 +26,7 @@ void setUpDialog(Dialog& d, const char* name, const char* caption, double height
                  QPushButton*& actionButton, const char* actionCaption, void (Dialog::*action)(),
                  double labelLeft) {
     d.setObjectName(QString::fromLatin1(name));
-    d.setWindowTitle(QString::fromLatin1(caption));
+    d.setWindowTitle(QCoreApplication::translate("varnel::ConfigDialogs", caption));
     d.setAttribute(Qt::WA_DeleteOnClose);
     d.setModal(false);
     useDesignFont(d);
@@ -34,11 +36,14 @@ void setUpDialog(Dialog& d, const char* name, const char* caption, double height
         w->setObjectName(QString::fromLatin1(objectName));
         placeInTwips(w, l, t, wd, h);
     };
-    d.nameLabel = new QLabel(QStringLiteral("Fretboard Configuration Name"), &d);
+    d.nameLabel = new QLabel(
+        QCoreApplication::translate("varnel::ConfigDialogs", "Fretboard Configuration Name"), &d);
     place(d.nameLabel, "lblFretConfigName", labelLeft, 240, 3135, 255);
-    actionButton = new QPushButton(QString::fromLatin1(actionCaption), &d);
+    actionButton =
+        new QPushButton(QCoreApplication::translate("varnel::ConfigDialogs", actionCaption), &d);
     place(actionButton, "OKButton", 4680, 120, 1215, 375);
-    d.cancelButton = new QPushButton(QStringLiteral("Cancel"), &d);
+    d.cancelButton =
+        new QPushButton(QCoreApplication::translate("varnel::ConfigDialogs", "Cancel"), &d);
     place(d.cancelButton, "CancelButton", 4680, 600, 1215, 375);
     for (QPushButton* b : {actionButton, d.cancelButton}) {
         b->setAutoDefault(false);
@@ -59,7 +64,9 @@ SaveConfigDialog::SaveConfigDialog(ConfigRepository& configs, MessageBox& messag
       m_messages(messages),
       m_target(target) {
     installEditableComboAccessible();
-    setUpDialog(*this, "diaSaveConfig", "Save Fretboard Configuration", 1245, saveButton, "Save",
+    setUpDialog(*this, "diaSaveConfig",
+                QT_TRANSLATE_NOOP("varnel::ConfigDialogs", "Save Fretboard Configuration"), 1245,
+                saveButton, QT_TRANSLATE_NOOP("varnel::ConfigDialogs", "Save"),
                 &SaveConfigDialog::save, 240);
     nameBox = new QComboBox(this);
     nameBox->setObjectName(QStringLiteral("cboFretConfig"));
@@ -95,18 +102,18 @@ void SaveConfigDialog::takeTypedName(const QString& text) {
 void SaveConfigDialog::save() {
     if (pendingName.isEmpty() && m_chosenRow >= 0) pendingName = nameBox->itemText(m_chosenRow);
     if (pendingName.isEmpty()) {
-        m_messages.show("You must specify a name to save the configuration");
+        m_messages.show(tr("You must specify a name to save the configuration").toStdString());
         return;
     }
     // The repository decides, from the index as the store holds it now, whether the name is
     // new; "<default>" is a name like any other.
     switch (m_configs.save(pendingName, m_target.configurationToSave())) {
         case ConfigRepository::SaveResult::IndexFull:
-            m_messages.show("No more configurations can be saved");
+            m_messages.show(tr("No more configurations can be saved").toStdString());
             return;
         case ConfigRepository::SaveResult::ReservedName:
-            m_messages.show(QStringLiteral("The name \"%1\" is kept for the default preferences. "
-                                           "Choose another name for the configuration.")
+            m_messages.show(tr("The name \"%1\" is kept for the default preferences. "
+                               "Choose another name for the configuration.")
                                 .arg(pendingName)
                                 .toStdString());
             return;
@@ -125,8 +132,10 @@ RetrieveConfigDialog::RetrieveConfigDialog(ConfigRepository& configs, MessageBox
       m_configs(configs),
       m_messages(messages),
       m_target(target) {
-    setUpDialog(*this, "DiaOpenConfig", "Retrieve Fretboard Configuration", 1215, retrieveButton,
-                "Retrieve", &RetrieveConfigDialog::retrieve, 360);
+    setUpDialog(*this, "DiaOpenConfig",
+                QT_TRANSLATE_NOOP("varnel::ConfigDialogs", "Retrieve Fretboard Configuration"),
+                1215, retrieveButton, QT_TRANSLATE_NOOP("varnel::ConfigDialogs", "Retrieve"),
+                &RetrieveConfigDialog::retrieve, 360);
     nameList = new QListWidget(this);
     nameList->setObjectName(QStringLiteral("lstFretConfig"));
     placeInTwips(nameList, 360, 600, 4095, 495);
@@ -152,7 +161,7 @@ void RetrieveConfigDialog::retrieve() {
     if (!pendingName.isEmpty()) {
         const SettingsList entries = m_configs.load(pendingName);
         if (entries.isEmpty()) {
-            m_messages.show("You must specify a configuration name");
+            m_messages.show(tr("You must specify a configuration name").toStdString());
         } else {
             for (const QString& key : m_configs.retrieve(entries, m_target))
                 m_messages.show(("Unimplemented setting: " + key).toStdString());

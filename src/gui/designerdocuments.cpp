@@ -60,8 +60,7 @@ std::optional<std::pair<QString, ExportFormat>> DesignerWindow::chooseExport(
     file += QLatin1Char('.') + exportExtension(format);
     // The save dialog asked about replacing the name as chosen, not this one.
     if (QFileInfo::exists(file)) {
-        m_messages.show(QStringLiteral("%1 exists already. To replace it, choose it by its "
-                                       "full name.")
+        m_messages.show(tr("%1 exists already. To replace it, choose it by its full name.")
                             .arg(QDir::toNativeSeparators(file))
                             .toStdString());
         return std::nullopt;

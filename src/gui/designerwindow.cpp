@@ -40,9 +40,15 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The caption with its mnemonic letter marked.
+// A caption of the table of inputs in the user's language.
+QString inputText(std::string_view text) {
+    return QCoreApplication::translate("varnel::DesignerInput", std::string(text).c_str());
+}
+
+// The caption with its mnemonic letter marked, unless a translation marked its own.
 QString withMnemonic(const QString& caption, char letter) {
-    const qsizetype at = letter ? caption.indexOf(QLatin1Char(letter)) : -1;
+    if (caption.contains(QLatin1Char('&'))) return caption;
+    const qsizetype at = letter ? caption.indexOf(QLatin1Char(letter), 0, Qt::CaseInsensitive) : -1;
     return at < 0 ? caption : QString(caption).insert(at, QLatin1Char('&'));
 }
 
@@ -61,11 +67,15 @@ struct LayerSwitch {
     std::vector<std::string> layers;
 };
 const LayerSwitch kLayerSwitches[] = {
-    {"chkLayerStrings", "Strin&gs", {"STRINGS"}},
-    {"chkLayerSlots", "S&lots", {"SLOTS", "FRETS"}},
-    {"chkLayerMarkers", "Mar&kers", {"MARKERS", "SIDEMARKERS"}},
-    {"chkLayerNumbers", "Nu&mbers", {"NUMBERS"}},
-    {"chkLayerSaddle", "Sa&ddle", {"SADDLE", "BRIDGE"}},
+    {"chkLayerStrings", QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Strin&gs"), {"STRINGS"}},
+    {"chkLayerSlots", QT_TRANSLATE_NOOP("varnel::DesignerWindow", "S&lots"), {"SLOTS", "FRETS"}},
+    {"chkLayerMarkers",
+     QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Mar&kers"),
+     {"MARKERS", "SIDEMARKERS"}},
+    {"chkLayerNumbers", QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Nu&mbers"), {"NUMBERS"}},
+    {"chkLayerSaddle",
+     QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Sa&ddle"),
+     {"SADDLE", "BRIDGE"}},
 };
 
 }  // namespace
@@ -80,7 +90,7 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
       m_storage(storage),
       m_chooseFile(std::move(chooseFile)) {
     setObjectName(QStringLiteral("diaFannedFrets"));
-    setWindowTitle(QStringLiteral("Fretboard Designer"));
+    setWindowTitle(tr("Fretboard Designer"));
     setAttribute(Qt::WA_DeleteOnClose);
     QWidget* inputs = inputPages();
     strings = findChild<QLineEdit*>(QStringLiteral("txtStrings"));
@@ -88,8 +98,7 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     perpendicularKind = findChild<QComboBox*>(QStringLiteral("cboPerpendicular"));
     perpendicular = findChild<QLineEdit*>(QStringLiteral("txtPerpendicular"));
     temperament = findChild<QComboBox*>(QStringLiteral("cboTemperament"));
-    findChild<QLineEdit*>(QStringLiteral("txtBassOverhang"))
-        ->setPlaceholderText(QStringLiteral("same"));
+    findChild<QLineEdit*>(QStringLiteral("txtBassOverhang"))->setPlaceholderText(tr("same"));
 
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("lblStatus"));
@@ -100,21 +109,21 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
     splitter->setObjectName(QStringLiteral("splitDesigner"));
     auto* views = new QTabWidget(this);
     views->setObjectName(QStringLiteral("tabViews"));
-    views->addTab(drawingPane(), QStringLiteral("Board"));
+    views->addTab(drawingPane(), tr("Board"));
     intonationView = new DrawingView(views);
     intonationView->setObjectName(QStringLiteral("drwIntonation"));
-    intonationView->setAccessibleName(QStringLiteral("Intonation table and plot"));
-    views->addTab(intonationView, QStringLiteral("Intonation"));
+    intonationView->setAccessibleName(tr("Intonation table and plot"));
+    views->addTab(intonationView, tr("Intonation"));
     splitter->addWidget(views);
     auto* tablePane = new QWidget(splitter);
     auto* tableLayout = new QVBoxLayout(tablePane);
     tableLayout->setContentsMargins(0, 0, 0, 0);
-    columnPerString = new QCheckBox(QStringLiteral("A Column per &String"), tablePane);
+    columnPerString = new QCheckBox(tr("A Column per &String"), tablePane);
     columnPerString->setObjectName(QStringLiteral("chkColumnPerString"));
-    columnPerString->setAccessibleName(QStringLiteral("A Column per String"));
+    columnPerString->setAccessibleName(tr("A Column per String"));
     table = new QTableView(tablePane);
     table->setObjectName(QStringLiteral("tblFrets"));
-    table->setAccessibleName(QStringLiteral("Fret Table"));
+    table->setAccessibleName(tr("Fret Table"));
     m_table = new FretTableModel(m_model, this);
     table->setModel(m_table);
     table->verticalHeader()->hide();
@@ -132,35 +141,35 @@ DesignerWindow::DesignerWindow(const FretboardSettings& record, PrinterProvider&
         table->resizeColumnsToContents();
     });
 
-    previewButton = namedButton(this, "cmdPrintPreview", "Print Pre&view...");
-    printButton = namedButton(this, "cmdPrintTemplate", "Print &Template");
-    exportButton = namedButton(this, "cmdExport", "&Export...");
-    boardOnly = new QCheckBox(QStringLiteral("Board &only"), this);
+    previewButton = namedButton(this, "cmdPrintPreview", tr("Print Pre&view..."));
+    printButton = namedButton(this, "cmdPrintTemplate", tr("Print &Template"));
+    exportButton = namedButton(this, "cmdExport", tr("&Export..."));
+    boardOnly = new QCheckBox(tr("Board &only"), this);
     boardOnly->setObjectName(QStringLiteral("chkBoardOnly"));
-    boardOnly->setAccessibleName(QStringLiteral("Export the board only"));
-    boardOnly->setToolTip(QStringLiteral(
-        "DXF and SVG files hold only what lies on the board: no strings, bridge or saddle"));
+    boardOnly->setAccessibleName(tr("Export the board only"));
+    boardOnly->setToolTip(
+        tr("DXF and SVG files hold only what lies on the board: no strings, bridge or saddle"));
     // A button whose menu prints, previews and exports a document of the board's.
     using Action = void (DesignerWindow::*)();
-    const auto documentButton = [this](const char* name, const char* caption,
+    const auto documentButton = [this](const char* name, const QString& caption,
                                        const QString& document, Action printing, Action previewing,
                                        Action exporting) {
         QPushButton* button = namedButton(this, name, caption);
         auto* menu = new QMenu(button);
-        menu->addAction(QStringLiteral("&Print ") + document, this, printing);
-        menu->addAction(QStringLiteral("Pre&view %1...").arg(document), this, previewing);
-        menu->addAction(QStringLiteral("&Export %1...").arg(document), this, exporting);
+        menu->addAction(tr("&Print %1").arg(document), this, printing);
+        menu->addAction(tr("Pre&view %1...").arg(document), this, previewing);
+        menu->addAction(tr("&Export %1...").arg(document), this, exporting);
         button->setMenu(menu);
         return button;
     };
-    gaugesButton = documentButton("cmdRadiusGauges", "Rad&ius Gauges",
-                                  QStringLiteral("Radius Gauges"), &DesignerWindow::printGauges,
-                                  &DesignerWindow::previewGauges, &DesignerWindow::exportGaugeFile);
+    gaugesButton = documentButton("cmdRadiusGauges", tr("Rad&ius Gauges"), tr("Radius Gauges"),
+                                  &DesignerWindow::printGauges, &DesignerWindow::previewGauges,
+                                  &DesignerWindow::exportGaugeFile);
     intonationButton =
-        documentButton("cmdIntonation", "Intonation Re&port", QStringLiteral("Intonation Report"),
+        documentButton("cmdIntonation", tr("Intonation Re&port"), tr("Intonation Report"),
                        &DesignerWindow::printIntonation, &DesignerWindow::previewIntonation,
                        &DesignerWindow::exportIntonationFile);
-    closeButton = namedButton(this, "cmdClose", "&Close");
+    closeButton = namedButton(this, "cmdClose", tr("&Close"));
     connect(previewButton, &QPushButton::clicked, this, &DesignerWindow::previewTemplate);
     connect(printButton, &QPushButton::clicked, this, &DesignerWindow::printTemplate);
     connect(exportButton, &QPushButton::clicked, this, &DesignerWindow::exportFile);
@@ -201,23 +210,25 @@ QWidget* DesignerWindow::inputPages() {
             scroll->setWidget(page);
             scroll->setWidgetResizable(true);
             scroll->setFrameShape(QFrame::NoFrame);
-            tabs->addTab(scroll, qText(group));
+            tabs->addTab(scroll, inputText(group));
         }
         return form;
     };
     // The designer's units stand first, with its fret count.
     units = new QComboBox(this);
     units->setObjectName(QStringLiteral("cboUnits"));
-    units->setAccessibleName(QStringLiteral("Units"));
+    units->setAccessibleName(tr("Units"));
     units->addItems({QStringLiteral("mm"), QStringLiteral("in")});
-    formOf("Strings and Scale")->addRow(QStringLiteral("&Units:"), units);
+    formOf("Strings and Scale")->addRow(tr("&Units:"), units);
     connect(units, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!m_showing) m_model.setUnits(index == 1 ? Units::Inches : Units::Millimetres);
     });
     QComboBox* pendingLabel = nullptr;  // a choice that stands as the next box's label
     for (const DesignerInput& input : designerInputs()) {
         QFormLayout* form = formOf(input.group);
-        const QString key = qText(input.key), caption = qText(input.caption);
+        // The caption as shown (a translation may mark its key) and as read out.
+        const QString key = qText(input.key), shown = inputText(input.caption);
+        const QString caption = QString(shown).remove(QLatin1Char('&'));
         const QString text = qText(m_model.text(input.key));
         const auto edited = [this, key = std::string(input.key)](const std::string& value) {
             if (!m_showing) m_model.edit(key, value);
@@ -226,7 +237,7 @@ QWidget* DesignerWindow::inputPages() {
             auto* choice = new QComboBox(this);
             choice->setObjectName(key);
             choice->setAccessibleName(caption);
-            for (const std::string_view item : input.choices) choice->addItem(qText(item));
+            for (const std::string_view item : input.choices) choice->addItem(inputText(item));
             choice->setCurrentIndex(text.toInt());
             connect(choice, &QComboBox::currentIndexChanged, this,
                     [edited](int index) { edited(std::to_string(index)); });
@@ -240,7 +251,7 @@ QWidget* DesignerWindow::inputPages() {
             continue;
         }
         if (input.kind == InputKind::Flag) {
-            auto* check = new QCheckBox(withMnemonic(caption, input.mnemonic), this);
+            auto* check = new QCheckBox(withMnemonic(shown, input.mnemonic), this);
             check->setObjectName(key);
             check->setAccessibleName(caption);
             check->setChecked(text == QLatin1String("1"));
@@ -264,11 +275,11 @@ QWidget* DesignerWindow::inputPages() {
                     [edited](const QString& value) { edited(value.toStdString()); });
             m_controls[std::string(input.key)] = set;
             form->addRow(caption + QLatin1Char(':'), set);
-            auto* load = namedButton(this, "cmdLoadStringSet", "Lo&ad...");
+            auto* load = namedButton(this, "cmdLoadStringSet", tr("Lo&ad..."));
             form->addRow(QString(), load);
             connect(load, &QPushButton::clicked, this, [this, set, caption] {
                 const QString chosen = QFileDialog::getOpenFileName(
-                    this, caption, QString(), QStringLiteral("String sets (*.csv);;All files (*)"));
+                    this, caption, QString(), tr("String sets (*.csv);;All files (*)"));
                 if (!chosen.isEmpty()) set->setCurrentText(chosen);
             });
             continue;
@@ -294,19 +305,18 @@ QWidget* DesignerWindow::inputPages() {
             form->addRow(pendingLabel, row);
             pendingLabel = nullptr;
         } else if (input.mnemonic) {
-            auto* label = new QLabel(withMnemonic(caption, input.mnemonic) + ':', this);
+            auto* label = new QLabel(withMnemonic(shown, input.mnemonic) + ':', this);
             label->setBuddy(box);
             form->addRow(label, row);
         } else {
             form->addRow(caption + QLatin1Char(':'), row);
         }
         if (input.kind == InputKind::Path) {
-            auto* browse = namedButton(this, "cmdBrowseScala", "&Browse...");
+            auto* browse = namedButton(this, "cmdBrowseScala", tr("&Browse..."));
             form->addRow(QString(), browse);
             connect(browse, &QPushButton::clicked, this, [this, box, caption] {
                 const QString chosen = QFileDialog::getOpenFileName(
-                    this, caption, box->text(),
-                    QStringLiteral("Scala scales (*.scl);;All files (*)"));
+                    this, caption, box->text(), tr("Scala scales (*.scl);;All files (*)"));
                 if (!chosen.isEmpty()) box->setText(chosen);
             });
         }
@@ -321,20 +331,20 @@ QWidget* DesignerWindow::drawingPane() {
     auto* layout = new QVBoxLayout(pane);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* tools = new QHBoxLayout;
-    auto* fit = namedButton(this, "cmdFit", "&Fit");
-    auto* trueSize = namedButton(this, "cmdTrueSize", "T&rue Size");
+    auto* fit = namedButton(this, "cmdFit", tr("&Fit"));
+    auto* trueSize = namedButton(this, "cmdTrueSize", tr("T&rue Size"));
     tools->addWidget(fit);
     tools->addWidget(trueSize);
     drawing = new DrawingView(pane);
     drawing->setObjectName(QStringLiteral("drwBoard"));
-    drawing->setAccessibleName(QStringLiteral("Fretboard drawing"));
+    drawing->setAccessibleName(tr("Fretboard drawing"));
     drawing->setMinimumSize(240, 100);
     connect(fit, &QPushButton::clicked, drawing, &DrawingView::fit);
     connect(trueSize, &QPushButton::clicked, drawing, &DrawingView::showTrueSize);
     for (const LayerSwitch& layer : kLayerSwitches) {
-        auto* shown = new QCheckBox(QString::fromLatin1(layer.caption), pane);
+        auto* shown = new QCheckBox(tr(layer.caption), pane);
         shown->setObjectName(QString::fromLatin1(layer.name));
-        shown->setAccessibleName(QString::fromLatin1(layer.caption).remove(QLatin1Char('&')));
+        shown->setAccessibleName(tr(layer.caption).remove(QLatin1Char('&')));
         shown->setChecked(true);
         connect(shown, &QCheckBox::toggled, this, [this, &layer](bool on) {
             for (const std::string& name : layer.layers) drawing->setLayerShown(name, on);

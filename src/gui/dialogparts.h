@@ -5,23 +5,24 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QString>
 #include <initializer_list>
 
 namespace varnel {
 
 // A push button known by its object name; it does not take Enter for itself.
-inline QPushButton* namedButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+inline QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     return button;
 }
 
 // A text box known by its object name and, to screen readers, by its caption.
-inline QLineEdit* namedBox(QWidget* parent, const char* name, const char* caption) {
+inline QLineEdit* namedBox(QWidget* parent, const char* name, const QString& caption) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(QString::fromLatin1(name));
-    box->setAccessibleName(QString::fromLatin1(caption));
+    box->setAccessibleName(caption);
     return box;
 }
 

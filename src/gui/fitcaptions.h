@@ -5,10 +5,12 @@
 // neighbour: first its height (a label gives back what its text does not use; a control that
 // needs more pushes what lies below it down, when the parent has room), then its width (it
 // grows into free room to its right; where a neighbour stands in the way, the neighbour and the
-// controls lined up under it move right, when the parent has room; otherwise a label wraps).
+// controls lined up under it move right, when the parent has room; otherwise a label wraps). A
+// push button keeps its designed size unless its caption (a translation's) is wider.
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
 #include <algorithm>
@@ -36,7 +38,16 @@ inline QList<QWidget*> covered(QWidget* self, const QRect& rect) {
 
 inline bool isCaption(QWidget* w) {
     return qobject_cast<QLabel*>(w) || qobject_cast<QRadioButton*>(w) ||
-           qobject_cast<QCheckBox*>(w);
+           qobject_cast<QCheckBox*>(w) || qobject_cast<QPushButton*>(w);
+}
+
+// The width a push button's caption needs, with room for its frame; its designed size is kept
+// while the caption fits it.
+inline int buttonWidthNeeded(QPushButton* button) {
+    constexpr int kFrame = 12;
+    return button->fontMetrics().horizontalAdvance(
+               QString(button->text()).remove(QLatin1Char('&'))) +
+           kFrame;
 }
 
 inline QLabel* wrappingLabel(QWidget* w) {
@@ -78,6 +89,7 @@ inline void fitCaptions(QWidget* parent) {
         return out;
     }();
     for (QWidget* w : captions) {
+        if (qobject_cast<QPushButton*>(w)) continue;  // a button keeps its designed height
         QLabel* wrapping = detail::wrappingLabel(w);
         const int need = wrapping ? wrapping->heightForWidth(w->width()) : w->sizeHint().height();
         QRect r = w->geometry();
@@ -94,7 +106,9 @@ inline void fitCaptions(QWidget* parent) {
     }
     for (QWidget* w : captions) {
         if (detail::wrappingLabel(w)) continue;
-        const int need = w->sizeHint().width();
+        auto* button = qobject_cast<QPushButton*>(w);
+        const int need = button ? detail::buttonWidthNeeded(button) : w->sizeHint().width();
+        if (button && need <= w->width()) continue;
         QRect r = w->geometry();
         // A caption needs its text's width and a little room before a neighbour on its right.
         if (r.width() > need && !detail::covered(w, r.adjusted(0, 0, kGap, 0)).isEmpty()) {

@@ -63,18 +63,18 @@ QString FretTableModel::cellText(const QModelIndex& index) const {
 
 QVariant FretTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    if (section == 0) return QStringLiteral("Fret");
+    if (section == 0) return tr("Fret");
     const QString unit = QStringLiteral(" (%1)").arg(QLatin1String(unitSymbol(m_model.units())));
-    if (m_perString) return QStringLiteral("String %1").arg(section) + unit;
-    const QString headers[] = {QStringLiteral("Along First String") + unit,
-                               QStringLiteral("Along Last String") + unit,
-                               QStringLiteral("Along Midline") + unit,
-                               QStringLiteral("Angle (degrees)"),
-                               QStringLiteral("Width") + unit,
-                               QStringLiteral("Radius") + unit,
-                               QStringLiteral("Marker"),
-                               QStringLiteral("Cents"),
-                               QStringLiteral("From 12 Equal")};
+    if (m_perString) return tr("String %1").arg(section) + unit;
+    const QString headers[] = {tr("Along First String") + unit,
+                               tr("Along Last String") + unit,
+                               tr("Along Midline") + unit,
+                               tr("Angle (degrees)"),
+                               tr("Width") + unit,
+                               tr("Radius") + unit,
+                               tr("Marker"),
+                               tr("Cents"),
+                               tr("From 12 Equal")};
     return headers[section - 1];
 }
 
@@ -86,9 +86,8 @@ int FretTableModel::intonationRows() const {
 QString FretTableModel::intonationCell(int row, int column, int decimals) const {
     if (column == 0) {
         const QString names[kIntonationRows] = {
-            QStringLiteral("Saddle setback"),     QStringLiteral("Nut setback"),
-            QStringLiteral("RMS before (cents)"), QStringLiteral("Largest before (cents)"),
-            QStringLiteral("RMS after (cents)"),  QStringLiteral("Largest after (cents)")};
+            tr("Saddle setback"),         tr("Nut setback"),       tr("RMS before (cents)"),
+            tr("Largest before (cents)"), tr("RMS after (cents)"), tr("Largest after (cents)")};
         return names[row];
     }
     const StringIntonation& s = m_model.board()->intonation[static_cast<std::size_t>(column - 1)];

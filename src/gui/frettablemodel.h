@@ -11,6 +11,8 @@
 namespace varnel {
 
 class FretTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
   public:
     explicit FretTableModel(const DesignerModel& model, QObject* parent)
         : QAbstractTableModel(parent), m_model(model) {}

@@ -3,6 +3,7 @@
 // what they show; each widget's object name is the program's own control name, which tests
 // and the accessibility tree use.
 
+#include <QCoreApplication>
 #include <QList>
 
 class QAction;
@@ -20,6 +21,9 @@ namespace varnel {
 class FretChartView;
 
 struct MainWindowUi {
+    Q_DECLARE_TR_FUNCTIONS(varnel::MainWindowUi)
+
+  public:
     // Builds every control and menu into the window, in the designed places.
     explicit MainWindowUi(QMainWindow& window);
 

@@ -1,5 +1,7 @@
 #include "gui/printdialogs.h"
 
+#include <QCoreApplication>
+
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -11,7 +13,7 @@ bool choosePrinterSetup(PrinterProvider& printers, QWidget* parent) {
     QPrinter printer(QPrinter::HighResolution);
     PainterPrinter::configure(printer, printers.pageSetup());
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Printer Setup"));
+    dialog.setWindowTitle(QCoreApplication::translate("varnel::PrintDialogs", "Printer Setup"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -32,7 +34,7 @@ std::optional<QString> previewDocument(PrinterProvider& printers, const Document
     QPrinter printer(QPrinter::HighResolution);
     PainterPrinter::configure(printer, printers.pageSetup(), document.title);
     QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("varnel::PrintDialogs", "Print Preview"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&](QPrinter* pages) { refusal = drawOnPrinter(*pages, printers, document); });
     // The pages are drawn once before the dialog shows, so that a refused document shows its

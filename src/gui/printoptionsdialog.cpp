@@ -23,18 +23,24 @@ namespace varnel {
 
 namespace {
 
-const QString kHelpVertLineWidth =
-    QStringLiteral("Enter line width for vertical\r\ntemplate lines (fret markers)\r\nin pixels");
-const QString kHelpHorzLineWidth = QStringLiteral(
+const char* const kHelpVertLineWidth = QT_TRANSLATE_NOOP(
+    "varnel::PrintOptionsDialog",
+    "Enter line width for vertical\r\ntemplate lines (fret markers)\r\nin pixels");
+const char* const kHelpHorzLineWidth = QT_TRANSLATE_NOOP(
+    "varnel::PrintOptionsDialog",
     "Enter line width for horizontal\r\ntemplate lines (fretboard edge)\r\nin pixels");
-const QString kHelpFontSize = QStringLiteral("Enter Font Size for printed fret chart");
-const QString kHelpLineHeight = QStringLiteral(
+const char* const kHelpFontSize =
+    QT_TRANSLATE_NOOP("varnel::PrintOptionsDialog", "Enter Font Size for printed fret chart");
+const char* const kHelpLineHeight = QT_TRANSLATE_NOOP(
+    "varnel::PrintOptionsDialog",
     "Enter length for vertical lines on template.  This corresponds to the width dimension of "
     "the fretboard");
-const QString kHelpLineSpace = QStringLiteral("Enter spacing between template lines");
-const QString kHelpConverted =
-    QStringLiteral("  This measurement will be converted to millimeters");
-const QString kHelpGuide = QStringLiteral(
+const char* const kHelpLineSpace =
+    QT_TRANSLATE_NOOP("varnel::PrintOptionsDialog", "Enter spacing between template lines");
+const char* const kHelpConverted = QT_TRANSLATE_NOOP(
+    "varnel::PrintOptionsDialog", "  This measurement will be converted to millimeters");
+const char* const kHelpGuide = QT_TRANSLATE_NOOP(
+    "varnel::PrintOptionsDialog",
     "Select position of the guideline - top, center, or bottom of each line of template");
 
 }  // namespace
@@ -46,7 +52,7 @@ PrintOptionsDialog::PrintOptionsDialog(FretboardSettings& target, MessageBox& me
       m_target(target),
       m_messages(messages) {
     setObjectName(QStringLiteral("diaTemplateLineWidth"));
-    setWindowTitle(QStringLiteral("Set Printer Options"));
+    setWindowTitle(tr("Set Printer Options"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     createControls();
@@ -71,46 +77,45 @@ void PrintOptionsDialog::createControls() {
         lbl->resize(lbl->width(), std::max(lbl->height(), lbl->heightForWidth(lbl->width())));
         return lbl;
     };
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     place(OKButton, "OKButton", 2055, 3480, 1215, 375);
-    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton = new QPushButton(tr("Cancel"), this);
     place(cancelButton, "CancelButton", 3615, 3480, 1215, 375);
     txtVertLineWidth = new QLineEdit(QStringLiteral(" "), this);
     place(txtVertLineWidth, "txtVertLineWidth", 315, 810, 2535, 285);
     txtHorzLineWidth = new QLineEdit(this);
     place(txtHorzLineWidth, "txtHorzLineWidth", 315, 1800, 2535, 285);
-    lblVertLineWidth = label("lblVertLineWidth",
-                             QStringLiteral("Vertical (fret position marker) line width (pixels)"),
-                             Qt::AlignHCenter, 300, 360, 2535, 435);
-    lblHorzLineWidth = label("lblHorzLineWidth",
-                             QStringLiteral("Horizontal (alignment guide) line width (pixels)"),
-                             Qt::AlignHCenter, 435, 1320, 2295, 390);
+    lblVertLineWidth =
+        label("lblVertLineWidth", tr("Vertical (fret position marker) line width (pixels)"),
+              Qt::AlignHCenter, 300, 360, 2535, 435);
+    lblHorzLineWidth =
+        label("lblHorzLineWidth", tr("Horizontal (alignment guide) line width (pixels)"),
+              Qt::AlignHCenter, 435, 1320, 2295, 390);
     txtFontSize = new QLineEdit(this);
     place(txtFontSize, "txtFontSize", 3435, 2880, 495, 285);
-    lblFontSize = label("lblFontSize", QStringLiteral("Chart Font Size"), Qt::AlignRight, 555, 2880,
-                        2775, 255);
-    lblChart = label("lblChart", QStringLiteral("Fret Spacing Chart Print Options "),
-                     Qt::AlignHCenter, 75, 2520, 6735, 255);
-    lblTemplate = label("lblTemplate", QStringLiteral("Fret Slot Cutting Template Print Options"),
+    lblFontSize = label("lblFontSize", tr("Chart Font Size"), Qt::AlignRight, 555, 2880, 2775, 255);
+    lblChart = label("lblChart", tr("Fret Spacing Chart Print Options "), Qt::AlignHCenter, 75,
+                     2520, 6735, 255);
+    lblTemplate = label("lblTemplate", tr("Fret Slot Cutting Template Print Options"),
                         Qt::AlignHCenter, 75, 0, 6735, 195);
-    grpHorzLinePos = new QGroupBox(QStringLiteral("Alignment guide position"), this);
+    grpHorzLinePos = new QGroupBox(tr("Alignment guide position"), this);
     place(grpHorzLinePos, "grpHorzLinePos", 3315, 1320, 3255, 615);
     lblLineWidthHelp = label("lblLineWidthHelp", QString(), Qt::AlignLeft, 120, 3975, 6615, 615);
-    optHorzPosTop = new QRadioButton(QStringLiteral("Top"), grpHorzLinePos);
+    optHorzPosTop = new QRadioButton(tr("Top"), grpHorzLinePos);
     place(optHorzPosTop, "optHorzPosTop", 240, 240, 615, 255);
-    optHorzPosCenter = new QRadioButton(QStringLiteral("Center"), grpHorzLinePos);
+    optHorzPosCenter = new QRadioButton(tr("Center"), grpHorzLinePos);
     place(optHorzPosCenter, "optHorzPosCenter", 1080, 240, 855, 255);
-    optHorzPosBottom = new QRadioButton(QStringLiteral("Bottom"), grpHorzLinePos);
+    optHorzPosBottom = new QRadioButton(tr("Bottom"), grpHorzLinePos);
     place(optHorzPosBottom, "optHorzPosBottom", 2160, 240, 1215, 255);
     txtVertLineLength = new QLineEdit(this);
     place(txtVertLineLength, "txtVertLineLength", 3315, 840, 1455, 285);
-    lblVertLineLenght = label("lblVertLineLenght", QStringLiteral("Vertical Line Length"),
-                              Qt::AlignHCenter, 3315, 360, 1455, 195);
+    lblVertLineLenght = label("lblVertLineLenght", tr("Vertical Line Length"), Qt::AlignHCenter,
+                              3315, 360, 1455, 195);
     txtVertLineSpace = new QLineEdit(this);
     place(txtVertLineSpace, "txtVertLineSpace", 4875, 840, 1455, 285);
-    lblVertLineSpace = label("lblVertLineSpace", QStringLiteral("Space between template lines"),
+    lblVertLineSpace = label("lblVertLineSpace", tr("Space between template lines"),
                              Qt::AlignHCenter, 4875, 360, 1455, 390);
-    chkPrintFretNum = new QCheckBox(QStringLiteral("Print Fret Numbers"), this);
+    chkPrintFretNum = new QCheckBox(tr("Print Fret Numbers"), this);
     place(chkPrintFretNum, "chkPrintFretNum", 3960, 2040, 2655, 255);
     for (const auto& [name, y] : {std::pair{"Line1", 2400}, {"Line2", 3240}}) {
         auto* rule = new QFrame(this);
@@ -141,7 +146,7 @@ void PrintOptionsDialog::createControls() {
     txtFontSize->setAccessibleName(lblFontSize->text());
     txtVertLineLength->setAccessibleName(lblVertLineLenght->text());
     txtVertLineSpace->setAccessibleName(lblVertLineSpace->text());
-    lblLineWidthHelp->setAccessibleName(QStringLiteral("Help"));
+    lblLineWidthHelp->setAccessibleName(tr("Help"));
 
     // Change handlers: a box's number, when it is one that fits its field, goes to its copy.
     connect(txtVertLineWidth, &QLineEdit::textChanged, this,
@@ -270,20 +275,20 @@ bool PrintOptionsDialog::eventFilter(QObject* watched, QEvent* event) {
 void PrintOptionsDialog::gotFocus(QObject* control) {
     const bool inches = m_target.unitsType == kUnitsInches;
     if (control == txtVertLineWidth) {
-        lblLineWidthHelp->setText(kHelpVertLineWidth);
+        lblLineWidthHelp->setText(tr(kHelpVertLineWidth));
     } else if (control == txtHorzLineWidth) {
-        lblLineWidthHelp->setText(kHelpHorzLineWidth);
+        lblLineWidthHelp->setText(tr(kHelpHorzLineWidth));
     } else if (control == txtFontSize) {
-        lblLineWidthHelp->setText(kHelpFontSize);
+        lblLineWidthHelp->setText(tr(kHelpFontSize));
     } else if (control == txtVertLineLength) {
         m_lengthTyped = false;
-        lblLineWidthHelp->setText(kHelpLineHeight + (inches ? kHelpConverted : QString()));
+        lblLineWidthHelp->setText(tr(kHelpLineHeight) + (inches ? tr(kHelpConverted) : QString()));
     } else if (control == txtVertLineSpace) {
         m_lengthTyped = false;
-        lblLineWidthHelp->setText(kHelpLineSpace + (inches ? kHelpConverted : QString()));
+        lblLineWidthHelp->setText(tr(kHelpLineSpace) + (inches ? tr(kHelpConverted) : QString()));
     } else if (control == optHorzPosTop || control == optHorzPosCenter ||
                control == optHorzPosBottom) {
-        lblLineWidthHelp->setText(kHelpGuide);
+        lblLineWidthHelp->setText(tr(kHelpGuide));
     }
 }
 

@@ -29,16 +29,16 @@ ReadMeViewer::ReadMeViewer(SettingsStore& store, MessageBox& messages, const QSt
       m_messages(messages),
       m_fileName(fileName) {
     setObjectName(QStringLiteral("diaReadMe"));
-    setWindowTitle(QStringLiteral("Read Me File"));
+    setWindowTitle(tr("Read Me File"));
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     useDesignFont(*this);
     guideText = new QPlainTextEdit(this);
     guideText->setObjectName(QStringLiteral("txtReadMe"));
     guideText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    guideText->setAccessibleName(QStringLiteral("Read Me"));
+    guideText->setAccessibleName(tr("Read Me"));
     placeInTwips(guideText, 120, 120, 9255, 3015);
-    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton = new QPushButton(tr("OK"), this);
     okButton->setObjectName(QStringLiteral("OKButton"));
     okButton->setAutoDefault(false);
     placeInTwips(okButton, 4080, 3240, 1215, 375);

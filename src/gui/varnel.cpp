@@ -222,10 +222,14 @@ void Varnel::showModel(unsigned changes) {
         m.coarse() ? select(ui.coarse, ui.fine) : select(ui.fine, ui.coarse);
         m.ruleOf18ths() ? select(ui.ruleOf18ths, ui.twelfthRoot)
                         : select(ui.twelfthRoot, ui.ruleOf18ths);
-        ui.coarse->setText(fromUtf8(m.coarseCaption()));
-        ui.fine->setText(fromUtf8(m.fineCaption()));
-        ui.coarseItem->setText(fromUtf8(m.coarseMenuCaption()));
-        ui.fineItem->setText(fromUtf8(m.fineMenuCaption()));
+        // The model's captions, in the user's language.
+        const auto caption = [](std::string_view text) {
+            return QCoreApplication::translate("varnel::WindowModel", text.data());
+        };
+        ui.coarse->setText(caption(m.coarseCaption()));
+        ui.fine->setText(caption(m.fineCaption()));
+        ui.coarseItem->setText(caption(m.coarseMenuCaption()));
+        ui.fineItem->setText(caption(m.fineMenuCaption()));
         ui.inchesItem->setChecked(m.inches());
         ui.millimetresItem->setChecked(!m.inches());
         ui.coarseItem->setChecked(m.coarse());

@@ -15,8 +15,7 @@ void Varnel::printFretDocument(bool fretTemplate) {
     const FretboardSettings& s = m_model.settings();
     const std::optional<QString> failure = printDocument(
         m_printers, fretTemplate ? templateDocument(s, *positions) : chartDocument(s, *positions));
-    showMessage(failure.value_or(fretTemplate ? QStringLiteral("Template printed")
-                                              : QStringLiteral("Chart Printed")));
+    showMessage(failure.value_or(fretTemplate ? tr("Template printed") : tr("Chart Printed")));
 }
 
 void Varnel::printWindowImage() {

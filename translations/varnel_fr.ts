@@ -1,0 +1,1029 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>varnel::CalibrationDialog</name>
+    <message>
+        <source>Printer Scale Calibration</source>
+        <translation>Étalonnage de l&apos;échelle de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>Print File, Print..., Calibration Page on this printer, measure each ruler with a steel rule from its first tick to its last, and enter the lengths (in %1).</source>
+        <translation>Imprimez avec Fichier, Imprimer..., Page d&apos;étalonnage sur cette imprimante, mesurez chaque règle avec un réglet d&apos;acier de son premier trait à son dernier, et saisissez les longueurs (en %1).</translation>
+    </message>
+    <message>
+        <source>Measured Horizontal Ruler</source>
+        <translation>Règle horizontale mesurée</translation>
+    </message>
+    <message>
+        <source>Measured Vertical Ruler</source>
+        <translation>Règle verticale mesurée</translation>
+    </message>
+    <message>
+        <source>Measured &amp;horizontal ruler (%1):</source>
+        <translation>Règle &amp;horizontale mesurée (%1) :</translation>
+    </message>
+    <message>
+        <source>Measured &amp;vertical ruler (%1):</source>
+        <translation>Règle &amp;verticale mesurée (%1) :</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Réinitialiser</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::CheckWindow</name>
+    <message>
+        <source>Check an Instrument</source>
+        <translation>Vérifier un instrument</translation>
+    </message>
+    <message>
+        <source>Measured Positions</source>
+        <translation>Positions mesurées</translation>
+    </message>
+    <message>
+        <source>Scale Length</source>
+        <translation>Diapason</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajustement</translation>
+    </message>
+    <message>
+        <source>Errors per Fret</source>
+        <translation>Erreurs par frette</translation>
+    </message>
+    <message>
+        <source>Cents per fret</source>
+        <translation>Cents par frette</translation>
+    </message>
+    <message>
+        <source>&amp;Open Measurements...</source>
+        <translation>&amp;Ouvrir des mesures...</translation>
+    </message>
+    <message>
+        <source>&amp;Print Report</source>
+        <translation>&amp;Imprimer le rapport</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Scale Length (optional):</source>
+        <translation>Diapason (facultatif) :</translation>
+    </message>
+    <message>
+        <source>Fret</source>
+        <translation>Frette</translation>
+    </message>
+    <message>
+        <source>Distance from Nut</source>
+        <translation>Distance au sillet</translation>
+    </message>
+    <message>
+        <source>Measured</source>
+        <translation>Mesuré</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Residual</source>
+        <translation>Résidu</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>Open Measurements</source>
+        <translation>Ouvrir des mesures</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv);;All files (*)</source>
+        <translation>CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read.</source>
+        <translation>Le fichier %1 n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Row %1: &quot;%2&quot; is not a fret and a distance.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas une frette et une distance.</translation>
+    </message>
+    <message>
+        <source>The Scale Length must be a number, or empty.</source>
+        <translation>Le diapason doit être un nombre, ou vide.</translation>
+    </message>
+    <message>
+        <source>Best: %1</source>
+        <translation>Meilleur : %1</translation>
+    </message>
+    <message>
+        <source>%1 frets checked.</source>
+        <translation>%1 frettes vérifiées.</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::ConfigDialogs</name>
+    <message>
+        <source>Fretboard Configuration Name</source>
+        <translation>Nom de la configuration de touche</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save Fretboard Configuration</source>
+        <translation>Enregistrer la configuration de touche</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Retrieve Fretboard Configuration</source>
+        <translation>Charger une configuration de touche</translation>
+    </message>
+    <message>
+        <source>Retrieve</source>
+        <translation>Charger</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::DesignerInput</name>
+    <message>
+        <source>Strings and Scale</source>
+        <translation>Cordes et diapason</translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Accord</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Atelier</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Justesse</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>&amp;Nombre de frettes</translation>
+    </message>
+    <message>
+        <source>Number of Strings</source>
+        <translation>Nombre de cordes</translation>
+    </message>
+    <message>
+        <source>First String Scale Length</source>
+        <translation>Diapason de la première corde</translation>
+    </message>
+    <message>
+        <source>Last String Scale Length</source>
+        <translation>Diapason de la dernière corde</translation>
+    </message>
+    <message>
+        <source>String Spacing at Nut</source>
+        <translation>Écartement des cordes au sillet</translation>
+    </message>
+    <message>
+        <source>String Spacing at Bridge</source>
+        <translation>Écartement des cordes au chevalet</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret or Ratio</source>
+        <translation>Frette perpendiculaire ou rapport</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret</source>
+        <translation>Frette perpendiculaire</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio</source>
+        <translation>Rapport perpendiculaire</translation>
+    </message>
+    <message>
+        <source>Fretboard Overhang</source>
+        <translation>Débord de la touche</translation>
+    </message>
+    <message>
+        <source>Bass Overhang</source>
+        <translation>Débord côté basses</translation>
+    </message>
+    <message>
+        <source>Temperament</source>
+        <translation>Tempérament</translation>
+    </message>
+    <message>
+        <source>12 Equal</source>
+        <translation>12 égal</translation>
+    </message>
+    <message>
+        <source>Equal Divisions</source>
+        <translation>Divisions égales</translation>
+    </message>
+    <message>
+        <source>Scala File</source>
+        <translation>Fichier Scala</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Divisions</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>String Tuning</source>
+        <translation>Accord des cordes</translation>
+    </message>
+    <message>
+        <source>Fret Set</source>
+        <translation>Jeu de frettes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Diatonic</source>
+        <translation>Diatonique</translation>
+    </message>
+    <message>
+        <source>Extra Frets</source>
+        <translation>Frettes supplémentaires</translation>
+    </message>
+    <message>
+        <source>Slot Width</source>
+        <translation>Largeur de fente</translation>
+    </message>
+    <message>
+        <source>Position Markers</source>
+        <translation>Repères de position</translation>
+    </message>
+    <message>
+        <source>Double Markers</source>
+        <translation>Repères doubles</translation>
+    </message>
+    <message>
+        <source>Marker Diameter</source>
+        <translation>Diamètre des repères</translation>
+    </message>
+    <message>
+        <source>Side Markers</source>
+        <translation>Repères latéra&amp;ux</translation>
+    </message>
+    <message>
+        <source>Side Marker Diameter</source>
+        <translation>Diamètre des repères latéraux</translation>
+    </message>
+    <message>
+        <source>Board End</source>
+        <translation>Fin de touche</translation>
+    </message>
+    <message>
+        <source>Zero Fret</source>
+        <translation>Frette &amp;zéro</translation>
+    </message>
+    <message>
+        <source>Nut Gap</source>
+        <translation>Écart sillet–frette zéro</translation>
+    </message>
+    <message>
+        <source>Treble Saddle Compensation</source>
+        <translation>Compensation du sillet de chevalet aigus</translation>
+    </message>
+    <message>
+        <source>Bass Saddle Compensation</source>
+        <translation>Compensation du sillet de chevalet basses</translation>
+    </message>
+    <message>
+        <source>Radius at Nut</source>
+        <translation>Rayon au sillet</translation>
+    </message>
+    <message>
+        <source>Radius at End</source>
+        <translation>Rayon en bout</translation>
+    </message>
+    <message>
+        <source>String Set</source>
+        <translation>Jeu de cordes</translation>
+    </message>
+    <message>
+        <source>Action at Nut</source>
+        <translation>Action au sillet</translation>
+    </message>
+    <message>
+        <source>Action at Fret 12</source>
+        <translation>Action à la 12e frette</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate</source>
+        <translation>Frettes à accorder</translation>
+    </message>
+    <message>
+        <source>Nut Compensation</source>
+        <translation>Compensation du si&amp;llet</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Sillet de chevalet</translation>
+    </message>
+    <message>
+        <source>Per String</source>
+        <translation>Par corde</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Typed Compensation</source>
+        <translation>Compensation saisie</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::DesignerWindow</name>
+    <message>
+        <source>%1 exists already. To replace it, choose it by its full name.</source>
+        <translation>%1 existe déjà. Pour le remplacer, choisissez-le par son nom complet.</translation>
+    </message>
+    <message>
+        <source>Strin&amp;gs</source>
+        <translation>&amp;Cordes</translation>
+    </message>
+    <message>
+        <source>S&amp;lots</source>
+        <translation>Fen&amp;tes</translation>
+    </message>
+    <message>
+        <source>Mar&amp;kers</source>
+        <translation>&amp;Repères</translation>
+    </message>
+    <message>
+        <source>Nu&amp;mbers</source>
+        <translation>Nu&amp;méros</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ddle</source>
+        <translation>&amp;Sillet de chevalet</translation>
+    </message>
+    <message>
+        <source>Fretboard Designer</source>
+        <translation>Concepteur de touche</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation>identique</translation>
+    </message>
+    <message>
+        <source>Board</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Intonation table and plot</source>
+        <translation>Tableau et graphique de justesse</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Justesse</translation>
+    </message>
+    <message>
+        <source>A Column per &amp;String</source>
+        <translation>Une colonne &amp;par corde</translation>
+    </message>
+    <message>
+        <source>A Column per String</source>
+        <translation>Une colonne par corde</translation>
+    </message>
+    <message>
+        <source>Fret Table</source>
+        <translation>Tableau des frettes</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Aperçu a&amp;vant impression...</translation>
+    </message>
+    <message>
+        <source>Print &amp;Template</source>
+        <translation>Imprimer le &amp;gabarit</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>Board &amp;only</source>
+        <translation>T&amp;ouche seule</translation>
+    </message>
+    <message>
+        <source>Export the board only</source>
+        <translation>Exporter la touche seule</translation>
+    </message>
+    <message>
+        <source>DXF and SVG files hold only what lies on the board: no strings, bridge or saddle</source>
+        <translation>Les fichiers DXF et SVG ne contiennent que ce qui est sur la touche : ni cordes, ni chevalet, ni sillet de chevalet</translation>
+    </message>
+    <message>
+        <source>&amp;Print %1</source>
+        <translation>&amp;Imprimer : %1</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view %1...</source>
+        <translation>&amp;Aperçu : %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Export %1...</source>
+        <translation>&amp;Exporter : %1...</translation>
+    </message>
+    <message>
+        <source>Rad&amp;ius Gauges</source>
+        <translation>Gabarits de ra&amp;yon</translation>
+    </message>
+    <message>
+        <source>Radius Gauges</source>
+        <translation>Gabarits de rayon</translation>
+    </message>
+    <message>
+        <source>Intonation Re&amp;port</source>
+        <translation>Rapport d&apos;&amp;intonation</translation>
+    </message>
+    <message>
+        <source>Intonation Report</source>
+        <translation>Rapport d&apos;intonation</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message>
+        <source>&amp;Units:</source>
+        <translation>&amp;Unités :</translation>
+    </message>
+    <message>
+        <source>Lo&amp;ad...</source>
+        <translation>C&amp;harger...</translation>
+    </message>
+    <message>
+        <source>String sets (*.csv);;All files (*)</source>
+        <translation>Jeux de cordes (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>Parco&amp;urir...</translation>
+    </message>
+    <message>
+        <source>Scala scales (*.scl);;All files (*)</source>
+        <translation>Gammes Scala (*.scl);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit</source>
+        <translation>&amp;Ajuster</translation>
+    </message>
+    <message>
+        <source>T&amp;rue Size</source>
+        <translation>Taille ré&amp;elle</translation>
+    </message>
+    <message>
+        <source>Fretboard drawing</source>
+        <translation>Dessin de la touche</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::FretChartView</name>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Select &amp;All</source>
+        <translation>&amp;Tout sélectionner</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::FretTableModel</name>
+    <message>
+        <source>Fret</source>
+        <translation>Frette</translation>
+    </message>
+    <message>
+        <source>String %1</source>
+        <translation>Corde %1</translation>
+    </message>
+    <message>
+        <source>Along First String</source>
+        <translation>Le long de la première corde</translation>
+    </message>
+    <message>
+        <source>Along Last String</source>
+        <translation>Le long de la dernière corde</translation>
+    </message>
+    <message>
+        <source>Along Midline</source>
+        <translation>Le long de l&apos;axe</translation>
+    </message>
+    <message>
+        <source>Angle (degrees)</source>
+        <translation>Angle (degrés)</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Largeur</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Rayon</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Repère</translation>
+    </message>
+    <message>
+        <source>Cents</source>
+        <translation>Cents</translation>
+    </message>
+    <message>
+        <source>From 12 Equal</source>
+        <translation>Écart à 12 égal</translation>
+    </message>
+    <message>
+        <source>Saddle setback</source>
+        <translation>Recul du sillet de chevalet</translation>
+    </message>
+    <message>
+        <source>Nut setback</source>
+        <translation>Avancée du sillet</translation>
+    </message>
+    <message>
+        <source>RMS before (cents)</source>
+        <translation>RMS avant (cents)</translation>
+    </message>
+    <message>
+        <source>Largest before (cents)</source>
+        <translation>Plus grand avant (cents)</translation>
+    </message>
+    <message>
+        <source>RMS after (cents)</source>
+        <translation>RMS après (cents)</translation>
+    </message>
+    <message>
+        <source>Largest after (cents)</source>
+        <translation>Plus grand après (cents)</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::MainWindowUi</name>
+    <message>
+        <source>Calculation Method</source>
+        <translation>Méthode de calcul</translation>
+    </message>
+    <message>
+        <source>Rule of 18ths</source>
+        <translation>Règle des 18es</translation>
+    </message>
+    <message>
+        <source>12th Root</source>
+        <translation>Racine 12e</translation>
+    </message>
+    <message>
+        <source>&amp;Print Chart</source>
+        <translation>&amp;Imprimer le tableau</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Precision</source>
+        <translation>Précision</translation>
+    </message>
+    <message>
+        <source>0.1 mm</source>
+        <translation>0,1 mm</translation>
+    </message>
+    <message>
+        <source>0.5 mm</source>
+        <translation>0,5 mm</translation>
+    </message>
+    <message>
+        <source>Measure Units</source>
+        <translation>Unités de mesure</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <translation>Pouces</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <translation>Millimètres</translation>
+    </message>
+    <message>
+        <source>Print &amp;Template</source>
+        <translation>Imprimer le &amp;gabarit</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Display Chart</source>
+        <translation>Affic&amp;her le tableau</translation>
+    </message>
+    <message>
+        <source>Fret Spacing Chart</source>
+        <translation>Tableau des frettes</translation>
+    </message>
+    <message>
+        <source>Scale Length</source>
+        <translation>Diapason</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>Frettes</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Retrieve Fretboard Configuration</source>
+        <translation>&amp;Charger une configuration de touche</translation>
+    </message>
+    <message>
+        <source>&amp;Save Fretboard Configuration</source>
+        <translation>&amp;Enregistrer la configuration de touche</translation>
+    </message>
+    <message>
+        <source>Printer Set&amp;up...</source>
+        <translation>Configuration de l&apos;i&amp;mprimante...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>&amp;Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>&amp;Chart</source>
+        <translation>&amp;Tableau</translation>
+    </message>
+    <message>
+        <source>&amp;Template</source>
+        <translation>&amp;Gabarit</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>&amp;Quick Form Print</source>
+        <translation>Impression &amp;rapide de la fenêtre</translation>
+    </message>
+    <message>
+        <source>Ca&amp;libration Page</source>
+        <translation>Page d&apos;éta&amp;lonnage</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>E&amp;xporter</translation>
+    </message>
+    <message>
+        <source>Template as &amp;SVG...</source>
+        <translation>Gabarit en &amp;SVG...</translation>
+    </message>
+    <message>
+        <source>Template as &amp;DXF...</source>
+        <translation>Gabarit en &amp;DXF...</translation>
+    </message>
+    <message>
+        <source>Template as &amp;PDF...</source>
+        <translation>Gabarit en &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>Chart as &amp;CSV...</source>
+        <translation>Tableau en &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>Chart as PD&amp;F...</source>
+        <translation>Tableau en PD&amp;F...</translation>
+    </message>
+    <message>
+        <source>Chart as &amp;Text...</source>
+        <translation>Tableau en &amp;texte...</translation>
+    </message>
+    <message>
+        <source>&amp;Preferences</source>
+        <translation>&amp;Préférences</translation>
+    </message>
+    <message>
+        <source>&amp;Millimeters</source>
+        <translation>&amp;Millimètres</translation>
+    </message>
+    <message>
+        <source>&amp;Inches</source>
+        <translation>P&amp;ouces</translation>
+    </message>
+    <message>
+        <source>&amp;Half</source>
+        <translation>&amp;Demi</translation>
+    </message>
+    <message>
+        <source>&amp;Tenth</source>
+        <translation>D&amp;ixième</translation>
+    </message>
+    <message>
+        <source>Set &amp;Print Options</source>
+        <translation>Options d&apos;im&amp;pression</translation>
+    </message>
+    <message>
+        <source>Printer Scale Cali&amp;bration...</source>
+        <translation>É&amp;talonnage de l&apos;échelle de l&apos;imprimante...</translation>
+    </message>
+    <message>
+        <source>&amp;Calculation Method</source>
+        <translation>Méthode de &amp;calcul</translation>
+    </message>
+    <message>
+        <source>&amp;Non-cumulative (12th root of 2)</source>
+        <translation>&amp;Non cumulative (racine 12e de 2)</translation>
+    </message>
+    <message>
+        <source>&amp;Common</source>
+        <translation>C&amp;ourante</translation>
+    </message>
+    <message>
+        <source>&amp;Dervin</source>
+        <translation>&amp;Dervin</translation>
+    </message>
+    <message>
+        <source>&amp;Primitive</source>
+        <translation>&amp;Primitive</translation>
+    </message>
+    <message>
+        <source>E&amp;xplain</source>
+        <translation>E&amp;xpliquer</translation>
+    </message>
+    <message>
+        <source>&amp;Save Current Preferences as default</source>
+        <translation>Enregistrer les préférences comme &amp;valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Reload Preferences from &amp;Defaults</source>
+        <translation>&amp;Recharger les préférences par défaut</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Fretboard &amp;Designer...</source>
+        <translation>&amp;Concepteur de touche...</translation>
+    </message>
+    <message>
+        <source>&amp;Check an Instrument...</source>
+        <translation>&amp;Vérifier un instrument...</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>View &amp;ReadMe file</source>
+        <translation>&amp;Lire le fichier LisezMoi</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>À &amp;propos...</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::PrintDialogs</name>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuration de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::PrintOptionsDialog</name>
+    <message>
+        <source>Enter line width for vertical<byte value="xd"/>
+template lines (fret markers)<byte value="xd"/>
+in pixels</source>
+        <translation>Saisissez l'épaisseur des lignes<byte value="xd"/>
+verticales du gabarit (repères)<byte value="xd"/>
+en pixels</translation>
+    </message>
+    <message>
+        <source>Enter line width for horizontal<byte value="xd"/>
+template lines (fretboard edge)<byte value="xd"/>
+in pixels</source>
+        <translation>Saisissez l'épaisseur des lignes<byte value="xd"/>
+horizontales du gabarit (bord de touche)<byte value="xd"/>
+en pixels</translation>
+    </message>
+    <message>
+        <source>Enter Font Size for printed fret chart</source>
+        <translation>Saisissez la taille de police du tableau imprimé</translation>
+    </message>
+    <message>
+        <source>Enter length for vertical lines on template.  This corresponds to the width dimension of the fretboard</source>
+        <translation>Saisissez la longueur des lignes verticales du gabarit.  Elle correspond à la largeur de la touche</translation>
+    </message>
+    <message>
+        <source>Enter spacing between template lines</source>
+        <translation>Saisissez l&apos;espacement entre les lignes du gabarit</translation>
+    </message>
+    <message>
+        <source>  This measurement will be converted to millimeters</source>
+        <translation>  Cette mesure sera convertie en millimètres</translation>
+    </message>
+    <message>
+        <source>Select position of the guideline - top, center, or bottom of each line of template</source>
+        <translation>Choisissez la position de la ligne guide - en haut, au centre ou en bas de chaque ligne du gabarit</translation>
+    </message>
+    <message>
+        <source>Set Printer Options</source>
+        <translation>Options d&apos;impression</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Vertical (fret position marker) line width (pixels)</source>
+        <translation>Épaisseur des lignes verticales (pixels)</translation>
+    </message>
+    <message>
+        <source>Horizontal (alignment guide) line width (pixels)</source>
+        <translation>Épaisseur des lignes horizontales (pixels)</translation>
+    </message>
+    <message>
+        <source>Chart Font Size</source>
+        <translation>Taille de police du tableau</translation>
+    </message>
+    <message>
+        <source>Fret Spacing Chart Print Options </source>
+        <translation>Options d&apos;impression du tableau </translation>
+    </message>
+    <message>
+        <source>Fret Slot Cutting Template Print Options</source>
+        <translation>Options d&apos;impression du gabarit de fentes</translation>
+    </message>
+    <message>
+        <source>Alignment guide position</source>
+        <translation>Position de la ligne guide</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Vertical Line Length</source>
+        <translation>Longueur des lignes</translation>
+    </message>
+    <message>
+        <source>Space between template lines</source>
+        <translation>Espace entre les lignes du gabarit</translation>
+    </message>
+    <message>
+        <source>Print Fret Numbers</source>
+        <translation>Imprimer les numéros de frette</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::ReadMeViewer</name>
+    <message>
+        <source>Read Me File</source>
+        <translation>Fichier LisezMoi</translation>
+    </message>
+    <message>
+        <source>Read Me</source>
+        <translation>LisezMoi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::RetrieveConfigDialog</name>
+    <message>
+        <source>You must specify a configuration name</source>
+        <translation>Vous devez indiquer un nom de configuration</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::SaveConfigDialog</name>
+    <message>
+        <source>You must specify a name to save the configuration</source>
+        <translation>Vous devez indiquer un nom pour enregistrer la configuration</translation>
+    </message>
+    <message>
+        <source>No more configurations can be saved</source>
+        <translation>Aucune autre configuration ne peut être enregistrée</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is kept for the default preferences. Choose another name for the configuration.</source>
+        <translation>Le nom « %1 » est réservé aux préférences par défaut. Choisissez un autre nom pour la configuration.</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::Varnel</name>
+    <message>
+        <source>Template printed</source>
+        <translation>Gabarit imprimé</translation>
+    </message>
+    <message>
+        <source>Chart Printed</source>
+        <translation>Tableau imprimé</translation>
+    </message>
+</context>
+<context>
+    <name>varnel::WindowModel</name>
+    <message>
+        <source>1/64th In.</source>
+        <translation>1/64 po</translation>
+    </message>
+    <message>
+        <source>0.5 mm</source>
+        <translation>0,5 mm</translation>
+    </message>
+    <message>
+        <source>0.01 In.</source>
+        <translation>0,01 po</translation>
+    </message>
+    <message>
+        <source>0.1 mm</source>
+        <translation>0,1 mm</translation>
+    </message>
+    <message>
+        <source>&amp;Sixty Fourth</source>
+        <translation>Soi&amp;xante-quatrième</translation>
+    </message>
+    <message>
+        <source>&amp;Half</source>
+        <translation>&amp;Demi</translation>
+    </message>
+    <message>
+        <source>One &amp;Hundredth</source>
+        <translation>Cent&amp;ième</translation>
+    </message>
+    <message>
+        <source>&amp;Tenth</source>
+        <translation>D&amp;ixième</translation>
+    </message>
+</context>
+</TS>
