@@ -372,6 +372,234 @@
         <source>Typed Compensation</source>
         <translation>Eingegebene Kompensation</translation>
     </message>
+    <message>
+        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
+        <translation>Der senkrechte Bund muss eine Bundnummer sein, 0 für den Sattel.</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
+        <translation>Der senkrechte Anteil muss eine Zahl von 0 bis 1 sein.</translation>
+    </message>
+    <message>
+        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
+        <translation>Der Saitensatz hat %1 Saiten, weniger als die %2 des Griffbretts.</translation>
+    </message>
+    <message>
+        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
+        <translation>Die Saitenlage am 12. Bund, %1, muss mindestens die Saitenlage am Sattel sein, %2.</translation>
+    </message>
+    <message>
+        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
+        <translation>Die Sattelkompensation verschiebt den Sattelpunkt jeder Saite, aber mit einem Nullbund klingen die Saiten ab dem Nullbund: schalten Sie eines von beiden ab.</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
+        <translation>Die zu intonierenden Bünde, %1, müssen 2 bis zur Bundanzahl, %2, sein.</translation>
+    </message>
+    <message>
+        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
+        <translation>%1: Bund %2 ist nicht auf dem Griffbrett, dessen Bünde 1 bis %3 sind.</translation>
+    </message>
+    <message>
+        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
+        <translation>Die Schlitzbreite, %1, muss schmaler sein als der engste Bundabstand, %2.</translation>
+    </message>
+    <message>
+        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
+        <translation>Der Abstand Sattel–Nullbund, %1, muss mindestens die halbe Schlitzbreite, %2, sein, damit der Sattel hinter dem Nullbund steht.</translation>
+    </message>
+    <message>
+        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
+        <translation>Das Griffbrettende, %1, muss mindestens die halbe Schlitzbreite, %2, sein, um den letzten Schlitz zu halten.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit between frets %3 and %4.</source>
+        <translation>%1 (%2) passt nicht zwischen die Bünde %3 und %4.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit across the board at fret %3.</source>
+        <translation>%1 (%2) passt am Bund %3 nicht quer auf das Griffbrett.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
+        <translation>%1 (%2) muss mindestens die halbe Griffbrettbreite dort sein, %3.</translation>
+    </message>
+    <message>
+        <source>The number of strings, %1, must be 2 to 12.</source>
+        <translation>Die Anzahl der Saiten, %1, muss 2 bis 12 sein.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be a finite number.</source>
+        <translation>%1 (%2) muss eine endliche Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, is too large to lay out.</source>
+        <translation>%1 (%2) ist zu groß zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
+        <translation>Die Saitenstimmung nennt %1 Stufen für %2 Saiten: geben Sie eine je Saite an, die erste Saite zuerst.</translation>
+    </message>
+    <message>
+        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
+        <translation>Saitenstimmung: die Stufe einer Saite muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The diatonic fret set is for 12 Equal.</source>
+        <translation>Der diatonische Bundsatz gilt für 12 gleichstufig.</translation>
+    </message>
+    <message>
+        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
+        <translation>Der Faktor der 18er-Regel, %1, muss 0 bis 1 sein, damit die Bünde auf den Saiten liegen.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the nut, %1, must be more than 0.</source>
+        <translation>Der Saitenabstand am Sattel, %1, muss mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the bridge, %1, must be more than 0.</source>
+        <translation>Der Saitenabstand am Steg, %1, muss mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Die Mensur der ersten Saite, %1, muss mehr als %2 sein, die halbe Differenz der beiden Saitenabstände.</translation>
+    </message>
+    <message>
+        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Die Mensur der letzten Saite, %1, muss mehr als %2 sein, die halbe Differenz der beiden Saitenabstände.</translation>
+    </message>
+    <message>
+        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
+        <translation>Der senkrechte Bund, %1, muss 0 (der Sattel) oder eine Bundnummer sein.</translation>
+    </message>
+    <message>
+        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
+        <translation>Der senkrechte Anteil, %1, muss 0 bis 1 sein.</translation>
+    </message>
+    <message>
+        <source>The fretboard overhang must be 0 or more.</source>
+        <translation>Der Griffbrettüberstand muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be 0 or more.</source>
+        <translation>%1 (%2) muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
+        <translation>Der Radius am Sattel und am Ende müssen beide 0 (ein flaches Griffbrett) oder beide mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1 muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number.</source>
+        <translation>%1 muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be fret numbers separated by blanks.</source>
+        <translation>%1 müssen Bundnummern sein, durch Leerzeichen getrennt.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 32766.</source>
+        <translation>%1 muss eine ganze Zahl von 1 bis 32766 sein.</translation>
+    </message>
+    <message>
+        <source>first string&apos;s scale length</source>
+        <translation>Mensur der ersten Saite</translation>
+    </message>
+    <message>
+        <source>last string&apos;s scale length</source>
+        <translation>Mensur der letzten Saite</translation>
+    </message>
+    <message>
+        <source>string spacing at the nut</source>
+        <translation>Saitenabstand am Sattel</translation>
+    </message>
+    <message>
+        <source>string spacing at the bridge</source>
+        <translation>Saitenabstand am Steg</translation>
+    </message>
+    <message>
+        <source>perpendicular ratio</source>
+        <translation>Senkrechter Anteil</translation>
+    </message>
+    <message>
+        <source>fretboard overhang</source>
+        <translation>Griffbrettüberstand</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000.</source>
+        <translation>%1 muss eine ganze Zahl von 1 bis 1000 sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
+        <translation>%1 muss ein Verhältnis wie 2/1 oder 3/1 sein, oder Cent wie 1200.0, über der leeren Saite.</translation>
+    </message>
+    <message>
+        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
+        <translation>%1 muss für jede Saite eine Stufe der Skala sein, die erste Saite zuerst, durch Leerzeichen getrennt.</translation>
+    </message>
+    <message>
+        <source>slot width</source>
+        <translation>Schlitzbreite</translation>
+    </message>
+    <message>
+        <source>marker diameter</source>
+        <translation>Markierungsdurchmesser</translation>
+    </message>
+    <message>
+        <source>side marker diameter</source>
+        <translation>Durchmesser der Seitenmarkierungen</translation>
+    </message>
+    <message>
+        <source>board end</source>
+        <translation>Griffbrettende</translation>
+    </message>
+    <message>
+        <source>nut gap</source>
+        <translation>Abstand Sattel–Nullbund</translation>
+    </message>
+    <message>
+        <source>treble saddle compensation</source>
+        <translation>Kompensation der Stegeinlage im Diskant</translation>
+    </message>
+    <message>
+        <source>bass saddle compensation</source>
+        <translation>Kompensation der Stegeinlage im Bass</translation>
+    </message>
+    <message>
+        <source>radius at the nut</source>
+        <translation>Radius am Sattel</translation>
+    </message>
+    <message>
+        <source>radius at the end</source>
+        <translation>Radius am Ende</translation>
+    </message>
+    <message>
+        <source>action at the nut</source>
+        <translation>Saitenlage am Sattel</translation>
+    </message>
+    <message>
+        <source>action at fret 12</source>
+        <translation>Saitenlage am 12. Bund</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches.</source>
+        <translation>%1 Bünde, Zoll.</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres.</source>
+        <translation>%1 Bünde, Millimeter.</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches. %2</source>
+        <translation>%1 Bünde, Zoll. %2</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres. %2</source>
+        <translation>%1 Bünde, Millimeter. %2</translation>
+    </message>
 </context>
 <context>
     <name>varnel::DesignerWindow</name>

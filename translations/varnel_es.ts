@@ -372,6 +372,234 @@
         <source>Typed Compensation</source>
         <translation>Compensación escrita</translation>
     </message>
+    <message>
+        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
+        <translation>El traste perpendicular debe ser un número de traste, 0 para la cejuela.</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
+        <translation>La proporción perpendicular debe ser un número de 0 a 1.</translation>
+    </message>
+    <message>
+        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
+        <translation>El juego de cuerdas tiene %1 cuerdas, menos que las %2 del diapasón.</translation>
+    </message>
+    <message>
+        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
+        <translation>La acción en el traste 12, %1, debe ser al menos la acción en la cejuela, %2.</translation>
+    </message>
+    <message>
+        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
+        <translation>La compensación de la cejuela mueve el punto de cejuela de cada cuerda, pero con un traste cero las cuerdas suenan desde el traste cero: desactive uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
+        <translation>Los trastes a entonar, %1, deben ser de 2 al número de trastes, %2.</translation>
+    </message>
+    <message>
+        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
+        <translation>%1: el traste %2 no está en el diapasón, cuyos trastes van de 1 a %3.</translation>
+    </message>
+    <message>
+        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
+        <translation>El ancho de ranura, %1, debe ser menor que la menor separación entre trastes, %2.</translation>
+    </message>
+    <message>
+        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
+        <translation>La separación cejuela–traste cero, %1, debe ser al menos la mitad del ancho de ranura, %2, para que la cejuela quede detrás del traste cero.</translation>
+    </message>
+    <message>
+        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
+        <translation>El final del diapasón, %1, debe ser al menos la mitad del ancho de ranura, %2, para sostener la última ranura.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit between frets %3 and %4.</source>
+        <translation>%1 (%2) no cabe entre los trastes %3 y %4.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit across the board at fret %3.</source>
+        <translation>%1 (%2) no cabe a lo ancho del diapasón en el traste %3.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
+        <translation>%1 (%2) debe ser al menos la mitad del ancho del diapasón allí, %3.</translation>
+    </message>
+    <message>
+        <source>The number of strings, %1, must be 2 to 12.</source>
+        <translation>El número de cuerdas, %1, debe ser de 2 a 12.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be a finite number.</source>
+        <translation>%1 (%2) debe ser un número finito.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, is too large to lay out.</source>
+        <translation>%1 (%2) es demasiado grande para trazarlo.</translation>
+    </message>
+    <message>
+        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
+        <translation>La afinación de las cuerdas da %1 grados para %2 cuerdas: dé uno por cuerda, la primera cuerda primero.</translation>
+    </message>
+    <message>
+        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
+        <translation>Afinación de las cuerdas: el grado de una cuerda debe ser 0 o más.</translation>
+    </message>
+    <message>
+        <source>The diatonic fret set is for 12 Equal.</source>
+        <translation>El juego de trastes diatónico es para 12 igual.</translation>
+    </message>
+    <message>
+        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
+        <translation>El factor de la regla del 18, %1, debe ser de 0 a 1 para colocar los trastes en las cuerdas.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the nut, %1, must be more than 0.</source>
+        <translation>La separación de cuerdas en la cejuela, %1, debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the bridge, %1, must be more than 0.</source>
+        <translation>La separación de cuerdas en el puente, %1, debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>El tiro de la primera cuerda, %1, debe ser mayor que %2, la mitad de la diferencia entre las dos separaciones.</translation>
+    </message>
+    <message>
+        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>El tiro de la última cuerda, %1, debe ser mayor que %2, la mitad de la diferencia entre las dos separaciones.</translation>
+    </message>
+    <message>
+        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
+        <translation>El traste perpendicular, %1, debe ser 0 (la cejuela) o un número de traste.</translation>
+    </message>
+    <message>
+        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
+        <translation>La proporción perpendicular, %1, debe ser de 0 a 1.</translation>
+    </message>
+    <message>
+        <source>The fretboard overhang must be 0 or more.</source>
+        <translation>El sobrante del diapasón debe ser 0 o más.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be 0 or more.</source>
+        <translation>%1 (%2) debe ser 0 o más.</translation>
+    </message>
+    <message>
+        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
+        <translation>El radio en la cejuela y en el extremo deben ser ambos 0 (un diapasón plano) o ambos mayores que 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1 debe ser un número.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number.</source>
+        <translation>%1 debe ser un número entero.</translation>
+    </message>
+    <message>
+        <source>%1 must be fret numbers separated by blanks.</source>
+        <translation>%1 deben ser números de traste separados por espacios.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 32766.</source>
+        <translation>%1 debe ser un número entero de 1 a 32766.</translation>
+    </message>
+    <message>
+        <source>first string&apos;s scale length</source>
+        <translation>Tiro de la primera cuerda</translation>
+    </message>
+    <message>
+        <source>last string&apos;s scale length</source>
+        <translation>Tiro de la última cuerda</translation>
+    </message>
+    <message>
+        <source>string spacing at the nut</source>
+        <translation>Separación de cuerdas en la cejuela</translation>
+    </message>
+    <message>
+        <source>string spacing at the bridge</source>
+        <translation>Separación de cuerdas en el puente</translation>
+    </message>
+    <message>
+        <source>perpendicular ratio</source>
+        <translation>Proporción perpendicular</translation>
+    </message>
+    <message>
+        <source>fretboard overhang</source>
+        <translation>Sobrante del diapasón</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000.</source>
+        <translation>%1 debe ser un número entero de 1 a 1000.</translation>
+    </message>
+    <message>
+        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
+        <translation>%1 debe ser una proporción como 2/1 o 3/1, o cents como 1200.0, sobre la cuerda al aire.</translation>
+    </message>
+    <message>
+        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
+        <translation>%1 debe dar un grado de la escala para cada cuerda, la primera cuerda primero, separados por espacios.</translation>
+    </message>
+    <message>
+        <source>slot width</source>
+        <translation>Ancho de ranura</translation>
+    </message>
+    <message>
+        <source>marker diameter</source>
+        <translation>Diámetro de los marcadores</translation>
+    </message>
+    <message>
+        <source>side marker diameter</source>
+        <translation>Diámetro de los marcadores laterales</translation>
+    </message>
+    <message>
+        <source>board end</source>
+        <translation>Final del diapasón</translation>
+    </message>
+    <message>
+        <source>nut gap</source>
+        <translation>Separación cejuela–traste cero</translation>
+    </message>
+    <message>
+        <source>treble saddle compensation</source>
+        <translation>Compensación del hueso en agudos</translation>
+    </message>
+    <message>
+        <source>bass saddle compensation</source>
+        <translation>Compensación del hueso en graves</translation>
+    </message>
+    <message>
+        <source>radius at the nut</source>
+        <translation>Radio en la cejuela</translation>
+    </message>
+    <message>
+        <source>radius at the end</source>
+        <translation>Radio en el extremo</translation>
+    </message>
+    <message>
+        <source>action at the nut</source>
+        <translation>Acción en la cejuela</translation>
+    </message>
+    <message>
+        <source>action at fret 12</source>
+        <translation>Acción en el traste 12</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches.</source>
+        <translation>%1 trastes, pulgadas.</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres.</source>
+        <translation>%1 trastes, milímetros.</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches. %2</source>
+        <translation>%1 trastes, pulgadas. %2</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres. %2</source>
+        <translation>%1 trastes, milímetros. %2</translation>
+    </message>
 </context>
 <context>
     <name>varnel::DesignerWindow</name>

@@ -372,6 +372,234 @@
         <source>Typed Compensation</source>
         <translation>Compensation saisie</translation>
     </message>
+    <message>
+        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
+        <translation>La frette perpendiculaire doit être un numéro de frette, 0 pour le sillet.</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
+        <translation>Le rapport perpendiculaire doit être un nombre de 0 à 1.</translation>
+    </message>
+    <message>
+        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
+        <translation>Le jeu de cordes a %1 cordes, moins que les %2 de la touche.</translation>
+    </message>
+    <message>
+        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
+        <translation>L&apos;action à la 12e frette, %1, doit valoir au moins l&apos;action au sillet, %2.</translation>
+    </message>
+    <message>
+        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
+        <translation>La compensation du sillet déplace le point de sillet de chaque corde, mais avec une frette zéro les cordes vibrent depuis la frette zéro : désactivez l&apos;une des deux.</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
+        <translation>Les frettes à accorder, %1, doivent aller de 2 au nombre de frettes, %2.</translation>
+    </message>
+    <message>
+        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
+        <translation>%1 : la frette %2 n&apos;est pas sur la touche, dont les frettes vont de 1 à %3.</translation>
+    </message>
+    <message>
+        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
+        <translation>La largeur de fente, %1, doit être inférieure au plus petit écart entre frettes, %2.</translation>
+    </message>
+    <message>
+        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
+        <translation>L&apos;écart sillet–frette zéro, %1, doit valoir au moins la moitié de la largeur de fente, %2, pour que le sillet soit derrière la frette zéro.</translation>
+    </message>
+    <message>
+        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
+        <translation>La fin de touche, %1, doit valoir au moins la moitié de la largeur de fente, %2, pour porter la dernière fente.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit between frets %3 and %4.</source>
+        <translation>%1 (%2) ne tient pas entre les frettes %3 et %4.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit across the board at fret %3.</source>
+        <translation>%1 (%2) ne tient pas en travers de la touche à la frette %3.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
+        <translation>%1 (%2) doit valoir au moins la moitié de la largeur de la touche à cet endroit, %3.</translation>
+    </message>
+    <message>
+        <source>The number of strings, %1, must be 2 to 12.</source>
+        <translation>Le nombre de cordes, %1, doit être de 2 à 12.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be a finite number.</source>
+        <translation>%1 (%2) doit être un nombre fini.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, is too large to lay out.</source>
+        <translation>%1 (%2) est trop grand pour être tracé.</translation>
+    </message>
+    <message>
+        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
+        <translation>L&apos;accord des cordes donne %1 degrés pour %2 cordes : donnez-en un par corde, la première corde d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
+        <translation>Accord des cordes : le degré d&apos;une corde doit être 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>The diatonic fret set is for 12 Equal.</source>
+        <translation>Le jeu de frettes diatonique est pour 12 égal.</translation>
+    </message>
+    <message>
+        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
+        <translation>Le facteur de la règle des 18es, %1, doit être de 0 à 1 pour placer les frettes sur les cordes.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the nut, %1, must be more than 0.</source>
+        <translation>L&apos;écartement des cordes au sillet, %1, doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the bridge, %1, must be more than 0.</source>
+        <translation>L&apos;écartement des cordes au chevalet, %1, doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Le diapason de la première corde, %1, doit être supérieur à %2, la moitié de la différence entre les deux écartements.</translation>
+    </message>
+    <message>
+        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Le diapason de la dernière corde, %1, doit être supérieur à %2, la moitié de la différence entre les deux écartements.</translation>
+    </message>
+    <message>
+        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
+        <translation>La frette perpendiculaire, %1, doit être 0 (le sillet) ou un numéro de frette.</translation>
+    </message>
+    <message>
+        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
+        <translation>Le rapport perpendiculaire, %1, doit être de 0 à 1.</translation>
+    </message>
+    <message>
+        <source>The fretboard overhang must be 0 or more.</source>
+        <translation>Le débord de la touche doit être 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be 0 or more.</source>
+        <translation>%1 (%2) doit être 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
+        <translation>Le rayon au sillet et en bout doivent être tous deux 0 (une touche plate) ou tous deux supérieurs à 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1 doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number.</source>
+        <translation>%1 doit être un nombre entier.</translation>
+    </message>
+    <message>
+        <source>%1 must be fret numbers separated by blanks.</source>
+        <translation>%1 doit être des numéros de frette séparés par des espaces.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 32766.</source>
+        <translation>%1 doit être un nombre entier de 1 à 32766.</translation>
+    </message>
+    <message>
+        <source>first string&apos;s scale length</source>
+        <translation>Diapason de la première corde</translation>
+    </message>
+    <message>
+        <source>last string&apos;s scale length</source>
+        <translation>Diapason de la dernière corde</translation>
+    </message>
+    <message>
+        <source>string spacing at the nut</source>
+        <translation>Écartement des cordes au sillet</translation>
+    </message>
+    <message>
+        <source>string spacing at the bridge</source>
+        <translation>Écartement des cordes au chevalet</translation>
+    </message>
+    <message>
+        <source>perpendicular ratio</source>
+        <translation>Rapport perpendiculaire</translation>
+    </message>
+    <message>
+        <source>fretboard overhang</source>
+        <translation>Débord de la touche</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000.</source>
+        <translation>%1 doit être un nombre entier de 1 à 1000.</translation>
+    </message>
+    <message>
+        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
+        <translation>%1 doit être un rapport comme 2/1 ou 3/1, ou des cents comme 1200.0, au-dessus de la corde à vide.</translation>
+    </message>
+    <message>
+        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
+        <translation>%1 doit donner un degré de la gamme pour chaque corde, la première corde d&apos;abord, séparés par des espaces.</translation>
+    </message>
+    <message>
+        <source>slot width</source>
+        <translation>Largeur de fente</translation>
+    </message>
+    <message>
+        <source>marker diameter</source>
+        <translation>Diamètre des repères</translation>
+    </message>
+    <message>
+        <source>side marker diameter</source>
+        <translation>Diamètre des repères latéraux</translation>
+    </message>
+    <message>
+        <source>board end</source>
+        <translation>Fin de touche</translation>
+    </message>
+    <message>
+        <source>nut gap</source>
+        <translation>Écart sillet–frette zéro</translation>
+    </message>
+    <message>
+        <source>treble saddle compensation</source>
+        <translation>Compensation du sillet de chevalet aux aigus</translation>
+    </message>
+    <message>
+        <source>bass saddle compensation</source>
+        <translation>Compensation du sillet de chevalet aux basses</translation>
+    </message>
+    <message>
+        <source>radius at the nut</source>
+        <translation>Rayon au sillet</translation>
+    </message>
+    <message>
+        <source>radius at the end</source>
+        <translation>Rayon en bout de touche</translation>
+    </message>
+    <message>
+        <source>action at the nut</source>
+        <translation>Action au sillet</translation>
+    </message>
+    <message>
+        <source>action at fret 12</source>
+        <translation>Action à la 12e frette</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches.</source>
+        <translation>%1 frettes, pouces.</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres.</source>
+        <translation>%1 frettes, millimètres.</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches. %2</source>
+        <translation>%1 frettes, pouces. %2</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres. %2</source>
+        <translation>%1 frettes, millimètres. %2</translation>
+    </message>
 </context>
 <context>
     <name>varnel::DesignerWindow</name>

@@ -20,6 +20,7 @@
 #include "core/designerinputs.h"
 #include "core/fretboard.h"
 #include "core/geometry.h"
+#include "core/message.h"
 
 namespace varnel {
 
@@ -113,7 +114,7 @@ double fretFraction(const DesignerInputs& in, const FretboardSettings& s, int fr
 // with frets in the record, a slot narrower than the narrowest fret spacing, markers on fret 1
 // or above (those above the last fret are left out), each fitting between its frets and across
 // the board; a radius at least half the board's width at the nut and at the end.
-std::optional<std::string> designerRefusal(const DesignerInputs& in, const FretboardSettings& s);
+std::optional<Message> designerRefusal(const DesignerInputs& in, const FretboardSettings& s);
 
 // The perpendicular ratio in use: the perpendicular fret's fraction when one is given.
 double perpendicularRatio(const DesignerInputs& in, const FretboardSettings& s);

@@ -72,12 +72,15 @@ const DesignerInput* designerInput(std::string_view key) {
     return nullptr;
 }
 
-std::string unreadableMessage(const DesignerInput& input, const DesignerInputs& in) {
+Message unreadableMessage(const DesignerInput& input, const DesignerInputs& in) {
     if (input.key == "txtPerpendicular") {
-        return in.perpendicularFret ? "Perpendicular Fret must be a fret number, 0 for the nut."
-                                    : "Perpendicular Ratio must be a number from 0 to 1.";
+        return in.perpendicularFret
+                   ? QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                       "Perpendicular Fret must be a fret number, 0 for the nut.")
+                   : QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                       "Perpendicular Ratio must be a number from 0 to 1.");
     }
-    return std::string(input.caption) + " " + std::string(input.unreadable);
+    return Message(input.unreadable, {word(input.caption)});
 }
 
 std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units units,

@@ -14,6 +14,7 @@
 
 #include "core/fretboard.h"
 #include "core/intonation.h"
+#include "core/message.h"
 #include "core/tuning.h"
 
 namespace varnel {
@@ -143,7 +144,8 @@ struct DesignerInput {
     std::function<bool(std::string_view text, double factor, DesignerInputs& in)> read = {};
     // The inputs' value as the input's text, in the inputs' units.
     std::function<std::string(const DesignerInputs& in)> text = {};
-    // What the value must be, said when a text is none: "must be a number."
+    // What the value must be, said when a text is none, the caption for %1: "%1 must be a
+    // number."
     std::string_view unreadable = {};
     // A number's value as the refusals judge it, and its name there ("first string's scale
     // length"): finite and within reach of the layout, and 0 or more where notNegative.
@@ -159,7 +161,7 @@ const std::vector<DesignerInput>& designerInputs();
 const DesignerInput* designerInput(std::string_view key);
 
 // The message for an input whose text is none of its kind: "Slot Width must be a number."
-std::string unreadableMessage(const DesignerInput& input, const DesignerInputs& in);
+Message unreadableMessage(const DesignerInput& input, const DesignerInputs& in);
 
 // Reads each text into in, its lengths converted from the texts' own "unitsType" (when given)
 // into the units; a missing text keeps in's value. The keys of the texts that

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "core/designerboard.h"
+#include "core/message.h"
 #include "core/numtext.h"
 
 namespace varnel {
@@ -11,43 +12,52 @@ namespace {
 
 // What the intonation cannot be worked out from: a set that could not be read or has too few
 // strings, an action lower at fret 12 than at the nut, frets to intonate that are not there.
-std::optional<std::string> intonationRefusal(const DesignerInputs& in, const FretboardSettings& s) {
+std::optional<Message> intonationRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const IntonationInputs& i = in.intonation;
-    if (!i.refusal.empty()) return i.refusal;
+    if (!i.refusal.empty()) return Message("%1", {verbatim(i.refusal)});
     if (!i.set || i.saddle == SaddleKind::Typed) return std::nullopt;
-    const auto text = [](double v) { return formatGeneral(v); };
     if (static_cast<int>(i.set->strings.size()) < in.strings) {
-        return "The string set has " + std::to_string(i.set->strings.size()) +
-               " strings, fewer than the board's " + std::to_string(in.strings) + ".";
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                              "The string set has %1 strings, fewer than the board's %2."),
+            {number(i.set->strings.size()), number(in.strings)});
     }
     if (!(i.action12 >= i.actionNut)) {
-        return "The action at fret 12, " + text(i.action12) +
-               ", must be at least the action at the nut, " + text(i.actionNut) + ".";
+        return Message(
+            QT_TRANSLATE_NOOP(
+                "varnel::DesignerInput",
+                "The action at fret 12, %1, must be at least the action at the nut, %2."),
+            {number(i.action12), number(i.actionNut)});
     }
     if (i.nutToo && in.workshop.zeroFret) {
-        return "Nut Compensation moves each string's nut point, but with a zero fret the strings "
-               "speak from the zero fret: turn one of them off.";
+        return Message(QT_TRANSLATE_NOOP(
+                           "varnel::DesignerInput",
+                           "Nut Compensation moves each string's nut point, but with a zero fret "
+                           "the strings speak from the zero fret: turn one of them off."),
+                       {});
     }
     if (i.frets < 2 || i.frets > s.nFrets) {
-        return "Frets to Intonate, " + std::to_string(i.frets) + ", must be 2 to the number of " +
-               "frets, " + std::to_string(s.nFrets) + ".";
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                              "Frets to Intonate, %1, must be 2 to the number of frets, %2."),
+            {number(i.frets), number(s.nFrets)});
     }
     return std::nullopt;
 }
 
 // What the board's own geometry refuses of the workshop inputs.
-std::optional<std::string> workshopRefusal(const DesignerInputs& in, const FretboardSettings& s) {
+std::optional<Message> workshopRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const Workshop& w = in.workshop;
-    const auto text = [](double v) { return formatGeneral(v); };
     for (const auto& [name, frets] :
          {std::pair{"Position Markers", &w.markers}, {"Double Markers", &w.doubleMarkers}}) {
         for (const int fret : *frets) {
             // Markers above the last fret are left out: the default set serves boards of 21,
             // 22 and 24 frets alike.
             if (fret < 1) {
-                return std::string(name) + ": fret " + std::to_string(fret) +
-                       " is not on the board, whose frets are 1 to " + std::to_string(s.nFrets) +
-                       ".";
+                return Message(
+                    QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                      "%1: fret %2 is not on the board, whose frets are 1 to %3."),
+                    {word(name), number(fret), number(s.nFrets)});
             }
         }
     }
@@ -65,30 +75,44 @@ std::optional<std::string> workshopRefusal(const DesignerInputs& in, const Fretb
     for (int j = 1; j <= static_cast<int>(board.frets.size()); ++j)
         narrowest = std::min(narrowest, gap(j));
     if (w.slotWidth > 0 && !(w.slotWidth < narrowest)) {
-        return "The slot width, " + text(w.slotWidth) +
-               ", must be narrower than the narrowest fret spacing, " + text(narrowest) + ".";
+        return Message(QT_TRANSLATE_NOOP(
+                           "varnel::DesignerInput",
+                           "The slot width, %1, must be narrower than the narrowest fret spacing, "
+                           "%2."),
+                       {number(w.slotWidth), number(narrowest)});
     }
-    const std::string halfSlot =
-        " must be at least half the slot width, " + text(w.slotWidth / 2) + ", ";
-    if (w.zeroFret && !(w.nutGap > w.slotWidth / 2))
-        return "The nut gap, " + text(w.nutGap) + "," + halfSlot + "to stand behind the zero fret.";
-    if (!(w.boardEnd >= w.slotWidth / 2))
-        return "The board end, " + text(w.boardEnd) + "," + halfSlot + "to hold the last slot.";
+    if (w.zeroFret && !(w.nutGap > w.slotWidth / 2)) {
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                              "The nut gap, %1, must be at least half the slot width, %2, to stand "
+                              "behind the zero fret."),
+            {number(w.nutGap), number(w.slotWidth / 2)});
+    }
+    if (!(w.boardEnd >= w.slotWidth / 2)) {
+        return Message(QT_TRANSLATE_NOOP(
+                           "varnel::DesignerInput",
+                           "The board end, %1, must be at least half the slot width, %2, to hold "
+                           "the last slot."),
+                       {number(w.boardEnd), number(w.slotWidth / 2)});
+    }
     // Each marker clear of its two frets' slots, a face marker clear of the edges.
-    const auto clear = [&](const Circle& c, const char* name,
-                           bool face) -> std::optional<std::string> {
+    const auto clear = [&](const Circle& c, const char* name, bool face) -> std::optional<Message> {
         const double radius = c.diameter / 2;
         const Segment before = scaleLine(board, c.fret - 1);
         const Segment after = scaleLine(board, c.fret);
-        const std::string which = std::string("The ") + name + ", " + text(c.diameter) + ",";
         if (std::min(offLine(before, c.centre), offLine(after, c.centre)) - w.slotWidth / 2 <
             radius) {
-            return which + " does not fit between frets " + std::to_string(c.fret - 1) + " and " +
-                   std::to_string(c.fret) + ".";
+            return Message(QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                             "The %1, %2, does not fit between frets %3 and %4."),
+                           {word(name), number(c.diameter), number(c.fret - 1), number(c.fret)});
         }
         if (face && std::min(offLine(board.trebleEdge, c.centre),
-                             offLine(board.bassEdge, c.centre)) < radius)
-            return which + " does not fit across the board at fret " + std::to_string(c.fret) + ".";
+                             offLine(board.bassEdge, c.centre)) < radius) {
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                  "The %1, %2, does not fit across the board at fret %3."),
+                {word(name), number(c.diameter), number(c.fret)});
+        }
         return std::nullopt;
     };
     // A radius no smaller than half the board where it applies (both ends: the radius and the
@@ -98,8 +122,10 @@ std::optional<std::string> workshopRefusal(const DesignerInputs& in, const Fretb
           {"radius at the end", w.radiusAtEnd, board.boardEnd}}) {
         const double half = widthAcross(board, line) / 2;
         if (radius > 0 && radius < half) {
-            return std::string("The ") + name + ", " + text(radius) +
-                   ", must be at least half the board's width there, " + text(half) + ".";
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                  "The %1, %2, must be at least half the board's width there, %3."),
+                {word(name), number(radius), number(half)});
         }
     }
     for (const Circle& c : board.markers) {
@@ -113,13 +139,13 @@ std::optional<std::string> workshopRefusal(const DesignerInputs& in, const Fretb
 
 }  // namespace
 
-std::optional<std::string> designerRefusal(const DesignerInputs& in, const FretboardSettings& s) {
+std::optional<Message> designerRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const double d = std::fabs(in.bridgeSpacing - in.nutSpacing) / 2;
-    const auto text = [](double v) { return formatGeneral(v); };
     const Workshop& w = in.workshop;
-    if (in.strings < 2 || in.strings > 12) {
-        return "The number of strings, " + std::to_string(in.strings) + ", must be 2 to 12.";
-    }
+    if (in.strings < 2 || in.strings > 12)
+        return Message(QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                         "The number of strings, %1, must be 2 to 12."),
+                       {number(in.strings)});
     // Every number of the inputs, by its name in refusals.
     std::vector<std::pair<std::string_view, double>> numbers;
     for (const DesignerInput& input : designerInputs()) {
@@ -128,61 +154,99 @@ std::optional<std::string> designerRefusal(const DesignerInputs& in, const Fretb
     // Beyond about 1e150 the layout's squares overflow; no instrument comes near 1e100.
     constexpr double kLargest = 1e100;
     for (const auto& [name, value] : numbers) {
-        const std::string said = "The " + std::string(name) + ", " + text(value);
-        if (!std::isfinite(value)) return said + ", must be a finite number.";
-        if (std::fabs(value) > kLargest) return said + ", is too large to lay out.";
+        if (!std::isfinite(value))
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::DesignerInput", "The %1, %2, must be a finite number."),
+                {word(name), number(value)});
+        if (std::fabs(value) > kLargest)
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::DesignerInput", "The %1, %2, is too large to lay out."),
+                {word(name), number(value)});
     }
-    if (!in.tuning.refusal.empty()) return in.tuning.refusal;
+    if (!in.tuning.refusal.empty()) return Message("%1", {verbatim(in.tuning.refusal)});
     const std::vector<int>& degrees = in.tuning.degrees;
     if (!degrees.empty() && static_cast<int>(degrees.size()) != in.strings) {
-        return "String Tuning gives " + std::to_string(degrees.size()) + " degrees for " +
-               std::to_string(in.strings) + " strings: give one a string, first string first.";
+        return Message(
+            QT_TRANSLATE_NOOP(
+                "varnel::DesignerInput",
+                "String Tuning gives %1 degrees for %2 strings: give one a string, first "
+                "string first."),
+            {number(degrees.size()), number(in.strings)});
     }
     if (std::any_of(degrees.begin(), degrees.end(), [](int b) { return b < 0; }))
-        return "String Tuning: a string's degree must be 0 or more.";
+        return Message(QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                         "String Tuning: a string's degree must be 0 or more."),
+                       {});
     if (in.tuning.diatonic) {
-        if (in.tuning.scale) return "The diatonic fret set is for 12 Equal.";
+        if (in.tuning.scale)
+            return Message(QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                             "The diatonic fret set is for 12 Equal."),
+                           {});
         const auto set = diatonicFrets(s.nFrets, in.tuning.extraFrets);
-        if (const std::string* why = std::get_if<std::string>(&set)) return *why;
+        if (const std::string* why = std::get_if<std::string>(&set))
+            return Message("%1", {verbatim(*why)});
     }
     if (!in.tuning.scale && s.calcType == kCalcRule18 && !(s.calcFact >= 0 && s.calcFact <= 1)) {
-        return "The rule-of-18ths factor, " + text(s.calcFact) +
-               ", must be 0 to 1 to place frets on the strings.";
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                              "The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the "
+                              "strings."),
+            {number(s.calcFact)});
     }
     if (!(in.nutSpacing > 0)) {
-        return "The string spacing at the nut, " + text(in.nutSpacing) + ", must be more than 0.";
+        return Message(QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                         "The string spacing at the nut, %1, must be more than 0."),
+                       {number(in.nutSpacing)});
     }
     if (!(in.bridgeSpacing > 0)) {
-        return "The string spacing at the bridge, " + text(in.bridgeSpacing) +
-               ", must be more than 0.";
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                              "The string spacing at the bridge, %1, must be more than 0."),
+            {number(in.bridgeSpacing)});
     }
-    for (const auto& [name, length] : {std::pair{"first", in.firstScale}, {"last", in.lastScale}}) {
-        if (!(length > d)) {
-            return std::string("The ") + name + " string's scale length, " + text(length) +
-                   ", must be more than " + text(d) +
-                   ", half the difference between the two string spacings.";
-        }
+    if (!(in.firstScale > d)) {
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                              "The first string's scale length, %1, must be more than %2, half the "
+                              "difference between the two string spacings."),
+            {number(in.firstScale), number(d)});
+    }
+    if (!(in.lastScale > d)) {
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                              "The last string's scale length, %1, must be more than %2, half the "
+                              "difference between the two string spacings."),
+            {number(in.lastScale), number(d)});
     }
     if (in.perpendicularFret) {
         if (*in.perpendicularFret < 0) {
-            return "The perpendicular fret, " + std::to_string(*in.perpendicularFret) +
-                   ", must be 0 (the nut) or a fret number.";
+            return Message(QT_TRANSLATE_NOOP(
+                               "varnel::DesignerInput",
+                               "The perpendicular fret, %1, must be 0 (the nut) or a fret number."),
+                           {number(*in.perpendicularFret)});
         }
     } else if (!(in.perpendicularRatio >= 0 && in.perpendicularRatio <= 1)) {
-        return "The perpendicular ratio, " + text(in.perpendicularRatio) + ", must be 0 to 1.";
+        return Message(QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                         "The perpendicular ratio, %1, must be 0 to 1."),
+                       {number(in.perpendicularRatio)});
     }
-    if (!(in.trebleOverhang >= 0) || !(in.bassOverhang >= 0)) {
-        return "The fretboard overhang must be 0 or more.";
-    }
+    if (!(in.trebleOverhang >= 0) || !(in.bassOverhang >= 0))
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::DesignerInput", "The fretboard overhang must be 0 or more."),
+            {});
     for (const DesignerInput& input : designerInputs()) {
         if (input.notNegative && input.value(in) < 0) {
-            return "The " + std::string(input.noun) + ", " + text(input.value(in)) +
-                   ", must be 0 or more.";
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::DesignerInput", "The %1, %2, must be 0 or more."),
+                {word(input.noun), number(input.value(in))});
         }
     }
     if ((w.radiusAtNut > 0) != (w.radiusAtEnd > 0)) {
-        return "The radius at the nut and at the end must both be 0 (a flat board) or both more "
-               "than 0.";
+        return Message(QT_TRANSLATE_NOOP(
+                           "varnel::DesignerInput",
+                           "The radius at the nut and at the end must both be 0 (a flat board) or "
+                           "both more than 0."),
+                       {});
     }
     if (s.nFrets < 1) return std::nullopt;
     if (auto refusal = workshopRefusal(in, s)) return refusal;

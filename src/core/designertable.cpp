@@ -36,7 +36,7 @@ DesignerInput number(std::string_view key, std::string_view caption, std::string
         DesignerInputs copy = in;
         return field(copy);
     };
-    input.unreadable = "must be a number.";
+    input.unreadable = QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be a number.");
     return input;
 }
 
@@ -65,7 +65,7 @@ DesignerInput count(std::string_view key, std::string_view caption, std::string_
         DesignerInputs copy = in;
         return std::to_string(field(copy));
     };
-    input.unreadable = "must be a whole number.";
+    input.unreadable = QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be a whole number.");
     return input;
 }
 
@@ -81,7 +81,8 @@ DesignerInput frets(std::string_view key, std::string_view caption, InputOption 
         DesignerInputs copy = in;
         return fretListText(field(copy));
     };
-    input.unreadable = "must be fret numbers separated by blanks.";
+    input.unreadable =
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be fret numbers separated by blanks.");
     return input;
 }
 
@@ -130,7 +131,8 @@ std::vector<DesignerInput> makeInputs() {
         return n && *n >= 1 && *n <= kMaxFrets;
     };
     fretCount.text = [](const DesignerInputs& in) { return std::to_string(in.frets); };
-    fretCount.unreadable = "must be a whole number from 1 to 32766.";
+    fretCount.unreadable =
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be a whole number from 1 to 32766.");
     fretCount.mnemonic = 'N';
     inputs.push_back(std::move(fretCount));
     inputs.push_back(
@@ -142,24 +144,24 @@ std::vector<DesignerInput> makeInputs() {
                      QT_TRANSLATE_NOOP("varnel::DesignerInput", "First String Scale Length"),
                      kStrings, {{"--first-scale", P::Whole, {}, "L  the first (treble) string's"}},
                      [](DesignerInputs& in) -> double& { return in.firstScale; }),
-              "first string's scale length"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "first string's scale length")));
     inputs.push_back(
         named(length("txtLastScale",
                      QT_TRANSLATE_NOOP("varnel::DesignerInput", "Last String Scale Length"),
                      kStrings, {{"--last-scale", P::Whole, {}, "L  the last (bass) string's"}},
                      [](DesignerInputs& in) -> double& { return in.lastScale; }),
-              "last string's scale length"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "last string's scale length")));
     inputs.push_back(named(
         length("txtNutSpacing", QT_TRANSLATE_NOOP("varnel::DesignerInput", "String Spacing at Nut"),
                kStrings, {{"--nut-spacing", P::Whole, {}, "W  outer strings' centres, at the nut"}},
                [](DesignerInputs& in) -> double& { return in.nutSpacing; }),
-        "string spacing at the nut"));
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "string spacing at the nut")));
     inputs.push_back(
         named(length("txtBridgeSpacing",
                      QT_TRANSLATE_NOOP("varnel::DesignerInput", "String Spacing at Bridge"),
                      kStrings, {{"--bridge-spacing", P::Whole, {}, "W  and at the bridge"}},
                      [](DesignerInputs& in) -> double& { return in.bridgeSpacing; }),
-              "string spacing at the bridge"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "string spacing at the bridge")));
     // The perpendicular fret or ratio: one box, read as the choice beside it says.
     DesignerInput kind{
         "cboPerpendicular",
@@ -209,7 +211,7 @@ std::vector<DesignerInput> makeInputs() {
     perpendicular.value = [](const DesignerInputs& in) {
         return in.perpendicularFret ? 0.0 : in.perpendicularRatio;
     };
-    perpendicular.noun = "perpendicular ratio";
+    perpendicular.noun = QT_TRANSLATE_NOOP("varnel::DesignerInput", "perpendicular ratio");
     inputs.push_back(std::move(perpendicular));
     // One box sets both sides; a bass overhang typed beside it, the bass side.
     DesignerInput overhang = length(
@@ -222,7 +224,7 @@ std::vector<DesignerInput> makeInputs() {
         in.bassOverhang = in.trebleOverhang;
         return true;
     };
-    overhang.noun = "fretboard overhang";
+    overhang.noun = QT_TRANSLATE_NOOP("varnel::DesignerInput", "fretboard overhang");
     inputs.push_back(std::move(overhang));
     DesignerInput bass =
         length("txtBassOverhang", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Bass Overhang"),
@@ -235,7 +237,7 @@ std::vector<DesignerInput> makeInputs() {
         return in.bassOverhang == in.trebleOverhang ? std::string()
                                                     : formatShortest(in.bassOverhang);
     };
-    bass.noun = "fretboard overhang";
+    bass.noun = QT_TRANSLATE_NOOP("varnel::DesignerInput", "fretboard overhang");
     inputs.push_back(std::move(bass));
 
     DesignerInput temperament{
@@ -260,14 +262,16 @@ std::vector<DesignerInput> makeInputs() {
         words("txtDivisions", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Divisions"),
               InputKind::Count, {{"--edo", P::Whole, {}, "N  equal divisions of the period"}},
               [](DesignerInputs& in) -> std::string& { return in.tuning.divisions; });
-    divisions.unreadable = "must be a whole number from 1 to 1000.";
+    divisions.unreadable =
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be a whole number from 1 to 1000.");
     inputs.push_back(std::move(divisions));
     DesignerInput period =
         words("txtPeriod", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Period"), InputKind::Pitch,
               {{"--period", P::Whole, {}, "P  a ratio such as 3/1, or cents such as 1200.0"}},
               [](DesignerInputs& in) -> std::string& { return in.tuning.period; });
-    period.unreadable =
-        "must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.";
+    period.unreadable = QT_TRANSLATE_NOOP(
+        "varnel::DesignerInput",
+        "%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.");
     inputs.push_back(std::move(period));
     inputs.push_back(words("txtScalaFile", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Scala File"),
                            InputKind::Path,
@@ -287,9 +291,10 @@ std::vector<DesignerInput> makeInputs() {
         return degrees.has_value();
     };
     tuning.text = [](const DesignerInputs& in) { return fretListText(in.tuning.degrees); };
-    tuning.unreadable =
-        "must be a degree of the scale for each string, first string first, separated by "
-        "blanks.";
+    tuning.unreadable = QT_TRANSLATE_NOOP(
+        "varnel::DesignerInput",
+        "%1 must be a degree of the scale for each string, first string first, separated by "
+        "blanks.");
     inputs.push_back(std::move(tuning));
     DesignerInput fretSet{"cboFretSet",
                           QT_TRANSLATE_NOOP("varnel::DesignerInput", "Fret Set"),
@@ -316,7 +321,7 @@ std::vector<DesignerInput> makeInputs() {
         length("txtSlotWidth", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Slot Width"), kWorkshop,
                {{"--slot-width", P::Whole, {}, "W  the saw's kerf; 0: centre lines"}},
                [](DesignerInputs& in) -> double& { return in.workshop.slotWidth; }),
-        "slot width"));
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "slot width")));
     inputs.push_back(
         frets("txtMarkers", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Position Markers"),
               {"--markers",
@@ -332,7 +337,7 @@ std::vector<DesignerInput> makeInputs() {
         length("txtMarkerDiameter", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Marker Diameter"),
                kWorkshop, {{"--marker-diameter", P::Whole, {}, "D"}},
                [](DesignerInputs& in) -> double& { return in.workshop.markerDiameter; }),
-        "marker diameter"));
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "marker diameter")));
     inputs.push_back(flag("chkSideMarkers",
                           QT_TRANSLATE_NOOP("varnel::DesignerInput", "Side Markers"), 'a',
                           {{"--side-markers", P::Whole, {}, "yes|no  dots on the bass edge"}},
@@ -342,12 +347,12 @@ std::vector<DesignerInput> makeInputs() {
                      QT_TRANSLATE_NOOP("varnel::DesignerInput", "Side Marker Diameter"), kWorkshop,
                      {{"--side-marker-diameter", P::Whole, {}, "D"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.sideMarkerDiameter; }),
-              "side marker diameter"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "side marker diameter")));
     inputs.push_back(
         named(length("txtBoardEnd", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Board End"),
                      kWorkshop, {{"--board-end", P::Whole, {}, "D  the board past the last fret"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.boardEnd; }),
-              "board end"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "board end")));
     inputs.push_back(flag("chkZeroFret", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Zero Fret"),
                           'Z', {{"--zero-fret", P::Fixed, "1"}},
                           [](DesignerInputs& in) -> bool& { return in.workshop.zeroFret; }));
@@ -355,29 +360,29 @@ std::vector<DesignerInput> makeInputs() {
         named(length("txtNutGap", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Nut Gap"), kWorkshop,
                      {{"--zero-fret", P::Whole, {}, "GAP  a zero fret, the nut GAP behind it"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.nutGap; }),
-              "nut gap"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "nut gap")));
     inputs.push_back(named(
         length("txtTrebleSaddle",
                QT_TRANSLATE_NOOP("varnel::DesignerInput", "Treble Saddle Compensation"), kWorkshop,
                {{"--saddle-compensation", P::First, {}, "TREBLE,BASS  along the outer strings"}},
                [](DesignerInputs& in) -> double& { return in.workshop.trebleSaddle; }),
-        "treble saddle compensation"));
+        QT_TRANSLATE_NOOP("varnel::DesignerInput", "treble saddle compensation")));
     inputs.push_back(
         named(length("txtBassSaddle",
                      QT_TRANSLATE_NOOP("varnel::DesignerInput", "Bass Saddle Compensation"),
                      kWorkshop, {{"--saddle-compensation", P::SecondOrFirst}},
                      [](DesignerInputs& in) -> double& { return in.workshop.bassSaddle; }),
-              "bass saddle compensation"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "bass saddle compensation")));
     inputs.push_back(
         named(length("txtRadiusNut", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Radius at Nut"),
                      kWorkshop, {{"--radius", P::First, {}, "NUT,END  a compound radius; 0: flat"}},
                      [](DesignerInputs& in) -> double& { return in.workshop.radiusAtNut; }),
-              "radius at the nut"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "radius at the nut")));
     inputs.push_back(
         named(length("txtRadiusEnd", QT_TRANSLATE_NOOP("varnel::DesignerInput", "Radius at End"),
                      kWorkshop, {{"--radius", P::SecondOrFirst}},
                      [](DesignerInputs& in) -> double& { return in.workshop.radiusAtEnd; }),
-              "radius at the end"));
+              QT_TRANSLATE_NOOP("varnel::DesignerInput", "radius at the end")));
 
     DesignerInput stringSet{"txtStringSet",
                             QT_TRANSLATE_NOOP("varnel::DesignerInput", "String Set"),
@@ -407,7 +412,8 @@ std::vector<DesignerInput> makeInputs() {
                  : InputOption{"--action", P::SecondOrFirst}},
             nut ? [](DesignerInputs& in) -> double& { return in.intonation.actionNut; }
                 : [](DesignerInputs& in) -> double& { return in.intonation.action12; });
-        action.noun = nut ? "action at the nut" : "action at fret 12";
+        action.noun = nut ? QT_TRANSLATE_NOOP("varnel::DesignerInput", "action at the nut")
+                          : QT_TRANSLATE_NOOP("varnel::DesignerInput", "action at fret 12");
         action.notNegative = true;
         inputs.push_back(std::move(action));
     }

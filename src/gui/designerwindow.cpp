@@ -31,6 +31,7 @@
 #include "layout/intonationreport.h"
 #include "render/boardprint.h"
 #include "text/localnumbers.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -40,9 +41,12 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Where the table of inputs' captions and the designer's messages are translated.
+constexpr const char* kInputContext = "varnel::DesignerInput";
+
 // A caption of the table of inputs in the user's language.
 QString inputText(std::string_view text) {
-    return QCoreApplication::translate("varnel::DesignerInput", std::string(text).c_str());
+    return QCoreApplication::translate(kInputContext, std::string(text).c_str());
 }
 
 // The caption with its mnemonic letter marked, unless a translation marked its own.
@@ -356,7 +360,7 @@ QWidget* DesignerWindow::drawingPane() {
     layout->addWidget(drawing, 1);
     drawing->setHoverListener([this](std::optional<Point> at) {
         const std::string said = at ? m_model.describePoint(*at) : std::string();
-        status->setText(said.empty() ? QString::fromStdString(m_model.status())
+        status->setText(said.empty() ? messageText(m_model.status(), kInputContext)
                                      : localDecimals(QString::fromStdString(said)));
     });
     return pane;
@@ -436,7 +440,7 @@ void DesignerWindow::showBoard() {
     perpendicular->setAccessibleName(perpendicularKind->currentText());
     for (QLabel* unit : m_unitLabels)
         unit->setText(QString::fromLatin1(unitSymbol(m_model.units())));
-    status->setText(QString::fromStdString(m_model.status()));
+    status->setText(messageText(m_model.status(), kInputContext));
     m_table->boardChanged();
     table->resizeColumnsToContents();  // as wide as the rows shown and the header need
     previewButton->setEnabled(board.has_value());

@@ -180,9 +180,19 @@ void DesignerModel::recalculate() {
         m_status = *refusal;
     } else {
         m_board = layOutBoard(in, record);
-        m_status = std::to_string(m_board->table.size()) + " frets, " +
-                   (m_units == Units::Inches ? "inches." : "millimetres.") +
-                   (in.tuning.note.empty() ? "" : " " + in.tuning.note);
+        const MessageArg frets = number(m_board->table.size());
+        const bool inches = m_units == Units::Inches;
+        if (in.tuning.note.empty()) {
+            m_status = Message(
+                inches ? QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, inches.")
+                       : QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, millimetres."),
+                {frets});
+        } else {
+            m_status = Message(
+                inches ? QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, inches. %2")
+                       : QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, millimetres. %2"),
+                {frets, verbatim(in.tuning.note)});
+        }
         m_inputs = std::move(in);
     }
     if (m_board) remember();

@@ -56,7 +56,7 @@ class DesignerModel {
     const std::optional<DesignerBoard>& board() const { return m_board; }
     // The status line: the board's frets and units (and a missing Scala file), or why there is
     // no board, naming the input.
-    const std::string& status() const { return m_status; }
+    const Message& status() const { return m_status; }
     // What lies under a point of the board's drawing, for the status line: where it is along
     // the midline (from the nut) and across, the nearest fret on the nearest string, its
     // distance from the nut along that string and its slot's width; empty without a board.
@@ -95,7 +95,7 @@ class DesignerModel {
     Units m_units;
     std::optional<DesignerInputs> m_inputs;
     std::optional<DesignerBoard> m_board;
-    std::string m_status;
+    Message m_status;
     std::pair<std::int16_t, double> m_laidOutWith{};  // the method and factor
     // The record's frets and units as last seen: a change there is taken here.
     std::int16_t m_recordFrets = 0;

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "text/localnumbers.h"
+
 namespace varnel {
 
 QString installTranslations(const QString& language) {
@@ -25,6 +27,26 @@ QString installTranslations(const QString& language) {
         delete qt;
     }
     return ours->language();
+}
+
+QString messageText(const Message& message, const char* context) {
+    std::vector<std::string> texts;
+    for (const MessageArg& a : message.args) {
+        switch (a.kind) {
+            case MessageArg::Kind::Number:
+                texts.push_back(localDecimals(QString::fromStdString(a.text)).toStdString());
+                break;
+            case MessageArg::Kind::Word:
+                texts.push_back(QCoreApplication::translate(context, a.text.c_str()).toStdString());
+                break;
+            case MessageArg::Kind::Text:
+                texts.push_back(a.text);
+                break;
+        }
+    }
+    const std::string wording(message.wording);
+    return QString::fromStdString(
+        fillWording(QCoreApplication::translate(context, wording.c_str()).toStdString(), texts));
 }
 
 }  // namespace varnel

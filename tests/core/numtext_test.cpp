@@ -5,6 +5,8 @@
 #include <clocale>
 #include <string>
 
+#include "core/message.h"
+
 namespace varnel {
 namespace {
 
@@ -132,6 +134,24 @@ TEST(NumberTextTest, IgnoresTheProcessLocale) {
     EXPECT_EQ(toDouble("25.5"), 25.5);
     EXPECT_FALSE(isNumeric("25,5"));
     std::setlocale(LC_ALL, saved.c_str());
+}
+
+// A message's wording takes its arguments in one pass: an argument's own "%2" (a file's name)
+// stays as it is, a placeholder without an argument stays, and the numbers read as written.
+TEST(MessageTest, ArgumentsGoWhereTheWordingSays) {
+    const struct {
+        Message message;
+        const char* english;
+    } rows[] = {
+        {Message("The %1, %2, must be 0 or more.", {word("slot width"), number(-0.5)}),
+         "The slot width, -0.5, must be 0 or more."},
+        {Message("%2 before %1", {number(1), number(2)}), "2 before 1"},
+        {Message("%1", {verbatim("/tmp/100%2.scl")}), "/tmp/100%2.scl"},
+        {Message("%1 and %2", {number(3)}), "3 and %2"},
+        {Message("%1 frets", {number(std::size_t{32766})}), "32766 frets"},
+        {"No arguments, 100%.", "No arguments, 100%."},
+    };
+    for (const auto& row : rows) EXPECT_EQ(row.message.english(), row.english);
 }
 
 }  // namespace

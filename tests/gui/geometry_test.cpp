@@ -5,9 +5,11 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTranslator>
@@ -187,6 +189,18 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
         }
         EXPECT_EQ(sharedKeys(shown).join("; ").toStdString(), "") << "tab " << i;
     }
+    // A refusal in the status line, in the language, its numbers in the locale's way.
+    auto* slotWidth = designer->findChild<QLineEdit*>("txtSlotWidth");
+    ASSERT_TRUE(slotWidth);
+    slotWidth->setText(QStringLiteral("50"));
+    const QString refusal = designer->status->text();
+    EXPECT_TRUE(refusal.contains(QLatin1String("50"))) << refusal.toStdString();
+    EXPECT_EQ(refusal.startsWith(QLatin1String("The slot width, 50, must be narrower than the "
+                                               "narrowest fret spacing, ")),
+              english())
+        << refusal.toStdString();
+    EXPECT_EQ(refusal.contains(QRegularExpression(QStringLiteral("\\d\\.\\d"))), english())
+        << refusal.toStdString();
     designer->close();
 }
 

@@ -1,0 +1,48 @@
+#include "core/message.h"
+
+#include "core/numtext.h"
+
+namespace varnel {
+
+MessageArg number(double value) {
+    return {formatGeneral(value), MessageArg::Kind::Number};
+}
+
+MessageArg number(long long value) {
+    return {std::to_string(value), MessageArg::Kind::Number};
+}
+
+MessageArg word(std::string_view text) {
+    return {std::string(text), MessageArg::Kind::Word};
+}
+
+MessageArg verbatim(std::string_view text) {
+    return {std::string(text), MessageArg::Kind::Text};
+}
+
+std::string fillWording(std::string_view wording, const std::vector<std::string>& texts) {
+    std::string out;
+    out.reserve(wording.size());
+    for (std::size_t i = 0; i < wording.size(); ++i) {
+        const char c = wording[i];
+        if (c == '%' && i + 1 < wording.size() && wording[i + 1] >= '1' && wording[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(wording[i + 1] - '1');
+            if (n < texts.size()) {
+                out += texts[n];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+std::string Message::english() const {
+    std::vector<std::string> texts;
+    texts.reserve(args.size());
+    for (const MessageArg& a : args) texts.push_back(a.text);
+    return fillWording(wording, texts);
+}
+
+}  // namespace varnel
