@@ -1253,5 +1253,47 @@ in Pixeln eingeben</translation>
         <source>&amp;Tenth</source>
         <translation>Zeh&amp;ntel</translation>
     </message>
+    <message>
+        <source>You must enter the number of frets and a scale length</source>
+        <translation>Bitte geben Sie die Anzahl der Bünde und eine Mensur ein</translation>
+    </message>
+    <message>
+        <source>Number of frets: %1  Scale Length: %2 %3</source>
+        <translation>Anzahl der Bünde: %1  Mensur: %2 %3</translation>
+    </message>
+    <message>
+        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
+The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
+The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
+which may be slightly less accurate under certain conditions, due<byte value="xd"/>
+rounding errors.  The use of double precision floating point<byte value="xd"/>
+arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
+<byte value="xd"/>
+For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
+Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
+May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
+due to ease of calculation.  Not recommended. </source>
+        <translation>Für die Bundabstände stehen zwei Methoden zur Wahl:<byte value="xd"/>
+Die erste ist nicht kumulativ und rechnet mit der 12. Wurzel aus 2.<byte value="xd"/>
+Die zweite heißt 18er-Regel und ist eine kumulative Methode,<byte value="xd"/>
+die unter Umständen durch Rundungsfehler etwas ungenauer<byte value="xd"/>
+sein kann.  Das Rechnen mit doppelt genauen Gleitkommazahlen<byte value="xd"/>
+beseitigt diese Fehler so gut wie ganz.<byte value="xd"/>
+<byte value="xd"/>
+Für die 18er-Regel gibt es drei Faktoren.<byte value="xd"/>
+Gängig = 1/17,817  Von den meisten Autoren empfohlen.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17,835  Nach Aldric Dervin, Making Musical Instruments, S. 34.<byte value="xd"/>
+Möglicherweise fehlerhaft.  Ergibt etwas kürzere Bundabstände.<byte value="xd"/>
+<byte value="xd"/>
+Primitiv = 1/18<byte value="xd"/>
+Ungenauer Wert, den Handwerker früher wohl verwendet haben,<byte value="xd"/>
+weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
+    </message>
 </context>
 </TS>

@@ -1253,5 +1253,47 @@ en píxeles</translation>
         <source>&amp;Tenth</source>
         <translation>Déc&amp;imo</translation>
     </message>
+    <message>
+        <source>You must enter the number of frets and a scale length</source>
+        <translation>Debe introducir el número de trastes y un tiro</translation>
+    </message>
+    <message>
+        <source>Number of frets: %1  Scale Length: %2 %3</source>
+        <translation>Número de trastes: %1  Tiro: %2 %3</translation>
+    </message>
+    <message>
+        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
+The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
+The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
+which may be slightly less accurate under certain conditions, due<byte value="xd"/>
+rounding errors.  The use of double precision floating point<byte value="xd"/>
+arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
+<byte value="xd"/>
+For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
+Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
+May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
+due to ease of calculation.  Not recommended. </source>
+        <translation>Hay dos métodos para calcular la separación de los trastes:<byte value="xd"/>
+El primero no es acumulativo y usa la raíz 12 de 2<byte value="xd"/>
+El segundo se llama regla del 18 y es un método acumulativo<byte value="xd"/>
+que puede ser algo menos preciso en ciertos casos, por<byte value="xd"/>
+errores de redondeo.  El cálculo en coma flotante de doble<byte value="xd"/>
+precisión elimina casi por completo esos errores<byte value="xd"/>
+<byte value="xd"/>
+Para la regla del 18 hay tres factores de cálculo.<byte value="xd"/>
+Común = 1/17,817  Recomendado por la mayoría de los autores.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17,835  Según Aldric Dervin, Making Musical Instruments, pág. 34.<byte value="xd"/>
+Quizá erróneo.  Da separaciones algo más cortas.<byte value="xd"/>
+<byte value="xd"/>
+Primitivo = 1/18<byte value="xd"/>
+Valor impreciso que los artesanos pudieron usar en el pasado<byte value="xd"/>
+por su facilidad de cálculo.  No recomendado. </translation>
+    </message>
 </context>
 </TS>

@@ -1253,5 +1253,47 @@ en pixels</translation>
         <source>&amp;Tenth</source>
         <translation>D&amp;ixième</translation>
     </message>
+    <message>
+        <source>You must enter the number of frets and a scale length</source>
+        <translation>Vous devez saisir le nombre de frettes et un diapason</translation>
+    </message>
+    <message>
+        <source>Number of frets: %1  Scale Length: %2 %3</source>
+        <translation>Nombre de frettes : %1  Diapason : %2 %3</translation>
+    </message>
+    <message>
+        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
+The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
+The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
+which may be slightly less accurate under certain conditions, due<byte value="xd"/>
+rounding errors.  The use of double precision floating point<byte value="xd"/>
+arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
+<byte value="xd"/>
+For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
+Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
+May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
+due to ease of calculation.  Not recommended. </source>
+        <translation>Deux méthodes de calcul de l&apos;espacement des frettes sont proposées :<byte value="xd"/>
+La première n&apos;est pas cumulative et utilise la racine 12e de 2<byte value="xd"/>
+La seconde s&apos;appelle la règle des 18es ; c&apos;est une méthode cumulative<byte value="xd"/>
+qui peut être un peu moins précise dans certains cas, à cause<byte value="xd"/>
+des erreurs d&apos;arrondi.  Le calcul en virgule flottante double<byte value="xd"/>
+précision élimine presque entièrement ces erreurs<byte value="xd"/>
+<byte value="xd"/>
+Pour la règle des 18es, trois facteurs de calcul sont proposés.<byte value="xd"/>
+Courant = 1/17,817  Recommandé par la plupart des auteurs.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17,835  D&apos;après Aldric Dervin, Making Musical Instruments, p. 34.<byte value="xd"/>
+Peut-être erroné.  Donne des espacements légèrement plus courts.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Valeur imprécise que les artisans ont pu utiliser autrefois<byte value="xd"/>
+parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
+    </message>
 </context>
 </TS>

@@ -32,16 +32,12 @@ std::int16_t fretCountFromBox(std::string_view text, std::int16_t current) {
     return fretCountOf(text).value_or(current);
 }
 
-std::string verifyText(const FretboardSettings& s) {
+Message verifyMessage(const FretboardSettings& s) {
     std::string_view unit = unitLabel(s.unitsType);
     while (!unit.empty() && unit.front() == ' ') unit.remove_prefix(1);
-    std::string out = "Number of frets: ";
-    out += formatInteger(s.nFrets);
-    out += "  Scale Length: ";
-    out += formatGeneral(s.scaleLen);
-    out += ' ';
-    out += unit;
-    return out;
+    return Message(
+        QT_TRANSLATE_NOOP("varnel::WindowModel", "Number of frets: %1  Scale Length: %2 %3"),
+        {{formatInteger(s.nFrets), MessageArg::Kind::Number}, number(s.scaleLen), verbatim(unit)});
 }
 
 }  // namespace varnel

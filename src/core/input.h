@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/fretboard.h"
+#include "core/message.h"
 
 namespace varnel {
 
@@ -53,6 +54,6 @@ bool fretCountTextAllowed(std::string_view text);
 std::int16_t fretCountFromBox(std::string_view text, std::int16_t current);
 
 // The text of the "Verify" message: "Number of frets: 22  Scale Length: 647.7 mm".
-std::string verifyText(const FretboardSettings& s);
+Message verifyMessage(const FretboardSettings& s);
 
 }  // namespace varnel

@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include "text/translations.h"
+
 namespace varnel {
 
 void QtMessageBox::show(std::string_view text) {
@@ -22,6 +24,10 @@ void QtMessageBox::show(std::string_view text) {
         QApplication::setActiveWindow(window);
         if (focus) focus->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void QtMessageBox::say(const Message& message) {
+    show(messageText(message, "varnel::WindowModel").toStdString());
 }
 
 }  // namespace varnel

@@ -14,6 +14,8 @@ class QtMessageBox : public MessageBox {
     explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     void show(std::string_view text) override;
+    // In the user's language (the main window's messages are translated in its model's words).
+    void say(const Message& message) override;
 
   private:
     QWidget* m_parent;

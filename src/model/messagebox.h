@@ -5,6 +5,8 @@
 
 #include <string_view>
 
+#include "core/message.h"
+
 namespace varnel {
 
 class MessageBox {
@@ -12,6 +14,8 @@ class MessageBox {
     virtual ~MessageBox() = default;
     // Shows the text (UTF-8) and returns when the user has dismissed it.
     virtual void show(std::string_view text) = 0;
+    // Shows a message in the user's language; here, in English.
+    virtual void say(const Message& message) { show(message.english()); }
 };
 
 }  // namespace varnel

@@ -9,7 +9,8 @@
 
 namespace varnel {
 
-const std::string_view kExplainText =
+const std::string_view kExplainText = QT_TRANSLATE_NOOP(
+    "varnel::WindowModel",
     "Two methods are available for fret spacing calculation:\r\n"
     "The first is non-cumulative and uses the 12th root of 2 formula\r\n"
     "The second is called the rule of 18ths and is a cumulative method\r\n"
@@ -25,7 +26,7 @@ const std::string_view kExplainText =
     "\r\n"
     "Primitive = 1/18\r\n"
     "Inaccurate value that may have been used by craftsmen in the past\r\n"
-    "due to ease of calculation.  Not recommended. ";
+    "due to ease of calculation.  Not recommended. ");
 
 namespace {
 
@@ -122,13 +123,13 @@ void WindowModel::takeChangedScaleLen() {
 
 void WindowModel::verify() {
     takeChangedScaleLen();
-    m_messages.show(verifyText(m_settings));
+    m_messages.say(verifyMessage(m_settings));
 }
 
 const FretPositions* WindowModel::calculate() {
     takeChangedScaleLen();
     if (!inputsAreValid(m_settings)) {
-        m_messages.show(kCheckInputsMessage);
+        m_messages.say(Message(kCheckInputsMessage, {}));
         return nullptr;
     }
     m_positions = calcFretPositions(m_settings);
@@ -165,7 +166,7 @@ void WindowModel::chooseFactor(Factor factor) {
 }
 
 void WindowModel::explainMethods() {
-    m_messages.show(kExplainText);
+    m_messages.say(Message(kExplainText, {}));
 }
 
 void WindowModel::savePreferences(PreferenceStorage& preferences) {

@@ -80,16 +80,16 @@ TEST(FretCountBoxTest, RoundsHalvesToEvenAndKeepsTheCountForUnusableText) {
 
 TEST(VerifyTextTest, ShowsTheValuesAsStored) {
     FretboardSettings s;
-    EXPECT_EQ(verifyText(s), "Number of frets: 0  Scale Length: 0 mm");
+    EXPECT_EQ(verifyMessage(s), "Number of frets: 0  Scale Length: 0 mm");
     s.nFrets = 22;
     s.scaleLen = scaleLenPresets[0].millimetres;
-    EXPECT_EQ(verifyText(s), "Number of frets: 22  Scale Length: 647.7 mm");
+    EXPECT_EQ(verifyMessage(s), "Number of frets: 22  Scale Length: 647.7 mm");
     s.unitsType = kUnitsInches;
     s.scaleLen = 25.5;
-    EXPECT_EQ(verifyText(s), "Number of frets: 22  Scale Length: 25.5 In.");
+    EXPECT_EQ(verifyMessage(s), "Number of frets: 22  Scale Length: 25.5 In.");
     s.unitsType = kUnitsMillimetres;
     s.scaleLen = scaleLenPresets[6].millimetres;
-    EXPECT_EQ(verifyText(s), "Number of frets: 22  Scale Length: 643.73125 mm");
+    EXPECT_EQ(verifyMessage(s), "Number of frets: 22  Scale Length: 643.73125 mm");
 }
 
 }  // namespace

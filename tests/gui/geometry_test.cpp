@@ -17,12 +17,14 @@
 #include <map>
 #include <string_view>
 
+#include "core/input.h"
 #include "gui/calibrationdialog.h"
 #include "gui/configdialogs.h"
 #include "gui/designerwindow.h"
 #include "gui/fitcaptions.h"
 #include "gui/printoptionsdialog.h"
 #include "gui/readmeviewer.h"
+#include "text/translations.h"
 #include "uitest.h"
 
 namespace varnel {
@@ -189,6 +191,14 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
         }
         EXPECT_EQ(sharedKeys(shown).join("; ").toStdString(), "") << "tab " << i;
     }
+    // The main window's messages, as its message box says them.
+    FretboardSettings record;
+    record.nFrets = 22;
+    record.scaleLen = 647.7;
+    const QString verify = messageText(verifyMessage(record), "varnel::WindowModel");
+    EXPECT_EQ(verify == "Number of frets: 22  Scale Length: 647.7 mm", english())
+        << verify.toStdString();
+    EXPECT_EQ(verify.contains(QLatin1String("647,7")), !english()) << verify.toStdString();
     // A refusal in the status line, in the language, its numbers in the locale's way.
     auto* slotWidth = designer->findChild<QLineEdit*>("txtSlotWidth");
     ASSERT_TRUE(slotWidth);
