@@ -45,6 +45,53 @@
     </message>
 </context>
 <context>
+    <name>varnel::Check</name>
+    <message>
+        <source>twelfth root</source>
+        <translation>12. Wurzel</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, common</source>
+        <translation>18er-Regel, gängig</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, dervin</source>
+        <translation>18er-Regel, Dervin</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, primitive</source>
+        <translation>18er-Regel, primitiv</translation>
+    </message>
+    <message>
+        <source>The nut stands where the frets want it.</source>
+        <translation>Der Sattel steht, wo die Bünde ihn wollen.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
+        <translation>Der Sattel steht %1 näher am Steg, als die Bünde ihn wollen.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
+        <translation>Der Sattel steht %1 weiter vom Steg, als die Bünde ihn wollen.</translation>
+    </message>
+    <message>
+        <source>The saddle stands where the frets want it.</source>
+        <translation>Die Stegeinlage steht, wo die Bünde sie wollen.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
+        <translation>Die Stegeinlage steht %1 näher am Sattel, als die Bünde sie wollen.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
+        <translation>Die Stegeinlage steht %1 weiter vom Sattel, als die Bünde sie wollen.</translation>
+    </message>
+    <message>
+        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
+        <translation>%1: Mensur %2, Versatz des Sattels %3, RMS %4, größter %5</translation>
+    </message>
+</context>
+<context>
     <name>varnel::CheckWindow</name>
     <message>
         <source>Check an Instrument</source>
@@ -599,6 +646,10 @@
     <message>
         <source>%1 frets, millimetres. %2</source>
         <translation>%1 Bünde, Millimeter. %2</translation>
+    </message>
+    <message>
+        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
+        <translation>Längs %1, quer %2; Bund %3 auf Saite %4: %5 vom Sattel, Schlitz %6.</translation>
     </message>
 </context>
 <context>

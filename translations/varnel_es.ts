@@ -45,6 +45,53 @@
     </message>
 </context>
 <context>
+    <name>varnel::Check</name>
+    <message>
+        <source>twelfth root</source>
+        <translation>raíz 12</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, common</source>
+        <translation>regla del 18, común</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, dervin</source>
+        <translation>regla del 18, Dervin</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, primitive</source>
+        <translation>regla del 18, primitiva</translation>
+    </message>
+    <message>
+        <source>The nut stands where the frets want it.</source>
+        <translation>La cejuela está donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
+        <translation>La cejuela está %1 hacia el puente de donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
+        <translation>La cejuela está %1 más lejos del puente de donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The saddle stands where the frets want it.</source>
+        <translation>El hueso está donde lo quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
+        <translation>El hueso está %1 hacia la cejuela de donde lo quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
+        <translation>El hueso está %1 más lejos de la cejuela de donde lo quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
+        <translation>%1: tiro %2, desplazamiento de la cejuela %3, RMS %4, mayor %5</translation>
+    </message>
+</context>
+<context>
     <name>varnel::CheckWindow</name>
     <message>
         <source>Check an Instrument</source>
@@ -599,6 +646,10 @@
     <message>
         <source>%1 frets, millimetres. %2</source>
         <translation>%1 trastes, milímetros. %2</translation>
+    </message>
+    <message>
+        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
+        <translation>A lo largo %1, a lo ancho %2; traste %3 en la cuerda %4: %5 de la cejuela, ranura %6.</translation>
     </message>
 </context>
 <context>

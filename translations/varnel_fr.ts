@@ -45,6 +45,53 @@
     </message>
 </context>
 <context>
+    <name>varnel::Check</name>
+    <message>
+        <source>twelfth root</source>
+        <translation>racine 12e</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, common</source>
+        <translation>règle des 18es, courante</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, dervin</source>
+        <translation>règle des 18es, Dervin</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, primitive</source>
+        <translation>règle des 18es, primitive</translation>
+    </message>
+    <message>
+        <source>The nut stands where the frets want it.</source>
+        <translation>Le sillet est là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
+        <translation>Le sillet est à %1 vers le chevalet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
+        <translation>Le sillet est à %1 à l&apos;écart du chevalet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The saddle stands where the frets want it.</source>
+        <translation>Le sillet de chevalet est là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
+        <translation>Le sillet de chevalet est à %1 vers le sillet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
+        <translation>Le sillet de chevalet est à %1 à l&apos;écart du sillet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
+        <translation>%1 : diapason %2, décalage du sillet %3, RMS %4, plus grand %5</translation>
+    </message>
+</context>
+<context>
     <name>varnel::CheckWindow</name>
     <message>
         <source>Check an Instrument</source>
@@ -599,6 +646,10 @@
     <message>
         <source>%1 frets, millimetres. %2</source>
         <translation>%1 frettes, millimètres. %2</translation>
+    </message>
+    <message>
+        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
+        <translation>Le long %1, en travers %2 ; frette %3 sur la corde %4 : %5 du sillet, fente %6.</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
             << six(m.rms) << "," << six(m.largest) << "\n";
     }
     out << "best: " << c.models.front().name << "\n";
-    for (const std::string& finding : checkFindings(c)) out << finding << "\n";
+    for (const Message& finding : checkFindings(c)) out << finding << "\n";
     out << "fret,measured_" << unit << ",best_" << unit << ",residual_" << unit << ",cents\n";
     for (const FretCheck& f : c.frets) {
         out << f.fret << "," << formatGeneral(f.measured) << "," << six(f.best) << ","

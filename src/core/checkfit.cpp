@@ -75,14 +75,17 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
     check.units = units;
     FretboardSettings model;
     model.calcType = kCalcTwelfthRoot;
-    check.models.push_back(fit(measured, model, "twelfth root"));
+    check.models.push_back(
+        fit(measured, model, QT_TRANSLATE_NOOP("varnel::Check", "twelfth root")));
     model.calcType = kCalcRule18;
     std::vector<std::pair<std::string, double>> factors = {
-        {"common", kFactorCommon}, {"dervin", kFactorDervin}, {"primitive", kFactorPrimitive}};
-    if (customFactor) factors.emplace_back(text(*customFactor), *customFactor);
+        {QT_TRANSLATE_NOOP("varnel::Check", "rule of 18ths, common"), kFactorCommon},
+        {QT_TRANSLATE_NOOP("varnel::Check", "rule of 18ths, dervin"), kFactorDervin},
+        {QT_TRANSLATE_NOOP("varnel::Check", "rule of 18ths, primitive"), kFactorPrimitive}};
+    if (customFactor) factors.emplace_back("rule of 18ths, " + text(*customFactor), *customFactor);
     for (const auto& [name, factor] : factors) {
         model.calcFact = factor;
-        check.models.push_back(fit(measured, model, "rule of 18ths, " + name));
+        check.models.push_back(fit(measured, model, name));
     }
     // The best first: a rule of 18ths only when it fits better than the twelfth root by more
     // than a micrometre (the common factor follows the twelfth root to seven digits); the rest
@@ -115,25 +118,35 @@ const char* checkUnit(const InstrumentCheck& check) {
     return unitSymbol(check.units);
 }
 
-std::vector<std::string> checkFindings(const InstrumentCheck& check) {
+std::vector<Message> checkFindings(const InstrumentCheck& check) {
     const ModelFit& best = check.models.front();
     // A hundredth of a millimetre, a thousandth of an inch: what a rule and a caliper tell.
     const int decimals = check.units == Units::Inches ? 3 : 2;
-    const auto said = [&](const char* part, double off, const char* toward, const char* from) {
+    // Where it stands, and the wordings for where the frets want it, farther and nearer.
+    const auto said = [&](double off, const char* there, const char* toward, const char* from) {
         const std::string size = formatFixed(std::fabs(off), decimals);
-        if (size == formatFixed(0, decimals))
-            return std::string("The ") + part + " stands where the frets want it.";
-        return std::string("The ") + part + " stands " + size + " " + checkUnit(check) + " " +
-               (off > 0 ? toward : from) + " from where the frets want it.";
+        if (size == formatFixed(0, decimals)) return Message(there, {});
+        return Message(off > 0 ? toward : from,
+                       {{size + " " + checkUnit(check), MessageArg::Kind::Number}});
     };
     // A nut nearer the bridge shortens every distance: its offset is negative.
-    std::vector<std::string> findings = {
-        said("nut", -best.offset, "toward the bridge", "away from the bridge")};
+    std::vector<Message> findings = {said(
+        -best.offset, QT_TRANSLATE_NOOP("varnel::Check", "The nut stands where the frets want it."),
+        QT_TRANSLATE_NOOP("varnel::Check",
+                          "The nut stands %1 toward the bridge from where the frets want it."),
+        QT_TRANSLATE_NOOP("varnel::Check",
+                          "The nut stands %1 away from the bridge from where the frets want it."))};
     if (check.scaleLength) {
         // Where the frets want the saddle, from the nut as it stands.
         const double wanted = best.scaleLength + best.offset;
-        findings.push_back(
-            said("saddle", wanted - *check.scaleLength, "toward the nut", "away from the nut"));
+        findings.push_back(said(
+            wanted - *check.scaleLength,
+            QT_TRANSLATE_NOOP("varnel::Check", "The saddle stands where the frets want it."),
+            QT_TRANSLATE_NOOP("varnel::Check",
+                              "The saddle stands %1 toward the nut from where the frets want it."),
+            QT_TRANSLATE_NOOP(
+                "varnel::Check",
+                "The saddle stands %1 away from the nut from where the frets want it.")));
     }
     return findings;
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/fretboard.h"
+#include "core/message.h"
 
 namespace varnel {
 
@@ -64,7 +65,7 @@ std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measureme
 
 // What the best fit says of the nut, and with a given scale length of the saddle, in words:
 // "The nut stands 0.39 mm toward the bridge from where the frets want it."
-std::vector<std::string> checkFindings(const InstrumentCheck& check);
+std::vector<Message> checkFindings(const InstrumentCheck& check);
 
 // "mm" or "in": the unit a check's lengths are in.
 const char* checkUnit(const InstrumentCheck& check);

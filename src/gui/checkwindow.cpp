@@ -24,6 +24,7 @@
 #include "render/printjobs.h"
 #include "text/localnumbers.h"
 #include "text/qnumbertext.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -103,6 +104,7 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     fit = new QLabel(this);
     fit->setObjectName(QStringLiteral("lblFit"));
     fit->setAccessibleName(tr("Fit"));
+    fit->setWordWrap(true);  // a long line (a translation's) wraps, never cut off
     status = new QLabel(this);
     status->setObjectName(QStringLiteral("lblStatus"));
     status->setWordWrap(true);
@@ -259,12 +261,13 @@ void CheckWindow::recalculate() {
         return say(QString::fromStdString(*why));
     m_check = std::get<InstrumentCheck>(std::move(checked));
     const ModelFit& best = m_check->models.front();
-    QString lines = tr("Best: %1").arg(QString::fromStdString(best.name));
+    QString lines =
+        tr("Best: %1").arg(QCoreApplication::translate("varnel::Check", best.name.c_str()));
     for (const ModelFit& m : m_check->models)
-        lines += QLatin1Char('\n') + QString::fromStdString(fitText(*m_check, m));
-    for (const std::string& finding : checkFindings(*m_check))
-        lines += QLatin1Char('\n') + QString::fromStdString(finding);
-    fit->setText(localDecimals(lines));
+        lines += QLatin1Char('\n') + messageText(fitText(*m_check, m), "varnel::Check");
+    for (const Message& finding : checkFindings(*m_check))
+        lines += QLatin1Char('\n') + messageText(finding, "varnel::Check");
+    fit->setText(lines);
     results->setRowCount(static_cast<int>(m_check->frets.size()));
     for (int row = 0; row < results->rowCount(); ++row) {
         const FretCheck& f = m_check->frets[static_cast<std::size_t>(row)];

@@ -359,9 +359,8 @@ QWidget* DesignerWindow::drawingPane() {
     layout->addLayout(tools);
     layout->addWidget(drawing, 1);
     drawing->setHoverListener([this](std::optional<Point> at) {
-        const std::string said = at ? m_model.describePoint(*at) : std::string();
-        status->setText(said.empty() ? messageText(m_model.status(), kInputContext)
-                                     : localDecimals(QString::fromStdString(said)));
+        const Message said = at ? m_model.describePoint(*at) : Message();
+        status->setText(messageText(said.empty() ? m_model.status() : said, kInputContext));
     });
     return pane;
 }

@@ -129,11 +129,16 @@ double tickStep(double span, int most) {
     return 10 * power;
 }
 
-std::string fitText(const InstrumentCheck& check, const ModelFit& fit) {
+Message fitText(const InstrumentCheck& check, const ModelFit& fit) {
     const std::string unit = std::string(" ") + checkUnit(check);
-    return fit.name + ": scale length " + formatFixed(fit.scaleLength, 3) + unit + ", nut offset " +
-           formatSigned(fit.offset, 3) + unit + ", RMS " + formatFixed(fit.rms, 3) + unit +
-           ", largest " + formatFixed(fit.largest, 3) + unit;
+    const auto length = [&unit](const std::string& digits) {
+        return MessageArg{digits + unit, MessageArg::Kind::Number};
+    };
+    return Message(QT_TRANSLATE_NOOP("varnel::Check",
+                                     "%1: scale length %2, nut offset %3, RMS %4, largest %5"),
+                   {word(fit.name), length(formatFixed(fit.scaleLength, 3)),
+                    length(formatSigned(fit.offset, 3)), length(formatFixed(fit.rms, 3)),
+                    length(formatFixed(fit.largest, 3))});
 }
 
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure) {
@@ -152,9 +157,9 @@ std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFr
     flow.line(kText, kTextPoints, measure, {});
     flow.line(kText, kTextPoints, measure, "Best model: " + best.name);
     for (const ModelFit& m : check.models)
-        flow.line(kText, kTextPoints, measure, fitText(check, m));
-    for (const std::string& finding : checkFindings(check))
-        flow.line(kText, kTextPoints, measure, finding);
+        flow.line(kText, kTextPoints, measure, fitText(check, m).english());
+    for (const Message& finding : checkFindings(check))
+        flow.line(kText, kTextPoints, measure, finding.english());
     flow.line(kText, kTextPoints, measure, {});
     // The plot, on a page of its own when it does not fit below the fit.
     if (flow.y + kPlotHeightMm > frame.height) {

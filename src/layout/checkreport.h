@@ -44,7 +44,7 @@ CentsAxis appendCentsAxis(Drawing& page, std::size_t axes, std::size_t text, dou
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure);
 
 // One model's fit as the report and the window say it, every length with its unit.
-std::string fitText(const InstrumentCheck& check, const ModelFit& fit);
+Message fitText(const InstrumentCheck& check, const ModelFit& fit);
 
 std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFrame& frame,
                                       const TextMeasure& measure, const std::string& note);

@@ -199,11 +199,12 @@ void DesignerModel::recalculate() {
     if (m_listener) m_listener(kBoardChanged);
 }
 
-std::string DesignerModel::describePoint(const Point& p) const {
+Message DesignerModel::describePoint(const Point& p) const {
     if (!m_board || !m_inputs) return {};
     const DesignerBoard& board = *m_board;
     const auto length = [this](double value) {
-        return formatFixed(value, decimals(m_units)) + " " + unitSymbol(m_units);
+        return MessageArg{formatFixed(value, decimals(m_units)) + " " + unitSymbol(m_units),
+                          MessageArg::Kind::Number};
     };
     // The nearest fret (or partial fret's piece) and string.
     std::size_t fret = 0;
@@ -225,9 +226,12 @@ std::string DesignerModel::describePoint(const Point& p) const {
             string = k;
     }
     const FretPoint& point = board.fretPoints[fret * board.strings.size() + string];
-    return "Along " + length(p.x - onXAxis(board.nut).x) + ", across " + length(p.y) + "; fret " +
-           point.fret + " on string " + std::to_string(string + 1) + ": " + length(point.fromNut) +
-           " from the nut, slot " + length(m_inputs->workshop.slotWidth) + ".";
+    return Message(
+        QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                          "Along %1, across %2; fret %3 on string %4: %5 from the nut, "
+                          "slot %6."),
+        {length(p.x - onXAxis(board.nut).x), length(p.y), verbatim(point.fret), number(string + 1),
+         length(point.fromNut), length(m_inputs->workshop.slotWidth)});
 }
 
 void DesignerModel::remember() {

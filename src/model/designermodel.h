@@ -60,7 +60,7 @@ class DesignerModel {
     // What lies under a point of the board's drawing, for the status line: where it is along
     // the midline (from the nut) and across, the nearest fret on the nearest string, its
     // distance from the nut along that string and its slot's width; empty without a board.
-    std::string describePoint(const Point& p) const;
+    Message describePoint(const Point& p) const;
     // Why the inputs could not be remembered, once until a write succeeds; then none.
     std::optional<std::string> takeStoreFailure() { return std::exchange(m_storeFailure, {}); }
 

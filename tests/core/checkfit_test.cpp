@@ -82,7 +82,9 @@ TEST(CheckFitTest, NutAndSaddleErrorsAreSaidInWords) {
     for (const auto& row : rows) {
         const auto c = std::get<InstrumentCheck>(
             checkInstrument(row.measured, row.scale, std::nullopt, row.units));
-        EXPECT_EQ(checkFindings(c), row.findings);
+        std::vector<std::string> findings;
+        for (const Message& finding : checkFindings(c)) findings.push_back(finding.english());
+        EXPECT_EQ(findings, row.findings);
         EXPECT_STREQ(checkUnit(c), unitSymbol(row.units));
         for (const FretCheck& f : c.frets) {
             if (!std::isnan(row.cents)) {

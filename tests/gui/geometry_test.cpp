@@ -19,6 +19,7 @@
 
 #include "core/input.h"
 #include "gui/calibrationdialog.h"
+#include "gui/checkwindow.h"
 #include "gui/configdialogs.h"
 #include "gui/designerwindow.h"
 #include "gui/fitcaptions.h"
@@ -191,6 +192,19 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
         }
         EXPECT_EQ(sharedKeys(shown).join("; ").toStdString(), "") << "tab " << i;
     }
+    // Check an Instrument: its fit and findings in the language.
+    item("mnuToolsCheck")->trigger();
+    auto* check = window->findChild<CheckWindow*>();
+    ASSERT_TRUE(check);
+    check->pasteMeasurements(QStringLiteral("1\t36.369\n2\t70.698\n3\t103.099\n"));
+    ASSERT_TRUE(check->check());
+    EXPECT_EQ(check->fit->text().startsWith(QLatin1String("Best: twelfth root\n")), english())
+        << check->fit->text().toStdString();
+    EXPECT_EQ(check->fit->text().contains(QLatin1String("where the frets want it")), english())
+        << check->fit->text().toStdString();
+    QApplication::processEvents();  // the layout takes the new text
+    EXPECT_EQ(overlaps(check).join("; ").toStdString(), "");
+    check->close();
     // The main window's messages, as its message box says them.
     FretboardSettings record;
     record.nFrets = 22;
