@@ -193,30 +193,26 @@ std::optional<Message> designerRefusal(const DesignerInputs& in, const Fretboard
                               "strings."),
             {number(s.calcFact)});
     }
-    if (!(in.nutSpacing > 0)) {
-        return Message(QT_TRANSLATE_NOOP("varnel::DesignerInput",
-                                         "The string spacing at the nut, %1, must be more than 0."),
-                       {number(in.nutSpacing)});
+    // Each spacing above 0, each scale length beyond half their difference.
+    for (const auto& [wording, spacing] :
+         {std::pair{QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                      "The string spacing at the nut, %1, must be more than 0."),
+                    in.nutSpacing},
+          {QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                             "The string spacing at the bridge, %1, must be more than 0."),
+           in.bridgeSpacing}}) {
+        if (!(spacing > 0)) return Message(wording, {number(spacing)});
     }
-    if (!(in.bridgeSpacing > 0)) {
-        return Message(
-            QT_TRANSLATE_NOOP("varnel::DesignerInput",
-                              "The string spacing at the bridge, %1, must be more than 0."),
-            {number(in.bridgeSpacing)});
-    }
-    if (!(in.firstScale > d)) {
-        return Message(
-            QT_TRANSLATE_NOOP("varnel::DesignerInput",
-                              "The first string's scale length, %1, must be more than %2, half the "
-                              "difference between the two string spacings."),
-            {number(in.firstScale), number(d)});
-    }
-    if (!(in.lastScale > d)) {
-        return Message(
-            QT_TRANSLATE_NOOP("varnel::DesignerInput",
-                              "The last string's scale length, %1, must be more than %2, half the "
-                              "difference between the two string spacings."),
-            {number(in.lastScale), number(d)});
+    for (const auto& [wording, length] :
+         {std::pair{QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                                      "The first string's scale length, %1, must be more than "
+                                      "%2, half the difference between the two string spacings."),
+                    in.firstScale},
+          {QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                             "The last string's scale length, %1, must be more than %2, half the "
+                             "difference between the two string spacings."),
+           in.lastScale}}) {
+        if (!(length > d)) return Message(wording, {number(length), number(d)});
     }
     if (in.perpendicularFret) {
         if (*in.perpendicularFret < 0) {
