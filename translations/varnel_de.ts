@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Best: %1</source>
-        <translation>Am besten: %1</translation>
+        <translation>Bestes Modell: %1</translation>
     </message>
     <message>
         <source>%1 frets checked.</source>
@@ -196,6 +196,10 @@
     <message>
         <source>CSV table (*.csv)</source>
         <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Report printed</source>
+        <translation>Bericht gedruckt</translation>
     </message>
 </context>
 <context>
@@ -802,6 +806,18 @@
         <source>Fretboard drawing</source>
         <translation>Griffbrettzeichnung</translation>
     </message>
+    <message>
+        <source>Template printed</source>
+        <translation>Schablone gedruckt</translation>
+    </message>
+    <message>
+        <source>Radius gauges printed</source>
+        <translation>Radiuslehren gedruckt</translation>
+    </message>
+    <message>
+        <source>Intonation report printed</source>
+        <translation>Intonationsbericht gedruckt</translation>
+    </message>
 </context>
 <context>
     <name>varnel::FretChartView</name>
@@ -884,6 +900,18 @@
         <source>Largest after (cents)</source>
         <translation>Größter nachher (Cent)</translation>
     </message>
+    <message>
+        <source>double</source>
+        <translation>doppelt</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>einfach</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
 </context>
 <context>
     <name>varnel::MainWindowUi</name>
@@ -913,11 +941,11 @@
     </message>
     <message>
         <source>0.1 mm</source>
-        <translation>0,1 mm</translation>
+        <translation>0.1 mm</translation>
     </message>
     <message>
         <source>0.5 mm</source>
-        <translation>0,5 mm</translation>
+        <translation>0.5 mm</translation>
     </message>
     <message>
         <source>Measure Units</source>
@@ -1278,15 +1306,15 @@ in Pixeln eingeben</translation>
     </message>
     <message>
         <source>0.5 mm</source>
-        <translation>0,5 mm</translation>
+        <translation>0.5 mm</translation>
     </message>
     <message>
         <source>0.01 In.</source>
-        <translation>0,01 Zoll</translation>
+        <translation>0.01 Zoll</translation>
     </message>
     <message>
         <source>0.1 mm</source>
-        <translation>0,1 mm</translation>
+        <translation>0.1 mm</translation>
     </message>
     <message>
         <source>&amp;Sixty Fourth</source>

@@ -76,15 +76,15 @@
     </message>
     <message>
         <source>The saddle stands where the frets want it.</source>
-        <translation>El hueso está donde lo quieren los trastes.</translation>
+        <translation>La selleta está donde la quieren los trastes.</translation>
     </message>
     <message>
         <source>The saddle stands %1 toward the nut from where the frets want it.</source>
-        <translation>El hueso está %1 hacia la cejuela de donde lo quieren los trastes.</translation>
+        <translation>La selleta está %1 hacia la cejuela de donde la quieren los trastes.</translation>
     </message>
     <message>
         <source>The saddle stands %1 away from the nut from where the frets want it.</source>
-        <translation>El hueso está %1 más lejos de la cejuela de donde lo quieren los trastes.</translation>
+        <translation>La selleta está %1 más lejos de la cejuela de donde la quieren los trastes.</translation>
     </message>
     <message>
         <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
@@ -131,7 +131,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>Cerr&amp;ar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Scale Length (optional):</source>
@@ -197,6 +197,10 @@
         <source>CSV table (*.csv)</source>
         <translation>Tabla CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Report printed</source>
+        <translation>Informe impreso</translation>
+    </message>
 </context>
 <context>
     <name>varnel::ConfigDialogs</name>
@@ -245,7 +249,7 @@
     </message>
     <message>
         <source>Number of Frets</source>
-        <translation>Número de &amp;trastes</translation>
+        <translation>Númer&amp;o de trastes</translation>
     </message>
     <message>
         <source>Number of Strings</source>
@@ -369,11 +373,11 @@
     </message>
     <message>
         <source>Treble Saddle Compensation</source>
-        <translation>Compensación del hueso en agudos</translation>
+        <translation>Compensación de la selleta en agudos</translation>
     </message>
     <message>
         <source>Bass Saddle Compensation</source>
-        <translation>Compensación del hueso en graves</translation>
+        <translation>Compensación de la selleta en graves</translation>
     </message>
     <message>
         <source>Radius at Nut</source>
@@ -405,7 +409,7 @@
     </message>
     <message>
         <source>Saddle</source>
-        <translation>Hueso</translation>
+        <translation>Selleta</translation>
     </message>
     <message>
         <source>Per String</source>
@@ -609,11 +613,11 @@
     </message>
     <message>
         <source>treble saddle compensation</source>
-        <translation>Compensación del hueso en agudos</translation>
+        <translation>Compensación de la selleta en agudos</translation>
     </message>
     <message>
         <source>bass saddle compensation</source>
-        <translation>Compensación del hueso en graves</translation>
+        <translation>Compensación de la selleta en graves</translation>
     </message>
     <message>
         <source>radius at the nut</source>
@@ -676,7 +680,7 @@
     </message>
     <message>
         <source>Sa&amp;ddle</source>
-        <translation>&amp;Hueso</translation>
+        <translation>Selle&amp;ta</translation>
     </message>
     <message>
         <source>Fretboard Designer</source>
@@ -732,7 +736,7 @@
     </message>
     <message>
         <source>DXF and SVG files hold only what lies on the board: no strings, bridge or saddle</source>
-        <translation>Los archivos DXF y SVG contienen solo lo que está sobre el diapasón: ni cuerdas, ni puente, ni hueso</translation>
+        <translation>Los archivos DXF y SVG contienen solo lo que está sobre el diapasón: ni cuerdas, ni puente, ni selleta</translation>
     </message>
     <message>
         <source>&amp;Print %1</source>
@@ -802,6 +806,18 @@
         <source>Fretboard drawing</source>
         <translation>Dibujo del diapasón</translation>
     </message>
+    <message>
+        <source>Template printed</source>
+        <translation>Plantilla impresa</translation>
+    </message>
+    <message>
+        <source>Radius gauges printed</source>
+        <translation>Plantillas de radio impresas</translation>
+    </message>
+    <message>
+        <source>Intonation report printed</source>
+        <translation>Informe de entonación impreso</translation>
+    </message>
 </context>
 <context>
     <name>varnel::FretChartView</name>
@@ -862,7 +878,7 @@
     </message>
     <message>
         <source>Saddle setback</source>
-        <translation>Retroceso del hueso</translation>
+        <translation>Retroceso de la selleta</translation>
     </message>
     <message>
         <source>Nut setback</source>
@@ -883,6 +899,18 @@
     <message>
         <source>Largest after (cents)</source>
         <translation>Mayor después (cents)</translation>
+    </message>
+    <message>
+        <source>double</source>
+        <translation>doble</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
     </message>
 </context>
 <context>
@@ -913,11 +941,11 @@
     </message>
     <message>
         <source>0.1 mm</source>
-        <translation>0,1 mm</translation>
+        <translation>0.1 mm</translation>
     </message>
     <message>
         <source>0.5 mm</source>
-        <translation>0,5 mm</translation>
+        <translation>0.5 mm</translation>
     </message>
     <message>
         <source>Measure Units</source>
@@ -1278,15 +1306,15 @@ en píxeles</translation>
     </message>
     <message>
         <source>0.5 mm</source>
-        <translation>0,5 mm</translation>
+        <translation>0.5 mm</translation>
     </message>
     <message>
         <source>0.01 In.</source>
-        <translation>0,01 pulg.</translation>
+        <translation>0.01 pulg.</translation>
     </message>
     <message>
         <source>0.1 mm</source>
-        <translation>0,1 mm</translation>
+        <translation>0.1 mm</translation>
     </message>
     <message>
         <source>&amp;Sixty Fourth</source>

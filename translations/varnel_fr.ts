@@ -197,6 +197,10 @@
         <source>CSV table (*.csv)</source>
         <translation>Tableau CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>Report printed</source>
+        <translation>Rapport imprimé</translation>
+    </message>
 </context>
 <context>
     <name>varnel::ConfigDialogs</name>
@@ -397,7 +401,7 @@
     </message>
     <message>
         <source>Frets to Intonate</source>
-        <translation>Frettes à accorder</translation>
+        <translation>Frettes à compenser</translation>
     </message>
     <message>
         <source>Nut Compensation</source>
@@ -802,6 +806,18 @@
         <source>Fretboard drawing</source>
         <translation>Dessin de la touche</translation>
     </message>
+    <message>
+        <source>Template printed</source>
+        <translation>Gabarit imprimé</translation>
+    </message>
+    <message>
+        <source>Radius gauges printed</source>
+        <translation>Gabarits de rayon imprimés</translation>
+    </message>
+    <message>
+        <source>Intonation report printed</source>
+        <translation>Rapport d&apos;intonation imprimé</translation>
+    </message>
 </context>
 <context>
     <name>varnel::FretChartView</name>
@@ -884,6 +900,18 @@
         <source>Largest after (cents)</source>
         <translation>Plus grand après (cents)</translation>
     </message>
+    <message>
+        <source>double</source>
+        <translation>double</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
 </context>
 <context>
     <name>varnel::MainWindowUi</name>
@@ -913,11 +941,11 @@
     </message>
     <message>
         <source>0.1 mm</source>
-        <translation>0,1 mm</translation>
+        <translation>0.1 mm</translation>
     </message>
     <message>
         <source>0.5 mm</source>
-        <translation>0,5 mm</translation>
+        <translation>0.5 mm</translation>
     </message>
     <message>
         <source>Measure Units</source>
@@ -1278,15 +1306,15 @@ en pixels</translation>
     </message>
     <message>
         <source>0.5 mm</source>
-        <translation>0,5 mm</translation>
+        <translation>0.5 mm</translation>
     </message>
     <message>
         <source>0.01 In.</source>
-        <translation>0,01 po</translation>
+        <translation>0.01 po</translation>
     </message>
     <message>
         <source>0.1 mm</source>
-        <translation>0,1 mm</translation>
+        <translation>0.1 mm</translation>
     </message>
     <message>
         <source>&amp;Sixty Fourth</source>

@@ -178,11 +178,13 @@ std::optional<double> customFactor(std::int16_t calcType, double factor) {
 
 std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv) {
     std::vector<Measurement> out;
-    // As spreadsheets save CSV where a comma is the decimal point: semicolons between fields.
+    // As spreadsheets save CSV where a comma is the decimal point, semicolons between fields;
+    // as they copy cells, tabs. Either way a comma in a field is a decimal comma.
     const bool semicolons = csv.find(';') != std::string_view::npos;
-    const char separator = semicolons ? ';' : ',';
-    const auto distanceOf = [semicolons](std::string text) {
-        if (semicolons) std::replace(text.begin(), text.end(), ',', '.');
+    const bool tabs = !semicolons && csv.find('\t') != std::string_view::npos;
+    const char separator = semicolons ? ';' : tabs ? '\t' : ',';
+    const auto distanceOf = [separator](std::string text) {
+        if (separator != ',') std::replace(text.begin(), text.end(), ',', '.');
         return distanceFromText(text);
     };
     int line = 0;

@@ -79,7 +79,8 @@ std::optional<double> customFactor(std::int16_t calcType, double factor);
 
 // Measurements from CSV text: rows "fret,distance" or a distance alone (numbered from 1 in
 // order), a header line allowed; a blank distance skips its fret. A text with a semicolon has
-// them between its fields and may write a decimal comma. Or why not, naming the line.
+// them between its fields (else one with a tab, tabs) and may write a decimal comma. Or why
+// not, naming the line.
 std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv);
 
 }  // namespace varnel

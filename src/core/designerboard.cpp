@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "core/numtext.h"
+#include "core/translatable.h"
 
 namespace varnel {
 
@@ -128,7 +129,10 @@ std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
 }
 
 std::string markerName(MarkerKind kind) {
-    return kind == MarkerKind::Double ? "double" : kind == MarkerKind::Single ? "single" : "none";
+    // Also the fret table's words, which a window translates.
+    return kind == MarkerKind::Double   ? QT_TRANSLATE_NOOP("varnel::FretTableModel", "double")
+           : kind == MarkerKind::Single ? QT_TRANSLATE_NOOP("varnel::FretTableModel", "single")
+                                        : QT_TRANSLATE_NOOP("varnel::FretTableModel", "none");
 }
 
 double fretFraction(const FretboardSettings& s, int fret) {

@@ -37,7 +37,8 @@ Message verifyMessage(const FretboardSettings& s) {
     while (!unit.empty() && unit.front() == ' ') unit.remove_prefix(1);
     return Message(
         QT_TRANSLATE_NOOP("varnel::WindowModel", "Number of frets: %1  Scale Length: %2 %3"),
-        {{formatInteger(s.nFrets), MessageArg::Kind::Number}, number(s.scaleLen), verbatim(unit)});
+        // The main window reads and writes its numbers with a point in every language.
+        {verbatim(formatInteger(s.nFrets)), verbatim(formatGeneral(s.scaleLen)), verbatim(unit)});
 }
 
 }  // namespace varnel

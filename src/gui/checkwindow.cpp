@@ -186,12 +186,11 @@ void CheckWindow::followSettings() {
 }
 
 void CheckWindow::pasteMeasurements(const QString& text) {
-    // A spreadsheet copies its cells with tabs between them: read as a file with semicolons,
-    // where a decimal comma may stand. A column alone is distances in the locale's way.
-    QString csv = text;
-    csv.replace(QLatin1Char('\t'), QLatin1Char(';'));
-    if (!csv.contains(QLatin1Char(';'))) csv = pointDecimals(csv);
-    fillMeasurements(csv);
+    // Cells copied from a spreadsheet come with tabs between them, which the reader takes with
+    // their decimal commas. A column alone, with no point anywhere, is distances in the
+    // locale's way ("36,369" is not fret 36 at 369 where a comma is the decimal point).
+    const bool fields = text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char(';'));
+    fillMeasurements(fields || text.contains(QLatin1Char('.')) ? text : pointDecimals(text));
 }
 
 void CheckWindow::fillMeasurements(const QString& csv) {
@@ -283,7 +282,7 @@ void CheckWindow::recalculate() {
 void CheckWindow::printReport() {
     if (!m_check) return;
     const auto failure = printDocument(m_printers, checkReportDocument(*m_check));
-    m_messages.show(failure ? failure->toStdString() : std::string("Report printed"));
+    m_messages.show((failure ? *failure : tr("Report printed")).toStdString());
 }
 
 void CheckWindow::exportFile() {

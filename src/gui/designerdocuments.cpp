@@ -16,9 +16,9 @@
 
 namespace varnel {
 
-void DesignerWindow::print(const Document& document, const std::string& done) {
+void DesignerWindow::print(const Document& document, const QString& done) {
     const auto failure = printDocument(m_printers, document);
-    m_messages.show(failure ? failure->toStdString() : done);
+    m_messages.show((failure ? *failure : done).toStdString());
 }
 
 void DesignerWindow::preview(const Document& document) {
@@ -27,7 +27,7 @@ void DesignerWindow::preview(const Document& document) {
 }
 
 void DesignerWindow::printTemplate() {
-    if (board()) print(boardDocument(*board(), m_model.units()), "Template printed");
+    if (board()) print(boardDocument(*board(), m_model.units()), tr("Template printed"));
 }
 
 void DesignerWindow::previewTemplate() {
@@ -92,7 +92,8 @@ std::optional<RadiusGauges> DesignerWindow::gaugesToMake() {
 }
 
 void DesignerWindow::printGauges() {
-    if (const auto gauges = gaugesToMake()) print(gaugeDocument(*gauges), "Radius gauges printed");
+    if (const auto gauges = gaugesToMake())
+        print(gaugeDocument(*gauges), tr("Radius gauges printed"));
 }
 
 void DesignerWindow::previewGauges() {
@@ -112,7 +113,8 @@ void DesignerWindow::exportGaugeFile() {
 }
 
 void DesignerWindow::printIntonation() {
-    if (board()) print(intonationDocument(*board(), m_model.units()), "Intonation report printed");
+    if (board())
+        print(intonationDocument(*board(), m_model.units()), tr("Intonation report printed"));
 }
 
 void DesignerWindow::previewIntonation() {

@@ -93,7 +93,7 @@ class DesignerWindow : public QDialog {
     std::optional<std::pair<QString, ExportFormat>> chooseExport(
         const std::vector<ExportFormat>& formats, const QString& stem);
     // Prints a document, saying when it is done or why not; previews one.
-    void print(const Document& document, const std::string& done);
+    void print(const Document& document, const QString& done);
     void preview(const Document& document);
     // The board's gauges, or none having said why there are none.
     std::optional<RadiusGauges> gaugesToMake();

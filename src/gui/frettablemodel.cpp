@@ -55,7 +55,7 @@ QString FretTableModel::cellText(const QModelIndex& index) const {
                                  formatFixed(f.angleDegrees, 2),
                                  formatFixed(f.width, decimals),
                                  formatFixed(f.radius, decimals),
-                                 markerName(f.marker),
+                                 tr(markerName(f.marker).c_str()).toStdString(),
                                  formatFixed(f.cents, 2),
                                  formatFixed(f.fromTwelve, 2)};
     return QString::fromStdString(cells[static_cast<std::size_t>(column - 1)]);

@@ -12,21 +12,29 @@ namespace varnel {
 QString installTranslations(const QString& language) {
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (!language.isEmpty()) QLocale::setDefault(locale);
-    auto* ours = new QTranslator(QCoreApplication::instance());
-    if (!ours->load(locale, QStringLiteral("varnel"), QStringLiteral("_"),
-                    QStringLiteral(":/i18n"))) {
-        delete ours;
-        return QStringLiteral("en");
+    // The first of the user's languages that the program speaks; English, its own, ends the
+    // search (a desktop set to English, then German, stays English).
+    for (QString wanted : locale.uiLanguages()) {
+        wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
+        if (wanted == QLatin1String("en") || wanted.startsWith(QLatin1String("en_")))
+            return QStringLiteral("en");
+        auto* ours = new QTranslator(QCoreApplication::instance());
+        if (!ours->load(QStringLiteral("varnel_") + wanted, QStringLiteral(":/i18n"))) {
+            delete ours;
+            continue;
+        }
+        QCoreApplication::installTranslator(ours);
+        // Qt's own words, for the dialogs it supplies.
+        auto* qt = new QTranslator(QCoreApplication::instance());
+        if (qt->load(QStringLiteral("qtbase_") + wanted,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            QCoreApplication::installTranslator(qt);
+        } else {
+            delete qt;
+        }
+        return ours->language();
     }
-    QCoreApplication::installTranslator(ours);
-    auto* qt = new QTranslator(QCoreApplication::instance());
-    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QCoreApplication::installTranslator(qt);
-    } else {
-        delete qt;
-    }
-    return ours->language();
+    return QStringLiteral("en");
 }
 
 QString messageText(const Message& message, const char* context) {
@@ -37,7 +45,10 @@ QString messageText(const Message& message, const char* context) {
                 texts.push_back(localDecimals(QString::fromStdString(a.text)).toStdString());
                 break;
             case MessageArg::Kind::Word:
-                texts.push_back(QCoreApplication::translate(context, a.text.c_str()).toStdString());
+                // A caption's translation may mark its key: not in a sentence.
+                texts.push_back(QCoreApplication::translate(context, a.text.c_str())
+                                    .remove(QLatin1Char('&'))
+                                    .toStdString());
                 break;
             case MessageArg::Kind::Text:
                 texts.push_back(a.text);

@@ -130,6 +130,8 @@ TEST(CheckFitTest, MeasurementsThatCannotBeCheckedAreRefusedByFret) {
         {"Bund;Abstand\r\n1;36,37\r\n2;\r\n3;100,5\r\n", {{1, 36.37}, {3, 100.5}}},
         {"1;36.37\n2;70,25\n", {{1, 36.37}, {2, 70.25}}},
         {"1;1 27/64\n", {{1, 1 + 27 / 64.0}}},
+        // Cells as a spreadsheet copies them (and a file saved so), in either locale.
+        {"Bund\tAbstand\n1\t36,37\n2\t70.25\n", {{1, 36.37}, {2, 70.25}}},
     };
     for (const auto& file : semicolons) {
         const auto read = readMeasurements(file.csv);

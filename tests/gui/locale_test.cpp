@@ -63,9 +63,9 @@ TEST_F(DecimalCommaTest, TheCheckReadsPastedAndTypedDecimalCommas) {
     item("mnuToolsCheck")->trigger();
     auto* check = window->findChild<CheckWindow*>();
     ASSERT_TRUE(check);
-    // As a German spreadsheet copies two columns, and one.
-    for (const char* pasted :
-         {"Bund\tAbstand\n1\t36,369\n2\t70,698\n3\t103,099\n", "36,369\n70,698\n103,099\n"}) {
+    // As a German spreadsheet copies two columns, and one; and a file's rows with points.
+    for (const char* pasted : {"Bund\tAbstand\n1\t36,369\n2\t70,698\n3\t103,099\n",
+                               "36,369\n70,698\n103,099\n", "1,36.369\n2,70.698\n3,103.099\n"}) {
         check->pasteMeasurements(QString::fromLatin1(pasted));
         ASSERT_TRUE(check->check()) << check->status->text().toStdString();
         EXPECT_EQ(check->check()->frets[0].measured, 36.369) << pasted;
