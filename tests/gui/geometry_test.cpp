@@ -217,6 +217,13 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
         << verify.toStdString();
     // (The main window writes its numbers with a point in every language.)
     EXPECT_TRUE(verify.contains(QLatin1String("647.7"))) << verify.toStdString();
+    // A caption's key is not shown inside a sentence.
+    auto* frets = designer->findChild<QLineEdit*>("txtFrets");
+    ASSERT_TRUE(frets);
+    frets->setText(QString());
+    EXPECT_FALSE(designer->status->text().contains(QLatin1Char('&')))
+        << designer->status->text().toStdString();
+    frets->setText(QStringLiteral("24"));
     // A refusal in the status line, in the language, its numbers in the locale's way.
     auto* slotWidth = designer->findChild<QLineEdit*>("txtSlotWidth");
     ASSERT_TRUE(slotWidth);
