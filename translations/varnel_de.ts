@@ -90,6 +90,38 @@
         <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
         <translation>%1: Mensur %2, Versatz des Sattels %3, RMS %4, größter %5</translation>
     </message>
+    <message>
+        <source>Fret %1: a fret is numbered from 1.</source>
+        <translation>Bund %1: Bünde werden ab 1 gezählt.</translation>
+    </message>
+    <message>
+        <source>Fret %1: the distance, %2, must be a positive number.</source>
+        <translation>Bund %1: der Abstand, %2, muss eine positive Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
+        <translation>Bund %1 ist nicht weiter vom Sattel gemessen als Bund %2.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured twice.</source>
+        <translation>Bund %1 ist zweimal gemessen.</translation>
+    </message>
+    <message>
+        <source>Measure at least 3 frets to check an instrument.</source>
+        <translation>Messen Sie mindestens 3 Bünde, um ein Instrument zu prüfen.</translation>
+    </message>
+    <message>
+        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
+        <translation>Die Mensur, %1, muss über den letzten Bund hinausgehen, %2 vom Sattel.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a distance.</source>
+        <translation>Zeile %1: „%2“ ist kein Abstand.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
+        <translation>Zeile %1: „%2“ ist keine Bundnummer.</translation>
+    </message>
 </context>
 <context>
     <name>varnel::CheckWindow</name>

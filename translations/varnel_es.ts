@@ -90,6 +90,38 @@
         <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
         <translation>%1: tiro %2, desplazamiento de la cejuela %3, RMS %4, mayor %5</translation>
     </message>
+    <message>
+        <source>Fret %1: a fret is numbered from 1.</source>
+        <translation>Traste %1: los trastes se numeran desde 1.</translation>
+    </message>
+    <message>
+        <source>Fret %1: the distance, %2, must be a positive number.</source>
+        <translation>Traste %1: la distancia, %2, debe ser un número positivo.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
+        <translation>El traste %1 no está medido más lejos de la cejuela que el traste %2.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured twice.</source>
+        <translation>El traste %1 está medido dos veces.</translation>
+    </message>
+    <message>
+        <source>Measure at least 3 frets to check an instrument.</source>
+        <translation>Mida al menos 3 trastes para comprobar un instrumento.</translation>
+    </message>
+    <message>
+        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
+        <translation>El tiro, %1, debe ir más allá del último traste, a %2 de la cejuela.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a distance.</source>
+        <translation>Línea %1: «%2» no es una distancia.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
+        <translation>Línea %1: «%2» no es un número de traste.</translation>
+    </message>
 </context>
 <context>
     <name>varnel::CheckWindow</name>

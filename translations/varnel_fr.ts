@@ -90,6 +90,38 @@
         <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
         <translation>%1 : diapason %2, décalage du sillet %3, RMS %4, plus grand %5</translation>
     </message>
+    <message>
+        <source>Fret %1: a fret is numbered from 1.</source>
+        <translation>Frette %1 : les frettes sont numérotées à partir de 1.</translation>
+    </message>
+    <message>
+        <source>Fret %1: the distance, %2, must be a positive number.</source>
+        <translation>Frette %1 : la distance, %2, doit être un nombre positif.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
+        <translation>La frette %1 n&apos;est pas mesurée plus loin du sillet que la frette %2.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured twice.</source>
+        <translation>La frette %1 est mesurée deux fois.</translation>
+    </message>
+    <message>
+        <source>Measure at least 3 frets to check an instrument.</source>
+        <translation>Mesurez au moins 3 frettes pour vérifier un instrument.</translation>
+    </message>
+    <message>
+        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
+        <translation>Le diapason, %1, doit dépasser la dernière frette, à %2 du sillet.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a distance.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas une distance.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un numéro de frette.</translation>
+    </message>
 </context>
 <context>
     <name>varnel::CheckWindow</name>

@@ -43,7 +43,7 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
         return kExitRefused;
     }
     const auto measured = readMeasurements(csv);
-    if (const std::string* why = std::get_if<std::string>(&measured)) {
+    if (const Message* why = std::get_if<Message>(&measured)) {
         err << *why << "\n";
         return kExitRefused;
     }
@@ -52,7 +52,7 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     const FretboardSettings& s = request.settings;
     const auto check = checkInstrument(std::get<std::vector<Measurement>>(measured), scale,
                                        customFactor(s.calcType, s.calcFact), unitsOf(s.unitsType));
-    if (const std::string* why = std::get_if<std::string>(&check)) {
+    if (const Message* why = std::get_if<Message>(&check)) {
         err << *why << "\n";
         return kExitRefused;
     }

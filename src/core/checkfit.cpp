@@ -47,28 +47,43 @@ ModelFit fit(const std::vector<Measurement>& measured, const FretboardSettings& 
 
 }  // namespace
 
-std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
-                                                           std::optional<double> scaleLength,
-                                                           std::optional<double> customFactor,
-                                                           Units units) {
+std::variant<InstrumentCheck, Message> checkInstrument(std::vector<Measurement> measured,
+                                                       std::optional<double> scaleLength,
+                                                       std::optional<double> customFactor,
+                                                       Units units) {
     std::stable_sort(measured.begin(), measured.end(),
                      [](const Measurement& a, const Measurement& b) { return a.fret < b.fret; });
     for (std::size_t i = 0; i < measured.size(); ++i) {
         const Measurement& m = measured[i];
-        const std::string fret = "Fret " + std::to_string(m.fret);
-        if (m.fret < 1) return fret + ": a fret is numbered from 1.";
-        if (!std::isfinite(m.distance) || !(m.distance > 0))
-            return fret + ": the distance, " + text(m.distance) + ", must be a positive number.";
-        if (i > 0 && !(m.distance > measured[i - 1].distance)) {
-            return fret + " is measured no farther from the nut than fret " +
-                   std::to_string(measured[i - 1].fret) + ".";
+        const MessageArg fret = number(m.fret);
+        if (m.fret < 1)
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::Check", "Fret %1: a fret is numbered from 1."), {fret});
+        if (!std::isfinite(m.distance) || !(m.distance > 0)) {
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::Check",
+                                  "Fret %1: the distance, %2, must be a positive number."),
+                {fret, number(m.distance)});
         }
-        if (i > 0 && m.fret == measured[i - 1].fret) return fret + " is measured twice.";
+        if (i > 0 && !(m.distance > measured[i - 1].distance)) {
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::Check",
+                                  "Fret %1 is measured no farther from the nut than fret %2."),
+                {fret, number(measured[i - 1].fret)});
+        }
+        if (i > 0 && m.fret == measured[i - 1].fret)
+            return Message(QT_TRANSLATE_NOOP("varnel::Check", "Fret %1 is measured twice."),
+                           {fret});
     }
-    if (measured.size() < 3) return "Measure at least 3 frets to check an instrument.";
+    if (measured.size() < 3)
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::Check", "Measure at least 3 frets to check an instrument."),
+            {});
     if (scaleLength && !(std::isfinite(*scaleLength) && *scaleLength > measured.back().distance)) {
-        return "The scale length, " + text(*scaleLength) + ", must be beyond the last fret, " +
-               text(measured.back().distance) + " from the nut.";
+        return Message(QT_TRANSLATE_NOOP(
+                           "varnel::Check",
+                           "The scale length, %1, must be beyond the last fret, %2 from the nut."),
+                       {number(*scaleLength), number(measured.back().distance)});
     }
     InstrumentCheck check;
     check.scaleLength = scaleLength;
@@ -176,7 +191,7 @@ std::optional<double> customFactor(std::int16_t calcType, double factor) {
     return calcType == kCalcRule18 && !named ? std::optional<double>(factor) : std::nullopt;
 }
 
-std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv) {
+std::variant<std::vector<Measurement>, Message> readMeasurements(std::string_view csv) {
     std::vector<Measurement> out;
     // As spreadsheets save CSV where a comma is the decimal point, semicolons between fields;
     // as they copy cells, tabs. Either way a comma in a field is a decimal comma.
@@ -204,7 +219,9 @@ std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string
             const auto distance = distanceOf(first);
             if (!distance) {
                 if (line == 1) continue;  // a header
-                return "Line " + std::to_string(line) + ": \"" + row + "\" is not a distance.";
+                return Message(
+                    QT_TRANSLATE_NOOP("varnel::Check", "Line %1: \"%2\" is not a distance."),
+                    {number(line), verbatim(row)});
             }
             out.push_back({nextFret++, *distance});
             continue;
@@ -212,13 +229,16 @@ std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string
         const auto fret = toInt16(first);
         if (!fret) {
             if (line == 1) continue;
-            return "Line " + std::to_string(line) + ": \"" + first + "\" is not a fret number.";
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::Check", "Line %1: \"%2\" is not a fret number."),
+                {number(line), verbatim(first)});
         }
         nextFret = *fret + 1;
         if (second.find_first_not_of(' ') == std::string::npos) continue;  // not measured
         const auto distance = distanceOf(second);
         if (!distance)
-            return "Line " + std::to_string(line) + ": \"" + second + "\" is not a distance.";
+            return Message(QT_TRANSLATE_NOOP("varnel::Check", "Line %1: \"%2\" is not a distance."),
+                           {number(line), verbatim(second)});
         out.push_back({*fret, *distance});
     }
     return out;

@@ -58,10 +58,10 @@ struct InstrumentCheck {
 // scale length the saddle is taken to stand at the best fit's scale length from where the frets
 // put the nut, so the open string is that length plus the nut offset: a nut that stands off
 // shows as the same few cents at every fret, not as a drift.
-std::variant<InstrumentCheck, std::string> checkInstrument(std::vector<Measurement> measured,
-                                                           std::optional<double> scaleLength,
-                                                           std::optional<double> customFactor = {},
-                                                           Units units = Units::Millimetres);
+std::variant<InstrumentCheck, Message> checkInstrument(std::vector<Measurement> measured,
+                                                       std::optional<double> scaleLength,
+                                                       std::optional<double> customFactor = {},
+                                                       Units units = Units::Millimetres);
 
 // What the best fit says of the nut, and with a given scale length of the saddle, in words:
 // "The nut stands 0.39 mm toward the bridge from where the frets want it."
@@ -81,6 +81,6 @@ std::optional<double> customFactor(std::int16_t calcType, double factor);
 // order), a header line allowed; a blank distance skips its fret. A text with a semicolon has
 // them between its fields (else one with a tab, tabs) and may write a decimal comma. Or why
 // not, naming the line.
-std::variant<std::vector<Measurement>, std::string> readMeasurements(std::string_view csv);
+std::variant<std::vector<Measurement>, Message> readMeasurements(std::string_view csv);
 
 }  // namespace varnel

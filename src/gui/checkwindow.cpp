@@ -195,8 +195,8 @@ void CheckWindow::pasteMeasurements(const QString& text) {
 
 void CheckWindow::fillMeasurements(const QString& csv) {
     const auto read = readMeasurements(csv.toStdString());
-    if (const std::string* why = std::get_if<std::string>(&read)) {
-        status->setText(QString::fromStdString(*why));
+    if (const Message* why = std::get_if<Message>(&read)) {
+        status->setText(messageText(*why, "varnel::Check"));
         return;
     }
     const auto& rows = std::get<std::vector<Measurement>>(read);
@@ -256,8 +256,8 @@ void CheckWindow::recalculate() {
     }
     auto checked = checkInstrument(rows, scale,
                                    customFactor(m_settings.calcType, m_settings.calcFact), m_units);
-    if (const std::string* why = std::get_if<std::string>(&checked))
-        return say(QString::fromStdString(*why));
+    if (const Message* why = std::get_if<Message>(&checked))
+        return say(messageText(*why, "varnel::Check"));
     m_check = std::get<InstrumentCheck>(std::move(checked));
     const ModelFit& best = m_check->models.front();
     QString lines =

@@ -96,7 +96,7 @@ TEST(CheckFitTest, NutAndSaddleErrorsAreSaidInWords) {
 
 TEST(CheckFitTest, MeasurementsThatCannotBeCheckedAreRefusedByFret) {
     const auto refused = [](std::vector<Measurement> m, std::optional<double> scale = {}) {
-        return std::get<std::string>(checkInstrument(std::move(m), scale));
+        return std::get<Message>(checkInstrument(std::move(m), scale)).english();
     };
     EXPECT_EQ(refused({{1, 36}, {2, 70}}), "Measure at least 3 frets to check an instrument.");
     EXPECT_EQ(refused({{1, 36}, {2, -70}, {3, 100}}),
@@ -119,7 +119,7 @@ TEST(CheckFitTest, MeasurementsThatCannotBeCheckedAreRefusedByFret) {
         1 + 27 / 64.0);
     for (const char* text : {"1 27/0", "-1/2", "1 2/3/4", "a/b"})
         EXPECT_FALSE(distanceFromText(text)) << text;
-    EXPECT_EQ(std::get<std::string>(readMeasurements("1,36\n2,abc\n")),
+    EXPECT_EQ(std::get<Message>(readMeasurements("1,36\n2,abc\n")),
               "Line 2: \"abc\" is not a distance.");
     // As spreadsheets in comma locales save CSV: semicolons between fields, decimal commas (or
     // points); a file with a semicolon anywhere is read so throughout.
@@ -143,7 +143,7 @@ TEST(CheckFitTest, MeasurementsThatCannotBeCheckedAreRefusedByFret) {
             EXPECT_EQ(got[i].distance, file.rows[i].distance) << file.csv;
         }
     }
-    EXPECT_EQ(std::get<std::string>(readMeasurements("1;36,37\n2;70,2,5\n")),
+    EXPECT_EQ(std::get<Message>(readMeasurements("1;36,37\n2;70,2,5\n")),
               "Line 2: \"70,2,5\" is not a distance.");
 }
 

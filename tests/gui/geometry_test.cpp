@@ -204,6 +204,12 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
         << check->fit->text().toStdString();
     QApplication::processEvents();  // the layout takes the new text
     EXPECT_EQ(overlaps(check).join("; ").toStdString(), "");
+    // A refusal of the measurements, in the language.
+    check->pasteMeasurements(QStringLiteral("1\t36\n2\t30\n3\t100\n"));
+    EXPECT_EQ(check->status->text() ==
+                  QLatin1String("Fret 2 is measured no farther from the nut than fret 1."),
+              english())
+        << check->status->text().toStdString();
     QStringList checkKeys;
     for (QPushButton* button : check->findChildren<QPushButton*>()) checkKeys << button->text();
     EXPECT_EQ(sharedKeys(checkKeys).join("; ").toStdString(), "");
