@@ -41,12 +41,9 @@ QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Where the table of inputs' captions and the designer's messages are translated.
-constexpr const char* kInputContext = "varnel::DesignerInput";
-
 // A caption of the table of inputs in the user's language.
 QString inputText(std::string_view text) {
-    return QCoreApplication::translate(kInputContext, std::string(text).c_str());
+    return QCoreApplication::translate(DesignerWindow::kInputContext, std::string(text).c_str());
 }
 
 // The caption with its mnemonic letter marked, unless a translation marked its own.
@@ -63,24 +60,6 @@ constexpr double kIntonationSheetMm = 180;
 // The keys the window's size and splitter are remembered under, beside the inputs.
 const std::string kSizeKey = "windowSize";
 const std::string kSplitterKey = "splitterSizes";
-
-// The layers each check box shows or hides, by the drawing's names.
-struct LayerSwitch {
-    const char* name;
-    const char* caption;
-    std::vector<std::string> layers;
-};
-const LayerSwitch kLayerSwitches[] = {
-    {"chkLayerStrings", QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Strin&gs"), {"STRINGS"}},
-    {"chkLayerSlots", QT_TRANSLATE_NOOP("varnel::DesignerWindow", "S&lots"), {"SLOTS", "FRETS"}},
-    {"chkLayerMarkers",
-     QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Mar&kers"),
-     {"MARKERS", "SIDEMARKERS"}},
-    {"chkLayerNumbers", QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Nu&mbers"), {"NUMBERS"}},
-    {"chkLayerSaddle",
-     QT_TRANSLATE_NOOP("varnel::DesignerWindow", "Sa&ddle"),
-     {"SADDLE", "BRIDGE"}},
-};
 
 }  // namespace
 
@@ -328,41 +307,6 @@ QWidget* DesignerWindow::inputPages() {
     // Every tab's name in view, and every page's widest row.
     tabs->setMinimumWidth(std::max(tabs->sizeHint().width(), tabs->tabBar()->sizeHint().width()));
     return tabs;
-}
-
-QWidget* DesignerWindow::drawingPane() {
-    auto* pane = new QWidget(this);
-    auto* layout = new QVBoxLayout(pane);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto* tools = new QHBoxLayout;
-    auto* fit = namedButton(this, "cmdFit", tr("&Fit"));
-    auto* trueSize = namedButton(this, "cmdTrueSize", tr("T&rue Size"));
-    tools->addWidget(fit);
-    tools->addWidget(trueSize);
-    drawing = new DrawingView(pane);
-    drawing->setObjectName(QStringLiteral("drwBoard"));
-    drawing->setAccessibleName(tr("Fretboard drawing"));
-    drawing->setMinimumSize(240, 100);
-    connect(fit, &QPushButton::clicked, drawing, &DrawingView::fit);
-    connect(trueSize, &QPushButton::clicked, drawing, &DrawingView::showTrueSize);
-    for (const LayerSwitch& layer : kLayerSwitches) {
-        auto* shown = new QCheckBox(tr(layer.caption), pane);
-        shown->setObjectName(QString::fromLatin1(layer.name));
-        shown->setAccessibleName(tr(layer.caption).remove(QLatin1Char('&')));
-        shown->setChecked(true);
-        connect(shown, &QCheckBox::toggled, this, [this, &layer](bool on) {
-            for (const std::string& name : layer.layers) drawing->setLayerShown(name, on);
-        });
-        tools->addWidget(shown);
-    }
-    tools->addStretch();
-    layout->addLayout(tools);
-    layout->addWidget(drawing, 1);
-    drawing->setHoverListener([this](std::optional<Point> at) {
-        const Message said = at ? m_model.describePoint(*at) : Message();
-        status->setText(messageText(said.empty() ? m_model.status() : said, kInputContext));
-    });
-    return pane;
 }
 
 void DesignerWindow::fitInto(const QRect& available, QSize wanted) {
