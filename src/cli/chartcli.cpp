@@ -1,5 +1,6 @@
 #include "cli/chartcli.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -25,6 +26,7 @@
 #include "store/configrepository.h"
 #include "store/preferences.h"
 #include "store/printerstore.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -55,6 +57,12 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
     if (request.xCorrection) setup.correction.horizontal = *request.xCorrection;
     if (request.yCorrection) setup.correction.vertical = *request.yCorrection;
     return setup;
+}
+
+std::string messageOut(const Message& message, const char* context) {
+    // Without the application (a plain chart) there is no translation to look in.
+    return QCoreApplication::instance() ? messageText(message, context).toStdString()
+                                        : message.english();
 }
 
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

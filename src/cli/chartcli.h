@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/message.h"
+
 namespace varnel {
 
 class SettingsStore;
@@ -19,6 +21,12 @@ constexpr int kExitUsage = 2;
 // reasons to err, and returns the exit status.
 // True when the arguments ask for printing or PDF output, which need a QApplication.
 bool needsPrinting(const std::vector<std::string>& args);
+// True when the command's reasons are messages in the user's language (the designer's and the
+// check's), which need the application for their translation.
+bool saysMessages(const std::vector<std::string>& args);
+
+// A message as the command says it: in the language of the translation loaded, if any.
+std::string messageOut(const Message& message, const char* context);
 
 // Where Varnel keeps its settings (the saved configurations) and the chosen printer with its
 // calibration; none for no configurations, and the system's default printer uncorrected.

@@ -90,7 +90,9 @@ constexpr const char* kUsageAfterDesigner =
     "  --line-space MM        space between template lines [0]\n"
     "  --guide top|center|bottom   alignment guide position [top]\n"
     "  --fret-numbers yes|no  print fret numbers on the template [yes]\n"
-    "  --font-size PT         chart font size in points [14]\n";
+    "  --font-size PT         chart font size in points [14]\n"
+    "Language of the messages (the options and files are the same in every language):\n"
+    "  --lang de|fr|es|en     [the desktop's: LANGUAGE, LANG]\n";
 
 }  // namespace
 
@@ -334,6 +336,11 @@ ChartRequest parseArguments(const std::vector<std::string>& args, SettingsStore*
         !request.checkFile)
         throw UsageError{"--frets is required"};
     return request;
+}
+
+bool saysMessages(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(),
+                       [](const std::string& a) { return a == "--fanned" || a == "--check"; });
 }
 
 bool needsPrinting(const std::vector<std::string>& args) {
