@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Print File, Print..., Calibration Page on this printer, measure each ruler with a steel rule from its first tick to its last, and enter the lengths (in %1).</source>
-        <translation>Drucken Sie mit Datei, Drucken..., Kalibrierseite eine Seite auf diesem Drucker, messen Sie jedes Lineal mit einem Stahlmaß von seinem ersten bis zu seinem letzten Strich und geben Sie die Längen ein (in %1).</translation>
+        <translation>Drucken Sie über Datei, Drucken..., Kalibrierseite auf diesem Drucker, messen Sie jedes Lineal mit einem Stahlmaß von seinem ersten bis zu seinem letzten Strich und geben Sie die Längen ein (in %1).</translation>
     </message>
     <message>
         <source>Measured Horizontal Ruler</source>
@@ -42,85 +42,6 @@
     <message>
         <source>Reset</source>
         <translation>Zurücksetzen</translation>
-    </message>
-</context>
-<context>
-    <name>varnel::Check</name>
-    <message>
-        <source>twelfth root</source>
-        <translation>12. Wurzel</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, common</source>
-        <translation>18er-Regel, gängig</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, dervin</source>
-        <translation>18er-Regel, Dervin</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, primitive</source>
-        <translation>18er-Regel, primitiv</translation>
-    </message>
-    <message>
-        <source>The nut stands where the frets want it.</source>
-        <translation>Der Sattel steht, wo die Bünde ihn wollen.</translation>
-    </message>
-    <message>
-        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
-        <translation>Der Sattel steht %1 näher am Steg, als die Bünde ihn wollen.</translation>
-    </message>
-    <message>
-        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
-        <translation>Der Sattel steht %1 weiter vom Steg, als die Bünde ihn wollen.</translation>
-    </message>
-    <message>
-        <source>The saddle stands where the frets want it.</source>
-        <translation>Die Stegeinlage steht, wo die Bünde sie wollen.</translation>
-    </message>
-    <message>
-        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
-        <translation>Die Stegeinlage steht %1 näher am Sattel, als die Bünde sie wollen.</translation>
-    </message>
-    <message>
-        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
-        <translation>Die Stegeinlage steht %1 weiter vom Sattel, als die Bünde sie wollen.</translation>
-    </message>
-    <message>
-        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
-        <translation>%1: Mensur %2, Versatz des Sattels %3, RMS %4, größter %5</translation>
-    </message>
-    <message>
-        <source>Fret %1: a fret is numbered from 1.</source>
-        <translation>Bund %1: Bünde werden ab 1 gezählt.</translation>
-    </message>
-    <message>
-        <source>Fret %1: the distance, %2, must be a positive number.</source>
-        <translation>Bund %1: der Abstand, %2, muss eine positive Zahl sein.</translation>
-    </message>
-    <message>
-        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
-        <translation>Bund %1 ist nicht weiter vom Sattel gemessen als Bund %2.</translation>
-    </message>
-    <message>
-        <source>Fret %1 is measured twice.</source>
-        <translation>Bund %1 ist zweimal gemessen.</translation>
-    </message>
-    <message>
-        <source>Measure at least 3 frets to check an instrument.</source>
-        <translation>Messen Sie mindestens 3 Bünde, um ein Instrument zu prüfen.</translation>
-    </message>
-    <message>
-        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
-        <translation>Die Mensur, %1, muss über den letzten Bund hinausgehen, %2 vom Sattel.</translation>
-    </message>
-    <message>
-        <source>Line %1: &quot;%2&quot; is not a distance.</source>
-        <translation>Zeile %1: „%2“ ist kein Abstand.</translation>
-    </message>
-    <message>
-        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
-        <translation>Zeile %1: „%2“ ist keine Bundnummer.</translation>
     </message>
 </context>
 <context>
@@ -183,7 +104,7 @@
     </message>
     <message>
         <source>Best</source>
-        <translation>Bestes Modell</translation>
+        <translation>Modell</translation>
     </message>
     <message>
         <source>Residual</source>
@@ -259,433 +180,6 @@
     <message>
         <source>Retrieve</source>
         <translation>Laden</translation>
-    </message>
-</context>
-<context>
-    <name>varnel::DesignerInput</name>
-    <message>
-        <source>Strings and Scale</source>
-        <translation>Saiten und Mensur</translation>
-    </message>
-    <message>
-        <source>Tuning</source>
-        <translation>Stimmung</translation>
-    </message>
-    <message>
-        <source>Workshop</source>
-        <translation>Werkstatt</translation>
-    </message>
-    <message>
-        <source>Intonation</source>
-        <translation>Intonation</translation>
-    </message>
-    <message>
-        <source>Number of Frets</source>
-        <translation>Anzahl der &amp;Bünde</translation>
-    </message>
-    <message>
-        <source>Number of Strings</source>
-        <translation>Anzahl der Saiten</translation>
-    </message>
-    <message>
-        <source>First String Scale Length</source>
-        <translation>Mensur der ersten Saite</translation>
-    </message>
-    <message>
-        <source>Last String Scale Length</source>
-        <translation>Mensur der letzten Saite</translation>
-    </message>
-    <message>
-        <source>String Spacing at Nut</source>
-        <translation>Saitenabstand am Sattel</translation>
-    </message>
-    <message>
-        <source>String Spacing at Bridge</source>
-        <translation>Saitenabstand am Steg</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret or Ratio</source>
-        <translation>Senkrechter Bund oder Anteil</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret</source>
-        <translation>Senkrechter Bund</translation>
-    </message>
-    <message>
-        <source>Perpendicular Ratio</source>
-        <translation>Senkrechter Anteil</translation>
-    </message>
-    <message>
-        <source>Fretboard Overhang</source>
-        <translation>Griffbrettüberstand</translation>
-    </message>
-    <message>
-        <source>Bass Overhang</source>
-        <translation>Überstand Bassseite</translation>
-    </message>
-    <message>
-        <source>Temperament</source>
-        <translation>Temperatur</translation>
-    </message>
-    <message>
-        <source>12 Equal</source>
-        <translation>12 gleichstufig</translation>
-    </message>
-    <message>
-        <source>Equal Divisions</source>
-        <translation>Gleiche Teilung</translation>
-    </message>
-    <message>
-        <source>Scala File</source>
-        <translation>Scala-Datei</translation>
-    </message>
-    <message>
-        <source>Divisions</source>
-        <translation>Teilungen</translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation>Periode</translation>
-    </message>
-    <message>
-        <source>String Tuning</source>
-        <translation>Saitenstimmung</translation>
-    </message>
-    <message>
-        <source>Fret Set</source>
-        <translation>Bundsatz</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <translation>Alle</translation>
-    </message>
-    <message>
-        <source>Diatonic</source>
-        <translation>Diatonisch</translation>
-    </message>
-    <message>
-        <source>Extra Frets</source>
-        <translation>Zusätzliche Bünde</translation>
-    </message>
-    <message>
-        <source>Slot Width</source>
-        <translation>Schlitzbreite</translation>
-    </message>
-    <message>
-        <source>Position Markers</source>
-        <translation>Lagenmarkierungen</translation>
-    </message>
-    <message>
-        <source>Double Markers</source>
-        <translation>Doppelmarkierungen</translation>
-    </message>
-    <message>
-        <source>Marker Diameter</source>
-        <translation>Markierungsdurchmesser</translation>
-    </message>
-    <message>
-        <source>Side Markers</source>
-        <translation>Seitenm&amp;arkierungen</translation>
-    </message>
-    <message>
-        <source>Side Marker Diameter</source>
-        <translation>Durchmesser der Seitenmarkierungen</translation>
-    </message>
-    <message>
-        <source>Board End</source>
-        <translation>Griffbrettende</translation>
-    </message>
-    <message>
-        <source>Zero Fret</source>
-        <translation>&amp;Nullbund</translation>
-    </message>
-    <message>
-        <source>Nut Gap</source>
-        <translation>Abstand Sattel–Nullbund</translation>
-    </message>
-    <message>
-        <source>Treble Saddle Compensation</source>
-        <translation>Kompensation Stegeinlage Diskant</translation>
-    </message>
-    <message>
-        <source>Bass Saddle Compensation</source>
-        <translation>Kompensation Stegeinlage Bass</translation>
-    </message>
-    <message>
-        <source>Radius at Nut</source>
-        <translation>Radius am Sattel</translation>
-    </message>
-    <message>
-        <source>Radius at End</source>
-        <translation>Radius am Ende</translation>
-    </message>
-    <message>
-        <source>String Set</source>
-        <translation>Saitensatz</translation>
-    </message>
-    <message>
-        <source>Action at Nut</source>
-        <translation>Saitenlage am Sattel</translation>
-    </message>
-    <message>
-        <source>Action at Fret 12</source>
-        <translation>Saitenlage am 12. Bund</translation>
-    </message>
-    <message>
-        <source>Frets to Intonate</source>
-        <translation>Zu intonierende Bünde</translation>
-    </message>
-    <message>
-        <source>Nut Compensation</source>
-        <translation>Sattel&amp;kompensation</translation>
-    </message>
-    <message>
-        <source>Saddle</source>
-        <translation>Stegeinlage</translation>
-    </message>
-    <message>
-        <source>Per String</source>
-        <translation>Je Saite</translation>
-    </message>
-    <message>
-        <source>Straight</source>
-        <translation>Gerade</translation>
-    </message>
-    <message>
-        <source>Typed Compensation</source>
-        <translation>Eingegebene Kompensation</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
-        <translation>Der senkrechte Bund muss eine Bundnummer sein, 0 für den Sattel.</translation>
-    </message>
-    <message>
-        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
-        <translation>Der senkrechte Anteil muss eine Zahl von 0 bis 1 sein.</translation>
-    </message>
-    <message>
-        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
-        <translation>Der Saitensatz hat %1 Saiten, weniger als die %2 des Griffbretts.</translation>
-    </message>
-    <message>
-        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
-        <translation>Die Saitenlage am 12. Bund, %1, muss mindestens die Saitenlage am Sattel sein, %2.</translation>
-    </message>
-    <message>
-        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
-        <translation>Die Sattelkompensation verschiebt den Sattelpunkt jeder Saite, aber mit einem Nullbund klingen die Saiten ab dem Nullbund: schalten Sie eines von beiden ab.</translation>
-    </message>
-    <message>
-        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
-        <translation>Die zu intonierenden Bünde, %1, müssen 2 bis zur Bundanzahl, %2, sein.</translation>
-    </message>
-    <message>
-        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
-        <translation>%1: Bund %2 ist nicht auf dem Griffbrett, dessen Bünde 1 bis %3 sind.</translation>
-    </message>
-    <message>
-        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
-        <translation>Die Schlitzbreite, %1, muss schmaler sein als der engste Bundabstand, %2.</translation>
-    </message>
-    <message>
-        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
-        <translation>Der Abstand Sattel–Nullbund, %1, muss mindestens die halbe Schlitzbreite, %2, sein, damit der Sattel hinter dem Nullbund steht.</translation>
-    </message>
-    <message>
-        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
-        <translation>Das Griffbrettende, %1, muss mindestens die halbe Schlitzbreite, %2, sein, um den letzten Schlitz zu halten.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, does not fit between frets %3 and %4.</source>
-        <translation>%1 (%2) passt nicht zwischen die Bünde %3 und %4.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, does not fit across the board at fret %3.</source>
-        <translation>%1 (%2) passt am Bund %3 nicht quer auf das Griffbrett.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
-        <translation>%1 (%2) muss mindestens die halbe Griffbrettbreite dort sein, %3.</translation>
-    </message>
-    <message>
-        <source>The number of strings, %1, must be 2 to 12.</source>
-        <translation>Die Anzahl der Saiten, %1, muss 2 bis 12 sein.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be a finite number.</source>
-        <translation>%1 (%2) muss eine endliche Zahl sein.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, is too large to lay out.</source>
-        <translation>%1 (%2) ist zu groß zum Zeichnen.</translation>
-    </message>
-    <message>
-        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
-        <translation>Die Saitenstimmung nennt %1 Stufen für %2 Saiten: geben Sie eine je Saite an, die erste Saite zuerst.</translation>
-    </message>
-    <message>
-        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
-        <translation>Saitenstimmung: die Stufe einer Saite muss 0 oder mehr sein.</translation>
-    </message>
-    <message>
-        <source>The diatonic fret set is for 12 Equal.</source>
-        <translation>Der diatonische Bundsatz gilt für 12 gleichstufig.</translation>
-    </message>
-    <message>
-        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
-        <translation>Der Faktor der 18er-Regel, %1, muss 0 bis 1 sein, damit die Bünde auf den Saiten liegen.</translation>
-    </message>
-    <message>
-        <source>The string spacing at the nut, %1, must be more than 0.</source>
-        <translation>Der Saitenabstand am Sattel, %1, muss mehr als 0 sein.</translation>
-    </message>
-    <message>
-        <source>The string spacing at the bridge, %1, must be more than 0.</source>
-        <translation>Der Saitenabstand am Steg, %1, muss mehr als 0 sein.</translation>
-    </message>
-    <message>
-        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
-        <translation>Die Mensur der ersten Saite, %1, muss mehr als %2 sein, die halbe Differenz der beiden Saitenabstände.</translation>
-    </message>
-    <message>
-        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
-        <translation>Die Mensur der letzten Saite, %1, muss mehr als %2 sein, die halbe Differenz der beiden Saitenabstände.</translation>
-    </message>
-    <message>
-        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
-        <translation>Der senkrechte Bund, %1, muss 0 (der Sattel) oder eine Bundnummer sein.</translation>
-    </message>
-    <message>
-        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
-        <translation>Der senkrechte Anteil, %1, muss 0 bis 1 sein.</translation>
-    </message>
-    <message>
-        <source>The fretboard overhang must be 0 or more.</source>
-        <translation>Der Griffbrettüberstand muss 0 oder mehr sein.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be 0 or more.</source>
-        <translation>%1 (%2) muss 0 oder mehr sein.</translation>
-    </message>
-    <message>
-        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
-        <translation>Der Radius am Sattel und am Ende müssen beide 0 (ein flaches Griffbrett) oder beide mehr als 0 sein.</translation>
-    </message>
-    <message>
-        <source>%1 must be a number.</source>
-        <translation>%1 muss eine Zahl sein.</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number.</source>
-        <translation>%1 muss eine ganze Zahl sein.</translation>
-    </message>
-    <message>
-        <source>%1 must be fret numbers separated by blanks.</source>
-        <translation>%1 müssen Bundnummern sein, durch Leerzeichen getrennt.</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number from 1 to 32766.</source>
-        <translation>%1 muss eine ganze Zahl von 1 bis 32766 sein.</translation>
-    </message>
-    <message>
-        <source>first string&apos;s scale length</source>
-        <translation>Mensur der ersten Saite</translation>
-    </message>
-    <message>
-        <source>last string&apos;s scale length</source>
-        <translation>Mensur der letzten Saite</translation>
-    </message>
-    <message>
-        <source>string spacing at the nut</source>
-        <translation>Saitenabstand am Sattel</translation>
-    </message>
-    <message>
-        <source>string spacing at the bridge</source>
-        <translation>Saitenabstand am Steg</translation>
-    </message>
-    <message>
-        <source>perpendicular ratio</source>
-        <translation>Senkrechter Anteil</translation>
-    </message>
-    <message>
-        <source>fretboard overhang</source>
-        <translation>Griffbrettüberstand</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number from 1 to 1000.</source>
-        <translation>%1 muss eine ganze Zahl von 1 bis 1000 sein.</translation>
-    </message>
-    <message>
-        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
-        <translation>%1 muss ein Verhältnis wie 2/1 oder 3/1 sein, oder Cent wie 1200.0, über der leeren Saite.</translation>
-    </message>
-    <message>
-        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
-        <translation>%1 muss für jede Saite eine Stufe der Skala sein, die erste Saite zuerst, durch Leerzeichen getrennt.</translation>
-    </message>
-    <message>
-        <source>slot width</source>
-        <translation>Schlitzbreite</translation>
-    </message>
-    <message>
-        <source>marker diameter</source>
-        <translation>Markierungsdurchmesser</translation>
-    </message>
-    <message>
-        <source>side marker diameter</source>
-        <translation>Durchmesser der Seitenmarkierungen</translation>
-    </message>
-    <message>
-        <source>board end</source>
-        <translation>Griffbrettende</translation>
-    </message>
-    <message>
-        <source>nut gap</source>
-        <translation>Abstand Sattel–Nullbund</translation>
-    </message>
-    <message>
-        <source>treble saddle compensation</source>
-        <translation>Kompensation der Stegeinlage im Diskant</translation>
-    </message>
-    <message>
-        <source>bass saddle compensation</source>
-        <translation>Kompensation der Stegeinlage im Bass</translation>
-    </message>
-    <message>
-        <source>radius at the nut</source>
-        <translation>Radius am Sattel</translation>
-    </message>
-    <message>
-        <source>radius at the end</source>
-        <translation>Radius am Ende</translation>
-    </message>
-    <message>
-        <source>action at the nut</source>
-        <translation>Saitenlage am Sattel</translation>
-    </message>
-    <message>
-        <source>action at fret 12</source>
-        <translation>Saitenlage am 12. Bund</translation>
-    </message>
-    <message>
-        <source>%1 frets, inches.</source>
-        <translation>%1 Bünde, Zoll.</translation>
-    </message>
-    <message>
-        <source>%1 frets, millimetres.</source>
-        <translation>%1 Bünde, Millimeter.</translation>
-    </message>
-    <message>
-        <source>%1 frets, inches. %2</source>
-        <translation>%1 Bünde, Zoll. %2</translation>
-    </message>
-    <message>
-        <source>%1 frets, millimetres. %2</source>
-        <translation>%1 Bünde, Millimeter. %2</translation>
-    </message>
-    <message>
-        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
-        <translation>Längs %1, quer %2; Bund %3 auf Saite %4: %5 vom Sattel, Schlitz %6.</translation>
     </message>
 </context>
 <context>
@@ -931,18 +425,6 @@
     <message>
         <source>Largest after (cents)</source>
         <translation>Größter nachher (Cent)</translation>
-    </message>
-    <message>
-        <source>double</source>
-        <translation>doppelt</translation>
-    </message>
-    <message>
-        <source>single</source>
-        <translation>einfach</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>keine</translation>
     </message>
 </context>
 <context>
@@ -1331,7 +813,561 @@ in Pixeln eingeben</translation>
     </message>
 </context>
 <context>
-    <name>varnel::WindowModel</name>
+    <name>varnel::Words</name>
+    <message>
+        <source>Fret %1: a fret is numbered from 1.</source>
+        <translation>Bund %1: Bünde werden ab 1 gezählt.</translation>
+    </message>
+    <message>
+        <source>Fret %1: the distance, %2, must be a positive number.</source>
+        <translation>Bund %1: der Abstand, %2, muss eine positive Zahl sein.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
+        <translation>Bund %1 ist nicht weiter vom Sattel gemessen als Bund %2.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured twice.</source>
+        <translation>Bund %1 ist zweimal gemessen.</translation>
+    </message>
+    <message>
+        <source>Measure at least 3 frets to check an instrument.</source>
+        <translation>Messen Sie mindestens 3 Bünde, um ein Instrument zu prüfen.</translation>
+    </message>
+    <message>
+        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
+        <translation>Die Mensur, %1, muss über den letzten Bund hinausgehen, %2 vom Sattel.</translation>
+    </message>
+    <message>
+        <source>twelfth root</source>
+        <translation>12. Wurzel</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, common</source>
+        <translation>18er-Regel, gängig</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, dervin</source>
+        <translation>18er-Regel, Dervin</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, primitive</source>
+        <translation>18er-Regel, primitiv</translation>
+    </message>
+    <message>
+        <source>The nut stands where the frets want it.</source>
+        <translation>Der Sattel steht, wo die Bünde ihn wollen.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
+        <translation>Der Sattel steht %1 näher am Steg, als die Bünde ihn wollen.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
+        <translation>Der Sattel steht %1 weiter vom Steg, als die Bünde ihn wollen.</translation>
+    </message>
+    <message>
+        <source>The saddle stands where the frets want it.</source>
+        <translation>Die Stegeinlage steht, wo die Bünde sie wollen.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
+        <translation>Die Stegeinlage steht %1 näher am Sattel, als die Bünde sie wollen.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
+        <translation>Die Stegeinlage steht %1 weiter vom Sattel, als die Bünde sie wollen.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a distance.</source>
+        <translation>Zeile %1: „%2“ ist kein Abstand.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
+        <translation>Zeile %1: „%2“ ist keine Bundnummer.</translation>
+    </message>
+    <message>
+        <source>double</source>
+        <translation>doppelt</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>einfach</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
+        <translation>Der senkrechte Bund muss eine Bundnummer sein, 0 für den Sattel.</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
+        <translation>Der senkrechte Anteil muss eine Zahl von 0 bis 1 sein.</translation>
+    </message>
+    <message>
+        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
+        <translation>Der Saitensatz hat %1 Saiten, weniger als die %2 des Griffbretts.</translation>
+    </message>
+    <message>
+        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
+        <translation>Die Saitenlage am 12. Bund, %1, muss mindestens die Saitenlage am Sattel sein, %2.</translation>
+    </message>
+    <message>
+        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
+        <translation>Die Sattelkompensation verschiebt den Sattelpunkt jeder Saite, aber mit einem Nullbund klingen die Saiten ab dem Nullbund: schalten Sie eines von beiden ab.</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
+        <translation>Die zu intonierenden Bünde, %1, müssen 2 bis zur Bundanzahl, %2, sein.</translation>
+    </message>
+    <message>
+        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
+        <translation>%1: Bund %2 ist nicht auf dem Griffbrett, dessen Bünde 1 bis %3 sind.</translation>
+    </message>
+    <message>
+        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
+        <translation>Die Schlitzbreite, %1, muss schmaler sein als der engste Bundabstand, %2.</translation>
+    </message>
+    <message>
+        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
+        <translation>Der Abstand Sattel–Nullbund, %1, muss mindestens die halbe Schlitzbreite, %2, sein, damit der Sattel hinter dem Nullbund steht.</translation>
+    </message>
+    <message>
+        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
+        <translation>Das Griffbrettende, %1, muss mindestens die halbe Schlitzbreite, %2, sein, um den letzten Schlitz zu halten.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit between frets %3 and %4.</source>
+        <translation>%1 (%2) passt nicht zwischen die Bünde %3 und %4.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit across the board at fret %3.</source>
+        <translation>%1 (%2) passt am Bund %3 nicht quer auf das Griffbrett.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
+        <translation>%1 (%2) muss mindestens die halbe Griffbrettbreite dort sein, %3.</translation>
+    </message>
+    <message>
+        <source>The number of strings, %1, must be 2 to 12.</source>
+        <translation>Die Anzahl der Saiten, %1, muss 2 bis 12 sein.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be a finite number.</source>
+        <translation>%1 (%2) muss eine endliche Zahl sein.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, is too large to lay out.</source>
+        <translation>%1 (%2) ist zu groß zum Zeichnen.</translation>
+    </message>
+    <message>
+        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
+        <translation>Die Saitenstimmung nennt %1 Stufen für %2 Saiten: geben Sie eine je Saite an, die erste Saite zuerst.</translation>
+    </message>
+    <message>
+        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
+        <translation>Saitenstimmung: die Stufe einer Saite muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The diatonic fret set is for 12 Equal.</source>
+        <translation>Der diatonische Bundsatz gilt für 12 gleichstufig.</translation>
+    </message>
+    <message>
+        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
+        <translation>Der Faktor der 18er-Regel, %1, muss 0 bis 1 sein, damit die Bünde auf den Saiten liegen.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the nut, %1, must be more than 0.</source>
+        <translation>Der Saitenabstand am Sattel, %1, muss mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the bridge, %1, must be more than 0.</source>
+        <translation>Der Saitenabstand am Steg, %1, muss mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Die Mensur der ersten Saite, %1, muss mehr als %2 sein, die halbe Differenz der beiden Saitenabstände.</translation>
+    </message>
+    <message>
+        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Die Mensur der letzten Saite, %1, muss mehr als %2 sein, die halbe Differenz der beiden Saitenabstände.</translation>
+    </message>
+    <message>
+        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
+        <translation>Der senkrechte Bund, %1, muss 0 (der Sattel) oder eine Bundnummer sein.</translation>
+    </message>
+    <message>
+        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
+        <translation>Der senkrechte Anteil, %1, muss 0 bis 1 sein.</translation>
+    </message>
+    <message>
+        <source>The fretboard overhang must be 0 or more.</source>
+        <translation>Der Griffbrettüberstand muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be 0 or more.</source>
+        <translation>%1 (%2) muss 0 oder mehr sein.</translation>
+    </message>
+    <message>
+        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
+        <translation>Der Radius am Sattel und am Ende müssen beide 0 (ein flaches Griffbrett) oder beide mehr als 0 sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1 muss eine Zahl sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number.</source>
+        <translation>%1 muss eine ganze Zahl sein.</translation>
+    </message>
+    <message>
+        <source>%1 must be fret numbers separated by blanks.</source>
+        <translation>%1 müssen Bundnummern sein, durch Leerzeichen getrennt.</translation>
+    </message>
+    <message>
+        <source>Strings and Scale</source>
+        <translation>Saiten und Mensur</translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Stimmung</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Werkstatt</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Intonation</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>Anzahl der &amp;Bünde</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 32766.</source>
+        <translation>%1 muss eine ganze Zahl von 1 bis 32766 sein.</translation>
+    </message>
+    <message>
+        <source>Number of Strings</source>
+        <translation>Anzahl der Saiten</translation>
+    </message>
+    <message>
+        <source>First String Scale Length</source>
+        <translation>Mensur der ersten Saite</translation>
+    </message>
+    <message>
+        <source>first string&apos;s scale length</source>
+        <translation>Mensur der ersten Saite</translation>
+    </message>
+    <message>
+        <source>Last String Scale Length</source>
+        <translation>Mensur der letzten Saite</translation>
+    </message>
+    <message>
+        <source>last string&apos;s scale length</source>
+        <translation>Mensur der letzten Saite</translation>
+    </message>
+    <message>
+        <source>String Spacing at Nut</source>
+        <translation>Saitenabstand am Sattel</translation>
+    </message>
+    <message>
+        <source>string spacing at the nut</source>
+        <translation>Saitenabstand am Sattel</translation>
+    </message>
+    <message>
+        <source>String Spacing at Bridge</source>
+        <translation>Saitenabstand am Steg</translation>
+    </message>
+    <message>
+        <source>string spacing at the bridge</source>
+        <translation>Saitenabstand am Steg</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret or Ratio</source>
+        <translation>Senkrechter Bund oder Anteil</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret</source>
+        <translation>Senkrechter Bund</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio</source>
+        <translation>Senkrechter Anteil</translation>
+    </message>
+    <message>
+        <source>perpendicular ratio</source>
+        <translation>Senkrechter Anteil</translation>
+    </message>
+    <message>
+        <source>Fretboard Overhang</source>
+        <translation>Griffbrettüberstand</translation>
+    </message>
+    <message>
+        <source>fretboard overhang</source>
+        <translation>Griffbrettüberstand</translation>
+    </message>
+    <message>
+        <source>Bass Overhang</source>
+        <translation>Überstand Bassseite</translation>
+    </message>
+    <message>
+        <source>Temperament</source>
+        <translation>Temperatur</translation>
+    </message>
+    <message>
+        <source>12 Equal</source>
+        <translation>12 gleichstufig</translation>
+    </message>
+    <message>
+        <source>Equal Divisions</source>
+        <translation>Gleiche Teilung</translation>
+    </message>
+    <message>
+        <source>Scala File</source>
+        <translation>Scala-Datei</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Teilungen</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000.</source>
+        <translation>%1 muss eine ganze Zahl von 1 bis 1000 sein.</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periode</translation>
+    </message>
+    <message>
+        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
+        <translation>%1 muss ein Verhältnis wie 2/1 oder 3/1 sein, oder Cent wie 1200.0, über der leeren Saite.</translation>
+    </message>
+    <message>
+        <source>String Tuning</source>
+        <translation>Saitenstimmung</translation>
+    </message>
+    <message>
+        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
+        <translation>%1 muss für jede Saite eine Stufe der Skala sein, die erste Saite zuerst, durch Leerzeichen getrennt.</translation>
+    </message>
+    <message>
+        <source>Fret Set</source>
+        <translation>Bundsatz</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Diatonic</source>
+        <translation>Diatonisch</translation>
+    </message>
+    <message>
+        <source>Extra Frets</source>
+        <translation>Zusätzliche Bünde</translation>
+    </message>
+    <message>
+        <source>Slot Width</source>
+        <translation>Schlitzbreite</translation>
+    </message>
+    <message>
+        <source>slot width</source>
+        <translation>Schlitzbreite</translation>
+    </message>
+    <message>
+        <source>Position Markers</source>
+        <translation>Lagenmarkierungen</translation>
+    </message>
+    <message>
+        <source>Double Markers</source>
+        <translation>Doppelmarkierungen</translation>
+    </message>
+    <message>
+        <source>Marker Diameter</source>
+        <translation>Markierungsdurchmesser</translation>
+    </message>
+    <message>
+        <source>marker diameter</source>
+        <translation>Markierungsdurchmesser</translation>
+    </message>
+    <message>
+        <source>Side Markers</source>
+        <translation>Seitenm&amp;arkierungen</translation>
+    </message>
+    <message>
+        <source>Side Marker Diameter</source>
+        <translation>Durchmesser der Seitenmarkierungen</translation>
+    </message>
+    <message>
+        <source>side marker diameter</source>
+        <translation>Durchmesser der Seitenmarkierungen</translation>
+    </message>
+    <message>
+        <source>Board End</source>
+        <translation>Griffbrettende</translation>
+    </message>
+    <message>
+        <source>board end</source>
+        <translation>Griffbrettende</translation>
+    </message>
+    <message>
+        <source>Zero Fret</source>
+        <translation>&amp;Nullbund</translation>
+    </message>
+    <message>
+        <source>Nut Gap</source>
+        <translation>Abstand Sattel–Nullbund</translation>
+    </message>
+    <message>
+        <source>nut gap</source>
+        <translation>Abstand Sattel–Nullbund</translation>
+    </message>
+    <message>
+        <source>Treble Saddle Compensation</source>
+        <translation>Kompensation Stegeinlage Diskant</translation>
+    </message>
+    <message>
+        <source>treble saddle compensation</source>
+        <translation>Kompensation der Stegeinlage im Diskant</translation>
+    </message>
+    <message>
+        <source>Bass Saddle Compensation</source>
+        <translation>Kompensation Stegeinlage Bass</translation>
+    </message>
+    <message>
+        <source>bass saddle compensation</source>
+        <translation>Kompensation der Stegeinlage im Bass</translation>
+    </message>
+    <message>
+        <source>Radius at Nut</source>
+        <translation>Radius am Sattel</translation>
+    </message>
+    <message>
+        <source>radius at the nut</source>
+        <translation>Radius am Sattel</translation>
+    </message>
+    <message>
+        <source>Radius at End</source>
+        <translation>Radius am Ende</translation>
+    </message>
+    <message>
+        <source>radius at the end</source>
+        <translation>Radius am Ende</translation>
+    </message>
+    <message>
+        <source>String Set</source>
+        <translation>Saitensatz</translation>
+    </message>
+    <message>
+        <source>Action at Nut</source>
+        <translation>Saitenlage am Sattel</translation>
+    </message>
+    <message>
+        <source>Action at Fret 12</source>
+        <translation>Saitenlage am 12. Bund</translation>
+    </message>
+    <message>
+        <source>action at the nut</source>
+        <translation>Saitenlage am Sattel</translation>
+    </message>
+    <message>
+        <source>action at fret 12</source>
+        <translation>Saitenlage am 12. Bund</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate</source>
+        <translation>Zu intonierende Bünde</translation>
+    </message>
+    <message>
+        <source>Nut Compensation</source>
+        <translation>Sattel&amp;kompensation</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Stegeinlage</translation>
+    </message>
+    <message>
+        <source>Per String</source>
+        <translation>Je Saite</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Gerade</translation>
+    </message>
+    <message>
+        <source>Typed Compensation</source>
+        <translation>Eingegebene Kompensation</translation>
+    </message>
+    <message>
+        <source>You must enter the number of frets and a scale length</source>
+        <translation>Bitte geben Sie die Anzahl der Bünde und eine Mensur ein</translation>
+    </message>
+    <message>
+        <source>Number of frets: %1  Scale Length: %2 %3</source>
+        <translation>Anzahl der Bünde: %1  Mensur: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
+        <translation>%1: Mensur %2, Versatz des Sattels %3, RMS %4, größter %5</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches.</source>
+        <translation>%1 Bünde, Zoll.</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres.</source>
+        <translation>%1 Bünde, Millimeter.</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches. %2</source>
+        <translation>%1 Bünde, Zoll. %2</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres. %2</source>
+        <translation>%1 Bünde, Millimeter. %2</translation>
+    </message>
+    <message>
+        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
+        <translation>Längs %1, quer %2; Bund %3 auf Saite %4: %5 vom Sattel, Schlitz %6.</translation>
+    </message>
+    <message>
+        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
+The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
+The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
+which may be slightly less accurate under certain conditions, due<byte value="xd"/>
+rounding errors.  The use of double precision floating point<byte value="xd"/>
+arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
+<byte value="xd"/>
+For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
+Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
+May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
+due to ease of calculation.  Not recommended. </source>
+        <translation>Für die Bundabstände stehen zwei Methoden zur Wahl:<byte value="xd"/>
+Die erste ist nicht kumulativ und rechnet mit der 12. Wurzel aus 2.<byte value="xd"/>
+Die zweite heißt 18er-Regel und ist eine kumulative Methode,<byte value="xd"/>
+die unter Umständen durch Rundungsfehler etwas ungenauer<byte value="xd"/>
+sein kann.  Das Rechnen mit doppelt genauen Gleitkommazahlen<byte value="xd"/>
+beseitigt diese Fehler so gut wie ganz.<byte value="xd"/>
+<byte value="xd"/>
+Für die 18er-Regel gibt es drei Faktoren.<byte value="xd"/>
+Gängig = 1/17.817  Von den meisten Autoren empfohlen.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  Nach Aldric Dervin, Making Musical Instruments, S. 34.<byte value="xd"/>
+Möglicherweise fehlerhaft.  Ergibt etwas kürzere Bundabstände.<byte value="xd"/>
+<byte value="xd"/>
+Primitiv = 1/18<byte value="xd"/>
+Ungenauer Wert, den Handwerker früher wohl verwendet haben,<byte value="xd"/>
+weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
+    </message>
     <message>
         <source>1/64th In.</source>
         <translation>1/64 Zoll</translation>
@@ -1363,48 +1399,6 @@ in Pixeln eingeben</translation>
     <message>
         <source>&amp;Tenth</source>
         <translation>Zeh&amp;ntel</translation>
-    </message>
-    <message>
-        <source>You must enter the number of frets and a scale length</source>
-        <translation>Bitte geben Sie die Anzahl der Bünde und eine Mensur ein</translation>
-    </message>
-    <message>
-        <source>Number of frets: %1  Scale Length: %2 %3</source>
-        <translation>Anzahl der Bünde: %1  Mensur: %2 %3</translation>
-    </message>
-    <message>
-        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
-The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
-The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
-which may be slightly less accurate under certain conditions, due<byte value="xd"/>
-rounding errors.  The use of double precision floating point<byte value="xd"/>
-arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
-<byte value="xd"/>
-For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
-Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
-<byte value="xd"/>
-Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
-May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
-<byte value="xd"/>
-Primitive = 1/18<byte value="xd"/>
-Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
-due to ease of calculation.  Not recommended. </source>
-        <translation>Für die Bundabstände stehen zwei Methoden zur Wahl:<byte value="xd"/>
-Die erste ist nicht kumulativ und rechnet mit der 12. Wurzel aus 2.<byte value="xd"/>
-Die zweite heißt 18er-Regel und ist eine kumulative Methode,<byte value="xd"/>
-die unter Umständen durch Rundungsfehler etwas ungenauer<byte value="xd"/>
-sein kann.  Das Rechnen mit doppelt genauen Gleitkommazahlen<byte value="xd"/>
-beseitigt diese Fehler so gut wie ganz.<byte value="xd"/>
-<byte value="xd"/>
-Für die 18er-Regel gibt es drei Faktoren.<byte value="xd"/>
-Gängig = 1/17,817  Von den meisten Autoren empfohlen.<byte value="xd"/>
-<byte value="xd"/>
-Dervin = 1/17,835  Nach Aldric Dervin, Making Musical Instruments, S. 34.<byte value="xd"/>
-Möglicherweise fehlerhaft.  Ergibt etwas kürzere Bundabstände.<byte value="xd"/>
-<byte value="xd"/>
-Primitiv = 1/18<byte value="xd"/>
-Ungenauer Wert, den Handwerker früher wohl verwendet haben,<byte value="xd"/>
-weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
     </message>
 </context>
 </TS>

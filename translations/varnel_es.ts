@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Print File, Print..., Calibration Page on this printer, measure each ruler with a steel rule from its first tick to its last, and enter the lengths (in %1).</source>
-        <translation>Imprima con Archivo, Imprimir..., Página de calibración en esta impresora, mida cada regla con una regla de acero desde su primera marca hasta la última e introduzca las longitudes (en %1).</translation>
+        <translation>Imprima Archivo, Imprimir..., Página de calibración en esta impresora, mida cada regla con una regla de acero desde su primera marca hasta la última e introduzca las longitudes (en %1).</translation>
     </message>
     <message>
         <source>Measured Horizontal Ruler</source>
@@ -42,85 +42,6 @@
     <message>
         <source>Reset</source>
         <translation>Restablecer</translation>
-    </message>
-</context>
-<context>
-    <name>varnel::Check</name>
-    <message>
-        <source>twelfth root</source>
-        <translation>raíz 12</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, common</source>
-        <translation>regla del 18, común</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, dervin</source>
-        <translation>regla del 18, Dervin</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, primitive</source>
-        <translation>regla del 18, primitiva</translation>
-    </message>
-    <message>
-        <source>The nut stands where the frets want it.</source>
-        <translation>La cejuela está donde la quieren los trastes.</translation>
-    </message>
-    <message>
-        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
-        <translation>La cejuela está %1 hacia el puente de donde la quieren los trastes.</translation>
-    </message>
-    <message>
-        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
-        <translation>La cejuela está %1 más lejos del puente de donde la quieren los trastes.</translation>
-    </message>
-    <message>
-        <source>The saddle stands where the frets want it.</source>
-        <translation>La selleta está donde la quieren los trastes.</translation>
-    </message>
-    <message>
-        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
-        <translation>La selleta está %1 hacia la cejuela de donde la quieren los trastes.</translation>
-    </message>
-    <message>
-        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
-        <translation>La selleta está %1 más lejos de la cejuela de donde la quieren los trastes.</translation>
-    </message>
-    <message>
-        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
-        <translation>%1: tiro %2, desplazamiento de la cejuela %3, RMS %4, mayor %5</translation>
-    </message>
-    <message>
-        <source>Fret %1: a fret is numbered from 1.</source>
-        <translation>Traste %1: los trastes se numeran desde 1.</translation>
-    </message>
-    <message>
-        <source>Fret %1: the distance, %2, must be a positive number.</source>
-        <translation>Traste %1: la distancia, %2, debe ser un número positivo.</translation>
-    </message>
-    <message>
-        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
-        <translation>El traste %1 no está medido más lejos de la cejuela que el traste %2.</translation>
-    </message>
-    <message>
-        <source>Fret %1 is measured twice.</source>
-        <translation>El traste %1 está medido dos veces.</translation>
-    </message>
-    <message>
-        <source>Measure at least 3 frets to check an instrument.</source>
-        <translation>Mida al menos 3 trastes para comprobar un instrumento.</translation>
-    </message>
-    <message>
-        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
-        <translation>El tiro, %1, debe ir más allá del último traste, a %2 de la cejuela.</translation>
-    </message>
-    <message>
-        <source>Line %1: &quot;%2&quot; is not a distance.</source>
-        <translation>Línea %1: «%2» no es una distancia.</translation>
-    </message>
-    <message>
-        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
-        <translation>Línea %1: «%2» no es un número de traste.</translation>
     </message>
 </context>
 <context>
@@ -259,433 +180,6 @@
     <message>
         <source>Retrieve</source>
         <translation>Recuperar</translation>
-    </message>
-</context>
-<context>
-    <name>varnel::DesignerInput</name>
-    <message>
-        <source>Strings and Scale</source>
-        <translation>Cuerdas y tiro</translation>
-    </message>
-    <message>
-        <source>Tuning</source>
-        <translation>Afinación</translation>
-    </message>
-    <message>
-        <source>Workshop</source>
-        <translation>Taller</translation>
-    </message>
-    <message>
-        <source>Intonation</source>
-        <translation>Entonación</translation>
-    </message>
-    <message>
-        <source>Number of Frets</source>
-        <translation>Númer&amp;o de trastes</translation>
-    </message>
-    <message>
-        <source>Number of Strings</source>
-        <translation>Número de cuerdas</translation>
-    </message>
-    <message>
-        <source>First String Scale Length</source>
-        <translation>Tiro de la primera cuerda</translation>
-    </message>
-    <message>
-        <source>Last String Scale Length</source>
-        <translation>Tiro de la última cuerda</translation>
-    </message>
-    <message>
-        <source>String Spacing at Nut</source>
-        <translation>Separación de cuerdas en la cejuela</translation>
-    </message>
-    <message>
-        <source>String Spacing at Bridge</source>
-        <translation>Separación de cuerdas en el puente</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret or Ratio</source>
-        <translation>Traste perpendicular o proporción</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret</source>
-        <translation>Traste perpendicular</translation>
-    </message>
-    <message>
-        <source>Perpendicular Ratio</source>
-        <translation>Proporción perpendicular</translation>
-    </message>
-    <message>
-        <source>Fretboard Overhang</source>
-        <translation>Sobrante del diapasón</translation>
-    </message>
-    <message>
-        <source>Bass Overhang</source>
-        <translation>Sobrante lado graves</translation>
-    </message>
-    <message>
-        <source>Temperament</source>
-        <translation>Temperamento</translation>
-    </message>
-    <message>
-        <source>12 Equal</source>
-        <translation>12 igual</translation>
-    </message>
-    <message>
-        <source>Equal Divisions</source>
-        <translation>Divisiones iguales</translation>
-    </message>
-    <message>
-        <source>Scala File</source>
-        <translation>Archivo Scala</translation>
-    </message>
-    <message>
-        <source>Divisions</source>
-        <translation>Divisiones</translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation>Período</translation>
-    </message>
-    <message>
-        <source>String Tuning</source>
-        <translation>Afinación de las cuerdas</translation>
-    </message>
-    <message>
-        <source>Fret Set</source>
-        <translation>Juego de trastes</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <translation>Todos</translation>
-    </message>
-    <message>
-        <source>Diatonic</source>
-        <translation>Diatónico</translation>
-    </message>
-    <message>
-        <source>Extra Frets</source>
-        <translation>Trastes adicionales</translation>
-    </message>
-    <message>
-        <source>Slot Width</source>
-        <translation>Ancho de ranura</translation>
-    </message>
-    <message>
-        <source>Position Markers</source>
-        <translation>Marcadores de posición</translation>
-    </message>
-    <message>
-        <source>Double Markers</source>
-        <translation>Marcadores dobles</translation>
-    </message>
-    <message>
-        <source>Marker Diameter</source>
-        <translation>Diámetro de marcadores</translation>
-    </message>
-    <message>
-        <source>Side Markers</source>
-        <translation>Marcadores &amp;laterales</translation>
-    </message>
-    <message>
-        <source>Side Marker Diameter</source>
-        <translation>Diámetro de marcadores laterales</translation>
-    </message>
-    <message>
-        <source>Board End</source>
-        <translation>Final del diapasón</translation>
-    </message>
-    <message>
-        <source>Zero Fret</source>
-        <translation>Traste &amp;cero</translation>
-    </message>
-    <message>
-        <source>Nut Gap</source>
-        <translation>Separación cejuela–traste cero</translation>
-    </message>
-    <message>
-        <source>Treble Saddle Compensation</source>
-        <translation>Compensación de la selleta en agudos</translation>
-    </message>
-    <message>
-        <source>Bass Saddle Compensation</source>
-        <translation>Compensación de la selleta en graves</translation>
-    </message>
-    <message>
-        <source>Radius at Nut</source>
-        <translation>Radio en la cejuela</translation>
-    </message>
-    <message>
-        <source>Radius at End</source>
-        <translation>Radio en el extremo</translation>
-    </message>
-    <message>
-        <source>String Set</source>
-        <translation>Juego de cuerdas</translation>
-    </message>
-    <message>
-        <source>Action at Nut</source>
-        <translation>Acción en la cejuela</translation>
-    </message>
-    <message>
-        <source>Action at Fret 12</source>
-        <translation>Acción en el traste 12</translation>
-    </message>
-    <message>
-        <source>Frets to Intonate</source>
-        <translation>Trastes a entonar</translation>
-    </message>
-    <message>
-        <source>Nut Compensation</source>
-        <translation>Compe&amp;nsación de la cejuela</translation>
-    </message>
-    <message>
-        <source>Saddle</source>
-        <translation>Selleta</translation>
-    </message>
-    <message>
-        <source>Per String</source>
-        <translation>Por cuerda</translation>
-    </message>
-    <message>
-        <source>Straight</source>
-        <translation>Recto</translation>
-    </message>
-    <message>
-        <source>Typed Compensation</source>
-        <translation>Compensación escrita</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
-        <translation>El traste perpendicular debe ser un número de traste, 0 para la cejuela.</translation>
-    </message>
-    <message>
-        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
-        <translation>La proporción perpendicular debe ser un número de 0 a 1.</translation>
-    </message>
-    <message>
-        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
-        <translation>El juego de cuerdas tiene %1 cuerdas, menos que las %2 del diapasón.</translation>
-    </message>
-    <message>
-        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
-        <translation>La acción en el traste 12, %1, debe ser al menos la acción en la cejuela, %2.</translation>
-    </message>
-    <message>
-        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
-        <translation>La compensación de la cejuela mueve el punto de cejuela de cada cuerda, pero con un traste cero las cuerdas suenan desde el traste cero: desactive uno de los dos.</translation>
-    </message>
-    <message>
-        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
-        <translation>Los trastes a entonar, %1, deben ser de 2 al número de trastes, %2.</translation>
-    </message>
-    <message>
-        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
-        <translation>%1: el traste %2 no está en el diapasón, cuyos trastes van de 1 a %3.</translation>
-    </message>
-    <message>
-        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
-        <translation>El ancho de ranura, %1, debe ser menor que la menor separación entre trastes, %2.</translation>
-    </message>
-    <message>
-        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
-        <translation>La separación cejuela–traste cero, %1, debe ser al menos la mitad del ancho de ranura, %2, para que la cejuela quede detrás del traste cero.</translation>
-    </message>
-    <message>
-        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
-        <translation>El final del diapasón, %1, debe ser al menos la mitad del ancho de ranura, %2, para sostener la última ranura.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, does not fit between frets %3 and %4.</source>
-        <translation>%1 (%2) no cabe entre los trastes %3 y %4.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, does not fit across the board at fret %3.</source>
-        <translation>%1 (%2) no cabe a lo ancho del diapasón en el traste %3.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
-        <translation>%1 (%2) debe ser al menos la mitad del ancho del diapasón allí, %3.</translation>
-    </message>
-    <message>
-        <source>The number of strings, %1, must be 2 to 12.</source>
-        <translation>El número de cuerdas, %1, debe ser de 2 a 12.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be a finite number.</source>
-        <translation>%1 (%2) debe ser un número finito.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, is too large to lay out.</source>
-        <translation>%1 (%2) es demasiado grande para trazarlo.</translation>
-    </message>
-    <message>
-        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
-        <translation>La afinación de las cuerdas da %1 grados para %2 cuerdas: dé uno por cuerda, la primera cuerda primero.</translation>
-    </message>
-    <message>
-        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
-        <translation>Afinación de las cuerdas: el grado de una cuerda debe ser 0 o más.</translation>
-    </message>
-    <message>
-        <source>The diatonic fret set is for 12 Equal.</source>
-        <translation>El juego de trastes diatónico es para 12 igual.</translation>
-    </message>
-    <message>
-        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
-        <translation>El factor de la regla del 18, %1, debe ser de 0 a 1 para colocar los trastes en las cuerdas.</translation>
-    </message>
-    <message>
-        <source>The string spacing at the nut, %1, must be more than 0.</source>
-        <translation>La separación de cuerdas en la cejuela, %1, debe ser mayor que 0.</translation>
-    </message>
-    <message>
-        <source>The string spacing at the bridge, %1, must be more than 0.</source>
-        <translation>La separación de cuerdas en el puente, %1, debe ser mayor que 0.</translation>
-    </message>
-    <message>
-        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
-        <translation>El tiro de la primera cuerda, %1, debe ser mayor que %2, la mitad de la diferencia entre las dos separaciones.</translation>
-    </message>
-    <message>
-        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
-        <translation>El tiro de la última cuerda, %1, debe ser mayor que %2, la mitad de la diferencia entre las dos separaciones.</translation>
-    </message>
-    <message>
-        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
-        <translation>El traste perpendicular, %1, debe ser 0 (la cejuela) o un número de traste.</translation>
-    </message>
-    <message>
-        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
-        <translation>La proporción perpendicular, %1, debe ser de 0 a 1.</translation>
-    </message>
-    <message>
-        <source>The fretboard overhang must be 0 or more.</source>
-        <translation>El sobrante del diapasón debe ser 0 o más.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be 0 or more.</source>
-        <translation>%1 (%2) debe ser 0 o más.</translation>
-    </message>
-    <message>
-        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
-        <translation>El radio en la cejuela y en el extremo deben ser ambos 0 (un diapasón plano) o ambos mayores que 0.</translation>
-    </message>
-    <message>
-        <source>%1 must be a number.</source>
-        <translation>%1 debe ser un número.</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number.</source>
-        <translation>%1 debe ser un número entero.</translation>
-    </message>
-    <message>
-        <source>%1 must be fret numbers separated by blanks.</source>
-        <translation>%1 deben ser números de traste separados por espacios.</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number from 1 to 32766.</source>
-        <translation>%1 debe ser un número entero de 1 a 32766.</translation>
-    </message>
-    <message>
-        <source>first string&apos;s scale length</source>
-        <translation>Tiro de la primera cuerda</translation>
-    </message>
-    <message>
-        <source>last string&apos;s scale length</source>
-        <translation>Tiro de la última cuerda</translation>
-    </message>
-    <message>
-        <source>string spacing at the nut</source>
-        <translation>Separación de cuerdas en la cejuela</translation>
-    </message>
-    <message>
-        <source>string spacing at the bridge</source>
-        <translation>Separación de cuerdas en el puente</translation>
-    </message>
-    <message>
-        <source>perpendicular ratio</source>
-        <translation>Proporción perpendicular</translation>
-    </message>
-    <message>
-        <source>fretboard overhang</source>
-        <translation>Sobrante del diapasón</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number from 1 to 1000.</source>
-        <translation>%1 debe ser un número entero de 1 a 1000.</translation>
-    </message>
-    <message>
-        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
-        <translation>%1 debe ser una proporción como 2/1 o 3/1, o cents como 1200.0, sobre la cuerda al aire.</translation>
-    </message>
-    <message>
-        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
-        <translation>%1 debe dar un grado de la escala para cada cuerda, la primera cuerda primero, separados por espacios.</translation>
-    </message>
-    <message>
-        <source>slot width</source>
-        <translation>Ancho de ranura</translation>
-    </message>
-    <message>
-        <source>marker diameter</source>
-        <translation>Diámetro de los marcadores</translation>
-    </message>
-    <message>
-        <source>side marker diameter</source>
-        <translation>Diámetro de los marcadores laterales</translation>
-    </message>
-    <message>
-        <source>board end</source>
-        <translation>Final del diapasón</translation>
-    </message>
-    <message>
-        <source>nut gap</source>
-        <translation>Separación cejuela–traste cero</translation>
-    </message>
-    <message>
-        <source>treble saddle compensation</source>
-        <translation>Compensación de la selleta en agudos</translation>
-    </message>
-    <message>
-        <source>bass saddle compensation</source>
-        <translation>Compensación de la selleta en graves</translation>
-    </message>
-    <message>
-        <source>radius at the nut</source>
-        <translation>Radio en la cejuela</translation>
-    </message>
-    <message>
-        <source>radius at the end</source>
-        <translation>Radio en el extremo</translation>
-    </message>
-    <message>
-        <source>action at the nut</source>
-        <translation>Acción en la cejuela</translation>
-    </message>
-    <message>
-        <source>action at fret 12</source>
-        <translation>Acción en el traste 12</translation>
-    </message>
-    <message>
-        <source>%1 frets, inches.</source>
-        <translation>%1 trastes, pulgadas.</translation>
-    </message>
-    <message>
-        <source>%1 frets, millimetres.</source>
-        <translation>%1 trastes, milímetros.</translation>
-    </message>
-    <message>
-        <source>%1 frets, inches. %2</source>
-        <translation>%1 trastes, pulgadas. %2</translation>
-    </message>
-    <message>
-        <source>%1 frets, millimetres. %2</source>
-        <translation>%1 trastes, milímetros. %2</translation>
-    </message>
-    <message>
-        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
-        <translation>A lo largo %1, a lo ancho %2; traste %3 en la cuerda %4: %5 de la cejuela, ranura %6.</translation>
     </message>
 </context>
 <context>
@@ -931,18 +425,6 @@
     <message>
         <source>Largest after (cents)</source>
         <translation>Mayor después (cents)</translation>
-    </message>
-    <message>
-        <source>double</source>
-        <translation>doble</translation>
-    </message>
-    <message>
-        <source>single</source>
-        <translation>simple</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>ninguno</translation>
     </message>
 </context>
 <context>
@@ -1331,7 +813,561 @@ en píxeles</translation>
     </message>
 </context>
 <context>
-    <name>varnel::WindowModel</name>
+    <name>varnel::Words</name>
+    <message>
+        <source>Fret %1: a fret is numbered from 1.</source>
+        <translation>Traste %1: los trastes se numeran desde 1.</translation>
+    </message>
+    <message>
+        <source>Fret %1: the distance, %2, must be a positive number.</source>
+        <translation>Traste %1: la distancia, %2, debe ser un número positivo.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
+        <translation>El traste %1 no está medido más lejos de la cejuela que el traste %2.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured twice.</source>
+        <translation>El traste %1 está medido dos veces.</translation>
+    </message>
+    <message>
+        <source>Measure at least 3 frets to check an instrument.</source>
+        <translation>Mida al menos 3 trastes para comprobar un instrumento.</translation>
+    </message>
+    <message>
+        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
+        <translation>El tiro, %1, debe ir más allá del último traste, a %2 de la cejuela.</translation>
+    </message>
+    <message>
+        <source>twelfth root</source>
+        <translation>raíz 12</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, common</source>
+        <translation>regla del 18, común</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, dervin</source>
+        <translation>regla del 18, Dervin</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, primitive</source>
+        <translation>regla del 18, primitiva</translation>
+    </message>
+    <message>
+        <source>The nut stands where the frets want it.</source>
+        <translation>La cejuela está donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
+        <translation>La cejuela está %1 hacia el puente de donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
+        <translation>La cejuela está %1 más lejos del puente de donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The saddle stands where the frets want it.</source>
+        <translation>La selleta está donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
+        <translation>La selleta está %1 hacia la cejuela de donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
+        <translation>La selleta está %1 más lejos de la cejuela de donde la quieren los trastes.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a distance.</source>
+        <translation>Línea %1: «%2» no es una distancia.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
+        <translation>Línea %1: «%2» no es un número de traste.</translation>
+    </message>
+    <message>
+        <source>double</source>
+        <translation>doble</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
+        <translation>El traste perpendicular debe ser un número de traste, 0 para la cejuela.</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
+        <translation>La proporción perpendicular debe ser un número de 0 a 1.</translation>
+    </message>
+    <message>
+        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
+        <translation>El juego de cuerdas tiene %1 cuerdas, menos que las %2 del diapasón.</translation>
+    </message>
+    <message>
+        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
+        <translation>La acción en el traste 12, %1, debe ser al menos la acción en la cejuela, %2.</translation>
+    </message>
+    <message>
+        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
+        <translation>La compensación de la cejuela mueve el punto de cejuela de cada cuerda, pero con un traste cero las cuerdas suenan desde el traste cero: desactive uno de los dos.</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
+        <translation>Los trastes a entonar, %1, deben ser de 2 al número de trastes, %2.</translation>
+    </message>
+    <message>
+        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
+        <translation>%1: el traste %2 no está en el diapasón, cuyos trastes van de 1 a %3.</translation>
+    </message>
+    <message>
+        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
+        <translation>El ancho de ranura, %1, debe ser menor que la menor separación entre trastes, %2.</translation>
+    </message>
+    <message>
+        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
+        <translation>La separación cejuela–traste cero, %1, debe ser al menos la mitad del ancho de ranura, %2, para que la cejuela quede detrás del traste cero.</translation>
+    </message>
+    <message>
+        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
+        <translation>El final del diapasón, %1, debe ser al menos la mitad del ancho de ranura, %2, para sostener la última ranura.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit between frets %3 and %4.</source>
+        <translation>%1 (%2) no cabe entre los trastes %3 y %4.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit across the board at fret %3.</source>
+        <translation>%1 (%2) no cabe a lo ancho del diapasón en el traste %3.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
+        <translation>%1 (%2) debe ser al menos la mitad del ancho del diapasón allí, %3.</translation>
+    </message>
+    <message>
+        <source>The number of strings, %1, must be 2 to 12.</source>
+        <translation>El número de cuerdas, %1, debe ser de 2 a 12.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be a finite number.</source>
+        <translation>%1 (%2) debe ser un número finito.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, is too large to lay out.</source>
+        <translation>%1 (%2) es demasiado grande para trazarlo.</translation>
+    </message>
+    <message>
+        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
+        <translation>La afinación de las cuerdas da %1 grados para %2 cuerdas: dé uno por cuerda, la primera cuerda primero.</translation>
+    </message>
+    <message>
+        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
+        <translation>Afinación de las cuerdas: el grado de una cuerda debe ser 0 o más.</translation>
+    </message>
+    <message>
+        <source>The diatonic fret set is for 12 Equal.</source>
+        <translation>El juego de trastes diatónico es para 12 igual.</translation>
+    </message>
+    <message>
+        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
+        <translation>El factor de la regla del 18, %1, debe ser de 0 a 1 para colocar los trastes en las cuerdas.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the nut, %1, must be more than 0.</source>
+        <translation>La separación de cuerdas en la cejuela, %1, debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the bridge, %1, must be more than 0.</source>
+        <translation>La separación de cuerdas en el puente, %1, debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>El tiro de la primera cuerda, %1, debe ser mayor que %2, la mitad de la diferencia entre las dos separaciones.</translation>
+    </message>
+    <message>
+        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>El tiro de la última cuerda, %1, debe ser mayor que %2, la mitad de la diferencia entre las dos separaciones.</translation>
+    </message>
+    <message>
+        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
+        <translation>El traste perpendicular, %1, debe ser 0 (la cejuela) o un número de traste.</translation>
+    </message>
+    <message>
+        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
+        <translation>La proporción perpendicular, %1, debe ser de 0 a 1.</translation>
+    </message>
+    <message>
+        <source>The fretboard overhang must be 0 or more.</source>
+        <translation>El sobrante del diapasón debe ser 0 o más.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be 0 or more.</source>
+        <translation>%1 (%2) debe ser 0 o más.</translation>
+    </message>
+    <message>
+        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
+        <translation>El radio en la cejuela y en el extremo deben ser ambos 0 (un diapasón plano) o ambos mayores que 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1 debe ser un número.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number.</source>
+        <translation>%1 debe ser un número entero.</translation>
+    </message>
+    <message>
+        <source>%1 must be fret numbers separated by blanks.</source>
+        <translation>%1 deben ser números de traste separados por espacios.</translation>
+    </message>
+    <message>
+        <source>Strings and Scale</source>
+        <translation>Cuerdas y tiro</translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Afinación</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Taller</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Entonación</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>Númer&amp;o de trastes</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 32766.</source>
+        <translation>%1 debe ser un número entero de 1 a 32766.</translation>
+    </message>
+    <message>
+        <source>Number of Strings</source>
+        <translation>Número de cuerdas</translation>
+    </message>
+    <message>
+        <source>First String Scale Length</source>
+        <translation>Tiro de la primera cuerda</translation>
+    </message>
+    <message>
+        <source>first string&apos;s scale length</source>
+        <translation>Tiro de la primera cuerda</translation>
+    </message>
+    <message>
+        <source>Last String Scale Length</source>
+        <translation>Tiro de la última cuerda</translation>
+    </message>
+    <message>
+        <source>last string&apos;s scale length</source>
+        <translation>Tiro de la última cuerda</translation>
+    </message>
+    <message>
+        <source>String Spacing at Nut</source>
+        <translation>Separación de cuerdas en la cejuela</translation>
+    </message>
+    <message>
+        <source>string spacing at the nut</source>
+        <translation>Separación de cuerdas en la cejuela</translation>
+    </message>
+    <message>
+        <source>String Spacing at Bridge</source>
+        <translation>Separación de cuerdas en el puente</translation>
+    </message>
+    <message>
+        <source>string spacing at the bridge</source>
+        <translation>Separación de cuerdas en el puente</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret or Ratio</source>
+        <translation>Traste perpendicular o proporción</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret</source>
+        <translation>Traste perpendicular</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio</source>
+        <translation>Proporción perpendicular</translation>
+    </message>
+    <message>
+        <source>perpendicular ratio</source>
+        <translation>Proporción perpendicular</translation>
+    </message>
+    <message>
+        <source>Fretboard Overhang</source>
+        <translation>Sobrante del diapasón</translation>
+    </message>
+    <message>
+        <source>fretboard overhang</source>
+        <translation>Sobrante del diapasón</translation>
+    </message>
+    <message>
+        <source>Bass Overhang</source>
+        <translation>Sobrante lado graves</translation>
+    </message>
+    <message>
+        <source>Temperament</source>
+        <translation>Temperamento</translation>
+    </message>
+    <message>
+        <source>12 Equal</source>
+        <translation>12 igual</translation>
+    </message>
+    <message>
+        <source>Equal Divisions</source>
+        <translation>Divisiones iguales</translation>
+    </message>
+    <message>
+        <source>Scala File</source>
+        <translation>Archivo Scala</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Divisiones</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000.</source>
+        <translation>%1 debe ser un número entero de 1 a 1000.</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
+        <translation>%1 debe ser una proporción como 2/1 o 3/1, o cents como 1200.0, sobre la cuerda al aire.</translation>
+    </message>
+    <message>
+        <source>String Tuning</source>
+        <translation>Afinación de las cuerdas</translation>
+    </message>
+    <message>
+        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
+        <translation>%1 debe dar un grado de la escala para cada cuerda, la primera cuerda primero, separados por espacios.</translation>
+    </message>
+    <message>
+        <source>Fret Set</source>
+        <translation>Juego de trastes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Diatonic</source>
+        <translation>Diatónico</translation>
+    </message>
+    <message>
+        <source>Extra Frets</source>
+        <translation>Trastes adicionales</translation>
+    </message>
+    <message>
+        <source>Slot Width</source>
+        <translation>Ancho de ranura</translation>
+    </message>
+    <message>
+        <source>slot width</source>
+        <translation>Ancho de ranura</translation>
+    </message>
+    <message>
+        <source>Position Markers</source>
+        <translation>Marcadores de posición</translation>
+    </message>
+    <message>
+        <source>Double Markers</source>
+        <translation>Marcadores dobles</translation>
+    </message>
+    <message>
+        <source>Marker Diameter</source>
+        <translation>Diámetro de marcadores</translation>
+    </message>
+    <message>
+        <source>marker diameter</source>
+        <translation>Diámetro de los marcadores</translation>
+    </message>
+    <message>
+        <source>Side Markers</source>
+        <translation>Marcadores &amp;laterales</translation>
+    </message>
+    <message>
+        <source>Side Marker Diameter</source>
+        <translation>Diámetro de marcadores laterales</translation>
+    </message>
+    <message>
+        <source>side marker diameter</source>
+        <translation>Diámetro de los marcadores laterales</translation>
+    </message>
+    <message>
+        <source>Board End</source>
+        <translation>Final del diapasón</translation>
+    </message>
+    <message>
+        <source>board end</source>
+        <translation>Final del diapasón</translation>
+    </message>
+    <message>
+        <source>Zero Fret</source>
+        <translation>Traste &amp;cero</translation>
+    </message>
+    <message>
+        <source>Nut Gap</source>
+        <translation>Separación cejuela–traste cero</translation>
+    </message>
+    <message>
+        <source>nut gap</source>
+        <translation>Separación cejuela–traste cero</translation>
+    </message>
+    <message>
+        <source>Treble Saddle Compensation</source>
+        <translation>Compensación de la selleta en agudos</translation>
+    </message>
+    <message>
+        <source>treble saddle compensation</source>
+        <translation>Compensación de la selleta en agudos</translation>
+    </message>
+    <message>
+        <source>Bass Saddle Compensation</source>
+        <translation>Compensación de la selleta en graves</translation>
+    </message>
+    <message>
+        <source>bass saddle compensation</source>
+        <translation>Compensación de la selleta en graves</translation>
+    </message>
+    <message>
+        <source>Radius at Nut</source>
+        <translation>Radio en la cejuela</translation>
+    </message>
+    <message>
+        <source>radius at the nut</source>
+        <translation>Radio en la cejuela</translation>
+    </message>
+    <message>
+        <source>Radius at End</source>
+        <translation>Radio en el extremo</translation>
+    </message>
+    <message>
+        <source>radius at the end</source>
+        <translation>Radio en el extremo</translation>
+    </message>
+    <message>
+        <source>String Set</source>
+        <translation>Juego de cuerdas</translation>
+    </message>
+    <message>
+        <source>Action at Nut</source>
+        <translation>Acción en la cejuela</translation>
+    </message>
+    <message>
+        <source>Action at Fret 12</source>
+        <translation>Acción en el traste 12</translation>
+    </message>
+    <message>
+        <source>action at the nut</source>
+        <translation>Acción en la cejuela</translation>
+    </message>
+    <message>
+        <source>action at fret 12</source>
+        <translation>Acción en el traste 12</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate</source>
+        <translation>Trastes a entonar</translation>
+    </message>
+    <message>
+        <source>Nut Compensation</source>
+        <translation>Compe&amp;nsación de la cejuela</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Selleta</translation>
+    </message>
+    <message>
+        <source>Per String</source>
+        <translation>Por cuerda</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Typed Compensation</source>
+        <translation>Compensación escrita</translation>
+    </message>
+    <message>
+        <source>You must enter the number of frets and a scale length</source>
+        <translation>Debe introducir el número de trastes y un tiro</translation>
+    </message>
+    <message>
+        <source>Number of frets: %1  Scale Length: %2 %3</source>
+        <translation>Número de trastes: %1  Tiro: %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
+        <translation>%1: tiro %2, desplazamiento de la cejuela %3, RMS %4, mayor %5</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches.</source>
+        <translation>%1 trastes, pulgadas.</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres.</source>
+        <translation>%1 trastes, milímetros.</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches. %2</source>
+        <translation>%1 trastes, pulgadas. %2</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres. %2</source>
+        <translation>%1 trastes, milímetros. %2</translation>
+    </message>
+    <message>
+        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
+        <translation>A lo largo %1, a lo ancho %2; traste %3 en la cuerda %4: %5 de la cejuela, ranura %6.</translation>
+    </message>
+    <message>
+        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
+The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
+The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
+which may be slightly less accurate under certain conditions, due<byte value="xd"/>
+rounding errors.  The use of double precision floating point<byte value="xd"/>
+arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
+<byte value="xd"/>
+For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
+Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
+May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
+due to ease of calculation.  Not recommended. </source>
+        <translation>Hay dos métodos para calcular la separación de los trastes:<byte value="xd"/>
+El primero no es acumulativo y usa la raíz 12 de 2<byte value="xd"/>
+El segundo se llama regla del 18 y es un método acumulativo<byte value="xd"/>
+que puede ser algo menos preciso en ciertos casos, por<byte value="xd"/>
+errores de redondeo.  El cálculo en coma flotante de doble<byte value="xd"/>
+precisión elimina casi por completo esos errores<byte value="xd"/>
+<byte value="xd"/>
+Para la regla del 18 hay tres factores de cálculo.<byte value="xd"/>
+Común = 1/17.817  Recomendado por la mayoría de los autores.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  Según Aldric Dervin, Making Musical Instruments, pág. 34.<byte value="xd"/>
+Quizá erróneo.  Da separaciones algo más cortas.<byte value="xd"/>
+<byte value="xd"/>
+Primitivo = 1/18<byte value="xd"/>
+Valor impreciso que los artesanos pudieron usar en el pasado<byte value="xd"/>
+por su facilidad de cálculo.  No recomendado. </translation>
+    </message>
     <message>
         <source>1/64th In.</source>
         <translation>1/64 pulg.</translation>
@@ -1363,48 +1399,6 @@ en píxeles</translation>
     <message>
         <source>&amp;Tenth</source>
         <translation>Déc&amp;imo</translation>
-    </message>
-    <message>
-        <source>You must enter the number of frets and a scale length</source>
-        <translation>Debe introducir el número de trastes y un tiro</translation>
-    </message>
-    <message>
-        <source>Number of frets: %1  Scale Length: %2 %3</source>
-        <translation>Número de trastes: %1  Tiro: %2 %3</translation>
-    </message>
-    <message>
-        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
-The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
-The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
-which may be slightly less accurate under certain conditions, due<byte value="xd"/>
-rounding errors.  The use of double precision floating point<byte value="xd"/>
-arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
-<byte value="xd"/>
-For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
-Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
-<byte value="xd"/>
-Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
-May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
-<byte value="xd"/>
-Primitive = 1/18<byte value="xd"/>
-Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
-due to ease of calculation.  Not recommended. </source>
-        <translation>Hay dos métodos para calcular la separación de los trastes:<byte value="xd"/>
-El primero no es acumulativo y usa la raíz 12 de 2<byte value="xd"/>
-El segundo se llama regla del 18 y es un método acumulativo<byte value="xd"/>
-que puede ser algo menos preciso en ciertos casos, por<byte value="xd"/>
-errores de redondeo.  El cálculo en coma flotante de doble<byte value="xd"/>
-precisión elimina casi por completo esos errores<byte value="xd"/>
-<byte value="xd"/>
-Para la regla del 18 hay tres factores de cálculo.<byte value="xd"/>
-Común = 1/17,817  Recomendado por la mayoría de los autores.<byte value="xd"/>
-<byte value="xd"/>
-Dervin = 1/17,835  Según Aldric Dervin, Making Musical Instruments, pág. 34.<byte value="xd"/>
-Quizá erróneo.  Da separaciones algo más cortas.<byte value="xd"/>
-<byte value="xd"/>
-Primitivo = 1/18<byte value="xd"/>
-Valor impreciso que los artesanos pudieron usar en el pasado<byte value="xd"/>
-por su facilidad de cálculo.  No recomendado. </translation>
     </message>
 </context>
 </TS>

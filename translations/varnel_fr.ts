@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Print File, Print..., Calibration Page on this printer, measure each ruler with a steel rule from its first tick to its last, and enter the lengths (in %1).</source>
-        <translation>Imprimez avec Fichier, Imprimer..., Page d&apos;étalonnage sur cette imprimante, mesurez chaque règle avec un réglet d&apos;acier de son premier trait à son dernier, et saisissez les longueurs (en %1).</translation>
+        <translation>Imprimez Fichier, Imprimer..., Page d&apos;étalonnage sur cette imprimante, mesurez chaque règle avec un réglet d&apos;acier de son premier trait à son dernier, et saisissez les longueurs (en %1).</translation>
     </message>
     <message>
         <source>Measured Horizontal Ruler</source>
@@ -42,85 +42,6 @@
     <message>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
-    </message>
-</context>
-<context>
-    <name>varnel::Check</name>
-    <message>
-        <source>twelfth root</source>
-        <translation>racine 12e</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, common</source>
-        <translation>règle des 18es, courante</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, dervin</source>
-        <translation>règle des 18es, Dervin</translation>
-    </message>
-    <message>
-        <source>rule of 18ths, primitive</source>
-        <translation>règle des 18es, primitive</translation>
-    </message>
-    <message>
-        <source>The nut stands where the frets want it.</source>
-        <translation>Le sillet est là où les frettes le veulent.</translation>
-    </message>
-    <message>
-        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
-        <translation>Le sillet est à %1 vers le chevalet de là où les frettes le veulent.</translation>
-    </message>
-    <message>
-        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
-        <translation>Le sillet est à %1 à l&apos;écart du chevalet de là où les frettes le veulent.</translation>
-    </message>
-    <message>
-        <source>The saddle stands where the frets want it.</source>
-        <translation>Le sillet de chevalet est là où les frettes le veulent.</translation>
-    </message>
-    <message>
-        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
-        <translation>Le sillet de chevalet est à %1 vers le sillet de là où les frettes le veulent.</translation>
-    </message>
-    <message>
-        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
-        <translation>Le sillet de chevalet est à %1 à l&apos;écart du sillet de là où les frettes le veulent.</translation>
-    </message>
-    <message>
-        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
-        <translation>%1 : diapason %2, décalage du sillet %3, RMS %4, plus grand %5</translation>
-    </message>
-    <message>
-        <source>Fret %1: a fret is numbered from 1.</source>
-        <translation>Frette %1 : les frettes sont numérotées à partir de 1.</translation>
-    </message>
-    <message>
-        <source>Fret %1: the distance, %2, must be a positive number.</source>
-        <translation>Frette %1 : la distance, %2, doit être un nombre positif.</translation>
-    </message>
-    <message>
-        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
-        <translation>La frette %1 n&apos;est pas mesurée plus loin du sillet que la frette %2.</translation>
-    </message>
-    <message>
-        <source>Fret %1 is measured twice.</source>
-        <translation>La frette %1 est mesurée deux fois.</translation>
-    </message>
-    <message>
-        <source>Measure at least 3 frets to check an instrument.</source>
-        <translation>Mesurez au moins 3 frettes pour vérifier un instrument.</translation>
-    </message>
-    <message>
-        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
-        <translation>Le diapason, %1, doit dépasser la dernière frette, à %2 du sillet.</translation>
-    </message>
-    <message>
-        <source>Line %1: &quot;%2&quot; is not a distance.</source>
-        <translation>Ligne %1 : « %2 » n&apos;est pas une distance.</translation>
-    </message>
-    <message>
-        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
-        <translation>Ligne %1 : « %2 » n&apos;est pas un numéro de frette.</translation>
     </message>
 </context>
 <context>
@@ -259,433 +180,6 @@
     <message>
         <source>Retrieve</source>
         <translation>Charger</translation>
-    </message>
-</context>
-<context>
-    <name>varnel::DesignerInput</name>
-    <message>
-        <source>Strings and Scale</source>
-        <translation>Cordes et diapason</translation>
-    </message>
-    <message>
-        <source>Tuning</source>
-        <translation>Accord</translation>
-    </message>
-    <message>
-        <source>Workshop</source>
-        <translation>Atelier</translation>
-    </message>
-    <message>
-        <source>Intonation</source>
-        <translation>Justesse</translation>
-    </message>
-    <message>
-        <source>Number of Frets</source>
-        <translation>&amp;Nombre de frettes</translation>
-    </message>
-    <message>
-        <source>Number of Strings</source>
-        <translation>Nombre de cordes</translation>
-    </message>
-    <message>
-        <source>First String Scale Length</source>
-        <translation>Diapason de la première corde</translation>
-    </message>
-    <message>
-        <source>Last String Scale Length</source>
-        <translation>Diapason de la dernière corde</translation>
-    </message>
-    <message>
-        <source>String Spacing at Nut</source>
-        <translation>Écartement des cordes au sillet</translation>
-    </message>
-    <message>
-        <source>String Spacing at Bridge</source>
-        <translation>Écartement des cordes au chevalet</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret or Ratio</source>
-        <translation>Frette perpendiculaire ou rapport</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret</source>
-        <translation>Frette perpendiculaire</translation>
-    </message>
-    <message>
-        <source>Perpendicular Ratio</source>
-        <translation>Rapport perpendiculaire</translation>
-    </message>
-    <message>
-        <source>Fretboard Overhang</source>
-        <translation>Débord de la touche</translation>
-    </message>
-    <message>
-        <source>Bass Overhang</source>
-        <translation>Débord côté basses</translation>
-    </message>
-    <message>
-        <source>Temperament</source>
-        <translation>Tempérament</translation>
-    </message>
-    <message>
-        <source>12 Equal</source>
-        <translation>12 égal</translation>
-    </message>
-    <message>
-        <source>Equal Divisions</source>
-        <translation>Divisions égales</translation>
-    </message>
-    <message>
-        <source>Scala File</source>
-        <translation>Fichier Scala</translation>
-    </message>
-    <message>
-        <source>Divisions</source>
-        <translation>Divisions</translation>
-    </message>
-    <message>
-        <source>Period</source>
-        <translation>Période</translation>
-    </message>
-    <message>
-        <source>String Tuning</source>
-        <translation>Accord des cordes</translation>
-    </message>
-    <message>
-        <source>Fret Set</source>
-        <translation>Jeu de frettes</translation>
-    </message>
-    <message>
-        <source>All</source>
-        <translation>Toutes</translation>
-    </message>
-    <message>
-        <source>Diatonic</source>
-        <translation>Diatonique</translation>
-    </message>
-    <message>
-        <source>Extra Frets</source>
-        <translation>Frettes supplémentaires</translation>
-    </message>
-    <message>
-        <source>Slot Width</source>
-        <translation>Largeur de fente</translation>
-    </message>
-    <message>
-        <source>Position Markers</source>
-        <translation>Repères de position</translation>
-    </message>
-    <message>
-        <source>Double Markers</source>
-        <translation>Repères doubles</translation>
-    </message>
-    <message>
-        <source>Marker Diameter</source>
-        <translation>Diamètre des repères</translation>
-    </message>
-    <message>
-        <source>Side Markers</source>
-        <translation>Repères latéra&amp;ux</translation>
-    </message>
-    <message>
-        <source>Side Marker Diameter</source>
-        <translation>Diamètre des repères latéraux</translation>
-    </message>
-    <message>
-        <source>Board End</source>
-        <translation>Fin de touche</translation>
-    </message>
-    <message>
-        <source>Zero Fret</source>
-        <translation>Frette &amp;zéro</translation>
-    </message>
-    <message>
-        <source>Nut Gap</source>
-        <translation>Écart sillet–frette zéro</translation>
-    </message>
-    <message>
-        <source>Treble Saddle Compensation</source>
-        <translation>Compensation du sillet de chevalet aigus</translation>
-    </message>
-    <message>
-        <source>Bass Saddle Compensation</source>
-        <translation>Compensation du sillet de chevalet basses</translation>
-    </message>
-    <message>
-        <source>Radius at Nut</source>
-        <translation>Rayon au sillet</translation>
-    </message>
-    <message>
-        <source>Radius at End</source>
-        <translation>Rayon en bout</translation>
-    </message>
-    <message>
-        <source>String Set</source>
-        <translation>Jeu de cordes</translation>
-    </message>
-    <message>
-        <source>Action at Nut</source>
-        <translation>Action au sillet</translation>
-    </message>
-    <message>
-        <source>Action at Fret 12</source>
-        <translation>Action à la 12e frette</translation>
-    </message>
-    <message>
-        <source>Frets to Intonate</source>
-        <translation>Frettes à compenser</translation>
-    </message>
-    <message>
-        <source>Nut Compensation</source>
-        <translation>Compensation du si&amp;llet</translation>
-    </message>
-    <message>
-        <source>Saddle</source>
-        <translation>Sillet de chevalet</translation>
-    </message>
-    <message>
-        <source>Per String</source>
-        <translation>Par corde</translation>
-    </message>
-    <message>
-        <source>Straight</source>
-        <translation>Droit</translation>
-    </message>
-    <message>
-        <source>Typed Compensation</source>
-        <translation>Compensation saisie</translation>
-    </message>
-    <message>
-        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
-        <translation>La frette perpendiculaire doit être un numéro de frette, 0 pour le sillet.</translation>
-    </message>
-    <message>
-        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
-        <translation>Le rapport perpendiculaire doit être un nombre de 0 à 1.</translation>
-    </message>
-    <message>
-        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
-        <translation>Le jeu de cordes a %1 cordes, moins que les %2 de la touche.</translation>
-    </message>
-    <message>
-        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
-        <translation>L&apos;action à la 12e frette, %1, doit valoir au moins l&apos;action au sillet, %2.</translation>
-    </message>
-    <message>
-        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
-        <translation>La compensation du sillet déplace le point de sillet de chaque corde, mais avec une frette zéro les cordes vibrent depuis la frette zéro : désactivez l&apos;une des deux.</translation>
-    </message>
-    <message>
-        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
-        <translation>Les frettes à accorder, %1, doivent aller de 2 au nombre de frettes, %2.</translation>
-    </message>
-    <message>
-        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
-        <translation>%1 : la frette %2 n&apos;est pas sur la touche, dont les frettes vont de 1 à %3.</translation>
-    </message>
-    <message>
-        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
-        <translation>La largeur de fente, %1, doit être inférieure au plus petit écart entre frettes, %2.</translation>
-    </message>
-    <message>
-        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
-        <translation>L&apos;écart sillet–frette zéro, %1, doit valoir au moins la moitié de la largeur de fente, %2, pour que le sillet soit derrière la frette zéro.</translation>
-    </message>
-    <message>
-        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
-        <translation>La fin de touche, %1, doit valoir au moins la moitié de la largeur de fente, %2, pour porter la dernière fente.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, does not fit between frets %3 and %4.</source>
-        <translation>%1 (%2) ne tient pas entre les frettes %3 et %4.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, does not fit across the board at fret %3.</source>
-        <translation>%1 (%2) ne tient pas en travers de la touche à la frette %3.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
-        <translation>%1 (%2) doit valoir au moins la moitié de la largeur de la touche à cet endroit, %3.</translation>
-    </message>
-    <message>
-        <source>The number of strings, %1, must be 2 to 12.</source>
-        <translation>Le nombre de cordes, %1, doit être de 2 à 12.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be a finite number.</source>
-        <translation>%1 (%2) doit être un nombre fini.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, is too large to lay out.</source>
-        <translation>%1 (%2) est trop grand pour être tracé.</translation>
-    </message>
-    <message>
-        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
-        <translation>L&apos;accord des cordes donne %1 degrés pour %2 cordes : donnez-en un par corde, la première corde d&apos;abord.</translation>
-    </message>
-    <message>
-        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
-        <translation>Accord des cordes : le degré d&apos;une corde doit être 0 ou plus.</translation>
-    </message>
-    <message>
-        <source>The diatonic fret set is for 12 Equal.</source>
-        <translation>Le jeu de frettes diatonique est pour 12 égal.</translation>
-    </message>
-    <message>
-        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
-        <translation>Le facteur de la règle des 18es, %1, doit être de 0 à 1 pour placer les frettes sur les cordes.</translation>
-    </message>
-    <message>
-        <source>The string spacing at the nut, %1, must be more than 0.</source>
-        <translation>L&apos;écartement des cordes au sillet, %1, doit être supérieur à 0.</translation>
-    </message>
-    <message>
-        <source>The string spacing at the bridge, %1, must be more than 0.</source>
-        <translation>L&apos;écartement des cordes au chevalet, %1, doit être supérieur à 0.</translation>
-    </message>
-    <message>
-        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
-        <translation>Le diapason de la première corde, %1, doit être supérieur à %2, la moitié de la différence entre les deux écartements.</translation>
-    </message>
-    <message>
-        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
-        <translation>Le diapason de la dernière corde, %1, doit être supérieur à %2, la moitié de la différence entre les deux écartements.</translation>
-    </message>
-    <message>
-        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
-        <translation>La frette perpendiculaire, %1, doit être 0 (le sillet) ou un numéro de frette.</translation>
-    </message>
-    <message>
-        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
-        <translation>Le rapport perpendiculaire, %1, doit être de 0 à 1.</translation>
-    </message>
-    <message>
-        <source>The fretboard overhang must be 0 or more.</source>
-        <translation>Le débord de la touche doit être 0 ou plus.</translation>
-    </message>
-    <message>
-        <source>The %1, %2, must be 0 or more.</source>
-        <translation>%1 (%2) doit être 0 ou plus.</translation>
-    </message>
-    <message>
-        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
-        <translation>Le rayon au sillet et en bout doivent être tous deux 0 (une touche plate) ou tous deux supérieurs à 0.</translation>
-    </message>
-    <message>
-        <source>%1 must be a number.</source>
-        <translation>%1 doit être un nombre.</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number.</source>
-        <translation>%1 doit être un nombre entier.</translation>
-    </message>
-    <message>
-        <source>%1 must be fret numbers separated by blanks.</source>
-        <translation>%1 doit être des numéros de frette séparés par des espaces.</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number from 1 to 32766.</source>
-        <translation>%1 doit être un nombre entier de 1 à 32766.</translation>
-    </message>
-    <message>
-        <source>first string&apos;s scale length</source>
-        <translation>Diapason de la première corde</translation>
-    </message>
-    <message>
-        <source>last string&apos;s scale length</source>
-        <translation>Diapason de la dernière corde</translation>
-    </message>
-    <message>
-        <source>string spacing at the nut</source>
-        <translation>Écartement des cordes au sillet</translation>
-    </message>
-    <message>
-        <source>string spacing at the bridge</source>
-        <translation>Écartement des cordes au chevalet</translation>
-    </message>
-    <message>
-        <source>perpendicular ratio</source>
-        <translation>Rapport perpendiculaire</translation>
-    </message>
-    <message>
-        <source>fretboard overhang</source>
-        <translation>Débord de la touche</translation>
-    </message>
-    <message>
-        <source>%1 must be a whole number from 1 to 1000.</source>
-        <translation>%1 doit être un nombre entier de 1 à 1000.</translation>
-    </message>
-    <message>
-        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
-        <translation>%1 doit être un rapport comme 2/1 ou 3/1, ou des cents comme 1200.0, au-dessus de la corde à vide.</translation>
-    </message>
-    <message>
-        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
-        <translation>%1 doit donner un degré de la gamme pour chaque corde, la première corde d&apos;abord, séparés par des espaces.</translation>
-    </message>
-    <message>
-        <source>slot width</source>
-        <translation>Largeur de fente</translation>
-    </message>
-    <message>
-        <source>marker diameter</source>
-        <translation>Diamètre des repères</translation>
-    </message>
-    <message>
-        <source>side marker diameter</source>
-        <translation>Diamètre des repères latéraux</translation>
-    </message>
-    <message>
-        <source>board end</source>
-        <translation>Fin de touche</translation>
-    </message>
-    <message>
-        <source>nut gap</source>
-        <translation>Écart sillet–frette zéro</translation>
-    </message>
-    <message>
-        <source>treble saddle compensation</source>
-        <translation>Compensation du sillet de chevalet aux aigus</translation>
-    </message>
-    <message>
-        <source>bass saddle compensation</source>
-        <translation>Compensation du sillet de chevalet aux basses</translation>
-    </message>
-    <message>
-        <source>radius at the nut</source>
-        <translation>Rayon au sillet</translation>
-    </message>
-    <message>
-        <source>radius at the end</source>
-        <translation>Rayon en bout de touche</translation>
-    </message>
-    <message>
-        <source>action at the nut</source>
-        <translation>Action au sillet</translation>
-    </message>
-    <message>
-        <source>action at fret 12</source>
-        <translation>Action à la 12e frette</translation>
-    </message>
-    <message>
-        <source>%1 frets, inches.</source>
-        <translation>%1 frettes, pouces.</translation>
-    </message>
-    <message>
-        <source>%1 frets, millimetres.</source>
-        <translation>%1 frettes, millimètres.</translation>
-    </message>
-    <message>
-        <source>%1 frets, inches. %2</source>
-        <translation>%1 frettes, pouces. %2</translation>
-    </message>
-    <message>
-        <source>%1 frets, millimetres. %2</source>
-        <translation>%1 frettes, millimètres. %2</translation>
-    </message>
-    <message>
-        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
-        <translation>Le long %1, en travers %2 ; frette %3 sur la corde %4 : %5 du sillet, fente %6.</translation>
     </message>
 </context>
 <context>
@@ -931,18 +425,6 @@
     <message>
         <source>Largest after (cents)</source>
         <translation>Plus grand après (cents)</translation>
-    </message>
-    <message>
-        <source>double</source>
-        <translation>double</translation>
-    </message>
-    <message>
-        <source>single</source>
-        <translation>simple</translation>
-    </message>
-    <message>
-        <source>none</source>
-        <translation>aucun</translation>
     </message>
 </context>
 <context>
@@ -1331,7 +813,561 @@ en pixels</translation>
     </message>
 </context>
 <context>
-    <name>varnel::WindowModel</name>
+    <name>varnel::Words</name>
+    <message>
+        <source>Fret %1: a fret is numbered from 1.</source>
+        <translation>Frette %1 : les frettes sont numérotées à partir de 1.</translation>
+    </message>
+    <message>
+        <source>Fret %1: the distance, %2, must be a positive number.</source>
+        <translation>Frette %1 : la distance, %2, doit être un nombre positif.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured no farther from the nut than fret %2.</source>
+        <translation>La frette %1 n&apos;est pas mesurée plus loin du sillet que la frette %2.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is measured twice.</source>
+        <translation>La frette %1 est mesurée deux fois.</translation>
+    </message>
+    <message>
+        <source>Measure at least 3 frets to check an instrument.</source>
+        <translation>Mesurez au moins 3 frettes pour vérifier un instrument.</translation>
+    </message>
+    <message>
+        <source>The scale length, %1, must be beyond the last fret, %2 from the nut.</source>
+        <translation>Le diapason, %1, doit dépasser la dernière frette, à %2 du sillet.</translation>
+    </message>
+    <message>
+        <source>twelfth root</source>
+        <translation>racine 12e</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, common</source>
+        <translation>règle des 18es, courante</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, dervin</source>
+        <translation>règle des 18es, Dervin</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, primitive</source>
+        <translation>règle des 18es, primitive</translation>
+    </message>
+    <message>
+        <source>The nut stands where the frets want it.</source>
+        <translation>Le sillet est là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 toward the bridge from where the frets want it.</source>
+        <translation>Le sillet est à %1 vers le chevalet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The nut stands %1 away from the bridge from where the frets want it.</source>
+        <translation>Le sillet est à %1 à l&apos;écart du chevalet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The saddle stands where the frets want it.</source>
+        <translation>Le sillet de chevalet est là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 toward the nut from where the frets want it.</source>
+        <translation>Le sillet de chevalet est à %1 vers le sillet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>The saddle stands %1 away from the nut from where the frets want it.</source>
+        <translation>Le sillet de chevalet est à %1 à l&apos;écart du sillet de là où les frettes le veulent.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a distance.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas une distance.</translation>
+    </message>
+    <message>
+        <source>Line %1: &quot;%2&quot; is not a fret number.</source>
+        <translation>Ligne %1 : « %2 » n&apos;est pas un numéro de frette.</translation>
+    </message>
+    <message>
+        <source>double</source>
+        <translation>double</translation>
+    </message>
+    <message>
+        <source>single</source>
+        <translation>simple</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
+        <translation>La frette perpendiculaire doit être un numéro de frette, 0 pour le sillet.</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio must be a number from 0 to 1.</source>
+        <translation>Le rapport perpendiculaire doit être un nombre de 0 à 1.</translation>
+    </message>
+    <message>
+        <source>The string set has %1 strings, fewer than the board&apos;s %2.</source>
+        <translation>Le jeu de cordes a %1 cordes, moins que les %2 de la touche.</translation>
+    </message>
+    <message>
+        <source>The action at fret 12, %1, must be at least the action at the nut, %2.</source>
+        <translation>L&apos;action à la 12e frette, %1, doit valoir au moins l&apos;action au sillet, %2.</translation>
+    </message>
+    <message>
+        <source>Nut Compensation moves each string&apos;s nut point, but with a zero fret the strings speak from the zero fret: turn one of them off.</source>
+        <translation>La compensation du sillet déplace le point de sillet de chaque corde, mais avec une frette zéro les cordes vibrent depuis la frette zéro : désactivez l&apos;une des deux.</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
+        <translation>Les frettes à accorder, %1, doivent aller de 2 au nombre de frettes, %2.</translation>
+    </message>
+    <message>
+        <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
+        <translation>%1 : la frette %2 n&apos;est pas sur la touche, dont les frettes vont de 1 à %3.</translation>
+    </message>
+    <message>
+        <source>The slot width, %1, must be narrower than the narrowest fret spacing, %2.</source>
+        <translation>La largeur de fente, %1, doit être inférieure au plus petit écart entre frettes, %2.</translation>
+    </message>
+    <message>
+        <source>The nut gap, %1, must be at least half the slot width, %2, to stand behind the zero fret.</source>
+        <translation>L&apos;écart sillet–frette zéro, %1, doit valoir au moins la moitié de la largeur de fente, %2, pour que le sillet soit derrière la frette zéro.</translation>
+    </message>
+    <message>
+        <source>The board end, %1, must be at least half the slot width, %2, to hold the last slot.</source>
+        <translation>La fin de touche, %1, doit valoir au moins la moitié de la largeur de fente, %2, pour porter la dernière fente.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit between frets %3 and %4.</source>
+        <translation>%1 (%2) ne tient pas entre les frettes %3 et %4.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, does not fit across the board at fret %3.</source>
+        <translation>%1 (%2) ne tient pas en travers de la touche à la frette %3.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be at least half the board&apos;s width there, %3.</source>
+        <translation>%1 (%2) doit valoir au moins la moitié de la largeur de la touche à cet endroit, %3.</translation>
+    </message>
+    <message>
+        <source>The number of strings, %1, must be 2 to 12.</source>
+        <translation>Le nombre de cordes, %1, doit être de 2 à 12.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be a finite number.</source>
+        <translation>%1 (%2) doit être un nombre fini.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, is too large to lay out.</source>
+        <translation>%1 (%2) est trop grand pour être tracé.</translation>
+    </message>
+    <message>
+        <source>String Tuning gives %1 degrees for %2 strings: give one a string, first string first.</source>
+        <translation>L&apos;accord des cordes donne %1 degrés pour %2 cordes : donnez-en un par corde, la première corde d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>String Tuning: a string&apos;s degree must be 0 or more.</source>
+        <translation>Accord des cordes : le degré d&apos;une corde doit être 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>The diatonic fret set is for 12 Equal.</source>
+        <translation>Le jeu de frettes diatonique est pour 12 égal.</translation>
+    </message>
+    <message>
+        <source>The rule-of-18ths factor, %1, must be 0 to 1 to place frets on the strings.</source>
+        <translation>Le facteur de la règle des 18es, %1, doit être de 0 à 1 pour placer les frettes sur les cordes.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the nut, %1, must be more than 0.</source>
+        <translation>L&apos;écartement des cordes au sillet, %1, doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The string spacing at the bridge, %1, must be more than 0.</source>
+        <translation>L&apos;écartement des cordes au chevalet, %1, doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The first string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Le diapason de la première corde, %1, doit être supérieur à %2, la moitié de la différence entre les deux écartements.</translation>
+    </message>
+    <message>
+        <source>The last string&apos;s scale length, %1, must be more than %2, half the difference between the two string spacings.</source>
+        <translation>Le diapason de la dernière corde, %1, doit être supérieur à %2, la moitié de la différence entre les deux écartements.</translation>
+    </message>
+    <message>
+        <source>The perpendicular fret, %1, must be 0 (the nut) or a fret number.</source>
+        <translation>La frette perpendiculaire, %1, doit être 0 (le sillet) ou un numéro de frette.</translation>
+    </message>
+    <message>
+        <source>The perpendicular ratio, %1, must be 0 to 1.</source>
+        <translation>Le rapport perpendiculaire, %1, doit être de 0 à 1.</translation>
+    </message>
+    <message>
+        <source>The fretboard overhang must be 0 or more.</source>
+        <translation>Le débord de la touche doit être 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>The %1, %2, must be 0 or more.</source>
+        <translation>%1 (%2) doit être 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>The radius at the nut and at the end must both be 0 (a flat board) or both more than 0.</source>
+        <translation>Le rayon au sillet et en bout doivent être tous deux 0 (une touche plate) ou tous deux supérieurs à 0.</translation>
+    </message>
+    <message>
+        <source>%1 must be a number.</source>
+        <translation>%1 doit être un nombre.</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number.</source>
+        <translation>%1 doit être un nombre entier.</translation>
+    </message>
+    <message>
+        <source>%1 must be fret numbers separated by blanks.</source>
+        <translation>%1 doit être des numéros de frette séparés par des espaces.</translation>
+    </message>
+    <message>
+        <source>Strings and Scale</source>
+        <translation>Cordes et diapason</translation>
+    </message>
+    <message>
+        <source>Tuning</source>
+        <translation>Accord</translation>
+    </message>
+    <message>
+        <source>Workshop</source>
+        <translation>Atelier</translation>
+    </message>
+    <message>
+        <source>Intonation</source>
+        <translation>Justesse</translation>
+    </message>
+    <message>
+        <source>Number of Frets</source>
+        <translation>&amp;Nombre de frettes</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 32766.</source>
+        <translation>%1 doit être un nombre entier de 1 à 32766.</translation>
+    </message>
+    <message>
+        <source>Number of Strings</source>
+        <translation>Nombre de cordes</translation>
+    </message>
+    <message>
+        <source>First String Scale Length</source>
+        <translation>Diapason de la première corde</translation>
+    </message>
+    <message>
+        <source>first string&apos;s scale length</source>
+        <translation>Diapason de la première corde</translation>
+    </message>
+    <message>
+        <source>Last String Scale Length</source>
+        <translation>Diapason de la dernière corde</translation>
+    </message>
+    <message>
+        <source>last string&apos;s scale length</source>
+        <translation>Diapason de la dernière corde</translation>
+    </message>
+    <message>
+        <source>String Spacing at Nut</source>
+        <translation>Écartement des cordes au sillet</translation>
+    </message>
+    <message>
+        <source>string spacing at the nut</source>
+        <translation>Écartement des cordes au sillet</translation>
+    </message>
+    <message>
+        <source>String Spacing at Bridge</source>
+        <translation>Écartement des cordes au chevalet</translation>
+    </message>
+    <message>
+        <source>string spacing at the bridge</source>
+        <translation>Écartement des cordes au chevalet</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret or Ratio</source>
+        <translation>Frette perpendiculaire ou rapport</translation>
+    </message>
+    <message>
+        <source>Perpendicular Fret</source>
+        <translation>Frette perpendiculaire</translation>
+    </message>
+    <message>
+        <source>Perpendicular Ratio</source>
+        <translation>Rapport perpendiculaire</translation>
+    </message>
+    <message>
+        <source>perpendicular ratio</source>
+        <translation>Rapport perpendiculaire</translation>
+    </message>
+    <message>
+        <source>Fretboard Overhang</source>
+        <translation>Débord de la touche</translation>
+    </message>
+    <message>
+        <source>fretboard overhang</source>
+        <translation>Débord de la touche</translation>
+    </message>
+    <message>
+        <source>Bass Overhang</source>
+        <translation>Débord côté basses</translation>
+    </message>
+    <message>
+        <source>Temperament</source>
+        <translation>Tempérament</translation>
+    </message>
+    <message>
+        <source>12 Equal</source>
+        <translation>12 égal</translation>
+    </message>
+    <message>
+        <source>Equal Divisions</source>
+        <translation>Divisions égales</translation>
+    </message>
+    <message>
+        <source>Scala File</source>
+        <translation>Fichier Scala</translation>
+    </message>
+    <message>
+        <source>Divisions</source>
+        <translation>Divisions</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole number from 1 to 1000.</source>
+        <translation>%1 doit être un nombre entier de 1 à 1000.</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>%1 must be a ratio such as 2/1 or 3/1, or cents such as 1200.0, above the open string.</source>
+        <translation>%1 doit être un rapport comme 2/1 ou 3/1, ou des cents comme 1200.0, au-dessus de la corde à vide.</translation>
+    </message>
+    <message>
+        <source>String Tuning</source>
+        <translation>Accord des cordes</translation>
+    </message>
+    <message>
+        <source>%1 must be a degree of the scale for each string, first string first, separated by blanks.</source>
+        <translation>%1 doit donner un degré de la gamme pour chaque corde, la première corde d&apos;abord, séparés par des espaces.</translation>
+    </message>
+    <message>
+        <source>Fret Set</source>
+        <translation>Jeu de frettes</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Diatonic</source>
+        <translation>Diatonique</translation>
+    </message>
+    <message>
+        <source>Extra Frets</source>
+        <translation>Frettes supplémentaires</translation>
+    </message>
+    <message>
+        <source>Slot Width</source>
+        <translation>Largeur de fente</translation>
+    </message>
+    <message>
+        <source>slot width</source>
+        <translation>Largeur de fente</translation>
+    </message>
+    <message>
+        <source>Position Markers</source>
+        <translation>Repères de position</translation>
+    </message>
+    <message>
+        <source>Double Markers</source>
+        <translation>Repères doubles</translation>
+    </message>
+    <message>
+        <source>Marker Diameter</source>
+        <translation>Diamètre des repères</translation>
+    </message>
+    <message>
+        <source>marker diameter</source>
+        <translation>Diamètre des repères</translation>
+    </message>
+    <message>
+        <source>Side Markers</source>
+        <translation>Repères latéra&amp;ux</translation>
+    </message>
+    <message>
+        <source>Side Marker Diameter</source>
+        <translation>Diamètre des repères latéraux</translation>
+    </message>
+    <message>
+        <source>side marker diameter</source>
+        <translation>Diamètre des repères latéraux</translation>
+    </message>
+    <message>
+        <source>Board End</source>
+        <translation>Fin de touche</translation>
+    </message>
+    <message>
+        <source>board end</source>
+        <translation>Fin de touche</translation>
+    </message>
+    <message>
+        <source>Zero Fret</source>
+        <translation>Frette &amp;zéro</translation>
+    </message>
+    <message>
+        <source>Nut Gap</source>
+        <translation>Écart sillet–frette zéro</translation>
+    </message>
+    <message>
+        <source>nut gap</source>
+        <translation>Écart sillet–frette zéro</translation>
+    </message>
+    <message>
+        <source>Treble Saddle Compensation</source>
+        <translation>Compensation du sillet de chevalet aigus</translation>
+    </message>
+    <message>
+        <source>treble saddle compensation</source>
+        <translation>Compensation du sillet de chevalet aux aigus</translation>
+    </message>
+    <message>
+        <source>Bass Saddle Compensation</source>
+        <translation>Compensation du sillet de chevalet basses</translation>
+    </message>
+    <message>
+        <source>bass saddle compensation</source>
+        <translation>Compensation du sillet de chevalet aux basses</translation>
+    </message>
+    <message>
+        <source>Radius at Nut</source>
+        <translation>Rayon au sillet</translation>
+    </message>
+    <message>
+        <source>radius at the nut</source>
+        <translation>Rayon au sillet</translation>
+    </message>
+    <message>
+        <source>Radius at End</source>
+        <translation>Rayon en bout</translation>
+    </message>
+    <message>
+        <source>radius at the end</source>
+        <translation>Rayon en bout de touche</translation>
+    </message>
+    <message>
+        <source>String Set</source>
+        <translation>Jeu de cordes</translation>
+    </message>
+    <message>
+        <source>Action at Nut</source>
+        <translation>Action au sillet</translation>
+    </message>
+    <message>
+        <source>Action at Fret 12</source>
+        <translation>Action à la 12e frette</translation>
+    </message>
+    <message>
+        <source>action at the nut</source>
+        <translation>Action au sillet</translation>
+    </message>
+    <message>
+        <source>action at fret 12</source>
+        <translation>Action à la 12e frette</translation>
+    </message>
+    <message>
+        <source>Frets to Intonate</source>
+        <translation>Frettes à compenser</translation>
+    </message>
+    <message>
+        <source>Nut Compensation</source>
+        <translation>Compensation du si&amp;llet</translation>
+    </message>
+    <message>
+        <source>Saddle</source>
+        <translation>Sillet de chevalet</translation>
+    </message>
+    <message>
+        <source>Per String</source>
+        <translation>Par corde</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Droit</translation>
+    </message>
+    <message>
+        <source>Typed Compensation</source>
+        <translation>Compensation saisie</translation>
+    </message>
+    <message>
+        <source>You must enter the number of frets and a scale length</source>
+        <translation>Vous devez saisir le nombre de frettes et un diapason</translation>
+    </message>
+    <message>
+        <source>Number of frets: %1  Scale Length: %2 %3</source>
+        <translation>Nombre de frettes : %1  Diapason : %2 %3</translation>
+    </message>
+    <message>
+        <source>%1: scale length %2, nut offset %3, RMS %4, largest %5</source>
+        <translation>%1 : diapason %2, décalage du sillet %3, RMS %4, plus grand %5</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches.</source>
+        <translation>%1 frettes, pouces.</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres.</source>
+        <translation>%1 frettes, millimètres.</translation>
+    </message>
+    <message>
+        <source>%1 frets, inches. %2</source>
+        <translation>%1 frettes, pouces. %2</translation>
+    </message>
+    <message>
+        <source>%1 frets, millimetres. %2</source>
+        <translation>%1 frettes, millimètres. %2</translation>
+    </message>
+    <message>
+        <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
+        <translation>Le long %1, en travers %2 ; frette %3 sur la corde %4 : %5 du sillet, fente %6.</translation>
+    </message>
+    <message>
+        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
+The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
+The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
+which may be slightly less accurate under certain conditions, due<byte value="xd"/>
+rounding errors.  The use of double precision floating point<byte value="xd"/>
+arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
+<byte value="xd"/>
+For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
+Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
+May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
+due to ease of calculation.  Not recommended. </source>
+        <translation>Deux méthodes de calcul de l&apos;espacement des frettes sont proposées :<byte value="xd"/>
+La première n&apos;est pas cumulative et utilise la racine 12e de 2<byte value="xd"/>
+La seconde s&apos;appelle la règle des 18es ; c&apos;est une méthode cumulative<byte value="xd"/>
+qui peut être un peu moins précise dans certains cas, à cause<byte value="xd"/>
+des erreurs d&apos;arrondi.  Le calcul en virgule flottante double<byte value="xd"/>
+précision élimine presque entièrement ces erreurs<byte value="xd"/>
+<byte value="xd"/>
+Pour la règle des 18es, trois facteurs de calcul sont proposés.<byte value="xd"/>
+Courant = 1/17.817  Recommandé par la plupart des auteurs.<byte value="xd"/>
+<byte value="xd"/>
+Dervin = 1/17.835  D&apos;après Aldric Dervin, Making Musical Instruments, p. 34.<byte value="xd"/>
+Peut-être erroné.  Donne des espacements légèrement plus courts.<byte value="xd"/>
+<byte value="xd"/>
+Primitive = 1/18<byte value="xd"/>
+Valeur imprécise que les artisans ont pu utiliser autrefois<byte value="xd"/>
+parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
+    </message>
     <message>
         <source>1/64th In.</source>
         <translation>1/64 po</translation>
@@ -1363,48 +1399,6 @@ en pixels</translation>
     <message>
         <source>&amp;Tenth</source>
         <translation>D&amp;ixième</translation>
-    </message>
-    <message>
-        <source>You must enter the number of frets and a scale length</source>
-        <translation>Vous devez saisir le nombre de frettes et un diapason</translation>
-    </message>
-    <message>
-        <source>Number of frets: %1  Scale Length: %2 %3</source>
-        <translation>Nombre de frettes : %1  Diapason : %2 %3</translation>
-    </message>
-    <message>
-        <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
-The first is non-cumulative and uses the 12th root of 2 formula<byte value="xd"/>
-The second is called the rule of 18ths and is a cumulative method<byte value="xd"/>
-which may be slightly less accurate under certain conditions, due<byte value="xd"/>
-rounding errors.  The use of double precision floating point<byte value="xd"/>
-arithmetic for the calculations all but eliminates these errors<byte value="xd"/>
-<byte value="xd"/>
-For the rule of 18ths, three calculation factors are available.<byte value="xd"/>
-Common = 1/17.817  Recommended by most authors.<byte value="xd"/>
-<byte value="xd"/>
-Dervin = 1/17.835  From Aldric Dervin, Making Musical Instruments, Pg 34.<byte value="xd"/>
-May be erroneous.  Yields slightly shorter fret spacing.<byte value="xd"/>
-<byte value="xd"/>
-Primitive = 1/18<byte value="xd"/>
-Inaccurate value that may have been used by craftsmen in the past<byte value="xd"/>
-due to ease of calculation.  Not recommended. </source>
-        <translation>Deux méthodes de calcul de l&apos;espacement des frettes sont proposées :<byte value="xd"/>
-La première n&apos;est pas cumulative et utilise la racine 12e de 2<byte value="xd"/>
-La seconde s&apos;appelle la règle des 18es ; c&apos;est une méthode cumulative<byte value="xd"/>
-qui peut être un peu moins précise dans certains cas, à cause<byte value="xd"/>
-des erreurs d&apos;arrondi.  Le calcul en virgule flottante double<byte value="xd"/>
-précision élimine presque entièrement ces erreurs<byte value="xd"/>
-<byte value="xd"/>
-Pour la règle des 18es, trois facteurs de calcul sont proposés.<byte value="xd"/>
-Courant = 1/17,817  Recommandé par la plupart des auteurs.<byte value="xd"/>
-<byte value="xd"/>
-Dervin = 1/17,835  D&apos;après Aldric Dervin, Making Musical Instruments, p. 34.<byte value="xd"/>
-Peut-être erroné.  Donne des espacements légèrement plus courts.<byte value="xd"/>
-<byte value="xd"/>
-Primitive = 1/18<byte value="xd"/>
-Valeur imprécise que les artisans ont pu utiliser autrefois<byte value="xd"/>
-parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
     </message>
 </context>
 </TS>

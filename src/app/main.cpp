@@ -28,16 +28,14 @@ int main(int argc, char** argv) {
                "(de, fr, es); --lang chooses one: --lang de, --lang en.\n";
         return 0;
     }
-    QString language;
-    if (first == "--lang") {
-        if (argc < 3) {
-            std::cerr << "varnel: --lang needs a language, as in --lang de\n";
-            return 2;
-        }
-        language = QString::fromLocal8Bit(argv[2]);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const auto language = varnel::takeLanguageOption(args);
+    if (!language) {
+        std::cerr << "varnel: --lang needs a language, as in --lang de\n";
+        return 2;
     }
     QApplication app(argc, argv);
-    varnel::installTranslations(language);
+    varnel::installTranslations(*language);
     app.setApplicationDisplayName(QString());
     varnel::QSettingsStore store;
     varnel::QtMessageBox messages;

@@ -59,10 +59,9 @@ PageSetup setupFor(const ChartRequest& request, bool pdf, ChosenPrinter* remembe
     return setup;
 }
 
-std::string messageOut(const Message& message, const char* context) {
+std::string messageOut(const Message& message) {
     // Without the application (a plain chart) there is no translation to look in.
-    return QCoreApplication::instance() ? messageText(message, context).toStdString()
-                                        : message.english();
+    return QCoreApplication::instance() ? messageText(message).toStdString() : message.english();
 }
 
 int runChartCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,

@@ -26,7 +26,7 @@ bool needsPrinting(const std::vector<std::string>& args);
 bool saysMessages(const std::vector<std::string>& args);
 
 // A message as the command says it: in the language of the translation loaded, if any.
-std::string messageOut(const Message& message, const char* context);
+std::string messageOut(const Message& message);
 
 // Where Varnel keeps its settings (the saved configurations) and the chosen printer with its
 // calibration; none for no configurations, and the system's default printer uncorrected.

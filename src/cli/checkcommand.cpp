@@ -44,7 +44,7 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     }
     const auto measured = readMeasurements(csv);
     if (const Message* why = std::get_if<Message>(&measured)) {
-        err << messageOut(*why, "varnel::Check") << "\n";
+        err << messageOut(*why) << "\n";
         return kExitRefused;
     }
     std::optional<double> scale;
@@ -53,7 +53,7 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     const auto check = checkInstrument(std::get<std::vector<Measurement>>(measured), scale,
                                        customFactor(s.calcType, s.calcFact), unitsOf(s.unitsType));
     if (const Message* why = std::get_if<Message>(&check)) {
-        err << messageOut(*why, "varnel::Check") << "\n";
+        err << messageOut(*why) << "\n";
         return kExitRefused;
     }
     const InstrumentCheck& c = std::get<InstrumentCheck>(check);
@@ -74,8 +74,7 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
             << six(m.rms) << "," << six(m.largest) << "\n";
     }
     out << "best: " << c.models.front().name << "\n";
-    for (const Message& finding : checkFindings(c))
-        out << messageOut(finding, "varnel::Check") << "\n";
+    for (const Message& finding : checkFindings(c)) out << messageOut(finding) << "\n";
     out << "fret,measured_" << unit << ",best_" << unit << ",residual_" << unit << ",cents\n";
     for (const FretCheck& f : c.frets) {
         out << f.fret << "," << formatGeneral(f.measured) << "," << six(f.best) << ","

@@ -71,7 +71,7 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
         in.workshop.doubleMarkers.clear();
     }
     if (const auto refusal = designerRefusal(in, s)) {
-        err << messageOut(*refusal, "varnel::DesignerInput") << "\n";
+        err << messageOut(*refusal) << "\n";
         return kExitRefused;
     }
     const DesignerBoard board = layOutBoard(in, s);

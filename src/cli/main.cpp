@@ -35,14 +35,10 @@ int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
     // The messages' language, taken out of the options.
-    QString language;
-    if (const auto lang = std::find(args.begin(), args.end(), "--lang"); lang != args.end()) {
-        if (lang + 1 == args.end()) {
-            std::cerr << "varnel-chart: --lang needs a language, as in --lang de\n";
-            return 2;
-        }
-        language = QString::fromStdString(*(lang + 1));
-        args.erase(lang, lang + 2);
+    const auto language = varnel::takeLanguageOption(args);
+    if (!language) {
+        std::cerr << "varnel-chart: --lang needs a language, as in --lang de\n";
+        return 2;
     }
     // Printing and files need fonts, a print system or the settings store; plain charts need
     // nothing of Qt.
@@ -54,7 +50,7 @@ int main(int argc, char** argv) {
         }
         provideRuntimeFolder();
         QApplication app(argc, argv);
-        varnel::installTranslations(language);
+        varnel::installTranslations(*language);
         varnel::QSettingsStore store;
         varnel::QSettingsStore printerStore(varnel::kPrinterStore);
         return varnel::runChartCommand(args, std::cout, std::cerr, {&store, &printerStore});

@@ -58,30 +58,30 @@ std::variant<InstrumentCheck, Message> checkInstrument(std::vector<Measurement> 
         const MessageArg fret = number(m.fret);
         if (m.fret < 1)
             return Message(
-                QT_TRANSLATE_NOOP("varnel::Check", "Fret %1: a fret is numbered from 1."), {fret});
+                QT_TRANSLATE_NOOP("varnel::Words", "Fret %1: a fret is numbered from 1."), {fret});
         if (!std::isfinite(m.distance) || !(m.distance > 0)) {
             return Message(
-                QT_TRANSLATE_NOOP("varnel::Check",
+                QT_TRANSLATE_NOOP("varnel::Words",
                                   "Fret %1: the distance, %2, must be a positive number."),
                 {fret, number(m.distance)});
         }
         if (i > 0 && !(m.distance > measured[i - 1].distance)) {
             return Message(
-                QT_TRANSLATE_NOOP("varnel::Check",
+                QT_TRANSLATE_NOOP("varnel::Words",
                                   "Fret %1 is measured no farther from the nut than fret %2."),
                 {fret, number(measured[i - 1].fret)});
         }
         if (i > 0 && m.fret == measured[i - 1].fret)
-            return Message(QT_TRANSLATE_NOOP("varnel::Check", "Fret %1 is measured twice."),
+            return Message(QT_TRANSLATE_NOOP("varnel::Words", "Fret %1 is measured twice."),
                            {fret});
     }
     if (measured.size() < 3)
         return Message(
-            QT_TRANSLATE_NOOP("varnel::Check", "Measure at least 3 frets to check an instrument."),
+            QT_TRANSLATE_NOOP("varnel::Words", "Measure at least 3 frets to check an instrument."),
             {});
     if (scaleLength && !(std::isfinite(*scaleLength) && *scaleLength > measured.back().distance)) {
         return Message(QT_TRANSLATE_NOOP(
-                           "varnel::Check",
+                           "varnel::Words",
                            "The scale length, %1, must be beyond the last fret, %2 from the nut."),
                        {number(*scaleLength), number(measured.back().distance)});
     }
@@ -91,12 +91,12 @@ std::variant<InstrumentCheck, Message> checkInstrument(std::vector<Measurement> 
     FretboardSettings model;
     model.calcType = kCalcTwelfthRoot;
     check.models.push_back(
-        fit(measured, model, QT_TRANSLATE_NOOP("varnel::Check", "twelfth root")));
+        fit(measured, model, QT_TRANSLATE_NOOP("varnel::Words", "twelfth root")));
     model.calcType = kCalcRule18;
     std::vector<std::pair<std::string, double>> factors = {
-        {QT_TRANSLATE_NOOP("varnel::Check", "rule of 18ths, common"), kFactorCommon},
-        {QT_TRANSLATE_NOOP("varnel::Check", "rule of 18ths, dervin"), kFactorDervin},
-        {QT_TRANSLATE_NOOP("varnel::Check", "rule of 18ths, primitive"), kFactorPrimitive}};
+        {QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, common"), kFactorCommon},
+        {QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, dervin"), kFactorDervin},
+        {QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, primitive"), kFactorPrimitive}};
     if (customFactor) factors.emplace_back("rule of 18ths, " + text(*customFactor), *customFactor);
     for (const auto& [name, factor] : factors) {
         model.calcFact = factor;
@@ -141,26 +141,25 @@ std::vector<Message> checkFindings(const InstrumentCheck& check) {
     const auto said = [&](double off, const char* there, const char* toward, const char* from) {
         const std::string size = formatFixed(std::fabs(off), decimals);
         if (size == formatFixed(0, decimals)) return Message(there, {});
-        return Message(off > 0 ? toward : from,
-                       {{size + " " + checkUnit(check), MessageArg::Kind::Number}});
+        return Message(off > 0 ? toward : from, {writtenNumber(size + " " + checkUnit(check))});
     };
     // A nut nearer the bridge shortens every distance: its offset is negative.
     std::vector<Message> findings = {said(
-        -best.offset, QT_TRANSLATE_NOOP("varnel::Check", "The nut stands where the frets want it."),
-        QT_TRANSLATE_NOOP("varnel::Check",
+        -best.offset, QT_TRANSLATE_NOOP("varnel::Words", "The nut stands where the frets want it."),
+        QT_TRANSLATE_NOOP("varnel::Words",
                           "The nut stands %1 toward the bridge from where the frets want it."),
-        QT_TRANSLATE_NOOP("varnel::Check",
+        QT_TRANSLATE_NOOP("varnel::Words",
                           "The nut stands %1 away from the bridge from where the frets want it."))};
     if (check.scaleLength) {
         // Where the frets want the saddle, from the nut as it stands.
         const double wanted = best.scaleLength + best.offset;
         findings.push_back(said(
             wanted - *check.scaleLength,
-            QT_TRANSLATE_NOOP("varnel::Check", "The saddle stands where the frets want it."),
-            QT_TRANSLATE_NOOP("varnel::Check",
+            QT_TRANSLATE_NOOP("varnel::Words", "The saddle stands where the frets want it."),
+            QT_TRANSLATE_NOOP("varnel::Words",
                               "The saddle stands %1 toward the nut from where the frets want it."),
             QT_TRANSLATE_NOOP(
-                "varnel::Check",
+                "varnel::Words",
                 "The saddle stands %1 away from the nut from where the frets want it.")));
     }
     return findings;
@@ -220,7 +219,7 @@ std::variant<std::vector<Measurement>, Message> readMeasurements(std::string_vie
             if (!distance) {
                 if (line == 1) continue;  // a header
                 return Message(
-                    QT_TRANSLATE_NOOP("varnel::Check", "Line %1: \"%2\" is not a distance."),
+                    QT_TRANSLATE_NOOP("varnel::Words", "Line %1: \"%2\" is not a distance."),
                     {number(line), verbatim(row)});
             }
             out.push_back({nextFret++, *distance});
@@ -230,14 +229,14 @@ std::variant<std::vector<Measurement>, Message> readMeasurements(std::string_vie
         if (!fret) {
             if (line == 1) continue;
             return Message(
-                QT_TRANSLATE_NOOP("varnel::Check", "Line %1: \"%2\" is not a fret number."),
+                QT_TRANSLATE_NOOP("varnel::Words", "Line %1: \"%2\" is not a fret number."),
                 {number(line), verbatim(first)});
         }
         nextFret = *fret + 1;
         if (second.find_first_not_of(' ') == std::string::npos) continue;  // not measured
         const auto distance = distanceOf(second);
         if (!distance)
-            return Message(QT_TRANSLATE_NOOP("varnel::Check", "Line %1: \"%2\" is not a distance."),
+            return Message(QT_TRANSLATE_NOOP("varnel::Words", "Line %1: \"%2\" is not a distance."),
                            {number(line), verbatim(second)});
         out.push_back({*fret, *distance});
     }

@@ -130,9 +130,9 @@ std::pair<std::vector<int>, std::vector<int>> boardMarkers(const Workshop& w,
 
 std::string markerName(MarkerKind kind) {
     // Also the fret table's words, which a window translates.
-    return kind == MarkerKind::Double   ? QT_TRANSLATE_NOOP("varnel::FretTableModel", "double")
-           : kind == MarkerKind::Single ? QT_TRANSLATE_NOOP("varnel::FretTableModel", "single")
-                                        : QT_TRANSLATE_NOOP("varnel::FretTableModel", "none");
+    return kind == MarkerKind::Double   ? QT_TRANSLATE_NOOP("varnel::Words", "double")
+           : kind == MarkerKind::Single ? QT_TRANSLATE_NOOP("varnel::Words", "single")
+                                        : QT_TRANSLATE_NOOP("varnel::Words", "none");
 }
 
 double fretFraction(const FretboardSettings& s, int fret) {

@@ -75,9 +75,9 @@ const DesignerInput* designerInput(std::string_view key) {
 Message unreadableMessage(const DesignerInput& input, const DesignerInputs& in) {
     if (input.key == "txtPerpendicular") {
         return in.perpendicularFret
-                   ? QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                   ? QT_TRANSLATE_NOOP("varnel::Words",
                                        "Perpendicular Fret must be a fret number, 0 for the nut.")
-                   : QT_TRANSLATE_NOOP("varnel::DesignerInput",
+                   : QT_TRANSLATE_NOOP("varnel::Words",
                                        "Perpendicular Ratio must be a number from 0 to 1.");
     }
     return Message(input.unreadable, {word(input.caption)});

@@ -27,7 +27,7 @@ DesignerInput number(std::string_view key, std::string_view caption, std::string
         DesignerInputs copy = in;
         return field(copy);
     };
-    input.unreadable = QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be a number.");
+    input.unreadable = QT_TRANSLATE_NOOP("varnel::Words", "%1 must be a number.");
     return input;
 }
 
@@ -56,7 +56,7 @@ DesignerInput count(std::string_view key, std::string_view caption, std::string_
         DesignerInputs copy = in;
         return std::to_string(field(copy));
     };
-    input.unreadable = QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be a whole number.");
+    input.unreadable = QT_TRANSLATE_NOOP("varnel::Words", "%1 must be a whole number.");
     return input;
 }
 
@@ -73,7 +73,7 @@ DesignerInput frets(std::string_view key, std::string_view caption, InputOption 
         return fretListText(field(copy));
     };
     input.unreadable =
-        QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 must be fret numbers separated by blanks.");
+        QT_TRANSLATE_NOOP("varnel::Words", "%1 must be fret numbers separated by blanks.");
     return input;
 }
 

@@ -13,10 +13,10 @@
 namespace varnel::rows {
 
 // The tabs, in the form's order.
-inline const char* const kStrings = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Strings and Scale");
-inline const char* const kTuning = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Tuning");
-inline const char* const kWorkshop = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Workshop");
-inline const char* const kIntonation = QT_TRANSLATE_NOOP("varnel::DesignerInput", "Intonation");
+inline const char* const kStrings = QT_TRANSLATE_NOOP("varnel::Words", "Strings and Scale");
+inline const char* const kTuning = QT_TRANSLATE_NOOP("varnel::Words", "Tuning");
+inline const char* const kWorkshop = QT_TRANSLATE_NOOP("varnel::Words", "Workshop");
+inline const char* const kIntonation = QT_TRANSLATE_NOOP("varnel::Words", "Intonation");
 
 using NumberField = double& (*)(DesignerInputs&);
 

@@ -123,8 +123,8 @@ struct FretPositions {
     int count() const { return distFromNut.empty() ? 0 : static_cast<int>(distFromNut.size()) - 1; }
 };
 
-inline constexpr std::string_view kCheckInputsMessage = QT_TRANSLATE_NOOP(
-    "varnel::WindowModel", "You must enter the number of frets and a scale length");
+inline constexpr std::string_view kCheckInputsMessage =
+    QT_TRANSLATE_NOOP("varnel::Words", "You must enter the number of frets and a scale length");
 
 // True when a calculation may run: a positive, finite scale length and at least two frets.
 bool inputsAreValid(const FretboardSettings& s);

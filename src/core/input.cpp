@@ -36,7 +36,7 @@ Message verifyMessage(const FretboardSettings& s) {
     std::string_view unit = unitLabel(s.unitsType);
     while (!unit.empty() && unit.front() == ' ') unit.remove_prefix(1);
     return Message(
-        QT_TRANSLATE_NOOP("varnel::WindowModel", "Number of frets: %1  Scale Length: %2 %3"),
+        QT_TRANSLATE_NOOP("varnel::Words", "Number of frets: %1  Scale Length: %2 %3"),
         // The main window reads and writes its numbers with a point in every language.
         {verbatim(formatInteger(s.nFrets)), verbatim(formatGeneral(s.scaleLen)), verbatim(unit)});
 }

@@ -4,12 +4,16 @@
 
 namespace varnel {
 
+MessageArg writtenNumber(std::string text) {
+    return {std::move(text), MessageArg::Kind::Number};
+}
+
 MessageArg number(double value) {
-    return {formatGeneral(value), MessageArg::Kind::Number};
+    return writtenNumber(formatGeneral(value));
 }
 
 MessageArg number(long long value) {
-    return {std::to_string(value), MessageArg::Kind::Number};
+    return writtenNumber(std::to_string(value));
 }
 
 MessageArg word(std::string_view text) {

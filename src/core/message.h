@@ -29,6 +29,8 @@ inline MessageArg number(int value) {
 inline MessageArg number(std::size_t value) {
     return number(static_cast<long long>(value));
 }
+// A number as already written (to its decimals, with its unit: "0.40 mm").
+MessageArg writtenNumber(std::string text);
 MessageArg word(std::string_view text);
 MessageArg verbatim(std::string_view text);
 

@@ -113,6 +113,8 @@ CheckWindow::CheckWindow(const FretboardSettings& settings, PrinterProvider& pri
     results->setAccessibleName(tr("Errors per Fret"));
     results->verticalHeader()->hide();
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Each column as wide as its header or its widest number, in any language.
+    results->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     plot = new DrawingView(this);
     plot->setObjectName(QStringLiteral("drwPlot"));
     plot->setAccessibleName(tr("Cents per fret"));
@@ -196,7 +198,7 @@ void CheckWindow::pasteMeasurements(const QString& text) {
 void CheckWindow::fillMeasurements(const QString& csv) {
     const auto read = readMeasurements(csv.toStdString());
     if (const Message* why = std::get_if<Message>(&read)) {
-        status->setText(messageText(*why, "varnel::Check"));
+        status->setText(messageText(*why));
         return;
     }
     const auto& rows = std::get<std::vector<Measurement>>(read);
@@ -256,16 +258,15 @@ void CheckWindow::recalculate() {
     }
     auto checked = checkInstrument(rows, scale,
                                    customFactor(m_settings.calcType, m_settings.calcFact), m_units);
-    if (const Message* why = std::get_if<Message>(&checked))
-        return say(messageText(*why, "varnel::Check"));
+    if (const Message* why = std::get_if<Message>(&checked)) return say(messageText(*why));
     m_check = std::get<InstrumentCheck>(std::move(checked));
     const ModelFit& best = m_check->models.front();
     QString lines =
-        tr("Best: %1").arg(QCoreApplication::translate("varnel::Check", best.name.c_str()));
+        tr("Best: %1").arg(QCoreApplication::translate(kWordsContext, best.name.c_str()));
     for (const ModelFit& m : m_check->models)
-        lines += QLatin1Char('\n') + messageText(fitText(*m_check, m), "varnel::Check");
+        lines += QLatin1Char('\n') + messageText(fitText(*m_check, m));
     for (const Message& finding : checkFindings(*m_check))
-        lines += QLatin1Char('\n') + messageText(finding, "varnel::Check");
+        lines += QLatin1Char('\n') + messageText(finding);
     fit->setText(lines);
     results->setRowCount(static_cast<int>(m_check->frets.size()));
     for (int row = 0; row < results->rowCount(); ++row) {

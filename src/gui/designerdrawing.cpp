@@ -67,7 +67,7 @@ QWidget* DesignerWindow::drawingPane() {
     layout->addWidget(drawing, 1);
     drawing->setHoverListener([this](std::optional<Point> at) {
         const Message said = at ? m_model.describePoint(*at) : Message();
-        status->setText(messageText(said.empty() ? m_model.status() : said, kInputContext));
+        status->setText(messageText(said.empty() ? m_model.status() : said));
     });
     return pane;
 }

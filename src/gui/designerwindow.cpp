@@ -43,7 +43,16 @@ QString qText(std::string_view text) {
 
 // A caption of the table of inputs in the user's language.
 QString inputText(std::string_view text) {
-    return QCoreApplication::translate(DesignerWindow::kInputContext, std::string(text).c_str());
+    return QCoreApplication::translate(kWordsContext, std::string(text).c_str());
+}
+
+// An input's text as its box shows it, numbers in the locale's way, and as typed there, read
+// back with the point (a path stands as it is both ways).
+QString boxText(const DesignerInput& input, const QString& text) {
+    return input.kind == InputKind::Path ? text : localDecimals(text);
+}
+QString typedText(const DesignerInput& input, const QString& typed) {
+    return input.kind == InputKind::Path ? typed : pointDecimals(typed);
 }
 
 // The caption with its mnemonic letter marked, unless a translation marked its own.
@@ -267,13 +276,11 @@ QWidget* DesignerWindow::inputPages() {
             });
             continue;
         }
-        // Numbers in the locale's way (a path as it is).
-        const bool numbers = input.kind != InputKind::Path;
-        auto* box = new QLineEdit(numbers ? localDecimals(text) : text, this);
+        auto* box = new QLineEdit(boxText(input, text), this);
         box->setObjectName(key);
         box->setAccessibleName(caption);
-        connect(box, &QLineEdit::textChanged, this, [edited, numbers](const QString& value) {
-            edited((numbers ? pointDecimals(value) : value).toStdString());
+        connect(box, &QLineEdit::textChanged, this, [edited, &input](const QString& value) {
+            edited(typedText(input, value).toStdString());
         });
         m_controls[std::string(input.key)] = box;
         auto* row = new QHBoxLayout;
@@ -362,9 +369,8 @@ void DesignerWindow::showTexts() {
         const QString text = QString::fromStdString(m_model.text(key));
         if (auto* box = qobject_cast<QLineEdit*>(control)) {
             // What the user typed stays as typed while it means the same.
-            const bool numbers = designerInput(key)->kind != InputKind::Path;
-            if ((numbers ? pointDecimals(box->text()) : box->text()) != text)
-                box->setText(numbers ? localDecimals(text) : text);
+            const DesignerInput& input = *designerInput(key);
+            if (typedText(input, box->text()) != text) box->setText(boxText(input, text));
         } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
             check->setChecked(text == QLatin1String("1"));
         } else if (auto* choice = qobject_cast<QComboBox*>(control);
@@ -383,7 +389,7 @@ void DesignerWindow::showBoard() {
     perpendicular->setAccessibleName(perpendicularKind->currentText());
     for (QLabel* unit : m_unitLabels)
         unit->setText(QString::fromLatin1(unitSymbol(m_model.units())));
-    status->setText(messageText(m_model.status(), kInputContext));
+    status->setText(messageText(m_model.status()));
     m_table->boardChanged();
     table->resizeColumnsToContents();  // as wide as the rows shown and the header need
     previewButton->setEnabled(board.has_value());

@@ -40,8 +40,6 @@ class DesignerWindow : public QDialog {
     DesignerModel& model() { return m_model; }
     const std::optional<DesignerBoard>& board() const { return m_model.board(); }
 
-    // Where the table of inputs' captions and the designer's messages are translated.
-    static constexpr const char* kInputContext = "varnel::DesignerInput";
     // The window's own best size.
     static constexpr QSize kPreferredSize{1200, 720};
     // Sizes the window to fit the screen's available area with its frame, at the size wanted

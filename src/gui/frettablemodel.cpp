@@ -1,6 +1,9 @@
 #include "gui/frettablemodel.h"
 
+#include <QCoreApplication>
+
 #include "core/numtext.h"
+#include "core/translatable.h"
 #include "text/localnumbers.h"
 
 namespace varnel {
@@ -49,15 +52,16 @@ QString FretTableModel::cellText(const QModelIndex& index) const {
                                   static_cast<std::size_t>(column - 1);
         return QString::fromStdString(formatFixed(board->fretPoints[point].fromNut, decimals));
     }
-    const std::string cells[] = {formatFixed(f.alongFirst, decimals),
-                                 formatFixed(f.alongLast, decimals),
-                                 formatFixed(f.alongMidline, decimals),
-                                 formatFixed(f.angleDegrees, 2),
-                                 formatFixed(f.width, decimals),
-                                 formatFixed(f.radius, decimals),
-                                 tr(markerName(f.marker).c_str()).toStdString(),
-                                 formatFixed(f.cents, 2),
-                                 formatFixed(f.fromTwelve, 2)};
+    const std::string cells[] = {
+        formatFixed(f.alongFirst, decimals),
+        formatFixed(f.alongLast, decimals),
+        formatFixed(f.alongMidline, decimals),
+        formatFixed(f.angleDegrees, 2),
+        formatFixed(f.width, decimals),
+        formatFixed(f.radius, decimals),
+        QCoreApplication::translate(kWordsContext, markerName(f.marker).c_str()).toStdString(),
+        formatFixed(f.cents, 2),
+        formatFixed(f.fromTwelve, 2)};
     return QString::fromStdString(cells[static_cast<std::size_t>(column - 1)]);
 }
 

@@ -27,7 +27,7 @@ void QtMessageBox::show(std::string_view text) {
 }
 
 void QtMessageBox::say(const Message& message) {
-    show(messageText(message, "varnel::WindowModel").toStdString());
+    show(messageText(message).toStdString());
 }
 
 }  // namespace varnel

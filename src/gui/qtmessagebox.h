@@ -14,7 +14,7 @@ class QtMessageBox : public MessageBox {
     explicit QtMessageBox(QWidget* parent = nullptr) : m_parent(parent) {}
     void setParent(QWidget* parent) { m_parent = parent; }
     void show(std::string_view text) override;
-    // In the user's language (the main window's messages are translated in its model's words).
+    // In the user's language.
     void say(const Message& message) override;
 
   private:

@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/translatable.h"
 #include "gui/accessiblecombo.h"
 #include "gui/calibrationdialog.h"
 #include "gui/checkwindow.h"
@@ -224,7 +225,7 @@ void Varnel::showModel(unsigned changes) {
                         : select(ui.twelfthRoot, ui.ruleOf18ths);
         // The model's captions, in the user's language.
         const auto caption = [](std::string_view text) {
-            return QCoreApplication::translate("varnel::WindowModel", text.data());
+            return QCoreApplication::translate(kWordsContext, text.data());
         };
         ui.coarse->setText(caption(m.coarseCaption()));
         ui.fine->setText(caption(m.fineCaption()));

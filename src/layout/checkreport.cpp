@@ -131,10 +131,8 @@ double tickStep(double span, int most) {
 
 Message fitText(const InstrumentCheck& check, const ModelFit& fit) {
     const std::string unit = std::string(" ") + checkUnit(check);
-    const auto length = [&unit](const std::string& digits) {
-        return MessageArg{digits + unit, MessageArg::Kind::Number};
-    };
-    return Message(QT_TRANSLATE_NOOP("varnel::Check",
+    const auto length = [&unit](const std::string& digits) { return writtenNumber(digits + unit); };
+    return Message(QT_TRANSLATE_NOOP("varnel::Words",
                                      "%1: scale length %2, nut offset %3, RMS %4, largest %5"),
                    {word(fit.name), length(formatFixed(fit.scaleLength, 3)),
                     length(formatSigned(fit.offset, 3)), length(formatFixed(fit.rms, 3)),

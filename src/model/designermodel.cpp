@@ -183,15 +183,15 @@ void DesignerModel::recalculate() {
         const MessageArg frets = number(m_board->table.size());
         const bool inches = m_units == Units::Inches;
         if (in.tuning.note.empty()) {
-            m_status = Message(
-                inches ? QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, inches.")
-                       : QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, millimetres."),
-                {frets});
+            m_status =
+                Message(inches ? QT_TRANSLATE_NOOP("varnel::Words", "%1 frets, inches.")
+                               : QT_TRANSLATE_NOOP("varnel::Words", "%1 frets, millimetres."),
+                        {frets});
         } else {
-            m_status = Message(
-                inches ? QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, inches. %2")
-                       : QT_TRANSLATE_NOOP("varnel::DesignerInput", "%1 frets, millimetres. %2"),
-                {frets, verbatim(in.tuning.note)});
+            m_status =
+                Message(inches ? QT_TRANSLATE_NOOP("varnel::Words", "%1 frets, inches. %2")
+                               : QT_TRANSLATE_NOOP("varnel::Words", "%1 frets, millimetres. %2"),
+                        {frets, verbatim(in.tuning.note)});
         }
         m_inputs = std::move(in);
     }
@@ -203,8 +203,7 @@ Message DesignerModel::describePoint(const Point& p) const {
     if (!m_board || !m_inputs) return {};
     const DesignerBoard& board = *m_board;
     const auto length = [this](double value) {
-        return MessageArg{formatFixed(value, decimals(m_units)) + " " + unitSymbol(m_units),
-                          MessageArg::Kind::Number};
+        return writtenNumber(formatFixed(value, decimals(m_units)) + " " + unitSymbol(m_units));
     };
     // The nearest fret (or partial fret's piece) and string.
     std::size_t fret = 0;
@@ -227,7 +226,7 @@ Message DesignerModel::describePoint(const Point& p) const {
     }
     const FretPoint& point = board.fretPoints[fret * board.strings.size() + string];
     return Message(
-        QT_TRANSLATE_NOOP("varnel::DesignerInput",
+        QT_TRANSLATE_NOOP("varnel::Words",
                           "Along %1, across %2; fret %3 on string %4: %5 from the nut, "
                           "slot %6."),
         {length(p.x - onXAxis(board.nut).x), length(p.y), verbatim(point.fret), number(string + 1),

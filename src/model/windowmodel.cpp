@@ -10,7 +10,7 @@
 namespace varnel {
 
 const std::string_view kExplainText = QT_TRANSLATE_NOOP(
-    "varnel::WindowModel",
+    "varnel::Words",
     "Two methods are available for fret spacing calculation:\r\n"
     "The first is non-cumulative and uses the 12th root of 2 formula\r\n"
     "The second is called the rule of 18ths and is a cumulative method\r\n"
@@ -69,20 +69,20 @@ std::optional<Factor> WindowModel::checkedFactor() const {
 }
 
 std::string_view WindowModel::coarseCaption() const {
-    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "1/64th In.")
-                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "0.5 mm");
+    return inches() ? QT_TRANSLATE_NOOP("varnel::Words", "1/64th In.")
+                    : QT_TRANSLATE_NOOP("varnel::Words", "0.5 mm");
 }
 std::string_view WindowModel::fineCaption() const {
-    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "0.01 In.")
-                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "0.1 mm");
+    return inches() ? QT_TRANSLATE_NOOP("varnel::Words", "0.01 In.")
+                    : QT_TRANSLATE_NOOP("varnel::Words", "0.1 mm");
 }
 std::string_view WindowModel::coarseMenuCaption() const {
-    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "&Sixty Fourth")
-                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "&Half");
+    return inches() ? QT_TRANSLATE_NOOP("varnel::Words", "&Sixty Fourth")
+                    : QT_TRANSLATE_NOOP("varnel::Words", "&Half");
 }
 std::string_view WindowModel::fineMenuCaption() const {
-    return inches() ? QT_TRANSLATE_NOOP("varnel::WindowModel", "One &Hundredth")
-                    : QT_TRANSLATE_NOOP("varnel::WindowModel", "&Tenth");
+    return inches() ? QT_TRANSLATE_NOOP("varnel::Words", "One &Hundredth")
+                    : QT_TRANSLATE_NOOP("varnel::Words", "&Tenth");
 }
 
 // ---- Inputs --------------------------------------------------------------------------------

@@ -4,20 +4,20 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <algorithm>
 
 #include "text/localnumbers.h"
 
 namespace varnel {
 
-QString installTranslations(const QString& language) {
+void installTranslations(const QString& language) {
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (!language.isEmpty()) QLocale::setDefault(locale);
     // The first of the user's languages that the program speaks; English, its own, ends the
     // search (a desktop set to English, then German, stays English).
     for (QString wanted : locale.uiLanguages()) {
         wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
-        if (wanted == QLatin1String("en") || wanted.startsWith(QLatin1String("en_")))
-            return QStringLiteral("en");
+        if (wanted == QLatin1String("en") || wanted.startsWith(QLatin1String("en_"))) return;
         auto* ours = new QTranslator(QCoreApplication::instance());
         if (!ours->load(QStringLiteral("varnel_") + wanted, QStringLiteral(":/i18n"))) {
             delete ours;
@@ -32,12 +32,20 @@ QString installTranslations(const QString& language) {
         } else {
             delete qt;
         }
-        return ours->language();
+        return;
     }
-    return QStringLiteral("en");
 }
 
-QString messageText(const Message& message, const char* context) {
+std::optional<QString> takeLanguageOption(std::vector<std::string>& args) {
+    const auto option = std::find(args.begin(), args.end(), "--lang");
+    if (option == args.end()) return QString();
+    if (option + 1 == args.end()) return std::nullopt;
+    const QString language = QString::fromLocal8Bit(*(option + 1));
+    args.erase(option, option + 2);
+    return language;
+}
+
+QString messageText(const Message& message) {
     std::vector<std::string> texts;
     for (const MessageArg& a : message.args) {
         switch (a.kind) {
@@ -46,7 +54,7 @@ QString messageText(const Message& message, const char* context) {
                 break;
             case MessageArg::Kind::Word:
                 // A caption's translation may mark its key: not in a sentence.
-                texts.push_back(QCoreApplication::translate(context, a.text.c_str())
+                texts.push_back(QCoreApplication::translate(kWordsContext, a.text.c_str())
                                     .remove(QLatin1Char('&'))
                                     .toStdString());
                 break;
@@ -56,8 +64,8 @@ QString messageText(const Message& message, const char* context) {
         }
     }
     const std::string wording(message.wording);
-    return QString::fromStdString(
-        fillWording(QCoreApplication::translate(context, wording.c_str()).toStdString(), texts));
+    return QString::fromStdString(fillWording(
+        QCoreApplication::translate(kWordsContext, wording.c_str()).toStdString(), texts));
 }
 
 }  // namespace varnel

@@ -4,18 +4,24 @@
 // LC_ALL, LC_MESSAGES, LANG). English needs none.
 
 #include <QString>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "core/message.h"
 
 namespace varnel {
 
 // Installs the translations into the running application; a language named ("de", "fr_CA")
-// also becomes the locale that numbers are read and shown in. Returns the language the
-// program's own words are in ("en" when none was found for it).
-QString installTranslations(const QString& language = {});
+// also becomes the locale that numbers are read and shown in. English needs none.
+void installTranslations(const QString& language = {});
 
-// A message in the user's language: its wording and its word arguments translated in the
-// context given, its numbers written in the locale's way, its texts as they stand.
-QString messageText(const Message& message, const char* context);
+// Takes "--lang LANGUAGE" out of the program's arguments: the language, "" when the option is
+// not there; none when no language follows it.
+std::optional<QString> takeLanguageOption(std::vector<std::string>& args);
+
+// A message in the user's language: its wording and its word arguments translated, its numbers
+// written in the locale's way, its texts as they stand.
+QString messageText(const Message& message);
 
 }  // namespace varnel

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTranslator>
 #include <array>
 #include <map>
@@ -210,6 +212,13 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
                   QLatin1String("Fret 2 is measured no farther from the nut than fret 1."),
               english())
         << check->status->text().toStdString();
+    // Every column's header readable in full.
+    const QHeaderView* header = check->results->horizontalHeader();
+    for (int c = 0; c < header->count(); ++c) {
+        const QString label = check->results->horizontalHeaderItem(c)->text();
+        EXPECT_GE(header->sectionSize(c), header->fontMetrics().horizontalAdvance(label))
+            << label.toStdString();
+    }
     QStringList checkKeys;
     for (QPushButton* button : check->findChildren<QPushButton*>()) checkKeys << button->text();
     EXPECT_EQ(sharedKeys(checkKeys).join("; ").toStdString(), "");
@@ -218,7 +227,7 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
     FretboardSettings record;
     record.nFrets = 22;
     record.scaleLen = 647.7;
-    const QString verify = messageText(verifyMessage(record), "varnel::WindowModel");
+    const QString verify = messageText(verifyMessage(record));
     EXPECT_EQ(verify == "Number of frets: 22  Scale Length: 647.7 mm", english())
         << verify.toStdString();
     // (The main window writes its numbers with a point in every language.)
