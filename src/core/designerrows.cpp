@@ -7,6 +7,17 @@
 
 namespace varnel::rows {
 
+namespace {
+
+// A field's value in inputs that are only read: a row's accessor names its field and changes
+// nothing, so the inputs need no copy to be read through it.
+template <typename T>
+const T& fieldIn(T& (*field)(DesignerInputs&), const DesignerInputs& in) {
+    return field(const_cast<DesignerInputs&>(in));
+}
+
+}  // namespace
+
 // A length or a plain number: any finite number (the refusals judge its size), times the factor
 // when it is a length.
 DesignerInput number(std::string_view key, std::string_view caption, std::string_view group,
@@ -19,14 +30,8 @@ DesignerInput number(std::string_view key, std::string_view caption, std::string
         field(in) = *value * (length ? factor : 1);
         return true;
     };
-    input.text = [field](const DesignerInputs& in) {
-        DesignerInputs copy = in;
-        return formatShortest(field(copy));
-    };
-    input.value = [field](const DesignerInputs& in) {
-        DesignerInputs copy = in;
-        return field(copy);
-    };
+    input.text = [field](const DesignerInputs& in) { return formatShortest(fieldIn(field, in)); };
+    input.value = [field](const DesignerInputs& in) { return fieldIn(field, in); };
     input.unreadable = QT_TRANSLATE_NOOP("varnel::Words", "%1 must be a number.");
     return input;
 }
@@ -52,10 +57,7 @@ DesignerInput count(std::string_view key, std::string_view caption, std::string_
         if (n) field(in) = *n;
         return n.has_value();
     };
-    input.text = [field](const DesignerInputs& in) {
-        DesignerInputs copy = in;
-        return std::to_string(field(copy));
-    };
+    input.text = [field](const DesignerInputs& in) { return std::to_string(fieldIn(field, in)); };
     input.unreadable = QT_TRANSLATE_NOOP("varnel::Words", "%1 must be a whole number.");
     return input;
 }
@@ -68,10 +70,7 @@ DesignerInput frets(std::string_view key, std::string_view caption, InputOption 
         if (read) field(in) = *read;
         return read.has_value();
     };
-    input.text = [field](const DesignerInputs& in) {
-        DesignerInputs copy = in;
-        return fretListText(field(copy));
-    };
+    input.text = [field](const DesignerInputs& in) { return fretListText(fieldIn(field, in)); };
     input.unreadable =
         QT_TRANSLATE_NOOP("varnel::Words", "%1 must be fret numbers separated by blanks.");
     return input;
@@ -87,8 +86,7 @@ DesignerInput flag(std::string_view key, std::string_view caption, char mnemonic
         return true;
     };
     input.text = [field](const DesignerInputs& in) {
-        DesignerInputs copy = in;
-        return std::string(field(copy) ? "1" : "0");
+        return std::string(fieldIn(field, in) ? "1" : "0");
     };
     return input;
 }
@@ -101,10 +99,7 @@ DesignerInput words(std::string_view key, std::string_view caption, InputKind ki
         field(in) = std::string(text);
         return true;
     };
-    input.text = [field](const DesignerInputs& in) {
-        DesignerInputs copy = in;
-        return field(copy);
-    };
+    input.text = [field](const DesignerInputs& in) { return fieldIn(field, in); };
     return input;
 }
 
