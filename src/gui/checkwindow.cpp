@@ -60,9 +60,10 @@ class MeasurementTable : public QTableWidget {
         }
         QTableWidget::keyPressEvent(event);
     }
-    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override {
+    // Enter in a cell being typed into reaches the table too (the editor leaves it): the move
+    // down is keyPressEvent's, and closing the editor moves nowhere.
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint) override {
         QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
-        if (hint == QAbstractItemDelegate::SubmitModelCache) moveDown();
     }
 
   private:

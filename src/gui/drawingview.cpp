@@ -23,7 +23,15 @@ constexpr double kFewestPixelsPerMm = 0.01;
 }  // namespace
 
 std::optional<ViewTransform> fitTransform(const Drawing& drawing, const QSizeF& size) {
-    const Extent e = extentOf(drawing);
+    // What is drawn, and the texts too: a label left of the lines or a line of numbers below
+    // them stays in view (their widths are the screen's, their corners and heights the
+    // drawing's).
+    Extent e = extentOf(drawing);
+    for (const DrawingText& t : drawing.texts) {
+        e.left = std::min(e.left, t.topLeft.x);
+        e.top = std::min(e.top, t.topLeft.y);
+        e.bottom = std::max(e.bottom, t.topLeft.y + pointsToUnit(t.points, drawing.units));
+    }
     if (!(e.right > e.left) || !(e.bottom > e.top)) return std::nullopt;
     const double scale =
         std::max(std::min((size.width() - 2 * kMarginPixels) / (e.right - e.left),

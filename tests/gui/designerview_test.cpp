@@ -162,5 +162,27 @@ TEST_F(DesignerViewTest, EveryControlHasAKeyOfItsOwn) {
     EXPECT_EQ(QApplication::focusWidget(), designer->findChild<QWidget*>("txtFrets"));
 }
 
+// Fitted, a drawing shows its texts too: an axis's labels left of its lines and numbers below
+// them are not cut off at the widget's edge.
+TEST(DrawingFitTest, TextsOutsideTheLinesStayInView) {
+    Drawing plot;
+    plot.layers = {{"AXIS", {0, 0, 0}, 1}};
+    plot.line(0, {12, 0}, {100, 0});
+    plot.line(0, {12, 0}, {12, 40});
+    plot.text(0, {0, -4}, 8, "cents");
+    plot.text(0, {50, 41}, 8, "10");
+    const QSizeF size(400, 200);
+    const auto view = fitTransform(plot, size);
+    ASSERT_TRUE(view);
+    for (const DrawingText& t : plot.texts) {
+        const QPointF corner = view->toScreen(t.topLeft);
+        const QPointF below =
+            view->toScreen({t.topLeft.x, t.topLeft.y + pointsToUnit(t.points, plot.units)});
+        EXPECT_GE(corner.x(), 0) << t.text;
+        EXPECT_GE(corner.y(), 0) << t.text;
+        EXPECT_LE(below.y(), size.height()) << t.text;
+    }
+}
+
 }  // namespace
 }  // namespace varnel

@@ -238,6 +238,18 @@ TEST_F(PrintingTest, CheckAnInstrumentFromPastedRows) {
     check->measured->setCurrentCell(0, 1);
     QTest::keyClick(check->measured, Qt::Key_Return);
     EXPECT_EQ(check->measured->currentRow(), 1);
+    // Typed into a cell, Enter takes the value and moves down one row, no more.
+    check->measured->setCurrentCell(3, 1);
+    check->measured->editItem(check->measured->item(3, 1));
+    auto* editor = check->measured->viewport()->findChild<QLineEdit*>();
+    ASSERT_TRUE(editor);
+    QTest::keyClicks(editor, "133.682");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // the closed editor
+    EXPECT_EQ(check->measured->item(3, 1)->text(), "133.682");
+    EXPECT_EQ(check->measured->currentRow(), 4);
+    check->measured->setCurrentCell(1, 1);
     check->measured->setRangeSelected({1, 1, 2, 1}, true);
     QTest::keyClick(check->measured, Qt::Key_Delete);
     EXPECT_EQ(check->measured->item(2, 1)->text(), "");
