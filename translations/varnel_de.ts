@@ -1400,5 +1400,549 @@ weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
         <source>&amp;Tenth</source>
         <translation>Zeh&amp;ntel</translation>
     </message>
+    <message>
+        <source>rule of 18ths, %1</source>
+        <translation>18er-Regel, %1</translation>
+    </message>
+    <message>
+        <source>%1 equal divisions of %2</source>
+        <translation>%1 gleiche Teile von %2</translation>
+    </message>
+    <message>
+        <source>Scala file %1</source>
+        <translation>Scala-Datei %1</translation>
+    </message>
+    <message>
+        <source>diatonic frets, %1</source>
+        <translation>diatonische Bünde, %1</translation>
+    </message>
+    <message>
+        <source>%1 The frets follow twelve equal steps.</source>
+        <translation>%1 Die Bünde folgen zwölf gleichen Stufen.</translation>
+    </message>
+    <message>
+        <source>twelfth root of 2</source>
+        <translation>zwölfte Wurzel aus 2</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, factor %1</source>
+        <translation>18er-Regel, Faktor %1</translation>
+    </message>
+    <message>
+        <source>A string set begins with the line name,tension_N,core_mm,modulus_GPa (or tension_lb, core_in).</source>
+        <translation>Ein Saitensatz beginnt mit der Zeile name,tension_N,core_mm,modulus_GPa (oder tension_lb, core_in).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set does not have four fields.</source>
+        <translation>Zeile %1 des Saitensatzes hat nicht vier Felder.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no tension above 0.</source>
+        <translation>Zeile %1 des Saitensatzes hat keine Spannung über 0.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no core diameter above 0.</source>
+        <translation>Zeile %1 des Saitensatzes hat keinen Kerndurchmesser über 0.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no modulus above 0.</source>
+        <translation>Zeile %1 des Saitensatzes hat keinen Modul über 0.</translation>
+    </message>
+    <message>
+        <source>The string set names no strings.</source>
+        <translation>Der Saitensatz nennt keine Saiten.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB: no string set.</source>
+        <translation>%1 ist größer als 1 MiB: kein Saitensatz.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>the file has no note count.</source>
+        <translation>die Datei nennt keine Tonanzahl.</translation>
+    </message>
+    <message>
+        <source>the note count is not a whole number.</source>
+        <translation>die Tonanzahl ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>the scale has no notes.</source>
+        <translation>die Skala hat keine Töne.</translation>
+    </message>
+    <message>
+        <source>the scale has %1 of its %2 pitches.</source>
+        <translation>die Skala hat %1 ihrer %2 Tonhöhen.</translation>
+    </message>
+    <message>
+        <source>the pitch is not cents, a ratio or a whole number.</source>
+        <translation>die Tonhöhe ist weder Cent noch ein Verhältnis noch eine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>the pitch is not above the one before it; frets need rising pitches.</source>
+        <translation>die Tonhöhe liegt nicht über der vorigen; Bünde brauchen steigende Tonhöhen.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB: no Scala file.</source>
+        <translation>%1 ist größer als 1 MiB: keine Scala-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is not text: no Scala file.</source>
+        <translation>%1 ist kein Text: keine Scala-Datei.</translation>
+    </message>
+    <message>
+        <source>Extra Frets: &quot;%1&quot; is not k+ for a diatonic fret k from 1 to %2.</source>
+        <translation>Zusätzliche Bünde: „%1“ ist nicht k+ für einen diatonischen Bund k von 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>Extra Frets: %1 stands on diatonic fret %2.</source>
+        <translation>Zusätzliche Bünde: %1 steht auf dem diatonischen Bund %2.</translation>
+    </message>
+    <message>
+        <source>zero fret</source>
+        <translation>Nullbund</translation>
+    </message>
+    <message>
+        <source>first string, %1</source>
+        <translation>erste Saite, %1</translation>
+    </message>
+    <message>
+        <source>piece %1 of %2</source>
+        <translation>Teil %1 von %2</translation>
+    </message>
+    <message>
+        <source>largest: %1 cents at fret %2</source>
+        <translation>größter: %1 Cent an Bund %2</translation>
+    </message>
+    <message>
+        <source>this instrument</source>
+        <translation>dieses Instrument</translation>
+    </message>
+    <message>
+        <source>+-%1 cents (audible)</source>
+        <translation>+-%1 Cent (hörbar)</translation>
+    </message>
+    <message>
+        <source>rule of 18ths (1/18)</source>
+        <translation>18er-Regel (1/18)</translation>
+    </message>
+    <message>
+        <source>cents</source>
+        <translation>Cent</translation>
+    </message>
+    <message>
+        <source>Varnel instrument check</source>
+        <translation>Varnel-Instrumentenprüfung</translation>
+    </message>
+    <message>
+        <source>Best model: %1</source>
+        <translation>Bestes Modell: %1</translation>
+    </message>
+    <message>
+        <source>fret</source>
+        <translation>Bund</translation>
+    </message>
+    <message>
+        <source>measured (%1)</source>
+        <translation>gemessen (%1)</translation>
+    </message>
+    <message>
+        <source>best (%1)</source>
+        <translation>Modell (%1)</translation>
+    </message>
+    <message>
+        <source>residual (%1)</source>
+        <translation>Rest (%1)</translation>
+    </message>
+    <message>
+        <source>R %1</source>
+        <translation>R %1</translation>
+    </message>
+    <message>
+        <source>concave</source>
+        <translation>konkav</translation>
+    </message>
+    <message>
+        <source>convex</source>
+        <translation>konvex</translation>
+    </message>
+    <message>
+        <source>concave, %1</source>
+        <translation>konkav, %1</translation>
+    </message>
+    <message>
+        <source>convex, %1</source>
+        <translation>konvex, %1</translation>
+    </message>
+    <message>
+        <source>at the nut and the end</source>
+        <translation>am Sattel und am Ende</translation>
+    </message>
+    <message>
+        <source>at the nut</source>
+        <translation>am Sattel</translation>
+    </message>
+    <message>
+        <source>at the end</source>
+        <translation>am Ende</translation>
+    </message>
+    <message>
+        <source>The fretboard is flat: there is no radius to make a gauge for.</source>
+        <translation>Das Griffbrett ist flach: Es gibt keinen Radius, für den eine Lehre zu machen wäre.</translation>
+    </message>
+    <message>
+        <source>A gauge&apos;s radius must be a number above 0.</source>
+        <translation>Der Radius einer Lehre muss eine Zahl über 0 sein.</translation>
+    </message>
+    <message>
+        <source>A radius of %1 is too small for a gauge %2 wide: it must be at least half the width.</source>
+        <translation>Ein Radius von %1 ist zu klein für eine Lehre von %2 Breite: Er muss mindestens die halbe Breite betragen.</translation>
+    </message>
+    <message>
+        <source>gauge width = %1</source>
+        <translation>Breite der Lehre = %1</translation>
+    </message>
+    <message>
+        <source>per string</source>
+        <translation>je Saite</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>gerade</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>eingegeben</translation>
+    </message>
+    <message>
+        <source>String set: %1</source>
+        <translation>Saitensatz: %1</translation>
+    </message>
+    <message>
+        <source>Action: %1 at the nut, %2 at fret 12</source>
+        <translation>Saitenlage: %1 am Sattel, %2 am 12. Bund</translation>
+    </message>
+    <message>
+        <source>Frets 1 to %1 in tune; saddle %2, nut compensated</source>
+        <translation>Bünde 1 bis %1 gestimmt; Stegeinlage %2, Sattel kompensiert</translation>
+    </message>
+    <message>
+        <source>Frets 1 to %1 in tune; saddle %2</source>
+        <translation>Bünde 1 bis %1 gestimmt; Stegeinlage %2</translation>
+    </message>
+    <message>
+        <source>rms</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>größter</translation>
+    </message>
+    <message>
+        <source>string</source>
+        <translation>Saite</translation>
+    </message>
+    <message>
+        <source>saddle %1</source>
+        <translation>Steg %1</translation>
+    </message>
+    <message>
+        <source>nut %1</source>
+        <translation>Sattel %1</translation>
+    </message>
+    <message>
+        <source>cents before</source>
+        <translation>Cent vorher</translation>
+    </message>
+    <message>
+        <source>cents after</source>
+        <translation>Cent nachher</translation>
+    </message>
+    <message>
+        <source>Varnel intonation report</source>
+        <translation>Varnel-Intonationsbericht</translation>
+    </message>
+    <message>
+        <source>Each string&apos;s error at each fret, dashed before and solid after the compensation.</source>
+        <translation>Der Fehler jeder Saite an jedem Bund, gestrichelt vor und durchgezogen nach der Kompensation.</translation>
+    </message>
+    <message>
+        <source>scale %1 %3, %4 fret, %5</source>
+        <translation>Mensur %1 %3, %4 Bund, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 %3, %4 frets, %5</source>
+        <translation>Mensur %1 %3, %4 Bünde, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 to %2 %3, %4 fret, %5</source>
+        <translation>Mensur %1 bis %2 %3, %4 Bund, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 to %2 %3, %4 frets, %5</source>
+        <translation>Mensur %1 bis %2 %3, %4 Bünde, %5</translation>
+    </message>
+    <message>
+        <source>%1 to %2 = %3</source>
+        <translation>%1 bis %2 = %3</translation>
+    </message>
+    <message>
+        <source>nut</source>
+        <translation>Sattel</translation>
+    </message>
+    <message>
+        <source>fret %1</source>
+        <translation>Bund %1</translation>
+    </message>
+    <message>
+        <source>check: %1</source>
+        <translation>Prüfmaß: %1</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>The fretboard is too long to print: it would take more than %1 pieces of paper.</source>
+        <translation>Das Griffbrett ist zu lang zum Drucken: Es bräuchte mehr als %1 Blatt Papier.</translation>
+    </message>
+    <message>
+        <source>The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. Print on larger paper or in the other orientation.</source>
+        <translation>Das Griffbrett passt nicht auf eine Seite dieses Papiers: Ein Teil braucht %1 mal %2 mm. Drucken Sie auf größeres Papier oder in der anderen Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>radius gauges for %1</source>
+        <translation>Radiuslehren für %1</translation>
+    </message>
+    <message>
+        <source>The radius gauges are too long to print: they would take more than %1 pieces of paper.</source>
+        <translation>Die Radiuslehren sind zu lang zum Drucken: Sie bräuchten mehr als %1 Blatt Papier.</translation>
+    </message>
+    <message>
+        <source>The radius gauges do not fit on a page of this paper: a piece needs %1 by %2 mm. Print on larger paper or in the other orientation.</source>
+        <translation>Die Radiuslehren passen nicht auf eine Seite dieses Papiers: Ein Teil braucht %1 mal %2 mm. Drucken Sie auf größeres Papier oder in der anderen Ausrichtung.</translation>
+    </message>
+    <message>
+        <source>The intonation needs a string set (Intonation, String Set; --string-set).</source>
+        <translation>Die Intonation braucht einen Saitensatz (Intonation, Saitensatz; --string-set).</translation>
+    </message>
+    <message>
+        <source>%1 inches</source>
+        <translation>%1 Zoll</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Varnel printer calibration page</source>
+        <translation>Varnel-Kalibrierseite für den Drucker</translation>
+    </message>
+    <message>
+        <source>Horizontal ruler: %1</source>
+        <translation>Waagerechtes Lineal: %1</translation>
+    </message>
+    <message>
+        <source>Vertical ruler: %1</source>
+        <translation>Senkrechtes Lineal: %1</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Drucker: %1</translation>
+    </message>
+    <message>
+        <source>Paper: %1</source>
+        <translation>Papier: %1</translation>
+    </message>
+    <message>
+        <source>Correction in use: %1</source>
+        <translation>Verwendete Korrektur: %1</translation>
+    </message>
+    <message>
+        <source>Measure each ruler with a steel rule, from its first tick to its last,</source>
+        <translation>Messen Sie jedes Lineal mit einem Stahlmaß von seinem ersten bis zu seinem letzten Strich</translation>
+    </message>
+    <message>
+        <source>and enter both lengths in Preferences, Printer Scale Calibration.</source>
+        <translation>und geben Sie beide Längen unter Einstellungen, Kalibrierung des Druckermaßstabs ein.</translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <translation>waagerechte</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>senkrechte</translation>
+    </message>
+    <message>
+        <source>The measured %1 ruler must be a length in %2, such as %3. Measure it again.</source>
+        <translation>Das gemessene %1 Lineal muss eine Länge in %2 sein, etwa %3. Messen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>Millimetern</translation>
+    </message>
+    <message>
+        <source>The measured %1 ruler of %2 is more than 3 % from its printed length of %3. Measure it again, from its first tick to its last.</source>
+        <translation>Das gemessene %1 Lineal von %2 weicht um mehr als 3 % von seiner gedruckten Länge von %3 ab. Messen Sie es noch einmal, vom ersten bis zum letzten Strich.</translation>
+    </message>
+    <message>
+        <source>The %1 correction would be %2, more than 10 % from true. Check the printer&apos;s own scaling (print at 100 %), then Reset and calibrate again.</source>
+        <translation>Die %1 Korrektur wäre %2, mehr als 10 % vom Wahren. Prüfen Sie die eigene Skalierung des Druckers (Druck mit 100 %), dann Zurücksetzen und neu kalibrieren.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer available; printing goes to the default printer.</source>
+        <translation>Den Drucker „%1“ gibt es nicht mehr; gedruckt wird auf dem Standarddrucker.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>a PDF needs a file</source>
+        <translation>ein PDF braucht eine Datei</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG-Zeichnung (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing (*.dxf)</source>
+        <translation>DXF-Zeichnung (*.dxf)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>CSV-Tabelle (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Fret points as CSV (*.csv)</source>
+        <translation>Bundpunkte als CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Radius gauges are written as a DXF, SVG or PDF file.</source>
+        <translation>Radiuslehren werden als DXF-, SVG- oder PDF-Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>A fanned fretboard is written as a DXF, SVG, PDF or CSV file.</source>
+        <translation>Ein Fächergriffbrett wird als DXF-, SVG-, PDF- oder CSV-Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written.</source>
+        <translation>Die PDF-Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Install a printer, or make one the default, and try again.</source>
+        <translation>Kein Drucker verfügbar. Installieren Sie einen Drucker oder legen Sie einen als Standard fest und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The printer could not start the document. Check the printer and try again.</source>
+        <translation>Der Drucker konnte das Dokument nicht beginnen. Prüfen Sie den Drucker und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer reported an error, and the document may be incomplete. Check the printer and try again.</source>
+        <translation>Drucken fehlgeschlagen: Der Drucker meldete einen Fehler, das Dokument ist womöglich unvollständig. Prüfen Sie den Drucker und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>horizontal %1, vertical %2</source>
+        <translation>waagerecht %1, senkrecht %2</translation>
+    </message>
+    <message>
+        <source>Scale corrected for %1: %2</source>
+        <translation>Maßstab korrigiert für %1: %2</translation>
+    </message>
+    <message>
+        <source>A template line of %1 mm, the space of %2 mm above it and the page&apos;s labels and check rule (%3 mm) are more than fits on the page (%4 mm printable). Set a smaller Space between template lines or Vertical Line Length, or print on larger paper.</source>
+        <translation>Eine Schablonenzeile von %1 mm, der Abstand von %2 mm darüber und die Beschriftung und das Prüflineal der Seite (%3 mm) passen nicht auf die Seite (%4 mm bedruckbar). Stellen Sie einen kleineren Abstand der Schablonenzeilen oder eine kleinere Linienlänge ein, oder drucken Sie auf größeres Papier.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is %2 from the previous fret, more than fits across the printable width of %3. Print on wider paper or in landscape orientation.</source>
+        <translation>Bund %1 liegt %2 vom vorigen Bund entfernt, mehr als über die bedruckbare Breite von %3 passt. Drucken Sie auf breiterem Papier oder im Querformat.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the report: it needs %1 x %2 mm.</source>
+        <translation>Die Seite ist zu klein für den Bericht: Er braucht %1 x %2 mm.</translation>
+    </message>
+    <message>
+        <source>Vertical (fret position marker) line width</source>
+        <translation>Breite senkrechter Linien</translation>
+    </message>
+    <message>
+        <source>Horizontal (alignment guide) line width</source>
+        <translation>Breite waagerechter Linien</translation>
+    </message>
+    <message>
+        <source>Chart Font Size</source>
+        <translation>Schriftgröße der Tabelle</translation>
+    </message>
+    <message>
+        <source>Vertical Line Length</source>
+        <translation>Linienlänge</translation>
+    </message>
+    <message>
+        <source>Space between template lines</source>
+        <translation>Abstand der Schablonenzeilen</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 pixels is outside the range %3 to %4 pixels. Set the %5 in Preferences, Set Print Options.</source>
+        <translation>Die %1 von %2 Pixeln liegt außerhalb des Bereichs %3 bis %4 Pixel. Stellen Sie „%5“ unter Einstellungen, Druckoptionen festlegen ein.</translation>
+    </message>
+    <message>
+        <source>fret marker line width</source>
+        <translation>Breite der Bundmarken</translation>
+    </message>
+    <message>
+        <source>alignment guide line width</source>
+        <translation>Breite der Führungslinie</translation>
+    </message>
+    <message>
+        <source>The chart font size of %1 points is outside the range %2 to %3 points. Set the Chart Font Size in Preferences, Set Print Options.</source>
+        <translation>Die Schriftgröße der Tabelle von %1 Punkt liegt außerhalb des Bereichs %2 bis %3 Punkt. Stellen Sie „Schriftgröße der Tabelle“ unter Einstellungen, Druckoptionen festlegen ein.</translation>
+    </message>
+    <message>
+        <source>The template line height of %1 mm must be more than 0 mm. Set the Vertical Line Length in Preferences, Set Print Options.</source>
+        <translation>Die Höhe der Schablonenzeile von %1 mm muss mehr als 0 mm sein. Stellen Sie „Linienlänge“ unter Einstellungen, Druckoptionen festlegen ein.</translation>
+    </message>
+    <message>
+        <source>The space between template lines of %1 mm must be 0 mm or more. Set the Space between template lines in Preferences, Set Print Options.</source>
+        <translation>Der Abstand der Schablonenzeilen von %1 mm muss 0 mm oder mehr sein. Stellen Sie „Abstand der Schablonenzeilen“ unter Einstellungen, Druckoptionen festlegen ein.</translation>
+    </message>
+    <message>
+        <source>The %1 is empty. Set the %1 in Preferences, Set Print Options.</source>
+        <translation>„%1“ ist leer. Stellen Sie „%1“ unter Einstellungen, Druckoptionen festlegen ein.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number. Set the %1 in Preferences, Set Print Options.</source>
+        <translation>„%1“ „%2“ ist keine Zahl. Stellen Sie „%1“ unter Einstellungen, Druckoptionen festlegen ein.</translation>
+    </message>
+    <message>
+        <source>The template line height of %1 mm is more than fits on the page (%2 printable). Set a smaller Vertical Line Length in Preferences, Set Print Options.</source>
+        <translation>Die Höhe der Schablonenzeile von %1 mm passt nicht auf die Seite (%2 bedruckbar). Stellen Sie unter Einstellungen, Druckoptionen festlegen eine kleinere „Linienlänge“ ein.</translation>
+    </message>
+    <message>
+        <source>The space between template lines of %1 mm leaves no room on the page for a template line of %2 mm (%3 printable). Set a smaller Space between template lines in Preferences, Set Print Options.</source>
+        <translation>Der Abstand der Schablonenzeilen von %1 mm lässt auf der Seite keinen Platz für eine Schablonenzeile von %2 mm (%3 bedruckbar). Stellen Sie unter Einstellungen, Druckoptionen festlegen einen kleineren „Abstand der Schablonenzeilen“ ein.</translation>
+    </message>
+    <message>
+        <source>At the chart font size of %1 points a chart line is %2 wide, more than fits across the printable width of %3. Set a smaller Chart Font Size in Preferences, Set Print Options.</source>
+        <translation>Bei einer Schriftgröße der Tabelle von %1 Punkt ist eine Tabellenzeile %2 breit, mehr als über die bedruckbare Breite von %3 passt. Stellen Sie unter Einstellungen, Druckoptionen festlegen eine kleinere „Schriftgröße der Tabelle“ ein.</translation>
+    </message>
 </context>
 </TS>

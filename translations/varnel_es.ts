@@ -896,7 +896,7 @@ en píxeles</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>ninguno</translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
@@ -1399,6 +1399,550 @@ por su facilidad de cálculo.  No recomendado. </translation>
     <message>
         <source>&amp;Tenth</source>
         <translation>Déc&amp;imo</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, %1</source>
+        <translation>regla del 18, %1</translation>
+    </message>
+    <message>
+        <source>%1 equal divisions of %2</source>
+        <translation>%1 divisiones iguales de %2</translation>
+    </message>
+    <message>
+        <source>Scala file %1</source>
+        <translation>archivo Scala %1</translation>
+    </message>
+    <message>
+        <source>diatonic frets, %1</source>
+        <translation>trastes diatónicos, %1</translation>
+    </message>
+    <message>
+        <source>%1 The frets follow twelve equal steps.</source>
+        <translation>%1 Los trastes siguen doce pasos iguales.</translation>
+    </message>
+    <message>
+        <source>twelfth root of 2</source>
+        <translation>raíz duodécima de 2</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, factor %1</source>
+        <translation>regla del 18, factor %1</translation>
+    </message>
+    <message>
+        <source>A string set begins with the line name,tension_N,core_mm,modulus_GPa (or tension_lb, core_in).</source>
+        <translation>Un juego de cuerdas empieza con la línea name,tension_N,core_mm,modulus_GPa (o tension_lb, core_in).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set does not have four fields.</source>
+        <translation>La línea %1 del juego de cuerdas no tiene cuatro campos.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no tension above 0.</source>
+        <translation>La línea %1 del juego de cuerdas no tiene una tensión mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no core diameter above 0.</source>
+        <translation>La línea %1 del juego de cuerdas no tiene un diámetro de alma mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no modulus above 0.</source>
+        <translation>La línea %1 del juego de cuerdas no tiene un módulo mayor que 0.</translation>
+    </message>
+    <message>
+        <source>The string set names no strings.</source>
+        <translation>El juego de cuerdas no nombra ninguna cuerda.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB: no string set.</source>
+        <translation>%1 ocupa más de 1 MiB: no es un juego de cuerdas.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>the file has no note count.</source>
+        <translation>el archivo no indica el número de notas.</translation>
+    </message>
+    <message>
+        <source>the note count is not a whole number.</source>
+        <translation>el número de notas no es un número entero.</translation>
+    </message>
+    <message>
+        <source>the scale has no notes.</source>
+        <translation>la escala no tiene notas.</translation>
+    </message>
+    <message>
+        <source>the scale has %1 of its %2 pitches.</source>
+        <translation>la escala tiene %1 de sus %2 alturas.</translation>
+    </message>
+    <message>
+        <source>the pitch is not cents, a ratio or a whole number.</source>
+        <translation>la altura no es en cents, ni una razón, ni un número entero.</translation>
+    </message>
+    <message>
+        <source>the pitch is not above the one before it; frets need rising pitches.</source>
+        <translation>la altura no está por encima de la anterior; los trastes necesitan alturas ascendentes.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB: no Scala file.</source>
+        <translation>%1 ocupa más de 1 MiB: no es un archivo Scala.</translation>
+    </message>
+    <message>
+        <source>%1 is not text: no Scala file.</source>
+        <translation>%1 no es texto: no es un archivo Scala.</translation>
+    </message>
+    <message>
+        <source>Extra Frets: &quot;%1&quot; is not k+ for a diatonic fret k from 1 to %2.</source>
+        <translation>Trastes adicionales: «%1» no es k+ para un traste diatónico k de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>Extra Frets: %1 stands on diatonic fret %2.</source>
+        <translation>Trastes adicionales: %1 cae sobre el traste diatónico %2.</translation>
+    </message>
+    <message>
+        <source>zero fret</source>
+        <translation>traste cero</translation>
+    </message>
+    <message>
+        <source>first string, %1</source>
+        <translation>primera cuerda, %1</translation>
+    </message>
+    <message>
+        <source>piece %1 of %2</source>
+        <translation>pieza %1 de %2</translation>
+    </message>
+    <message>
+        <source>largest: %1 cents at fret %2</source>
+        <translation>mayor: %1 cents en el traste %2</translation>
+    </message>
+    <message>
+        <source>this instrument</source>
+        <translation>este instrumento</translation>
+    </message>
+    <message>
+        <source>+-%1 cents (audible)</source>
+        <translation>+-%1 cents (audible)</translation>
+    </message>
+    <message>
+        <source>rule of 18ths (1/18)</source>
+        <translation>regla del 18 (1/18)</translation>
+    </message>
+    <message>
+        <source>cents</source>
+        <translation>cents</translation>
+    </message>
+    <message>
+        <source>Varnel instrument check</source>
+        <translation>Varnel: comprobación de un instrumento</translation>
+    </message>
+    <message>
+        <source>Best model: %1</source>
+        <translation>Mejor modelo: %1</translation>
+    </message>
+    <message>
+        <source>fret</source>
+        <translation>traste</translation>
+    </message>
+    <message>
+        <source>measured (%1)</source>
+        <translation>medido (%1)</translation>
+    </message>
+    <message>
+        <source>best (%1)</source>
+        <translation>mejor (%1)</translation>
+    </message>
+    <message>
+        <source>residual (%1)</source>
+        <translation>residuo (%1)</translation>
+    </message>
+    <message>
+        <source>R %1</source>
+        <translation>R %1</translation>
+    </message>
+    <message>
+        <source>concave</source>
+        <translation>cóncava</translation>
+    </message>
+    <message>
+        <source>convex</source>
+        <translation>convexa</translation>
+    </message>
+    <message>
+        <source>concave, %1</source>
+        <translation>cóncava, %1</translation>
+    </message>
+    <message>
+        <source>convex, %1</source>
+        <translation>convexa, %1</translation>
+    </message>
+    <message>
+        <source>at the nut and the end</source>
+        <translation>en la cejuela y en el extremo</translation>
+    </message>
+    <message>
+        <source>at the nut</source>
+        <translation>en la cejuela</translation>
+    </message>
+    <message>
+        <source>at the end</source>
+        <translation>en el extremo</translation>
+    </message>
+    <message>
+        <source>The fretboard is flat: there is no radius to make a gauge for.</source>
+        <translation>El diapasón es plano: no hay radio para el que hacer una plantilla.</translation>
+    </message>
+    <message>
+        <source>A gauge&apos;s radius must be a number above 0.</source>
+        <translation>El radio de una plantilla debe ser un número mayor que 0.</translation>
+    </message>
+    <message>
+        <source>A radius of %1 is too small for a gauge %2 wide: it must be at least half the width.</source>
+        <translation>Un radio de %1 es demasiado pequeño para una plantilla de %2 de ancho: debe ser al menos la mitad del ancho.</translation>
+    </message>
+    <message>
+        <source>gauge width = %1</source>
+        <translation>ancho de la plantilla = %1</translation>
+    </message>
+    <message>
+        <source>per string</source>
+        <translation>por cuerda</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>recta</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>escrita</translation>
+    </message>
+    <message>
+        <source>String set: %1</source>
+        <translation>Juego de cuerdas: %1</translation>
+    </message>
+    <message>
+        <source>Action: %1 at the nut, %2 at fret 12</source>
+        <translation>Acción: %1 en la cejuela, %2 en el traste 12</translation>
+    </message>
+    <message>
+        <source>Frets 1 to %1 in tune; saddle %2, nut compensated</source>
+        <translation>Trastes 1 a %1 afinados; selleta %2, cejuela compensada</translation>
+    </message>
+    <message>
+        <source>Frets 1 to %1 in tune; saddle %2</source>
+        <translation>Trastes 1 a %1 afinados; selleta %2</translation>
+    </message>
+    <message>
+        <source>rms</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>mayor</translation>
+    </message>
+    <message>
+        <source>string</source>
+        <translation>cuerda</translation>
+    </message>
+    <message>
+        <source>saddle %1</source>
+        <translation>selleta %1</translation>
+    </message>
+    <message>
+        <source>nut %1</source>
+        <translation>cejuela %1</translation>
+    </message>
+    <message>
+        <source>cents before</source>
+        <translation>cents antes</translation>
+    </message>
+    <message>
+        <source>cents after</source>
+        <translation>cents después</translation>
+    </message>
+    <message>
+        <source>Varnel intonation report</source>
+        <translation>Varnel: informe de entonación</translation>
+    </message>
+    <message>
+        <source>Each string&apos;s error at each fret, dashed before and solid after the compensation.</source>
+        <translation>El error de cada cuerda en cada traste, discontinuo antes y continuo después de la compensación.</translation>
+    </message>
+    <message>
+        <source>scale %1 %3, %4 fret, %5</source>
+        <translation>tiro %1 %3, %4 traste, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 %3, %4 frets, %5</source>
+        <translation>tiro %1 %3, %4 trastes, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 to %2 %3, %4 fret, %5</source>
+        <translation>tiro %1 a %2 %3, %4 traste, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 to %2 %3, %4 frets, %5</source>
+        <translation>tiro %1 a %2 %3, %4 trastes, %5</translation>
+    </message>
+    <message>
+        <source>%1 to %2 = %3</source>
+        <translation>%1 a %2 = %3</translation>
+    </message>
+    <message>
+        <source>nut</source>
+        <translation>cejuela</translation>
+    </message>
+    <message>
+        <source>fret %1</source>
+        <translation>traste %1</translation>
+    </message>
+    <message>
+        <source>check: %1</source>
+        <translation>comprobación: %1</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>página %1 de %2</translation>
+    </message>
+    <message>
+        <source>The fretboard is too long to print: it would take more than %1 pieces of paper.</source>
+        <translation>El diapasón es demasiado largo para imprimirlo: necesitaría más de %1 trozos de papel.</translation>
+    </message>
+    <message>
+        <source>The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. Print on larger paper or in the other orientation.</source>
+        <translation>El diapasón no cabe en una página de este papel: una pieza necesita %1 por %2 mm. Imprima en un papel más grande o en la otra orientación.</translation>
+    </message>
+    <message>
+        <source>radius gauges for %1</source>
+        <translation>plantillas de radio para %1</translation>
+    </message>
+    <message>
+        <source>The radius gauges are too long to print: they would take more than %1 pieces of paper.</source>
+        <translation>Las plantillas de radio son demasiado largas para imprimirlas: necesitarían más de %1 trozos de papel.</translation>
+    </message>
+    <message>
+        <source>The radius gauges do not fit on a page of this paper: a piece needs %1 by %2 mm. Print on larger paper or in the other orientation.</source>
+        <translation>Las plantillas de radio no caben en una página de este papel: una pieza necesita %1 por %2 mm. Imprima en un papel más grande o en la otra orientación.</translation>
+    </message>
+    <message>
+        <source>The intonation needs a string set (Intonation, String Set; --string-set).</source>
+        <translation>La entonación necesita un juego de cuerdas (Entonación, Juego de cuerdas; --string-set).</translation>
+    </message>
+    <message>
+        <source>%1 inches</source>
+        <translation>%1 pulgadas</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Varnel printer calibration page</source>
+        <translation>Varnel: página de calibración de la impresora</translation>
+    </message>
+    <message>
+        <source>Horizontal ruler: %1</source>
+        <translation>Regla horizontal: %1</translation>
+    </message>
+    <message>
+        <source>Vertical ruler: %1</source>
+        <translation>Regla vertical: %1</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Impresora: %1</translation>
+    </message>
+    <message>
+        <source>Paper: %1</source>
+        <translation>Papel: %1</translation>
+    </message>
+    <message>
+        <source>Correction in use: %1</source>
+        <translation>Corrección en uso: %1</translation>
+    </message>
+    <message>
+        <source>Measure each ruler with a steel rule, from its first tick to its last,</source>
+        <translation>Mida cada regla con una regla de acero, desde su primera marca hasta la última,</translation>
+    </message>
+    <message>
+        <source>and enter both lengths in Preferences, Printer Scale Calibration.</source>
+        <translation>e introduzca ambas longitudes en Preferencias, Calibración de la escala de la impresora.</translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <translation>horizontal</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>vertical</translation>
+    </message>
+    <message>
+        <source>The measured %1 ruler must be a length in %2, such as %3. Measure it again.</source>
+        <translation>La regla %1 medida debe ser una longitud en %2, como %3. Mídala de nuevo.</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pulgadas</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>milímetros</translation>
+    </message>
+    <message>
+        <source>The measured %1 ruler of %2 is more than 3 % from its printed length of %3. Measure it again, from its first tick to its last.</source>
+        <translation>La regla %1 medida de %2 se aparta más de un 3 % de su longitud impresa de %3. Mídala de nuevo, desde su primera marca hasta la última.</translation>
+    </message>
+    <message>
+        <source>The %1 correction would be %2, more than 10 % from true. Check the printer&apos;s own scaling (print at 100 %), then Reset and calibrate again.</source>
+        <translation>La corrección %1 sería %2, a más de un 10 % de lo real. Compruebe el escalado propio de la impresora (imprimir al 100 %), luego Restablecer y calibre de nuevo.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer available; printing goes to the default printer.</source>
+        <translation>La impresora «%1» ya no está disponible; la impresión va a la impresora predeterminada.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>No se pudo escribir el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>a PDF needs a file</source>
+        <translation>un PDF necesita un archivo</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dibujo SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing (*.dxf)</source>
+        <translation>Dibujo DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Documento PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tabla CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texto (*.txt)</translation>
+    </message>
+    <message>
+        <source>Fret points as CSV (*.csv)</source>
+        <translation>Puntos de traste en CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Radius gauges are written as a DXF, SVG or PDF file.</source>
+        <translation>Las plantillas de radio se escriben como archivo DXF, SVG o PDF.</translation>
+    </message>
+    <message>
+        <source>A fanned fretboard is written as a DXF, SVG, PDF or CSV file.</source>
+        <translation>Un diapasón en abanico se escribe como archivo DXF, SVG, PDF o CSV.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written.</source>
+        <translation>No se pudo escribir el archivo PDF %1.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Install a printer, or make one the default, and try again.</source>
+        <translation>No hay ninguna impresora disponible. Instale una impresora, o elija una predeterminada, e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>The printer could not start the document. Check the printer and try again.</source>
+        <translation>La impresora no pudo iniciar el documento. Compruebe la impresora e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer reported an error, and the document may be incomplete. Check the printer and try again.</source>
+        <translation>La impresión falló: la impresora informó de un error y el documento puede estar incompleto. Compruebe la impresora e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>horizontal %1, vertical %2</source>
+        <translation>horizontal %1, vertical %2</translation>
+    </message>
+    <message>
+        <source>Scale corrected for %1: %2</source>
+        <translation>Escala corregida para %1: %2</translation>
+    </message>
+    <message>
+        <source>A template line of %1 mm, the space of %2 mm above it and the page&apos;s labels and check rule (%3 mm) are more than fits on the page (%4 mm printable). Set a smaller Space between template lines or Vertical Line Length, or print on larger paper.</source>
+        <translation>Una línea de plantilla de %1 mm, el espacio de %2 mm sobre ella y los rótulos y la regla de comprobación de la página (%3 mm) no caben en la página (%4 mm imprimibles). Ponga un Espacio entre líneas o una Longitud de línea menor, o imprima en un papel más grande.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is %2 from the previous fret, more than fits across the printable width of %3. Print on wider paper or in landscape orientation.</source>
+        <translation>El traste %1 está a %2 del traste anterior, más de lo que cabe en el ancho imprimible de %3. Imprima en un papel más ancho o en horizontal.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the report: it needs %1 x %2 mm.</source>
+        <translation>La página es demasiado pequeña para el informe: necesita %1 x %2 mm.</translation>
+    </message>
+    <message>
+        <source>Vertical (fret position marker) line width</source>
+        <translation>Grosor de líneas verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal (alignment guide) line width</source>
+        <translation>Grosor de líneas horizontales</translation>
+    </message>
+    <message>
+        <source>Chart Font Size</source>
+        <translation>Tamaño de letra de la tabla</translation>
+    </message>
+    <message>
+        <source>Vertical Line Length</source>
+        <translation>Longitud de línea</translation>
+    </message>
+    <message>
+        <source>Space between template lines</source>
+        <translation>Espacio entre líneas</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 pixels is outside the range %3 to %4 pixels. Set the %5 in Preferences, Set Print Options.</source>
+        <translation>El %1 de %2 píxeles está fuera del intervalo de %3 a %4 píxeles. Ajuste «%5» en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>fret marker line width</source>
+        <translation>grosor de las marcas de traste</translation>
+    </message>
+    <message>
+        <source>alignment guide line width</source>
+        <translation>grosor de la línea guía</translation>
+    </message>
+    <message>
+        <source>The chart font size of %1 points is outside the range %2 to %3 points. Set the Chart Font Size in Preferences, Set Print Options.</source>
+        <translation>El tamaño de letra de la tabla de %1 puntos está fuera del intervalo de %2 a %3 puntos. Ajuste «Tamaño de letra de la tabla» en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>The template line height of %1 mm must be more than 0 mm. Set the Vertical Line Length in Preferences, Set Print Options.</source>
+        <translation>La altura de línea de la plantilla de %1 mm debe ser mayor que 0 mm. Ajuste «Longitud de línea» en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>The space between template lines of %1 mm must be 0 mm or more. Set the Space between template lines in Preferences, Set Print Options.</source>
+        <translation>El espacio entre líneas de la plantilla de %1 mm debe ser de 0 mm o más. Ajuste «Espacio entre líneas» en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>The %1 is empty. Set the %1 in Preferences, Set Print Options.</source>
+        <translation>«%1» está vacío. Ajuste «%1» en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number. Set the %1 in Preferences, Set Print Options.</source>
+        <translation>«%1» «%2» no es un número. Ajuste «%1» en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>The template line height of %1 mm is more than fits on the page (%2 printable). Set a smaller Vertical Line Length in Preferences, Set Print Options.</source>
+        <translation>La altura de línea de la plantilla de %1 mm no cabe en la página (%2 imprimibles). Ajuste una «Longitud de línea» menor en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>The space between template lines of %1 mm leaves no room on the page for a template line of %2 mm (%3 printable). Set a smaller Space between template lines in Preferences, Set Print Options.</source>
+        <translation>El espacio entre líneas de la plantilla de %1 mm no deja sitio en la página para una línea de plantilla de %2 mm (%3 imprimibles). Ajuste un «Espacio entre líneas» menor en Preferencias, Opciones de impresión.</translation>
+    </message>
+    <message>
+        <source>At the chart font size of %1 points a chart line is %2 wide, more than fits across the printable width of %3. Set a smaller Chart Font Size in Preferences, Set Print Options.</source>
+        <translation>Con un tamaño de letra de la tabla de %1 puntos, una línea de la tabla mide %2 de ancho, más de lo que cabe en el ancho imprimible de %3. Ajuste un «Tamaño de letra de la tabla» menor en Preferencias, Opciones de impresión.</translation>
     </message>
 </context>
 </TS>

@@ -896,7 +896,7 @@ en pixels</translation>
     </message>
     <message>
         <source>none</source>
-        <translation>aucun</translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Perpendicular Fret must be a fret number, 0 for the nut.</source>
@@ -920,7 +920,7 @@ en pixels</translation>
     </message>
     <message>
         <source>Frets to Intonate, %1, must be 2 to the number of frets, %2.</source>
-        <translation>Les frettes à accorder, %1, doivent aller de 2 au nombre de frettes, %2.</translation>
+        <translation>Les frettes à compenser, %1, doivent aller de 2 au nombre de frettes, %2.</translation>
     </message>
     <message>
         <source>%1: fret %2 is not on the board, whose frets are 1 to %3.</source>
@@ -1332,7 +1332,7 @@ en pixels</translation>
     </message>
     <message>
         <source>Along %1, across %2; fret %3 on string %4: %5 from the nut, slot %6.</source>
-        <translation>Le long %1, en travers %2 ; frette %3 sur la corde %4 : %5 du sillet, fente %6.</translation>
+        <translation>Le long : %1, en travers : %2 ; frette %3 sur la corde %4 : %5 du sillet, fente %6.</translation>
     </message>
     <message>
         <source>Two methods are available for fret spacing calculation:<byte value="xd"/>
@@ -1399,6 +1399,550 @@ parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
     <message>
         <source>&amp;Tenth</source>
         <translation>D&amp;ixième</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, %1</source>
+        <translation>règle des 18es, %1</translation>
+    </message>
+    <message>
+        <source>%1 equal divisions of %2</source>
+        <translation>%1 divisions égales de %2</translation>
+    </message>
+    <message>
+        <source>Scala file %1</source>
+        <translation>fichier Scala %1</translation>
+    </message>
+    <message>
+        <source>diatonic frets, %1</source>
+        <translation>frettes diatoniques, %1</translation>
+    </message>
+    <message>
+        <source>%1 The frets follow twelve equal steps.</source>
+        <translation>%1 Les frettes suivent douze degrés égaux.</translation>
+    </message>
+    <message>
+        <source>twelfth root of 2</source>
+        <translation>racine douzième de 2</translation>
+    </message>
+    <message>
+        <source>rule of 18ths, factor %1</source>
+        <translation>règle des 18es, facteur %1</translation>
+    </message>
+    <message>
+        <source>A string set begins with the line name,tension_N,core_mm,modulus_GPa (or tension_lb, core_in).</source>
+        <translation>Un jeu de cordes commence par la ligne name,tension_N,core_mm,modulus_GPa (ou tension_lb, core_in).</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set does not have four fields.</source>
+        <translation>La ligne %1 du jeu de cordes n&apos;a pas quatre champs.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no tension above 0.</source>
+        <translation>La ligne %1 du jeu de cordes n&apos;a pas de tension supérieure à 0.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no core diameter above 0.</source>
+        <translation>La ligne %1 du jeu de cordes n&apos;a pas de diamètre d&apos;âme supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Line %1 of the string set has no modulus above 0.</source>
+        <translation>La ligne %1 du jeu de cordes n&apos;a pas de module supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>The string set names no strings.</source>
+        <translation>Le jeu de cordes ne nomme aucune corde.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB: no string set.</source>
+        <translation>%1 dépasse 1 Mio : pas un jeu de cordes.</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>the file has no note count.</source>
+        <translation>le fichier ne donne pas de nombre de notes.</translation>
+    </message>
+    <message>
+        <source>the note count is not a whole number.</source>
+        <translation>le nombre de notes n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>the scale has no notes.</source>
+        <translation>la gamme n&apos;a aucune note.</translation>
+    </message>
+    <message>
+        <source>the scale has %1 of its %2 pitches.</source>
+        <translation>la gamme a %1 de ses %2 hauteurs.</translation>
+    </message>
+    <message>
+        <source>the pitch is not cents, a ratio or a whole number.</source>
+        <translation>la hauteur n&apos;est ni en cents, ni un rapport, ni un nombre entier.</translation>
+    </message>
+    <message>
+        <source>the pitch is not above the one before it; frets need rising pitches.</source>
+        <translation>la hauteur n&apos;est pas au-dessus de la précédente ; les frettes veulent des hauteurs montantes.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than 1 MiB: no Scala file.</source>
+        <translation>%1 dépasse 1 Mio : pas un fichier Scala.</translation>
+    </message>
+    <message>
+        <source>%1 is not text: no Scala file.</source>
+        <translation>%1 n&apos;est pas du texte : pas un fichier Scala.</translation>
+    </message>
+    <message>
+        <source>Extra Frets: &quot;%1&quot; is not k+ for a diatonic fret k from 1 to %2.</source>
+        <translation>Frettes supplémentaires : « %1 » n&apos;est pas k+ pour une frette diatonique k de 1 à %2.</translation>
+    </message>
+    <message>
+        <source>Extra Frets: %1 stands on diatonic fret %2.</source>
+        <translation>Frettes supplémentaires : %1 tombe sur la frette diatonique %2.</translation>
+    </message>
+    <message>
+        <source>zero fret</source>
+        <translation>frette zéro</translation>
+    </message>
+    <message>
+        <source>first string, %1</source>
+        <translation>première corde, %1</translation>
+    </message>
+    <message>
+        <source>piece %1 of %2</source>
+        <translation>pièce %1 sur %2</translation>
+    </message>
+    <message>
+        <source>largest: %1 cents at fret %2</source>
+        <translation>le plus grand : %1 cents à la frette %2</translation>
+    </message>
+    <message>
+        <source>this instrument</source>
+        <translation>cet instrument</translation>
+    </message>
+    <message>
+        <source>+-%1 cents (audible)</source>
+        <translation>+-%1 cents (audible)</translation>
+    </message>
+    <message>
+        <source>rule of 18ths (1/18)</source>
+        <translation>règle des 18es (1/18)</translation>
+    </message>
+    <message>
+        <source>cents</source>
+        <translation>cents</translation>
+    </message>
+    <message>
+        <source>Varnel instrument check</source>
+        <translation>Varnel : vérification d&apos;un instrument</translation>
+    </message>
+    <message>
+        <source>Best model: %1</source>
+        <translation>Meilleur modèle : %1</translation>
+    </message>
+    <message>
+        <source>fret</source>
+        <translation>frette</translation>
+    </message>
+    <message>
+        <source>measured (%1)</source>
+        <translation>mesuré (%1)</translation>
+    </message>
+    <message>
+        <source>best (%1)</source>
+        <translation>meilleur (%1)</translation>
+    </message>
+    <message>
+        <source>residual (%1)</source>
+        <translation>résidu (%1)</translation>
+    </message>
+    <message>
+        <source>R %1</source>
+        <translation>R %1</translation>
+    </message>
+    <message>
+        <source>concave</source>
+        <translation>concave</translation>
+    </message>
+    <message>
+        <source>convex</source>
+        <translation>convexe</translation>
+    </message>
+    <message>
+        <source>concave, %1</source>
+        <translation>concave, %1</translation>
+    </message>
+    <message>
+        <source>convex, %1</source>
+        <translation>convexe, %1</translation>
+    </message>
+    <message>
+        <source>at the nut and the end</source>
+        <translation>au sillet et en bout</translation>
+    </message>
+    <message>
+        <source>at the nut</source>
+        <translation>au sillet</translation>
+    </message>
+    <message>
+        <source>at the end</source>
+        <translation>en bout</translation>
+    </message>
+    <message>
+        <source>The fretboard is flat: there is no radius to make a gauge for.</source>
+        <translation>La touche est plate : il n&apos;y a pas de rayon pour lequel faire un gabarit.</translation>
+    </message>
+    <message>
+        <source>A gauge&apos;s radius must be a number above 0.</source>
+        <translation>Le rayon d&apos;un gabarit doit être un nombre supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>A radius of %1 is too small for a gauge %2 wide: it must be at least half the width.</source>
+        <translation>Un rayon de %1 est trop petit pour un gabarit de %2 de large : il doit valoir au moins la moitié de la largeur.</translation>
+    </message>
+    <message>
+        <source>gauge width = %1</source>
+        <translation>largeur du gabarit = %1</translation>
+    </message>
+    <message>
+        <source>per string</source>
+        <translation>par corde</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>droit</translation>
+    </message>
+    <message>
+        <source>typed</source>
+        <translation>saisi</translation>
+    </message>
+    <message>
+        <source>String set: %1</source>
+        <translation>Jeu de cordes : %1</translation>
+    </message>
+    <message>
+        <source>Action: %1 at the nut, %2 at fret 12</source>
+        <translation>Action : %1 au sillet, %2 à la frette 12</translation>
+    </message>
+    <message>
+        <source>Frets 1 to %1 in tune; saddle %2, nut compensated</source>
+        <translation>Frettes 1 à %1 justes ; sillet de chevalet %2, sillet compensé</translation>
+    </message>
+    <message>
+        <source>Frets 1 to %1 in tune; saddle %2</source>
+        <translation>Frettes 1 à %1 justes ; sillet de chevalet %2</translation>
+    </message>
+    <message>
+        <source>rms</source>
+        <translation>RMS</translation>
+    </message>
+    <message>
+        <source>largest</source>
+        <translation>max.</translation>
+    </message>
+    <message>
+        <source>string</source>
+        <translation>corde</translation>
+    </message>
+    <message>
+        <source>saddle %1</source>
+        <translation>chevalet %1</translation>
+    </message>
+    <message>
+        <source>nut %1</source>
+        <translation>sillet %1</translation>
+    </message>
+    <message>
+        <source>cents before</source>
+        <translation>cents avant</translation>
+    </message>
+    <message>
+        <source>cents after</source>
+        <translation>cents après</translation>
+    </message>
+    <message>
+        <source>Varnel intonation report</source>
+        <translation>Varnel : rapport d&apos;intonation</translation>
+    </message>
+    <message>
+        <source>Each string&apos;s error at each fret, dashed before and solid after the compensation.</source>
+        <translation>L&apos;erreur de chaque corde à chaque frette, en tirets avant et en trait plein après la compensation.</translation>
+    </message>
+    <message>
+        <source>scale %1 %3, %4 fret, %5</source>
+        <translation>diapason %1 %3, %4 frette, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 %3, %4 frets, %5</source>
+        <translation>diapason %1 %3, %4 frettes, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 to %2 %3, %4 fret, %5</source>
+        <translation>diapason %1 à %2 %3, %4 frette, %5</translation>
+    </message>
+    <message>
+        <source>scale %1 to %2 %3, %4 frets, %5</source>
+        <translation>diapason %1 à %2 %3, %4 frettes, %5</translation>
+    </message>
+    <message>
+        <source>%1 to %2 = %3</source>
+        <translation>%1 à %2 = %3</translation>
+    </message>
+    <message>
+        <source>nut</source>
+        <translation>sillet</translation>
+    </message>
+    <message>
+        <source>fret %1</source>
+        <translation>frette %1</translation>
+    </message>
+    <message>
+        <source>check: %1</source>
+        <translation>contrôle : %1</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>The fretboard is too long to print: it would take more than %1 pieces of paper.</source>
+        <translation>La touche est trop longue pour être imprimée : il faudrait plus de %1 morceaux de papier.</translation>
+    </message>
+    <message>
+        <source>The fretboard does not fit on a page of this paper: a piece needs %1 by %2 mm. Print on larger paper or in the other orientation.</source>
+        <translation>La touche ne tient pas sur une page de ce papier : une pièce demande %1 sur %2 mm. Imprimez sur un papier plus grand ou dans l&apos;autre orientation.</translation>
+    </message>
+    <message>
+        <source>radius gauges for %1</source>
+        <translation>gabarits de rayon pour %1</translation>
+    </message>
+    <message>
+        <source>The radius gauges are too long to print: they would take more than %1 pieces of paper.</source>
+        <translation>Les gabarits de rayon sont trop longs pour être imprimés : il faudrait plus de %1 morceaux de papier.</translation>
+    </message>
+    <message>
+        <source>The radius gauges do not fit on a page of this paper: a piece needs %1 by %2 mm. Print on larger paper or in the other orientation.</source>
+        <translation>Les gabarits de rayon ne tiennent pas sur une page de ce papier : une pièce demande %1 sur %2 mm. Imprimez sur un papier plus grand ou dans l&apos;autre orientation.</translation>
+    </message>
+    <message>
+        <source>The intonation needs a string set (Intonation, String Set; --string-set).</source>
+        <translation>La justesse a besoin d&apos;un jeu de cordes (Justesse, Jeu de cordes ; --string-set).</translation>
+    </message>
+    <message>
+        <source>%1 inches</source>
+        <translation>%1 pouces</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+    <message>
+        <source>Varnel printer calibration page</source>
+        <translation>Varnel : page d&apos;étalonnage de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>Horizontal ruler: %1</source>
+        <translation>Règle horizontale : %1</translation>
+    </message>
+    <message>
+        <source>Vertical ruler: %1</source>
+        <translation>Règle verticale : %1</translation>
+    </message>
+    <message>
+        <source>Printer: %1</source>
+        <translation>Imprimante : %1</translation>
+    </message>
+    <message>
+        <source>Paper: %1</source>
+        <translation>Papier : %1</translation>
+    </message>
+    <message>
+        <source>Correction in use: %1</source>
+        <translation>Correction utilisée : %1</translation>
+    </message>
+    <message>
+        <source>Measure each ruler with a steel rule, from its first tick to its last,</source>
+        <translation>Mesurez chaque règle avec un réglet d&apos;acier, de son premier trait à son dernier,</translation>
+    </message>
+    <message>
+        <source>and enter both lengths in Preferences, Printer Scale Calibration.</source>
+        <translation>et saisissez les deux longueurs dans Préférences, Étalonnage de l&apos;échelle de l&apos;imprimante.</translation>
+    </message>
+    <message>
+        <source>horizontal</source>
+        <translation>horizontale</translation>
+    </message>
+    <message>
+        <source>vertical</source>
+        <translation>verticale</translation>
+    </message>
+    <message>
+        <source>The measured %1 ruler must be a length in %2, such as %3. Measure it again.</source>
+        <translation>La règle %1 mesurée doit être une longueur en %2, comme %3. Mesurez-la à nouveau.</translation>
+    </message>
+    <message>
+        <source>inches</source>
+        <translation>pouces</translation>
+    </message>
+    <message>
+        <source>millimetres</source>
+        <translation>millimètres</translation>
+    </message>
+    <message>
+        <source>The measured %1 ruler of %2 is more than 3 % from its printed length of %3. Measure it again, from its first tick to its last.</source>
+        <translation>La règle %1 mesurée de %2 s&apos;écarte de plus de 3 % de sa longueur imprimée de %3. Mesurez-la à nouveau, de son premier trait à son dernier.</translation>
+    </message>
+    <message>
+        <source>The %1 correction would be %2, more than 10 % from true. Check the printer&apos;s own scaling (print at 100 %), then Reset and calibrate again.</source>
+        <translation>La correction %1 serait de %2, à plus de 10 % du vrai. Vérifiez la mise à l&apos;échelle propre de l&apos;imprimante (impression à 100 %), puis Réinitialiser et étalonnez à nouveau.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; is no longer available; printing goes to the default printer.</source>
+        <translation>L&apos;imprimante « %1 » n&apos;est plus disponible ; l&apos;impression va à l&apos;imprimante par défaut.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: %2</source>
+        <translation>Le fichier %1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>a PDF needs a file</source>
+        <translation>un PDF a besoin d&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Dessin SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>DXF drawing (*.dxf)</source>
+        <translation>Dessin DXF (*.dxf)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Document PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Tableau CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Text (*.txt)</source>
+        <translation>Texte (*.txt)</translation>
+    </message>
+    <message>
+        <source>Fret points as CSV (*.csv)</source>
+        <translation>Points de frette en CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Radius gauges are written as a DXF, SVG or PDF file.</source>
+        <translation>Les gabarits de rayon sont écrits en fichier DXF, SVG ou PDF.</translation>
+    </message>
+    <message>
+        <source>A fanned fretboard is written as a DXF, SVG, PDF or CSV file.</source>
+        <translation>Une touche en éventail est écrite en fichier DXF, SVG, PDF ou CSV.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written.</source>
+        <translation>Le fichier PDF %1 n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Install a printer, or make one the default, and try again.</source>
+        <translation>Aucune imprimante n&apos;est disponible. Installez une imprimante, ou choisissez-en une par défaut, et réessayez.</translation>
+    </message>
+    <message>
+        <source>The printer could not start the document. Check the printer and try again.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu commencer le document. Vérifiez l&apos;imprimante et réessayez.</translation>
+    </message>
+    <message>
+        <source>Printing failed: the printer reported an error, and the document may be incomplete. Check the printer and try again.</source>
+        <translation>L&apos;impression a échoué : l&apos;imprimante a signalé une erreur, et le document est peut-être incomplet. Vérifiez l&apos;imprimante et réessayez.</translation>
+    </message>
+    <message>
+        <source>horizontal %1, vertical %2</source>
+        <translation>horizontale %1, verticale %2</translation>
+    </message>
+    <message>
+        <source>Scale corrected for %1: %2</source>
+        <translation>Échelle corrigée pour %1 : %2</translation>
+    </message>
+    <message>
+        <source>A template line of %1 mm, the space of %2 mm above it and the page&apos;s labels and check rule (%3 mm) are more than fits on the page (%4 mm printable). Set a smaller Space between template lines or Vertical Line Length, or print on larger paper.</source>
+        <translation>Une ligne de gabarit de %1 mm, l&apos;espace de %2 mm au-dessus et les légendes et la règle de contrôle de la page (%3 mm) dépassent ce que la page contient (%4 mm imprimables). Réglez un Espace entre les lignes ou une Longueur des lignes plus petit, ou imprimez sur un papier plus grand.</translation>
+    </message>
+    <message>
+        <source>Fret %1 is %2 from the previous fret, more than fits across the printable width of %3. Print on wider paper or in landscape orientation.</source>
+        <translation>La frette %1 est à %2 de la frette précédente, plus que ne contient la largeur imprimable de %3. Imprimez sur un papier plus large ou en paysage.</translation>
+    </message>
+    <message>
+        <source>The page is too small for the report: it needs %1 x %2 mm.</source>
+        <translation>La page est trop petite pour le rapport : il lui faut %1 x %2 mm.</translation>
+    </message>
+    <message>
+        <source>Vertical (fret position marker) line width</source>
+        <translation>Épaisseur des lignes verticales</translation>
+    </message>
+    <message>
+        <source>Horizontal (alignment guide) line width</source>
+        <translation>Épaisseur des lignes horizontales</translation>
+    </message>
+    <message>
+        <source>Chart Font Size</source>
+        <translation>Taille de police du tableau</translation>
+    </message>
+    <message>
+        <source>Vertical Line Length</source>
+        <translation>Longueur des lignes</translation>
+    </message>
+    <message>
+        <source>Space between template lines</source>
+        <translation>Espace entre les lignes du gabarit</translation>
+    </message>
+    <message>
+        <source>The %1 of %2 pixels is outside the range %3 to %4 pixels. Set the %5 in Preferences, Set Print Options.</source>
+        <translation>L&apos;%1 de %2 pixels est hors de la plage %3 à %4 pixels. Réglez « %5 » dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>fret marker line width</source>
+        <translation>épaisseur des repères de frette</translation>
+    </message>
+    <message>
+        <source>alignment guide line width</source>
+        <translation>épaisseur de la ligne guide</translation>
+    </message>
+    <message>
+        <source>The chart font size of %1 points is outside the range %2 to %3 points. Set the Chart Font Size in Preferences, Set Print Options.</source>
+        <translation>La taille de police du tableau de %1 points est hors de la plage %2 à %3 points. Réglez « Taille de police du tableau » dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The template line height of %1 mm must be more than 0 mm. Set the Vertical Line Length in Preferences, Set Print Options.</source>
+        <translation>La hauteur de ligne du gabarit de %1 mm doit dépasser 0 mm. Réglez « Longueur des lignes » dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The space between template lines of %1 mm must be 0 mm or more. Set the Space between template lines in Preferences, Set Print Options.</source>
+        <translation>L&apos;espace entre les lignes du gabarit de %1 mm doit être de 0 mm ou plus. Réglez « Espace entre les lignes du gabarit » dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The %1 is empty. Set the %1 in Preferences, Set Print Options.</source>
+        <translation>« %1 » est vide. Réglez « %1 » dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The %1 &quot;%2&quot; is not a number. Set the %1 in Preferences, Set Print Options.</source>
+        <translation>« %1 » « %2 » n&apos;est pas un nombre. Réglez « %1 » dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The template line height of %1 mm is more than fits on the page (%2 printable). Set a smaller Vertical Line Length in Preferences, Set Print Options.</source>
+        <translation>La hauteur de ligne du gabarit de %1 mm dépasse ce que la page contient (%2 imprimables). Réglez une « Longueur des lignes » plus petite dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>The space between template lines of %1 mm leaves no room on the page for a template line of %2 mm (%3 printable). Set a smaller Space between template lines in Preferences, Set Print Options.</source>
+        <translation>L&apos;espace entre les lignes du gabarit de %1 mm ne laisse pas de place sur la page pour une ligne de gabarit de %2 mm (%3 imprimables). Réglez un « Espace entre les lignes du gabarit » plus petit dans Préférences, Options d&apos;impression.</translation>
+    </message>
+    <message>
+        <source>At the chart font size of %1 points a chart line is %2 wide, more than fits across the printable width of %3. Set a smaller Chart Font Size in Preferences, Set Print Options.</source>
+        <translation>Avec une taille de police du tableau de %1 points, une ligne du tableau fait %2 de large, plus que ne contient la largeur imprimable de %3. Réglez une « Taille de police du tableau » plus petite dans Préférences, Options d&apos;impression.</translation>
     </message>
 </context>
 </TS>

@@ -70,8 +70,8 @@ int runCheck(const ChartRequest& request, std::ostream& out, std::ostream& err) 
     out << "model,scale_length_" << unit << ",nut_offset_" << unit << ",rms_" << unit << ",largest_"
         << unit << "   (measured = scale_length * model + nut_offset)\n";
     for (const ModelFit& m : c.models) {
-        out << csvField(m.name) << "," << six(m.scaleLength) << "," << six(m.offset) << ","
-            << six(m.rms) << "," << six(m.largest) << "\n";
+        out << csvField(m.name.english()) << "," << six(m.scaleLength) << "," << six(m.offset)
+            << "," << six(m.rms) << "," << six(m.largest) << "\n";
     }
     out << "best: " << c.models.front().name << "\n";
     for (const Message& finding : checkFindings(c)) out << messageOut(finding) << "\n";

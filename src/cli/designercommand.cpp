@@ -59,7 +59,7 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
     // A Scala file named here must be there; one a saved configuration names may have moved,
     // and twelve equal steps stand in, as in the designer.
     if (!in.tuning.note.empty()) {
-        err << in.tuning.note << "\n";
+        err << messageOut(in.tuning.note) << "\n";
         if (scalaGiven) return kExitRefused;
     }
     // Where the frets cross the strings does not depend on the markers: fret points alone are
@@ -92,7 +92,8 @@ int runDesigner(const ChartRequest& request, std::ostream& out, std::ostream& er
         // With a string set, each string's intonation after the frets.
         if (!board.intonation.empty()) {
             out << "\r\n";
-            for (const std::string& line : intonationLines(board, units)) out << line << "\r\n";
+            for (const std::string& line : intonationLines(board, units, NominalMeasure()))
+                out << line << "\r\n";
         }
         return out ? kExitOk : kExitRefused;
     }

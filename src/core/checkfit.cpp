@@ -10,13 +10,9 @@ namespace varnel {
 
 namespace {
 
-std::string text(double value) {
-    return formatGeneral(value);
-}
-
 // The least-squares line measured = L g + o through the points (g, measured).
 ModelFit fit(const std::vector<Measurement>& measured, const FretboardSettings& model,
-             std::string name) {
+             Message name) {
     const auto n = static_cast<double>(measured.size());
     double meanG = 0, meanD = 0;
     for (const Measurement& m : measured) {
@@ -93,11 +89,14 @@ std::variant<InstrumentCheck, Message> checkInstrument(std::vector<Measurement> 
     check.models.push_back(
         fit(measured, model, QT_TRANSLATE_NOOP("varnel::Words", "twelfth root")));
     model.calcType = kCalcRule18;
-    std::vector<std::pair<std::string, double>> factors = {
+    std::vector<std::pair<Message, double>> factors = {
         {QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, common"), kFactorCommon},
         {QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, dervin"), kFactorDervin},
         {QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, primitive"), kFactorPrimitive}};
-    if (customFactor) factors.emplace_back("rule of 18ths, " + text(*customFactor), *customFactor);
+    if (customFactor)
+        factors.emplace_back(Message(QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, %1"),
+                                     {number(*customFactor)}),
+                             *customFactor);
     for (const auto& [name, factor] : factors) {
         model.calcFact = factor;
         check.models.push_back(fit(measured, model, name));

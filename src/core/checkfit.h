@@ -25,7 +25,7 @@ struct Measurement {
 // string at the fret; so a nut that stands d nearer the bridge than it should gives an offset
 // of -d. The residuals' root mean square and the largest in size.
 struct ModelFit {
-    std::string name;
+    Message name;
     double factor = 0;  // the rule of 18ths' factor; 0 for the twelfth root
     double scaleLength = 0;
     double offset = 0;

@@ -61,14 +61,19 @@ void intonateBoard(const DesignerInputs& in, const FretboardSettings& s, Designe
     }
 }
 
-std::string tuningName(const DesignerInputs& in, const FretboardSettings& s) {
+Message tuningName(const DesignerInputs& in, const FretboardSettings& s) {
     const DesignerTuning& t = in.tuning;
-    if (t.scale && t.temperament == 1) return t.divisions + " equal divisions of " + t.period;
+    if (t.scale && t.temperament == 1)
+        return Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 equal divisions of %2"),
+                       {verbatim(t.divisions), verbatim(t.period)});
     if (t.scale) {
         const std::size_t slash = t.scalaFile.find_last_of("/\\");
-        return "Scala file " + t.scalaFile.substr(slash == std::string::npos ? 0 : slash + 1);
+        return Message(QT_TRANSLATE_NOOP("varnel::Words", "Scala file %1"),
+                       {verbatim(t.scalaFile.substr(slash == std::string::npos ? 0 : slash + 1))});
     }
-    return (t.diatonic ? "diatonic frets, " : "") + methodDescription(s);
+    if (!t.diatonic) return methodDescription(s);
+    return Message(QT_TRANSLATE_NOOP("varnel::Words", "diatonic frets, %1"),
+                   {inner(methodDescription(s))});
 }
 
 Point shifted(const Point& p, double dy) {

@@ -91,7 +91,7 @@ struct DesignerBoard {
     // radius at the nut and at the end (0 at both: flat).
     double firstScale = 0;
     double lastScale = 0;
-    std::string tuningName;
+    Message tuningName;
     double radiusAtNut = 0;
     double radiusAtEnd = 0;
     // With a string set (and a saddle not typed): each string's intonation, and the compensated

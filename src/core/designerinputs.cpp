@@ -17,8 +17,8 @@ const char* const kWorkshop = "Workshop";
 std::vector<std::string> resolveTuning(DesignerTuning& tuning, const ScalaReader& readScala) {
     std::vector<std::string> unreadable;
     tuning.scale.reset();
-    tuning.refusal.clear();
-    tuning.note.clear();
+    tuning.refusal = {};
+    tuning.note = {};
     if (tuning.temperament == 1) {
         const auto divisions = toInt16(tuning.divisions);
         const auto period = pitchOf(tuning.period);
@@ -32,10 +32,11 @@ std::vector<std::string> resolveTuning(DesignerTuning& tuning, const ScalaReader
         if (const Scale* read = std::get_if<Scale>(&file.scale)) {
             tuning.scale = *read;
         } else if (file.missing) {
-            tuning.note =
-                std::get<std::string>(file.scale) + " The frets follow twelve equal steps.";
+            tuning.note = Message(
+                QT_TRANSLATE_NOOP("varnel::Words", "%1 The frets follow twelve equal steps."),
+                {inner(std::get<Message>(file.scale))});
         } else {
-            tuning.refusal = std::get<std::string>(file.scale);
+            tuning.refusal = std::get<Message>(file.scale);
         }
     }
     return unreadable;
@@ -44,7 +45,7 @@ std::vector<std::string> resolveTuning(DesignerTuning& tuning, const ScalaReader
 // The string set from its name or path: a shipped set's name, else a file.
 void resolveStringSet(IntonationInputs& intonation, const StringSetReader& readStrings) {
     intonation.set.reset();
-    intonation.refusal.clear();
+    intonation.refusal = {};
     const std::string& named = intonation.stringSet;
     if (named.find_first_not_of(' ') == std::string::npos) return;
     if (const StringSet* shipped = shippedStringSet(named)) {
@@ -55,7 +56,7 @@ void resolveStringSet(IntonationInputs& intonation, const StringSetReader& readS
     if (auto* set = std::get_if<StringSet>(&read)) {
         intonation.set = std::move(*set);
     } else {
-        intonation.refusal = std::get<std::string>(read);
+        intonation.refusal = std::get<Message>(read);
     }
 }
 

@@ -53,9 +53,9 @@ struct DesignerTuning {
     // Worked out from them: the scale (none for twelve equal).
     std::optional<Scale> scale;
     // Why the chosen tuning makes no frets: refused.
-    std::string refusal;
+    Message refusal;
     // A chosen Scala file that is missing: twelve equal steps stand in, and this says so.
-    std::string note;
+    Message note;
     // Twelve equal only: the diatonic frets (the record's fret count counts them) and the extra
     // frets the text names ("6+ 13+").
     bool diatonic = false;
@@ -78,7 +78,7 @@ struct IntonationInputs {
     SaddleKind saddle = SaddleKind::PerString;
     // Worked out: the set named, or why it could not be read.
     std::optional<StringSet> set;
-    std::string refusal;
+    Message refusal;
 };
 
 struct DesignerInputs {
@@ -169,8 +169,7 @@ Message unreadableMessage(const DesignerInput& input, const DesignerInputs& in);
 // worked out from what was read (a Scala file read through the reader).
 // A string set named by a path is read through its reader.
 using ScalaReader = std::function<ScalaFile(const std::string& path)>;
-using StringSetReader =
-    std::function<std::variant<StringSet, std::string>(const std::string& path)>;
+using StringSetReader = std::function<std::variant<StringSet, Message>(const std::string& path)>;
 std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units units,
                                            DesignerInputs& in, const ScalaReader& readScala = {},
                                            const StringSetReader& readStrings = {});

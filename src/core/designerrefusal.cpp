@@ -14,7 +14,7 @@ namespace {
 // strings, an action lower at fret 12 than at the nut, frets to intonate that are not there.
 std::optional<Message> intonationRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const IntonationInputs& i = in.intonation;
-    if (!i.refusal.empty()) return Message("%1", {verbatim(i.refusal)});
+    if (!i.refusal.empty()) return i.refusal;
     if (!i.set || i.saddle == SaddleKind::Typed) return std::nullopt;
     if (static_cast<int>(i.set->strings.size()) < in.strings) {
         return Message(
@@ -163,7 +163,7 @@ std::optional<Message> designerRefusal(const DesignerInputs& in, const Fretboard
                 QT_TRANSLATE_NOOP("varnel::Words", "The %1, %2, is too large to lay out."),
                 {word(name), number(value)});
     }
-    if (!in.tuning.refusal.empty()) return Message("%1", {verbatim(in.tuning.refusal)});
+    if (!in.tuning.refusal.empty()) return in.tuning.refusal;
     const std::vector<int>& degrees = in.tuning.degrees;
     if (!degrees.empty() && static_cast<int>(degrees.size()) != in.strings) {
         return Message(
@@ -182,8 +182,7 @@ std::optional<Message> designerRefusal(const DesignerInputs& in, const Fretboard
             return Message(
                 QT_TRANSLATE_NOOP("varnel::Words", "The diatonic fret set is for 12 Equal."), {});
         const auto set = diatonicFrets(s.nFrets, in.tuning.extraFrets);
-        if (const std::string* why = std::get_if<std::string>(&set))
-            return Message("%1", {verbatim(*why)});
+        if (const Message* why = std::get_if<Message>(&set)) return *why;
     }
     if (!in.tuning.scale && s.calcType == kCalcRule18 && !(s.calcFact >= 0 && s.calcFact <= 1)) {
         return Message(

@@ -10,11 +10,11 @@ std::string_view unitLabel(std::int16_t unitsType) {
     return unitLabels[unitsType == kUnitsInches ? 0 : 1];
 }
 
-std::string methodDescription(const FretboardSettings& s) {
+Message methodDescription(const FretboardSettings& s) {
     // The factor is kept as its reciprocal (1/17.817); the rule is known by its divisor.
-    return s.calcType == kCalcRule18
-               ? "rule of 18ths, factor " + formatGeneral(std::round(1000 / s.calcFact) / 1000)
-               : std::string("twelfth root of 2");
+    if (s.calcType != kCalcRule18) return QT_TRANSLATE_NOOP("varnel::Words", "twelfth root of 2");
+    return Message(QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths, factor %1"),
+                   {number(std::round(1000 / s.calcFact) / 1000)});
 }
 
 bool inputsAreValid(const FretboardSettings& s) {

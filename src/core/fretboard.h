@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/message.h"
 #include "core/translatable.h"
 
 namespace varnel {
@@ -133,6 +134,6 @@ bool inputsAreValid(const FretboardSettings& s);
 FretPositions calcFretPositions(const FretboardSettings& s);
 
 // The method as a printed template names it: "twelfth root of 2", "rule of 18ths, factor 17.817".
-std::string methodDescription(const FretboardSettings& s);
+Message methodDescription(const FretboardSettings& s);
 
 }  // namespace varnel

@@ -219,7 +219,7 @@ double largestBySize(const std::vector<double>& values) {
 
 }  // namespace
 
-std::variant<StringSet, std::string> parseStringSet(std::string_view text, std::string name) {
+std::variant<StringSet, Message> parseStringSet(std::string_view text, std::string name) {
     StringSet set{std::move(name), {}};
     std::istringstream lines{std::string(text)};
     std::string line;
@@ -237,16 +237,21 @@ std::variant<StringSet, std::string> parseStringSet(std::string_view text, std::
             const bool in = f.size() == 4 && f[2] == "core_in";
             if (f.size() != 4 || f[0] != "name" || !(newtons || pounds) || !(mm || in) ||
                 f[3] != "modulus_GPa")
-                return std::string(
+                return Message(QT_TRANSLATE_NOOP(
+                    "varnel::Words",
                     "A string set begins with the line name,tension_N,core_mm,modulus_GPa "
-                    "(or tension_lb, core_in).");
+                    "(or tension_lb, core_in)."));
             tensionFactor = pounds ? kNewtonsPerPound : 1;
             coreFactor = in ? kMetresPerInch : 1e-3;
             header = true;
             continue;
         }
-        const std::string where = "Line " + std::to_string(lineNumber) + " of the string set";
-        if (f.size() != 4) return where + " does not have four fields.";
+        const auto refusal = [lineNumber](const char* wording) {
+            return Message(wording, {number(lineNumber)});
+        };
+        if (f.size() != 4)
+            return refusal(QT_TRANSLATE_NOOP(
+                "varnel::Words", "Line %1 of the string set does not have four fields."));
         const auto tension = toDouble(f[1]), core = toDouble(f[2]), modulus = toDouble(f[3]);
         const auto positive = [](const std::optional<double>& v) {
             return v && std::isfinite(*v) && *v > 0;
@@ -257,12 +262,19 @@ std::variant<StringSet, std::string> parseStringSet(std::string_view text, std::
         };
         const auto newtons = si(tension, tensionFactor), metres = si(core, coreFactor),
                    pascals = si(modulus, 1e9);
-        if (!positive(newtons)) return where + " has no tension above 0.";
-        if (!positive(metres)) return where + " has no core diameter above 0.";
-        if (!positive(pascals)) return where + " has no modulus above 0.";
+        if (!positive(newtons))
+            return refusal(QT_TRANSLATE_NOOP("varnel::Words",
+                                             "Line %1 of the string set has no tension above 0."));
+        if (!positive(metres))
+            return refusal(QT_TRANSLATE_NOOP(
+                "varnel::Words", "Line %1 of the string set has no core diameter above 0."));
+        if (!positive(pascals))
+            return refusal(QT_TRANSLATE_NOOP("varnel::Words",
+                                             "Line %1 of the string set has no modulus above 0."));
         set.strings.push_back({std::string(f[0]), *newtons, *metres, *pascals});
     }
-    if (!header || set.strings.empty()) return std::string("The string set names no strings.");
+    if (!header || set.strings.empty())
+        return Message(QT_TRANSLATE_NOOP("varnel::Words", "The string set names no strings."));
     return set;
 }
 
@@ -278,13 +290,19 @@ const std::vector<StringSet>& shippedStringSets() {
     return sets;
 }
 
-std::variant<StringSet, std::string> readStringSetFile(const std::string& path) {
+std::variant<StringSet, Message> readStringSetFile(const std::string& path) {
     constexpr std::size_t kMaxBytes = 1 << 20;
     const auto bytes = readFileBytes(path, kMaxBytes);
-    if (!bytes) return path + " could not be read.";
-    if (bytes->size() > kMaxBytes) return path + " is larger than 1 MiB: no string set.";
+    if (!bytes)
+        return Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 could not be read."),
+                       {verbatim(path)});
+    if (bytes->size() > kMaxBytes)
+        return Message(
+            QT_TRANSLATE_NOOP("varnel::Words", "%1 is larger than 1 MiB: no string set."),
+            {verbatim(path)});
     auto set = parseStringSet(*bytes, path);
-    if (auto* why = std::get_if<std::string>(&set)) return path + ": " + *why;
+    if (auto* why = std::get_if<Message>(&set))
+        return Message("%1: %2", {verbatim(path), inner(std::move(*why))});
     return set;
 }
 

@@ -20,6 +20,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/message.h"
+
 namespace varnel {
 
 // A string of a set, in SI units: its tension at pitch, the diameter of its core (a plain
@@ -39,14 +41,14 @@ struct StringSet {
 // A set from its CSV text: lines starting with '#' are comments; a header
 // "name,tension_N,core_mm,modulus_GPa" (or tension_lb, core_in), then a row a string. The set,
 // or why the text is none.
-std::variant<StringSet, std::string> parseStringSet(std::string_view text, std::string name);
+std::variant<StringSet, Message> parseStringSet(std::string_view text, std::string name);
 
 // The sets the program carries, by name ("acoustic-12-53", ...), in order; and one of them.
 const std::vector<StringSet>& shippedStringSets();
 const StringSet* shippedStringSet(std::string_view name);
 
 // A string set's CSV file read and parsed (at most 1 MiB): the set, or why not.
-std::variant<StringSet, std::string> readStringSetFile(const std::string& path);
+std::variant<StringSet, Message> readStringSetFile(const std::string& path);
 
 // One string on the board, for the model: lengths in the board's unit.
 struct StringGeometry {

@@ -4,8 +4,19 @@
 
 namespace varnel {
 
+namespace {
+
+MessageArg argument(std::string text, MessageArg::Kind kind) {
+    MessageArg a;
+    a.text = std::move(text);
+    a.kind = kind;
+    return a;
+}
+
+}  // namespace
+
 MessageArg writtenNumber(std::string text) {
-    return {std::move(text), MessageArg::Kind::Number};
+    return argument(std::move(text), MessageArg::Kind::Number);
 }
 
 MessageArg number(double value) {
@@ -17,11 +28,17 @@ MessageArg number(long long value) {
 }
 
 MessageArg word(std::string_view text) {
-    return {std::string(text), MessageArg::Kind::Word};
+    return argument(std::string(text), MessageArg::Kind::Word);
 }
 
 MessageArg verbatim(std::string_view text) {
-    return {std::string(text), MessageArg::Kind::Text};
+    return argument(std::string(text), MessageArg::Kind::Text);
+}
+
+MessageArg inner(Message message) {
+    MessageArg a = argument({}, MessageArg::Kind::Inner);
+    a.inner = std::make_shared<const Message>(std::move(message));
+    return a;
 }
 
 std::string fillWording(std::string_view wording, const std::vector<std::string>& texts) {
@@ -45,7 +62,7 @@ std::string fillWording(std::string_view wording, const std::vector<std::string>
 std::string Message::english() const {
     std::vector<std::string> texts;
     texts.reserve(args.size());
-    for (const MessageArg& a : args) texts.push_back(a.text);
+    for (const MessageArg& a : args) texts.push_back(a.inner ? a.inner->english() : a.text);
     return fillWording(wording, texts);
 }
 

@@ -4,8 +4,9 @@
 // translate it; the command line and the tests read the English). A number argument is written
 // with a point, which a translation may write in its locale's way; a word argument is one of
 // the program's own words, translated too; a text argument (a file's name, a reader's reason)
-// stands as it is.
+// stands as it is; a message argument is a message of its own, put in the same language.
 
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -15,10 +16,13 @@
 
 namespace varnel {
 
+struct Message;
+
 struct MessageArg {
-    enum class Kind { Number, Word, Text };
+    enum class Kind { Number, Word, Text, Inner };
     std::string text;
     Kind kind = Kind::Text;
+    std::shared_ptr<const Message> inner;  // a message argument's message
 };
 
 MessageArg number(double value);
@@ -33,6 +37,7 @@ inline MessageArg number(std::size_t value) {
 MessageArg writtenNumber(std::string text);
 MessageArg word(std::string_view text);
 MessageArg verbatim(std::string_view text);
+MessageArg inner(Message message);
 
 struct Message {
     Message() = default;

@@ -89,10 +89,11 @@ std::optional<Pitch> pitchOf(std::string_view text) {
     return Pitch{ratio, centsOf(ratio)};
 }
 
-std::variant<Scale, std::string> readScala(std::string_view text, const std::string& fileName) {
+std::variant<Scale, Message> readScala(std::string_view text, const std::string& fileName) {
     int lineNumber = 0;
-    const auto refusal = [&](const std::string& why) {
-        return fileName + ", line " + std::to_string(lineNumber) + ": " + why;
+    const auto refusal = [&](Message why) {
+        return Message(QT_TRANSLATE_NOOP("varnel::Words", "%1, line %2: %3"),
+                       {verbatim(fileName), number(lineNumber), inner(std::move(why))});
     };
     // The lines that are no comments, each with its number.
     std::vector<std::pair<int, std::string_view>> lines;
@@ -106,26 +107,32 @@ std::variant<Scale, std::string> readScala(std::string_view text, const std::str
         text.remove_prefix(end + 1);
     }
     // The description, then the count.
-    if (lines.size() < 2) return refusal("the file has no note count.");
+    if (lines.size() < 2)
+        return refusal(QT_TRANSLATE_NOOP("varnel::Words", "the file has no note count."));
     lineNumber = lines[1].first;
     std::size_t end = 0;
     const std::string_view countText = trimmedStart(lines[1].second);
     const auto count = wholeNumber(countText, end);
     if (!count || (end < countText.size() && countText[end] != ' ' && countText[end] != '\t'))
-        return refusal("the note count is not a whole number.");
-    if (*count == 0) return refusal("the scale has no notes.");
+        return refusal(QT_TRANSLATE_NOOP("varnel::Words", "the note count is not a whole number."));
+    if (*count == 0) return refusal(QT_TRANSLATE_NOOP("varnel::Words", "the scale has no notes."));
     Scale scale;
     for (long long k = 0; k < *count; ++k) {
         const auto index = static_cast<std::size_t>(k) + 2;
         if (index >= lines.size())
-            return refusal("the scale has " + std::to_string(k) + " of its " +
-                           std::to_string(*count) + " pitches.");
+            return refusal(
+                Message(QT_TRANSLATE_NOOP("varnel::Words", "the scale has %1 of its %2 pitches."),
+                        {number(k), number(*count)}));
         lineNumber = lines[index].first;
         const auto pitch = pitchOf(lines[index].second);
-        if (!pitch) return refusal("the pitch is not cents, a ratio or a whole number.");
+        if (!pitch)
+            return refusal(QT_TRANSLATE_NOOP("varnel::Words",
+                                             "the pitch is not cents, a ratio or a whole number."));
         const double before = scale.ratios.empty() ? 1.0 : scale.ratios.back();
         if (!(pitch->ratio > before))
-            return refusal("the pitch is not above the one before it; frets need rising pitches.");
+            return refusal(QT_TRANSLATE_NOOP(
+                "varnel::Words",
+                "the pitch is not above the one before it; frets need rising pitches."));
         scale.ratios.push_back(pitch->ratio);
         scale.cents.push_back(pitch->cents);
     }
@@ -150,10 +157,18 @@ std::optional<std::string> readFileBytes(const std::string& path, std::size_t ma
 
 ScalaFile readScalaFile(const std::string& path) {
     const auto bytes = readFileBytes(path, kMaxScalaBytes);
-    if (!bytes) return {path + " could not be read.", true};
+    if (!bytes)
+        return {
+            Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 could not be read."), {verbatim(path)}),
+            true};
     const std::string& text = *bytes;
-    if (text.size() > kMaxScalaBytes) return {path + " is larger than 1 MiB: no Scala file."};
-    if (text.find('\0') != std::string::npos) return {path + " is not text: no Scala file."};
+    if (text.size() > kMaxScalaBytes)
+        return {
+            Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 is larger than 1 MiB: no Scala file."),
+                    {verbatim(path)})};
+    if (text.find('\0') != std::string::npos)
+        return {Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 is not text: no Scala file."),
+                        {verbatim(path)})};
     return {readScala(text, path)};
 }
 
@@ -162,7 +177,7 @@ int diatonicStep(int fret) {
     return fret <= 0 ? 0 : 12 * ((fret - 1) / 7) + kOctave[(fret - 1) % 7];
 }
 
-std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view extras) {
+std::variant<FretSet, Message> diatonicFrets(int count, std::string_view extras) {
     const auto step = diatonicStep;
     std::vector<bool> extra(static_cast<std::size_t>(count) + 1, false);
     for (const std::string_view word : wordsOf(extras)) {
@@ -171,13 +186,16 @@ std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view ext
                            ? wholeNumber(word.substr(0, word.size() - 1), digits)
                            : std::nullopt;
         if (!k || digits + 1 != word.size() || *k < 1 || *k > count) {
-            return "Extra Frets: \"" + std::string(word) + "\" is not k+ for a diatonic fret k " +
-                   "from 1 to " + std::to_string(count) + ".";
+            return Message(QT_TRANSLATE_NOOP(
+                               "varnel::Words",
+                               "Extra Frets: \"%1\" is not k+ for a diatonic fret k from 1 to %2."),
+                           {verbatim(word), number(count)});
         }
         const int fret = static_cast<int>(*k);
         if (step(fret + 1) - step(fret) == 1) {
-            return "Extra Frets: " + std::string(word) + " stands on diatonic fret " +
-                   std::to_string(fret + 1) + ".";
+            return Message(
+                QT_TRANSLATE_NOOP("varnel::Words", "Extra Frets: %1 stands on diatonic fret %2."),
+                {verbatim(word), number(fret + 1)});
         }
         extra[static_cast<std::size_t>(*k)] = true;
     }

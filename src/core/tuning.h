@@ -9,6 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/message.h"
+
 namespace varnel {
 
 // A pitch above the tonic as a ratio and in cents, each as exact as the pitch was given: a
@@ -41,7 +43,7 @@ std::optional<Pitch> pitchOf(std::string_view text);
 // A Scala file's scale, or why it is none, naming the file and the line: no note count, fewer
 // pitch lines than the count, a pitch that is none, a ratio not above the one before it (frets
 // need rising pitches), a count of 0.
-std::variant<Scale, std::string> readScala(std::string_view text, const std::string& fileName);
+std::variant<Scale, Message> readScala(std::string_view text, const std::string& fileName);
 
 // The largest Scala file read: a scale file is a few kilobytes.
 constexpr std::size_t kMaxScalaBytes = 1 << 20;
@@ -53,7 +55,7 @@ std::optional<std::string> readFileBytes(const std::string& path, std::size_t ma
 // The same from the file at the path: also refused when it cannot be read (missing is true
 // then), is larger than 1 MiB, or is no text (it holds a NUL).
 struct ScalaFile {
-    std::variant<Scale, std::string> scale;
+    std::variant<Scale, Message> scale;
     bool missing = false;
 };
 ScalaFile readScalaFile(const std::string& path);
@@ -67,7 +69,7 @@ struct FretSet {
     std::vector<int> steps;           // semitones above the open string, rising
     std::vector<std::string> labels;  // "1", "6+", ...
 };
-std::variant<FretSet, std::string> diatonicFrets(int count, std::string_view extras);
+std::variant<FretSet, Message> diatonicFrets(int count, std::string_view extras);
 // The semitones of diatonic fret k (0 for the nut).
 int diatonicStep(int fret);
 

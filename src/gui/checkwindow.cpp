@@ -262,8 +262,7 @@ void CheckWindow::recalculate() {
     if (const Message* why = std::get_if<Message>(&checked)) return say(messageText(*why));
     m_check = std::get<InstrumentCheck>(std::move(checked));
     const ModelFit& best = m_check->models.front();
-    QString lines =
-        tr("Best: %1").arg(QCoreApplication::translate(kWordsContext, best.name.c_str()));
+    QString lines = tr("Best: %1").arg(messageText(best.name));
     for (const ModelFit& m : m_check->models)
         lines += QLatin1Char('\n') + messageText(fitText(*m_check, m));
     for (const Message& finding : checkFindings(*m_check))
@@ -278,7 +277,7 @@ void CheckWindow::recalculate() {
     }
     status->setText(tr("%1 frets checked.").arg(m_check->frets.size()));
     // The cents of every fret against the best model, as the report plots them.
-    plot->setDrawing(checkPlot(*m_check, 200, NominalMeasure()));
+    plot->setDrawing(checkPlot(*m_check, 200, ScreenMeasure()));
 }
 
 void CheckWindow::printReport() {

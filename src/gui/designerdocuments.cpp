@@ -85,7 +85,7 @@ std::optional<RadiusGauges> DesignerWindow::gaugesToMake() {
     if (!board()) return std::nullopt;
     RadiusGauges gauges = boardGauges(*board(), m_model.units(), {});
     if (const auto refusal = gaugeRefusal(gauges)) {
-        m_messages.show(*refusal);
+        m_messages.say(*refusal);
         return std::nullopt;
     }
     return gauges;

@@ -402,7 +402,7 @@ void DesignerWindow::showBoard() {
     const bool intonated = board && !board->intonation.empty();
     intonationView->setDrawing(
         intonated ? std::optional(intonationSheet(*board, m_model.units(), kIntonationSheetMm,
-                                                  NominalMeasure()))
+                                                  ScreenMeasure()))
                   : std::nullopt);
     intonationButton->setEnabled(intonated);
     if (const auto failure = m_model.takeStoreFailure()) m_messages.show(*failure);

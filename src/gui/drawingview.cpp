@@ -9,7 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text/translations.h"
+
 namespace varnel {
+
+std::string ScreenMeasure::words(const Message& message) const {
+    return messageText(message).toStdString();
+}
 
 namespace {
 

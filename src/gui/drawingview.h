@@ -14,6 +14,12 @@
 
 namespace varnel {
 
+// A drawing for the screen: the nominal metrics, and its words in the user's language.
+class ScreenMeasure : public NominalMeasure {
+  public:
+    std::string words(const Message& message) const override;
+};
+
 // Where a drawing stands in a widget: its point `origin` at the widget's top left corner,
 // `scale` pixels to the drawing's unit.
 struct ViewTransform {

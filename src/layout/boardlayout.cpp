@@ -145,9 +145,9 @@ std::optional<Point> crossingOnFirstString(const DesignerBoard& board, std::size
 
 // The first and the last line across the first string that a piece shows whole, and the
 // distance between them along the string.
-std::string pieceCheck(const DesignerBoard& board, Units units, double x0, double x1) {
+Message pieceCheck(const DesignerBoard& board, Units units, double x0, double x1) {
     struct Mark {
-        std::string name;
+        Message name;
         double along;
     };
     std::vector<Mark> marks;
@@ -157,21 +157,23 @@ std::string pieceCheck(const DesignerBoard& board, Units units, double x0, doubl
     const Point start = moved ? board.nutPoints.front() : board.strings.front().from;
     if (start.x >= x0 && start.x <= x1) {
         marks.push_back(
-            {board.zeroFret ? "zero fret" : "nut", moved ? board.intonation.front().nut : 0});
+            {board.zeroFret ? QT_TRANSLATE_NOOP("varnel::Words", "zero fret") : fretName(0),
+             moved ? board.intonation.front().nut : 0});
     }
     for (std::size_t i = 0; i < board.table.size() && i < board.frets.size(); ++i) {
         const auto p = crossingOnFirstString(board, i);
         if (p && p->x >= x0 && p->x <= x1)
-            marks.push_back({"fret " + board.table[i].label, board.table[i].alongFirst});
+            marks.push_back({fretName(board.table[i].label), board.table[i].alongFirst});
     }
     if (marks.size() < 2) return {};
-    return "first string, " + checkDimensionText(marks.front().name, marks.back().name,
-                                                 marks.back().along - marks.front().along, units);
+    return Message(QT_TRANSLATE_NOOP("varnel::Words", "first string, %1"),
+                   {inner(checkDimension(marks.front().name, marks.back().name,
+                                         marks.back().along - marks.front().along, units))});
 }
 
 }  // namespace
 
-std::string boardDescription(const DesignerBoard& board, Units units) {
+Message boardDescription(const DesignerBoard& board, Units units) {
     return boardLabel(board.firstScale, board.lastScale, units, board.frets.size(),
                       board.tuningName);
 }
@@ -183,8 +185,8 @@ BoardPages boardPages(const DesignerBoard& board, Units units, const PageFrame& 
     TiledPart part{
         boardDrawing(board, units), kBoardNumberDropMm * unitsPerMillimetre(units) + textHeight,
         [&board, units](double x0, double x1) { return pieceCheck(board, units, x0, x1); }};
-    return tiledPages({std::move(part)}, units, frame, measure, boardDescription(board, units),
-                      note);
+    return tiledPages({std::move(part)}, units, frame, measure,
+                      measure.words(boardDescription(board, units)), note);
 }
 
 BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const PageFrame& frame,
@@ -209,12 +211,14 @@ BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const Pa
     out.tiling = tilings.front();
     out.tiling.tooMany =
         std::any_of(tilings.begin(), tilings.end(), [](const Tiling& t) { return t.tooMany; });
-    const auto pieceText = [](int k, int n) {
-        return "piece " + std::to_string(k) + " of " + std::to_string(n);
+    const auto pieceText = [&measure](int k, int n) {
+        return measure.words(
+            Message(QT_TRANSLATE_NOOP("varnel::Words", "piece %1 of %2"), {number(k), number(n)}));
     };
     const std::vector<std::string> widest{pieceText(total, total), description, programText()};
     const double labelsHeight =
         appendLabelRow(nullptr, 0, 0, frame.width, widest, widest, measure, units);
+    // Any check gives the rule's height.
     const double ruleHeight = appendCheckRule(nullptr, 0, 0, frame.width, "check", measure, units);
     const auto heightOf = [&](const TiledPart& part) {
         const Extent e = extentOf(part.drawing);
@@ -307,7 +311,7 @@ BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const Pa
             appendLabelRow(&page, labels, top, frame.width,
                            {pieceText(number, total), description, programText()}, widest, measure,
                            units);
-            const std::string check = parts[n].check ? parts[n].check(x0, x1) : std::string();
+            const Message check = parts[n].check ? parts[n].check(x0, x1) : Message();
             appendCheckRule(&page, labels, top + height - ruleHeight, frame.width, check, measure,
                             units);
             top += height + textHeight;

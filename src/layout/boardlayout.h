@@ -52,7 +52,7 @@ Tiling tileDrawing(const Drawing& drawing, double printableWidth, double overlap
 struct TiledPart {
     Drawing drawing;
     double roomBelow = 0;
-    std::function<std::string(double x0, double x1)> check;
+    std::function<Message(double x0, double x1)> check;
 };
 
 // The parts' pieces stacked down pages of the frame (in the unit), then the footer with the note
@@ -70,7 +70,7 @@ BoardPages tiledPages(const std::vector<TiledPart>& parts, Units units, const Pa
                       const std::string& note);
 
 // What a board is for: "scale 648 to 686 mm, 24 frets, twelfth root of 2".
-std::string boardDescription(const DesignerBoard& board, Units units);
+Message boardDescription(const DesignerBoard& board, Units units);
 
 // The board's pieces, each checked along its first string.
 BoardPages boardPages(const DesignerBoard& board, Units units, const PageFrame& frame,

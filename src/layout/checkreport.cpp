@@ -71,16 +71,18 @@ void appendCheckPlot(Drawing& page, const InstrumentCheck& check, double top, do
         page.text(kText, {x(j) - textWidth(number) / 2, plotBottom + line * 0.3}, kPlotPoints,
                   number);
     }
-    const std::string label = "largest: " + formatSigned(largest->cents, 2) + " cents at fret " +
-                              std::to_string(largest->fret);
+    const std::string label = measure.words(
+        Message(QT_TRANSLATE_NOOP("varnel::Words", "largest: %1 cents at fret %2"),
+                {writtenNumber(formatSigned(largest->cents, 2)), number(largest->fret)}));
     page.text(kText, {width - textWidth(label), plotTop - line * 1.4}, kPlotPoints, label);
     // The legend: a sample of each line with its words.
     const double legendY = plotBottom + line * 1.5;
     double at = axisX;
     for (const auto& [layer, words] :
-         {std::pair{kBars, std::string("this instrument")},
-          {kBand, "+-" + formatGeneral(kAudibleCents) + " cents (audible)"},
-          {kRule, std::string("rule of 18ths (1/18)")}}) {
+         {std::pair{kBars, measure.words(QT_TRANSLATE_NOOP("varnel::Words", "this instrument"))},
+          {kBand, measure.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "+-%1 cents (audible)"),
+                                        {number(kAudibleCents)}))},
+          {kRule, measure.words(QT_TRANSLATE_NOOP("varnel::Words", "rule of 18ths (1/18)"))}}) {
         page.line(layer, {at, legendY + line / 2}, {at + 5, legendY + line / 2});
         page.text(kText, {at + 6, legendY}, kPlotPoints, words);
         at += 6 + textWidth(words) + 4;
@@ -98,7 +100,9 @@ CentsAxis appendCentsAxis(Drawing& page, std::size_t axes, std::size_t text, dou
     const double line = lineHeightIn(Units::Millimetres, measure, kNumberFace, points);
     const double step = tickStep(span, 4);
     const int ticks = static_cast<int>(std::floor(span / step));
-    const auto label = [step](int k) { return (k > 0 ? "+" : "") + formatGeneral(k * step); };
+    const auto label = [step, &measure](int k) {
+        return numbersIn(measure, (k > 0 ? "+" : "") + formatGeneral(k * step));
+    };
     CentsAxis axis{0, top, bottom, span};
     for (int k = -ticks; k <= ticks; ++k) axis.x = std::max(axis.x, textWidth(label(k)));
     axis.x += 2;  // the ticks' length and a gap
@@ -109,7 +113,8 @@ CentsAxis appendCentsAxis(Drawing& page, std::size_t axes, std::size_t text, dou
         page.line(axes, {axis.x - 1, y}, {axis.x, y});
         page.text(text, {axis.x - 1.5 - textWidth(label(k)), y - line / 2}, points, label(k));
     }
-    page.text(text, {0, top - line * 1.4}, points, "cents");
+    page.text(text, {0, top - line * 1.4}, points,
+              measure.words(QT_TRANSLATE_NOOP("varnel::Words", "cents")));
     return axis;
 }
 
@@ -134,7 +139,7 @@ Message fitText(const InstrumentCheck& check, const ModelFit& fit) {
     const auto length = [&unit](const std::string& digits) { return writtenNumber(digits + unit); };
     return Message(QT_TRANSLATE_NOOP("varnel::Words",
                                      "%1: scale length %2, nut offset %3, RMS %4, largest %5"),
-                   {word(fit.name), length(formatFixed(fit.scaleLength, 3)),
+                   {inner(fit.name), length(formatFixed(fit.scaleLength, 3)),
                     length(formatSigned(fit.offset, 3)), length(formatFixed(fit.rms, 3)),
                     length(formatFixed(fit.largest, 3))});
 }
@@ -151,13 +156,16 @@ std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFr
     std::vector<Drawing> pages;
     TextFlow flow(pages, blank, frame.height);
     const ModelFit& best = check.models.front();
-    flow.line(kText, 12, measure, "Varnel instrument check");
+    flow.line(kText, 12, measure,
+              measure.words(QT_TRANSLATE_NOOP("varnel::Words", "Varnel instrument check")));
     flow.line(kText, kTextPoints, measure, {});
-    flow.line(kText, kTextPoints, measure, "Best model: " + best.name);
+    flow.line(kText, kTextPoints, measure,
+              measure.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "Best model: %1"),
+                                    {inner(best.name)})));
     for (const ModelFit& m : check.models)
-        flow.line(kText, kTextPoints, measure, fitText(check, m).english());
+        flow.line(kText, kTextPoints, measure, measure.words(fitText(check, m)));
     for (const Message& finding : checkFindings(check))
-        flow.line(kText, kTextPoints, measure, finding.english());
+        flow.line(kText, kTextPoints, measure, measure.words(finding));
     flow.line(kText, kTextPoints, measure, {});
     // The plot, on a page of its own when it does not fit below the fit.
     if (flow.y + kPlotHeightMm > frame.height) {
@@ -166,18 +174,21 @@ std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFr
     }
     appendCheckPlot(pages.back(), check, flow.y, frame.width, measure);
     flow.y += kPlotHeightMm + 4;
-    const std::string unit = std::string(" (") + checkUnit(check) + ")";
-    char header[96];
-    std::snprintf(header, sizeof header, "%4s %13s %13s %13s %9s", "fret",
-                  ("measured" + unit).c_str(), ("best" + unit).c_str(), ("residual" + unit).c_str(),
-                  "cents");
-    flow.line(kTable, kTextPoints, measure, header);
+    const auto heading = [&](const char* wording) {
+        return measure.words(Message(wording, {verbatim(checkUnit(check))}));
+    };
+    flow.line(kTable, kTextPoints, measure,
+              tableRow({{measure.words(QT_TRANSLATE_NOOP("varnel::Words", "fret")), 4},
+                        {heading(QT_TRANSLATE_NOOP("varnel::Words", "measured (%1)")), 13},
+                        {heading(QT_TRANSLATE_NOOP("varnel::Words", "best (%1)")), 13},
+                        {heading(QT_TRANSLATE_NOOP("varnel::Words", "residual (%1)")), 13},
+                        {measure.words(QT_TRANSLATE_NOOP("varnel::Words", "cents")), 9}}));
     for (const FretCheck& f : check.frets) {
         char row[96];
         std::snprintf(row, sizeof row, "%4d %13s %13s %13s %9s", f.fret,
                       formatFixed(f.measured, 3).c_str(), formatFixed(f.best, 3).c_str(),
                       formatSigned(f.residual, 3).c_str(), formatSigned(f.cents, 2).c_str());
-        flow.line(kTable, kTextPoints, measure, row);
+        flow.line(kTable, kTextPoints, measure, numbersIn(measure, row));
     }
     appendFooter(flow, kText, measure, note);
     return pages;

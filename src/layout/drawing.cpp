@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <numbers>
 #include <optional>
 
@@ -204,6 +205,25 @@ void appendFooter(TextFlow& flow, std::size_t layer, const TextMeasure& measure,
     flow.line(layer, kFooterPoints, measure, {});
     flow.line(layer, kFooterPoints, measure, footerText());
     if (!note.empty()) flow.line(layer, kFooterPoints, measure, note);
+}
+
+std::string numbersIn(const TextMeasure& measure, std::string written) {
+    // A wording of its argument alone: no translation, only the numbers' separator.
+    return measure.words(Message("%1", {writtenNumber(std::move(written))}));
+}
+
+std::string tableRow(const std::vector<TableCell>& cells) {
+    std::string row;
+    for (const TableCell& cell : cells) {
+        if (&cell != cells.data()) row += ' ';
+        // Characters, not bytes: "Résidu" is six wide.
+        const auto length = static_cast<int>(std::count_if(
+            cell.text.begin(), cell.text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+        const std::string pad(static_cast<std::size_t>(std::max(0, std::abs(cell.width) - length)),
+                              ' ');
+        row += cell.width < 0 ? cell.text + pad : pad + cell.text;
+    }
+    return row;
 }
 
 }  // namespace varnel

@@ -10,6 +10,7 @@
 
 #include "core/fretboard.h"
 #include "core/geometry.h"
+#include "core/message.h"
 
 namespace varnel {
 
@@ -126,14 +127,29 @@ struct Drawing {
 Drawing keepLayers(const Drawing& drawing, const std::vector<std::string>& names);
 
 // How a surface sets type: a text's width and the height of a line, in inches, of a face at a
-// size in points (a printer answers with its own font metrics, files with nominal ones).
+// size in points (a printer answers with its own font metrics, files with nominal ones), and
+// the language its words are written in (the user's on paper and on screen; files keep English,
+// so that a file says the same in every workshop).
 class TextMeasure {
   public:
     virtual ~TextMeasure() = default;
+    virtual std::string words(const Message& message) const { return message.english(); }
     virtual double textWidthInches(const std::string& face, double points,
                                    const std::string& text) const = 0;
     virtual double lineHeightInches(const std::string& face, double points) const = 0;
 };
+
+// Numbers already written (a table's row, a tick's label) with the decimal separator of the
+// surface's language.
+std::string numbersIn(const TextMeasure& measure, std::string written);
+
+// A row of a fixed-pitch table: each cell right-aligned in its width of characters (left-aligned
+// for a negative width), a space between cells; a longer text is not cut.
+struct TableCell {
+    std::string text;
+    int width = 0;
+};
+std::string tableRow(const std::vector<TableCell>& cells);
 
 // A text's width, and a line's height, of a face at a size, in a unit.
 double textWidthIn(Units units, const TextMeasure& measure, const std::string& face, double points,

@@ -24,7 +24,8 @@ Drawing blankGauge(Units units) {
 
 // One gauge with its top left corner at the origin: a block as wide as the chord whose lower
 // side is the arc, hollow (concave) or bulging (convex); the radius printed inside.
-Drawing gauge(const RadiusGauges& gauges, const GaugeRadius& r, bool concave) {
+Drawing gauge(const RadiusGauges& gauges, const GaugeRadius& r, bool concave,
+              const TextMeasure& measure) {
     Drawing d = blankGauge(gauges.units);
     const double perMm = unitsPerMillimetre(gauges.units);
     const double w = gauges.width;
@@ -42,10 +43,16 @@ Drawing gauge(const RadiusGauges& gauges, const GaugeRadius& r, bool concave) {
         d.arc(0, {w / 2, h + sagitta - r.radius}, r.radius, 90 - half, 90 + half);
     }
     const std::string unit = std::string(" ") + unitSymbol(gauges.units);
-    d.text(1, {5 * perMm, 4 * perMm}, kRadiusPoints, "R " + formatGeneral(r.radius) + unit);
-    const std::string kind = concave ? "concave" : "convex";
-    d.text(1, {5 * perMm, 11 * perMm}, kPlacePoints,
-           r.place.empty() ? kind : kind + ", " + r.place);
+    d.text(1, {5 * perMm, 4 * perMm}, kRadiusPoints,
+           measure.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "R %1"),
+                                 {writtenNumber(formatGeneral(r.radius) + unit)})));
+    const Message kind = r.place.empty()
+                             ? Message(concave ? QT_TRANSLATE_NOOP("varnel::Words", "concave")
+                                               : QT_TRANSLATE_NOOP("varnel::Words", "convex"))
+                             : Message(concave ? QT_TRANSLATE_NOOP("varnel::Words", "concave, %1")
+                                               : QT_TRANSLATE_NOOP("varnel::Words", "convex, %1"),
+                                       {inner(r.place)});
+    d.text(1, {5 * perMm, 11 * perMm}, kPlacePoints, measure.words(kind));
     return d;
 }
 
@@ -57,10 +64,13 @@ RadiusGauges boardGauges(const DesignerBoard& board, Units units,
     g.units = units;
     if (board.radiusAtNut != 0 || board.radiusAtEnd != 0) {
         if (board.radiusAtNut == board.radiusAtEnd) {
-            g.radii.push_back({board.radiusAtNut, "at the nut and the end"});
+            g.radii.push_back(
+                {board.radiusAtNut, QT_TRANSLATE_NOOP("varnel::Words", "at the nut and the end")});
         } else {
-            g.radii.push_back({board.radiusAtNut, "at the nut"});
-            g.radii.push_back({board.radiusAtEnd, "at the end"});
+            g.radii.push_back(
+                {board.radiusAtNut, QT_TRANSLATE_NOOP("varnel::Words", "at the nut")});
+            g.radii.push_back(
+                {board.radiusAtEnd, QT_TRANSLATE_NOOP("varnel::Words", "at the end")});
         }
     }
     for (const double r : givenRadii) g.radii.push_back({r, {}});
@@ -70,17 +80,20 @@ RadiusGauges boardGauges(const DesignerBoard& board, Units units,
     return g;
 }
 
-std::optional<std::string> gaugeRefusal(const RadiusGauges& gauges) {
+std::optional<Message> gaugeRefusal(const RadiusGauges& gauges) {
     if (gauges.radii.empty())
-        return "The fretboard is flat: there is no radius to make a gauge for.";
+        return QT_TRANSLATE_NOOP("varnel::Words",
+                                 "The fretboard is flat: there is no radius to make a gauge for.");
     const std::string unit = std::string(" ") + unitSymbol(gauges.units);
     for (const GaugeRadius& r : gauges.radii) {
         if (!(std::isfinite(r.radius) && r.radius > 0 && std::isfinite(gauges.width)))
-            return "A gauge's radius must be a number above 0.";
+            return QT_TRANSLATE_NOOP("varnel::Words", "A gauge's radius must be a number above 0.");
         if (r.radius < gauges.width / 2) {
-            return "A radius of " + formatGeneral(r.radius) + unit + " is too small for a gauge " +
-                   formatFixed(gauges.width, 1) + unit +
-                   " wide: it must be at least half the width.";
+            return Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                             "A radius of %1 is too small for a gauge %2 wide: it "
+                                             "must be at least half the width."),
+                           {writtenNumber(formatGeneral(r.radius) + unit),
+                            writtenNumber(formatFixed(gauges.width, 1) + unit)});
         }
     }
     return std::nullopt;
@@ -91,8 +104,8 @@ Drawing gaugeSheet(const RadiusGauges& gauges) {
     const double gap = kGaugeGapMm * unitsPerMillimetre(gauges.units);
     double top = 0;
     for (const GaugeRadius& r : gauges.radii) {
-        const Drawing concave = gauge(gauges, r, true);
-        const Drawing convex = gauge(gauges, r, false);
+        const Drawing concave = gauge(gauges, r, true, NominalMeasure());
+        const Drawing convex = gauge(gauges, r, false, NominalMeasure());
         sheet.append(concave.moved(0, top));
         sheet.append(convex.moved(gauges.width + gap, top));
         const Extent a = extentOf(concave), b = extentOf(convex);
@@ -102,18 +115,20 @@ Drawing gaugeSheet(const RadiusGauges& gauges) {
     return sheet;
 }
 
-std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges) {
+std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges, const TextMeasure& measure) {
     std::vector<TiledPart> parts;
     for (const GaugeRadius& r : gauges.radii) {
         for (const bool concave : {true, false}) {
             const double width = gauges.width;
             const Units units = gauges.units;
             // A piece that shows the whole gauge can be checked across its width.
-            parts.push_back({gauge(gauges, r, concave), 0, [width, units](double x0, double x1) {
-                                 return x0 <= 0 && x1 >= width
-                                            ? "gauge width = " + checkLengthText(width, units)
-                                            : std::string();
-                             }});
+            parts.push_back(
+                {gauge(gauges, r, concave, measure), 0, [width, units](double x0, double x1) {
+                     return x0 <= 0 && x1 >= width
+                                ? Message(QT_TRANSLATE_NOOP("varnel::Words", "gauge width = %1"),
+                                          {writtenNumber(checkLengthText(width, units))})
+                                : Message();
+                 }});
         }
     }
     return parts;

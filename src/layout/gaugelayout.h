@@ -19,14 +19,14 @@ constexpr double kGaugeStockMm = 25;
 
 struct GaugeRadius {
     double radius = 0;  // in the gauges' unit
-    std::string place;  // "at the nut", "at the end", or empty for a radius given as such
+    Message place;      // "at the nut", "at the end", or empty for a radius given as such
 };
 
 struct RadiusGauges {
     std::vector<GaugeRadius> radii;
     double width = 0;  // the arcs' chord
     Units units = Units::Millimetres;
-    std::string board;  // what the board is, for the printed labels
+    Message board;  // what the board is, for the printed labels
 };
 
 // The board's gauges: its radius at the nut and at the end (once when they are the same; none
@@ -36,13 +36,14 @@ RadiusGauges boardGauges(const DesignerBoard& board, Units units,
 
 // Why the gauges cannot be made: none to make, or a radius that is not a number above 0 or is
 // too small to span the gauge's width.
-std::optional<std::string> gaugeRefusal(const RadiusGauges& gauges);
+std::optional<Message> gaugeRefusal(const RadiusGauges& gauges);
 
 // Every gauge on one sheet, a row per radius, the concave gauge left of the convex: the outlines
-// on a cut layer GAUGE (lines and true arcs meeting end to end), the texts on GAUGETEXT.
+// on a cut layer GAUGE (lines and true arcs meeting end to end), the texts on GAUGETEXT (in
+// English: the sheet is for files).
 Drawing gaugeSheet(const RadiusGauges& gauges);
 
-// Each gauge as a part of its own, for the printer's pieces.
-std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges);
+// Each gauge as a part of its own, for the printer's pieces, its words in the surface's language.
+std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges, const TextMeasure& measure);
 
 }  // namespace varnel

@@ -66,26 +66,48 @@ void appendPlot(Drawing& page, const DesignerBoard& board, double top, double wi
 
 }  // namespace
 
-std::vector<std::string> intonationLines(const DesignerBoard& board, Units units) {
+std::vector<std::string> intonationLines(const DesignerBoard& board, Units units,
+                                         const TextMeasure& measure) {
     const IntonationInputs& in = board.intonationInputs;
     const std::string unit = unitSymbol(units);
     const int decimals = units == Units::Inches ? 4 : 3;
-    const char* saddle[] = {"per string", "straight", "typed"};
+    const auto length = [&unit](double value) {
+        return writtenNumber(formatGeneral(value) + " " + unit);
+    };
+    const char* saddle[] = {QT_TRANSLATE_NOOP("varnel::Words", "per string"),
+                            QT_TRANSLATE_NOOP("varnel::Words", "straight"),
+                            QT_TRANSLATE_NOOP("varnel::Words", "typed")};
+    const auto words = [&measure](const char* wording, std::vector<MessageArg> args = {}) {
+        return measure.words(Message(wording, std::move(args)));
+    };
     std::vector<std::string> lines{
-        "String set: " + (in.set ? in.set->name : std::string()),
-        "Action: " + formatGeneral(in.actionNut) + " " + unit + " at the nut, " +
-            formatGeneral(in.action12) + " " + unit + " at fret 12",
-        "Frets 1 to " + std::to_string(in.frets) + " in tune; saddle " +
-            saddle[static_cast<int>(in.saddle)] + (in.nutToo ? ", nut compensated" : ""),
+        words(QT_TRANSLATE_NOOP("varnel::Words", "String set: %1"),
+              {verbatim(in.set ? in.set->name : std::string())}),
+        words(QT_TRANSLATE_NOOP("varnel::Words", "Action: %1 at the nut, %2 at fret 12"),
+              {length(in.actionNut), length(in.action12)}),
+        words(in.nutToo ? QT_TRANSLATE_NOOP("varnel::Words",
+                                            "Frets 1 to %1 in tune; saddle %2, nut compensated")
+                        : QT_TRANSLATE_NOOP("varnel::Words", "Frets 1 to %1 in tune; saddle %2"),
+              {number(in.frets), word(saddle[static_cast<int>(in.saddle)])}),
         {}};
+    const std::string rms = words(QT_TRANSLATE_NOOP("varnel::Words", "rms"));
+    const std::string largest = words(QT_TRANSLATE_NOOP("varnel::Words", "largest"));
+    lines.push_back(
+        tableRow({{"", -3},
+                  {words(QT_TRANSLATE_NOOP("varnel::Words", "string")), -10},
+                  {words(QT_TRANSLATE_NOOP("varnel::Words", "saddle %1"), {verbatim(unit)}), 10},
+                  {words(QT_TRANSLATE_NOOP("varnel::Words", "nut %1"), {verbatim(unit)}), 10},
+                  {rms, 8},
+                  {largest, 8},
+                  {rms, 8},
+                  {largest, 8}}));
+    lines.push_back(tableRow({{"", -3},
+                              {"", -10},
+                              {"", 10},
+                              {"", 10},
+                              {words(QT_TRANSLATE_NOOP("varnel::Words", "cents before")), 17},
+                              {words(QT_TRANSLATE_NOOP("varnel::Words", "cents after")), 17}}));
     char row[160];
-    std::snprintf(row, sizeof row, "%-3s %-10s %10s %10s %8s %8s %8s %8s", "", "string",
-                  ("saddle " + unit).c_str(), ("nut " + unit).c_str(), "rms", "largest", "rms",
-                  "largest");
-    lines.push_back(row);
-    std::snprintf(row, sizeof row, "%-3s %-10s %10s %10s %17s %17s", "", "", "", "", "cents before",
-                  "cents after");
-    lines.push_back(row);
     for (std::size_t i = 0; i < board.intonation.size(); ++i) {
         const StringIntonation& s = board.intonation[i];
         const std::string name = in.set ? in.set->strings[i].name : std::string();
@@ -94,7 +116,7 @@ std::vector<std::string> intonationLines(const DesignerBoard& board, Units units
                       formatFixed(s.nut, decimals).c_str(), formatFixed(s.rmsBefore, 2).c_str(),
                       formatSigned(s.maxBefore, 2).c_str(), formatFixed(s.rmsAfter, 2).c_str(),
                       formatSigned(s.maxAfter, 2).c_str());
-        lines.push_back(row);
+        lines.push_back(numbersIn(measure, row));
     }
     return lines;
 }
@@ -104,7 +126,7 @@ Drawing intonationSheet(const DesignerBoard& board, Units units, double width,
     std::vector<Drawing> pages;
     const Drawing blank = intonationBlank();
     TextFlow flow(pages, blank, 1e9);
-    for (const std::string& text : intonationLines(board, units))
+    for (const std::string& text : intonationLines(board, units, measure))
         flow.line(kTable, kTextPoints, measure, text);
     flow.line(kText, kTextPoints, measure, {});
     Drawing& sheet = pages.back();
@@ -121,10 +143,11 @@ std::vector<Drawing> intonationReportPages(const DesignerBoard& board, Units uni
     const Drawing blank = intonationBlank();
     std::vector<Drawing> pages;
     TextFlow flow(pages, blank, frame.height);
-    flow.line(kText, 12, measure, "Varnel intonation report");
+    flow.line(kText, 12, measure,
+              measure.words(QT_TRANSLATE_NOOP("varnel::Words", "Varnel intonation report")));
     flow.line(kText, kTextPoints, measure, {});
-    flow.line(kText, kTextPoints, measure, boardDescription(board, units));
-    for (const std::string& text : intonationLines(board, units))
+    flow.line(kText, kTextPoints, measure, measure.words(boardDescription(board, units)));
+    for (const std::string& text : intonationLines(board, units, measure))
         flow.line(kTable, kTextPoints, measure, text);
     flow.line(kText, kTextPoints, measure, {});
     if (!board.intonation.empty()) {
@@ -135,8 +158,9 @@ std::vector<Drawing> intonationReportPages(const DesignerBoard& board, Units uni
         appendPlot(pages.back(), board, flow.y, frame.width, measure);
         flow.y += kIntonationPlotMm;
         flow.line(kText, kPlotPoints, measure,
-                  "Each string's error at each fret, dashed before and solid after the "
-                  "compensation.");
+                  measure.words(QT_TRANSLATE_NOOP("varnel::Words",
+                                                  "Each string's error at each fret, dashed "
+                                                  "before and solid after the compensation.")));
     }
     appendFooter(flow, kText, measure, note);
     return pages;

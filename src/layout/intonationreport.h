@@ -12,8 +12,9 @@
 
 namespace varnel {
 
-// The inputs and the table as lines of text, the first its header.
-std::vector<std::string> intonationLines(const DesignerBoard& board, Units units);
+// The inputs and the table as lines of text, the first its header, in the surface's language.
+std::vector<std::string> intonationLines(const DesignerBoard& board, Units units,
+                                         const TextMeasure& measure);
 
 // The table and the plot on one sheet, as wide as given: what the window shows.
 Drawing intonationSheet(const DesignerBoard& board, Units units, double width,

@@ -28,13 +28,16 @@ DrawingLayer labelLayer() {
     return {"LABELS", {0, 0, 0}, 1};
 }
 
-std::string boardLabel(double firstScale, double lastScale, Units units, std::size_t frets,
-                       const std::string& method) {
-    const std::string scale = firstScale == lastScale
-                                  ? formatGeneral(firstScale)
-                                  : formatGeneral(firstScale) + " to " + formatGeneral(lastScale);
-    return "scale " + scale + " " + unitSymbol(units) + ", " + std::to_string(frets) +
-           (frets == 1 ? " fret, " : " frets, ") + method;
+Message boardLabel(double firstScale, double lastScale, Units units, std::size_t frets,
+                   Message method) {
+    const bool one = firstScale == lastScale;
+    const char* wording =
+        one ? (frets == 1 ? QT_TRANSLATE_NOOP("varnel::Words", "scale %1 %3, %4 fret, %5")
+                          : QT_TRANSLATE_NOOP("varnel::Words", "scale %1 %3, %4 frets, %5"))
+            : (frets == 1 ? QT_TRANSLATE_NOOP("varnel::Words", "scale %1 to %2 %3, %4 fret, %5")
+                          : QT_TRANSLATE_NOOP("varnel::Words", "scale %1 to %2 %3, %4 frets, %5"));
+    return Message(wording, {number(firstScale), number(lastScale), verbatim(unitSymbol(units)),
+                             number(frets), inner(std::move(method))});
 }
 
 std::string programText() {
@@ -45,13 +48,19 @@ std::string checkLengthText(double length, Units units) {
     return formatFixed(length, 3) + " " + unitSymbol(units);
 }
 
-std::string checkDimensionText(const std::string& from, const std::string& to, double length,
-                               Units units) {
-    return from + " to " + to + " = " + checkLengthText(length, units);
+Message checkDimension(Message from, Message to, double length, Units units) {
+    return Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 to %2 = %3"),
+                   {inner(std::move(from)), inner(std::move(to)),
+                    writtenNumber(checkLengthText(length, units))});
 }
 
-std::string fretName(int fret) {
-    return fret == 0 ? "nut" : "fret " + std::to_string(fret);
+Message fretName(int fret) {
+    return fret == 0 ? Message(QT_TRANSLATE_NOOP("varnel::Words", "nut"))
+                     : fretName(std::to_string(fret));
+}
+
+Message fretName(const std::string& label) {
+    return Message(QT_TRANSLATE_NOOP("varnel::Words", "fret %1"), {verbatim(label)});
 }
 
 double checkRuleLength(Units units, double width) {
@@ -83,7 +92,7 @@ double appendLabelRow(Drawing* page, std::size_t layer, double top, double width
 }
 
 double appendCheckRule(Drawing* page, std::size_t layer, double top, double width,
-                       const std::string& check, const TextMeasure& measure, Units units) {
+                       const Message& check, const TextMeasure& measure, Units units) {
     const double perMm = unitsPerMillimetre(units);
     const double tick = kTickMm * perMm;
     const double height = labelHeight(measure, units);
@@ -106,7 +115,10 @@ double appendCheckRule(Drawing* page, std::size_t layer, double top, double widt
         y += height;
     }
     if (!check.empty()) {
-        if (page) page->text(layer, {0, y}, kLabelPoints, "check: " + check);
+        if (page)
+            page->text(layer, {0, y}, kLabelPoints,
+                       measure.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "check: %1"),
+                                             {inner(check)})));
         y += height;
     }
     return y - top;

@@ -19,8 +19,8 @@ DrawingLayer labelLayer();
 
 // What a printed board is for: "scale 648 mm, 22 frets, twelfth root of 2", or with two scale
 // lengths "scale 648 to 686 mm, ...".
-std::string boardLabel(double firstScale, double lastScale, Units units, std::size_t frets,
-                       const std::string& method);
+Message boardLabel(double firstScale, double lastScale, Units units, std::size_t frets,
+                   Message method);
 
 // "Varnel v.1.01".
 std::string programText();
@@ -29,10 +29,11 @@ std::string programText();
 std::string checkLengthText(double length, Units units);
 
 // "nut to fret 5 = 163.351 mm", "fret 5 to fret 9 = 98.765 mm".
-std::string checkDimensionText(const std::string& from, const std::string& to, double length,
-                               Units units);
+Message checkDimension(Message from, Message to, double length, Units units);
 // A fret by its number for a check dimension: "nut" for 0, "fret 5".
-std::string fretName(int fret);
+Message fretName(int fret);
+// A fret by its label ("7", "12a").
+Message fretName(const std::string& label);
 
 // The check rule's length: 100 mm, or 4 in in inch units; on paper narrower than that, the
 // longest whole 10 mm (1 in) that fits; 0 when none does.
@@ -49,6 +50,6 @@ double appendLabelRow(Drawing* page, std::size_t layer, double top, double width
 // The rule (a bar with a tick at each end, its length printed after it) and, under it, the check
 // dimension (none when empty), from `top`. The height they take.
 double appendCheckRule(Drawing* page, std::size_t layer, double top, double width,
-                       const std::string& check, const TextMeasure& measure, Units units);
+                       const Message& check, const TextMeasure& measure, Units units);
 
 }  // namespace varnel

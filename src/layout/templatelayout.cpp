@@ -79,7 +79,7 @@ Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
     return d;
 }
 
-std::string templateDescription(const FretboardSettings& s, int frets) {
+Message templateDescription(const FretboardSettings& s, int frets) {
     return boardLabel(s.scaleLen, s.scaleLen, unitsOf(s.unitsType), static_cast<std::size_t>(frets),
                       methodDescription(s));
 }
@@ -92,12 +92,13 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
     const std::size_t labels = blank.addLayer(labelLayer());
     const Units units = blank.units;
     // The labels and the rule at the foot of each page; the strips end above them.
-    const std::string description = templateDescription(s, p.count());
-    const auto pageText = [](std::size_t k, std::size_t n) {
-        return "page " + std::to_string(k) + " of " + std::to_string(n);
+    const std::string description = measure.words(templateDescription(s, p.count()));
+    const auto pageText = [&measure](std::size_t k, std::size_t n) {
+        return measure.words(
+            Message(QT_TRANSLATE_NOOP("varnel::Words", "page %1 of %2"), {number(k), number(n)}));
     };
     const auto appendFoot = [&](Drawing* page, double top, const std::string& pageLabel,
-                                const std::string& check) {
+                                const Message& check) {
         const double gap = unitsPerMillimetre(units);
         const double row = appendLabelRow(
             page, labels, top + gap, frame.width, {pageLabel, description, programText()},
@@ -106,7 +107,7 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
                appendCheckRule(page, labels, top + gap + row + gap, frame.width, check, measure,
                                units);
     };
-    const double footHeight = appendFoot(nullptr, 0, {}, "check");
+    const double footHeight = appendFoot(nullptr, 0, {}, "check");  // any check: its height
     const double stripsEnd = frame.height - footHeight;
     // The strip's height and gap and the marker's width as 32-bit floats, the page's width as
     // it is: the wrapping below compares in floats.
@@ -184,14 +185,14 @@ TemplatePages templatePages(const FretboardSettings& s, const FretPositions& p,
     appendFooter(footer, footerLayer, measure, note);
     const std::size_t n = out.pages.size();
     for (std::size_t k = 0; k < n; ++k) {
-        std::string check;
+        Message check;
         if (k < checked.size() && checked[k].second > checked[k].first) {
             const auto [from, to] = checked[k];
-            check = checkDimensionText(
-                fretName(from), fretName(to),
-                p.distFromNut[static_cast<std::size_t>(to)] -
-                    (from == 0 ? 0 : p.distFromNut[static_cast<std::size_t>(from)]),
-                units);
+            check =
+                checkDimension(fretName(from), fretName(to),
+                               p.distFromNut[static_cast<std::size_t>(to)] -
+                                   (from == 0 ? 0 : p.distFromNut[static_cast<std::size_t>(from)]),
+                               units);
         }
         appendFoot(&out.pages[k], stripsEnd, pageText(k + 1, n), check);
     }

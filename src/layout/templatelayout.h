@@ -36,7 +36,7 @@ Drawing templateSheet(const FretboardSettings& s, const FretPositions& p,
 
 // What the template is for: "scale 647.7 mm, 22 frets, twelfth root of 2" (or "rule of 18ths,
 // factor 17.817").
-std::string templateDescription(const FretboardSettings& s, int frets);
+Message templateDescription(const FretboardSettings& s, int frets);
 
 // The template on pages of the frame (in the current units): strips as high as the fretboard
 // is wide, a marker at every fret at its true distance from the previous one, guide and edge

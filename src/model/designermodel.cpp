@@ -191,7 +191,7 @@ void DesignerModel::recalculate() {
             m_status =
                 Message(inches ? QT_TRANSLATE_NOOP("varnel::Words", "%1 frets, inches. %2")
                                : QT_TRANSLATE_NOOP("varnel::Words", "%1 frets, millimetres. %2"),
-                        {frets, verbatim(in.tuning.note)});
+                        {frets, inner(in.tuning.note)});
         }
         m_inputs = std::move(in);
     }

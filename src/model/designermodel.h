@@ -106,7 +106,7 @@ class DesignerModel {
     std::optional<std::string> m_storeFailure;
     bool m_saidStoreFailure = false;
     std::optional<FileCache<ScalaFile>> m_scala;
-    std::optional<FileCache<std::variant<StringSet, std::string>>> m_stringSet;
+    std::optional<FileCache<std::variant<StringSet, Message>>> m_stringSet;
 };
 
 }  // namespace varnel

@@ -4,30 +4,30 @@
 
 #include "layout/intonationreport.h"
 #include "render/printjobs.h"
+#include "text/translations.h"
 
 namespace varnel {
 
 namespace {
 
-// Why pieces laid out on this printer left no pages, or none when they did. The subject is what
-// does not fit: "The fretboard", or "The radius gauges" (plural).
-std::optional<QString> piecesRefusal(const BoardPages& pages, Units units, const QString& subject,
-                                     bool plural) {
+// Why pieces laid out on this printer left no pages, or none when they did: too many pieces
+// (%1 the most there may be), or a piece larger than the page (%1 by %2 mm).
+struct PiecesWordings {
+    const char* tooMany;
+    const char* tooLarge;
+};
+
+std::optional<QString> piecesRefusal(const BoardPages& pages, Units units,
+                                     const PiecesWordings& wordings) {
     if (!pages.pages.empty()) return std::nullopt;
     const double perMm = unitsPerMillimetre(units);
     const Tiling& t = pages.tiling;
-    if (t.tooMany) {
-        return QStringLiteral(
-                   "%1 %2 too long to print: it would take more than %3 pieces of paper.")
-            .arg(subject, plural ? QStringLiteral("are") : QStringLiteral("is"))
-            .arg(kMaxPieces);
-    }
-    return QStringLiteral(
-               "%1 %2 not fit on a page of this paper: a piece needs %3 by %4 mm. "
-               "Print on larger paper or in the other orientation.")
-        .arg(subject, plural ? QStringLiteral("do") : QStringLiteral("does"))
-        .arg(std::lround((t.pieceLength > 0 ? t.pieceLength : kPieceOverlapMm * perMm) / perMm))
-        .arg(std::lround(pages.pieceHeight / perMm));
+    if (t.tooMany) return messageText(Message(wordings.tooMany, {number(kMaxPieces)}));
+    return messageText(Message(
+        wordings.tooLarge,
+        {number(
+             std::llround((t.pieceLength > 0 ? t.pieceLength : kPieceOverlapMm * perMm) / perMm)),
+         number(std::llround(pages.pieceHeight / perMm))}));
 }
 
 }  // namespace
@@ -36,7 +36,16 @@ std::optional<QString> drawBoard(PrinterSurface& printer, const DesignerBoard& b
     const BoardPages pages =
         boardPages(board, units, printer.frame(units), printer, noteOf(printer));
     return replayUnlessRefused(
-        printer, piecesRefusal(pages, units, QStringLiteral("The fretboard"), false), pages.pages);
+        printer,
+        piecesRefusal(pages, units,
+                      {QT_TRANSLATE_NOOP("varnel::Words",
+                                         "The fretboard is too long to print: it would take more "
+                                         "than %1 pieces of paper."),
+                       QT_TRANSLATE_NOOP("varnel::Words",
+                                         "The fretboard does not fit on a page of this paper: a "
+                                         "piece needs %1 by %2 mm. Print on larger paper or in "
+                                         "the other orientation.")}),
+        pages.pages);
 }
 
 Document boardDocument(const DesignerBoard& board, Units units) {
@@ -45,12 +54,23 @@ Document boardDocument(const DesignerBoard& board, Units units) {
 }
 
 std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& gauges) {
-    if (const auto refusal = gaugeRefusal(gauges)) return QString::fromStdString(*refusal);
+    if (const auto refusal = gaugeRefusal(gauges)) return messageText(*refusal);
     const Units units = gauges.units;
-    const BoardPages pages = tiledPages(gaugeParts(gauges), units, printer.frame(units), printer,
-                                        "radius gauges for " + gauges.board, noteOf(printer));
+    const BoardPages pages =
+        tiledPages(gaugeParts(gauges, printer), units, printer.frame(units), printer,
+                   printer.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "radius gauges for %1"),
+                                         {inner(gauges.board)})),
+                   noteOf(printer));
     return replayUnlessRefused(
-        printer, piecesRefusal(pages, units, QStringLiteral("The radius gauges"), true),
+        printer,
+        piecesRefusal(pages, units,
+                      {QT_TRANSLATE_NOOP("varnel::Words",
+                                         "The radius gauges are too long to print: they would "
+                                         "take more than %1 pieces of paper."),
+                       QT_TRANSLATE_NOOP("varnel::Words",
+                                         "The radius gauges do not fit on a page of this paper: a "
+                                         "piece needs %1 by %2 mm. Print on larger paper or in "
+                                         "the other orientation.")}),
         pages.pages);
 }
 
@@ -61,7 +81,7 @@ Document gaugeDocument(const RadiusGauges& gauges) {
 
 std::optional<QString> drawIntonationReport(PrinterSurface& printer, const DesignerBoard& board,
                                             Units units) {
-    if (board.intonation.empty()) return kNoIntonationMessage;
+    if (board.intonation.empty()) return messageText(kNoIntonationMessage);
     return drawReport(printer, [&](const PageFrame& frame, const std::string& note) {
         return intonationReportPages(board, units, frame, printer, note);
     });

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/designerboard.h"
+#include "core/translatable.h"
 #include "layout/boardlayout.h"
 #include "layout/gaugelayout.h"
 #include "render/printerprovider.h"
@@ -25,8 +26,8 @@ std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& g
 Document gaugeDocument(const RadiusGauges& gauges);
 
 // The intonation report of a board with a string set; or, having drawn nothing, why not.
-inline const QString kNoIntonationMessage =
-    QStringLiteral("The intonation needs a string set (Intonation, String Set; --string-set).");
+inline const char* const kNoIntonationMessage = QT_TRANSLATE_NOOP(
+    "varnel::Words", "The intonation needs a string set (Intonation, String Set; --string-set).");
 std::optional<QString> drawIntonationReport(PrinterSurface& printer, const DesignerBoard& board,
                                             Units units);
 Document intonationDocument(const DesignerBoard& board, Units units);

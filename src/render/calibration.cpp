@@ -7,6 +7,7 @@
 #include "render/pagesetup.h"
 #include "render/printjobs.h"
 #include "text/qnumbertext.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -15,8 +16,15 @@ namespace {
 // How far a measurement may lie from its printed length.
 constexpr double kMaxMeasuredDeviation = 0.03;
 
-QString lengthText(double length, bool inches) {
-    return numberText(length) + (inches ? QStringLiteral(" inches") : QStringLiteral(" mm"));
+// The calibration dialog's numbers keep their point in every language, as the main window's.
+MessageArg lengthText(double length, bool inches) {
+    const MessageArg digits = verbatim(numberText(length).toStdString());
+    return inner(inches ? Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 inches"), {digits})
+                        : Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 mm"), {digits}));
+}
+
+QString say(const char* wording, std::vector<MessageArg> args) {
+    return messageText(Message(wording, std::move(args)));
 }
 
 }  // namespace
@@ -40,17 +48,26 @@ void printCalibrationPage(PrinterSurface& printer, std::int16_t unitsType, const
     const RulerLengths lengths = calibrationRulers(printer, unitsType);
     const ScaleCorrection& c = printer.correction();
     const QString lines[] = {
-        QStringLiteral("Varnel printer calibration page"),
+        say(QT_TRANSLATE_NOOP("varnel::Words", "Varnel printer calibration page"), {}),
         QString(),
-        QStringLiteral("Horizontal ruler: %1").arg(lengthText(lengths.horizontal, inches)),
-        QStringLiteral("Vertical ruler: %1").arg(lengthText(lengths.vertical, inches)),
-        QStringLiteral("Printer: %1").arg(printer.printerName()),
-        QStringLiteral("Paper: %1").arg(paper),
-        QStringLiteral("Correction in use: %1")
-            .arg(c.inUse() ? correctionText(c) : QStringLiteral("none")),
+        say(QT_TRANSLATE_NOOP("varnel::Words", "Horizontal ruler: %1"),
+            {lengthText(lengths.horizontal, inches)}),
+        say(QT_TRANSLATE_NOOP("varnel::Words", "Vertical ruler: %1"),
+            {lengthText(lengths.vertical, inches)}),
+        say(QT_TRANSLATE_NOOP("varnel::Words", "Printer: %1"),
+            {verbatim(printer.printerName().toStdString())}),
+        say(QT_TRANSLATE_NOOP("varnel::Words", "Paper: %1"), {verbatim(paper.toStdString())}),
+        say(QT_TRANSLATE_NOOP("varnel::Words", "Correction in use: %1"),
+            {c.inUse() ? inner(correctionText(c))
+                       : word(QT_TRANSLATE_NOOP("varnel::Words", "none"))}),
         QString(),
-        QStringLiteral("Measure each ruler with a steel rule, from its first tick to its last,"),
-        QStringLiteral("and enter both lengths in Preferences, Printer Scale Calibration."),
+        say(QT_TRANSLATE_NOOP("varnel::Words",
+                              "Measure each ruler with a steel rule, from its first tick to its "
+                              "last,"),
+            {}),
+        say(QT_TRANSLATE_NOOP("varnel::Words",
+                              "and enter both lengths in Preferences, Printer Scale Calibration."),
+            {}),
     };
     std::vector<std::string> text;
     for (const QString& line : lines) text.push_back(line.toStdString());
@@ -71,35 +88,41 @@ CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,
         const QString& text;
         double& factor;
         bool vertical;
-    } axes[] = {{"horizontal", printed.horizontal, measuredHorizontal, next.horizontal, false},
-                {"vertical", printed.vertical, measuredVertical, next.vertical, true}};
+    } axes[] = {{QT_TRANSLATE_NOOP("varnel::Words", "horizontal"), printed.horizontal,
+                 measuredHorizontal, next.horizontal, false},
+                {QT_TRANSLATE_NOOP("varnel::Words", "vertical"), printed.vertical, measuredVertical,
+                 next.vertical, true}};
     for (const auto& axis : axes) {
         const auto measured = finiteDoubleFromText(axis.text.trimmed());
         if (!measured || *measured <= 0) {
             return {std::nullopt,
-                    QStringLiteral("The measured %1 ruler must be a length in %2, such as %3. "
-                                   "Measure it again.")
-                        .arg(QLatin1String(axis.name),
-                             inches ? QStringLiteral("inches") : QStringLiteral("millimetres"),
-                             numberText(axis.printed + (inches ? 0.03 : 0.4))),
+                    say(QT_TRANSLATE_NOOP("varnel::Words",
+                                          "The measured %1 ruler must be a length in %2, such as "
+                                          "%3. Measure it again."),
+                        {word(axis.name),
+                         word(inches ? QT_TRANSLATE_NOOP("varnel::Words", "inches")
+                                     : QT_TRANSLATE_NOOP("varnel::Words", "millimetres")),
+                         verbatim(numberText(axis.printed + (inches ? 0.03 : 0.4)).toStdString())}),
                     axis.vertical};
         }
         if (std::fabs(*measured - axis.printed) > kMaxMeasuredDeviation * axis.printed) {
             return {std::nullopt,
-                    QStringLiteral("The measured %1 ruler of %2 is more than 3 % from its printed "
-                                   "length of %3. Measure it again, from its first tick to its "
-                                   "last.")
-                        .arg(QLatin1String(axis.name), lengthText(*measured, inches),
-                             lengthText(axis.printed, inches)),
+                    say(QT_TRANSLATE_NOOP("varnel::Words",
+                                          "The measured %1 ruler of %2 is more than 3 % from its "
+                                          "printed length of %3. Measure it again, from its first "
+                                          "tick to its last."),
+                        {word(axis.name), lengthText(*measured, inches),
+                         lengthText(axis.printed, inches)}),
                     axis.vertical};
         }
         axis.factor *= axis.printed / *measured;
         if (!correctionFactorUsable(axis.factor)) {
             return {std::nullopt,
-                    QStringLiteral("The %1 correction would be %2, more than 10 % from true. "
-                                   "Check the printer's own scaling (print at 100 %), then "
-                                   "Reset and calibrate again.")
-                        .arg(QLatin1String(axis.name), percentText(axis.factor)),
+                    say(QT_TRANSLATE_NOOP("varnel::Words",
+                                          "The %1 correction would be %2, more than 10 % from "
+                                          "true. Check the printer's own scaling (print at 100 "
+                                          "%), then Reset and calibrate again."),
+                        {word(axis.name), writtenNumber(percentText(axis.factor))}),
                     axis.vertical};
         }
     }

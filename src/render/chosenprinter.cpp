@@ -1,4 +1,5 @@
 #include "render/chosenprinter.h"
+#include "text/translations.h"
 
 #include <QPrinterInfo>
 
@@ -36,10 +37,10 @@ PageSetup ChosenPrinter::pageSetup() {
     if (!setup.printerName.isEmpty() && !PainterPrinter::printerExists(setup.printerName)) {
         if (!m_saidMissing) {
             m_saidMissing = true;
-            m_messages.show(QStringLiteral("The printer \"%1\" is no longer available; printing "
-                                           "goes to the default printer.")
-                                .arg(setup.printerName)
-                                .toStdString());
+            m_messages.say(Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                                     "The printer \"%1\" is no longer available; "
+                                                     "printing goes to the default printer."),
+                                   {verbatim(setup.printerName.toStdString())}));
         }
         setup.printerName.clear();
     }

@@ -12,14 +12,17 @@
 #include "render/boardprint.h"
 #include "render/printerprovider.h"
 #include "text/qnumbertext.h"
+#include "text/translations.h"
 
 namespace varnel {
 
 namespace {
 
 QString fileNotWritten(const QString& fileName, const QString& reason) {
-    return QStringLiteral("The file %1 could not be written: %2")
-        .arg(QDir::toNativeSeparators(fileName), reason);
+    return messageText(
+        Message(QT_TRANSLATE_NOOP("varnel::Words", "The file %1 could not be written: %2"),
+                {verbatim(QDir::toNativeSeparators(fileName).toStdString()),
+                 verbatim(reason.toStdString())}));
 }
 
 }  // namespace
@@ -31,7 +34,8 @@ std::optional<QString> savePdf(const QString& fileName, const PageSetup& setup,
     const QString part =
         target.absolutePath() + QStringLiteral("/.") + target.fileName() + QStringLiteral(".part");
     if (fileName == QLatin1String("-"))
-        return fileNotWritten(fileName, QStringLiteral("a PDF needs a file"));
+        return fileNotWritten(
+            fileName, messageText(QT_TRANSLATE_NOOP("varnel::Words", "a PDF needs a file")));
     {
         QFile probe(part);  // a folder that takes no file is said as such, before any drawing
         if (!probe.open(QIODevice::WriteOnly)) return fileNotWritten(fileName, probe.errorString());
@@ -59,13 +63,14 @@ struct FormatNames {
     const char* filter;
 };
 constexpr FormatNames kFormatNames[] = {
-    {ExportFormat::TemplateSvg, "svg", "SVG drawing (*.svg)"},
-    {ExportFormat::TemplateDxf, "dxf", "DXF drawing (*.dxf)"},
-    {ExportFormat::TemplatePdf, "pdf", "PDF document (*.pdf)"},
-    {ExportFormat::ChartCsv, "csv", "CSV table (*.csv)"},
-    {ExportFormat::ChartPdf, "pdf", "PDF document (*.pdf)"},
-    {ExportFormat::ChartText, "txt", "Text (*.txt)"},
-    {ExportFormat::FretPoints, "csv", "Fret points as CSV (*.csv)"},
+    {ExportFormat::TemplateSvg, "svg", QT_TRANSLATE_NOOP("varnel::Words", "SVG drawing (*.svg)")},
+    {ExportFormat::TemplateDxf, "dxf", QT_TRANSLATE_NOOP("varnel::Words", "DXF drawing (*.dxf)")},
+    {ExportFormat::TemplatePdf, "pdf", QT_TRANSLATE_NOOP("varnel::Words", "PDF document (*.pdf)")},
+    {ExportFormat::ChartCsv, "csv", QT_TRANSLATE_NOOP("varnel::Words", "CSV table (*.csv)")},
+    {ExportFormat::ChartPdf, "pdf", QT_TRANSLATE_NOOP("varnel::Words", "PDF document (*.pdf)")},
+    {ExportFormat::ChartText, "txt", QT_TRANSLATE_NOOP("varnel::Words", "Text (*.txt)")},
+    {ExportFormat::FretPoints, "csv",
+     QT_TRANSLATE_NOOP("varnel::Words", "Fret points as CSV (*.csv)")},
 };
 
 const FormatNames& namesOf(ExportFormat format) {
@@ -82,7 +87,7 @@ QString exportExtension(ExportFormat format) {
 }
 
 QString exportFilter(ExportFormat format) {
-    return QString::fromLatin1(namesOf(format).filter);
+    return messageText(namesOf(format).filter);
 }
 
 std::optional<QString> saveOrSay(const QString& fileName, const QByteArray& bytes) {
@@ -134,7 +139,7 @@ std::optional<QString> exportBoard(ExportFormat format, const QString& fileName,
         case ExportFormat::ChartText:
             break;
     }
-    return kBoardFormatsMessage;
+    return messageText(kBoardFormatsMessage);
 }
 
 PageSetup exportPaper(PrinterProvider& printers) {
@@ -157,8 +162,9 @@ std::optional<QString> exportGauges(ExportFormat format, const QString& fileName
                                     const RadiusGauges& gauges, const PageSetup& setup) {
     if (format == ExportFormat::TemplatePdf) return savePdf(fileName, setup, gaugeDocument(gauges));
     if (format != ExportFormat::TemplateDxf && format != ExportFormat::TemplateSvg)
-        return QStringLiteral("Radius gauges are written as a DXF, SVG or PDF file.");
-    if (const auto refusal = gaugeRefusal(gauges)) return QString::fromStdString(*refusal);
+        return messageText(QT_TRANSLATE_NOOP(
+            "varnel::Words", "Radius gauges are written as a DXF, SVG or PDF file."));
+    if (const auto refusal = gaugeRefusal(gauges)) return messageText(*refusal);
     const Drawing sheet = gaugeSheet(gauges);
     return saveOrSay(fileName,
                      format == ExportFormat::TemplateDxf ? drawingDxf(sheet) : drawingSvg(sheet));
@@ -167,7 +173,7 @@ std::optional<QString> exportGauges(ExportFormat format, const QString& fileName
 std::optional<QString> exportIntonation(ExportFormat format, const QString& fileName,
                                         const DesignerBoard& board, Units units,
                                         const PageSetup& setup) {
-    if (board.intonation.empty()) return kNoIntonationMessage;
+    if (board.intonation.empty()) return messageText(kNoIntonationMessage);
     if (format == ExportFormat::TemplatePdf)
         return savePdf(fileName, setup, intonationDocument(board, units));
     return saveOrSay(fileName, intonationCsv(board));

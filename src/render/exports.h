@@ -9,6 +9,7 @@
 
 #include "core/designerboard.h"
 #include "core/fretboard.h"
+#include "core/translatable.h"
 #include "export/files.h"
 #include "layout/gaugelayout.h"
 #include "render/pagesetup.h"
@@ -51,8 +52,8 @@ std::optional<QString> exportDocument(ExportFormat format, const QString& fileNa
 // The designer's board's files: TemplateDxf, TemplateSvg, TemplatePdf (tiled, on the setup's
 // paper), ChartCsv (its table) and FretPoints (a row per string per fret). The message when nothing
 // was written; kBoardFormatsMessage for any other format.
-inline const QString kBoardFormatsMessage =
-    QStringLiteral("A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
+inline const char* const kBoardFormatsMessage = QT_TRANSLATE_NOOP(
+    "varnel::Words", "A fanned fretboard is written as a DXF, SVG, PDF or CSV file.");
 // With boardOnly, the DXF and SVG hold only what lies on the board (boardOnlyDrawing).
 std::optional<QString> exportBoard(ExportFormat format, const QString& fileName,
                                    const DesignerBoard& board, Units units, const PageSetup& setup,

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "core/fretboard.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -64,7 +65,7 @@ std::unique_ptr<PainterPrinter> PainterPrinter::openPrinter(const PageSetup& set
                                   ? QPrinterInfo::printerInfo(setup.printerName)
                                   : QPrinterInfo::defaultPrinter();
     if (info.isNull() || info.printerName().isEmpty()) {
-        error = kNoPrinterMessage;
+        error = messageText(kNoPrinterMessage);
         return nullptr;
     }
     std::unique_ptr<PainterPrinter> surface(new PainterPrinter);
@@ -108,7 +109,9 @@ std::unique_ptr<PainterPrinter> PainterPrinter::openPdf(const QString& fileName,
                                             kPdfMarginMillimetres, kPdfMarginMillimetres),
                                   QPageLayout::Millimeter));
     if (!surface->begin(&pdf, error)) {
-        error = QStringLiteral("The PDF file %1 could not be written.").arg(fileName);
+        error = messageText(
+            Message(QT_TRANSLATE_NOOP("varnel::Words", "The PDF file %1 could not be written."),
+                    {verbatim(fileName.toStdString())}));
         return nullptr;
     }
     surface->setCorrection(setup.correction, QStringLiteral("PDF"));
@@ -119,7 +122,7 @@ bool PainterPrinter::begin(QPagedPaintDevice* device, QString& error) {
     m_device = device;
     // A QPrinter with nothing behind it reports itself valid and fails only here.
     if (!m_painter.begin(device)) {
-        error = kPrinterStartFailedMessage;
+        error = messageText(kPrinterStartFailedMessage);
         return false;
     }
     // The resolution is read after the output was chosen, since choosing it can change it.

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <memory>
 
+#include "core/translatable.h"
 #include "render/pagesetup.h"
 #include "render/printersurface.h"
 
@@ -15,13 +16,15 @@ class QPdfWriter;
 
 namespace varnel {
 
-inline const QString kNoPrinterMessage = QStringLiteral(
+inline const char* const kNoPrinterMessage = QT_TRANSLATE_NOOP(
+    "varnel::Words",
     "No printer is available. Install a printer, or make one the default, and try again.");
-inline const QString kPrinterStartFailedMessage =
-    QStringLiteral("The printer could not start the document. Check the printer and try again.");
-inline const QString kPrintFailedMessage = QStringLiteral(
-    "Printing failed: the printer reported an error, and the document may be incomplete. "
-    "Check the printer and try again.");
+inline const char* const kPrinterStartFailedMessage = QT_TRANSLATE_NOOP(
+    "varnel::Words", "The printer could not start the document. Check the printer and try again.");
+inline const char* const kPrintFailedMessage =
+    QT_TRANSLATE_NOOP("varnel::Words",
+                      "Printing failed: the printer reported an error, and the document may be "
+                      "incomplete. Check the printer and try again.");
 
 class PainterPrinter : public PrinterSurface {
   public:

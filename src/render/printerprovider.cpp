@@ -5,6 +5,7 @@
 #include "render/calibration.h"
 #include "render/painterprinter.h"
 #include "render/printjobs.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -23,7 +24,7 @@ std::optional<QString> drawAndEnd(PrinterSurface* printer, const QString& error,
         printer->abortDoc();
         return refusal;
     }
-    if (!printer->endDoc()) return kPrintFailedMessage;
+    if (!printer->endDoc()) return messageText(kPrintFailedMessage);
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #include "render/printersurface.h"
 
+#include "text/translations.h"
+
 namespace varnel {
 
 void PrinterSurface::line(double x1, double y1, double x2, double y2, const QColor& colour) {
@@ -50,6 +52,10 @@ double PrinterSurface::textWidthInches(const std::string& face, double points,
 double PrinterSurface::lineHeightInches(const std::string& face, double points) const {
     return textHeightDots(QStringLiteral("1"), fontOf(QString::fromStdString(face), points)) /
            dotsPerInch() / m_correction.vertical;
+}
+
+std::string PrinterSurface::words(const Message& message) const {
+    return messageText(message).toStdString();
 }
 
 PageFrame PrinterSurface::frame(Units units) const {

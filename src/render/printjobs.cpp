@@ -5,6 +5,7 @@
 #include "layout/checkreport.h"
 #include "layout/templatelayout.h"
 #include "render/printlimits.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -54,19 +55,21 @@ void replayPages(PrinterSurface& printer, const std::vector<Drawing>& pages) {
     printer.setDrawStyle(LineStyle::Solid);
 }
 
-QString percentText(double factor) {
-    return QString::fromStdString(formatFixed(factor * 100, 2)) + QStringLiteral(" %");
+std::string percentText(double factor) {
+    return formatFixed(factor * 100, 2) + " %";
 }
 
-QString correctionText(const ScaleCorrection& c) {
-    return QStringLiteral("horizontal %1, vertical %2")
-        .arg(percentText(c.horizontal), percentText(c.vertical));
+Message correctionText(const ScaleCorrection& c) {
+    return Message(
+        QT_TRANSLATE_NOOP("varnel::Words", "horizontal %1, vertical %2"),
+        {writtenNumber(percentText(c.horizontal)), writtenNumber(percentText(c.vertical))});
 }
 
 std::optional<QString> correctionNote(const PrinterSurface& printer) {
     if (!printer.correction().inUse()) return std::nullopt;
-    return QStringLiteral("Scale corrected for %1: %2")
-        .arg(printer.printerName(), correctionText(printer.correction()));
+    return messageText(Message(QT_TRANSLATE_NOOP("varnel::Words", "Scale corrected for %1: %2"),
+                               {verbatim(printer.printerName().toStdString()),
+                                inner(correctionText(printer.correction()))}));
 }
 
 namespace {
@@ -91,28 +94,32 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
     pages = templatePages(s, p, frame, printer, noteOf(printer));
     if (pages.footTooHigh > 0) {
         const double perMm = unitsPerMillimetre(units);
-        return QStringLiteral(
-                   "A template line of %1 mm, the space of %2 mm above it and the page's labels "
-                   "and check rule (%3 mm) are more than fits on the page (%4 mm printable). Set "
-                   "a smaller Space between template lines or Vertical Line Length, or print on "
-                   "larger paper.")
-            .arg(QString::fromStdString(formatGeneral(s.templateLineHeight)),
-                 QString::fromStdString(formatGeneral(s.templateLineSpace)))
-            .arg(QString::fromStdString(formatFixed(pages.footTooHigh / perMm, 1)))
-            .arg(QString::fromStdString(formatFixed(frame.height / perMm, 1)));
+        return messageText(Message(
+            QT_TRANSLATE_NOOP("varnel::Words",
+                              "A template line of %1 mm, the space of %2 mm above it and the "
+                              "page's labels and check rule (%3 mm) are more than fits on the page "
+                              "(%4 mm printable). Set a smaller Space between template lines or "
+                              "Vertical Line Length, or print on larger paper."),
+            {verbatim(formatGeneral(s.templateLineHeight)),
+             verbatim(formatGeneral(s.templateLineSpace)),
+             verbatim(formatFixed(pages.footTooHigh / perMm, 1)),
+             verbatim(formatFixed(frame.height / perMm, 1))}));
     }
     const int fret = pages.fretTooFar;
     if (fret == 0) return std::nullopt;
-    const QString unit = inches ? QStringLiteral(" inches") : QStringLiteral(" mm");
     const int decimals = inches ? 2 : 1;
-    return QStringLiteral(
-               "Fret %1 is %2 from the previous fret, more than fits across the printable "
-               "width of %3. Print on wider paper or in landscape orientation.")
-        .arg(fret)
-        .arg(QString::fromStdString(
-                 formatFixed(p.distFromFret[static_cast<std::size_t>(fret)], decimals)) +
-             unit)
-        .arg(QString::fromStdString(formatFixed(frame.width, decimals)) + unit);
+    const auto length = [&](double value) {
+        const std::string digits = formatFixed(value, decimals);
+        return inches ? Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 inches"), {verbatim(digits)})
+                      : Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 mm"), {verbatim(digits)});
+    };
+    return messageText(
+        Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                  "Fret %1 is %2 from the previous fret, more than fits across the "
+                                  "printable width of %3. Print on wider paper or in landscape "
+                                  "orientation."),
+                {number(fret), inner(length(p.distFromFret[static_cast<std::size_t>(fret)])),
+                 inner(length(frame.width))}));
 }
 
 }  // namespace
@@ -120,9 +127,10 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
 std::optional<QString> drawReport(PrinterSurface& printer, const ReportLayout& layOut) {
     const PageFrame frame = printer.frame(Units::Millimetres);
     if (frame.width < kReportMinimumWidthMm || frame.height < 2 * kPlotHeightMm) {
-        return QStringLiteral("The page is too small for the report: it needs %1 x %2 mm.")
-            .arg(kReportMinimumWidthMm)
-            .arg(2 * kPlotHeightMm);
+        return messageText(
+            Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                      "The page is too small for the report: it needs %1 x %2 mm."),
+                    {number(kReportMinimumWidthMm), number(2 * kPlotHeightMm)}));
     }
     replayPages(printer, layOut(frame, noteOf(printer)));
     return std::nullopt;

@@ -29,8 +29,8 @@ std::string noteOf(const PrinterSurface& printer);
 
 // A factor as a percentage with two decimals ("100.20 %"), and a correction as
 // "horizontal 100.20 %, vertical 99.85 %".
-QString percentText(double factor);
-QString correctionText(const ScaleCorrection& correction);
+std::string percentText(double factor);
+Message correctionText(const ScaleCorrection& correction);
 
 // "Scale corrected for NAME: horizontal 100.20 %, vertical 99.85 %"; none without a correction.
 std::optional<QString> correctionNote(const PrinterSurface& printer);

@@ -2,40 +2,45 @@
 
 #include "core/numtext.h"
 #include "text/qnumbertext.h"
+#include "text/translations.h"
 
 namespace varnel {
 
 namespace {
 
-const QString kWhere = QStringLiteral(" in Preferences, Set Print Options.");
-
-QString millimetres(double value) {
-    return QString::fromStdString(formatFixed(value, 1)) + QStringLiteral(" mm");
+std::string millimetres(double value) {
+    return formatFixed(value, 1) + " mm";
 }
 
 // The caption of the setting's box in the print options dialog.
-QString captionOf(PrintSetting setting) {
+const char* captionOf(PrintSetting setting) {
     switch (setting) {
         case PrintSetting::MarkerWidth:
-            return QStringLiteral("Vertical (fret position marker) line width");
+            return QT_TRANSLATE_NOOP("varnel::Words", "Vertical (fret position marker) line width");
         case PrintSetting::GuideWidth:
-            return QStringLiteral("Horizontal (alignment guide) line width");
+            return QT_TRANSLATE_NOOP("varnel::Words", "Horizontal (alignment guide) line width");
         case PrintSetting::ChartFontSize:
-            return QStringLiteral("Chart Font Size");
+            return QT_TRANSLATE_NOOP("varnel::Words", "Chart Font Size");
         case PrintSetting::LineHeight:
-            return QStringLiteral("Vertical Line Length");
+            return QT_TRANSLATE_NOOP("varnel::Words", "Vertical Line Length");
         case PrintSetting::LineSpace:
             break;
     }
-    return QStringLiteral("Space between template lines");
+    return QT_TRANSLATE_NOOP("varnel::Words", "Space between template lines");
+}
+
+// The main window's numbers keep their point in every language: they stand as typed.
+MessageArg shownNumber(const QString& shown) {
+    return verbatim(shown.toStdString());
 }
 
 QString widthRefusal(const char* name, PrintSetting setting, const QString& shown) {
-    return QStringLiteral("The %1 of %2 pixels is outside the range %3 to %4 pixels. Set the %5%6")
-        .arg(QLatin1String(name), shown)
-        .arg(kMinLineWidthPixels)
-        .arg(kMaxLineWidthPixels)
-        .arg(captionOf(setting), kWhere);
+    return messageText(
+        Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                  "The %1 of %2 pixels is outside the range %3 to %4 "
+                                  "pixels. Set the %5 in Preferences, Set Print Options."),
+                {word(name), shownNumber(shown), verbatim(std::to_string(kMinLineWidthPixels)),
+                 verbatim(std::to_string(kMaxLineWidthPixels)), word(captionOf(setting))}));
 }
 
 double fieldValue(const FretboardSettings& s, PrintSetting setting) {
@@ -60,32 +65,38 @@ std::optional<QString> refusal(PrintSetting setting, double value, const QString
     switch (setting) {
         case PrintSetting::MarkerWidth:
             if (within(kMinLineWidthPixels, kMaxLineWidthPixels)) break;
-            return widthRefusal("fret marker line width", setting, shown);
+            return widthRefusal(QT_TRANSLATE_NOOP("varnel::Words", "fret marker line width"),
+                                setting, shown);
         case PrintSetting::GuideWidth:
             if (within(kMinLineWidthPixels, kMaxLineWidthPixels)) break;
-            return widthRefusal("alignment guide line width", setting, shown);
+            return widthRefusal(QT_TRANSLATE_NOOP("varnel::Words", "alignment guide line width"),
+                                setting, shown);
         case PrintSetting::ChartFontSize:
             if (within(kMinChartFontPoints, kMaxChartFontPoints)) break;
-            return QStringLiteral(
-                       "The chart font size of %1 points is outside the range %2 to %3 points. "
-                       "Set the Chart Font Size%4")
-                .arg(shown)
-                .arg(kMinChartFontPoints)
-                .arg(kMaxChartFontPoints)
-                .arg(kWhere);
+            return messageText(Message(
+                QT_TRANSLATE_NOOP(
+                    "varnel::Words",
+                    "The chart font size of %1 points is outside the range %2 to "
+                    "%3 points. Set the Chart Font Size in Preferences, Set Print Options."),
+                {shownNumber(shown), verbatim(std::to_string(kMinChartFontPoints)),
+                 verbatim(std::to_string(kMaxChartFontPoints))}));
         case PrintSetting::LineHeight:
             // An endless height is above 0; the page refuses it.
             if (value > 0) break;
-            return QStringLiteral(
-                       "The template line height of %1 mm must be more than 0 mm. Set the "
-                       "Vertical Line Length%2")
-                .arg(shown, kWhere);
+            return messageText(
+                Message(QT_TRANSLATE_NOOP(
+                            "varnel::Words",
+                            "The template line height of %1 mm must be more than 0 "
+                            "mm. Set the Vertical Line Length in Preferences, Set Print Options."),
+                        {shownNumber(shown)}));
         case PrintSetting::LineSpace:
             if (value >= 0) break;
-            return QStringLiteral(
-                       "The space between template lines of %1 mm must be 0 mm or more. Set the "
-                       "Space between template lines%2")
-                .arg(shown, kWhere);
+            return messageText(Message(
+                QT_TRANSLATE_NOOP("varnel::Words",
+                                  "The space between template lines of %1 mm must be 0 mm or "
+                                  "more. Set the Space between template lines in Preferences, Set "
+                                  "Print Options."),
+                {shownNumber(shown)}));
     }
     return std::nullopt;
 }
@@ -108,29 +119,39 @@ std::optional<PrintSettingRefusal> printSettingRefusal(const FretboardSettings& 
 }
 
 QString unreadableSettingRefusal(PrintSetting setting, const QString& text) {
-    const QString caption = captionOf(setting);
-    const QString what = text.trimmed().isEmpty()
-                             ? QStringLiteral("is empty")
-                             : QStringLiteral("\"%1\" is not a number").arg(text);
-    return QStringLiteral("The %1 %2. Set the %1%3").arg(caption, what, kWhere);
+    const MessageArg caption = word(captionOf(setting));
+    if (text.trimmed().isEmpty())
+        return messageText(Message(
+            QT_TRANSLATE_NOOP("varnel::Words",
+                              "The %1 is empty. Set the %1 in Preferences, Set Print Options."),
+            {caption}));
+    return messageText(
+        Message(QT_TRANSLATE_NOOP(
+                    "varnel::Words",
+                    "The %1 \"%2\" is not a number. Set the %1 in Preferences, Set Print Options."),
+                {caption, verbatim(text.toStdString())}));
 }
 
 std::optional<QString> templatePageRefusal(const PageFrame& frame, const FretboardSettings& s) {
     const double printable = frame.height;
     const double pen = frame.pixel * s.lineWidthHorz;
     const double height = s.templateLineHeight;
-    const QString fits = QStringLiteral(" (%1 printable).").arg(millimetres(printable));
     if (height + pen > printable) {
-        return QStringLiteral("The template line height of %1 mm is more than fits on the page")
-                   .arg(numberText(height)) +
-               fits + QStringLiteral(" Set a smaller Vertical Line Length") + kWhere;
+        return messageText(
+            Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                      "The template line height of %1 mm is more than fits on the "
+                                      "page (%2 printable). Set a smaller Vertical Line "
+                                      "Length in Preferences, Set Print Options."),
+                    {shownNumber(numberText(height)), verbatim(millimetres(printable))}));
     }
     if (s.templateLineSpace + height + pen > printable) {
-        return QStringLiteral(
-                   "The space between template lines of %1 mm leaves no room on the page for a "
-                   "template line of %2 mm")
-                   .arg(numberText(s.templateLineSpace), numberText(height)) +
-               fits + QStringLiteral(" Set a smaller Space between template lines") + kWhere;
+        return messageText(Message(
+            QT_TRANSLATE_NOOP("varnel::Words",
+                              "The space between template lines of %1 mm leaves no room on the "
+                              "page for a template line of %2 mm (%3 printable). Set a smaller "
+                              "Space between template lines in Preferences, Set Print Options."),
+            {shownNumber(numberText(s.templateLineSpace)), shownNumber(numberText(height)),
+             verbatim(millimetres(printable))}));
     }
     return std::nullopt;
 }
@@ -138,11 +159,13 @@ std::optional<QString> templatePageRefusal(const PageFrame& frame, const Fretboa
 std::optional<QString> chartPageRefusal(const FretboardSettings& s, double widestMm,
                                         double printableMm) {
     if (widestMm <= printableMm) return std::nullopt;
-    return QStringLiteral(
-               "At the chart font size of %1 points a chart line is %2 wide, more than fits "
-               "across the printable width of %3. Set a smaller Chart Font Size%4")
-        .arg(s.chartFontSize)
-        .arg(millimetres(widestMm), millimetres(printableMm), kWhere);
+    return messageText(
+        Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                  "At the chart font size of %1 points a chart line is %2 wide, "
+                                  "more than fits across the printable width of %3. Set a smaller "
+                                  "Chart Font Size in Preferences, Set Print Options."),
+                {verbatim(std::to_string(s.chartFontSize)), verbatim(millimetres(widestMm)),
+                 verbatim(millimetres(printableMm))}));
 }
 
 }  // namespace varnel

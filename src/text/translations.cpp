@@ -61,6 +61,9 @@ QString messageText(const Message& message) {
             case MessageArg::Kind::Text:
                 texts.push_back(a.text);
                 break;
+            case MessageArg::Kind::Inner:
+                texts.push_back(messageText(*a.inner).toStdString());
+                break;
         }
     }
     const std::string wording(message.wording);

@@ -191,8 +191,8 @@ TEST(IntonationTest, StringSetsAreReadOrRefused) {
     };
     for (const auto& b : bad) {
         const auto read = parseStringSet(b.text, "x");
-        ASSERT_TRUE(std::holds_alternative<std::string>(read)) << b.text;
-        EXPECT_EQ(std::get<std::string>(read), b.refusal);
+        ASSERT_TRUE(std::holds_alternative<Message>(read)) << b.text;
+        EXPECT_EQ(std::get<Message>(read), b.refusal);
     }
 }
 

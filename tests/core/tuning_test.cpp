@@ -277,14 +277,16 @@ TEST(TuningTest, ScalaFilesThatAreNoScaleAreRefusedByLine) {
     };
     for (const auto& row : rows) {
         const auto scale = readScala(row.text, "a.scl");
-        ASSERT_TRUE(std::holds_alternative<std::string>(scale)) << row.message;
-        EXPECT_EQ(std::get<std::string>(scale), "a.scl, line " + row.message);
+        ASSERT_TRUE(std::holds_alternative<Message>(scale)) << row.message;
+        EXPECT_EQ(std::get<Message>(scale).english(), "a.scl, line " + row.message);
     }
     EXPECT_TRUE(
-        std::get<std::string>(readScalaFile(writeFile("nul.scl", std::string("x\n1\n\0", 5))).scale)
+        std::get<Message>(readScalaFile(writeFile("nul.scl", std::string("x\n1\n\0", 5))).scale)
+            .english()
             .ends_with("is not text: no Scala file."));
-    EXPECT_TRUE(std::get<std::string>(
+    EXPECT_TRUE(std::get<Message>(
                     readScalaFile(writeFile("big.scl", std::string(kMaxScalaBytes + 1, '!'))).scale)
+                    .english()
                     .ends_with("is larger than 1 MiB: no Scala file."));
     // A folder is no file; reading one threw before.
     EXPECT_TRUE(readScalaFile(std::filesystem::temp_directory_path().string()).missing);

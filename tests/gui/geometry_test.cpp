@@ -27,6 +27,8 @@
 #include "gui/fitcaptions.h"
 #include "gui/printoptionsdialog.h"
 #include "gui/readmeviewer.h"
+#include "layout/templatelayout.h"
+#include "recordingprinter.h"
 #include "text/translations.h"
 #include "uitest.h"
 
@@ -232,6 +234,17 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
         << verify.toStdString();
     // (The main window writes its numbers with a point in every language.)
     EXPECT_TRUE(verify.contains(QLatin1String("647.7"))) << verify.toStdString();
+    // A printed page's words in the language, its numbers in the locale's way.
+    test::RecordingPrinter printer;
+    const std::vector<Drawing> pages =
+        templatePages(record, calcFretPositions(record), printer.frame(unitsOf(record.unitsType)),
+                      printer, "")
+            .pages;
+    ASSERT_FALSE(pages.empty());
+    std::string labels;
+    for (const DrawingText& t : pages.front().texts) labels += t.text + "\n";
+    EXPECT_EQ(labels.find("scale 647.7 ") != std::string::npos, english()) << labels;
+    EXPECT_EQ(labels.find("647,7 ") != std::string::npos, !english()) << labels;
     // A caption's key is not shown inside a sentence.
     auto* frets = designer->findChild<QLineEdit*>("txtFrets");
     ASSERT_TRUE(frets);

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <regex>
 #include <sstream>
 
 #include "cli/chartcli.h"
@@ -13,6 +14,10 @@
 #include "core/numtext.h"
 #include "dxfreader.h"
 #include "layout/boardlayout.h"
+#include "layout/checkreport.h"
+#include "layout/gaugelayout.h"
+#include "layout/intonationreport.h"
+#include "layout/templatelayout.h"
 #include "recordingprinter.h"
 #include "render/boardprint.h"
 
@@ -197,6 +202,66 @@ TEST(IntonationFilesTest, RefusalsNameTheInputAndTheReportPrints) {
     test::RecordingPrinter small(3, 3);
     EXPECT_TRUE(drawIntonationReport(small, board, Units::Millimetres));
     EXPECT_TRUE(small.lines.empty());
+}
+
+// A surface that marks the words it is asked for.
+class MarkingMeasure : public NominalMeasure {
+  public:
+    std::string words(const Message& message) const override {
+        return "<" + message.english() + ">";
+    }
+};
+
+// Every word on every page and sheet is asked of the surface, in whole sentences, so that paper
+// and screen can write it in the user's language: no word stands outside a marked text.
+// What needs no language is a number, a unit, a fret's label, and the program's name and version.
+TEST(PageWordsTest, EveryWordIsAskedOfTheSurface) {
+    const MarkingMeasure measure;
+    const DesignerBoard board = boardWith({{"--string-set", "electric-10-46"},
+                                           {"--nut-compensation", "yes"},
+                                           {"--radius", "184,305"}});
+    ASSERT_FALSE(board.intonation.empty());
+    FretboardSettings s;
+    s.nFrets = 22;
+    s.scaleLen = 648;
+    std::vector<Measurement> measured;
+    for (int j = 1; j <= 22; ++j) measured.push_back({j, 648 * (1 - std::exp2(-j / 12.0)) + 0.1});
+    const auto check = std::get<InstrumentCheck>(checkInstrument(measured, 650, 0.0561));
+    const PageFrame frame{190, 270, 25.4 / 600};
+    const RadiusGauges gauges = boardGauges(board, Units::Millimetres, {400});
+    const struct {
+        const char* document;
+        std::vector<Drawing> pages;
+    } rows[] = {
+        {"template", templatePages(s, calcFretPositions(s), frame, measure, "").pages},
+        {"board", boardPages(board, Units::Millimetres, frame, measure, "").pages},
+        {"gauges", tiledPages(gaugeParts(gauges, measure), Units::Millimetres, frame, measure,
+                              measure.words(gauges.board), "")
+                       .pages},
+        {"check report", checkReportPages(check, frame, measure, "")},
+        {"check plot", {checkPlot(check, 200, measure)}},
+        {"intonation report", intonationReportPages(board, Units::Millimetres, frame, measure, "")},
+        {"intonation sheet", {intonationSheet(board, Units::Millimetres, 200, measure)}},
+    };
+    const std::regex word("[A-Za-z]{3,}");
+    const std::regex marks("<[^<>]*>");
+    const std::regex nameless("(Printed by )?Varnel v\\.[0-9.]+");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.document);
+        ASSERT_FALSE(row.pages.empty());
+        int marked = 0;
+        for (const Drawing& page : row.pages) {
+            for (const DrawingText& t : page.texts) {
+                // A table's heading asks for each column's words.
+                const std::string unmarked = std::regex_replace(t.text, marks, "");
+                marked += unmarked != t.text;
+                if (!std::regex_match(t.text, nameless)) {
+                    EXPECT_FALSE(std::regex_search(unmarked, word)) << t.text;
+                }
+            }
+        }
+        EXPECT_GT(marked, 0);
+    }
 }
 
 }  // namespace
