@@ -1944,5 +1944,9 @@ weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
         <source>At the chart font size of %1 points a chart line is %2 wide, more than fits across the printable width of %3. Set a smaller Chart Font Size in Preferences, Set Print Options.</source>
         <translation>Bei einer Schriftgröße der Tabelle von %1 Punkt ist eine Tabellenzeile %2 breit, mehr als über die bedruckbare Breite von %3 passt. Stellen Sie unter Einstellungen, Druckoptionen festlegen eine kleinere „Schriftgröße der Tabelle“ ein.</translation>
     </message>
+    <message>
+        <source>The ReadMe file could not be read: %1</source>
+        <translation>Die Liesmich-Datei konnte nicht gelesen werden: %1</translation>
+    </message>
 </context>
 </TS>

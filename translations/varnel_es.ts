@@ -1944,5 +1944,9 @@ por su facilidad de cálculo.  No recomendado. </translation>
         <source>At the chart font size of %1 points a chart line is %2 wide, more than fits across the printable width of %3. Set a smaller Chart Font Size in Preferences, Set Print Options.</source>
         <translation>Con un tamaño de letra de la tabla de %1 puntos, una línea de la tabla mide %2 de ancho, más de lo que cabe en el ancho imprimible de %3. Ajuste un «Tamaño de letra de la tabla» menor en Preferencias, Opciones de impresión.</translation>
     </message>
+    <message>
+        <source>The ReadMe file could not be read: %1</source>
+        <translation>No se pudo leer el archivo Léame: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1944,5 +1944,9 @@ parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
         <source>At the chart font size of %1 points a chart line is %2 wide, more than fits across the printable width of %3. Set a smaller Chart Font Size in Preferences, Set Print Options.</source>
         <translation>Avec une taille de police du tableau de %1 points, une ligne du tableau fait %2 de large, plus que ne contient la largeur imprimable de %3. Réglez une « Taille de police du tableau » plus petite dans Préférences, Options d&apos;impression.</translation>
     </message>
+    <message>
+        <source>The ReadMe file could not be read: %1</source>
+        <translation>Le fichier LisezMoi n&apos;a pas pu être lu : %1</translation>
+    </message>
 </context>
 </TS>

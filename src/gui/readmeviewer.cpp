@@ -94,6 +94,13 @@ void ReadMeViewer::rememberHeightAndClose() {
     close();
 }
 
+QString readMeIn(const QString& path, const QString& language) {
+    if (language.isEmpty() || !path.endsWith(QLatin1String(".txt"))) return path;
+    QString translated = path;
+    translated.insert(path.size() - 4, QLatin1Char('.') + language);
+    return QFile::exists(translated) ? translated : path;
+}
+
 QString aboutText() {
     return QStringLiteral("Varnel v.") + QLatin1String(kVersionText) +
            QStringLiteral(

@@ -36,6 +36,9 @@ class ReadMeViewer : public QDialog {
     QString m_fileName;
 };
 
+// The guide in a language: readme.de.txt beside readme.txt, where there is one; else the path.
+QString readMeIn(const QString& path, const QString& language);
+
 // The six lines of the About box.
 QString aboutText();
 

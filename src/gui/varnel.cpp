@@ -31,6 +31,7 @@
 #include "gui/printoptionsdialog.h"
 #include "gui/readmeviewer.h"
 #include "gui/twips.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -340,11 +341,14 @@ void Varnel::openDialog(QPointer<Dialog>& dialog, Args&&... args) {
 
 void Varnel::showReadMe() {
     if (m_readMe) return;
-    auto* viewer = new ReadMeViewer(m_store, m_messages, readMePath, this);
+    // The guide in the language the windows speak, where it is translated.
+    const QString guide = readMeIn(readMePath, translationLanguage());
+    auto* viewer = new ReadMeViewer(m_store, m_messages, guide, this);
     if (!viewer->load()) {
         delete viewer;
-        showMessage(QStringLiteral("The ReadMe file could not be read: %1")
-                        .arg(QDir::toNativeSeparators(readMePath)));
+        m_messages.say(
+            Message(QT_TRANSLATE_NOOP("varnel::Words", "The ReadMe file could not be read: %1"),
+                    {verbatim(QDir::toNativeSeparators(guide).toStdString())}));
         return;
     }
     m_readMe = viewer;

@@ -10,6 +10,19 @@
 
 namespace varnel {
 
+namespace {
+
+QString& installedLanguage() {
+    static QString language;
+    return language;
+}
+
+}  // namespace
+
+QString translationLanguage() {
+    return installedLanguage();
+}
+
 void installTranslations(const QString& language) {
     const QLocale locale = language.isEmpty() ? QLocale::system() : QLocale(language);
     if (!language.isEmpty()) QLocale::setDefault(locale);
@@ -24,6 +37,7 @@ void installTranslations(const QString& language) {
             continue;
         }
         QCoreApplication::installTranslator(ours);
+        installedLanguage() = QLocale::languageToCode(QLocale(wanted).language());
         // Qt's own words, for the dialogs it supplies.
         auto* qt = new QTranslator(QCoreApplication::instance());
         if (qt->load(QStringLiteral("qtbase_") + wanted,

@@ -16,6 +16,9 @@ namespace varnel {
 // also becomes the locale that numbers are read and shown in. English needs none.
 void installTranslations(const QString& language = {});
 
+// The language of the translation installed ("de"); empty for English.
+QString translationLanguage();
+
 // Takes "--lang LANGUAGE" out of the program's arguments: the language, "" when the option is
 // not there; none when no language follows it.
 std::optional<QString> takeLanguageOption(std::vector<std::string>& args);

@@ -136,6 +136,20 @@ TEST_F(ReadMeTest, ShowsTheFileUnchanged) {
     EXPECT_EQ(f.readAll(), text);
 }
 
+// The guide in the windows' language is the translation beside readme.txt, where there is one.
+TEST_F(ReadMeTest, TheGuideInTheWindowsLanguage) {
+    writeReadMe("guide");
+    const QString german = dir.filePath("readme.de.txt");
+    QFile f(german);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Anleitung");
+    f.close();
+    EXPECT_EQ(readMeIn(window->readMePath, "de"), german);
+    EXPECT_EQ(readMeIn(window->readMePath, "fr"), window->readMePath);
+    EXPECT_EQ(readMeIn(window->readMePath, ""), window->readMePath);
+    EXPECT_EQ(readMeIn(dir.filePath("guide"), "de"), dir.filePath("guide"));
+}
+
 TEST_F(ReadMeTest, RemembersItsHeightOnOkOnly) {
     writeReadMe("guide");
     item("mnuHelpReadMe")->trigger();

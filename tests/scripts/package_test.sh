@@ -26,7 +26,8 @@ for path in ./usr/bin/varnel ./usr/bin/varnel-chart \
   ./usr/share/icons/hicolor/16x16/apps/org.varnel.Varnel.png \
   ./usr/share/icons/hicolor/256x256/apps/org.varnel.Varnel.png \
   ./usr/share/man/man1/varnel.1 ./usr/share/man/man1/varnel-chart.1 \
-  ./usr/share/doc/varnel/readme.txt; do
+  ./usr/share/doc/varnel/readme.txt ./usr/share/doc/varnel/readme.de.txt \
+  ./usr/share/doc/varnel/readme.fr.txt ./usr/share/doc/varnel/readme.es.txt; do
   grep -qx "$path" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no Qt dependency"; exit 1; }
