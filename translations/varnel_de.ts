@@ -1948,5 +1948,25 @@ weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
         <source>The ReadMe file could not be read: %1</source>
         <translation>Die Liesmich-Datei konnte nicht gelesen werden: %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 ist eine Datei, kein Ordner.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made.</source>
+        <translation>der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
 </context>
 </TS>

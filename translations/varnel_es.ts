@@ -1948,5 +1948,25 @@ por su facilidad de cálculo.  No recomendado. </translation>
         <source>The ReadMe file could not be read: %1</source>
         <translation>No se pudo leer el archivo Léame: %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>No se pudieron guardar los ajustes: %1</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 es un archivo, no una carpeta.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made.</source>
+        <translation>no se puede crear la carpeta %1.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>No se pudo escribir %1.</translation>
+    </message>
 </context>
 </TS>

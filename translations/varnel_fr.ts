@@ -1948,5 +1948,25 @@ parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
         <source>The ReadMe file could not be read: %1</source>
         <translation>Le fichier LisezMoi n&apos;a pas pu être lu : %1</translation>
     </message>
+    <message>
+        <source>The settings could not be saved: %1</source>
+        <translation>Les réglages n&apos;ont pas pu être enregistrés : %1</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder.</source>
+        <translation>%1 est un fichier, pas un dossier.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made.</source>
+        <translation>le dossier %1 ne peut pas être créé.</translation>
+    </message>
+    <message>
+        <source>%1 is read-only.</source>
+        <translation>%1 est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 n&apos;a pas pu être écrit.</translation>
+    </message>
 </context>
 </TS>

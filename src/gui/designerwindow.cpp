@@ -405,7 +405,7 @@ void DesignerWindow::showBoard() {
                                                   ScreenMeasure()))
                   : std::nullopt);
     intonationButton->setEnabled(intonated);
-    if (const auto failure = m_model.takeStoreFailure()) m_messages.show(*failure);
+    if (const auto failure = m_model.takeStoreFailure()) m_messages.say(*failure);
 }
 
 }  // namespace varnel

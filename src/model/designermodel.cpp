@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/numtext.h"
+#include "model/messagebox.h"
 
 namespace varnel {
 
@@ -248,7 +249,7 @@ void DesignerModel::remember() {
     // once until a write succeeds, not at every keystroke.
     if (const auto failure = m_storage->save(changed)) {
         m_remembered = m_storage->load();
-        if (!m_saidStoreFailure) m_storeFailure = "The settings could not be saved: " + *failure;
+        if (!m_saidStoreFailure) m_storeFailure = Message(kSettingsNotSaved, {verbatim(*failure)});
         m_saidStoreFailure = true;
     } else {
         m_remembered = std::move(now);

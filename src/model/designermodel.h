@@ -62,7 +62,7 @@ class DesignerModel {
     // distance from the nut along that string and its slot's width; empty without a board.
     Message describePoint(const Point& p) const;
     // Why the inputs could not be remembered, once until a write succeeds; then none.
-    std::optional<std::string> takeStoreFailure() { return std::exchange(m_storeFailure, {}); }
+    std::optional<Message> takeStoreFailure() { return std::exchange(m_storeFailure, {}); }
 
   private:
     void recalculate();
@@ -103,7 +103,7 @@ class DesignerModel {
     // The exact value behind a rounded length, with the text it was shown as.
     std::map<std::string, std::pair<std::string, double>, std::less<>> m_exact;
     DesignerTexts m_remembered;  // what the storage holds, as last read or written
-    std::optional<std::string> m_storeFailure;
+    std::optional<Message> m_storeFailure;
     bool m_saidStoreFailure = false;
     std::optional<FileCache<ScalaFile>> m_scala;
     std::optional<FileCache<std::variant<StringSet, Message>>> m_stringSet;

@@ -9,6 +9,10 @@
 
 namespace varnel {
 
+// What the store could not write is said in this sentence, its reason after the colon.
+inline constexpr const char* kSettingsNotSaved =
+    QT_TRANSLATE_NOOP("varnel::Words", "The settings could not be saved: %1");
+
 class MessageBox {
   public:
     virtual ~MessageBox() = default;

@@ -174,18 +174,24 @@ QString QSettingsStore::failureReason() const {
     const QFileInfo file(m_settings->fileName());
     const QFileInfo folder(file.absolutePath());
     const QString where = QDir::toNativeSeparators(folder.absoluteFilePath());
+    // In the user's language (the store's reasons are said in a sentence of the windows).
+    const auto say = [](const char* wording, const QString& name) {
+        return QCoreApplication::translate("varnel::Words", wording).arg(name);
+    };
     if (folder.exists() && !folder.isDir()) {
-        return QStringLiteral("%1 is a file, not a folder.").arg(where);
+        return say(QT_TRANSLATE_NOOP("varnel::Words", "%1 is a file, not a folder."), where);
     }
-    if (!folder.exists()) return QStringLiteral("the folder %1 cannot be made.").arg(where);
+    if (!folder.exists())
+        return say(QT_TRANSLATE_NOOP("varnel::Words", "the folder %1 cannot be made."), where);
     const QString path = QDir::toNativeSeparators(file.absoluteFilePath());
-    if (file.exists() && !file.isWritable()) return QStringLiteral("%1 is read-only.").arg(path);
-    return QStringLiteral("%1 could not be written.").arg(path);
+    if (file.exists() && !file.isWritable())
+        return say(QT_TRANSLATE_NOOP("varnel::Words", "%1 is read-only."), path);
+    return say(QT_TRANSLATE_NOOP("varnel::Words", "%1 could not be written."), path);
 }
 
 void reportWriteFailure(SettingsStore& store, MessageBox& messages) {
     if (const auto failure = store.takeWriteFailure()) {
-        messages.show(("The settings could not be saved: " + *failure).toStdString());
+        messages.say(Message(kSettingsNotSaved, {verbatim(failure->toStdString())}));
     }
 }
 
