@@ -1650,7 +1650,7 @@ weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
     </message>
     <message>
         <source>saddle %1</source>
-        <translation>Steg %1</translation>
+        <translation>Stegeinlage %1</translation>
     </message>
     <message>
         <source>nut %1</source>

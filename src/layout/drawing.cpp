@@ -212,15 +212,27 @@ std::string numbersIn(const TextMeasure& measure, std::string written) {
     return measure.words(Message("%1", {writtenNumber(std::move(written))}));
 }
 
+int textColumns(std::string_view text) {
+    // A character's first byte is any but a continuation byte (10xxxxxx).
+    return static_cast<int>(
+        std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+std::string firstColumns(const std::string& text, int count) {
+    std::size_t end = 0;
+    for (int n = 0; end < text.size(); ++end) {
+        if ((text[end] & 0xC0) != 0x80 && n++ == count) break;
+    }
+    return text.substr(0, end);
+}
+
 std::string tableRow(const std::vector<TableCell>& cells) {
     std::string row;
     for (const TableCell& cell : cells) {
         if (&cell != cells.data()) row += ' ';
-        // Characters, not bytes: "Résidu" is six wide.
-        const auto length = static_cast<int>(std::count_if(
-            cell.text.begin(), cell.text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-        const std::string pad(static_cast<std::size_t>(std::max(0, std::abs(cell.width) - length)),
-                              ' ');
+        const std::string pad(
+            static_cast<std::size_t>(std::max(0, std::abs(cell.width) - textColumns(cell.text))),
+            ' ');
         row += cell.width < 0 ? cell.text + pad : pad + cell.text;
     }
     return row;

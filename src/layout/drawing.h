@@ -143,6 +143,11 @@ class TextMeasure {
 // surface's language.
 std::string numbersIn(const TextMeasure& measure, std::string written);
 
+// The characters of a UTF-8 text, as a fixed-pitch table counts them ("Résidu" is six), and its
+// first `count` characters.
+int textColumns(std::string_view text);
+std::string firstColumns(const std::string& text, int count);
+
 // A row of a fixed-pitch table: each cell right-aligned in its width of characters (left-aligned
 // for a negative width), a space between cells; a longer text is not cut.
 struct TableCell {

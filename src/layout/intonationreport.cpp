@@ -92,31 +92,46 @@ std::vector<std::string> intonationLines(const DesignerBoard& board, Units units
         {}};
     const std::string rms = words(QT_TRANSLATE_NOOP("varnel::Words", "rms"));
     const std::string largest = words(QT_TRANSLATE_NOOP("varnel::Words", "largest"));
-    lines.push_back(
-        tableRow({{"", -3},
-                  {words(QT_TRANSLATE_NOOP("varnel::Words", "string")), -10},
-                  {words(QT_TRANSLATE_NOOP("varnel::Words", "saddle %1"), {verbatim(unit)}), 10},
-                  {words(QT_TRANSLATE_NOOP("varnel::Words", "nut %1"), {verbatim(unit)}), 10},
-                  {rms, 8},
-                  {largest, 8},
-                  {rms, 8},
-                  {largest, 8}}));
-    lines.push_back(tableRow({{"", -3},
-                              {"", -10},
-                              {"", 10},
-                              {"", 10},
-                              {words(QT_TRANSLATE_NOOP("varnel::Words", "cents before")), 17},
-                              {words(QT_TRANSLATE_NOOP("varnel::Words", "cents after")), 17}}));
-    char row[160];
+    const std::vector<std::string> heading{
+        "",
+        words(QT_TRANSLATE_NOOP("varnel::Words", "string")),
+        words(QT_TRANSLATE_NOOP("varnel::Words", "saddle %1"), {verbatim(unit)}),
+        words(QT_TRANSLATE_NOOP("varnel::Words", "nut %1"), {verbatim(unit)}),
+        rms,
+        largest,
+        rms,
+        largest};
+    const std::string before = words(QT_TRANSLATE_NOOP("varnel::Words", "cents before"));
+    const std::string after = words(QT_TRANSLATE_NOOP("varnel::Words", "cents after"));
+    // The columns as wide as the numbers need (the first two left-aligned), wider where a
+    // language's heading is; "cents before" and "cents after" each span two columns.
+    std::vector<int> width{-3, -10, 10, 10, 8, 8, 8, 8};
+    for (std::size_t c = 0; c < width.size(); ++c) {
+        const int need = std::max(std::abs(width[c]), textColumns(heading[c]));
+        width[c] = width[c] < 0 ? -need : need;
+    }
+    for (const auto& [first, text] : {std::pair{std::size_t{4}, &before}, {6, &after}})
+        width[first + 1] += std::max(0, textColumns(*text) - (width[first] + 1 + width[first + 1]));
+    const auto row = [&width](const std::vector<std::string>& texts) {
+        std::vector<TableCell> cells;
+        for (std::size_t c = 0; c < texts.size(); ++c) cells.push_back({texts[c], width[c]});
+        return tableRow(cells);
+    };
+    lines.push_back(row(heading));
+    lines.push_back(tableRow({{"", width[0]},
+                              {"", width[1]},
+                              {"", width[2]},
+                              {"", width[3]},
+                              {before, width[4] + 1 + width[5]},
+                              {after, width[6] + 1 + width[7]}}));
     for (std::size_t i = 0; i < board.intonation.size(); ++i) {
         const StringIntonation& s = board.intonation[i];
         const std::string name = in.set ? in.set->strings[i].name : std::string();
-        std::snprintf(row, sizeof row, "%-3zu %-10.10s %10s %10s %8s %8s %8s %8s", i + 1,
-                      name.c_str(), formatFixed(s.saddle, decimals).c_str(),
-                      formatFixed(s.nut, decimals).c_str(), formatFixed(s.rmsBefore, 2).c_str(),
-                      formatSigned(s.maxBefore, 2).c_str(), formatFixed(s.rmsAfter, 2).c_str(),
-                      formatSigned(s.maxAfter, 2).c_str());
-        lines.push_back(numbersIn(measure, row));
+        lines.push_back(
+            numbersIn(measure, row({std::to_string(i + 1), firstColumns(name, -width[1]),
+                                    formatFixed(s.saddle, decimals), formatFixed(s.nut, decimals),
+                                    formatFixed(s.rmsBefore, 2), formatSigned(s.maxBefore, 2),
+                                    formatFixed(s.rmsAfter, 2), formatSigned(s.maxAfter, 2)})));
     }
     return lines;
 }

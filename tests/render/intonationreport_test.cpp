@@ -264,5 +264,30 @@ TEST(PageWordsTest, EveryWordIsAskedOfTheSurface) {
     }
 }
 
+// A heading that a language makes wider than its column widens the column: the numbers stay
+// right under it.
+TEST(PageWordsTest, ALongerHeadingWidensItsColumn) {
+    class LongWords : public NominalMeasure {
+      public:
+        std::string words(const Message& message) const override {
+            return message.wording == "%1" ? message.english() : message.english() + "~~~~~~";
+        }
+    };
+    const DesignerBoard board = boardWith({{"--string-set", "electric-10-46"}});
+    const std::vector<std::string> lines = intonationLines(board, Units::Millimetres, LongWords());
+    ASSERT_EQ(lines.size(), 12u);
+    for (const std::string heading : {"saddle mm~~~~~~", "nut mm~~~~~~", "string~~~~~~"}) {
+        SCOPED_TRACE(heading);
+        const std::size_t at = lines[4].find(heading);
+        ASSERT_NE(at, std::string::npos) << lines[4];
+        // The strings' names stand left under their heading, the numbers right.
+        const std::size_t column = heading.starts_with("string") ? at : at + heading.size() - 1;
+        for (std::size_t k = 6; k < lines.size(); ++k) {
+            EXPECT_NE(lines[k][column], ' ') << lines[k];
+            EXPECT_EQ(lines[k][at + heading.size()], ' ') << lines[k];
+        }
+    }
+}
+
 }  // namespace
 }  // namespace varnel
