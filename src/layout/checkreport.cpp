@@ -159,13 +159,12 @@ std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFr
     flow.line(kText, 12, measure,
               measure.words(QT_TRANSLATE_NOOP("varnel::Words", "Varnel instrument check")));
     flow.line(kText, kTextPoints, measure, {});
-    flow.line(kText, kTextPoints, measure,
-              measure.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "Best model: %1"),
-                                    {inner(best.name)})));
-    for (const ModelFit& m : check.models)
-        flow.line(kText, kTextPoints, measure, measure.words(fitText(check, m)));
-    for (const Message& finding : checkFindings(check))
-        flow.line(kText, kTextPoints, measure, measure.words(finding));
+    const auto paragraph = [&](const Message& message) {
+        flow.paragraph(kText, kTextPoints, measure, measure.words(message), frame.width);
+    };
+    paragraph(Message(QT_TRANSLATE_NOOP("varnel::Words", "Best model: %1"), {inner(best.name)}));
+    for (const ModelFit& m : check.models) paragraph(fitText(check, m));
+    for (const Message& finding : checkFindings(check)) paragraph(finding);
     flow.line(kText, kTextPoints, measure, {});
     // The plot, on a page of its own when it does not fit below the fit.
     if (flow.y + kPlotHeightMm > frame.height) {

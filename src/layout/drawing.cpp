@@ -1,6 +1,7 @@
 #include "layout/drawing.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <numbers>
@@ -194,6 +195,38 @@ void TextFlow::line(std::size_t layer, double points, const TextMeasure& measure
     const double height =
         inchesToUnit(measure.lineHeightInches(m_blank.layers[layer].face, points), m_blank.units);
     line(layer, points, height, std::move(text));
+}
+
+void TextFlow::paragraph(std::size_t layer, double points, const TextMeasure& measure,
+                         const std::string& text, double width) {
+    // The words, a unit kept with its number ("0.079 mm").
+    std::vector<std::string> words;
+    for (std::size_t start = 0; start <= text.size();) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        std::string word = text.substr(start, end - start);
+        const bool unit = word == "mm" || word == "in" || word == "%" || word.starts_with("mm,") ||
+                          word.starts_with("mm.") || word.starts_with("in,");
+        if (unit && !words.empty() && !words.back().empty() &&
+            std::isdigit(static_cast<unsigned char>(words.back().back()))) {
+            words.back() += ' ' + word;
+        } else {
+            words.push_back(std::move(word));
+        }
+        start = end + 1;
+    }
+    const std::string& face = m_blank.layers[layer].face;
+    std::string set;
+    for (const std::string& word : words) {
+        const std::string longer = set.empty() ? word : set + ' ' + word;
+        if (!set.empty() && textWidthIn(m_blank.units, measure, face, points, longer) > width) {
+            line(layer, points, measure, std::move(set));
+            set = word;
+        } else {
+            set = longer;
+        }
+    }
+    line(layer, points, measure, std::move(set));
 }
 
 std::string footerText() {

@@ -190,6 +190,10 @@ class TextFlow {
     void line(std::size_t layer, double points, double height, std::string text);
     // The same, its height that of the layer's face at that size.
     void line(std::size_t layer, double points, const TextMeasure& measure, std::string text);
+    // Words set in lines no wider than `width` (a longer word alone on its line): a sentence
+    // that a language makes longer wraps rather than running off the page.
+    void paragraph(std::size_t layer, double points, const TextMeasure& measure,
+                   const std::string& text, double width);
 
   private:
     std::vector<Drawing>& m_pages;

@@ -161,7 +161,8 @@ std::vector<Drawing> intonationReportPages(const DesignerBoard& board, Units uni
     flow.line(kText, 12, measure,
               measure.words(QT_TRANSLATE_NOOP("varnel::Words", "Varnel intonation report")));
     flow.line(kText, kTextPoints, measure, {});
-    flow.line(kText, kTextPoints, measure, measure.words(boardDescription(board, units)));
+    flow.paragraph(kText, kTextPoints, measure, measure.words(boardDescription(board, units)),
+                   frame.width);
     for (const std::string& text : intonationLines(board, units, measure))
         flow.line(kTable, kTextPoints, measure, text);
     flow.line(kText, kTextPoints, measure, {});
@@ -172,10 +173,11 @@ std::vector<Drawing> intonationReportPages(const DesignerBoard& board, Units uni
         }
         appendPlot(pages.back(), board, flow.y, frame.width, measure);
         flow.y += kIntonationPlotMm;
-        flow.line(kText, kPlotPoints, measure,
-                  measure.words(QT_TRANSLATE_NOOP("varnel::Words",
-                                                  "Each string's error at each fret, dashed "
-                                                  "before and solid after the compensation.")));
+        flow.paragraph(kText, kPlotPoints, measure,
+                       measure.words(QT_TRANSLATE_NOOP("varnel::Words",
+                                                       "Each string's error at each fret, dashed "
+                                                       "before and solid after the compensation.")),
+                       frame.width);
     }
     appendFooter(flow, kText, measure, note);
     return pages;
