@@ -55,7 +55,14 @@ class MeasurementTable : public QTableWidget {
             return;
         }
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-            moveDown();
+            // Typed into a cell, the editor's value is taken once the key is handled: move after
+            // that, so that the editor is closed by the view it belongs to.
+            if (state() == EditingState) {
+                QMetaObject::invokeMethod(
+                    this, [this] { moveDown(); }, Qt::QueuedConnection);
+            } else {
+                moveDown();
+            }
             return;
         }
         QTableWidget::keyPressEvent(event);
