@@ -1968,5 +1968,33 @@ weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
         <source>%1 could not be written.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
     </message>
+    <message>
+        <source>Fretboard Designer Template</source>
+        <translation>Schablone des Griffbrett-Designers</translation>
+    </message>
+    <message>
+        <source>Radius Gauges</source>
+        <translation>Radiuslehren</translation>
+    </message>
+    <message>
+        <source>Intonation Report</source>
+        <translation>Intonationsbericht</translation>
+    </message>
+    <message>
+        <source>Fret Chart</source>
+        <translation>Bundtabelle</translation>
+    </message>
+    <message>
+        <source>Fret Slot Template</source>
+        <translation>Bundschlitzschablone</translation>
+    </message>
+    <message>
+        <source>Calibration Page</source>
+        <translation>Kalibrierseite</translation>
+    </message>
+    <message>
+        <source>Instrument Check</source>
+        <translation>Instrumentenprüfung</translation>
+    </message>
 </context>
 </TS>

@@ -1968,5 +1968,33 @@ por su facilidad de cálculo.  No recomendado. </translation>
         <source>%1 could not be written.</source>
         <translation>No se pudo escribir %1.</translation>
     </message>
+    <message>
+        <source>Fretboard Designer Template</source>
+        <translation>Plantilla del diseñador de diapasón</translation>
+    </message>
+    <message>
+        <source>Radius Gauges</source>
+        <translation>Plantillas de radio</translation>
+    </message>
+    <message>
+        <source>Intonation Report</source>
+        <translation>Informe de entonación</translation>
+    </message>
+    <message>
+        <source>Fret Chart</source>
+        <translation>Tabla de trastes</translation>
+    </message>
+    <message>
+        <source>Fret Slot Template</source>
+        <translation>Plantilla de ranuras de traste</translation>
+    </message>
+    <message>
+        <source>Calibration Page</source>
+        <translation>Página de calibración</translation>
+    </message>
+    <message>
+        <source>Instrument Check</source>
+        <translation>Comprobación de un instrumento</translation>
+    </message>
 </context>
 </TS>

@@ -1968,5 +1968,33 @@ parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
         <source>%1 could not be written.</source>
         <translation>%1 n&apos;a pas pu être écrit.</translation>
     </message>
+    <message>
+        <source>Fretboard Designer Template</source>
+        <translation>Gabarit du concepteur de touche</translation>
+    </message>
+    <message>
+        <source>Radius Gauges</source>
+        <translation>Gabarits de rayon</translation>
+    </message>
+    <message>
+        <source>Intonation Report</source>
+        <translation>Rapport d&apos;intonation</translation>
+    </message>
+    <message>
+        <source>Fret Chart</source>
+        <translation>Tableau des frettes</translation>
+    </message>
+    <message>
+        <source>Fret Slot Template</source>
+        <translation>Gabarit des fentes de frette</translation>
+    </message>
+    <message>
+        <source>Calibration Page</source>
+        <translation>Page d&apos;étalonnage</translation>
+    </message>
+    <message>
+        <source>Instrument Check</source>
+        <translation>Vérification d&apos;un instrument</translation>
+    </message>
 </context>
 </TS>

@@ -49,7 +49,7 @@ std::optional<QString> drawBoard(PrinterSurface& printer, const DesignerBoard& b
 }
 
 Document boardDocument(const DesignerBoard& board, Units units) {
-    return {QStringLiteral("Fretboard Designer Template"),
+    return {messageText(QT_TRANSLATE_NOOP("varnel::Words", "Fretboard Designer Template")),
             [&board, units](PrinterSurface& printer) { return drawBoard(printer, board, units); }};
 }
 
@@ -75,7 +75,7 @@ std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& g
 }
 
 Document gaugeDocument(const RadiusGauges& gauges) {
-    return {QStringLiteral("Radius Gauges"),
+    return {messageText(QT_TRANSLATE_NOOP("varnel::Words", "Radius Gauges")),
             [gauges](PrinterSurface& printer) { return drawGauges(printer, gauges); }};
 }
 
@@ -88,7 +88,8 @@ std::optional<QString> drawIntonationReport(PrinterSurface& printer, const Desig
 }
 
 Document intonationDocument(const DesignerBoard& board, Units units) {
-    return {QStringLiteral("Intonation Report"), [&board, units](PrinterSurface& printer) {
+    return {messageText(QT_TRANSLATE_NOOP("varnel::Words", "Intonation Report")),
+            [&board, units](PrinterSurface& printer) {
                 return drawIntonationReport(printer, board, units);
             }};
 }

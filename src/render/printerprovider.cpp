@@ -37,17 +37,17 @@ std::optional<QString> printDocument(PrinterProvider& printers, const Document& 
 }
 
 Document chartDocument(const FretboardSettings& s, const FretPositions& p) {
-    return {QStringLiteral("Fret Chart"),
+    return {messageText(QT_TRANSLATE_NOOP("varnel::Words", "Fret Chart")),
             [&s, &p](PrinterSurface& printer) { return drawChart(printer, s, p); }};
 }
 
 Document templateDocument(const FretboardSettings& s, const FretPositions& p) {
-    return {QStringLiteral("Fret Slot Template"),
+    return {messageText(QT_TRANSLATE_NOOP("varnel::Words", "Fret Slot Template")),
             [&s, &p](PrinterSurface& printer) { return drawTemplate(printer, s, p); }};
 }
 
 Document calibrationDocument(std::int16_t unitsType, const PageSetup& setup) {
-    return {QStringLiteral("Calibration Page"),
+    return {messageText(QT_TRANSLATE_NOOP("varnel::Words", "Calibration Page")),
             [unitsType, paper = paperDescription(setup)](PrinterSurface& printer) {
                 printCalibrationPage(printer, unitsType, paper);
                 return std::optional<QString>();

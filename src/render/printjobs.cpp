@@ -143,7 +143,7 @@ std::optional<QString> drawCheckReport(PrinterSurface& printer, const Instrument
 }
 
 Document checkReportDocument(const InstrumentCheck& check) {
-    return {QStringLiteral("Instrument Check"),
+    return {messageText(QT_TRANSLATE_NOOP("varnel::Words", "Instrument Check")),
             [&check](PrinterSurface& printer) { return drawCheckReport(printer, check); }};
 }
 
