@@ -1996,5 +1996,21 @@ weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
         <source>Instrument Check</source>
         <translation>Instrumentenprüfung</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s own paper</source>
+        <translation>das eigene Papier des Druckers</translation>
+    </message>
+    <message>
+        <source>%1, landscape</source>
+        <translation>%1, Querformat</translation>
+    </message>
+    <message>
+        <source>%1, portrait</source>
+        <translation>%1, Hochformat</translation>
+    </message>
 </context>
 </TS>

@@ -1996,5 +1996,21 @@ por su facilidad de cálculo.  No recomendado. </translation>
         <source>Instrument Check</source>
         <translation>Comprobación de un instrumento</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s own paper</source>
+        <translation>el papel propio de la impresora</translation>
+    </message>
+    <message>
+        <source>%1, landscape</source>
+        <translation>%1, horizontal</translation>
+    </message>
+    <message>
+        <source>%1, portrait</source>
+        <translation>%1, vertical</translation>
+    </message>
 </context>
 </TS>

@@ -1996,5 +1996,21 @@ parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
         <source>Instrument Check</source>
         <translation>Vérification d&apos;un instrument</translation>
     </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>the printer&apos;s own paper</source>
+        <translation>le papier propre de l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>%1, landscape</source>
+        <translation>%1, paysage</translation>
+    </message>
+    <message>
+        <source>%1, portrait</source>
+        <translation>%1, portrait</translation>
+    </message>
 </context>
 </TS>

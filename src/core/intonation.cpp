@@ -302,7 +302,8 @@ std::variant<StringSet, Message> readStringSetFile(const std::string& path) {
             {verbatim(path)});
     auto set = parseStringSet(*bytes, path);
     if (auto* why = std::get_if<Message>(&set))
-        return Message("%1: %2", {verbatim(path), inner(std::move(*why))});
+        return Message(QT_TRANSLATE_NOOP("varnel::Words", "%1: %2"),
+                       {verbatim(path), inner(std::move(*why))});
     return set;
 }
 

@@ -10,6 +10,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "core/translatable.h"
@@ -41,10 +42,13 @@ MessageArg inner(Message message);
 
 struct Message {
     Message() = default;
-    // A wording without arguments ("" for none).
+    // A wording without arguments ("" for none): a literal, marked for translation.
     Message(const char* text) : wording(text) {}  // NOLINT: a wording is a message
     Message(std::string_view text, std::vector<MessageArg> arguments)
         : wording(text), args(std::move(arguments)) {}
+    // The wording is kept as a view: never one of a text about to go.
+    template <typename Text, std::enable_if_t<std::is_same_v<Text, std::string>, int> = 0>
+    Message(Text&& text, std::vector<MessageArg> arguments) = delete;
 
     std::string_view wording;
     std::vector<MessageArg> args;

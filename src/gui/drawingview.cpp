@@ -9,12 +9,17 @@
 #include <algorithm>
 #include <cmath>
 
+#include "text/localnumbers.h"
 #include "text/translations.h"
 
 namespace varnel {
 
 std::string ScreenMeasure::words(const Message& message) const {
     return messageText(message).toStdString();
+}
+
+std::string ScreenMeasure::numbers(std::string written) const {
+    return localDecimals(QString::fromStdString(written)).toStdString();
 }
 
 namespace {

@@ -18,6 +18,7 @@ namespace varnel {
 class ScreenMeasure : public NominalMeasure {
   public:
     std::string words(const Message& message) const override;
+    std::string numbers(std::string written) const override;
 };
 
 // Where a drawing stands in a widget: its point `origin` at the widget's top left corner,

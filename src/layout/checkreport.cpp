@@ -101,7 +101,7 @@ CentsAxis appendCentsAxis(Drawing& page, std::size_t axes, std::size_t text, dou
     const double step = tickStep(span, 4);
     const int ticks = static_cast<int>(std::floor(span / step));
     const auto label = [step, &measure](int k) {
-        return numbersIn(measure, (k > 0 ? "+" : "") + formatGeneral(k * step));
+        return measure.numbers((k > 0 ? "+" : "") + formatGeneral(k * step));
     };
     CentsAxis axis{0, top, bottom, span};
     for (int k = -ticks; k <= ticks; ++k) axis.x = std::max(axis.x, textWidth(label(k)));
@@ -144,6 +144,28 @@ Message fitText(const InstrumentCheck& check, const ModelFit& fit) {
                     length(formatFixed(fit.largest, 3))});
 }
 
+std::vector<std::string> checkTableLines(const InstrumentCheck& check, const TextMeasure& measure) {
+    const auto heading = [&](const char* wording) {
+        return measure.words(Message(wording, {verbatim(checkUnit(check))}));
+    };
+    const std::vector<std::string> headings{
+        measure.words(QT_TRANSLATE_NOOP("varnel::Words", "fret")),
+        heading(QT_TRANSLATE_NOOP("varnel::Words", "measured (%1)")),
+        heading(QT_TRANSLATE_NOOP("varnel::Words", "best (%1)")),
+        heading(QT_TRANSLATE_NOOP("varnel::Words", "residual (%1)")),
+        measure.words(QT_TRANSLATE_NOOP("varnel::Words", "cents"))};
+    const std::vector<int> widths = columnWidths({4, 13, 13, 13, 9}, headings);
+    std::vector<std::string> lines{tableRow(headings, widths)};
+    for (const FretCheck& f : check.frets) {
+        lines.push_back(tableRow(
+            {std::to_string(f.fret), measure.numbers(formatFixed(f.measured, 3)),
+             measure.numbers(formatFixed(f.best, 3)), measure.numbers(formatSigned(f.residual, 3)),
+             measure.numbers(formatSigned(f.cents, 2))},
+            widths));
+    }
+    return lines;
+}
+
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure) {
     Drawing plot = checkBlank();
     appendCheckPlot(plot, check, 0, width, measure);
@@ -173,22 +195,8 @@ std::vector<Drawing> checkReportPages(const InstrumentCheck& check, const PageFr
     }
     appendCheckPlot(pages.back(), check, flow.y, frame.width, measure);
     flow.y += kPlotHeightMm + 4;
-    const auto heading = [&](const char* wording) {
-        return measure.words(Message(wording, {verbatim(checkUnit(check))}));
-    };
-    flow.line(kTable, kTextPoints, measure,
-              tableRow({{measure.words(QT_TRANSLATE_NOOP("varnel::Words", "fret")), 4},
-                        {heading(QT_TRANSLATE_NOOP("varnel::Words", "measured (%1)")), 13},
-                        {heading(QT_TRANSLATE_NOOP("varnel::Words", "best (%1)")), 13},
-                        {heading(QT_TRANSLATE_NOOP("varnel::Words", "residual (%1)")), 13},
-                        {measure.words(QT_TRANSLATE_NOOP("varnel::Words", "cents")), 9}}));
-    for (const FretCheck& f : check.frets) {
-        char row[96];
-        std::snprintf(row, sizeof row, "%4d %13s %13s %13s %9s", f.fret,
-                      formatFixed(f.measured, 3).c_str(), formatFixed(f.best, 3).c_str(),
-                      formatSigned(f.residual, 3).c_str(), formatSigned(f.cents, 2).c_str());
-        flow.line(kTable, kTextPoints, measure, numbersIn(measure, row));
-    }
+    for (const std::string& row : checkTableLines(check, measure))
+        flow.line(kTable, kTextPoints, measure, row);
     appendFooter(flow, kText, measure, note);
     return pages;
 }

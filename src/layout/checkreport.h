@@ -40,6 +40,10 @@ CentsAxis appendCentsAxis(Drawing& page, std::size_t axes, std::size_t text, dou
                           double bottom, double span, double right, double points,
                           const TextMeasure& measure);
 
+// The report's table: a heading, then a row a fret (its measured and best distances, the
+// residual and the cents), the columns as wide as the surface's language's headings need.
+std::vector<std::string> checkTableLines(const InstrumentCheck& check, const TextMeasure& measure);
+
 // The plot alone, its top at y = 0, as wide as given: what the window shows.
 Drawing checkPlot(const InstrumentCheck& check, double width, const TextMeasure& measure);
 

@@ -173,7 +173,7 @@ double lineHeightIn(Units units, const TextMeasure& measure, const std::string& 
 double NominalMeasure::textWidthInches(const std::string& face, double points,
                                        const std::string& text) const {
     const double advance = face == kChartFace ? kChartAdvanceEm : kNumberAdvanceEm;
-    return advance * points / kPointsPerInch * static_cast<double>(text.size());
+    return advance * points / kPointsPerInch * textColumns(text);  // characters, not bytes
 }
 
 double NominalMeasure::lineHeightInches(const std::string& face, double points) const {
@@ -205,8 +205,8 @@ void TextFlow::paragraph(std::size_t layer, double points, const TextMeasure& me
         std::size_t end = text.find(' ', start);
         if (end == std::string::npos) end = text.size();
         std::string word = text.substr(start, end - start);
-        const bool unit = word == "mm" || word == "in" || word == "%" || word.starts_with("mm,") ||
-                          word.starts_with("mm.") || word.starts_with("in,");
+        const std::string bare = word.substr(0, word.find_last_not_of(".,;:)") + 1);
+        const bool unit = bare == "mm" || bare == "in" || bare == "%";
         if (unit && !words.empty() && !words.back().empty() &&
             std::isdigit(static_cast<unsigned char>(words.back().back()))) {
             words.back() += ' ' + word;
@@ -240,11 +240,6 @@ void appendFooter(TextFlow& flow, std::size_t layer, const TextMeasure& measure,
     if (!note.empty()) flow.line(layer, kFooterPoints, measure, note);
 }
 
-std::string numbersIn(const TextMeasure& measure, std::string written) {
-    // A wording of its argument alone: no translation, only the numbers' separator.
-    return measure.words(Message("%1", {writtenNumber(std::move(written))}));
-}
-
 int textColumns(std::string_view text) {
     // A character's first byte is any but a continuation byte (10xxxxxx).
     return static_cast<int>(
@@ -259,14 +254,22 @@ std::string firstColumns(const std::string& text, int count) {
     return text.substr(0, end);
 }
 
-std::string tableRow(const std::vector<TableCell>& cells) {
+std::vector<int> columnWidths(std::vector<int> widths, const std::vector<std::string>& headings) {
+    for (std::size_t c = 0; c < widths.size() && c < headings.size(); ++c) {
+        const int need = std::max(std::abs(widths[c]), textColumns(headings[c]));
+        widths[c] = widths[c] < 0 ? -need : need;
+    }
+    return widths;
+}
+
+std::string tableRow(const std::vector<std::string>& texts, const std::vector<int>& widths) {
     std::string row;
-    for (const TableCell& cell : cells) {
-        if (&cell != cells.data()) row += ' ';
+    for (std::size_t c = 0; c < texts.size(); ++c) {
+        if (c > 0) row += ' ';
+        const int width = c < widths.size() ? widths[c] : 0;
         const std::string pad(
-            static_cast<std::size_t>(std::max(0, std::abs(cell.width) - textColumns(cell.text))),
-            ' ');
-        row += cell.width < 0 ? cell.text + pad : pad + cell.text;
+            static_cast<std::size_t>(std::max(0, std::abs(width) - textColumns(texts[c]))), ' ');
+        row += width < 0 ? texts[c] + pad : pad + texts[c];
     }
     return row;
 }

@@ -134,27 +134,25 @@ class TextMeasure {
   public:
     virtual ~TextMeasure() = default;
     virtual std::string words(const Message& message) const { return message.english(); }
+    // Numbers already written (a table's cell, a tick's label), with the decimal separator of
+    // the surface's language.
+    virtual std::string numbers(std::string written) const { return written; }
     virtual double textWidthInches(const std::string& face, double points,
                                    const std::string& text) const = 0;
     virtual double lineHeightInches(const std::string& face, double points) const = 0;
 };
-
-// Numbers already written (a table's row, a tick's label) with the decimal separator of the
-// surface's language.
-std::string numbersIn(const TextMeasure& measure, std::string written);
 
 // The characters of a UTF-8 text, as a fixed-pitch table counts them ("Résidu" is six), and its
 // first `count` characters.
 int textColumns(std::string_view text);
 std::string firstColumns(const std::string& text, int count);
 
-// A row of a fixed-pitch table: each cell right-aligned in its width of characters (left-aligned
-// for a negative width), a space between cells; a longer text is not cut.
-struct TableCell {
-    std::string text;
-    int width = 0;
-};
-std::string tableRow(const std::vector<TableCell>& cells);
+// A fixed-pitch table's columns: the widths its numbers need (negative: left-aligned), each
+// widened to its heading where a language's heading is longer.
+std::vector<int> columnWidths(std::vector<int> widths, const std::vector<std::string>& headings);
+// A row of a fixed-pitch table: each text right-aligned in its column's width of characters
+// (left-aligned for a negative width), a space between columns; a longer text is not cut.
+std::string tableRow(const std::vector<std::string>& texts, const std::vector<int>& widths);
 
 // A text's width, and a line's height, of a face at a size, in a unit.
 double textWidthIn(Units units, const TextMeasure& measure, const std::string& face, double points,

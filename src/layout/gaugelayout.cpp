@@ -115,7 +115,8 @@ Drawing gaugeSheet(const RadiusGauges& gauges) {
     return sheet;
 }
 
-std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges, const TextMeasure& measure) {
+BoardPages gaugePages(const RadiusGauges& gauges, const PageFrame& frame,
+                      const TextMeasure& measure, const std::string& note) {
     std::vector<TiledPart> parts;
     for (const GaugeRadius& r : gauges.radii) {
         for (const bool concave : {true, false}) {
@@ -131,7 +132,11 @@ std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges, const TextMeasure&
                  }});
         }
     }
-    return parts;
+    return tiledPages(
+        parts, gauges.units, frame, measure,
+        measure.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "radius gauges for %1"),
+                              {inner(gauges.board)})),
+        note);
 }
 
 }  // namespace varnel

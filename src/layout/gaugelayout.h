@@ -43,7 +43,9 @@ std::optional<Message> gaugeRefusal(const RadiusGauges& gauges);
 // English: the sheet is for files).
 Drawing gaugeSheet(const RadiusGauges& gauges);
 
-// Each gauge as a part of its own, for the printer's pieces, its words in the surface's language.
-std::vector<TiledPart> gaugeParts(const RadiusGauges& gauges, const TextMeasure& measure);
+// The gauges in pieces on pages of the frame (in the gauges' unit), each gauge a part of its
+// own, labelled "radius gauges for" the board, the words in the surface's language.
+BoardPages gaugePages(const RadiusGauges& gauges, const PageFrame& frame,
+                      const TextMeasure& measure, const std::string& note);
 
 }  // namespace varnel

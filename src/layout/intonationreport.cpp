@@ -105,33 +105,27 @@ std::vector<std::string> intonationLines(const DesignerBoard& board, Units units
     const std::string after = words(QT_TRANSLATE_NOOP("varnel::Words", "cents after"));
     // The columns as wide as the numbers need (the first two left-aligned), wider where a
     // language's heading is; "cents before" and "cents after" each span two columns.
-    std::vector<int> width{-3, -10, 10, 10, 8, 8, 8, 8};
-    for (std::size_t c = 0; c < width.size(); ++c) {
-        const int need = std::max(std::abs(width[c]), textColumns(heading[c]));
-        width[c] = width[c] < 0 ? -need : need;
-    }
+    std::vector<int> width = columnWidths({-3, -10, 10, 10, 8, 8, 8, 8}, heading);
     for (const auto& [first, text] : {std::pair{std::size_t{4}, &before}, {6, &after}})
         width[first + 1] += std::max(0, textColumns(*text) - (width[first] + 1 + width[first + 1]));
-    const auto row = [&width](const std::vector<std::string>& texts) {
-        std::vector<TableCell> cells;
-        for (std::size_t c = 0; c < texts.size(); ++c) cells.push_back({texts[c], width[c]});
-        return tableRow(cells);
-    };
-    lines.push_back(row(heading));
-    lines.push_back(tableRow({{"", width[0]},
-                              {"", width[1]},
-                              {"", width[2]},
-                              {"", width[3]},
-                              {before, width[4] + 1 + width[5]},
-                              {after, width[6] + 1 + width[7]}}));
+    lines.push_back(tableRow(heading, width));
+    lines.push_back(tableRow({"", "", "", "", before, after},
+                             {width[0], width[1], width[2], width[3], width[4] + 1 + width[5],
+                              width[6] + 1 + width[7]}));
     for (std::size_t i = 0; i < board.intonation.size(); ++i) {
         const StringIntonation& s = board.intonation[i];
         const std::string name = in.set ? in.set->strings[i].name : std::string();
+        const auto fixed = [&measure](double value, int places) {
+            return measure.numbers(formatFixed(value, places));
+        };
+        const auto signedCents = [&measure](double value) {
+            return measure.numbers(formatSigned(value, 2));
+        };
         lines.push_back(
-            numbersIn(measure, row({std::to_string(i + 1), firstColumns(name, -width[1]),
-                                    formatFixed(s.saddle, decimals), formatFixed(s.nut, decimals),
-                                    formatFixed(s.rmsBefore, 2), formatSigned(s.maxBefore, 2),
-                                    formatFixed(s.rmsAfter, 2), formatSigned(s.maxAfter, 2)})));
+            tableRow({std::to_string(i + 1), firstColumns(name, -width[1]),
+                      fixed(s.saddle, decimals), fixed(s.nut, decimals), fixed(s.rmsBefore, 2),
+                      signedCents(s.maxBefore), fixed(s.rmsAfter, 2), signedCents(s.maxAfter)},
+                     width));
     }
     return lines;
 }

@@ -56,11 +56,7 @@ Document boardDocument(const DesignerBoard& board, Units units) {
 std::optional<QString> drawGauges(PrinterSurface& printer, const RadiusGauges& gauges) {
     if (const auto refusal = gaugeRefusal(gauges)) return messageText(*refusal);
     const Units units = gauges.units;
-    const BoardPages pages =
-        tiledPages(gaugeParts(gauges, printer), units, printer.frame(units), printer,
-                   printer.words(Message(QT_TRANSLATE_NOOP("varnel::Words", "radius gauges for %1"),
-                                         {inner(gauges.board)})),
-                   noteOf(printer));
+    const BoardPages pages = gaugePages(gauges, printer.frame(units), printer, noteOf(printer));
     return replayUnlessRefused(
         printer,
         piecesRefusal(pages, units,

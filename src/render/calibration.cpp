@@ -18,12 +18,10 @@ constexpr double kMaxMeasuredDeviation = 0.03;
 
 // The calibration dialog's numbers keep their point in every language, as the main window's.
 MessageArg lengthText(double length, bool inches) {
-    const MessageArg digits = verbatim(numberText(length).toStdString());
-    return inner(inches ? Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 inches"), {digits})
-                        : Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 mm"), {digits}));
+    return lengthWithUnit(numberText(length).toStdString(), inches);
 }
 
-QString say(const char* wording, std::vector<MessageArg> args) {
+QString calibrationText(const char* wording, std::vector<MessageArg> args) {
     return messageText(Message(wording, std::move(args)));
 }
 
@@ -48,24 +46,27 @@ void printCalibrationPage(PrinterSurface& printer, std::int16_t unitsType, const
     const RulerLengths lengths = calibrationRulers(printer, unitsType);
     const ScaleCorrection& c = printer.correction();
     const QString lines[] = {
-        say(QT_TRANSLATE_NOOP("varnel::Words", "Varnel printer calibration page"), {}),
+        calibrationText(QT_TRANSLATE_NOOP("varnel::Words", "Varnel printer calibration page"), {}),
         QString(),
-        say(QT_TRANSLATE_NOOP("varnel::Words", "Horizontal ruler: %1"),
-            {lengthText(lengths.horizontal, inches)}),
-        say(QT_TRANSLATE_NOOP("varnel::Words", "Vertical ruler: %1"),
-            {lengthText(lengths.vertical, inches)}),
-        say(QT_TRANSLATE_NOOP("varnel::Words", "Printer: %1"),
-            {verbatim(printer.printerName().toStdString())}),
-        say(QT_TRANSLATE_NOOP("varnel::Words", "Paper: %1"), {verbatim(paper.toStdString())}),
-        say(QT_TRANSLATE_NOOP("varnel::Words", "Correction in use: %1"),
-            {c.inUse() ? inner(correctionText(c))
-                       : word(QT_TRANSLATE_NOOP("varnel::Words", "none"))}),
+        calibrationText(QT_TRANSLATE_NOOP("varnel::Words", "Horizontal ruler: %1"),
+                        {lengthText(lengths.horizontal, inches)}),
+        calibrationText(QT_TRANSLATE_NOOP("varnel::Words", "Vertical ruler: %1"),
+                        {lengthText(lengths.vertical, inches)}),
+        calibrationText(QT_TRANSLATE_NOOP("varnel::Words", "Printer: %1"),
+                        {verbatim(printer.printerName().toStdString())}),
+        calibrationText(QT_TRANSLATE_NOOP("varnel::Words", "Paper: %1"),
+                        {verbatim(paper.toStdString())}),
+        calibrationText(QT_TRANSLATE_NOOP("varnel::Words", "Correction in use: %1"),
+                        {c.inUse() ? inner(correctionText(c))
+                                   : word(QT_TRANSLATE_NOOP("varnel::Words", "none"))}),
         QString(),
-        say(QT_TRANSLATE_NOOP("varnel::Words",
+        calibrationText(
+            QT_TRANSLATE_NOOP("varnel::Words",
                               "Measure each ruler with a steel rule, from its first tick to its "
                               "last,"),
             {}),
-        say(QT_TRANSLATE_NOOP("varnel::Words",
+        calibrationText(
+            QT_TRANSLATE_NOOP("varnel::Words",
                               "and enter both lengths in Preferences, Printer Scale Calibration."),
             {}),
     };
@@ -96,7 +97,8 @@ CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,
         const auto measured = finiteDoubleFromText(axis.text.trimmed());
         if (!measured || *measured <= 0) {
             return {std::nullopt,
-                    say(QT_TRANSLATE_NOOP("varnel::Words",
+                    calibrationText(
+                        QT_TRANSLATE_NOOP("varnel::Words",
                                           "The measured %1 ruler must be a length in %2, such as "
                                           "%3. Measure it again."),
                         {word(axis.name),
@@ -107,7 +109,8 @@ CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,
         }
         if (std::fabs(*measured - axis.printed) > kMaxMeasuredDeviation * axis.printed) {
             return {std::nullopt,
-                    say(QT_TRANSLATE_NOOP("varnel::Words",
+                    calibrationText(
+                        QT_TRANSLATE_NOOP("varnel::Words",
                                           "The measured %1 ruler of %2 is more than 3 % from its "
                                           "printed length of %3. Measure it again, from its first "
                                           "tick to its last."),
@@ -118,11 +121,12 @@ CalibrationResult correctionFromMeasurement(const ScaleCorrection& inUse,
         axis.factor *= axis.printed / *measured;
         if (!correctionFactorUsable(axis.factor)) {
             return {std::nullopt,
-                    say(QT_TRANSLATE_NOOP("varnel::Words",
+                    calibrationText(
+                        QT_TRANSLATE_NOOP("varnel::Words",
                                           "The %1 correction would be %2, more than 10 % from "
                                           "true. Check the printer's own scaling (print at 100 "
                                           "%), then Reset and calibrate again."),
-                        {word(axis.name), writtenNumber(percentText(axis.factor))}),
+                        {word(axis.name), verbatim(percentText(axis.factor))}),
                     axis.vertical};
         }
     }

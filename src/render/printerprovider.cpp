@@ -55,10 +55,13 @@ Document calibrationDocument(std::int16_t unitsType, const PageSetup& setup) {
 }
 
 QString paperDescription(const PageSetup& setup) {
-    const QString paper =
-        setup.paper ? paperName(*setup.paper) : QStringLiteral("the printer's own paper");
-    return paper + (setup.orientation == QPageLayout::Landscape ? QStringLiteral(", landscape")
-                                                                : QStringLiteral(", portrait"));
+    const MessageArg paper =
+        setup.paper ? verbatim(paperName(*setup.paper).toStdString())
+                    : word(QT_TRANSLATE_NOOP("varnel::Words", "the printer's own paper"));
+    return messageText(Message(setup.orientation == QPageLayout::Landscape
+                                   ? QT_TRANSLATE_NOOP("varnel::Words", "%1, landscape")
+                                   : QT_TRANSLATE_NOOP("varnel::Words", "%1, portrait"),
+                               {paper}));
 }
 
 std::optional<QString> drawOnPrinter(QPrinter& printer, PrinterProvider& printers,

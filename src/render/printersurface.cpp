@@ -1,5 +1,6 @@
 #include "render/printersurface.h"
 
+#include "text/localnumbers.h"
 #include "text/translations.h"
 
 namespace varnel {
@@ -56,6 +57,10 @@ double PrinterSurface::lineHeightInches(const std::string& face, double points) 
 
 std::string PrinterSurface::words(const Message& message) const {
     return messageText(message).toStdString();
+}
+
+std::string PrinterSurface::numbers(std::string written) const {
+    return localDecimals(QString::fromStdString(written)).toStdString();
 }
 
 PageFrame PrinterSurface::frame(Units units) const {

@@ -24,8 +24,9 @@ enum class LineStyle { Solid, Dash };
 
 class PrinterSurface : public TextMeasure {
   public:
-    // Paper speaks the user's language.
+    // Paper speaks the user's language, and writes its numbers.
     std::string words(const Message& message) const override;
+    std::string numbers(std::string written) const override;
     // ---- What a replayed drawing uses, in the current page unit --------------------------
     void setScaleMode(PageUnit unit) { m_unit = unit; }
     // The printable area in a unit, without changing the current one: a corrected unit is a

@@ -65,6 +65,12 @@ Message correctionText(const ScaleCorrection& c) {
         {writtenNumber(percentText(c.horizontal)), writtenNumber(percentText(c.vertical))});
 }
 
+MessageArg lengthWithUnit(const std::string& digits, bool inches) {
+    return inner(inches
+                     ? Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 inches"), {verbatim(digits)})
+                     : Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 mm"), {verbatim(digits)}));
+}
+
 std::optional<QString> correctionNote(const PrinterSurface& printer) {
     if (!printer.correction().inUse()) return std::nullopt;
     return messageText(Message(QT_TRANSLATE_NOOP("varnel::Words", "Scale corrected for %1: %2"),
@@ -109,17 +115,15 @@ std::optional<QString> layOutTemplate(PrinterSurface& printer, const FretboardSe
     if (fret == 0) return std::nullopt;
     const int decimals = inches ? 2 : 1;
     const auto length = [&](double value) {
-        const std::string digits = formatFixed(value, decimals);
-        return inches ? Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 inches"), {verbatim(digits)})
-                      : Message(QT_TRANSLATE_NOOP("varnel::Words", "%1 mm"), {verbatim(digits)});
+        return lengthWithUnit(formatFixed(value, decimals), inches);
     };
     return messageText(
         Message(QT_TRANSLATE_NOOP("varnel::Words",
                                   "Fret %1 is %2 from the previous fret, more than fits across the "
                                   "printable width of %3. Print on wider paper or in landscape "
                                   "orientation."),
-                {number(fret), inner(length(p.distFromFret[static_cast<std::size_t>(fret)])),
-                 inner(length(frame.width))}));
+                {number(fret), length(p.distFromFret[static_cast<std::size_t>(fret)]),
+                 length(frame.width)}));
 }
 
 }  // namespace

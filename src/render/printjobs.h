@@ -32,6 +32,10 @@ std::string noteOf(const PrinterSurface& printer);
 std::string percentText(double factor);
 Message correctionText(const ScaleCorrection& correction);
 
+// A length as the main window's messages write it, its digits as they stand and its unit:
+// "2.54 inches", "650 mm".
+MessageArg lengthWithUnit(const std::string& digits, bool inches);
+
 // "Scale corrected for NAME: horizontal 100.20 %, vertical 99.85 %"; none without a correction.
 std::optional<QString> correctionNote(const PrinterSurface& printer);
 

@@ -29,7 +29,8 @@ const char* captionOf(PrintSetting setting) {
     return QT_TRANSLATE_NOOP("varnel::Words", "Space between template lines");
 }
 
-// The main window's numbers keep their point in every language: they stand as typed.
+// The main window writes its numbers with a point in every language, as its boxes and its chart
+// do: so do its print messages, a setting as typed and a page's size alike.
 MessageArg shownNumber(const QString& shown) {
     return verbatim(shown.toStdString());
 }

@@ -175,18 +175,18 @@ QString QSettingsStore::failureReason() const {
     const QFileInfo folder(file.absolutePath());
     const QString where = QDir::toNativeSeparators(folder.absoluteFilePath());
     // In the user's language (the store's reasons are said in a sentence of the windows).
-    const auto say = [](const char* wording, const QString& name) {
+    const auto reason = [](const char* wording, const QString& name) {
         return QCoreApplication::translate("varnel::Words", wording).arg(name);
     };
     if (folder.exists() && !folder.isDir()) {
-        return say(QT_TRANSLATE_NOOP("varnel::Words", "%1 is a file, not a folder."), where);
+        return reason(QT_TRANSLATE_NOOP("varnel::Words", "%1 is a file, not a folder."), where);
     }
     if (!folder.exists())
-        return say(QT_TRANSLATE_NOOP("varnel::Words", "the folder %1 cannot be made."), where);
+        return reason(QT_TRANSLATE_NOOP("varnel::Words", "the folder %1 cannot be made."), where);
     const QString path = QDir::toNativeSeparators(file.absoluteFilePath());
     if (file.exists() && !file.isWritable())
-        return say(QT_TRANSLATE_NOOP("varnel::Words", "%1 is read-only."), path);
-    return say(QT_TRANSLATE_NOOP("varnel::Words", "%1 could not be written."), path);
+        return reason(QT_TRANSLATE_NOOP("varnel::Words", "%1 is read-only."), path);
+    return reason(QT_TRANSLATE_NOOP("varnel::Words", "%1 could not be written."), path);
 }
 
 void reportWriteFailure(SettingsStore& store, MessageBox& messages) {

@@ -29,6 +29,7 @@
 #include "gui/readmeviewer.h"
 #include "layout/templatelayout.h"
 #include "recordingprinter.h"
+#include "render/calibration.h"
 #include "text/translations.h"
 #include "uitest.h"
 
@@ -245,6 +246,17 @@ TEST_P(CaptionTest, NoCaptionCoversOrClipsAnotherControl) {
     for (const DrawingText& t : pages.front().texts) labels += t.text + "\n";
     EXPECT_EQ(labels.find("scale 647.7 ") != std::string::npos, english()) << labels;
     EXPECT_EQ(labels.find("647,7 ") != std::string::npos, !english()) << labels;
+    // And the calibration page's.
+    test::RecordingPrinter calibrationPrinter;
+    printCalibrationPage(calibrationPrinter, kUnitsMillimetres, paperDescription(PageSetup{}));
+    QStringList calibrationTexts;
+    for (const test::RecordedText& t : calibrationPrinter.texts) calibrationTexts << t.text;
+    const QString calibrationPage = calibrationTexts.join('\n');
+    EXPECT_EQ(calibrationPage.contains(QLatin1String("Paper: the printer's own paper, portrait")),
+              english())
+        << calibrationPage.toStdString();
+    EXPECT_EQ(calibrationPage.contains(QLatin1String("Horizontal ruler: ")), english())
+        << calibrationPage.toStdString();
     // A caption's key is not shown inside a sentence.
     auto* frets = designer->findChild<QLineEdit*>("txtFrets");
     ASSERT_TRUE(frets);

@@ -235,9 +235,7 @@ TEST(PageWordsTest, EveryWordIsAskedOfTheSurface) {
     } rows[] = {
         {"template", templatePages(s, calcFretPositions(s), frame, measure, "").pages},
         {"board", boardPages(board, Units::Millimetres, frame, measure, "").pages},
-        {"gauges", tiledPages(gaugeParts(gauges, measure), Units::Millimetres, frame, measure,
-                              measure.words(gauges.board), "")
-                       .pages},
+        {"gauges", gaugePages(gauges, frame, measure, "").pages},
         {"check report", checkReportPages(check, frame, measure, "")},
         {"check plot", {checkPlot(check, 200, measure)}},
         {"intonation report", intonationReportPages(board, Units::Millimetres, frame, measure, "")},
@@ -262,27 +260,55 @@ TEST(PageWordsTest, EveryWordIsAskedOfTheSurface) {
     }
 }
 
-// A heading that a language makes wider than its column widens the column: the numbers stay
-// right under it.
+// A heading that a language makes wider than its column widens the column, in both reports'
+// tables: the numbers stay right under it, the strings' names left.
 TEST(PageWordsTest, ALongerHeadingWidensItsColumn) {
     class LongWords : public NominalMeasure {
       public:
         std::string words(const Message& message) const override {
-            return message.wording == "%1" ? message.english() : message.english() + "~~~~~~";
+            return message.english() + "~~~~~~";
         }
     };
-    const DesignerBoard board = boardWith({{"--string-set", "electric-10-46"}});
-    const std::vector<std::string> lines = intonationLines(board, Units::Millimetres, LongWords());
-    ASSERT_EQ(lines.size(), 12u);
-    for (const std::string heading : {"saddle mm~~~~~~", "nut mm~~~~~~", "string~~~~~~"}) {
-        SCOPED_TRACE(heading);
-        const std::size_t at = lines[4].find(heading);
-        ASSERT_NE(at, std::string::npos) << lines[4];
-        // The strings' names stand left under their heading, the numbers right.
-        const std::size_t column = heading.starts_with("string") ? at : at + heading.size() - 1;
-        for (std::size_t k = 6; k < lines.size(); ++k) {
-            EXPECT_NE(lines[k][column], ' ') << lines[k];
-            EXPECT_EQ(lines[k][at + heading.size()], ' ') << lines[k];
+    const LongWords measure;
+    std::vector<Measurement> measured;
+    for (int j = 1; j <= 12; ++j) measured.push_back({j, 648 * (1 - std::exp2(-j / 12.0))});
+    const auto check = std::get<InstrumentCheck>(checkInstrument(measured, std::nullopt));
+    const struct {
+        const char* table;
+        std::vector<std::string> lines;
+        std::size_t heading, firstRow;
+        std::vector<std::string> columns;
+    } rows[] = {
+        {"intonation",
+         intonationLines(boardWith({{"--string-set", "electric-10-46"}}), Units::Millimetres,
+                         measure),
+         4,
+         6,
+         {"string~~~~~~", "saddle mm~~~~~~", "nut mm~~~~~~", "largest~~~~~~"}},
+        {"check",
+         checkTableLines(check, measure),
+         0,
+         1,
+         {"fret~~~~~~", "measured (mm)~~~~~~", "residual (mm)~~~~~~", "cents~~~~~~"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.table);
+        ASSERT_GT(row.lines.size(), row.firstRow + 5);
+        const std::string& heading = row.lines[row.heading];
+        for (const std::string& column : row.columns) {
+            SCOPED_TRACE(column);
+            const std::size_t at = heading.find(column);
+            ASSERT_NE(at, std::string::npos) << heading;
+            const std::size_t end = at + column.size();
+            const bool left = column.starts_with("string");
+            for (std::size_t k = row.firstRow; k < row.lines.size(); ++k) {
+                const std::string& line = row.lines[k];
+                ASSERT_GE(line.size(), end) << line;
+                EXPECT_NE(line[left ? at : end - 1], ' ') << line;
+                if (end < line.size()) {
+                    EXPECT_EQ(line[end], ' ') << line;
+                }
+            }
         }
     }
 }
