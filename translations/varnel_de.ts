@@ -2012,5 +2012,19 @@ weil er leicht zu rechnen ist.  Nicht empfohlen. </translation>
         <source>%1, portrait</source>
         <translation>%1, Hochformat</translation>
     </message>
+    <message>
+        <source>Varnel v.%1<byte value="xd"/>
+Copyright (C) 2026 the Varnel developers<byte value="xd"/>
+Varnel is free software under the GNU General Public License, version 2<byte value="xd"/>
+or any later version; see the file LICENSE that comes with the program.<byte value="xd"/>
+Questions, suggestions and problem reports are welcome:<byte value="xd"/>
+write to varnel-support@example.org</source>
+        <translation>Varnel v.%1<byte value="xd"/>
+Copyright (C) 2026 die Varnel-Entwickler<byte value="xd"/>
+Varnel ist freie Software unter der GNU General Public License, Version 2<byte value="xd"/>
+oder einer späteren Version; siehe die Datei LICENSE, die dem Programm beiliegt.<byte value="xd"/>
+Fragen, Vorschläge und Fehlermeldungen sind willkommen:<byte value="xd"/>
+schreiben Sie an varnel-support@example.org</translation>
+    </message>
 </context>
 </TS>

@@ -2012,5 +2012,19 @@ por su facilidad de cálculo.  No recomendado. </translation>
         <source>%1, portrait</source>
         <translation>%1, vertical</translation>
     </message>
+    <message>
+        <source>Varnel v.%1<byte value="xd"/>
+Copyright (C) 2026 the Varnel developers<byte value="xd"/>
+Varnel is free software under the GNU General Public License, version 2<byte value="xd"/>
+or any later version; see the file LICENSE that comes with the program.<byte value="xd"/>
+Questions, suggestions and problem reports are welcome:<byte value="xd"/>
+write to varnel-support@example.org</source>
+        <translation>Varnel v.%1<byte value="xd"/>
+Copyright (C) 2026 los desarrolladores de Varnel<byte value="xd"/>
+Varnel es software libre bajo la GNU General Public License, versión 2<byte value="xd"/>
+o cualquier versión posterior; vea el archivo LICENSE que acompaña al programa.<byte value="xd"/>
+Preguntas, sugerencias e informes de problemas son bienvenidos:<byte value="xd"/>
+escriba a varnel-support@example.org</translation>
+    </message>
 </context>
 </TS>

@@ -2012,5 +2012,19 @@ parce qu&apos;elle est facile à calculer.  Déconseillée. </translation>
         <source>%1, portrait</source>
         <translation>%1, portrait</translation>
     </message>
+    <message>
+        <source>Varnel v.%1<byte value="xd"/>
+Copyright (C) 2026 the Varnel developers<byte value="xd"/>
+Varnel is free software under the GNU General Public License, version 2<byte value="xd"/>
+or any later version; see the file LICENSE that comes with the program.<byte value="xd"/>
+Questions, suggestions and problem reports are welcome:<byte value="xd"/>
+write to varnel-support@example.org</source>
+        <translation>Varnel v.%1<byte value="xd"/>
+Copyright (C) 2026 les développeurs de Varnel<byte value="xd"/>
+Varnel est un logiciel libre sous la GNU General Public License, version 2<byte value="xd"/>
+ou toute version ultérieure ; voir le fichier LICENSE fourni avec le programme.<byte value="xd"/>
+Questions, suggestions et signalements de problèmes sont les bienvenus :<byte value="xd"/>
+écrivez à varnel-support@example.org</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 
 #include "gui/twips.h"
 #include "store/preferences.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -102,13 +103,17 @@ QString readMeIn(const QString& path, const QString& language) {
 }
 
 QString aboutText() {
-    return QStringLiteral("Varnel v.") + QLatin1String(kVersionText) +
-           QStringLiteral(
-               "\r\nCopyright (C) 2026 the Varnel developers"
-               "\r\nVarnel is free software under the GNU General Public License, version 2"
-               "\r\nor any later version; see the file LICENSE that comes with the program."
-               "\r\nQuestions, suggestions and problem reports are welcome:"
-               "\r\nwrite to varnel-support@example.org");
+    return messageText(
+        Message(QT_TRANSLATE_NOOP("varnel::Words",
+                                  "Varnel v.%1"
+                                  "\r\nCopyright (C) 2026 the Varnel developers"
+                                  "\r\nVarnel is free software under the GNU General Public "
+                                  "License, version 2"
+                                  "\r\nor any later version; see the file LICENSE that comes with "
+                                  "the program."
+                                  "\r\nQuestions, suggestions and problem reports are welcome:"
+                                  "\r\nwrite to varnel-support@example.org"),
+                {verbatim(kVersionText)}));
 }
 
 }  // namespace varnel
