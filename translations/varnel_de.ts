@@ -785,6 +785,10 @@ in Pixeln eingeben</translation>
         <source>You must specify a configuration name</source>
         <translation>Bitte geben Sie einen Konfigurationsnamen an</translation>
     </message>
+    <message>
+        <source>Unimplemented setting: %1</source>
+        <translation>Nicht unterstützte Einstellung: %1</translation>
+    </message>
 </context>
 <context>
     <name>varnel::SaveConfigDialog</name>

@@ -785,6 +785,10 @@ en píxeles</translation>
         <source>You must specify a configuration name</source>
         <translation>Debe indicar un nombre de configuración</translation>
     </message>
+    <message>
+        <source>Unimplemented setting: %1</source>
+        <translation>Ajuste no admitido: %1</translation>
+    </message>
 </context>
 <context>
     <name>varnel::SaveConfigDialog</name>

@@ -785,6 +785,10 @@ en pixels</translation>
         <source>You must specify a configuration name</source>
         <translation>Vous devez indiquer un nom de configuration</translation>
     </message>
+    <message>
+        <source>Unimplemented setting: %1</source>
+        <translation>Réglage non pris en charge : %1</translation>
+    </message>
 </context>
 <context>
     <name>varnel::SaveConfigDialog</name>

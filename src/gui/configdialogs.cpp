@@ -164,7 +164,7 @@ void RetrieveConfigDialog::retrieve() {
             m_messages.show(tr("You must specify a configuration name").toStdString());
         } else {
             for (const QString& key : m_configs.retrieve(entries, m_target))
-                m_messages.show(("Unimplemented setting: " + key).toStdString());
+                m_messages.show(tr("Unimplemented setting: %1").arg(key).toStdString());
         }
     }
     close();
