@@ -815,6 +815,14 @@ in Pixeln eingeben</translation>
         <source>Chart Printed</source>
         <translation>Tabelle gedruckt</translation>
     </message>
+    <message>
+        <source>Fret Calculator/Template Printer</source>
+        <translation>Bundrechner/Schablonendruck</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
 </context>
 <context>
     <name>varnel::Words</name>

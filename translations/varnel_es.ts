@@ -815,6 +815,14 @@ en píxeles</translation>
         <source>Chart Printed</source>
         <translation>Tabla impresa</translation>
     </message>
+    <message>
+        <source>Fret Calculator/Template Printer</source>
+        <translation>Cálculo de trastes/Impresión de plantillas</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
 </context>
 <context>
     <name>varnel::Words</name>

@@ -815,6 +815,14 @@ en pixels</translation>
         <source>Chart Printed</source>
         <translation>Tableau imprimé</translation>
     </message>
+    <message>
+        <source>Fret Calculator/Template Printer</source>
+        <translation>Calcul des frettes/Impression de gabarits</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
 </context>
 <context>
     <name>varnel::Words</name>

@@ -63,13 +63,13 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     if (!QFile::exists(readMePath) && QFile::exists(installed)) {
         readMePath = QDir::cleanPath(installed);
     }
-    setWindowTitle(QStringLiteral("Fret Calculator/Template Printer"));
+    setWindowTitle(tr("Fret Calculator/Template Printer"));
     useDesignFont(*this);
     installEditableComboAccessible();
     m_ui = std::make_unique<MainWindowUi>(*this);
     m_chooseSaveFile = [this](QWidget* window, const QString& suggested, const QString& filter,
                               QString* chosenFilter) {
-        return QFileDialog::getSaveFileName(window ? window : this, QStringLiteral("Export"),
+        return QFileDialog::getSaveFileName(window ? window : this, tr("Export"),
                                             suggested, filter, chosenFilter);
     };
     m_model.setListener([this](unsigned changes) { showModel(changes); });

@@ -18,7 +18,7 @@ unset QT_QPA_PLATFORM
 # most 30 s) until the store holds it.
 xvfb-run -a -s "-screen 0 800x600x24" bash -c '
   set -e
-  "$0" & program=$!
+  "$0" --lang en & program=$!  # its keys and titles are the English ones
   trap "kill $program 2>/dev/null || true" EXIT
   window=$(timeout 30 xdotool search --sync --name "Fret Calculator/Template Printer" | head -1)
   xdotool windowfocus --sync "$window"
