@@ -11,7 +11,7 @@ trap '"$root/scripts/printserver" stop >/dev/null 2>&1; rm -rf "$tmp"' EXIT
 
 eval "$("$root/scripts/printserver" start)"
 pid=$(<"$TMPDIR/varnel-printserver/cupsd.pid")
-lpstat -d | grep -q "destination: VarnelPDF"
+LC_ALL=C lpstat -d | grep -q "destination: VarnelPDF"
 printf '%%PDF-1.4\n%% a job kept byte for byte\n' >"$tmp/job.pdf"
 lp -o raw "$tmp/job.pdf" >/dev/null
 for _ in $(seq 1 300); do
