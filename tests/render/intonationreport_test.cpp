@@ -313,6 +313,15 @@ TEST(PageWordsTest, ALongerHeadingWidensItsColumn) {
     }
 }
 
+// A table counts characters, not bytes: a German or French heading or a string's name is as
+// wide as it reads, and is cut between characters.
+TEST(PageWordsTest, TablesCountCharactersNotBytes) {
+    EXPECT_EQ(textColumns("Résidu"), 6);
+    EXPECT_EQ(firstColumns("Größter Wert", 5), "Größt");
+    EXPECT_EQ(firstColumns("E .010", 10), "E .010");
+    EXPECT_EQ(tableRow({"Größe", "1,5", "ü"}, {-7, 5, 2}), "Größe     1,5  ü");
+}
+
 // A sentence that a language makes longer than the page wraps at its blanks, each line within
 // the width, a number's unit on the number's line.
 TEST(PageWordsTest, ASentenceWrapsWithinItsWidth) {
