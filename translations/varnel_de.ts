@@ -143,14 +143,6 @@
         <translation>%1 Bünde geprüft.</translation>
     </message>
     <message>
-        <source>PDF document (*.pdf)</source>
-        <translation>PDF-Dokument (*.pdf)</translation>
-    </message>
-    <message>
-        <source>CSV table (*.csv)</source>
-        <translation>CSV-Tabelle (*.csv)</translation>
-    </message>
-    <message>
         <source>Report printed</source>
         <translation>Bericht gedruckt</translation>
     </message>
@@ -2034,7 +2026,7 @@ write to varnel-support@example.org</source>
         <translation>Varnel v.%1<byte value="xd"/>
 Copyright (C) 2026 die Varnel-Entwickler<byte value="xd"/>
 Varnel ist freie Software unter der GNU General Public License, Version 2<byte value="xd"/>
-oder einer späteren Version; siehe die Datei LICENSE, die dem Programm beiliegt.<byte value="xd"/>
+oder einer späteren Version; siehe die beiliegende Datei LICENSE.<byte value="xd"/>
 Fragen, Vorschläge und Fehlermeldungen sind willkommen:<byte value="xd"/>
 schreiben Sie an varnel-support@example.org</translation>
     </message>

@@ -143,14 +143,6 @@
         <translation>%1 trastes comprobados.</translation>
     </message>
     <message>
-        <source>PDF document (*.pdf)</source>
-        <translation>Documento PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>CSV table (*.csv)</source>
-        <translation>Tabla CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>Report printed</source>
         <translation>Informe impreso</translation>
     </message>
@@ -2034,7 +2026,7 @@ write to varnel-support@example.org</source>
         <translation>Varnel v.%1<byte value="xd"/>
 Copyright (C) 2026 los desarrolladores de Varnel<byte value="xd"/>
 Varnel es software libre bajo la GNU General Public License, versión 2<byte value="xd"/>
-o cualquier versión posterior; vea el archivo LICENSE que acompaña al programa.<byte value="xd"/>
+o cualquier versión posterior; vea el archivo LICENSE adjunto.<byte value="xd"/>
 Preguntas, sugerencias e informes de problemas son bienvenidos:<byte value="xd"/>
 escriba a varnel-support@example.org</translation>
     </message>

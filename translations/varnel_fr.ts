@@ -143,14 +143,6 @@
         <translation>%1 frettes vérifiées.</translation>
     </message>
     <message>
-        <source>PDF document (*.pdf)</source>
-        <translation>Document PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>CSV table (*.csv)</source>
-        <translation>Tableau CSV (*.csv)</translation>
-    </message>
-    <message>
         <source>Report printed</source>
         <translation>Rapport imprimé</translation>
     </message>
@@ -2034,7 +2026,7 @@ write to varnel-support@example.org</source>
         <translation>Varnel v.%1<byte value="xd"/>
 Copyright (C) 2026 les développeurs de Varnel<byte value="xd"/>
 Varnel est un logiciel libre sous la GNU General Public License, version 2<byte value="xd"/>
-ou toute version ultérieure ; voir le fichier LICENSE fourni avec le programme.<byte value="xd"/>
+ou toute version ultérieure ; voir le fichier LICENSE joint.<byte value="xd"/>
 Questions, suggestions et signalements de problèmes sont les bienvenus :<byte value="xd"/>
 écrivez à varnel-support@example.org</translation>
     </message>
