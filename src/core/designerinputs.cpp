@@ -3,14 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/designerrows.h"
 #include "core/fretboard.h"
 #include "core/numtext.h"
 
 namespace varnel {
 
 namespace {
-
-const char* const kWorkshop = "Workshop";
 
 // The tuning from what was read: an equal division's numbers judged, a Scala file read. The
 // keys of the texts that make no tuning.
@@ -103,7 +102,7 @@ std::vector<std::string> readDesignerTexts(const DesignerTexts& texts, Units uni
     for (std::string& key : resolveTuning(in.tuning, readScala)) {
         // In the form's order.
         const auto later = std::find_if(unreadable.begin(), unreadable.end(), [&](const auto& k) {
-            return k == "txtStringTuning" || designerInput(k)->group == kWorkshop ||
+            return k == "txtStringTuning" || designerInput(k)->group == rows::kWorkshop ||
                    designerInput(k)->group == "Intonation";
         });
         unreadable.insert(later, std::move(key));

@@ -3,8 +3,8 @@
 #include <tuple>
 
 #include "core/designerboard.h"
+#include "core/designerinputs.h"
 #include "core/message.h"
-#include "core/numtext.h"
 
 namespace varnel {
 
@@ -49,7 +49,8 @@ std::optional<Message> intonationRefusal(const DesignerInputs& in, const Fretboa
 std::optional<Message> workshopRefusal(const DesignerInputs& in, const FretboardSettings& s) {
     const Workshop& w = in.workshop;
     for (const auto& [name, frets] :
-         {std::pair{"Position Markers", &w.markers}, {"Double Markers", &w.doubleMarkers}}) {
+         {std::pair{designerInput("txtMarkers")->caption, &w.markers},
+          {designerInput("txtDoubleMarkers")->caption, &w.doubleMarkers}}) {
         for (const int fret : *frets) {
             // Markers above the last fret are left out: the default set serves boards of 21,
             // 22 and 24 frets alike.
@@ -96,7 +97,8 @@ std::optional<Message> workshopRefusal(const DesignerInputs& in, const Fretboard
                        {number(w.boardEnd), number(w.slotWidth / 2)});
     }
     // Each marker clear of its two frets' slots, a face marker clear of the edges.
-    const auto clear = [&](const Circle& c, const char* name, bool face) -> std::optional<Message> {
+    const auto clear = [&](const Circle& c, std::string_view name,
+                           bool face) -> std::optional<Message> {
         const double radius = c.diameter / 2;
         const Segment before = scaleLine(board, c.fret - 1);
         const Segment after = scaleLine(board, c.fret);
@@ -118,8 +120,8 @@ std::optional<Message> workshopRefusal(const DesignerInputs& in, const Fretboard
     // A radius no smaller than half the board where it applies (both ends: the radius and the
     // width both change in a straight line along the board).
     for (const auto& [name, radius, line] :
-         {std::tuple{"radius at the nut", w.radiusAtNut, board.nut},
-          {"radius at the end", w.radiusAtEnd, board.boardEnd}}) {
+         {std::tuple{designerInput("txtRadiusNut")->noun, w.radiusAtNut, board.nut},
+          {designerInput("txtRadiusEnd")->noun, w.radiusAtEnd, board.boardEnd}}) {
         const double half = widthAcross(board, line) / 2;
         if (radius > 0 && radius < half) {
             return Message(
@@ -129,10 +131,11 @@ std::optional<Message> workshopRefusal(const DesignerInputs& in, const Fretboard
         }
     }
     for (const Circle& c : board.markers) {
-        if (auto refusal = clear(c, "marker diameter", true)) return refusal;
+        if (auto refusal = clear(c, designerInput("txtMarkerDiameter")->noun, true)) return refusal;
     }
     for (const Circle& c : board.sideMarkers) {
-        if (auto refusal = clear(c, "side marker diameter", false)) return refusal;
+        if (auto refusal = clear(c, designerInput("txtSideMarkerDiameter")->noun, false))
+            return refusal;
     }
     return std::nullopt;
 }

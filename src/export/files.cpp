@@ -22,11 +22,8 @@ const QString kInkscapeNamespace = QStringLiteral("http://www.inkscape.org/names
 constexpr double kMarginMm = 5;  // room around the drawing for its strokes and numbers
 
 // The shortest decimal text that reads back as the same double.
-std::string shortest(double value) {
-    return formatShortest(value);
-}
 QString shortestText(double value) {
-    return QString::fromStdString(shortest(value));
+    return QString::fromStdString(formatShortest(value));
 }
 
 // dxflib's ASCII writer with its group codes and values kept in memory: dxflib's own writer
@@ -37,7 +34,7 @@ class MemoryDxfWriter : public DL_WriterA {
   public:
     MemoryDxfWriter() : DL_WriterA("/dev/null", DL_VERSION_2000) {}
     void dxfReal(int gc, double value) const override {
-        std::string text = shortest(value);
+        std::string text = formatShortest(value);
         if (text.find_first_of(".eEn") == std::string::npos) text += ".0";  // "25.0", not "25"
         dxfString(gc, text);
     }

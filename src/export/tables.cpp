@@ -13,17 +13,13 @@ namespace varnel {
 
 namespace {
 
-std::string shortest(double value) {
-    return formatShortest(value);
-}
-
 // Each value in millimetres, then each in inches, after a comma each; the values are in the
 // drawing's unit.
 void appendMillimetresThenInches(std::string& row, std::initializer_list<double> values,
                                  Units units) {
     const bool inches = units == Units::Inches;
-    for (const double v : values) row += ',' + shortest(inches ? v * kMillimetresPerInch : v);
-    for (const double v : values) row += ',' + shortest(inches ? v : v / kMillimetresPerInch);
+    for (const double v : values) row += ',' + formatShortest(inches ? v * kMillimetresPerInch : v);
+    for (const double v : values) row += ',' + formatShortest(inches ? v : v / kMillimetresPerInch);
 }
 
 }  // namespace
@@ -36,10 +32,10 @@ QByteArray boardCsv(const DesignerBoard& board, Units units) {
     for (const BoardFret& f : board.table) {
         std::string row = csvField(f.label);
         appendMillimetresThenInches(row, {f.alongFirst, f.alongLast, f.alongMidline}, units);
-        row += ',' + shortest(f.angleDegrees);
+        row += ',' + formatShortest(f.angleDegrees);
         appendMillimetresThenInches(row, {f.width, f.radius}, units);
-        row += ',' + markerName(f.marker) + ',' + shortest(f.cents) + ',' + shortest(f.fromTwelve) +
-               "\r\n";
+        row += ',' + markerName(f.marker) + ',' + formatShortest(f.cents) + ',' +
+               formatShortest(f.fromTwelve) + "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
     return out;
@@ -49,9 +45,10 @@ QByteArray intonationCsv(const DesignerBoard& board) {
     QByteArray out = "string,saddle_setback,nut_setback,rms_before,rms_after,max_after\r\n";
     for (std::size_t i = 0; i < board.intonation.size(); ++i) {
         const StringIntonation& s = board.intonation[i];
-        const std::string row = std::to_string(i + 1) + ',' + shortest(s.saddle) + ',' +
-                                shortest(s.nut) + ',' + shortest(s.rmsBefore) + ',' +
-                                shortest(s.rmsAfter) + ',' + shortest(s.maxAfter) + "\r\n";
+        const std::string row = std::to_string(i + 1) + ',' + formatShortest(s.saddle) + ',' +
+                                formatShortest(s.nut) + ',' + formatShortest(s.rmsBefore) + ',' +
+                                formatShortest(s.rmsAfter) + ',' + formatShortest(s.maxAfter) +
+                                "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
     return out;
@@ -66,7 +63,7 @@ QByteArray fretPointsCsv(const DesignerBoard& board, Units units) {
                      [](const FretPoint* a, const FretPoint* b) { return a->string < b->string; });
     for (const FretPoint* point : points) {
         std::string row = std::to_string(point->string) + ',' + csvField(point->fret) + ',' +
-                          shortest(point->cents);
+                          formatShortest(point->cents);
         appendMillimetresThenInches(row, {point->fromNut}, units);
         row += "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
@@ -81,9 +78,9 @@ QByteArray checkCsv(const InstrumentCheck& check) {
     for (const FretCheck& f : check.frets) {
         const double residualMm =
             check.units == Units::Inches ? f.residual * kMillimetresPerInch : f.residual;
-        const std::string row = std::to_string(f.fret) + ',' + shortest(f.measured) + ',' +
-                                shortest(f.best) + ',' + shortest(residualMm) + ',' +
-                                shortest(f.cents) + "\r\n";
+        const std::string row = std::to_string(f.fret) + ',' + formatShortest(f.measured) + ',' +
+                                formatShortest(f.best) + ',' + formatShortest(residualMm) + ',' +
+                                formatShortest(f.cents) + "\r\n";
         out.append(row.data(), static_cast<qsizetype>(row.size()));
     }
     return out;

@@ -21,6 +21,7 @@
 #include "gui/dialogparts.h"
 #include "gui/drawingview.h"
 #include "layout/checkreport.h"
+#include "render/exports.h"
 #include "render/printjobs.h"
 #include "text/localnumbers.h"
 #include "text/qnumbertext.h"
@@ -295,8 +296,8 @@ void CheckWindow::printReport() {
 
 void CheckWindow::exportFile() {
     if (!m_check) return;
-    const QString pdf = tr("PDF document (*.pdf)");
-    const QString csv = tr("CSV table (*.csv)");
+    const QString pdf = exportFilter(ExportFormat::TemplatePdf);
+    const QString csv = exportFilter(ExportFormat::ChartCsv);
     QString chosen = pdf;
     const QString file = m_chooseFile(this, QStringLiteral("instrument-check.pdf"),
                                       pdf + QStringLiteral(";;") + csv, &chosen);

@@ -3,12 +3,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QPushButton>
 #include <algorithm>
 
 #include "gui/printdialogs.h"
-#include "layout/boardlayout.h"
-#include "layout/intonationreport.h"
 #include "render/boardprint.h"
 
 // The designer's documents: its board's tiled template, its radius gauges and its intonation
@@ -42,22 +39,18 @@ std::optional<std::pair<QString, ExportFormat>> DesignerWindow::chooseExport(
     QString file = m_chooseFile(this, stem + QLatin1Char('.') + exportExtension(formats.front()),
                                 filters.join(QStringLiteral(";;")), &chosenFilter);
     if (file.isEmpty()) return std::nullopt;
+    const qsizetype chosen = filters.lastIndexOf(chosenFilter);
+    const ExportFormat chosenFormat =
+        chosen < 0 ? formats.front() : formats[static_cast<std::size_t>(chosen)];
     // The name's own extension picks the format; a name without a known one gets the chosen
     // filter's format and its extension.
     const QString suffix = QFileInfo(file).suffix().toLower();
     // Two formats write .csv: the chosen filter's wins.
-    auto known = std::find_if(formats.begin(), formats.end(), [&](ExportFormat f) {
-        return exportExtension(f) == suffix && exportFilter(f) == chosenFilter;
-    });
-    if (known == formats.end())
-        known = std::find_if(formats.begin(), formats.end(),
-                             [&](ExportFormat f) { return exportExtension(f) == suffix; });
+    if (exportExtension(chosenFormat) == suffix) return std::pair(file, chosenFormat);
+    const auto known = std::find_if(formats.begin(), formats.end(),
+                                    [&](ExportFormat f) { return exportExtension(f) == suffix; });
     if (known != formats.end()) return std::pair(file, *known);
-    ExportFormat format = formats.front();
-    for (const ExportFormat f : formats) {
-        if (exportFilter(f) == chosenFilter) format = f;
-    }
-    file += QLatin1Char('.') + exportExtension(format);
+    file += QLatin1Char('.') + exportExtension(chosenFormat);
     // The save dialog asked about replacing the name as chosen, not this one.
     if (QFileInfo::exists(file)) {
         m_messages.show(tr("%1 exists already. To replace it, choose it by its full name.")
@@ -65,7 +58,7 @@ std::optional<std::pair<QString, ExportFormat>> DesignerWindow::chooseExport(
                             .toStdString());
         return std::nullopt;
     }
-    return std::pair(file, format);
+    return std::pair(file, chosenFormat);
 }
 
 void DesignerWindow::exportFile() {

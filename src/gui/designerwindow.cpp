@@ -2,9 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,14 +20,13 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/designerrows.h"
 #include "core/numtext.h"
 #include "gui/dialogparts.h"
 #include "gui/drawingview.h"
 #include "gui/frettablemodel.h"
-#include "gui/printdialogs.h"
 #include "layout/boardlayout.h"
 #include "layout/intonationreport.h"
-#include "render/boardprint.h"
 #include "text/localnumbers.h"
 #include "text/translations.h"
 
@@ -39,11 +36,6 @@ namespace {
 
 QString qText(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A caption of the table of inputs in the user's language.
-QString inputText(std::string_view text) {
-    return QCoreApplication::translate(kWordsContext, std::string(text).c_str());
 }
 
 // An input's text as its box shows it, numbers in the locale's way, and as typed there, read
@@ -202,7 +194,7 @@ QWidget* DesignerWindow::inputPages() {
             scroll->setWidget(page);
             scroll->setWidgetResizable(true);
             scroll->setFrameShape(QFrame::NoFrame);
-            tabs->addTab(scroll, inputText(group));
+            tabs->addTab(scroll, wordText(group));
         }
         return form;
     };
@@ -211,7 +203,7 @@ QWidget* DesignerWindow::inputPages() {
     units->setObjectName(QStringLiteral("cboUnits"));
     units->setAccessibleName(tr("Units"));
     units->addItems({QStringLiteral("mm"), QStringLiteral("in")});
-    formOf("Strings and Scale")->addRow(tr("&Units:"), units);
+    formOf(rows::kStrings)->addRow(tr("&Units:"), units);
     connect(units, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (!m_showing) m_model.setUnits(index == 1 ? Units::Inches : Units::Millimetres);
     });
@@ -219,7 +211,7 @@ QWidget* DesignerWindow::inputPages() {
     for (const DesignerInput& input : designerInputs()) {
         QFormLayout* form = formOf(input.group);
         // The caption as shown (a translation may mark its key) and as read out.
-        const QString key = qText(input.key), shown = inputText(input.caption);
+        const QString key = qText(input.key), shown = wordText(input.caption);
         const QString caption = QString(shown).remove(QLatin1Char('&'));
         const QString text = qText(m_model.text(input.key));
         const auto edited = [this, key = std::string(input.key)](const std::string& value) {
@@ -229,7 +221,7 @@ QWidget* DesignerWindow::inputPages() {
             auto* choice = new QComboBox(this);
             choice->setObjectName(key);
             choice->setAccessibleName(caption);
-            for (const std::string_view item : input.choices) choice->addItem(inputText(item));
+            for (const std::string_view item : input.choices) choice->addItem(wordText(item));
             choice->setCurrentIndex(text.toInt());
             connect(choice, &QComboBox::currentIndexChanged, this,
                     [edited](int index) { edited(std::to_string(index)); });

@@ -5,6 +5,7 @@
 #include "core/numtext.h"
 #include "core/translatable.h"
 #include "text/localnumbers.h"
+#include "text/translations.h"
 
 namespace varnel {
 
@@ -52,16 +53,15 @@ QString FretTableModel::cellText(const QModelIndex& index) const {
                                   static_cast<std::size_t>(column - 1);
         return QString::fromStdString(formatFixed(board->fretPoints[point].fromNut, decimals));
     }
-    const std::string cells[] = {
-        formatFixed(f.alongFirst, decimals),
-        formatFixed(f.alongLast, decimals),
-        formatFixed(f.alongMidline, decimals),
-        formatFixed(f.angleDegrees, 2),
-        formatFixed(f.width, decimals),
-        formatFixed(f.radius, decimals),
-        QCoreApplication::translate(kWordsContext, markerName(f.marker).c_str()).toStdString(),
-        formatFixed(f.cents, 2),
-        formatFixed(f.fromTwelve, 2)};
+    const std::string cells[] = {formatFixed(f.alongFirst, decimals),
+                                 formatFixed(f.alongLast, decimals),
+                                 formatFixed(f.alongMidline, decimals),
+                                 formatFixed(f.angleDegrees, 2),
+                                 formatFixed(f.width, decimals),
+                                 formatFixed(f.radius, decimals),
+                                 wordText(markerName(f.marker)).toStdString(),
+                                 formatFixed(f.cents, 2),
+                                 formatFixed(f.fromTwelve, 2)};
     return QString::fromStdString(cells[static_cast<std::size_t>(column - 1)]);
 }
 

@@ -69,8 +69,8 @@ Varnel::Varnel(SettingsStore& store, MessageBox& messages, PrinterProvider& prin
     m_ui = std::make_unique<MainWindowUi>(*this);
     m_chooseSaveFile = [this](QWidget* window, const QString& suggested, const QString& filter,
                               QString* chosenFilter) {
-        return QFileDialog::getSaveFileName(window ? window : this, tr("Export"),
-                                            suggested, filter, chosenFilter);
+        return QFileDialog::getSaveFileName(window ? window : this, tr("Export"), suggested, filter,
+                                            chosenFilter);
     };
     m_model.setListener([this](unsigned changes) { showModel(changes); });
     connectControls();
@@ -225,13 +225,10 @@ void Varnel::showModel(unsigned changes) {
         m.ruleOf18ths() ? select(ui.ruleOf18ths, ui.twelfthRoot)
                         : select(ui.twelfthRoot, ui.ruleOf18ths);
         // The model's captions, in the user's language.
-        const auto caption = [](std::string_view text) {
-            return QCoreApplication::translate(kWordsContext, text.data());
-        };
-        ui.coarse->setText(caption(m.coarseCaption()));
-        ui.fine->setText(caption(m.fineCaption()));
-        ui.coarseItem->setText(caption(m.coarseMenuCaption()));
-        ui.fineItem->setText(caption(m.fineMenuCaption()));
+        ui.coarse->setText(wordText(m.coarseCaption()));
+        ui.fine->setText(wordText(m.fineCaption()));
+        ui.coarseItem->setText(wordText(m.coarseMenuCaption()));
+        ui.fineItem->setText(wordText(m.fineMenuCaption()));
         ui.inchesItem->setChecked(m.inches());
         ui.millimetresItem->setChecked(!m.inches());
         ui.coarseItem->setChecked(m.coarse());

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "core/numtext.h"
 #include "layout/boardlayout.h"
@@ -112,15 +111,15 @@ std::vector<std::string> intonationLines(const DesignerBoard& board, Units units
     lines.push_back(tableRow({"", "", "", "", before, after},
                              {width[0], width[1], width[2], width[3], width[4] + 1 + width[5],
                               width[6] + 1 + width[7]}));
+    const auto fixed = [&measure](double value, int places) {
+        return measure.numbers(formatFixed(value, places));
+    };
+    const auto signedCents = [&measure](double value) {
+        return measure.numbers(formatSigned(value, 2));
+    };
     for (std::size_t i = 0; i < board.intonation.size(); ++i) {
         const StringIntonation& s = board.intonation[i];
         const std::string name = in.set ? in.set->strings[i].name : std::string();
-        const auto fixed = [&measure](double value, int places) {
-            return measure.numbers(formatFixed(value, places));
-        };
-        const auto signedCents = [&measure](double value) {
-            return measure.numbers(formatSigned(value, 2));
-        };
         lines.push_back(
             tableRow({std::to_string(i + 1), firstColumns(name, -width[1]),
                       fixed(s.saddle, decimals), fixed(s.nut, decimals), fixed(s.rmsBefore, 2),

@@ -2,6 +2,7 @@
 
 #include "model/messagebox.h"
 #include "store/settingsfile.h"
+#include "text/translations.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -176,7 +177,7 @@ QString QSettingsStore::failureReason() const {
     const QString where = QDir::toNativeSeparators(folder.absoluteFilePath());
     // In the user's language (the store's reasons are said in a sentence of the windows).
     const auto reason = [](const char* wording, const QString& name) {
-        return QCoreApplication::translate("varnel::Words", wording).arg(name);
+        return messageText(Message(wording, {verbatim(name.toStdString())}));
     };
     if (folder.exists() && !folder.isDir()) {
         return reason(QT_TRANSLATE_NOOP("varnel::Words", "%1 is a file, not a folder."), where);

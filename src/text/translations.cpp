@@ -59,6 +59,10 @@ std::optional<QString> takeLanguageOption(std::vector<std::string>& args) {
     return language;
 }
 
+QString wordText(std::string_view word) {
+    return QCoreApplication::translate(kWordsContext, std::string(word).c_str());
+}
+
 QString messageText(const Message& message) {
     std::vector<std::string> texts;
     for (const MessageArg& a : message.args) {
@@ -68,9 +72,7 @@ QString messageText(const Message& message) {
                 break;
             case MessageArg::Kind::Word:
                 // A caption's translation may mark its key: not in a sentence.
-                texts.push_back(QCoreApplication::translate(kWordsContext, a.text.c_str())
-                                    .remove(QLatin1Char('&'))
-                                    .toStdString());
+                texts.push_back(wordText(a.text).remove(QLatin1Char('&')).toStdString());
                 break;
             case MessageArg::Kind::Text:
                 texts.push_back(a.text);

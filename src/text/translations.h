@@ -23,6 +23,10 @@ QString translationLanguage();
 // not there; none when no language follows it.
 std::optional<QString> takeLanguageOption(std::vector<std::string>& args);
 
+// One of the program's own words (a caption, a noun, a choice) in the user's language, a
+// caption's key marker as its translation has it.
+QString wordText(std::string_view word);
+
 // A message in the user's language: its wording and its word arguments translated, its numbers
 // written in the locale's way, its texts as they stand.
 QString messageText(const Message& message);
